@@ -1,0 +1,1 @@
+// Placeholder source for a folder that has no windows yet.

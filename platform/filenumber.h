@@ -1,0 +1,70 @@
+#pragma once
+// File number 1: the one open file of the program. Binary little-endian records, tagged text values
+// and CR LF text output, with the old run-time error numbers. Close() is always safe to call again.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class FileNumber {
+public:
+    enum class Mode {
+        BinaryRead,       // existing file only (error 53 when missing)
+        BinaryReadWrite,  // existing file only, read and overwrite in place
+        BinaryWrite,      // creates or extends; writes at the position
+        TextOutput        // creates anew (truncates); lines end in CR LF
+    };
+
+    // The program's file number 1.
+    static FileNumber& one();
+
+    FileNumber() = default;
+    ~FileNumber();
+    FileNumber(const FileNumber&) = delete;
+    FileNumber& operator=(const FileNumber&) = delete;
+
+    // Path in the old form ("\" separators, any letter case) is accepted.
+    // Error 55 when already open, 53 when a read mode finds no file, 75/76 for other failures.
+    void open(const QString& path, Mode mode);
+    void close() noexcept;
+    bool isOpen() const noexcept;
+
+    // 0-based byte position; size of the file; end of file reached.
+    std::int64_t pos() const;
+    void seek(std::int64_t pos);
+    std::int64_t size() const;
+    bool eof() const;
+
+    // Reads raise error 62 when the file ends before the value does.
+    std::uint8_t readByte();
+    std::int16_t readInt16();
+    std::uint16_t readUInt16();
+    std::int32_t readInt32();
+    float readFloat();
+    QByteArray readBytes(std::int64_t n);
+    // Tagged value: int16 tag; tag 8 is text: uint16 byte count and that many Windows-1252 bytes.
+    // Any other tag raises error 13 (type mismatch).
+    QString readTaggedText();
+
+    void writeByte(std::uint8_t v);
+    void writeInt16(std::int16_t v);
+    void writeInt32(std::int32_t v);
+    void writeFloat(float v);
+    void writeBytes(const QByteArray& bytes);
+    void writeTaggedText(const QString& text);  // tag 8, uint16 length, Windows-1252 bytes
+
+    // Text output: the text in Windows-1252 followed by CR LF.
+    void printLine(const QString& line);
+
+private:
+    void requireOpen() const;
+    std::unique_ptr<QFile> file_;
+    Mode mode_ = Mode::BinaryRead;
+};
+
+// Closes file number 1 when the handler leaves, by any path.
+struct FileNumberCloser {
+    ~FileNumberCloser() { FileNumber::one().close(); }
+};

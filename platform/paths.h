@@ -1,0 +1,31 @@
+#pragma once
+// Paths as the old program wrote them ("C:\x\System\", any letter case) made to work on this system,
+// and the folder calls it used.
+
+#include <QString>
+#include <QStringList>
+
+namespace vb {
+
+// "\" becomes "/"; each component that does not exist as written is replaced by the one in its
+// folder that matches ignoring letter case, if there is one. A relative path stays relative.
+QString nativePath(const QString& path);
+
+// The folder where the settings file lives: $XDG_CONFIG_HOME/velkorin, else ~/.config/velkorin.
+// Returned in the old form's spirit: no trailing separator. Empty when it cannot be had
+// (the caller then falls back to the current folder).
+QString GetWindowsDirectoryA();
+
+// Change the current folder; error 76 when it does not exist.
+void ChDir(const QString& path);
+QString CurDir();
+
+// Whether a file (not a folder) exists.
+bool fileExists(const QString& path);
+// Delete a file; error 53 when missing, 75 when it cannot be deleted.
+void Kill(const QString& path);
+
+// File name part of a path (after the last "\" or "/").
+QString fileTitle(const QString& path);
+
+}  // namespace vb

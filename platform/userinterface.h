@@ -1,0 +1,62 @@
+#pragma once
+// Everything that waits for a person passes through here: message boxes, file dialogs, the help
+// viewer, the printer choice and beeps. The program installs the real desktop implementation;
+// tests install a scripted user that answers in order and records what was shown.
+
+#include <QString>
+#include <optional>
+
+// MsgBox styles and results, with the old values.
+namespace vbmsg {
+constexpr int OKOnly = 0;
+constexpr int OKCancel = 1;
+constexpr int AbortRetryIgnore = 2;
+constexpr int YesNoCancel = 3;
+constexpr int YesNo = 4;
+constexpr int RetryCancel = 5;
+constexpr int Critical = 16;     // stop icon
+constexpr int Question = 32;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+
+constexpr int OK = 1;
+constexpr int Cancel = 2;
+constexpr int Abort = 3;
+constexpr int Retry = 4;
+constexpr int Ignore = 5;
+constexpr int Yes = 6;
+constexpr int No = 7;
+}  // namespace vbmsg
+
+struct FileDialogRequest {
+    bool save = false;       // ShowSave, else ShowOpen
+    QString filter;          // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
+    int filterIndex = 1;
+    QString fileName;        // suggested name
+    QString initDir;
+    int flags = 0;           // 4 = hide read-only, 4096 = file must exist
+    int maxFileSize = 256;
+    QString title;
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // Returns one of vbmsg::OK ... vbmsg::No.
+    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
+    // The chosen full path, or nothing when the user cancelled.
+    virtual std::optional<QString> fileDialog(const FileDialogRequest& request) = 0;
+    // Open a help file at a help command (3 = contents).
+    virtual void showHelp(const QString& helpFile, int command) = 0;
+    virtual void beep() = 0;
+
+    // The installed implementation (the desktop one unless a test installed its own).
+    static UserInterface& current();
+    // Install ui (not owned); nullptr restores the desktop implementation.
+    static void install(UserInterface* ui);
+};
+
+// The old calls, routed through the installed UserInterface.
+int MsgBox(const QString& text, int style = vbmsg::OKOnly, const QString& title = QString());
+void Beep();

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Writes the settings file VELKORIN.INI into the configuration folder, only when none exists there,
+# pointing AppPath at the program folder (help files, tips.cnf, System/).
+set -euo pipefail
+program=$(cd "$1" && pwd)
+config="${XDG_CONFIG_HOME:-$HOME/.config}/velkorin"
+mkdir -p "$config" "$program/System"
+if ! ls "$config" | grep -qi '^velkorin\.ini$'; then
+  printf 'Language=Swedish\r\nAppPath=%s\r\n' "$program" > "$config/VELKORIN.INI"
+fi
