@@ -26,9 +26,13 @@ public:
     FileNumber& operator=(const FileNumber&) = delete;
 
     // Path in the old form ("\" separators, any letter case) is accepted.
-    // Error 55 when already open, 53 when a read mode finds no file, 75/76 for other failures.
+    // Error 55 when already open, 53 when a read mode finds no file, 70 when not permitted,
+    // 75/76 for other failures.
     void open(const QString& path, Mode mode);
     void close() noexcept;
+    // Writes out what is still buffered; error 61 when it cannot be written. close() cannot report
+    // that, so a writer calls flush() before it reports success.
+    void flush();
     bool isOpen() const noexcept;
 
     // 0-based byte position; size of the file; end of file reached.
@@ -37,7 +41,8 @@ public:
     std::int64_t size() const;
     bool eof() const;
 
-    // Reads raise error 62 when the file ends before the value does.
+    // Reads raise error 62 when the file ends before the value does (checked before any memory is
+    // taken for it), 54 in TextOutput mode. Any call while closed raises 52; writes in BinaryRead raise 54.
     std::uint8_t readByte();
     std::int16_t readInt16();
     std::uint16_t readUInt16();
@@ -53,13 +58,18 @@ public:
     void writeInt32(std::int32_t v);
     void writeFloat(float v);
     void writeBytes(const QByteArray& bytes);
-    void writeTaggedText(const QString& text);  // tag 8, uint16 length, Windows-1252 bytes
+    // Tag 8, uint16 length, Windows-1252 bytes; error 6 for more than 65535 bytes.
+    void writeTaggedText(const QString& text);
 
-    // Text output: the text in Windows-1252 followed by CR LF.
+    // Text output: the text in Windows-1252 followed by CR LF (TextOutput mode only, else error 54).
     void printLine(const QString& line);
 
 private:
     void requireOpen() const;
+    void requireReadable() const;
+    void requireWritable() const;
+    void readExactly(char* into, std::int64_t n);
+    void writeRaw(const QByteArray& bytes);
     std::unique_ptr<QFile> file_;
     Mode mode_ = Mode::BinaryRead;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // Lets pending window events run during a long loop in the GUI thread, at most about every 15 ms of
 // work, and tells the loop whether to stop. Cheap to call once per row: it reads a steady clock
-// only every few calls.
+// only every few calls (at most 64), fewer when the units of work are slow, so a slow loop still
+// yields on time.
 
 #include <chrono>
 #include <functional>
@@ -25,6 +26,8 @@ public:
 
     // Replaceable for tests and benchmarks (default: QCoreApplication::processEvents).
     std::function<void()> processEvents;
+    // The clock, replaceable for tests (default: Clock::now). The interval starts at the first step().
+    std::function<Clock::time_point()> now;
 
 private:
     std::function<bool()> shouldStop_;
@@ -32,5 +35,11 @@ private:
     Clock::time_point last_;
     Clock::duration yielding_{};
     long long yields_ = 0;
-    unsigned calls_ = 0;
+    unsigned calls_ = 0;            // steps since the clock was last read
+    unsigned checkEvery_ = 1;       // steps between clock reads, calibrated from the work's speed
+    Clock::time_point lastCheck_;   // when the clock was last read
+    bool started_ = false;
+
+    Clock::time_point readClock();
+    bool yieldEvents(Clock::time_point at);
 };

@@ -1,0 +1,151 @@
+#include "platform/paths.h"
+#include "platform/vberror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace vb;
+
+namespace {
+
+int errorOf(auto&& f)
+{
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+void touch(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+// Sets an environment variable for one test and puts the old value back.
+class EnvGuard {
+public:
+    explicit EnvGuard(const char* name) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {}
+    ~EnvGuard()
+    {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+// Runs a test in a folder of its own and returns to the old current folder afterwards.
+class CurrentDirGuard {
+public:
+    CurrentDirGuard() : old_(QDir::currentPath()) {}
+    ~CurrentDirGuard() { QDir::setCurrent(old_); }
+
+private:
+    QString old_;
+};
+
+}  // namespace
+
+TEST(NativePath, BackslashesAndDoubledSeparators)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    ASSERT_TRUE(QDir(root).mkpath(u"System/Sub"_s));
+    EXPECT_EQ(nativePath(root + u"\\System\\\\Sub\\"_s), root + u"/System/Sub/"_s);
+    EXPECT_EQ(nativePath(root + u"//System///Sub"_s), root + u"/System/Sub"_s);
+    EXPECT_EQ(nativePath(u"/"_s), u"/"_s);
+    EXPECT_EQ(nativePath(QString()), QString());
+}
+
+TEST(NativePath, FindsComponentsIgnoringCase)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    ASSERT_TRUE(QDir(root).mkpath(u"System/Ramar"_s));
+    touch(root + u"/System/Ramar/Ram1.1X2"_s);
+    EXPECT_EQ(nativePath(root + u"\\SYSTEM\\ramar\\RAM1.1x2"_s), root + u"/System/Ramar/Ram1.1X2"_s);
+    // A missing component and everything after it stay as written.
+    EXPECT_EQ(nativePath(root + u"\\system\\Nya\\X.rm"_s), root + u"/System/Nya/X.rm"_s);
+    // A name that exists as written is taken even when others match ignoring case.
+    touch(root + u"/System/ram1.1x2"_s);
+    touch(root + u"/System/RAM1.1X2"_s);
+    EXPECT_EQ(nativePath(root + u"/System/ram1.1x2"_s), root + u"/System/ram1.1x2"_s);
+    // Otherwise the first in sorted order.
+    EXPECT_EQ(nativePath(root + u"/System/Ram1.1X2"_s), root + u"/System/RAM1.1X2"_s);
+}
+
+TEST(NativePath, RelativePathsStayRelative)
+{
+    QTemporaryDir dir;
+    CurrentDirGuard back;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s));
+    touch(dir.path() + u"/Help/tipsswe.hlp"_s);
+    ChDir(dir.path());
+    EXPECT_EQ(nativePath(u"HELP\\TIPSSWE.HLP"_s), u"Help/tipsswe.hlp"_s);
+    EXPECT_EQ(nativePath(u".\\help\\..\\HELP"_s), u"./Help/../Help"_s);
+    EXPECT_TRUE(fileExists(u"help\\tipsswe.HLP"_s));
+}
+
+TEST(Folders, ChDirCurDirAndKill)
+{
+    QTemporaryDir dir;
+    CurrentDirGuard back;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Sub"_s));
+    ChDir(dir.path() + u"\\sub"_s);
+    EXPECT_EQ(QFileInfo(CurDir()).canonicalFilePath(), QFileInfo(dir.path() + u"/Sub"_s).canonicalFilePath());
+    EXPECT_EQ(errorOf([&] { ChDir(dir.path() + u"/nowhere"_s); }), vberr::PathNotFound);
+    EXPECT_EQ(errorOf([&] { ChDir(QString()); }), vberr::PathNotFound);
+
+    touch(dir.path() + u"/Sub/Old.RM"_s);
+    EXPECT_TRUE(fileExists(u"OLD.rm"_s));
+    EXPECT_FALSE(fileExists(dir.path()));  // a folder is not a file
+    Kill(u"old.rm"_s);
+    EXPECT_FALSE(fileExists(u"Old.RM"_s));
+    EXPECT_EQ(errorOf([] { Kill(u"Old.RM"_s); }), vberr::FileNotFound);
+    EXPECT_EQ(errorOf([&] { Kill(dir.path()); }), vberr::FileNotFound);
+}
+
+TEST(Folders, FileTitleIsTheLastPart)
+{
+    EXPECT_EQ(fileTitle(u"C:\\x\\System\\A.RM"_s), u"A.RM"_s);
+    EXPECT_EQ(fileTitle(u"/home/u/b.1X2"_s), u"b.1X2"_s);
+    EXPECT_EQ(fileTitle(u"plain"_s), u"plain"_s);
+    EXPECT_EQ(fileTitle(u"dir/"_s), QString());
+}
+
+TEST(Folders, SettingsFolderFollowsXdg)
+{
+    EnvGuard xdg("XDG_CONFIG_HOME");
+    EnvGuard home("HOME");
+    QTemporaryDir dir;
+
+    qputenv("XDG_CONFIG_HOME", (dir.path() + u"/cfg"_s).toLocal8Bit());
+    const QString w = GetWindowsDirectoryA();
+    EXPECT_EQ(w, dir.path() + u"/cfg/velkorin"_s);
+    EXPECT_TRUE(QFileInfo(w).isDir());  // made when missing
+
+    // Unset or relative: ~/.config/velkorin.
+    qputenv("HOME", (dir.path() + u"/home"_s).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", "relative/cfg");
+    EXPECT_EQ(GetWindowsDirectoryA(), dir.path() + u"/home/.config/velkorin"_s);
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(GetWindowsDirectoryA(), dir.path() + u"/home/.config/velkorin"_s);
+
+    // A folder that cannot be made: empty, so the caller falls back.
+    touch(dir.path() + u"/file"_s);
+    qputenv("XDG_CONFIG_HOME", (dir.path() + u"/file"_s).toLocal8Bit());
+    EXPECT_EQ(GetWindowsDirectoryA(), QString());
+}

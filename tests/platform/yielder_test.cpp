@@ -1,0 +1,114 @@
+#include "platform/yielder.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A clock that moves only when the test says so, and counts how often it is read.
+struct FakeClock {
+    Yielder::Clock::time_point t{};
+    int reads = 0;
+    void attach(Yielder& y)
+    {
+        y.now = [this] {
+            ++reads;
+            return t;
+        };
+    }
+};
+
+}  // namespace
+
+TEST(Yielder, YieldsOncePerIntervalOfWorkAndAsksToStopAfterEvents)
+{
+    bool cancel = false;
+    int events = 0;
+    FakeClock clock;
+    Yielder y([&] { return cancel; }, 15ms);
+    clock.attach(y);
+    y.processEvents = [&] {
+        ++events;
+        clock.t += 2ms;  // events take time that counts as yielding
+    };
+
+    // Fast work: 1 µs a unit. 15 ms of it is 15000 units, about one yield.
+    for (int i = 0; i < 15'500; ++i) {
+        clock.t += 1us;
+        ASSERT_FALSE(y.step());
+    }
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(y.yields(), 1);
+    EXPECT_EQ(y.timeYielding(), 2ms);
+    // Cheap: the clock is read on a small share of the steps.
+    EXPECT_LT(clock.reads, 15'500 / 32);
+
+    cancel = true;
+    int steps = 0;
+    while (!y.step())
+        clock.t += 1us, ++steps;
+    EXPECT_GT(steps, 10'000);  // cancel is seen at the next yield, not at once
+    EXPECT_LT(steps, 20'000);
+    EXPECT_EQ(events, 2);
+}
+
+TEST(Yielder, SlowWorkStillYieldsOnTime)
+{
+    bool cancel = false;
+    FakeClock clock;
+    Yielder y([&] { return cancel; });
+    clock.attach(y);
+    y.processEvents = [] {};
+
+    // Fast units first teach it to read the clock rarely; then each unit takes 5 ms.
+    for (int i = 0; i < 20'000; ++i) {
+        clock.t += 1us;
+        y.step();
+    }
+    cancel = true;
+    const auto start = clock.t;
+    while (!y.step())
+        clock.t += 5ms;
+    EXPECT_LT(clock.t - start, 50ms * 8);  // even the worst switch is bounded by the read spacing
+
+    // Once calibrated to slow units, cancel is seen within about one interval.
+    cancel = false;
+    for (int i = 0; i < 20; ++i) {
+        clock.t += 5ms;
+        y.step();
+    }
+    cancel = true;
+    const auto calibrated = clock.t;
+    while (!y.step())
+        clock.t += 5ms;
+    EXPECT_LE(clock.t - calibrated, 50ms);
+}
+
+TEST(Yielder, YieldNowRunsEventsWhateverTheClock)
+{
+    int events = 0;
+    Yielder y;
+    y.processEvents = [&] { ++events; };
+    EXPECT_FALSE(y.yieldNow());
+    EXPECT_FALSE(y.yieldNow());
+    EXPECT_EQ(events, 2);
+    EXPECT_EQ(y.yields(), 2);
+
+    Yielder stopping([] { return true; });
+    stopping.processEvents = {};
+    EXPECT_TRUE(stopping.yieldNow());
+}
+
+TEST(Yielder, RealClockAndEventLoopSmoke)
+{
+    // The default processEvents runs the application's loop; with the real clock a few steps
+    // spread over more than the interval must yield at least once.
+    bool asked = false;
+    Yielder y([&] { asked = true; return false; }, 1ms);
+    const auto end = Yielder::Clock::now() + 20ms;
+    while (Yielder::Clock::now() < end)
+        y.step();
+    EXPECT_TRUE(asked);
+    EXPECT_GE(y.yields(), 1);
+}
