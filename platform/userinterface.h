@@ -4,7 +4,10 @@
 // tests install a scripted user that answers in order and records what was shown.
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
+#include <vector>
 
 // MsgBox styles and results, with the old values.
 namespace vbmsg {
@@ -60,3 +63,13 @@ public:
 // The old calls, routed through the installed UserInterface.
 int MsgBox(const QString& text, int style = vbmsg::OKOnly, const QString& title = QString());
 void Beep();
+
+// The buttons of a MsgBox style as their results, left to right, and the answer of Escape/close.
+std::vector<int> messageBoxButtons(int style);
+int escapeResult(int style);
+// "Text|*.a|Alla filer (*.*)|*.*" as Qt name filters ("Text (*.a)", "Alla filer (*.*)").
+QStringList qtFilters(const QString& vbFilter);
+// The title of a message box given none.
+QString defaultMessageTitle();
+// The desktop help call hands the help file and command to this viewer (none installed: nothing).
+void setHelpViewer(std::function<void(const QString& helpFile, int command)> viewer);

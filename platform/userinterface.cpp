@@ -1,0 +1,197 @@
+// The desktop UserInterface: real message boxes, file dialogs and beeps.
+
+#include "platform/userinterface.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+std::function<void(const QString&, int)>& helpViewer()
+{
+    static std::function<void(const QString&, int)> viewer;
+    return viewer;
+}
+
+class DesktopUserInterface final : public UserInterface {
+public:
+    int messageBox(const QString& text, int style, const QString& title) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setText(text);
+        box.setWindowTitle(title.isEmpty() ? defaultMessageTitle() : title);
+        switch (style & 0x70) {
+        case vbmsg::Critical: box.setIcon(QMessageBox::Critical); break;
+        case vbmsg::Question: box.setIcon(QMessageBox::Question); break;
+        case vbmsg::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbmsg::Information: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        const auto buttons = messageBoxButtons(style);
+        for (int result : buttons)
+            box.addButton(buttonFor(result), roleFor(result))->setProperty("vbResult", result);
+        // Default button 1..3 sits in bits 8..9, as it did.
+        const int defaultIndex = (style >> 8) & 3;
+        const auto list = box.buttons();
+        for (QAbstractButton* b : list) {
+            if (b->property("vbResult").toInt() == buttons[std::min<std::size_t>(
+                    static_cast<std::size_t>(defaultIndex), buttons.size() - 1)])
+                box.setDefaultButton(qobject_cast<QPushButton*>(b));
+        }
+        box.exec();
+        if (QAbstractButton* clicked = box.clickedButton())
+            return clicked->property("vbResult").toInt();
+        // Closed with the window's close box or Escape: the cancelling answer.
+        return escapeResult(style);
+    }
+
+    std::optional<QString> fileDialog(const FileDialogRequest& request) override
+    {
+        QFileDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(request.title);
+        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        if (request.save)
+            dialog.setFileMode(QFileDialog::AnyFile);
+        else
+            dialog.setFileMode((request.flags & 4096) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        // The old dialog asked before overwriting only with its own flag; the program asks itself.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        const QStringList filters = qtFilters(request.filter);
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
+            const int index = std::clamp(request.filterIndex, 1, static_cast<int>(filters.size())) - 1;
+            dialog.selectNameFilter(filters.at(index));
+        }
+        if (!request.initDir.isEmpty())
+            dialog.setDirectory(request.initDir);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
+
+    void showHelp(const QString& helpFile, int command) override
+    {
+        if (helpViewer())
+            helpViewer()(helpFile, command);
+    }
+
+    void beep() override { QApplication::beep(); }
+
+private:
+    static QString buttonFor(int result)
+    {
+        switch (result) {
+        case vbmsg::OK: return QStringLiteral("OK");
+        case vbmsg::Cancel: return QStringLiteral("Avbryt");
+        case vbmsg::Abort: return QStringLiteral("Avbryt");
+        case vbmsg::Retry: return QStringLiteral("Försök igen");
+        case vbmsg::Ignore: return QStringLiteral("Ignorera");
+        case vbmsg::Yes: return QStringLiteral("Ja");
+        case vbmsg::No: return QStringLiteral("Nej");
+        default: return QString();
+        }
+    }
+
+    static QMessageBox::ButtonRole roleFor(int result)
+    {
+        switch (result) {
+        case vbmsg::OK: return QMessageBox::AcceptRole;
+        case vbmsg::Yes: return QMessageBox::YesRole;
+        case vbmsg::No: return QMessageBox::NoRole;
+        case vbmsg::Cancel:
+        case vbmsg::Abort: return QMessageBox::RejectRole;
+        default: return QMessageBox::ActionRole;
+        }
+    }
+};
+
+DesktopUserInterface& desktop()
+{
+    static DesktopUserInterface ui;
+    return ui;
+}
+
+UserInterface* installed = nullptr;
+
+}  // namespace
+
+std::vector<int> messageBoxButtons(int style)
+{
+    switch (style & 7) {
+    case vbmsg::OKCancel: return {vbmsg::OK, vbmsg::Cancel};
+    case vbmsg::AbortRetryIgnore: return {vbmsg::Abort, vbmsg::Retry, vbmsg::Ignore};
+    case vbmsg::YesNoCancel: return {vbmsg::Yes, vbmsg::No, vbmsg::Cancel};
+    case vbmsg::YesNo: return {vbmsg::Yes, vbmsg::No};
+    case vbmsg::RetryCancel: return {vbmsg::Retry, vbmsg::Cancel};
+    default: return {vbmsg::OK};
+    }
+}
+
+int escapeResult(int style)
+{
+    switch (style & 7) {
+    case vbmsg::OKCancel:
+    case vbmsg::YesNoCancel:
+    case vbmsg::RetryCancel: return vbmsg::Cancel;
+    case vbmsg::AbortRetryIgnore: return vbmsg::Abort;
+    case vbmsg::YesNo: return vbmsg::No;
+    default: return vbmsg::OK;
+    }
+}
+
+QStringList qtFilters(const QString& vbFilter)
+{
+    // "Text|pattern|Text|pattern": Qt wants "Text (pattern)"; several patterns are ";"-separated in VB.
+    QStringList result;
+    const QStringList parts = vbFilter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1).trimmed();
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString label = parts.at(i).trimmed();
+        // A label that already shows its patterns in parentheses would show them twice.
+        const qsizetype paren = label.lastIndexOf(QLatin1Char('('));
+        if (paren > 0 && label.endsWith(QLatin1Char(')')))
+            label = label.left(paren).trimmed();
+        result << label + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return result;
+}
+
+QString defaultMessageTitle()
+{
+    return QStringLiteral("Velkorin");
+}
+
+void setHelpViewer(std::function<void(const QString& helpFile, int command)> viewer)
+{
+    helpViewer() = std::move(viewer);
+}
+
+UserInterface& UserInterface::current()
+{
+    return installed ? *installed : static_cast<UserInterface&>(desktop());
+}
+
+void UserInterface::install(UserInterface* ui)
+{
+    installed = ui;
+}
+
+int MsgBox(const QString& text, int style, const QString& title)
+{
+    return UserInterface::current().messageBox(text, style, title);
+}
+
+void Beep()
+{
+    UserInterface::current().beep();
+}

@@ -1,0 +1,164 @@
+#include "platform/controls.h"
+
+#include "platform/twips.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(Controls, ColourValuesAreBlueGreenRed)
+{
+    EXPECT_EQ(vbColor(0xFF), QColor(255, 0, 0));         // red
+    EXPECT_EQ(vbColor(0xFF0000), QColor(0, 0, 255));     // blue
+    EXPECT_EQ(vbColor(40704), QColor(0, 159, 0));        // the half-guard green
+    for (std::uint32_t v : {0u, 159u, 191u, 40704u, 0x7F00u, 0xFF0000u, 0x123456u})
+        EXPECT_EQ(vbColorValue(vbColor(v)), v);
+
+    Label label;
+    label.setForeColor(191);
+    EXPECT_EQ(label.ForeColor(), 191u);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(191, 0, 0));
+    label.setBackColor(0xFFFFFF);
+    EXPECT_EQ(label.BackColor(), 0xFFFFFFu);
+}
+
+TEST(Controls, TwipsFollowTheDpi)
+{
+    EXPECT_EQ(twips::toPixels(1440, 96), 96);
+    EXPECT_EQ(twips::toPixels(15, 96), 1);
+    EXPECT_EQ(twips::toPixels(5, 96), 0);
+    EXPECT_EQ(twips::toPixels(690, 144), 69);
+    EXPECT_EQ(twips::fromPixels(96, 96), 1440);
+    EXPECT_EQ(twips::fromPixels(1, 96), 15);
+    EXPECT_GT(twips::dpiX(), 0);
+
+    QWidget w;
+    twips::move(&w, 1440, 720, 2880, 1440);
+    EXPECT_EQ(w.width(), twips::toPixelsX(2880));
+    EXPECT_EQ(twips::left(&w), twips::fromPixelsX(twips::toPixelsX(1440)));
+}
+
+TEST(Controls, LabelClicksAndCaption)
+{
+    Label label;
+    label.setCaption(QStringLiteral("X"));
+    label.resize(40, 20);
+    int clicks = 0, doubles = 0;
+    QObject::connect(&label, &Label::Click, [&] { ++clicks; });
+    QObject::connect(&label, &Label::DblClick, [&] { ++doubles; });
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QTest::mouseDClick(&label, Qt::LeftButton);
+    EXPECT_EQ(label.Caption(), QStringLiteral("X"));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
+    label.setVbAlignment(2);
+    EXPECT_EQ(label.Alignment(), 2);
+}
+
+TEST(Controls, VisibleAndEnabledAreTheControlsOwn)
+{
+    QWidget window;  // never shown
+    Label label(&window);
+    EXPECT_TRUE(label.Visible());
+    label.setVisible(false);
+    EXPECT_FALSE(label.Visible());
+    window.setEnabled(false);
+    EXPECT_TRUE(label.Enabled());
+    label.setEnabled(false);
+    EXPECT_FALSE(label.Enabled());
+}
+
+TEST(Controls, TextBoxChangeFiresOnEveryChangeAlsoFromCode)
+{
+    TextBox box;
+    int changes = 0;
+    QObject::connect(&box, &TextBox::Change, [&] { ++changes; });
+    box.setText(QStringLiteral("12"));
+    EXPECT_EQ(changes, 1);
+    box.setText(QStringLiteral("12"));  // same text: no change
+    EXPECT_EQ(changes, 1);
+    QTest::keyClicks(&box, QStringLiteral("34"));
+    EXPECT_EQ(box.Text(), QStringLiteral("1234"));
+    EXPECT_EQ(changes, 3);
+}
+
+TEST(Controls, TextBoxKeyPressCanSwallowOrReplaceKeys)
+{
+    TextBox box;
+    std::vector<int> codes;
+    QObject::connect(&box, &TextBox::KeyPress, [&](int& key) {
+        codes.push_back(key);
+        if (key == 'a')
+            key = 0;        // swallowed
+        else if (key == 'b')
+            key = 'B';      // typed as another character
+    });
+    QTest::keyClicks(&box, QStringLiteral("1ab2"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(codes, (std::vector<int>{'1', 'a', 'b', '2', 13, 8}));
+    EXPECT_EQ(box.Text(), QStringLiteral("1B"));
+
+    codes.clear();
+    QTest::sendKeyEvent(QTest::KeyAction::Click, &box, Qt::Key_Adiaeresis, QStringLiteral("\u00e4"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::KeyAction::Click, &box, Qt::Key_unknown, QStringLiteral("\u20ac"), Qt::NoModifier);
+    EXPECT_EQ(codes, (std::vector<int>{0xE4, 0x80}));  // Windows-1252 codes
+}
+
+TEST(Controls, CheckBoxValueAndClickAlsoFromCode)
+{
+    CheckBox box;
+    int clicks = 0;
+    QObject::connect(&box, &CheckBox::Click, [&] { ++clicks; });
+    box.setValue(1);
+    EXPECT_EQ(box.Value(), 1);
+    EXPECT_EQ(clicks, 1);
+    box.setValue(1);
+    EXPECT_EQ(clicks, 1);
+    box.resize(60, 20);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(Controls, OptionArrayIsExclusiveAndReportsTheIndex)
+{
+    QWidget container;
+    OptionArray options(&container, 4);
+    QWidget other;
+    OptionArray elsewhere(&other, 2);
+    std::vector<int> clicked;
+    options.onClick([&](int index) { clicked.push_back(index); });
+    EXPECT_EQ(options.selected(), -1);
+    options[2]->setValue(true);
+    elsewhere[0]->setValue(true);
+    options[0]->setValue(true);
+    EXPECT_EQ(options.selected(), 0);
+    EXPECT_FALSE(options[2]->Value());
+    EXPECT_TRUE(elsewhere[0]->Value());  // another container is another group
+    EXPECT_EQ(clicked, (std::vector<int>{2, 0}));
+    options[0]->setValue(true);  // already selected: no Click
+    EXPECT_EQ(clicked.size(), 2u);
+}
+
+TEST(Controls, ButtonsFireTheirEventsOncePerPress)
+{
+    CommandButton button;
+    ToolbarButton tool;
+    SpinButton spin;
+    spin.resize(16, 30);
+    QSignalSpy clicks(&button, &CommandButton::Click);
+    QSignalSpy toolClicks(&tool, &ToolbarButton::Click);
+    QSignalSpy ups(&spin, &SpinButton::SpinUp);
+    QSignalSpy downs(&spin, &SpinButton::SpinDown);
+    button.click();
+    tool.click();
+    QTest::mouseClick(spin.upButton(), Qt::LeftButton);
+    QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+    QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(toolClicks.count(), 1);
+    EXPECT_FALSE(tool.isDown());  // pops up again at once
+    EXPECT_EQ(ups.count(), 1);
+    EXPECT_EQ(downs.count(), 2);
+}

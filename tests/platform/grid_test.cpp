@@ -1,0 +1,278 @@
+#include "platform/grid.h"
+
+#include "platform/vberror.h"
+#include "support/scripteduser.h"
+
+#include <QKeyEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A grid of rows x cols whose cell (r, c) holds "r,c".
+void fill(Grid& g, int rows, int cols)
+{
+    g.setRows(rows);
+    g.setCols(cols);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            g.setTextMatrix(r, c, QString::number(r) + QLatin1Char(',') + QString::number(c));
+}
+
+void select(Grid& g, int r1, int c1, int r2, int c2)
+{
+    g.setSelStartRow(r1);
+    g.setSelStartCol(c1);
+    g.setSelEndRow(r2);
+    g.setSelEndCol(c2);
+}
+
+int errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(Grid, ClipJoinsCellsByTabAndRowsByCrWithNothingAfterTheLastRow)
+{
+    Grid g;
+    fill(g, 4, 5);
+    select(g, 1, 1, 2, 3);
+    EXPECT_EQ(g.Clip(), QStringLiteral("1,1\t1,2\t1,3\r2,1\t2,2\t2,3"));
+    select(g, 2, 2, 2, 2);
+    EXPECT_EQ(g.Clip(), QStringLiteral("2,2"));
+    // Start and end given the other way round read as the same block.
+    select(g, 2, 3, 1, 1);
+    EXPECT_EQ(g.SelStartRow(), 1);
+    EXPECT_EQ(g.SelEndCol(), 3);
+    EXPECT_EQ(g.Clip(), QStringLiteral("1,1\t1,2\t1,3\r2,1\t2,2\t2,3"));
+}
+
+TEST(Grid, ClipSetFillsTheBlockAndTakesCrLfAsOneRowBreak)
+{
+    Grid g;
+    g.setRows(5);
+    g.setCols(5);
+    select(g, 1, 1, 2, 2);
+    g.setClip(QStringLiteral("1\tX\r\n2\t1"));
+    EXPECT_EQ(g.TextMatrix(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(g.TextMatrix(1, 2), QStringLiteral("X"));
+    EXPECT_EQ(g.TextMatrix(2, 1), QStringLiteral("2"));  // no LF kept at the start of the row
+    EXPECT_EQ(g.TextMatrix(2, 2), QStringLiteral("1"));
+
+    // A lone CR and a lone LF break rows too; the copy of a grid pastes back unchanged.
+    select(g, 1, 1, 3, 1);
+    g.setClip(QStringLiteral("a\rb\nc"));
+    EXPECT_EQ(g.TextMatrix(1, 1), QStringLiteral("a"));
+    EXPECT_EQ(g.TextMatrix(2, 1), QStringLiteral("b"));
+    EXPECT_EQ(g.TextMatrix(3, 1), QStringLiteral("c"));
+}
+
+TEST(Grid, ClipSetWritesNothingBeyondTheBlockAndLeavesMissingCellsAlone)
+{
+    Grid g;
+    fill(g, 4, 4);
+    select(g, 1, 1, 1, 2);
+    g.setClip(QStringLiteral("a\tb\tc\rd\te"));
+    EXPECT_EQ(g.TextMatrix(1, 1), QStringLiteral("a"));
+    EXPECT_EQ(g.TextMatrix(1, 2), QStringLiteral("b"));
+    EXPECT_EQ(g.TextMatrix(1, 3), QStringLiteral("1,3"));
+    EXPECT_EQ(g.TextMatrix(2, 1), QStringLiteral("2,1"));
+
+    select(g, 1, 1, 2, 3);
+    g.setClip(QStringLiteral("x"));
+    EXPECT_EQ(g.TextMatrix(1, 1), QStringLiteral("x"));
+    EXPECT_EQ(g.TextMatrix(1, 2), QStringLiteral("b"));
+    EXPECT_EQ(g.TextMatrix(2, 2), QStringLiteral("2,2"));
+
+    // Empty cells in the text empty the cells.
+    g.setClip(QStringLiteral("\t\r\t"));
+    EXPECT_EQ(g.TextMatrix(1, 1), QString());
+    EXPECT_EQ(g.TextMatrix(2, 2), QString());
+    EXPECT_EQ(g.TextMatrix(2, 3), QStringLiteral("2,3"));
+}
+
+TEST(Grid, TooManyColumnsRaises30010AndLeavesTheGridAsItWas)
+{
+    Grid g;
+    fill(g, 3, 4);
+    g.setColWidth(2, 450);
+    g.setCol(3);
+    EXPECT_EQ(errorOf([&] { g.setCols(Grid::MaxCols + 1); }), vberr::GridTooManyColumns);
+    EXPECT_EQ(g.Cols(), 4);
+    EXPECT_EQ(g.Rows(), 3);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(g.ColWidth(2), 450);
+    EXPECT_EQ(g.TextMatrix(2, 3), QStringLiteral("2,3"));
+
+    g.setCols(Grid::MaxCols);
+    EXPECT_EQ(g.Cols(), 5451);
+    EXPECT_EQ(g.TextMatrix(2, 3), QStringLiteral("2,3"));  // resizing keeps the cells
+}
+
+TEST(Grid, ShrinkingKeepsCurrentCellAndSelectionInside)
+{
+    Grid g;
+    fill(g, 10, 10);
+    g.setRow(9);
+    g.setCol(9);
+    select(g, 5, 5, 9, 9);
+    g.setRows(4);
+    g.setCols(3);
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.SelEndRow(), 3);
+    EXPECT_EQ(g.SelEndCol(), 2);
+    EXPECT_EQ(g.Text(), QStringLiteral("3,2"));
+    EXPECT_EQ(errorOf([&] { g.setRow(4); }), 30009);
+    EXPECT_EQ(errorOf([&] { (void)g.TextMatrix(0, 3); }), vberr::GridTooManyColumns);
+}
+
+TEST(Grid, CurrentCellMovesWithoutTouchingTheSelection)
+{
+    Grid g;
+    fill(g, 6, 6);
+    select(g, 1, 1, 3, 2);
+    int rowColChanges = 0;
+    QObject::connect(&g, &Grid::RowColChange, [&] { ++rowColChanges; });
+    g.setCol(0);
+    g.setRow(4);
+    g.setText(QStringLiteral("1X2"));
+    EXPECT_EQ(g.TextMatrix(4, 0), QStringLiteral("1X2"));
+    EXPECT_EQ(rowColChanges, 2);
+    processEvents();  // the view catching up must not move our selection either
+    EXPECT_EQ(g.SelStartRow(), 1);
+    EXPECT_EQ(g.SelEndRow(), 3);
+    EXPECT_EQ(g.SelStartCol(), 1);
+    EXPECT_EQ(g.SelEndCol(), 2);
+    EXPECT_EQ(g.Row(), 4);
+    EXPECT_EQ(g.Col(), 0);
+}
+
+TEST(Grid, SelectionFollowsTheUser)
+{
+    Grid g;
+    fill(g, 6, 6);
+    g.resize(400, 300);
+    g.show();
+    processEvents();
+    int selChanges = 0;
+    QObject::connect(&g, &Grid::SelChange, [&] { ++selChanges; });
+    // Model index (r, c) is grid cell (r + 1, c + 1): row 0 and column 0 are the headers.
+    const QRect from = g.visualRect(g.model()->index(1, 1));
+    const QRect to = g.visualRect(g.model()->index(2, 3));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, from.center());
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 2);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ShiftModifier, to.center());
+    EXPECT_EQ(g.SelStartRow(), 2);
+    EXPECT_EQ(g.SelEndRow(), 3);
+    EXPECT_EQ(g.SelStartCol(), 2);
+    EXPECT_EQ(g.SelEndCol(), 4);
+    EXPECT_GE(selChanges, 1);
+    EXPECT_EQ(g.Clip(), QStringLiteral("2,2\t2,3\t2,4\r3,2\t3,3\t3,4"));
+}
+
+TEST(Grid, FixedCellsAreCellsAndShowAsHeaders)
+{
+    Grid g;
+    fill(g, 3, 3);
+    EXPECT_EQ(g.model()->rowCount(), 2);
+    EXPECT_EQ(g.model()->columnCount(), 2);
+    EXPECT_EQ(g.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("0,1"));
+    EXPECT_EQ(g.model()->headerData(1, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("2,0"));
+    EXPECT_EQ(g.model()->data(g.model()->index(0, 0), Qt::DisplayRole).toString(), QStringLiteral("1,1"));
+
+    g.setFixedRows(0);
+    g.setFixedCols(0);
+    EXPECT_EQ(g.model()->rowCount(), 3);
+    EXPECT_EQ(g.model()->data(g.model()->index(0, 0), Qt::DisplayRole).toString(), QStringLiteral("0,0"));
+}
+
+TEST(Grid, SizesInTwipsAndAlignments)
+{
+    Grid g;
+    g.setRows(17);
+    g.setCols(40);
+    g.setColWidth(0, 280);
+    for (int i = 1; i < 40; ++i)
+        g.setColWidth(i, i % 4 == 0 ? 5 : 180);
+    g.setRowHeight(4, 5);
+    g.setColAlignment(3, 2);
+    g.setFixedAlignment(3, 1);
+    EXPECT_EQ(g.ColWidth(4), 5);
+    EXPECT_EQ(g.ColWidth(5), 180);
+    EXPECT_EQ(g.RowHeight(4), 5);
+    EXPECT_EQ(g.ColPos(2), 280 + 180);
+    EXPECT_EQ(g.ColAlignment(3), 2);
+    EXPECT_EQ(g.FixedAlignment(3), 1);
+    EXPECT_EQ(errorOf([&] { g.setColAlignment(3, 7); }), vberr::InvalidPropertyValue);
+    g.syncView();
+    // Column 4 (model column 3) is a thin separator, the others share one width.
+    EXPECT_LT(g.columnWidth(3), g.columnWidth(2));
+    EXPECT_EQ(g.columnWidth(0), g.columnWidth(5));
+}
+
+TEST(Grid, LeftColReadsBackAsSetAndIsCheckedAgainstTheColumns)
+{
+    Grid g;
+    g.setRows(14);
+    g.setCols(101);
+    g.setLeftCol(88);
+    EXPECT_EQ(g.LeftCol(), 88);
+    EXPECT_EQ(errorOf([&] { g.setLeftCol(101); }), vberr::InvalidPropertyValue);
+}
+
+TEST(Grid, KeysReachTheProgramAndCharactersDoNotMoveTheGrid)
+{
+    Grid g;
+    fill(g, 5, 5);
+    std::vector<int> downs, presses;
+    QObject::connect(&g, &Grid::KeyDown, [&](int& code, int) { downs.push_back(code); });
+    QObject::connect(&g, &Grid::KeyPress, [&](int& ascii) { presses.push_back(ascii); });
+    QTest::sendKeyEvent(QTest::KeyAction::Click, &g, Qt::Key_X, QStringLiteral("X"), Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_1);
+    QTest::keyClick(&g, Qt::Key_Space);
+    EXPECT_EQ(downs, (std::vector<int>{16, 88, 49, 32}));  // Shift has its own KeyDown
+    EXPECT_EQ(presses, (std::vector<int>{'X', '1', ' '}));
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 1);
+
+    // Arrows still move the current cell; a handler can swallow them.
+    QTest::keyClick(&g, Qt::Key_Down);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.SelStartRow(), 2);
+    QObject::connect(&g, &Grid::KeyDown, [](int& code, int) { code = 0; });
+    QTest::keyClick(&g, Qt::Key_Down);
+    EXPECT_EQ(g.Row(), 2);
+}
+
+TEST(Grid, WholeSystemGridRoundTripsThroughClip)
+{
+    // The largest system: every cell set, copied and pasted back into an emptied grid.
+    Grid g;
+    g.setRows(14);
+    g.setCols(Grid::MaxCols);
+    static const QString signs[] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
+    for (int c = 1; c < g.Cols(); ++c)
+        for (int r = 1; r < g.Rows(); ++r)
+            g.setTextMatrix(r, c, signs[(r + c) % 3]);
+    select(g, 1, 1, 13, Grid::MaxCols - 1);
+    const QString clip = g.Clip();
+    EXPECT_EQ(clip.count(QChar(13)), 12);
+    EXPECT_EQ(clip.count(QChar(9)), 13 * (Grid::MaxCols - 2));
+
+    Grid h;
+    h.setRows(14);
+    h.setCols(Grid::MaxCols);
+    select(h, 1, 1, 13, Grid::MaxCols - 1);
+    h.setClip(clip);
+    EXPECT_EQ(h.TextMatrix(13, Grid::MaxCols - 1), g.TextMatrix(13, Grid::MaxCols - 1));
+    EXPECT_EQ(h.Clip(), clip);
+}

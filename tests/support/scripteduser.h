@@ -1,0 +1,61 @@
+#pragma once
+// The scripted user of the tests: installed for its lifetime as the UserInterface, it answers message
+// boxes and file dialogs from a script, in order, and records everything the program showed.
+// A message box or file dialog without a scripted answer fails the test and gets a harmless answer.
+
+#include "platform/userinterface.h"
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class ScriptedUser : public UserInterface {
+public:
+    struct Shown {
+        enum Kind { MessageBox, FileDialog, Help, Beep } kind;
+        QString text;            // box text; help file
+        int style = 0;           // box style; help command
+        QString title;
+        FileDialogRequest request;  // for FileDialog
+    };
+
+    ScriptedUser();
+    ~ScriptedUser() override;
+    ScriptedUser(const ScriptedUser&) = delete;
+    ScriptedUser& operator=(const ScriptedUser&) = delete;
+
+    // Script the next answers, in order.
+    ScriptedUser& answerMessageBox(int messageBoxResult);
+    ScriptedUser& answerFileDialog(const QString& path);
+    ScriptedUser& cancelFileDialog();
+
+    // What was shown, in order.
+    const std::vector<Shown>& shown() const { return shown_; }
+    std::vector<Shown> messageBoxes() const;
+    std::vector<FileDialogRequest> fileDialogs() const;
+    int beeps() const;
+    // Answers scripted but never asked for.
+    std::size_t unusedAnswers() const { return boxAnswers_.size() + dialogAnswers_.size(); }
+    void clear() { shown_.clear(); }
+
+    int messageBox(const QString& text, int style, const QString& title) override;
+    std::optional<QString> fileDialog(const FileDialogRequest& request) override;
+    void showHelp(const QString& helpFile, int command) override;
+    void beep() override;
+
+private:
+    std::deque<int> boxAnswers_;
+    struct DialogAnswer {
+        bool cancel = false;
+        QString path;
+    };
+    std::deque<DialogAnswer> dialogAnswers_;
+    std::vector<Shown> shown_;
+};
+
+// Lets pending events run (posted events, deferred view updates, zero timers).
+void processEvents();
+// Runs events until done() is true or the time is up; returns done().
+bool waitFor(const std::function<bool()>& done, int timeoutMs = 1000);
