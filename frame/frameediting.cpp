@@ -1,0 +1,411 @@
+#include "frame/frameediting.h"
+
+#include "platform/vbtext.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <optional>
+
+namespace frame {
+
+namespace {
+
+const QString kSigns[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
+
+constexpr int MsgCouponViewShown = 6;
+constexpr int MsgNoSystem = 7;
+constexpr int MsgTooManyFull = 8;
+constexpr int MsgTooManyHalf = 10;
+constexpr int MsgPercentNot100 = 11;
+
+// The whole text of a percent box as a number, blanks around it allowed; none for other text.
+std::optional<double> percentValue(const QString& text) {
+    const QString t = text.trimmed();
+    bool ok = false;
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(t, &ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+FrameEditing::FrameEditing(FrameTexts t) : texts(std::move(t)) {
+    for (int s = 0; s < SlotCount; ++s) {
+        Label3[s] = texts.ingetSystem;
+        Grid1Tag[s] = QStringLiteral("0");
+    }
+    for (auto& tag : SystemTag) tag = QStringLiteral("0");
+}
+
+// ---------------------------------------------------------------- helpers
+
+bool FrameEditing::isEmptySlotCaption(const QString& caption) {
+    return caption == u"Inget system" || caption == u"Ei järjestelmää ";
+}
+
+bool FrameEditing::slotEmpty(int s) const { return isEmptySlotCaption(Label3[s]); }
+
+QString FrameEditing::systemTitle(int s) const {
+    const QString& name = Label3[s];
+    const auto cut = name.lastIndexOf(u'\\');
+    return cut < 0 ? name : name.mid(cut + 1);
+}
+
+int FrameEditing::markedCount(int m) const {
+    return int(markerad[3 * m]) + int(markerad[3 * m + 1]) + int(markerad[3 * m + 2]);
+}
+
+QString FrameEditing::PercentText() const {
+    QString tag = QStringLiteral("% ");
+    for (const QString& t : Text1) {
+        // The boxes hold at most four characters (setText1), so the blank count is never negative.
+        tag += vb::Space(std::max(0, MaxPercentLength - int(t.size()))) + t;
+    }
+    return tag;
+}
+
+void FrameEditing::multiplyAllrad(double factor) { Allrad = vb::Dec(vb::Val(Allrad) * factor); }
+
+void FrameEditing::divideAllrad(double divisor) {
+    // A slot without rows never multiplied the total; dividing by its 0 would only destroy it.
+    if (divisor == 0) return;
+    Allrad = vb::Dec(vb::Val(Allrad) / divisor);
+}
+
+void FrameEditing::procedureR(bool clearProcentram) {
+    Allrad = QStringLiteral("1");
+    std::array<bool, 6> seen{};
+    for (int m = 0; m < MatchCount; ++m) {
+        const int t = systyp[m];
+        if (t >= 1 && t <= 5) seen[t] = true;
+        if (t == MatchType::Matematisk) {
+            const int marks = markedCount(m);
+            if (marks == 2) multiplyAllrad(2);
+            else if (marks == 3) multiplyAllrad(3);
+        }
+    }
+    for (int s = 0; s < SlotCount; ++s) {
+        if (seen[s + 1]) multiplyAllrad(sysrader[s]);
+    }
+    if (clearProcentram && !seen[MatchType::Procent]) procentram = false;
+}
+
+void FrameEditing::stepT() {
+    if (vb::Val(Allrad) <= 1 && procentram) Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
+}
+
+void FrameEditing::clearMatch(int m) {
+    for (int c = 3 * m; c < 3 * m + 3; ++c) {
+        Label1[c].Caption.clear();
+        markerad[c] = false;
+    }
+    antalmark[m] = 0;
+    systyp[m] = MatchType::None;
+}
+
+void FrameEditing::colourCounters(int s, int half, int full) {
+    InsHalv[s].ForeColor = half > allowedHalf(s) ? GuardColour::CounterRed : GuardColour::Black;
+    InsHel[s].ForeColor = full > syshelgard[s] ? GuardColour::CounterRed : GuardColour::Black;
+    InsHalv[s].Caption = vb::Dec(half) + u'/' + vb::Dec(allowedHalf(s));
+    InsHel[s].Caption = vb::Dec(full) + u'/' + vb::Dec(syshelgard[s]);
+}
+
+void FrameEditing::recountSlot(int s) {
+    int half = 0, full = 0;
+    for (int m = 0; m < MatchCount; ++m) {
+        if (systyp[m] != s + 1) continue;
+        if (antalmark[m] == 2) ++half;
+        else if (antalmark[m] == 3) ++full;
+    }
+    placeradhalv[s] = static_cast<std::uint8_t>(half);
+    placeradhel[s] = static_cast<std::uint8_t>(full);
+    sysianvand[s] = half + full != 0;
+    colourCounters(s, half, full);
+}
+
+// ---------------------------------------------------------------- sign cells
+
+std::vector<FrameMessage> FrameEditing::Label1_Click(int Index) {
+    std::vector<FrameMessage> messages;
+    if (Index < 0 || Index >= CellCount) return messages;
+    skapat = false;
+    systemsparat = false;
+    if (grid2frameVisible) {
+        messages.push_back({MsgCouponViewShown, MsgStyle});
+        return messages;
+    }
+    const int m = Index / 3;
+    const int takenFrom = systyp[m];   // slot whose match another mode may take over
+    const int k = mode;
+    if (k <= Mode::System3) {
+        systemClick(k, Index, messages);
+    } else if (k == Mode::Procent) {
+        procentClick(m, messages);
+    } else {
+        matematiskClick(Index);
+    }
+    // Keep the counters of a slot whose match was just taken over in step with the types
+    // (the old program left them stale until that slot's mode was chosen again).
+    if (takenFrom >= MatchType::System1 && takenFrom <= MatchType::System3 && takenFrom != k + 1 &&
+        systyp[m] != takenFrom) {
+        recountSlot(takenFrom - 1);
+    }
+    return messages;
+}
+
+void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& messages) {
+    const int m = Index / 3;
+    const bool baseRow = slottyp[s] == 1;
+    markerad[Index] = !markerad[Index];
+    if (!baseRow && markedCount(m) >= 2 && slotEmpty(s)) {
+        messages.push_back({MsgNoSystem, MsgStyle});
+        markerad[Index] = !markerad[Index];
+        return;
+    }
+    const std::uint8_t typeBefore = systyp[m];
+    if ((systyp[m] != 0 && systyp[m] != s + 1) || (baseRow && antalmark[m] == 3)) {
+        clearMatch(m);
+        markerad[Index] = !markerad[Index];
+    }
+    // The total is taken before this click: a base-row full guard just emptied still counts for
+    // its own system here, else the in-use step below would divide its rows out a second time.
+    if (typeBefore == s + 1) systyp[m] = typeBefore;
+    procedureR(true);
+    if (typeBefore == s + 1) systyp[m] = static_cast<std::uint8_t>(antalmark[m] >= 2 ? s + 1 : 0);
+
+    const QString captionBefore = Label1[Index].Caption;
+    const std::uint8_t countBefore = antalmark[m];
+    if (!markerad[Index]) {
+        Label1[Index].Caption.clear();
+        --antalmark[m];
+    } else {
+        Label1[Index].Caption = kSigns[Index % 3];
+        ++antalmark[m];
+    }
+    auto typeFromCount = [&] {
+        if (antalmark[m] == 2 || antalmark[m] == 3) systyp[m] = static_cast<std::uint8_t>(s + 1);
+        else if (antalmark[m] < 2) systyp[m] = MatchType::None;
+    };
+    typeFromCount();
+
+    auto countPlaced = [&] {
+        int half = 0, full = 0;
+        for (int j = 0; j < MatchCount; ++j) {
+            if (systyp[j] != s + 1) continue;
+            if (antalmark[j] == 2) ++half;
+            else if (antalmark[j] == 3) ++full;
+        }
+        placeradhalv[s] = static_cast<std::uint8_t>(half);
+        placeradhel[s] = static_cast<std::uint8_t>(full);
+    };
+    countPlaced();
+
+    auto inUse = [&] {
+        const int sum = placeradhalv[s] + placeradhel[s];
+        if (sum > 0 && !sysianvand[s]) {
+            multiplyAllrad(sysrader[s]);
+            sysianvand[s] = true;
+        } else if (sum == 0 && sysianvand[s]) {
+            divideAllrad(sysrader[s]);
+            sysianvand[s] = false;
+        }
+    };
+    inUse();
+    colourCounters(s, placeradhalv[s], placeradhel[s]);
+
+    // Over-limit rule: one click too many half guards is the way to a full guard; a second is not.
+    if (placeradhalv[s] <= allowedHalf(s)) overgrans[s] = 0;
+    else ++overgrans[s];
+    bool undo = false;
+    if (placeradhel[s] > syshelgard[s]) {
+        ++overgrans[s];
+        messages.push_back({MsgTooManyFull, MsgStyle});
+        undo = true;
+    }
+    if (overgrans[s] > 1) {
+        overgrans[s] = 1;
+        messages.push_back({MsgTooManyHalf, MsgStyle});
+        undo = true;
+    }
+    if (undo) {
+        markerad[Index] = !markerad[Index];
+        Label1[Index].Caption = captionBefore;
+        antalmark[m] = countBefore;
+        typeFromCount();
+        countPlaced();
+        // The refused click may have been the one that put the slot in use.
+        inUse();
+    }
+
+    // Colour the match; in a base-row system the sign marked first keeps its black.
+    const int marks = antalmark[m];
+    if (marks < 2) {
+        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = GuardColour::Black;
+        Label5[m].clear();
+    } else {
+        const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
+        for (int c = 3 * m; c < 3 * m + 3; ++c) {
+            if (baseRow && Label1[c].ForeColor == GuardColour::Black && c != Index) continue;
+            Label1[c].ForeColor = colour;
+        }
+        Label5[m] = systemTitle(s);
+    }
+
+    int half = 0, full = 0;
+    for (int j = 0; j < MatchCount; ++j) {
+        if (systyp[j] != s + 1) continue;
+        if (antalmark[j] == 2) ++half;
+        else if (antalmark[j] == 3) ++full;
+    }
+    halvefter[s] = static_cast<std::uint8_t>(half);
+    placeradhel[s] = static_cast<std::uint8_t>(full);
+    colourCounters(s, halvefter[s], placeradhel[s]);
+
+    stepT();
+}
+
+void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages) {
+    if (systyp[m] == MatchType::Procent) {
+        clearMatch(m);
+        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = GuardColour::Black;
+        Label5[m].clear();
+    } else {
+        if (vb::Val(Text1[1]) + vb::Val(Text1[2]) + vb::Val(Text1[0]) != 100) {
+            messages.push_back({MsgPercentNot100, MsgStyle});
+            return;
+        }
+        systyp[m] = MatchType::Procent;
+        for (int c = 3 * m; c < 3 * m + 3; ++c) {
+            markerad[c] = true;
+            Label1[c].ForeColor = GuardColour::DarkRed;
+            Label1[c].Caption = kSigns[c % 3];
+        }
+        antalmark[m] = 3;
+        Label5[m] = PercentText();
+    }
+    procedureR(false);
+    bool other = false, percent = false;
+    for (int j = 0; j < MatchCount; ++j) {
+        if (systyp[j] == MatchType::Procent) percent = true;
+        else if (systyp[j] != MatchType::None) other = true;
+    }
+    if (!other && percent) Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
+    procentram = percent;
+    stepT();
+}
+
+void FrameEditing::matematiskClick(int Index) {
+    const int m = Index / 3;
+    if (systyp[m] != MatchType::None && systyp[m] != MatchType::Matematisk) clearMatch(m);
+    procedureR(true);
+    markerad[Index] = !markerad[Index];
+    if (!markerad[Index]) {
+        Label1[Index].Caption.clear();
+        --antalmark[m];
+        if (antalmark[m] == 2) {
+            Allrad = vb::Dec(vb::Val(Allrad) / 3 * 2);
+        } else if (antalmark[m] == 1) {
+            Allrad = vb::Dec(vb::Val(Allrad) / 2);
+        }
+    } else {
+        Label1[Index].Caption = kSigns[Index % 3];
+        ++antalmark[m];
+        if (antalmark[m] == 2) {
+            multiplyAllrad(2);
+        } else if (antalmark[m] == 3) {
+            Allrad = vb::Dec(vb::Val(Allrad) / 2 * 3);
+        }
+    }
+    const int marks = antalmark[m];
+    systyp[m] = marks >= 2 ? MatchType::Matematisk : MatchType::None;
+    if (marks < 2) {
+        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = GuardColour::Black;
+        Label5[m].clear();
+    } else {
+        const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
+        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = colour;
+        Label5[m] = texts.matematisk;
+    }
+    stepT();
+}
+
+// ---------------------------------------------------------------- mode choice
+
+void FrameEditing::Option1_Click(int Index) {
+    if (Index < 0 || Index >= ModeCount) return;
+    mode = Index;
+    if (Index > Mode::System3) return;
+    const int s = Index;
+    recountSlot(s);
+    if (placeradhalv[s] <= allowedHalf(s)) overgrans[s] = 0;
+    else ++overgrans[s];
+}
+
+// ---------------------------------------------------------------- percent and row-count inputs
+
+void FrameEditing::setText1(int i, const QString& text) { Text1[i] = text.left(MaxPercentLength); }
+
+void FrameEditing::SpinButton1_SpinDown(int i) {
+    const auto v = percentValue(Text1[i]);
+    if (v && *v > 0) setText1(i, vb::Dec(*v - 1));
+}
+
+void FrameEditing::SpinButton1_SpinUp(int i) {
+    double sum = 0;
+    for (const QString& t : Text1) {
+        const auto v = percentValue(t);
+        if (!v) return;   // a box without a number: nothing to add to
+        sum += *v;
+    }
+    if (sum < 100) setText1(i, vb::Dec(*percentValue(Text1[i]) + 1));
+}
+
+void FrameEditing::setText2(const QString& text) {
+    if (text == Text2) return;
+    Text2 = text;
+    Text2_Change();
+}
+
+void FrameEditing::Text2_Change() {
+    setText2(vb::Dec(vb::Val(Text2)));
+    skapat = false;
+    systemsparat = false;
+    if (vb::Val(Text2) < 1) setText2(QStringLiteral("1"));
+    if (vb::Val(Text2) > MaxRows) setText2(QStringLiteral("1"));
+
+    Allrad = QStringLiteral("1");
+    std::array<bool, SlotCount> used{};
+    bool mathematical = false, percent = false;
+    for (int m = 0; m < MatchCount; ++m) {
+        const int t = systyp[m];
+        if (t >= MatchType::System1 && t <= MatchType::System3) {
+            used[t - 1] = true;
+        } else if (t == MatchType::Matematisk) {
+            const int marks = markedCount(m);
+            if (marks == 2) multiplyAllrad(2);
+            else if (marks == 3) multiplyAllrad(3);
+            mathematical = true;
+        } else if (t == MatchType::Procent) {
+            percent = true;
+        }
+    }
+    if (!percent) procentram = false;
+    bool anySystem = false;
+    for (int s = 0; s < SlotCount; ++s) {
+        if (!used[s]) continue;
+        anySystem = true;
+        multiplyAllrad(sysrader[s]);
+    }
+    if (!anySystem && !mathematical && percent) Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
+}
+
+bool FrameEditing::Text2_KeyPress(int keyAscii) {
+    if (keyAscii != 13) return false;
+    setText2(vb::Dec(vb::Val(Text2)));
+    if (vb::Val(Text2) < 1) setText2(QStringLiteral("1"));
+    if (vb::Val(Text2) > MaxRows) setText2(QStringLiteral("1"));
+    return true;
+}
+
+}  // namespace frame

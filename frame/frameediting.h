@@ -1,0 +1,123 @@
+#pragma once
+// The editing state of one frame and its rules, without any window: the frame's member data, the
+// properties of the controls the rules read and write (captions, colours, tags, boxes, the visible
+// mode), and the handlers of the sign cells, the mode options, the percent spin buttons and the
+// row-count box. Form1 renders this state and shows the messages the handlers return.
+
+#include "frame/framecodes.h"
+#include "frame/rowmatrix.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace frame {
+
+// A message box a handler asks for: MessageText id and MsgBox style.
+struct FrameMessage {
+    int textId = 0;
+    int style = 0;
+    bool operator==(const FrameMessage&) const = default;
+};
+
+// Caption and ForeColor (0x00BBGGRR) of a label.
+struct LabelState {
+    QString Caption;
+    std::uint32_t ForeColor = GuardColour::Black;
+    bool operator==(const LabelState&) const = default;
+};
+
+// Texts of the current language that the rules write (UIText 121 and 122).
+struct FrameTexts {
+    QString ingetSystem = QStringLiteral("Inget system");
+    QString matematisk = QStringLiteral("Matematisk");
+};
+
+class FrameEditing {
+public:
+    explicit FrameEditing(FrameTexts texts = {});
+
+    // ---- member data (slot arrays 0..5 and match arrays 0..13 as declared; 0..2 and 0..12 used) ----
+    bool systemsparat = true;
+    std::uint8_t filbyte = 0;
+    std::array<std::uint8_t, 6> slottyp{};
+    std::array<bool, 78> markerad{};
+    RowMatrix forminne{1, 1};                   // (0 To 1, 0 To 1) until rows are created
+    std::array<std::uint8_t, 14> antalmark{};
+    std::array<int, 6> sysrader{};
+    std::array<int, 6> sysgard{};
+    std::array<int, 6> syshelgard{};
+    std::array<std::uint8_t, 6> overgrans{};
+    std::array<std::uint8_t, 6> placeradhalv{};
+    std::array<std::uint8_t, 6> placeradhel{};
+    std::array<std::uint8_t, 6> halvefter{};
+    std::array<std::uint8_t, 14> systyp{};
+    std::array<bool, 6> sysianvand{};
+    bool skapat = false;
+    std::int32_t allradram = 0;
+    std::int32_t temptempallrad = 0;
+    bool procentram = false;
+    bool avbrytskapa = false;
+    std::int32_t kupongstart = 0;
+
+    // ---- control properties the rules read and write ----
+    std::array<LabelState, CellCount> Label1;     // sign cells
+    std::array<QString, MatchCount> Label5;       // match tags
+    std::array<QString, SlotCount> Label3;        // slot system names
+    std::array<QString, SlotCount> InsRader;
+    std::array<LabelState, SlotCount> InsHalv;
+    std::array<LabelState, SlotCount> InsHel;
+    std::array<QString, SlotCount> Grid1Tag;      // slot type as text
+    std::array<QString, ModeCount> SystemTag;     // System(s).Tag: slot's full guards as text
+    QString Allrad = QStringLiteral("1");
+    std::array<QString, 3> Text1 = {QStringLiteral("34"), QStringLiteral("33"), QStringLiteral("33")};
+    QString Text2 = QStringLiteral("1");
+    int mode = Mode::System1;                     // index of the visible System(k)
+    bool grid2frameVisible = false;               // coupon view shown
+
+    // ---- handlers ----
+    // Click on sign cell Index (0..38). Returns the messages to show, in order.
+    std::vector<FrameMessage> Label1_Click(int Index);
+    // Choice of mode Index (0..4).
+    void Option1_Click(int Index);
+    // The percent spin buttons of box i (0..2).
+    void SpinButton1_SpinUp(int i);
+    void SpinButton1_SpinDown(int i);
+    // Setting Text1(i): the boxes take at most four characters, so a Procent tag stays 14 wide.
+    void setText1(int i, const QString& text);
+    // Setting Text2's text: runs Text2_Change when the text differs (also nested, from inside it).
+    void setText2(const QString& text);
+    void Text2_Change();
+    // A key typed in Text2; true when the focus is to move to "Skapa" (Enter).
+    bool Text2_KeyPress(int keyAscii);
+
+    // ---- helpers the window and later handlers use ----
+    QString PercentText() const;                  // tag of a Procent match from the boxes
+    bool slotEmpty(int s) const;                  // Label3(s) says no system is loaded
+    static bool isEmptySlotCaption(const QString& caption);
+    QString systemTitle(int s) const;             // Label3(s) after its last "\"
+    int allowedHalf(int s) const { return sysgard[s] - syshelgard[s]; }
+    // Row total from the match types (procedure R); clears procentram when asked and no Procent match.
+    void procedureR(bool clearProcentram);
+    // Recount slot s from the match types: placed counts, in-use flag, counter captions and colours.
+    void recountSlot(int s);
+    int markedCount(int m) const;
+
+    static constexpr int MaxPercentLength = 4;
+    static constexpr int MsgStyle = 48;           // exclamation icon, OK button
+
+    FrameTexts texts;
+
+private:
+    void systemClick(int s, int Index, std::vector<FrameMessage>& messages);
+    void procentClick(int m, std::vector<FrameMessage>& messages);
+    void matematiskClick(int Index);
+    void clearMatch(int m);
+    void colourCounters(int s, int half, int full);
+    void multiplyAllrad(double factor);
+    void divideAllrad(double divisor);
+    void stepT();
+};
+
+}  // namespace frame

@@ -1,0 +1,607 @@
+#include "frame/frameediting.h"
+#include "platform/vbtext.h"
+#include "slotfill.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <set>
+#include <sstream>
+
+using frame::FrameEditing;
+using frame::FrameMessage;
+namespace GuardColour = frame::GuardColour;
+namespace MatchType = frame::MatchType;
+using frametest::fillSlot;
+using frametest::SystemSpec;
+
+namespace {
+
+using Msgs = std::vector<FrameMessage>;
+Msgs msgs(std::initializer_list<int> ids) {
+    Msgs out;
+    for (int id : ids) out.push_back({id, 48});
+    return out;
+}
+
+// Cell index of match m, column c (0 "1", 1 "X", 2 "2").
+constexpr int cell(int m, int c) { return 3 * m + c; }
+
+// A system with the given half and full guards and rows.
+SystemSpec sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM") {
+    return SystemSpec{type, rows, half + full, full, QString::fromLatin1(title)};
+}
+
+QString captions(const FrameEditing& f, int m) {
+    return f.Label1[cell(m, 0)].Caption + u'|' + f.Label1[cell(m, 1)].Caption + u'|' +
+           f.Label1[cell(m, 2)].Caption;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- System modes
+
+TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark) {
+    FrameEditing f;
+    f.systemsparat = true;
+    f.skapat = true;
+    EXPECT_TRUE(f.Label1_Click(cell(0, 1)).empty());
+    EXPECT_TRUE(f.Label1_Click(cell(5, 2)).empty());
+    EXPECT_FALSE(f.systemsparat);
+    EXPECT_FALSE(f.skapat);
+    EXPECT_EQ(f.Label1_Click(cell(0, 0)), msgs({7}));
+    EXPECT_FALSE(f.markerad[cell(0, 0)]);
+    EXPECT_EQ(f.antalmark[0], 1);
+    EXPECT_EQ(captions(f, 0), u"|X|");
+    EXPECT_EQ(f.systyp[0], 0);
+    EXPECT_EQ(f.Allrad, u"1");
+
+    // The Finnish empty caption counts as empty too.
+    f.Label3[0] = QStringLiteral("Ei järjestelmää ");
+    EXPECT_EQ(f.Label1_Click(cell(0, 2)), msgs({7}));
+    // Removing the single mark needs no system.
+    EXPECT_TRUE(f.Label1_Click(cell(0, 1)).empty());
+    EXPECT_EQ(captions(f, 0), u"||");
+}
+
+TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBack) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 0, 27, 0, "C:\\SYSTEM\\3-0-27.RM"));
+    f.Label1_Click(cell(2, 0));
+    EXPECT_EQ(f.Allrad, u"1");
+    f.Label1_Click(cell(2, 2));
+    EXPECT_EQ(f.Allrad, u"27");
+    EXPECT_TRUE(f.sysianvand[0]);
+    EXPECT_EQ(f.systyp[2], MatchType::System1);
+    EXPECT_EQ(f.Label5[2], u"3-0-27.RM");   // the title after the last "\"
+    EXPECT_EQ(f.Label1[cell(2, 0)].ForeColor, GuardColour::Green);
+    EXPECT_EQ(f.InsHalv[0].Caption, u"1/3");
+    EXPECT_EQ(f.InsHel[0].Caption, u"0/0");
+    f.Label1_Click(cell(3, 0));
+    f.Label1_Click(cell(3, 1));
+    EXPECT_EQ(f.Allrad, u"27");   // the factor counts once per system
+    f.Label1_Click(cell(3, 1));
+    f.Label1_Click(cell(2, 2));
+    EXPECT_EQ(f.Allrad, u"1");
+    EXPECT_FALSE(f.sysianvand[0]);
+    EXPECT_EQ(f.Label5[2], u"");
+    EXPECT_EQ(f.Label1[cell(2, 0)].ForeColor, GuardColour::Black);
+}
+
+TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(2, 1, 27));
+    for (int m : {0, 1, 2}) {
+        f.Label1_Click(cell(m, 0));
+        EXPECT_TRUE(f.Label1_Click(cell(m, 1)).empty());
+    }
+    EXPECT_EQ(f.InsHalv[0].Caption, u"3/2");
+    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::CounterRed);
+    EXPECT_EQ(f.overgrans[0], 1);
+
+    // A single elsewhere still leaves three half guards: refused.
+    EXPECT_EQ(f.Label1_Click(cell(7, 2)), msgs({10}));
+    EXPECT_FALSE(f.markerad[cell(7, 2)]);
+    EXPECT_EQ(f.antalmark[7], 0);
+    EXPECT_EQ(f.Label1[cell(7, 2)].Caption, u"");
+    EXPECT_EQ(f.InsHalv[0].Caption, u"3/2");
+    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::CounterRed);
+
+    // Turning the third half guard into the allowed full guard is kept and clears the counter.
+    EXPECT_TRUE(f.Label1_Click(cell(2, 2)).empty());
+    EXPECT_EQ(f.antalmark[2], 3);
+    EXPECT_EQ(f.InsHalv[0].Caption, u"2/2");
+    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.InsHel[0].Caption, u"1/1");
+    EXPECT_EQ(f.overgrans[0], 0);
+    EXPECT_EQ(f.Label1[cell(2, 1)].ForeColor, GuardColour::DarkRed);
+    EXPECT_EQ(f.Allrad, u"27");
+}
+
+TEST(FrameEditingSystem, FullGuardBeyondTheSystemIsRefusedAtOnce) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 0, 27));
+    f.Label1_Click(cell(4, 0));
+    f.Label1_Click(cell(4, 1));
+    EXPECT_EQ(f.Label1_Click(cell(4, 2)), msgs({8}));
+    EXPECT_FALSE(f.markerad[cell(4, 2)]);
+    EXPECT_EQ(f.antalmark[4], 2);
+    EXPECT_EQ(captions(f, 4), u"1|X|");
+    EXPECT_EQ(f.systyp[4], MatchType::System1);
+    EXPECT_EQ(f.placeradhel[0], 0);
+    EXPECT_EQ(f.InsHel[0].Caption, u"0/0");
+    EXPECT_EQ(f.InsHel[0].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Label1[cell(4, 0)].ForeColor, GuardColour::Green);
+    EXPECT_EQ(f.Allrad, u"27");
+}
+
+TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone) {
+    // A system with more full guards than guarded matches: even a single is over the half-guard
+    // limit, so the first guard is the second click over it and is refused after it put the
+    // slot in use.
+    FrameEditing f;
+    fillSlot(f, 0, sys(-1, 1, 9));
+    EXPECT_TRUE(f.Label1_Click(cell(0, 0)).empty());
+    EXPECT_EQ(f.Label1_Click(cell(0, 1)), msgs({10}));
+    EXPECT_EQ(f.antalmark[0], 1);
+    EXPECT_EQ(f.Allrad, u"1");
+    EXPECT_FALSE(f.sysianvand[0]);
+}
+
+TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 1, 27, 0, "A.RM"));
+    fillSlot(f, 1, sys(3, 1, 9, 0, "B.RM"));
+    f.Option1_Click(1);
+    f.Label1_Click(cell(6, 0));
+    f.Label1_Click(cell(6, 2));
+    EXPECT_EQ(f.Allrad, u"9");
+    EXPECT_EQ(f.Label5[6], u"B.RM");
+
+    f.Option1_Click(0);
+    EXPECT_TRUE(f.Label1_Click(cell(6, 2)).empty());   // a marked cell: it stays the one mark
+    EXPECT_EQ(captions(f, 6), u"||2");
+    EXPECT_EQ(f.antalmark[6], 1);
+    EXPECT_EQ(f.systyp[6], 0);
+    EXPECT_EQ(f.Label5[6], u"");
+    EXPECT_EQ(f.Label1[cell(6, 0)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Allrad, u"1");
+    // The slot that lost its match shows it at once.
+    EXPECT_EQ(f.placeradhalv[1], 0);
+    EXPECT_FALSE(f.sysianvand[1]);
+    EXPECT_EQ(f.InsHalv[1].Caption, u"0/3");
+
+    f.Label1_Click(cell(6, 1));
+    EXPECT_EQ(f.systyp[6], MatchType::System1);
+    EXPECT_EQ(f.Allrad, u"27");
+    // Choosing System 2 again finds nothing stale.
+    f.Option1_Click(1);
+    f.Label1_Click(cell(9, 0));
+    f.Label1_Click(cell(9, 1));
+    EXPECT_EQ(f.Allrad, u"243");
+}
+
+TEST(FrameEditingSystem, BaseRowSignStaysBlack) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(2, 1, 9, 1, "U.RU"));
+    f.Label1_Click(cell(3, 1));   // "X" first: the base-row sign
+    f.Label1_Click(cell(3, 0));
+    EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::Green);
+    EXPECT_EQ(f.Label5[3], u"U.RU");
+    f.Label1_Click(cell(3, 2));
+    EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::DarkRed);
+    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::DarkRed);
+    EXPECT_EQ(f.Allrad, u"9");
+
+    // Any click on a base-row full guard starts the match again with that sign alone, in black.
+    f.Label1_Click(cell(3, 0));
+    EXPECT_EQ(captions(f, 3), u"1||");
+    EXPECT_EQ(f.antalmark[3], 1);
+    EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Allrad, u"1");
+
+    // Removing the base-row sign of a half guard leaves the other sign black; adding one makes
+    // the remaining sign the new base-row sign.
+    f.Label1_Click(cell(3, 2));
+    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::Green);
+    f.Label1_Click(cell(3, 0));
+    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::Black);
+    f.Label1_Click(cell(3, 1));
+    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Green);
+}
+
+TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign) {
+    FrameEditing f;
+    fillSlot(f, 2, sys(3, 0, 9, 1));
+    f.Option1_Click(2);
+    f.Label1_Click(cell(12, 2));
+    f.Label1_Click(cell(12, 0));
+    EXPECT_EQ(f.Label1_Click(cell(12, 1)), msgs({8}));
+    EXPECT_EQ(captions(f, 12), u"1||2");
+    EXPECT_EQ(f.Label1[cell(12, 2)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(f.Label1[cell(12, 0)].ForeColor, GuardColour::Green);
+    EXPECT_EQ(f.systyp[12], MatchType::System3);
+}
+
+TEST(FrameEditingSystem, CouponViewRefusesEveryClick) {
+    FrameEditing f;
+    f.grid2frameVisible = true;
+    f.skapat = true;
+    for (int mode : {0, 3, 4}) {
+        f.Option1_Click(mode);
+        EXPECT_EQ(f.Label1_Click(cell(1, 1)), msgs({6}));
+    }
+    EXPECT_FALSE(f.skapat);
+    EXPECT_FALSE(f.systemsparat);
+    EXPECT_FALSE(f.markerad[cell(1, 1)]);
+    EXPECT_EQ(f.Label1[cell(1, 1)].Caption, u"");
+}
+
+TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(1, 0, 3));
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));
+    f.Label1_Click(cell(1, 0));
+    f.Label1_Click(cell(1, 1));   // tolerated: 2 of 1
+    EXPECT_EQ(f.overgrans[0], 1);
+    f.Option1_Click(4);
+    EXPECT_EQ(f.overgrans[0], 1);   // other modes only switch the frame
+    EXPECT_EQ(f.mode, 4);
+    f.Option1_Click(0);
+    EXPECT_EQ(f.overgrans[0], 2);
+    EXPECT_EQ(f.InsHalv[0].Caption, u"2/1");
+    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::CounterRed);
+    EXPECT_EQ(f.Allrad, u"3");
+    // Removing the extra half guard is within the limit again.
+    EXPECT_TRUE(f.Label1_Click(cell(1, 1)).empty());
+    EXPECT_EQ(f.overgrans[0], 0);
+    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::Black);
+}
+
+// ---------------------------------------------------------------- Procent and Matematisk
+
+TEST(FrameEditingProcent, TagCellsAndToggling) {
+    FrameEditing f;
+    f.setText1(0, QStringLiteral("50"));
+    f.setText1(1, QStringLiteral("30"));
+    f.setText1(2, QStringLiteral("20"));
+    f.Option1_Click(3);
+    EXPECT_TRUE(f.Label1_Click(cell(5, 1)).empty());
+    EXPECT_EQ(f.Label5[5], u"%   50  30  20");
+    EXPECT_EQ(f.Label5[5].size(), 14);
+    EXPECT_EQ(captions(f, 5), u"1|X|2");
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(f.Label1[cell(5, c)].ForeColor, GuardColour::DarkRed);
+    EXPECT_EQ(f.systyp[5], MatchType::Procent);
+    EXPECT_EQ(f.antalmark[5], 3);
+    EXPECT_TRUE(f.procentram);
+
+    // Each match keeps the percentages of its own click.
+    f.setText1(0, QStringLiteral("100"));
+    f.setText1(1, QStringLiteral("0"));
+    f.setText1(2, QStringLiteral("0"));
+    f.Label1_Click(cell(6, 0));
+    EXPECT_EQ(f.Label5[5], u"%   50  30  20");
+    EXPECT_EQ(f.Label5[6], u"%  100   0   0");
+
+    // A second click removes the match whole.
+    f.Label1_Click(cell(5, 2));
+    EXPECT_EQ(captions(f, 5), u"||");
+    EXPECT_EQ(f.systyp[5], 0);
+    EXPECT_EQ(f.antalmark[5], 0);
+    EXPECT_EQ(f.Label5[5], u"");
+    EXPECT_EQ(f.Label1[cell(5, 0)].ForeColor, GuardColour::Black);
+    f.Label1_Click(cell(6, 0));
+    EXPECT_FALSE(f.procentram);
+    EXPECT_EQ(f.Allrad, u"1");
+}
+
+TEST(FrameEditingProcent, PercentagesMustTotal100) {
+    FrameEditing f;
+    f.setText1(0, QStringLiteral("50"));
+    f.setText1(1, QStringLiteral("30"));
+    f.setText1(2, QStringLiteral("30"));
+    f.Option1_Click(3);
+    f.Label1_Click(cell(0, 0));   // a single is replaced... only when the sum is right
+    f.systemsparat = true;
+    EXPECT_EQ(f.Label1_Click(cell(1, 0)), msgs({11}));
+    EXPECT_FALSE(f.systemsparat);
+    EXPECT_EQ(f.antalmark[1], 0);
+    EXPECT_EQ(f.Label5[1], u"");
+}
+
+TEST(FrameEditingProcent, OverlongPercentTextCannotBreakTheTag) {
+    FrameEditing f;
+    f.setText1(0, QStringLiteral("00050"));
+    f.setText1(1, QStringLiteral("30"));
+    f.setText1(2, QStringLiteral("20"));
+    EXPECT_EQ(f.Text1[0], u"0005");
+    EXPECT_EQ(f.PercentText().size(), 14);
+    f.setText1(0, QStringLiteral("0050"));
+    f.Option1_Click(3);
+    EXPECT_TRUE(f.Label1_Click(cell(0, 0)).empty());
+    EXPECT_EQ(f.Label5[0], u"% 0050  30  20");
+}
+
+TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 0, 27, 0, "A.RM"));
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));
+    EXPECT_EQ(f.Allrad, u"27");
+    f.setText2(QStringLiteral("40"));
+    EXPECT_EQ(f.Allrad, u"27");   // systems win over Text2
+    f.Option1_Click(3);
+    f.Label1_Click(cell(0, 2));   // the System 1 half guard becomes a Procent match
+    EXPECT_EQ(f.systyp[0], MatchType::Procent);
+    EXPECT_EQ(f.Allrad, u"40");
+    EXPECT_FALSE(f.sysianvand[0]);
+    EXPECT_EQ(f.InsHalv[0].Caption, u"0/3");
+
+    // One mathematical half guard doubles what procedure R computes from 1, not from Text2.
+    f.Option1_Click(4);
+    f.Label1_Click(cell(3, 0));
+    EXPECT_EQ(f.Allrad, u"40");
+    f.Label1_Click(cell(3, 1));
+    EXPECT_EQ(f.Allrad, u"2");
+    f.Label1_Click(cell(3, 1));
+    EXPECT_EQ(f.Allrad, u"40");   // back to singles and Procent: Text2 again
+}
+
+TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 0, 27));
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));
+    f.Option1_Click(4);
+    f.Label1_Click(cell(5, 0));
+    EXPECT_EQ(f.Allrad, u"27");
+    f.Label1_Click(cell(5, 1));
+    EXPECT_EQ(f.Allrad, u"54");
+    EXPECT_EQ(f.Label5[5], u"Matematisk");
+    EXPECT_EQ(f.Label1[cell(5, 1)].ForeColor, GuardColour::Green);
+    f.Label1_Click(cell(5, 2));
+    EXPECT_EQ(f.Allrad, u"81");
+    EXPECT_EQ(f.Label1[cell(5, 1)].ForeColor, GuardColour::DarkRed);
+    f.Label1_Click(cell(5, 0));
+    EXPECT_EQ(f.Allrad, u"54");
+    f.Label1_Click(cell(5, 1));
+    EXPECT_EQ(f.Allrad, u"27");
+    EXPECT_EQ(f.Label5[5], u"");
+    EXPECT_EQ(f.systyp[5], 0);
+
+    // Taking over the System 1 match empties it first.
+    f.Label1_Click(cell(0, 2));
+    EXPECT_EQ(captions(f, 0), u"||2");
+    EXPECT_EQ(f.Allrad, u"1");
+    EXPECT_FALSE(f.sysianvand[0]);
+}
+
+TEST(FrameEditingMatematisk, TheTagComesFromTheLanguage) {
+    frame::FrameTexts fi;
+    fi.matematisk = QStringLiteral("Matemaattinen");
+    FrameEditing f(fi);
+    f.Option1_Click(4);
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));
+    EXPECT_EQ(f.Label5[0], u"Matemaattinen");
+}
+
+// ---------------------------------------------------------------- percent and row-count inputs
+
+TEST(FrameInputs, Text2IsRepaired) {
+    struct Case {
+        const char16_t* in;
+        const char16_t* out;
+    };
+    for (const Case c : {Case{u"0", u"1"}, Case{u"-5", u"1"}, Case{u"1594323", u"1594323"},
+                         Case{u"1594324", u"1"}, Case{u"20abc", u"20"}, Case{u" 20", u"20"},
+                         Case{u"", u"1"}, Case{u"abc", u"1"}, Case{u"007", u"7"}}) {
+        FrameEditing f;
+        f.skapat = true;
+        f.setText2(QString::fromUtf16(c.in));
+        EXPECT_EQ(f.Text2, QString::fromUtf16(c.out)) << QString::fromUtf16(c.in).toStdString();
+        EXPECT_FALSE(f.skapat);
+        EXPECT_FALSE(f.systemsparat);
+    }
+}
+
+TEST(FrameInputs, Text2TotalFollowsTheMatchTypes) {
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 0, 151));
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));
+    f.Option1_Click(4);
+    for (int m : {4, 5})
+        for (int c = 0; c < 3; ++c) f.Label1_Click(cell(m, c));
+    EXPECT_EQ(f.Allrad, u"1359");
+    f.setText2(QStringLiteral("77"));
+    EXPECT_EQ(f.Allrad, u"1359");
+
+    FrameEditing p;
+    p.Option1_Click(3);
+    p.Label1_Click(cell(2, 0));
+    EXPECT_EQ(p.Allrad, u"1");
+    p.setText2(QStringLiteral("40"));
+    EXPECT_EQ(p.Allrad, u"40");
+    p.Option1_Click(0);
+    p.Label1_Click(cell(9, 0));   // a single keeps the Text2 total
+    EXPECT_EQ(p.Allrad, u"40");
+    p.Option1_Click(3);
+    p.Label1_Click(cell(2, 0));
+    EXPECT_FALSE(p.procentram);
+    p.setText2(QStringLiteral("30"));
+    EXPECT_EQ(p.Allrad, u"1");
+}
+
+TEST(FrameInputs, Text2EnterNormalisesAndMovesOn) {
+    FrameEditing f;
+    f.Text2 = QStringLiteral(" 12x");   // as typed, before its change ran
+    EXPECT_FALSE(f.Text2_KeyPress('5'));
+    EXPECT_EQ(f.Text2, u" 12x");
+    EXPECT_TRUE(f.Text2_KeyPress(13));
+    EXPECT_EQ(f.Text2, u"12");
+    f.Text2 = QStringLiteral("2000000");
+    EXPECT_TRUE(f.Text2_KeyPress(13));
+    EXPECT_EQ(f.Text2, u"1");
+}
+
+TEST(FrameInputs, SpinButtonsKeepTheLimits) {
+    FrameEditing f;
+    f.setText1(0, QStringLiteral("50"));
+    f.setText1(1, QStringLiteral("30"));
+    f.setText1(2, QStringLiteral("20"));
+    for (int i = 0; i < 3; ++i) f.SpinButton1_SpinUp(i);
+    EXPECT_EQ(f.Text1[0], u"50");
+    EXPECT_EQ(f.Text1[1], u"30");
+    f.SpinButton1_SpinDown(2);
+    EXPECT_EQ(f.Text1[2], u"19");
+    f.SpinButton1_SpinUp(0);
+    EXPECT_EQ(f.Text1[0], u"51");
+    f.SpinButton1_SpinUp(0);
+    EXPECT_EQ(f.Text1[0], u"51");
+
+    f.setText1(1, QStringLiteral("0"));
+    f.SpinButton1_SpinDown(1);
+    EXPECT_EQ(f.Text1[1], u"0");
+    f.setText1(1, QStringLiteral(" 7 "));
+    f.SpinButton1_SpinDown(1);
+    EXPECT_EQ(f.Text1[1], u"6");
+
+    // A box without a number: the spin buttons leave every box alone.
+    f.setText1(1, QStringLiteral("ab"));
+    f.SpinButton1_SpinDown(1);
+    f.SpinButton1_SpinUp(1);
+    f.SpinButton1_SpinUp(2);
+    EXPECT_EQ(f.Text1[1], u"ab");
+    EXPECT_EQ(f.Text1[2], u"19");
+}
+
+// ---------------------------------------------------------------- random click sequences
+
+namespace {
+
+double expectedTotal(const FrameEditing& f) {
+    double product = 1;
+    std::array<bool, 3> used{};
+    bool percent = false;
+    for (int m = 0; m < 13; ++m) {
+        const int t = f.systyp[m];
+        if (t >= 1 && t <= 3) used[t - 1] = true;
+        if (t == MatchType::Procent) percent = true;
+        if (t == MatchType::Matematisk) product *= f.antalmark[m];
+    }
+    for (int s = 0; s < 3; ++s)
+        if (used[s]) product *= f.sysrader[s];
+    if (percent && product <= 1) return vb::Int(vb::Val(f.Text2));
+    return product;
+}
+
+void checkInvariants(const FrameEditing& f, const std::string& where) {
+    static const QString signs[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
+    bool percent = false;
+    for (int m = 0; m < 13; ++m) {
+        int marks = 0, shown = 0;
+        for (int c = 0; c < 3; ++c) {
+            const int i = cell(m, c);
+            marks += f.markerad[i];
+            shown += !f.Label1[i].Caption.isEmpty();
+            ASSERT_EQ(f.Label1[i].Caption, f.markerad[i] ? signs[c] : QString()) << where;
+        }
+        ASSERT_EQ(f.antalmark[m], marks) << where << " match " << m;
+        ASSERT_EQ(shown, marks) << where;
+        const int t = f.systyp[m];
+        const int minMarks = t == 0 ? 0 : t == MatchType::Procent ? 3 : 2;
+        const int maxMarks = t == 0 ? 1 : 3;
+        ASSERT_TRUE(marks >= minMarks && marks <= maxMarks) << where << " match " << m;
+        percent = percent || t == MatchType::Procent;
+
+        // Colours of the marked cells and the tag.
+        int black = 0;
+        for (int c = 0; c < 3; ++c)
+            if (f.markerad[cell(m, c)] && f.Label1[cell(m, c)].ForeColor == GuardColour::Black) ++black;
+        if (marks < 2) {
+            ASSERT_EQ(black, marks) << where;
+            ASSERT_EQ(f.Label5[m], QString()) << where;
+        } else {
+            const bool baseRow = t >= 1 && t <= 3 && f.slottyp[t - 1] == 1;
+            ASSERT_EQ(black, baseRow ? 1 : 0) << where << " match " << m;
+            const auto want = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
+            for (int c = 0; c < 3; ++c) {
+                const auto& l = f.Label1[cell(m, c)];
+                if (f.markerad[cell(m, c)] && l.ForeColor != GuardColour::Black) {
+                    ASSERT_EQ(l.ForeColor, want) << where;
+                }
+            }
+            const QString tag = t == MatchType::Matematisk ? QStringLiteral("Matematisk")
+                                : t == MatchType::Procent  ? f.Label5[m].left(14)
+                                                           : f.systemTitle(t - 1);
+            ASSERT_EQ(f.Label5[m], tag) << where;
+            ASSERT_TRUE(t != MatchType::Procent || f.Label5[m].size() == 14) << where;
+        }
+    }
+    ASSERT_EQ(f.procentram, percent) << where;
+    ASSERT_EQ(vb::Val(f.Allrad), expectedTotal(f)) << where << " Allrad " << f.Allrad.toStdString();
+    for (int s = 0; s < 3; ++s) {
+        int half = 0, full = 0;
+        for (int m = 0; m < 13; ++m) {
+            if (f.systyp[m] != s + 1) continue;
+            (f.antalmark[m] == 2 ? half : full) += 1;
+        }
+        ASSERT_EQ(f.placeradhalv[s], half) << where << " slot " << s;
+        ASSERT_EQ(f.placeradhel[s], full) << where << " slot " << s;
+        ASSERT_EQ(f.sysianvand[s], half + full > 0) << where << " slot " << s;
+        ASSERT_LE(full, f.syshelgard[s]) << where;           // a full guard too many never stays
+        ASSERT_LE(half, f.allowedHalf(s) + 1) << where;      // at most one half guard too many
+    }
+}
+
+}  // namespace
+
+TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants) {
+    std::mt19937 rng(20240607);
+    std::set<int> seen;
+    for (int run = 0; run < 120; ++run) {
+        FrameEditing f;
+        // Slot 0 plain, slot 1 with base row, slot 2 loaded in every other run.
+        fillSlot(f, 0, sys(int(rng() % 4), int(rng() % 3), 27, 0, "A.RM"));
+        fillSlot(f, 1, sys(int(rng() % 4), int(rng() % 3), 9, 1, "B.RU"));
+        if (run % 2) fillSlot(f, 2, sys(2, 1, 151, 0, "C.RM"));
+        std::ostringstream history;
+        for (int step = 0; step < 150; ++step) {
+            const int op = int(rng() % 20);
+            if (op == 0) {
+                const int k = int(rng() % 5);
+                history << " mode" << k;
+                f.Option1_Click(k);
+            } else if (op == 1) {
+                static const char* sets[][3] = {{"34", "33", "33"}, {"50", "30", "30"}, {"100", "0", "0"}};
+                const auto& set = sets[rng() % 3];
+                history << " pct" << set[0];
+                for (int i = 0; i < 3; ++i) f.setText1(i, QString::fromLatin1(set[i]));
+            } else if (op == 2) {
+                const QString t = vb::Dec(double(int(rng() % 60) - 5));
+                history << " text2=" << t.toStdString();
+                f.setText2(t);
+            } else {
+                const int i = int(rng() % 39);
+                history << " c" << i;
+                for (const auto& msg : f.Label1_Click(i)) {
+                    history << "!" << msg.textId;
+                    seen.insert(msg.textId);
+                }
+            }
+            checkInvariants(f, "run " + std::to_string(run) + " step " + std::to_string(step));
+            if (::testing::Test::HasFatalFailure()) {
+                ADD_FAILURE() << "after" << history.str();
+                return;
+            }
+        }
+    }
+    // The sequences must have reached every refusal.
+    EXPECT_EQ(seen, (std::set<int>{7, 8, 10, 11}));
+}
