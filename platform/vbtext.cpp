@@ -239,14 +239,25 @@ double Int(double x)
     return std::floor(x);
 }
 
+namespace {
+// Whole numbers are by far the most common; they need neither the locale nor the digit work.
+bool plainWhole(double x)
+{
+    return x == std::floor(x) && std::fabs(x) < 1e15;
+}
+}  // namespace
+
 QString Dec(double x)
 {
+    if (plainWhole(x))
+        return QString::number(static_cast<long long>(x));
     return numberText(x, QLocale::system().decimalPoint(), true);
 }
 
 QString Str(double x)
 {
-    const QString t = numberText(x, QStringLiteral("."), false);
+    const QString t = plainWhole(x) ? QString::number(static_cast<long long>(x))
+                                    : numberText(x, QStringLiteral("."), false);
     return x < 0 ? t : QStringLiteral(" ") + t;
 }
 
