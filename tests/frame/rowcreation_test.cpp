@@ -1,0 +1,531 @@
+#include "frame/rowcreation.h"
+#include "rowcreation_literal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+using namespace rowcreation;
+
+namespace {
+
+// Draws given in advance; a draw beyond them fails the test.
+class ScriptedRandom final : public UniformSource {
+public:
+    explicit ScriptedRandom(std::vector<double> d = {}) : draws(std::move(d)) {}
+    double next() override
+    {
+        EXPECT_LT(used, draws.size()) << "more draws than scripted";
+        return used < draws.size() ? draws[used++] : 0.0;
+    }
+    std::vector<double> draws;
+    std::size_t used = 0;
+};
+
+class SeededRandom final : public UniformSource {
+public:
+    explicit SeededRandom(unsigned seed) : engine(seed) {}
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); }
+    std::mt19937 engine;
+};
+
+FrameInput frameOf(double rows)
+{
+    FrameInput in;
+    in.rowTotal = rows;
+    return in;
+}
+
+// Marks match m with signs from "1", "X", "2" and gives it a type.
+void mark(FrameInput& in, int m, const std::string& signs, std::uint8_t type = 0,
+          std::uint8_t startRow = kNoStartRow)
+{
+    MatchInput& mi = in.matches[m];
+    mi.marked = {};
+    for (char c : signs)
+        mi.marked[c == '1' ? 0 : c == 'X' ? 1 : 2] = true;
+    mi.type = type;
+    mi.startRowSign = startRow;
+}
+
+void slot(FrameInput& in, int s, int rows, int guarded, int full, std::vector<std::string> grid,
+          std::uint8_t type = 0)
+{
+    in.slots[s] = SlotInput{type, rows, guarded, full, std::move(grid)};
+}
+
+// The signs of match m in rows 0..n-1 as text; "." for no sign.
+std::string column(const RowMatrix& rows, int m, long long n)
+{
+    std::string s;
+    for (long long r = 0; r < n; ++r)
+        s += ".1X2"[rows.at(m, r) & 3];
+    return s;
+}
+
+RowMatrix matrixOf(const std::vector<std::string>& rows)
+{
+    RowMatrix mx(13, static_cast<long long>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t m = 0; m < rows[r].size(); ++m)
+            mx.at(static_cast<int>(m), static_cast<long long>(r)) =
+                static_cast<std::uint8_t>(std::string(".1X2").find(rows[r][m]));
+    return mx;
+}
+
+QString fakeText(int id) { return QStringLiteral("<%1>").arg(id); }
+
+constexpr FilterBounds kOpenFilter{{13, 13, 13}, {0, 0, 0}};
+
+}  // namespace
+
+TEST(RowCreation, SinglesGiveOneRowAndUnmarkedMatchesNoSign)
+{
+    FrameInput in = frameOf(1);
+    mark(in, 0, "1");
+    mark(in, 4, "X");
+    mark(in, 12, "2");
+    ScriptedRandom rnd;
+    const Result r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(r.total, 1);
+    EXPECT_EQ(r.rows.upperMatch(), 13);
+    EXPECT_EQ(r.rows.upperRow(), 1);  // one row and the empty one after it, as the old bounds
+    std::string row;
+    for (int m = 0; m < 14; ++m)
+        row += ".1X2"[r.rows.at(m, 0)];
+    EXPECT_EQ(row, "1...X.......2.");
+    EXPECT_EQ(column(r.rows, 0, 2), "1.");
+    EXPECT_TRUE(r.marksRecorded);
+    EXPECT_EQ(r.marks.antalmarkerade[4], 1);
+    EXPECT_EQ(r.marks.ettamarkerad[0], 1);
+    EXPECT_EQ(r.marks.ettamarkerad[4], 0);
+    EXPECT_FALSE(messageFor(r, fakeText));
+}
+
+TEST(RowCreation, SystemOneVariesSlowerThanSystemTwo)
+{
+    FrameInput in = frameOf(6);
+    slot(in, 0, 3, 1, 1, {"1X2"});  // one full guard: system row j gives sign j
+    slot(in, 1, 2, 1, 0, {"12"});   // one half guard
+    mark(in, 3, "1X2", 1);
+    mark(in, 7, "1X", 2);
+    ScriptedRandom rnd;
+    const Result r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 3, 6), "11XX22");
+    EXPECT_EQ(column(r.rows, 7, 6), "1X1X1X");
+}
+
+TEST(RowCreation, FirstMathematicalGuardVariesFastest)
+{
+    FrameInput in = frameOf(4);
+    mark(in, 2, "X2", 5);
+    mark(in, 5, "12", 5);
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 2, 4), "X2X2");
+    EXPECT_EQ(column(r.rows, 5, 4), "1122");
+
+    // A full guard before a half guard, inside a system: the odometer restarts with every system row.
+    in = frameOf(12);
+    slot(in, 0, 2, 1, 0, {"12"});
+    mark(in, 0, "1X2", 5);
+    mark(in, 1, "1X", 5);
+    mark(in, 12, "X2", 1);
+    r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 0, 12), "1X21X21X21X2");
+    EXPECT_EQ(column(r.rows, 1, 12), "111XXX111XXX");
+    EXPECT_EQ(column(r.rows, 12, 12), "XXXXXX222222");
+}
+
+TEST(RowCreation, PatternTables)
+{
+    const std::array<bool, 3> oneX{true, true, false}, x2{false, true, true}, one2{true, false, true},
+        all{true, true, true}, single{true, false, false};
+    using SM = std::array<std::uint8_t, 3>;
+    EXPECT_EQ(signMap(0, oneX, kNoStartRow).sign, (SM{1, 0, 2}));
+    EXPECT_EQ(signMap(0, x2, kNoStartRow).sign, (SM{2, 0, 3}));
+    EXPECT_EQ(signMap(0, one2, kNoStartRow).sign, (SM{1, 0, 3}));
+    EXPECT_EQ(signMap(0, all, kNoStartRow).sign, (SM{1, 2, 3}));
+    EXPECT_EQ(signMap(0, x2, kNoStartRow).pointer, GuardPointer::Half);
+    EXPECT_EQ(signMap(0, all, kNoStartRow).pointer, GuardPointer::Full);
+    EXPECT_EQ(signMap(0, single, kNoStartRow).pointer, GuardPointer::None);
+
+    // Base row: system "1" is the black sign, "X" and "2" the others in the order "1", "X", "2".
+    struct Case {
+        int black;
+        std::array<bool, 3> marked;
+        SM sign;
+        GuardPointer pointer;
+    };
+    const Case cases[] = {
+        {0, oneX, {1, 0, 2}, GuardPointer::Half}, {0, one2, {1, 0, 3}, GuardPointer::Half},
+        {0, all, {1, 2, 3}, GuardPointer::Full},  {1, oneX, {2, 0, 1}, GuardPointer::Half},
+        {1, x2, {2, 0, 3}, GuardPointer::Half},   {1, all, {2, 1, 3}, GuardPointer::Full},
+        {2, one2, {3, 0, 1}, GuardPointer::Half}, {2, x2, {3, 0, 2}, GuardPointer::Half},
+        {2, all, {3, 1, 2}, GuardPointer::Full},
+    };
+    for (const Case& c : cases) {
+        const SignMap map = signMap(1, c.marked, static_cast<std::uint8_t>(c.black));
+        EXPECT_EQ(map.sign, c.sign) << "black " << c.black;
+        EXPECT_EQ(map.pointer, c.pointer) << "black " << c.black;
+    }
+    // No black cell among the marks: nothing written, no pointer moved.
+    EXPECT_EQ(signMap(1, oneX, kNoStartRow).pointer, GuardPointer::None);
+    EXPECT_EQ(signMap(1, oneX, 2).pointer, GuardPointer::None);
+}
+
+TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
+{
+    // Half guard "X2": system "1" -> X, "2" -> 2, a system "X" leaves no sign.
+    FrameInput in = frameOf(3);
+    slot(in, 0, 3, 1, 0, {"1X2"});
+    mark(in, 6, "X2", 1);
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 6, 3), "X.2");
+
+    // Base row black "2", other "1": system "1" -> 2, "2" -> 1.
+    in = frameOf(2);
+    slot(in, 0, 2, 1, 0, {"12"}, 1);
+    mark(in, 6, "12", 1, 2);
+    r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 6, 2), "21");
+
+    // Half guards take grid rows 1, 2 in match order, the full guard row G - H + 1 = 3, wherever
+    // it stands among the matches.
+    in = frameOf(2);
+    slot(in, 0, 2, 3, 1, {"11", "22", "12"});
+    mark(in, 0, "1X2", 1);
+    mark(in, 1, "1X", 1);
+    mark(in, 2, "12", 1);
+    r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 0, 2), "12");
+    EXPECT_EQ(column(r.rows, 1, 2), "11");
+    EXPECT_EQ(column(r.rows, 2, 2), "22");
+}
+
+TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
+{
+    FrameInput in = frameOf(16);
+    slot(in, 0, 4, 2, 1, {"12", "1X2"});  // needs 1 half and 1 full guard
+    slot(in, 1, 4, 2, 1, {"12", "1X2"});
+    mark(in, 0, "1X", 1);
+    mark(in, 1, "1X", 1);  // slot 1: too many half guards
+    mark(in, 2, "1X", 2);  // slot 2: no full guard
+    EXPECT_EQ(checkSlots(in)->slot, 0);
+    EXPECT_EQ(checkSlots(in)->message, 14);
+
+    mark(in, 1, "");
+    EXPECT_EQ(checkSlots(in)->slot, 0);
+    EXPECT_EQ(checkSlots(in)->message, 15);
+
+    mark(in, 1, "1X2", 1);
+    ASSERT_TRUE(checkSlots(in));
+    EXPECT_EQ(checkSlots(in)->slot, 1);
+    EXPECT_EQ(checkSlots(in)->message, 15);
+
+    mark(in, 3, "1X2", 2);
+    mark(in, 2, "");
+    EXPECT_EQ(checkSlots(in)->message, 16);
+
+    ScriptedRandom rnd;
+    const Result r = createRows(in, rnd);
+    EXPECT_EQ(r.outcome, Outcome::SlotInvalid);
+    EXPECT_EQ(r.failedSlot, 1);
+    EXPECT_FALSE(r.marksRecorded);
+    EXPECT_EQ(r.rows.upperRow(), 16);  // the matrix was already sized, and stays empty
+    EXPECT_EQ(column(r.rows, 0, 4), "....");
+    EXPECT_EQ(messageFor(r, fakeText)->text, QStringLiteral("<13>2<16>"));
+    EXPECT_EQ(messageFor(r, fakeText)->style, 48);
+
+    // An unused slot is not checked beyond its half guards.
+    FrameInput unused = frameOf(1);
+    slot(unused, 2, 4, 2, 1, {});
+    EXPECT_FALSE(checkSlots(unused));
+}
+
+TEST(RowCreation, PercentQuotas)
+{
+    // 50/30/20 of 10: quotas 5.3, 3.3, 2.3; "1" takes row 0 and 10 - 3 - 2 - 1 = 4 more.
+    FrameInput in = frameOf(10);
+    mark(in, 0, "1X2", 4);
+    in.matches[0].percent = {50, 30, 20};
+    SeededRandom seeded(7);
+    Result r = createRows(in, seeded);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    std::string col = column(r.rows, 0, 10);
+    EXPECT_EQ(col[0], '1');
+    EXPECT_EQ(std::count(col.begin(), col.end(), '1'), 5);
+    EXPECT_EQ(std::count(col.begin(), col.end(), 'X'), 3);
+    EXPECT_EQ(std::count(col.begin(), col.end(), '2'), 2);
+
+    // 34/33/33 of 3: "1" (1.32) takes row 0 and nothing else; each row with "1" spent takes one
+    // wasted draw and one of two, the last row with "1" and "X" spent three draws and is "2".
+    in = frameOf(3);
+    mark(in, 0, "1X2", 4);
+    in.matches[0].percent = {34, 33, 33};
+    ScriptedRandom scripted({0.99, 0.1, 0.5, 0.5, 0.5});
+    r = createRows(in, scripted);
+    EXPECT_EQ(scripted.used, 5u);
+    EXPECT_EQ(column(r.rows, 0, 3), "1X2");
+    ScriptedRandom other({0.0, 0.9, 0.0, 0.0, 0.0});
+    r = createRows(in, other);
+    EXPECT_EQ(other.used, 5u);
+    EXPECT_EQ(column(r.rows, 0, 3), "12X");
+
+    // 0/50/50: "1" never occurs; the tie between "X" and "2" gives row 0 to "X".
+    for (int rows : {1, 2, 3, 4, 9, 100}) {
+        in = frameOf(rows);
+        mark(in, 5, "1X2", 4);
+        in.matches[5].percent = {0, 50, 50};
+        r = createRows(in, seeded);
+        col = column(r.rows, 5, rows);
+        EXPECT_EQ(col[0], 'X');
+        EXPECT_EQ(std::count(col.begin(), col.end(), '1'), 0) << rows;
+        EXPECT_EQ(std::count(col.begin(), col.end(), '.'), 0) << rows;
+    }
+}
+
+TEST(RowCreation, PercentQuotasAreMetExactlyForAnySplit)
+{
+    SeededRandom seeded(11);
+    std::mt19937 gen(3);
+    for (int round = 0; round < 300; ++round) {
+        const int rows = 1 + static_cast<int>(gen() % 60);
+        const int a = static_cast<int>(gen() % 101);
+        const int b = static_cast<int>(gen() % (101 - a));
+        const std::array<double, 3> p{double(a), double(b), double(100 - a - b)};
+        FrameInput in = frameOf(rows);
+        mark(in, 9, "1X2", 4);
+        in.matches[9].percent = p;
+        const Result r = createRows(in, seeded);
+        ASSERT_EQ(r.outcome, Outcome::Created);
+        double q[3];
+        for (int k = 0; k < 3; ++k)
+            q[k] = p[k] / 100 * rows + 0.3;
+        const int first = (q[0] >= q[1] && q[0] >= q[2]) ? 0 : (q[1] >= q[2]) ? 1 : 2;
+        long long want[3];
+        for (int k = 0; k < 3; ++k)
+            want[k] = static_cast<long long>(std::floor(q[k]));
+        want[first] = rows - (want[0] + want[1] + want[2] - want[first]);
+        const std::string col = column(r.rows, 9, rows);
+        EXPECT_EQ(col[0], "1X2"[first]);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), want[k])
+                << rows << " rows at " << a << "/" << b;
+    }
+}
+
+TEST(RowCreation, PercentOnlyFrameFillsEveryRowOfTheConstants)
+{
+    FrameInput in = frameOf(7);  // Text2 = 7
+    mark(in, 0, "2");
+    mark(in, 1, "1X2", 4);
+    in.matches[1].percent = {34, 33, 33};
+    mark(in, 2, "1X2", 4);
+    in.matches[2].percent = {100, 0, 0};
+    SeededRandom seeded(1);
+    const Result r = createRows(in, seeded);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(r.total, 7);
+    EXPECT_EQ(column(r.rows, 0, 7), "2222222");
+    EXPECT_EQ(column(r.rows, 2, 7), "1111111");
+    EXPECT_EQ(column(r.rows, 3, 7), ".......");
+    const std::string col = column(r.rows, 1, 7);
+    EXPECT_EQ(std::count(col.begin(), col.end(), '.'), 0);
+}
+
+TEST(RowCreation, PercentTextIsReadBackByPosition)
+{
+    using P = std::array<double, 3>;
+    EXPECT_EQ(percentValuesFromText(QStringLiteral("%   50  30  20")), (P{50, 30, 20}));
+    EXPECT_EQ(percentValuesFromText(QStringLiteral("%  100   0   0")), (P{100, 0, 0}));
+    EXPECT_EQ(percentValuesFromText(QStringLiteral("%    0  50  50")), (P{0, 50, 50}));
+    // Text the boxes let through that is no whole number: its leading number, as the sum was made.
+    EXPECT_EQ(percentValuesFromText(QStringLiteral("%   3a  50  47")), (P{3, 50, 47}));
+}
+
+TEST(RowCreation, FilterMessagesAndCounts)
+{
+    // Two mathematical full guards: 9 rows with 0..2 of each sign.
+    FrameInput in = frameOf(9);
+    mark(in, 0, "1X2", 5);
+    mark(in, 1, "1X2", 5);
+    in.filter = true;
+    in.bounds = kOpenFilter;
+    in.removeEqualRows = false;
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    EXPECT_EQ(r.outcome, Outcome::FilterKeptAll);
+    EXPECT_EQ(r.left, 9);
+    EXPECT_EQ(messageFor(r, fakeText)->text, QStringLiteral("<18>9"));
+    EXPECT_EQ(messageFor(r, fakeText)->style, 64);
+
+    // At most one "1" and at least one "X".
+    in.bounds = {{1, 13, 13}, {0, 1, 0}};
+    r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::FilterRemoved);
+    EXPECT_EQ(r.total, 9);
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.rows.upperRow(), r.left);
+    std::string rows;
+    for (long long j = 0; j < r.left; ++j)
+        rows += std::string{".1X2"[r.rows.at(0, j)], ".1X2"[r.rows.at(1, j)], ' '};
+    EXPECT_EQ(rows, "X1 1X XX 2X X2 ");
+    EXPECT_EQ(messageFor(r, fakeText)->text, QStringLiteral("<19>4<20>9<21>5<22>"));
+
+    // Nothing passes: message 17, and the unfiltered rows stay.
+    in.bounds = {{13, 13, 13}, {3, 0, 0}};
+    r = createRows(in, rnd);
+    EXPECT_EQ(r.outcome, Outcome::FilterRemovedAll);
+    EXPECT_EQ(r.total, 9);
+    EXPECT_EQ(column(r.rows, 0, 9), "1X21X21X2");
+    EXPECT_EQ(messageFor(r, fakeText)->text, QStringLiteral("<17>"));
+    EXPECT_EQ(messageFor(r, fakeText)->style, 48);
+}
+
+TEST(RowCreation, EqualRowsKeepTheLastOfEachGroup)
+{
+    // A system whose rows repeat: signs 1 X 1 2 X are rows A B A C B.
+    FrameInput in = frameOf(5);
+    slot(in, 0, 5, 1, 1, {"1X12X"});
+    mark(in, 4, "1X2", 1);
+    in.filter = true;
+    in.bounds = kOpenFilter;
+    in.removeEqualRows = true;
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::FilterRemoved);
+    EXPECT_EQ(column(r.rows, 4, 4), "12X.");
+    EXPECT_EQ(messageFor(r, fakeText)->text, QStringLiteral("<19>2<20>5<21>3<22>"));
+
+    // Without the filter the check box does nothing.
+    in.filter = false;
+    r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::Created);
+    EXPECT_EQ(column(r.rows, 4, 5), "1X12X");
+
+    // One row left by the filter survives the removal unchanged.
+    in.filter = true;
+    in.bounds = {{13, 13, 13}, {0, 0, 1}};
+    r = createRows(in, rnd);
+    ASSERT_EQ(r.outcome, Outcome::FilterRemoved);
+    EXPECT_EQ(r.left, 1);
+    EXPECT_EQ(column(r.rows, 4, 2), "2.");
+}
+
+TEST(RowCreation, FastEqualRowRemovalMatchesTheLiteralOne)
+{
+    std::mt19937 gen(42);
+    for (int round = 0; round < 400; ++round) {
+        const long long n = gen() % 80;
+        const int varying = 1 + static_cast<int>(gen() % 4);  // few varying matches: many duplicates
+        RowMatrix mx(13, n);
+        for (long long j = 0; j < n; ++j)
+            for (int m = 0; m < 13; ++m)
+                mx.at(m, j) = m < varying ? static_cast<std::uint8_t>(gen() % 4) : 2;
+        long long e = 0;
+        const RowMatrix want = rowcreation_literal::removeEqualRows(mx, n, e);
+        const long long left = removeEqualRows(mx, n);
+        ASSERT_EQ(left, e) << "round " << round;
+        for (long long j = 0; j < left; ++j)
+            for (int m = 0; m < 14; ++m)
+                ASSERT_EQ(mx.at(m, j), want.at(m, j)) << "round " << round << " row " << j;
+    }
+    // The same on a large count, where the removal keys rows in a bitmap.
+    const long long n = (1LL << 19) + 3;
+    RowMatrix big(13, n);
+    for (long long j = 0; j < n; ++j)
+        for (int m = 0; m < 13; ++m)
+            big.at(m, j) = static_cast<std::uint8_t>((j * 7 + m) % 5 == 0 ? 1 + (j / 11) % 3 : 0);
+    const RowMatrix copy = big;
+    const long long left = removeEqualRows(big, n);
+    // Each distinct row appears once, at the place of its last occurrence.
+    long long e = 0;
+    RowMatrix sample(13, 2000);
+    std::memcpy(sample.row(0), copy.row(n - 2000), 2000 * 14);
+    const RowMatrix tail = rowcreation_literal::removeEqualRows(sample, 2000, e);
+    ASSERT_GE(left, e);
+    for (long long j = 0; j < e; ++j)
+        for (int m = 0; m < 13; ++m)
+            ASSERT_EQ(big.at(m, left - e + j), tail.at(m, j));
+}
+
+TEST(RowCreation, EqualRowRemovalOfTheExample)
+{
+    RowMatrix mx = matrixOf({"1", "X", "1", "2", "X"});
+    EXPECT_EQ(removeEqualRows(mx, 5), 3);
+    EXPECT_EQ(column(mx, 0, 5), "12X..");
+    RowMatrix one = matrixOf({"1X2"});
+    EXPECT_EQ(removeEqualRows(one, 1), 1);
+    EXPECT_EQ(column(one, 2, 1), "2");
+}
+
+TEST(RowCreation, CancelLeavesThroughTheAbortPath)
+{
+    FrameInput in = frameOf(6561);  // 8 mathematical full guards
+    for (int m = 0; m < 8; ++m)
+        mark(in, m, "1X2", 5);
+    ScriptedRandom rnd;
+    int calls = 0;
+    Result r = createRows(in, rnd, [&] { return ++calls == 2; });
+    EXPECT_EQ(r.outcome, Outcome::Cancelled);
+    EXPECT_EQ(calls, 2);
+    EXPECT_FALSE(messageFor(r, fakeText));
+
+    // The stop test is asked at a cheap cadence, not once per row.
+    calls = 0;
+    r = createRows(in, rnd, [&] { ++calls; return false; });
+    EXPECT_EQ(r.outcome, Outcome::Created);
+    EXPECT_GE(calls, 2);
+    EXPECT_LE(calls, 6561 / kStopCadence + 20);
+
+    // Cancel during the equal-row removal: the unfiltered rows stay.
+    in.filter = true;
+    in.bounds = kOpenFilter;
+    in.removeEqualRows = true;
+    int asked = 0;
+    const int allBeforeRemoval = calls;
+    r = createRows(in, rnd, [&] { return ++asked > allBeforeRemoval; });
+    EXPECT_EQ(r.outcome, Outcome::Cancelled);
+    EXPECT_EQ(r.rows.upperRow(), 6561);
+    EXPECT_EQ(column(r.rows, 0, 4), "1X21");
+}
+
+TEST(RowCreation, FramesThatCannotBeHeldAreRefusedBeforeAllocating)
+{
+    FrameInput in = frameOf(32767.0 * 32767.0 * 32767.0);
+    for (int s = 0; s < 3; ++s) {
+        slot(in, s, 32767, 1, 1, {});
+        mark(in, s, "1X2", static_cast<std::uint8_t>(s + 1));
+    }
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    EXPECT_EQ(r.outcome, Outcome::OutOfMemory);
+    EXPECT_TRUE(r.rows.empty());
+
+    // A stale row total does not hide the product of the slots.
+    in.rowTotal = 1;
+    EXPECT_EQ(createRows(in, rnd).outcome, Outcome::OutOfMemory);
+
+    for (double bad : {1e300, std::nan(""), HUGE_VAL})
+        EXPECT_EQ(createRows(frameOf(bad), rnd).outcome, Outcome::OutOfMemory);
+
+    // The byte limit counts the filter's second matrix.
+    const MemoryLimits tight{1000000, peakBytes(1000, false, false)};
+    FrameInput f = frameOf(1000);
+    EXPECT_EQ(createRows(f, rnd, {}, tight).outcome, Outcome::Created);
+    f.filter = true;
+    EXPECT_EQ(createRows(f, rnd, {}, tight).outcome, Outcome::OutOfMemory);
+
+    EXPECT_GE(MemoryLimits::forThisMachine().maxRows, 1594323);
+}
