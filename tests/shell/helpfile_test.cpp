@@ -1,0 +1,184 @@
+#include "shell/texts/helpfile.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readShipped(const char* name)
+{
+    QFile file(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/") + QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+HelpFile parse(const char* utf8)
+{
+    return parseHelpFile(QByteArray(utf8));
+}
+
+QSet<QString> pageIds(const HelpFile& file)
+{
+    QSet<QString> ids;
+    for (const HelpPage& p : file.pages)
+        ids.insert(p.id);
+    return ids;
+}
+
+class ShippedHelpFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedHelpFile, ParsesAndEveryPageIsReachableFromTheContents)
+{
+    const QByteArray bytes = readShipped(GetParam());
+    ASSERT_FALSE(bytes.isEmpty()) << GetParam();
+    const HelpFile file = parseHelpFile(bytes);
+    ASSERT_TRUE(file.ok()) << helpFileErrorText(file, false).toStdString();
+    ASSERT_NE(file.contents(), nullptr);
+    EXPECT_EQ(file.contents()->id, u"contents");
+    EXPECT_FALSE(file.title.isEmpty());
+
+    QSet<QString> seen{file.contents()->id};
+    QStringList queue{file.contents()->id};
+    while (!queue.isEmpty()) {
+        const HelpPage* page = file.page(queue.takeFirst());
+        ASSERT_NE(page, nullptr);
+        EXPECT_FALSE(page->blocks.isEmpty()) << page->id.toStdString();
+        for (const HelpLink& link : page->links()) {
+            ASSERT_NE(file.page(link.target), nullptr) << link.target.toStdString();
+            EXPECT_FALSE(link.text.isEmpty());
+            if (!seen.contains(link.target)) {
+                seen.insert(link.target);
+                queue.append(link.target);
+            }
+        }
+    }
+    EXPECT_EQ(seen, pageIds(file)) << "a page no link leads to";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, ShippedHelpFile, ::testing::Values("tipsswe.hlp", "tipsfin.hlp"));
+
+TEST(HelpFile, BothLanguagesHaveTheSamePages)
+{
+    const HelpFile swedish = parseHelpFile(readShipped("tipsswe.hlp"));
+    const HelpFile finnish = parseHelpFile(readShipped("tipsfin.hlp"));
+    ASSERT_TRUE(swedish.ok());
+    ASSERT_TRUE(finnish.ok());
+    EXPECT_EQ(pageIds(swedish), pageIds(finnish));
+    EXPECT_GE(swedish.pages.size(), 15);
+}
+
+TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
+{
+    const HelpFile file = parse("\xEF\xBB\xBF"
+                                "\r\n@help  Test help \r\n"
+                                "@page contents Contents\r\n"
+                                "First line\r\n"
+                                "goes on. See [[two|the second page]].\r\n"
+                                "\r\n"
+                                "- item [[two]]\r\n"
+                                "- <b>&\r\n"
+                                "@@page is text\r\n"
+                                "@page two   Page two  \n"
+                                "Back to [[contents]].\n");
+    ASSERT_TRUE(file.ok()) << helpFileErrorText(file, false).toStdString();
+    EXPECT_EQ(file.title, u"Test help");
+    ASSERT_EQ(file.pages.size(), 2);
+    const HelpPage& contents = file.pages[0];
+    EXPECT_EQ(contents.line, 3);
+    EXPECT_EQ(file.pages[1].title, u"Page two");
+    EXPECT_EQ(contents.plainText(),
+              u"First line goes on. See the second page.\n\n- item Page two\n- <b>&\n\n@page is text");
+    const QList<HelpLink> links = contents.links();
+    ASSERT_EQ(links.size(), 2);
+    EXPECT_EQ(links[0].target, u"two");
+    EXPECT_EQ(links[0].text, u"the second page");
+    EXPECT_EQ(links[1].text, u"Page two");
+    EXPECT_EQ(file.pages[1].links().front().text, u"Contents");
+
+    const QString html = helpPageHtml(contents);
+    EXPECT_TRUE(html.contains(u"<a href=\"page:two\">the second page</a>"));
+    EXPECT_TRUE(html.contains(u"<li>&lt;b&gt;&amp;</li>"));
+    EXPECT_EQ(html.count(u"<ul>"), 1);
+    EXPECT_EQ(html.count(u"</ul>"), 1);
+}
+
+TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
+{
+    struct Case {
+        const char* text;
+        HelpFileError error;
+        int line;
+    };
+    const Case cases[] = {
+        {"", HelpFileError::Empty, 0},
+        {"  \n\r\n", HelpFileError::Empty, 0},
+        {"@page a A\n", HelpFileError::MissingHeader, 1},
+        {"@helper x\n@page a A\n", HelpFileError::MissingHeader, 1},
+        {"@help x\n", HelpFileError::NoPages, 0},
+        {"@help x\ntext\n@page a A\n", HelpFileError::TextBeforePage, 2},
+        {"@help x\n@page\n", HelpFileError::BadPageLine, 2},
+        {"@help x\n@page a\n", HelpFileError::BadPageLine, 2},
+        {"@help x\n@page a/b Title\n", HelpFileError::BadPageLine, 2},
+        {"@help x\n@page a A\n@page a B\n", HelpFileError::DuplicatePage, 3},
+        {"@help x\n@page a A\n@link b\n", HelpFileError::UnknownDirective, 3},
+        {"@help x\n@page a A\nsee [[a|here\n", HelpFileError::BadLink, 3},
+        {"@help x\n@page a A\nsee [[a|here [[b]]\n", HelpFileError::BadLink, 3},
+        {"@help x\n@page a A\nsee [[|here]]\n", HelpFileError::BadLink, 3},
+        {"@help x\n@page a A\nsee [[a|]]\n", HelpFileError::BadLink, 3},
+        {"@help x\n@page a A\n\nsee [[b|there]]\n", HelpFileError::UnknownLinkTarget, 4},
+        {"@help x\n@page a A\nbad \xC3\x28 byte\n", HelpFileError::NotUtf8, 0},
+    };
+    for (const Case& c : cases) {
+        const HelpFile file = parse(c.text);
+        EXPECT_EQ(file.error, c.error) << c.text;
+        EXPECT_EQ(file.errorLine, c.line) << c.text;
+        EXPECT_TRUE(file.pages.isEmpty()) << c.text;
+        EXPECT_EQ(file.contents(), nullptr);
+        EXPECT_FALSE(helpFileErrorText(file, false).isEmpty());
+        EXPECT_FALSE(helpFileErrorText(file, true).isEmpty());
+    }
+    const HelpFile unknown = parse("@help x\n@page a A\n\nsee [[b|there]]\n");
+    EXPECT_TRUE(helpFileErrorText(unknown, false).contains(u"Rad 4"));
+    EXPECT_TRUE(helpFileErrorText(unknown, true).contains(u"Rivi 4"));
+    EXPECT_TRUE(helpFileErrorText(parse("@help x\n@page a A\n"), false).isEmpty());
+}
+
+TEST(HelpFile, OversizedAndRandomInputNeverCrashes)
+{
+    QByteArray big = QByteArrayLiteral("@help x\n@page a A\n");
+    big.append(QByteArray(kMaxHelpFileBytes, 'x'));
+    EXPECT_EQ(parseHelpFile(big).error, HelpFileError::TooLarge);
+
+    // Random bytes and random mixes of the format's own pieces.
+    QRandomGenerator rng(12345);
+    const QByteArray pieces[] = {"@help t\n", "@page a A\n", "@page b B\n", "[[", "]]", "|", "a", "b",
+                                 "- ", "@@", "\n", "\r\n", " ", "\xC3\xA4", "\xFF", "@", "x"};
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray input;
+        const int n = int(rng.bounded(40));
+        for (int i = 0; i < n; ++i) {
+            if (round % 2)
+                input.append(char(rng.bounded(256)));
+            else
+                input.append(pieces[rng.bounded(int(std::size(pieces)))]);
+        }
+        const HelpFile file = parseHelpFile(input);
+        if (file.ok()) {
+            ASSERT_NE(file.contents(), nullptr);
+            for (const HelpPage& p : file.pages) {
+                for (const HelpLink& link : p.links())
+                    ASSERT_NE(file.page(link.target), nullptr);
+                (void)helpPageHtml(p);
+            }
+        } else {
+            ASSERT_TRUE(file.pages.isEmpty());
+        }
+    }
+}
+
+}  // namespace
