@@ -33,6 +33,8 @@ TEST(Val, TakesTheLeadingNumber)
     EXPECT_EQ(Val(u"-"_s), 0);
     EXPECT_EQ(Val(u"."_s), 0);
     EXPECT_EQ(Val(u".5"_s), 0.5);
+    EXPECT_EQ(Val(u"-.5"_s), -0.5);
+    EXPECT_EQ(Val(u"5."_s), 5);
     EXPECT_EQ(Val(u"1.2.3"_s), 1.2);
     EXPECT_EQ(Val(u"03"_s), 3);
     EXPECT_EQ(Val(u"3x"_s), 3);
