@@ -1,16 +1,36 @@
 #include "shell/Module1.h"
 
+#include "shell/MDIForm1.h"
+#include "shell/frmSplash.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <chrono>
+
+std::int16_t sprakoffset = 0;
 
 namespace Module1 {
 
+void splashWait(double seconds)
+{
+    // A steady clock: the wait ends on time also across midnight.
+    const auto t0 = std::chrono::steady_clock::now();
+    const auto wait = std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() - t0 < wait)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 int Main()
 {
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Velkorin"));
-    window.resize(800, 600);
-    window.show();
+    auto* splash = new frmSplash;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+    splashWait();
+
+    MDIForm1 main;
+    main.MDIForm_Load();
+    main.show();
+    delete splash;
     return QApplication::exec();
 }
 

@@ -1,7 +1,15 @@
 #pragma once
 // The start procedure and the program-wide state of the old code module.
 
+#include <cstdint>
+
+// Language offset of every text look-up: 0 Swedish, 10000 Finnish. Set once by the main window's load.
+extern std::int16_t sprakoffset;
+
 namespace Module1 {
 // Shows the splash, waits, opens the main window and runs the program; returns the exit code.
 int Main();
+// The splash wait: lets events run until two seconds have passed on a clock that does not restart
+// at midnight.
+void splashWait(double seconds = 2.0);
 }  // namespace Module1

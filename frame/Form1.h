@@ -1,0 +1,120 @@
+#pragma once
+// A frame document: one window per system frame inside the main window. It owns the frame's
+// editing state (FrameEditing), shows it in the old controls and hands their events to it.
+
+#include "frame/frameediting.h"
+#include "shell/mdichild.h"
+
+#include <QWidget>
+#include <array>
+
+class CheckBox;
+class CommandButton;
+class Frame;
+class Grid;
+class Label;
+class OptionArray;
+class SpinButton;
+class TextBox;
+
+class Form1 : public QWidget, public MdiChild {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // "ladda" while the frame must read a frame file on its next activation.
+    QString Tag;
+
+    // The frame's member data and the state of its editing controls. Code that changes it from
+    // outside the editing handlers calls render() afterwards.
+    frame::FrameEditing ram;
+    void render();
+
+    // ---- public members other windows call by name ----
+    bool systemsparat() const { return ram.systemsparat; }
+    void setSystemsparat(bool saved) { ram.systemsparat = saved; }
+    void Command1_Click(int Index);   // coupon navigation (coupon view)
+    void OK_Click();                  // "Skapa": create the rows
+    void utskrift_Click();            // print the created rows (called by the print dialog)
+    RowMatrix forminnecopy() const { return ram.forminne; }
+    std::array<std::uint8_t, 14> systypcopy() const { return ram.systyp; }
+    bool copyskapat() const { return ram.skapat; }
+    std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
+    Label* copyallrad() const { return Allrad; }   // callers read its caption: the row total now
+
+    // ---- handlers ----
+    void Label1_Click(int Index);
+    void Option1_Click(int Index);
+    void Ladda_Click(int Index);      // load a system file into slot Index
+    void laddahelram_Click();         // read a frame file into this frame
+    void SpinButton1_SpinUp(int Index);
+    void SpinButton1_SpinDown(int Index);
+    void Text2_Change();
+    void Text2_KeyPress(int& KeyAscii);
+    void AvbrytBe_Click() { ram.avbrytskapa = true; }
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+
+    // ---- controls ----
+    std::array<Label*, frame::CellCount> Label1{};
+    std::array<Label*, frame::MatchCount> Label5{};
+    std::array<Label*, 3> Label2{};     // "1", "X", "2" over the sign cells
+    std::array<Label*, 3> Label6{};     // "1", "X", "2" beside the percent boxes
+    Label* Label9 = nullptr;            // "Ram"
+    Label* Labeltotal = nullptr;
+    Label* Allrad = nullptr;
+
+    Frame* systempanel = nullptr;
+    OptionArray* Option1 = nullptr;
+    std::array<Frame*, frame::ModeCount> System{};
+    std::array<Label*, 3> Label3{};
+    std::array<CommandButton*, 3> Ladda{};
+    std::array<CommandButton*, 3> visagaranti{};
+    std::array<Label*, 3> LabelRader{};
+    std::array<Label*, 3> LabelHalv{};
+    std::array<Label*, 3> LabelHel{};
+    std::array<Label*, 3> InsRader{};
+    std::array<Label*, 3> InsHalv{};
+    std::array<Label*, 3> InsHel{};
+    std::array<Grid*, 3> Grid1{};
+    std::array<Grid*, 3> Grid3{};
+    std::array<TextBox*, 3> Text1{};
+    std::array<SpinButton*, 3> SpinButton1{};
+    Label* Label7 = nullptr;
+    TextBox* Text2 = nullptr;
+    Label* Label8 = nullptr;
+
+    Frame* filterframe = nullptr;
+    CheckBox* filtercheck = nullptr;
+    Label* Labelmax = nullptr;
+    Label* Labelmin = nullptr;
+    std::array<TextBox*, 6> filtertext{};
+    CheckBox* LikaRaderCheck = nullptr;
+    Label* Label10 = nullptr;
+    CommandButton* ok = nullptr;
+    CommandButton* laddahelram = nullptr;
+
+    Label* Skaparlabel = nullptr;
+    CommandButton* AvbrytBe = nullptr;
+
+    Frame* grid2frame = nullptr;
+    Grid* Grid2 = nullptr;
+    Label* Label4 = nullptr;
+    std::array<CommandButton*, 4> Command1{};
+    CommandButton* Visaram = nullptr;
+    CommandButton* ramgaranti = nullptr;
+    CommandButton* utskrift = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;   // QueryUnload, then Unload
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Form_Unload();
+    void showMessages(const std::vector<frame::FrameMessage>& messages);
+
+    bool rendering_ = false;   // control writes from render() are not user edits
+};

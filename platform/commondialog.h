@@ -1,0 +1,26 @@
+#pragma once
+// The old common dialog control: open and save dialogs and the help call, with its properties.
+// A cancelled dialog raises error 32755, as the old control did with CancelError set.
+
+#include <QString>
+
+class CommonDialog {
+public:
+    QString Filter;        // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
+    int FilterIndex = 1;
+    QString FileName;      // in: suggested name; out: the chosen full path
+    QString FileTitle;     // out: the chosen file's name without its folder
+    int Flags = 0;         // 4 hide read-only; 4100 = 4 + file must exist
+    int MaxFileSize = 256;
+    QString InitDir;
+    QString DialogTitle;
+    QString HelpFile;
+    int HelpCommand = 0;
+
+    void ShowOpen();
+    void ShowSave();
+    void ShowHelp();
+
+private:
+    void show(bool save);
+};

@@ -1,0 +1,428 @@
+#include "shell/MDIForm1.h"
+
+#include "frame/Form1.h"
+#include "platform/commondialog.h"
+#include "platform/filenumber.h"
+#include "platform/paths.h"
+#include "platform/userinterface.h"
+#include "platform/vberror.h"
+#include "platform/vbtext.h"
+#include "shell/Module1.h"
+#include "shell/errorreport.h"
+#include "shell/guide.h"
+#include "shell/helpviewer.h"
+#include "shell/mdichild.h"
+#include "shell/settings.h"
+#include "shell/texts/texts.h"
+#include "shell/toolbarpictures.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+MDIForm1* theMainWindow = nullptr;
+
+constexpr int kStripHeight = 780;  // twips
+constexpr int kGuideWidth = 3200;  // twips
+
+QString text(int id) { return UIText(id + sprakoffset); }
+
+MdiChild* asChild(QWidget* w) { return dynamic_cast<MdiChild*>(w); }
+
+}  // namespace
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
+{
+    theMainWindow = this;
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Velkorin"));
+    setWindowIcon(toolbarPicture(ToolbarPicture::NewFrame));
+    resize(1024, 720);
+
+    CommonDialog1 = new CommonDialog;
+    // The toolbar strip sits above the client area, across the whole width.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    strip_ = new QWidget(central);
+    strip_->setFixedHeight(twips::toPixelsY(kStripHeight));
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setBackground(QColor(128, 128, 128));
+    mdiArea_->viewport()->setMouseTracking(true);
+    mdiArea_->viewport()->installEventFilter(this);
+    column->addWidget(strip_);
+    column->addWidget(mdiArea_, 1);
+    setCentralWidget(central);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MDIForm1::subWindowActivated);
+
+    buildMenus();
+    buildToolbar();
+    setHelpViewer([](const QString& file, int command) { helpviewer::instance()->showFile(file, command); });
+}
+
+MDIForm1::~MDIForm1()
+{
+    delete CommonDialog1;
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
+MDIForm1* MDIForm1::instance() { return theMainWindow; }
+
+void MDIForm1::buildMenus()
+{
+    auto item = [this](QMenu* menu, const QString& caption, void (MDIForm1::*handler)() = nullptr,
+                       bool enabled = true, const QKeySequence& key = QKeySequence()) {
+        QAction* a = menu->addAction(caption);
+        a->setEnabled(enabled);
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        if (handler)
+            connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    File = menuBar()->addMenu(QStringLiteral("Arkiv"));
+    NyBlankett = item(File, QStringLiteral("Skapa ny systemram"), &MDIForm1::NyBlankett_Click);
+    laddablankett = item(File, QStringLiteral("Öppna systemram"), &MDIForm1::laddablankett_Click);
+    File->addSeparator();
+    SparaSom = item(File, QStringLiteral("Spara som..."), &MDIForm1::sparasom_Click, false);
+    Exportera = File->addMenu(QStringLiteral("Exportera"));
+    SvenskaSpelStryktipset = item(Exportera, QStringLiteral("Svenska spel Stryktipset (Egna rader)"), nullptr, false);
+    SvenskaspelEuropatipset = item(Exportera, QStringLiteral("Svenska spel Europatipset (Egna rader)"), nullptr, false);
+    File->addSeparator();
+    SkrivUt = item(File, QStringLiteral("Skriv ut"), &MDIForm1::SkrivUt_Click, false);
+    File->addSeparator();
+    Avsluta = item(File, QStringLiteral("Avsluta Velkorin"), &MDIForm1::Avsluta_Click);
+
+    edit = menuBar()->addMenu(QStringLiteral("Editera"));
+    klipput = item(edit, QStringLiteral("Klipp ut"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_X));
+    kopiera = item(edit, QStringLiteral("Kopiera"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_C));
+    klistrain = item(edit, QStringLiteral("Klistra in"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_V));
+    tabort = item(edit, QStringLiteral("Ta bort"), nullptr, true, QKeySequence(Qt::Key_Delete));
+    edit->addSeparator();
+    gatillmenu = item(edit, QStringLiteral("Gå till ..."));
+    bytut = item(edit, QStringLiteral("Byt ut"));
+
+    installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
+    printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
+    installningar->addSeparator();
+    Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
+    Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
+    Finska->setCheckable(true);
+    Svenska->setCheckable(true);
+
+    verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
+    NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
+    OppnaSystem = item(verktyg, QStringLiteral("Editera system"));
+    verktyg->addSeparator();
+    sok = item(verktyg, QStringLiteral("Sök efter rätta rader"), nullptr, false);
+
+    fonster = menuBar()->addMenu(QStringLiteral("Fönster"));
+    ordna = item(fonster, QStringLiteral("Ordna fönster"), &MDIForm1::ordna_Click);
+    ordnaico = item(fonster, QStringLiteral("Ordna iconer"), &MDIForm1::ordnaico_Click);
+
+    helpmenu = menuBar()->addMenu(QStringLiteral("Hjälp"));
+    help = item(helpmenu, QStringLiteral("Hjälpsidor"), &MDIForm1::help_Click, true, QKeySequence(Qt::Key_F1));
+    guidemenu = item(helpmenu, QStringLiteral("Guiden"), &MDIForm1::guidemenu_Click, true,
+                     QKeySequence(Qt::CTRL | Qt::Key_G));
+}
+
+void MDIForm1::setMenuCaptions()
+{
+    const std::pair<QMenu*, int> menus[] = {{File, 10}, {edit, 20}, {installningar, 30}, {verktyg, 40},
+                                            {fonster, 50}, {helpmenu, 60}, {Exportera, 63}};
+    for (const auto& [menu, id] : menus)
+        menu->setTitle(text(id));
+    const std::pair<QAction*, int> items[] = {
+        {NyBlankett, 11}, {laddablankett, 12}, {SparaSom, 13}, {SkrivUt, 14}, {Avsluta, 15},
+        {klipput, 21}, {kopiera, 22}, {klistrain, 23}, {tabort, 24}, {gatillmenu, 25}, {bytut, 26},
+        {printer, 31}, {NyttSystem, 41}, {OppnaSystem, 42}, {sok, 43}, {ordna, 51}, {ordnaico, 52},
+        {help, 61}, {guidemenu, 62}};
+    for (const auto& [action, id] : items)
+        action->setText(text(id));
+}
+
+void MDIForm1::buildToolbar()
+{
+    SSPanel1 = new StatusPanel(strip_);
+    SSPanel2 = new StatusPanel(strip_);
+    SSPanel3 = new StatusPanel(strip_);
+    for (StatusPanel* p : {SSPanel1, SSPanel2}) {
+        p->setMouseTracking(true);
+        connect(p, &StatusPanel::MouseMove, this, [this](VbMouse) { clearHint(); });
+    }
+    Label1 = new Label(SSPanel3);
+    Label2 = new Label(SSPanel3);
+
+    struct Button {
+        ToolbarButton** slot;
+        int left;
+        ToolbarPicture picture;
+        int hint;
+        void (MDIForm1::*command)();
+        bool enabled;
+    };
+    const Button buttons[] = {
+        {&SSRibbon1, 60, ToolbarPicture::NewFrame, 101, &MDIForm1::NyBlankett_Click, true},
+        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, &MDIForm1::laddablankett_Click, true},
+        {&SSRibbon5, 1380, ToolbarPicture::Save, 109, &MDIForm1::sparasom_Click, false},
+        {&SSRibbon2, 2055, ToolbarPicture::Print, 103, &MDIForm1::SkrivUt_Click, false},
+        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, nullptr, false},
+        {&SSRibbon6, 4350, ToolbarPicture::Help, 111, &MDIForm1::help_Click, true},
+        {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, true},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new ToolbarButton(strip_);
+        button->setPicture(toolbarPicture(b.picture));
+        button->setIconSize(QSize(32, 32));
+        button->Move(b.left, 60, 690, 660);
+        button->setEnabled(b.enabled);
+        button->setMouseTracking(true);
+        const int hint = b.hint;
+        connect(button, &ToolbarButton::MouseMove, this,
+                [this, hint](VbMouse) { setHint(text(hint), text(hint + 1)); });
+        if (b.command)
+            connect(button, &ToolbarButton::Click, this, b.command);
+        *b.slot = button;
+    }
+    layoutToolbar();
+}
+
+void MDIForm1::layoutToolbar()
+{
+    const int width = twips::fromPixelsX(strip_->width());
+    SSPanel1->Move(0, 0, 5760, kStripHeight);
+    SSPanel1->lower();
+    SSPanel3->Move(5800, 60, 5400, 660);
+    Label1->Move(90, 90, 5200, 230);
+    Label2->Move(90, 350, 5200, 230);
+    SSPanel2->Move(11240, 0, std::max(0, width - 11240), kStripHeight);
+}
+
+void MDIForm1::MDIForm_Load()
+{
+    try {
+        vb::ChDir(QStringLiteral("system"));
+    } catch (const VbError&) {
+        // No System folder here: the dialogs still get their start folder from AppPath.
+    }
+    try {
+        if (IniScan(QStringLiteral("Language")) == QStringLiteral("Finnish")) {
+            sprakoffset = 10000;
+            Finska->setChecked(true);
+            Svenska->setChecked(false);
+        } else {
+            sprakoffset = 0;
+            Svenska->setChecked(true);
+            Finska->setChecked(false);
+        }
+        CommonDialog1->InitDir = dialogStartFolder(IniScan(QStringLiteral("AppPath")));
+        setMenuCaptions();
+        guidesyns = 255;
+        guide* g = guide::instance();
+        g->setWindowTitle(text(650));
+        dockGuide();
+        g->parentWidget()->show();
+        g->guidetext->setText(GuideText(1 + sprakoffset));
+    } catch (const VbError& e) {
+        reportError(e, ErrorContext::SettingsFile);
+        FileNumber::one().close();
+    }
+}
+
+QMdiSubWindow* MDIForm1::addChild(QWidget* child)
+{
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(child);
+    sub->setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+    if (child != guide::instance()) {
+        sub->show();
+        mdiArea_->setActiveSubWindow(sub);
+    }
+    return sub;
+}
+
+QWidget* MDIForm1::activeChild() const
+{
+    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
+    return sub ? sub->widget() : nullptr;
+}
+
+void MDIForm1::subWindowActivated(QMdiSubWindow* window)
+{
+    QWidget* now = window ? window->widget() : nullptr;
+    if (!now) {
+        // The main window itself lost the focus: the old documents kept their active state.
+        if (lastActive_ && mdiArea_->subWindowList().contains(qobject_cast<QMdiSubWindow*>(lastActive_->parentWidget())))
+            return;
+        lastActive_ = nullptr;
+        return;
+    }
+    if (now == lastActive_)
+        return;
+    if (MdiChild* old = lastActive_ ? asChild(lastActive_) : nullptr)
+        old->Form_Deactivate();
+    lastActive_ = now;
+    if (MdiChild* child = asChild(now))
+        child->Form_Activate();
+}
+
+void MDIForm1::dockGuide()
+{
+    guide* g = guide::instance();
+    QWidget* sub = g->parentWidget();
+    if (!sub)
+        return;
+    const QSize client = mdiArea_->viewport()->size();
+    const int width = twips::toPixelsX(kGuideWidth);
+    sub->setGeometry(client.width() - width, 0, width, client.height());
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    layoutToolbar();
+    dockGuide();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdiArea_->viewport()) {
+        if (event->type() == QEvent::MouseMove)
+            clearHint();
+        else if (event->type() == QEvent::Resize)
+            dockGuide();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::setHint(const QString& line1, const QString& line2)
+{
+    Label1->setCaption(line1);
+    Label2->setCaption(line2);
+}
+
+void MDIForm1::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    menuBar()->setEnabled(enabled);
+    strip_->setEnabled(enabled);
+    mdiArea_->setEnabled(enabled);
+}
+
+Form1* MDIForm1::openFrame()
+{
+    ++ramnummer;
+    auto* frame = new Form1;
+    frame->setWindowTitle(text(100) + vb::Str(ramnummer));
+    return frame;
+}
+
+void MDIForm1::NyBlankett_Click() { addChild(openFrame()); }
+
+void MDIForm1::laddablankett_Click()
+{
+    Form1* frame = openFrame();
+    frame->Tag = QStringLiteral("ladda");
+    addChild(frame);
+}
+
+void MDIForm1::sparasom_Click()
+{
+    // Save As of the active document: the system and frame file writers hook in here.
+}
+
+void MDIForm1::SkrivUt_Click()
+{
+    QWidget* child = activeChild();
+    if (!child || QString::fromLatin1(child->metaObject()->className()) != QStringLiteral("Form1"))
+        return;
+    // The print dialog opens here once it exists.
+}
+
+void MDIForm1::Avsluta_Click() { close(); }
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        if (sub->widget() == guide::instance())
+            continue;
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+void MDIForm1::ordna_Click() { mdiArea_->cascadeSubWindows(); }
+
+void MDIForm1::ordnaico_Click()
+{
+    // Minimised windows in a row along the bottom of the client area, left to right.
+    const int bottom = mdiArea_->viewport()->height();
+    int x = 0;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        if (!sub->isMinimized() || !sub->isVisible())
+            continue;
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > mdiArea_->viewport()->width())
+            x = 0;
+        sub->move(x, bottom - size.height());
+        x += size.width();
+    }
+}
+
+void MDIForm1::help_Click()
+{
+    try {
+        const QString appPath = IniScan(QStringLiteral("AppPath"));
+        CommonDialog1->HelpFile = helpFilePath(appPath, sprakoffset);
+        CommonDialog1->HelpCommand = 3;
+        CommonDialog1->ShowHelp();
+    } catch (const VbError& e) {
+        FileNumber::one().close();
+        reportError(e, ErrorContext::SettingsFile);
+    }
+}
+
+void MDIForm1::guidemenu_Click()
+{
+    guide* g = guide::instance();
+    QWidget* sub = g->parentWidget();
+    if (guidesyns < 255) {
+        dockGuide();
+        guidesyns = 255;
+        if (sub)
+            sub->show();
+    } else {
+        if (sub)
+            sub->hide();
+        guidesyns = 0;
+    }
+}
+
+void MDIForm1::Finska_Click() { switchLanguage(QStringLiteral("Language=Finnish"), true); }
+void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish"), false); }
+
+void MDIForm1::switchLanguage(const QString& item, bool finnish)
+{
+    try {
+        MsgBox(MessageText(38 + sprakoffset), vbmsg::Exclamation);
+        Finska->setChecked(finnish);
+        Svenska->setChecked(!finnish);
+        writeLanguageItem(item);
+    } catch (const VbError& e) {
+        FileNumber::one().close();
+        reportError(e);
+    }
+}

@@ -1,0 +1,134 @@
+#pragma once
+// The main window: menus, toolbar with its two-line hints, the client area that holds every frame,
+// system and child window, the docked guide, and the public members the windows talk through.
+
+#include "platform/controls.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class CommonDialog;
+class Form1;
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    // The program's one main window (the old global name); nullptr before it is made.
+    static MDIForm1* instance();
+
+    // Public members.
+    QString anvandsystem;        // system file for System 1 of the next new frame
+    bool sparafel = false;       // the last Save As or export wrote nothing
+    std::uint8_t aktivtyp = 0;   // active document: 1 frame, 2 system, 0 none
+    std::uint8_t guidesyns = 0;  // 255 while the guide is shown
+
+    // Load handler: language, dialog start folder, captions, guide.
+    void MDIForm_Load();
+
+    // Commands.
+    void NyBlankett_Click();
+    void laddablankett_Click();
+    void sparasom_Click();
+    void SkrivUt_Click();
+    void Avsluta_Click();
+    void ordna_Click();
+    void ordnaico_Click();
+    void help_Click();
+    void guidemenu_Click();
+    void Finska_Click();
+    void Svenska_Click();
+
+    // The old Enabled property: False disables menus, toolbar and every window in the client area,
+    // never the separate top-level windows (progress window, dialogs).
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    // Puts a window into the client area and shows it.
+    QMdiSubWindow* addChild(QWidget* child);
+    // The active document or child window (its widget), nullptr when none.
+    QWidget* activeChild() const;
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    // Places the guide at the right edge of the client area (shown or not).
+    void dockGuide();
+
+    // Status hint.
+    void setHint(const QString& line1, const QString& line2);
+    void clearHint() { setHint(QString(), QString()); }
+
+    // Menus and items the documents switch.
+    QMenu* File = nullptr;
+    QAction* NyBlankett = nullptr;
+    QAction* laddablankett = nullptr;
+    QAction* SparaSom = nullptr;
+    QMenu* Exportera = nullptr;
+    QAction* SvenskaSpelStryktipset = nullptr;
+    QAction* SvenskaspelEuropatipset = nullptr;
+    QAction* SkrivUt = nullptr;
+    QAction* Avsluta = nullptr;
+    QMenu* edit = nullptr;
+    QAction* klipput = nullptr;
+    QAction* kopiera = nullptr;
+    QAction* klistrain = nullptr;
+    QAction* tabort = nullptr;
+    QAction* gatillmenu = nullptr;
+    QAction* bytut = nullptr;
+    QMenu* installningar = nullptr;
+    QAction* printer = nullptr;
+    QAction* Finska = nullptr;
+    QAction* Svenska = nullptr;
+    QMenu* verktyg = nullptr;
+    QAction* NyttSystem = nullptr;
+    QAction* OppnaSystem = nullptr;
+    QAction* sok = nullptr;
+    QMenu* fonster = nullptr;
+    QAction* ordna = nullptr;
+    QAction* ordnaico = nullptr;
+    QMenu* helpmenu = nullptr;
+    QAction* help = nullptr;
+    QAction* guidemenu = nullptr;
+
+    ToolbarButton* SSRibbon1 = nullptr;  // new frame
+    ToolbarButton* SSRibbon2 = nullptr;  // print
+    ToolbarButton* SSRibbon3 = nullptr;  // search
+    ToolbarButton* SSRibbon4 = nullptr;  // open frame
+    ToolbarButton* SSRibbon5 = nullptr;  // save as
+    ToolbarButton* SSRibbon6 = nullptr;  // help
+    ToolbarButton* SSRibbon7 = nullptr;  // guide
+    StatusPanel* SSPanel1 = nullptr;
+    StatusPanel* SSPanel2 = nullptr;
+    StatusPanel* SSPanel3 = nullptr;
+    Label* Label1 = nullptr;
+    Label* Label2 = nullptr;
+    CommonDialog* CommonDialog1 = nullptr;
+
+    // Frames opened in this run; gives the running number of "Namnlös".
+    std::int32_t ramnummer = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void setMenuCaptions();
+    void layoutToolbar();
+    void switchLanguage(const QString& item, bool finnish);
+    void subWindowActivated(QMdiSubWindow* window);
+    Form1* openFrame();
+
+    QMdiArea* mdiArea_ = nullptr;
+    QWidget* strip_ = nullptr;
+    QPointer<QWidget> lastActive_;
+    bool enabled_ = true;
+};

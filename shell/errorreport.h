@@ -1,0 +1,16 @@
+#pragma once
+// The handlers' common way of showing a trapped run-time error: 55 says the file is already open,
+// 32755 (a cancelled dialog) is silent, 62 from the settings file names AppPath, anything else is
+// the unexpected-error message with the error number.
+
+class VbError;
+
+enum class ErrorContext {
+    General,       // 62 is just another error
+    SettingsFile,  // 62 means a key is missing from VELKORIN.INI
+};
+
+void reportError(const VbError& error, ErrorContext context = ErrorContext::General);
+
+// MessageText(30) & " Error: " & number, with a stop icon.
+void reportUnexpectedError(int number);

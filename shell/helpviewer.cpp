@@ -1,0 +1,77 @@
+#include "shell/helpviewer.h"
+
+#include "shell/Module1.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+helpviewer::helpviewer(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpviewer"));
+    resize(640, 520);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(false);
+    contents_ = new QPushButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme() == QStringLiteral("page"))
+            showPage(url.path());
+    });
+    connect(contents_, &QPushButton::clicked, this, [this] {
+        if (const HelpPage* page = file_.contents())
+            showPage(page->id);
+    });
+}
+
+helpviewer* helpviewer::instance()
+{
+    static QPointer<helpviewer> the;
+    if (!the)
+        the = new helpviewer;
+    return the;
+}
+
+void helpviewer::showFile(const QString& path, int command)
+{
+    Q_UNUSED(command);  // every help call of the program asks for the contents
+    const bool finnish = sprakoffset != 0;
+    contents_->setText(finnish ? QStringLiteral("Sisällys") : QStringLiteral("Innehåll"));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        file_ = HelpFile{};
+        setWindowTitle(QStringLiteral("Velkorin"));
+        browser_->setPlainText((finnish ? QStringLiteral("Ohjetiedostoa ei voi avata: ")
+                                        : QStringLiteral("Hjälpfilen kan inte öppnas: ")) + path);
+    } else {
+        file_ = parseHelpFile(f.read(kMaxHelpFileBytes + 1));
+        if (!file_.ok()) {
+            setWindowTitle(QStringLiteral("Velkorin"));
+            browser_->setPlainText(helpFileErrorText(file_, finnish));
+        } else {
+            setWindowTitle(file_.title);
+            showPage(file_.contents()->id);
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void helpviewer::showPage(const QString& id)
+{
+    const HelpPage* page = file_.page(id);
+    if (!page)
+        return;
+    current_ = page->id;
+    browser_->setHtml(helpPageHtml(*page));
+}

@@ -1,0 +1,12 @@
+#pragma once
+// What the main window asks of a window inside its client area: activation and deactivation as the
+// old Activate/Deactivate events, and the close prompt (the window's closeEvent may refuse).
+
+#include <QString>
+
+class MdiChild {
+public:
+    virtual ~MdiChild() = default;
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The settings file VELKORIN.INI: where it is, how one key is looked up, how the language item is
+// rewritten in place. Everything here goes through file number 1 and leaves it closed.
+
+#include <QString>
+#include <cstdint>
+
+// Full name of the settings file, worked out anew by every reader.
+QString IniPath();
+
+// Value of the first item that begins with key (letter case ignored, at the start only): the text after
+// the first "=", trimmed. Error 62 when no item begins with key; the open errors of the file otherwise.
+QString IniScan(const QString& key);
+
+// Rewrites the language item: the 16 characters of text (e.g. "Language=Finnish") are written over the
+// start of the first item that begins with "Language", or appended at the end of the file when there is
+// none. Raises the open errors; closes file number 1 in every case.
+void writeLanguageItem(const QString& text);
+
+// The start folder of the file dialogs: AppPath plus "\System\", without doubling a trailing "\".
+QString dialogStartFolder(const QString& appPath);
+
+// The help file for the language: AppPath plus "\tipsfin.hlp" or "\tipsswe.hlp".
+QString helpFilePath(const QString& appPath, std::int16_t sprakoffset);
+
+// One item of the settings file as its reader sees it, with the byte position its read began at.
+struct IniItem {
+    QString text;
+    std::int64_t start = 0;
+};
+
+// Scans bytes item by item for the key; returns the matching item, or nothing with endPos set to the
+// position the failed read began at (the end of the file).
+bool scanIniItems(const QByteArray& bytes, const QString& key, IniItem& found, std::int64_t& endPos);

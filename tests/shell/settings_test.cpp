@@ -1,0 +1,121 @@
+#include "shell/settings.h"
+
+#include "platform/filenumber.h"
+#include "platform/vberror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Points the configuration folder at a scratch folder for the life of a test.
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        old_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+        QDir(dir_.path()).mkpath(QStringLiteral("velkorin"));
+    }
+    void TearDown() override
+    {
+        FileNumber::one().close();
+        if (old_.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", old_);
+    }
+    QString path() const { return dir_.path() + QStringLiteral("/velkorin/VELKORIN.INI"); }
+    void write(const QByteArray& bytes)
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray read() const
+    {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    int errorOf(const std::function<void()>& f)
+    {
+        try {
+            f();
+        } catch (const VbError& e) {
+            return e.number();
+        }
+        return 0;
+    }
+
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
+TEST_F(SettingsFile, KeysMatchCaseBlindAtTheStartAndValuesAreTrimmed)
+{
+    write("language = Finnish\r\nAppPath=C:\\Velkorin\r\n");
+    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
+    write("Languages=finnish\r\n");
+    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("finnish"));
+    write("x=1\r\n  AppPath=/opt/velkorin\r\n");
+    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("/opt/velkorin"));
+    EXPECT_FALSE(FileNumber::one().isOpen());
+}
+
+TEST_F(SettingsFile, CommaEndsAnItemUnlessQuoted)
+{
+    write("AppPath=C:\\Program Files,Velkorin\r\n");
+    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("C:\\Program Files"));
+    write("Language=Swedish,\"AppPath=C:\\a,b\"\r\n");
+    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("C:\\a,b"));
+    write("AppPath\r\n");
+    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("AppPath"));
+}
+
+TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheOldErrors)
+{
+    write("Language=Swedish\r\n");
+    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("AppPath")); }), vberr::InputPastEnd);
+    EXPECT_FALSE(FileNumber::one().isOpen());
+    QFile::remove(path());
+    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("AppPath")); }), vberr::FileNotFound);
+    write("Language=Swedish\r\n");
+    FileNumber::one().open(path(), FileNumber::Mode::BinaryRead);
+    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("Language")); }), vberr::FileAlreadyOpen);
+}
+
+TEST_F(SettingsFile, LanguageSwitchRewritesSixteenBytesInPlace)
+{
+    write("AppPath=/opt/v\r\nLanguage=Swedish\r\nOther=1\r\n");
+    writeLanguageItem(QStringLiteral("Language=Finnish"));
+    EXPECT_EQ(read(), QByteArray("AppPath=/opt/v\r\nLanguage=Finnish\r\nOther=1\r\n"));
+    writeLanguageItem(QStringLiteral("Language=Finnish"));
+    EXPECT_EQ(read(), QByteArray("AppPath=/opt/v\r\nLanguage=Finnish\r\nOther=1\r\n"));
+
+    // A longer old item keeps its tail after the new text.
+    write("Language = Finnish\r\n");
+    writeLanguageItem(QStringLiteral("Language=Swedish"));
+    EXPECT_EQ(read(), QByteArray("Language=Swedishsh\r\n"));
+    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Swedishsh"));
+}
+
+TEST_F(SettingsFile, LanguageSwitchAppendsWithoutLineEndWhenThereIsNoItem)
+{
+    write("AppPath=/opt/v\r\n");
+    writeLanguageItem(QStringLiteral("Language=Finnish"));
+    EXPECT_EQ(read(), QByteArray("AppPath=/opt/v\r\nLanguage=Finnish"));
+    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
+    EXPECT_FALSE(FileNumber::one().isOpen());
+}
+
+TEST(SettingsPaths, TrailingBackslashIsNotDoubled)
+{
+    EXPECT_EQ(dialogStartFolder(QStringLiteral("C:\\Velkorin")), QStringLiteral("C:\\Velkorin\\System\\"));
+    EXPECT_EQ(dialogStartFolder(QStringLiteral("C:\\Velkorin\\")), QStringLiteral("C:\\Velkorin\\System\\"));
+    EXPECT_EQ(helpFilePath(QStringLiteral("C:\\V"), 0), QStringLiteral("C:\\V\\tipsswe.hlp"));
+    EXPECT_EQ(helpFilePath(QStringLiteral("C:\\V\\"), 10000), QStringLiteral("C:\\V\\tipsfin.hlp"));
+}
+
+}  // namespace
