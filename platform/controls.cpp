@@ -323,3 +323,9 @@ void StatusPanel::resizeEvent(QResizeEvent* event)
     QFrame::resizeEvent(event);
     caption_->setGeometry(contentsRect());
 }
+
+Tab::Tab(int tabs, QWidget* parent) : VbControl<QTabWidget>(parent)
+{
+    for (int i = 0; i < tabs; ++i)
+        addTab(new QWidget(this), QString());
+}

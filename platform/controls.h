@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QGroupBox>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QWidget>
 
@@ -284,4 +285,18 @@ protected:
 
 private:
     QLabel* caption_;
+};
+
+// The tabbed dialog control: a fixed number of pages, each a container, with captions.
+class Tab : public VbControl<QTabWidget> {
+    Q_OBJECT
+public:
+    explicit Tab(int tabs = 1, QWidget* parent = nullptr);
+
+    int CurrentTab() const { return currentIndex(); }
+    void setCurrentTab(int index) { setCurrentIndex(index); }
+    QString TabCaption(int index) const { return tabText(index); }
+    void setTabCaption(int index, const QString& caption) { setTabText(index, caption); }
+    // The container of page index, parent of that page's controls.
+    QWidget* page(int index) const { return widget(index); }
 };

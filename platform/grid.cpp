@@ -563,7 +563,9 @@ void Grid::syncView()
     } else {
         selectionModel()->clear();
     }
-    if (scrollDirty_) {
+    // Scrolling needs the scroll ranges of the current size, which a hidden grid does not have yet.
+    if (scrollDirty_ && isVisible()) {
+        updateGeometries();
         horizontalScrollBar()->setValue(leftCol_ - hc);
         verticalScrollBar()->setValue(topRow_ - hr);
         scrollDirty_ = false;

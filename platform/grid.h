@@ -54,7 +54,7 @@ public:
     void setRow(int row);
     int Col() const { return col_; }
     void setCol(int col);
-    QString Text() const { return cell(row_, col_); }
+    QString Text() const { return rows_ > 0 && cols_ > 0 ? cell(row_, col_) : QString(); }
     void setText(const QString& text) { setCell(row_, col_, text); }
 
     QString TextMatrix(int row, int col) const;

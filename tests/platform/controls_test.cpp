@@ -162,3 +162,16 @@ TEST(Controls, ButtonsFireTheirEventsOncePerPress)
     EXPECT_EQ(ups.count(), 1);
     EXPECT_EQ(downs.count(), 2);
 }
+
+TEST(Controls, TabPagesAreContainersWithCaptions)
+{
+    Tab tab(2);
+    tab.setTabCaption(0, QStringLiteral("Kryssens placering"));
+    tab.setTabCaption(1, QStringLiteral("Övriga kryssinställningar"));
+    TextBox box(tab.page(1));
+    tab.setCurrentTab(1);
+    EXPECT_EQ(tab.count(), 2);
+    EXPECT_EQ(tab.TabCaption(1), QStringLiteral("Övriga kryssinställningar"));
+    EXPECT_EQ(box.parentWidget(), tab.page(1));
+    EXPECT_EQ(tab.CurrentTab(), 1);
+}

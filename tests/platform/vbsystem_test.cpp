@@ -1,0 +1,22 @@
+#include "platform/vbsystem.h"
+
+#include <gtest/gtest.h>
+
+TEST(VbSystem, ClipboardHoldsPlainTextWithLineBreaksAsGiven)
+{
+    ClipboardClear();
+    EXPECT_FALSE(ClipboardHasText());
+    ClipboardSetText(QStringLiteral("1\tX\r\n2\t1"));
+    EXPECT_TRUE(ClipboardHasText());
+    EXPECT_EQ(ClipboardGetText(), QStringLiteral("1\tX\r\n2\t1"));
+    ClipboardClear();
+    EXPECT_EQ(ClipboardGetText(), QString());
+}
+
+TEST(VbSystem, TimerCountsSecondsSinceMidnight)
+{
+    const double t = Timer();
+    EXPECT_GE(t, 0.0);
+    EXPECT_LT(t, 86400.0);
+    DoEvents();  // with nothing pending it just returns
+}
