@@ -1,0 +1,48 @@
+// Coupon export text.
+
+#include "shell/exportfile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CouponExport, OneLinePerCreatedRowWithThirteenFields)
+{
+    // The row 1 X 2 1 1 1 X X 2 2 1 X 1, then a row of "2" only.
+    const int codes[13] = {1, 2, 3, 1, 1, 1, 2, 2, 3, 3, 1, 2, 1};
+    RowMatrix rows(13, 2);
+    for (int i = 0; i < 13; ++i) {
+        rows.at(i, 0) = std::uint8_t(codes[i]);
+        rows.at(i, 1) = 3;
+    }
+    rows.at(5, 2) = 1;  // beyond the last written row
+    EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, rows),
+              QByteArray("Stryktipset\r\n"
+                         "E,1,X,2,1,1,1,X,X,2,2,1,X,1\r\n"
+                         "E,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"));
+}
+
+TEST(CouponExport, NeverCreatedMatrixGivesOneLoneComma)
+{
+    EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, RowMatrix(1, 1)),
+              QByteArray("Europatipset\r\nE,\r\n"));
+}
+
+TEST(CouponExport, OtherCodesLeaveTheCommaAlone)
+{
+    RowMatrix rows(3, 1);
+    rows.at(0, 0) = 0;
+    rows.at(1, 0) = 4;
+    rows.at(2, 0) = 2;
+    EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, rows), QByteArray("Stryktipset\r\nE,,,X\r\n"));
+}
+
+TEST(CouponExport, FiltersNameTheirGame)
+{
+    EXPECT_EQ(couponExportFilter(CouponGame::Stryktipset),
+              u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
+    EXPECT_EQ(couponExportFilter(CouponGame::Europatipset),
+              u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+}
+
+}  // namespace

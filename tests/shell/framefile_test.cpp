@@ -1,0 +1,396 @@
+// Frame file: byte layout, round trips, version 10, damaged files and the rebuild order.
+
+#include "filebytes.h"
+#include "shell/framefile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kEmpty = QStringLiteral("Inget system");
+// Bytes of a designed empty slot block: 9 of counts, 1 sign, 2 empty texts, the name.
+constexpr int kEmptySlotSize = 9 + 1 + 2 * 4 + 4 + 12;
+
+// A slot as a new frame writes it: its grids at their designed size, H from the Tag "0".
+FrameSlot designedEmptySlot()
+{
+    FrameSlot s;
+    s.system.gCols = 2;
+    s.system.gRows = 1;
+    s.system.rows = 1;
+    s.system.guarded = 1;
+    s.system.resizeToCounts();
+    s.name = kEmpty;
+    return s;
+}
+
+FileBytes& designedEmptySlotBytes(FileBytes& b)
+{
+    return b.bytes({0, 2, 1}).i16(1).i16(1).i16(0).bytes({0}).text("").text("").text("Inget system");
+}
+
+FrameFileData newFrame()
+{
+    FrameFileData d;
+    for (FrameSlot& s : d.slotBlocks)
+        s = designedEmptySlot();
+    return d;
+}
+
+// A frame with a base-row system in slot 1, a percent match and 2 created rows.
+FrameFileData richFrame()
+{
+    FrameFileData d = newFrame();
+    SystemBlock& sys = d.slotBlocks[0].system;
+    sys.type = 1;
+    sys.gCols = 3;
+    sys.gRows = 2;
+    sys.rows = 2;
+    sys.guarded = 2;
+    sys.fullGuards = 1;
+    sys.signs = QByteArray("1X21", 4);
+    sys.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("r"),
+                     QStringLiteral("1-2"), QStringLiteral("kommentar"), QString()};
+    d.slotBlocks[0].name = QStringLiteral("2-0-2.KU");
+    // Match 0: base row "X" black, "1" marked too; match 1: full guard of slot 1.
+    d.cellSigns[0] = '1';
+    d.cellSigns[1] = 'X';
+    d.matchTypes[0] = 1;
+    d.startRowSigns[0] = 1;
+    d.cellSigns[3] = '1';
+    d.cellSigns[4] = 'X';
+    d.cellSigns[5] = '2';
+    d.matchTypes[1] = 1;
+    // Match 2: a percent match.
+    d.cellSigns[6] = '1';
+    d.matchTypes[2] = 4;
+    d.percentTexts[2] = QStringLiteral("50-25-25");
+    // Match 3: a single "2".
+    d.cellSigns[11] = '2';
+    d.startRowSigns[3] = 2;
+    RowMatrix rows(13, 2);
+    for (int i = 0; i < 13; ++i) {
+        rows.at(i, 0) = std::uint8_t(1 + i % 3);
+        rows.at(i, 1) = 3;
+    }
+    d.rowMatrix = rows;
+    d.filterOn = 1;
+    d.filterBounds = {QStringLiteral("0"), QStringLiteral("13"), QStringLiteral("1"),
+                      QStringLiteral("5"), QString(), QStringLiteral("9")};
+    d.createdRows = 2;
+    d.rowTotal = 18;
+    d.removeEqualRows = 1;
+    d.percentOnlyRows = QStringLiteral("1");
+    d.created = -1;
+    return d;
+}
+
+void expectSameFrame(const FrameFileData& a, const FrameFileData& b)
+{
+    for (int s = 0; s < 3; ++s) {
+        SCOPED_TRACE(s);
+        const SystemBlock& x = a.slotBlocks[std::size_t(s)].system;
+        const SystemBlock& y = b.slotBlocks[std::size_t(s)].system;
+        EXPECT_EQ(a.slotBlocks[std::size_t(s)].name, b.slotBlocks[std::size_t(s)].name);
+        EXPECT_EQ(x.type, y.type);
+        EXPECT_EQ(x.gCols, y.gCols);
+        EXPECT_EQ(x.gRows, y.gRows);
+        EXPECT_EQ(x.rows, y.rows);
+        EXPECT_EQ(x.guarded, y.guarded);
+        EXPECT_EQ(x.fullGuards, y.fullGuards);
+        EXPECT_EQ(x.signs, y.signs);
+        EXPECT_EQ(x.guarantee, y.guarantee);
+    }
+    EXPECT_EQ(a.cellSigns, b.cellSigns);
+    EXPECT_EQ(a.matchTypes, b.matchTypes);
+    EXPECT_EQ(a.startRowSigns, b.startRowSigns);
+    for (int m = 0; m < 13; ++m) {
+        if (a.matchTypes[std::size_t(m)] == 4) {
+            EXPECT_EQ(a.percentTexts[std::size_t(m)], b.percentTexts[std::size_t(m)]);
+        }
+    }
+    EXPECT_EQ(a.rowMatrix, b.rowMatrix);
+    EXPECT_EQ(a.filterOn, b.filterOn);
+    EXPECT_EQ(a.filterBounds, b.filterBounds);
+    EXPECT_EQ(a.createdRows, b.createdRows);
+    EXPECT_EQ(a.rowTotal, b.rowTotal);
+    EXPECT_EQ(a.percentOnlyRows, b.percentOnlyRows);
+    EXPECT_EQ(a.created, b.created);
+}
+
+QByteArray tail(const QByteArray& b, int n) { return b.right(n); }
+
+TEST(FrameFile, NewFrameWritesTheDocumentedBytes)
+{
+    FileBytes b;
+    b.bytes({11});
+    for (int s = 0; s < 3; ++s)
+        designedEmptySlotBytes(b);
+    for (int i = 0; i < 39; ++i)
+        b.bytes({'0', 0, 254});
+    b.bytes({1}).i32(1).bytes({0});                  // U1 = 1, U2 = 1, one byte
+    b.bytes({0});                                    // filter off
+    for (int k = 0; k < 6; ++k)
+        b.text("");
+    b.i32(0).i32(0).bytes({0}).text("").i16(0);      // fields 7 to 11
+    EXPECT_EQ(writeFrameFile(newFrame()), b.data);
+}
+
+TEST(FrameFile, CellRecordsCarryBaseRowSignsAndThePercentTextOnce)
+{
+    const QByteArray bytes = writeFrameFile(richFrame());
+    const qsizetype slotsEnd = bytes.indexOf("2-0-2.KU") + 8 + 2 * kEmptySlotSize;  // two designed empty slotBlocks follow
+    FileBytes cells;
+    cells.bytes({'1', 1, 1, 'X', 1, 1, '0', 1, 1})        // base row "X": 1 in all three records
+        .bytes({'1', 1, 254, 'X', 1, 254, '2', 1, 254})   // full guard, no black cell
+        .bytes({'1', 4, 254}).text("50-25-25")           // percent text after the first record only
+        .bytes({'0', 4, 254, '0', 4, 254})
+        .bytes({'0', 0, 2, '0', 0, 2, '2', 0, 2});        // a single "2"
+    EXPECT_EQ(bytes.mid(slotsEnd, cells.data.size()), cells.data);
+    EXPECT_EQ(bytes.count("50-25-25"), 1);
+}
+
+TEST(FrameFile, RowMatrixIsThirteenByNMatchFirstAndFieldsFiveToEleven)
+{
+    const QByteArray bytes = writeFrameFile(richFrame());
+    FileBytes after;
+    after.bytes({13}).i32(2);
+    for (int i = 0; i < 13; ++i)
+        after.bytes({1 + i % 3, 3});                 // rows of match 1 first
+    after.bytes({1}).text("0").text("13").text("1").text("5").text("").text("9");
+    after.i32(2).i32(18).bytes({1}).text("1").i16(-1);
+    EXPECT_EQ(tail(bytes, int(after.data.size())), after.data);
+    EXPECT_EQ(tail(bytes, 2), QByteArray("\xFF\xFF", 2));
+}
+
+TEST(FrameFile, EditedFrameKeepsItsOldRowsWithFieldElevenZero)
+{
+    FrameFileData d = richFrame();
+    d.created = 0;
+    const FrameFileRead r = readFrameFile(writeFrameFile(d));
+    ASSERT_EQ(r.status, FileReadStatus::Ok);
+    EXPECT_EQ(r.data.created, 0);
+    EXPECT_EQ(r.data.rowMatrix, richFrame().rowMatrix);
+}
+
+TEST(FrameFile, RoundTripWithAndWithoutCreatedRows)
+{
+    for (const FrameFileData& d : {newFrame(), richFrame()}) {
+        const FrameFileRead r = readFrameFile(writeFrameFile(d));
+        ASSERT_EQ(r.status, FileReadStatus::Ok);
+        EXPECT_EQ(r.reached, FrameReadStage::Complete);
+        EXPECT_EQ(r.slotsRead, 3);
+        EXPECT_EQ(r.filterBoundsRead, 6);
+        EXPECT_EQ(r.data.version, 11);
+        EXPECT_EQ(r.data.removeEqualRows, d.removeEqualRows);
+        expectSameFrame(d, r.data);
+    }
+    // Elements beyond the written bounds read back as zero.
+    const FrameFileRead r = readFrameFile(writeFrameFile(richFrame()));
+    EXPECT_EQ(r.data.rowMatrix.at(13, 0), 0);
+    EXPECT_EQ(r.data.rowMatrix.at(0, 2), 0);
+}
+
+TEST(FrameFile, VersionTenHasNoEqualRowsByte)
+{
+    QByteArray bytes = writeFrameFile(richFrame());
+    bytes[0] = 10;
+    // The equal-rows byte sits before Text2 ("1") and skapat.
+    const qsizetype at = bytes.size() - 2 - 5 - 1;
+    ASSERT_EQ(bytes[at], 1);
+    bytes.remove(at, 1);
+    const FrameFileRead r = readFrameFile(bytes);
+    ASSERT_EQ(r.status, FileReadStatus::Ok);
+    EXPECT_EQ(r.reached, FrameReadStage::Complete);
+    EXPECT_EQ(r.data.version, 10);
+    EXPECT_EQ(r.data.removeEqualRows, 0);
+    expectSameFrame(richFrame(), r.data);
+
+    // Read as version 11, the same bytes come one short.
+    bytes[0] = 11;
+    EXPECT_EQ(readFrameFile(bytes).status, FileReadStatus::Damaged);
+}
+
+TEST(FrameFile, OtherVersionsAreTheWrongType)
+{
+    for (int v : {0, 5, 9, 12, 255}) {
+        QByteArray bytes = writeFrameFile(newFrame());
+        bytes[0] = char(v);
+        const FrameFileRead r = readFrameFile(bytes);
+        EXPECT_EQ(r.status, FileReadStatus::WrongType) << v;
+        EXPECT_EQ(r.reached, FrameReadStage::Version);
+        EXPECT_EQ(r.data.version, v);
+        EXPECT_EQ(r.slotsRead, 0);
+    }
+}
+
+TEST(FrameFile, StartRowSignOfAMatch)
+{
+    using C = std::array<QString, 3>;
+    using F = std::array<std::uint32_t, 3>;
+    const QString one = QStringLiteral("1"), x = QStringLiteral("X"), two = QStringLiteral("2");
+    // Base-row "X" drawn black beside a green "1".
+    const QString none;
+    EXPECT_EQ(startRowSignOf(C{one, x, none}, F{40704, 0, 40704}), 1);
+    // A single "2": every cell black.
+    EXPECT_EQ(startRowSignOf(C{none, none, two}, F{0, 0, 0}), 2);
+    // Unmarked match, and a full guard with no black cell.
+    EXPECT_EQ(startRowSignOf(C{none, none, none}, F{0, 0, 0}), 254);
+    EXPECT_EQ(startRowSignOf(C{one, x, two}, F{159, 159, 159}), 254);
+    // Columns are tested in order.
+    EXPECT_EQ(startRowSignOf(C{one, x, none}, F{0, 0, 0}), 0);
+    EXPECT_EQ(cellSignByteOf(QString()), '0');
+    EXPECT_EQ(cellSignByteOf(x), 'X');
+    EXPECT_TRUE(isEmptySlotName(kEmpty));
+    EXPECT_TRUE(isEmptySlotName(QStringLiteral("Ei järjestelmää ")));
+    EXPECT_FALSE(isEmptySlotName(QStringLiteral("Ei järjestelmää")));
+}
+
+TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
+{
+    const FrameFileData full = richFrame();
+    const QByteArray bytes = writeFrameFile(full);
+    FrameReadStage last = FrameReadStage::None;
+    for (int n = 0; n < bytes.size(); ++n) {
+        SCOPED_TRACE(n);
+        const FrameFileRead r = readFrameFile(bytes.left(n));
+        ASSERT_EQ(r.status, FileReadStatus::Damaged);
+        ASSERT_TRUE(r.error);
+        ASSERT_EQ(r.error->number(), 62);
+        ASSERT_GE(r.reached, last);  // a longer prefix never reads less
+        last = r.reached;
+        if (r.reached < FrameReadStage::Slots) {
+            for (int s = 0; s < r.slotsRead; ++s) {
+                EXPECT_EQ(r.data.slotBlocks[std::size_t(s)].name, full.slotBlocks[std::size_t(s)].name);
+            }
+            if (r.slotSignsRead) {
+                EXPECT_EQ(r.data.slotBlocks[std::size_t(r.slotsRead)].system.signs,
+                          full.slotBlocks[std::size_t(r.slotsRead)].system.signs);
+            }
+        }
+        if (r.reached >= FrameReadStage::RowMatrix) {
+            EXPECT_EQ(r.data.rowMatrix, full.rowMatrix);
+        }
+        if (r.reached == FrameReadStage::FilterOn) {
+            for (int k = 0; k < r.filterBoundsRead; ++k) {
+                EXPECT_EQ(r.data.filterBounds[std::size_t(k)], full.filterBounds[std::size_t(k)]);
+            }
+        }
+    }
+    EXPECT_EQ(last, FrameReadStage::PercentOnlyRows);
+}
+
+// Offset of the row matrix in a new frame's file.
+qsizetype newFrameMatrixAt()
+{
+    return 1 + 3 * kEmptySlotSize + 39 * 3;
+}
+
+TEST(FrameFileDamage, AbsurdRowMatrixIsRefusedWithoutSizingIt)
+{
+    struct Case {
+        const char* what;
+        int u1;
+        std::int32_t u2;
+        int error;
+    };
+    const Case cases[] = {
+        {"most rows a frame can have, larger than the file", 13, 1594323, 62},
+        {"2^31 - 1 rows", 13, 0x7FFFFFFF, 321},
+        {"negative rows", 1, -1, 321},
+        {"no matches but 2^31 - 1 rows", 0, 0x7FFFFFFF, 321},
+        {"just over the most rows a frame can have", 0, 1594324, 321},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray bytes = writeFrameFile(newFrame());
+        const QByteArray head = bytes.left(newFrameMatrixAt());
+        bytes = head + FileBytes().bytes({c.u1}).i32(c.u2).data + bytes.mid(newFrameMatrixAt() + 6);
+        const FrameFileRead r = readFrameFile(bytes);
+        EXPECT_EQ(r.status, FileReadStatus::Damaged);
+        ASSERT_TRUE(r.error);
+        EXPECT_EQ(r.error->number(), c.error);
+        EXPECT_EQ(r.reached, FrameReadStage::CellRecords);
+    }
+}
+
+TEST(FrameFileDamage, CorruptSlotsRecordsAndTagsStopTheReading)
+{
+    // Slot 2 claims a huge system.
+    QByteArray bytes = writeFrameFile(newFrame());
+    bytes[1 + kEmptySlotSize + 3] = char(0xFF);
+    bytes[1 + kEmptySlotSize + 4] = char(0x7F);
+    bytes[1 + kEmptySlotSize + 5] = char(0xFF);
+    bytes[1 + kEmptySlotSize + 6] = char(0x7F);
+    FrameFileRead r = readFrameFile(bytes);
+    EXPECT_EQ(r.status, FileReadStatus::Damaged);
+    EXPECT_EQ(r.error->number(), 62);
+    EXPECT_EQ(r.slotsRead, 1);
+    EXPECT_FALSE(r.slotSignsRead);
+    EXPECT_EQ(r.data.slotBlocks[1].system.rows, 0);  // not taken
+
+    // A base-row sign that names no column.
+    bytes = writeFrameFile(newFrame());
+    bytes[1 + 3 * kEmptySlotSize + 2] = 7;
+    r = readFrameFile(bytes);
+    EXPECT_EQ(r.error->number(), 321);
+    EXPECT_EQ(r.reached, FrameReadStage::Slots);
+
+    // An unknown tag in the third filter text.
+    bytes = writeFrameFile(newFrame());
+    bytes[newFrameMatrixAt() + 6 + 1 + 2 * 4] = 2;
+    r = readFrameFile(bytes);
+    EXPECT_EQ(r.error->number(), 321);
+    EXPECT_EQ(r.reached, FrameReadStage::FilterOn);
+    EXPECT_EQ(r.filterBoundsRead, 2);
+}
+
+TEST(FrameReplay, BaseRowCellIsClickedFirstInItsMatch)
+{
+    using K = ReplayStep::Kind;
+    const std::vector<ReplayStep> steps = replaySteps(richFrame());
+    std::vector<ReplayStep> clicks;
+    for (const ReplayStep& s : steps) {
+        if (s.kind != K::ChooseMode)
+            clicks.push_back(s);
+    }
+    const std::vector<ReplayStep> expected = {
+        {K::ClickCell, 1, {}}, {K::ClickCell, 0, {}},                          // "X" then "1"
+        {K::ClickCell, 3, {}}, {K::ClickCell, 4, {}}, {K::ClickCell, 5, {}},   // no black cell
+        {K::ClickCell, 6, {}}, {K::SetPercentText, 2, QStringLiteral("50-25-25")},
+        {K::ClickCell, 11, {}},                                                 // single "2", base-row sign 2
+    };
+    EXPECT_EQ(clicks, expected);
+    // Each cell chooses its mode first: three times Procent for the percent match.
+    EXPECT_EQ(steps[0], (ReplayStep{K::ChooseMode, 0, {}}));
+    int procentChoices = 0;
+    for (const ReplayStep& s : steps)
+        procentChoices += (s.kind == K::ChooseMode && s.index == 3);
+    EXPECT_EQ(procentChoices, 3);
+}
+
+TEST(FrameReplay, ModesFollowMatchTypesAndMatematiskClicksPlainly)
+{
+    using K = ReplayStep::Kind;
+    FrameFileData d = newFrame();
+    d.slotBlocks[0].system.type = 1;  // base-row system in slot 1 must not affect Matematisk
+    d.slotBlocks[1].system.type = 0;
+    d.matchTypes[0] = 5;
+    d.cellSigns[0] = '1';
+    d.cellSigns[2] = '2';
+    d.matchTypes[1] = 2;
+    d.cellSigns[3] = '1';
+    d.cellSigns[4] = 'X';
+    d.matchTypes[2] = 9;  // unknown: no mode choice, the slot stays System 2
+    d.cellSigns[8] = '2';
+    const std::vector<ReplayStep> steps = replaySteps(d);
+    const std::vector<ReplayStep> head = {
+        {K::ChooseMode, 4, {}}, {K::ClickCell, 0, {}}, {K::ChooseMode, 4, {}}, {K::ChooseMode, 4, {}},
+        {K::ClickCell, 2, {}},  {K::ChooseMode, 1, {}}, {K::ClickCell, 3, {}}, {K::ChooseMode, 1, {}},
+        {K::ClickCell, 4, {}},  {K::ChooseMode, 1, {}}, {K::ClickCell, 8, {}}, {K::ChooseMode, 0, {}},
+    };
+    ASSERT_GE(steps.size(), head.size());
+    EXPECT_EQ(std::vector<ReplayStep>(steps.begin(), steps.begin() + qsizetype(head.size())), head);
+}
+
+}  // namespace
