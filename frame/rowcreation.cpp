@@ -236,36 +236,42 @@ SignMap signMap(std::uint8_t slotType, const std::array<bool, 3>& marked, std::u
     return map;
 }
 
-long long countFiltered(const RowMatrix& in, long long count, const FilterBounds& b)
+namespace {
+
+bool passes(const std::uint8_t* row, const FilterBounds& b)
+{
+    int c[4] = {0, 0, 0, 0};
+    for (int m = 0; m < kMatches; ++m)
+        ++c[row[m] & 3];
+    for (int k = 0; k < 3; ++k)
+        if (!(b.min[k] <= c[k + 1] && c[k + 1] <= b.max[k]))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+long long countFiltered(const RowMatrix& in, long long count, const FilterBounds& b, const StopCheck& stop)
 {
     long long kept = 0;
     for (long long j = 0; j < count; ++j) {
-        const std::uint8_t* row = in.row(j);
-        int c[4] = {0, 0, 0, 0};
-        for (int m = 0; m < kMatches; ++m)
-            ++c[row[m] & 3];
-        bool ok = true;
-        for (int k = 0; k < 3; ++k)
-            ok = ok && b.min[k] <= c[k + 1] && c[k + 1] <= b.max[k];
-        kept += ok;
+        if (j % kStopCadence == 0 && stopNow(stop))
+            return -1;
+        kept += passes(in.row(j), b);
     }
     return kept;
 }
 
-RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept)
+RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept,
+                     const StopCheck& stop)
 {
     RowMatrix out(in.upperMatch(), kept);
     long long n = 0;
     for (long long j = 0; j < count && n < kept; ++j) {
-        const std::uint8_t* row = in.row(j);
-        int c[4] = {0, 0, 0, 0};
-        for (int m = 0; m < kMatches; ++m)
-            ++c[row[m] & 3];
-        bool ok = true;
-        for (int k = 0; k < 3; ++k)
-            ok = ok && b.min[k] <= c[k + 1] && c[k + 1] <= b.max[k];
-        if (ok)
-            std::memcpy(out.row(n++), row, static_cast<std::size_t>(in.stride()));
+        if (j % kStopCadence == 0 && stopNow(stop))
+            return RowMatrix();
+        if (passes(in.row(j), b))
+            std::memcpy(out.row(n++), in.row(j), static_cast<std::size_t>(in.stride()));
     }
     return out;
 }
@@ -557,16 +563,20 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
         return abort(Outcome::Created);
     }
 
-    const long long kept = countFiltered(out, rows, in.bounds);
+    const long long kept = countFiltered(out, rows, in.bounds, stop);
+    if (kept < 0)
+        return abort(Outcome::Cancelled);
     if (kept == 0)
         return abort(Outcome::FilterRemovedAll);
     RowMatrix filtered;
     try {
-        filtered = filterRows(out, rows, in.bounds, kept);
+        filtered = filterRows(out, rows, in.bounds, kept, stop);
     } catch (const std::bad_alloc&) {
         res.outcome = Outcome::OutOfMemory;
         return res;
     }
+    if (filtered.empty())
+        return abort(Outcome::Cancelled);
     long long left = kept;
     if (in.removeEqualRows) {
         bool stopped = false;

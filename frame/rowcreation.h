@@ -145,9 +145,13 @@ struct SignMap {
 };
 SignMap signMap(std::uint8_t slotType, const std::array<bool, 3>& marked, std::uint8_t startRowSign);
 
-// Rows of `in` (0..count-1) whose numbers of "1", "X", "2" lie within the bounds, in order.
-long long countFiltered(const RowMatrix& in, long long count, const FilterBounds& b);
-RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept);
+// Rows of `in` (0..count-1) whose numbers of "1", "X", "2" lie within the bounds, in order:
+// first counted, then copied into a matrix of just that size. Both give -1 / an empty matrix
+// when stop answers true.
+long long countFiltered(const RowMatrix& in, long long count, const FilterBounds& b,
+                        const StopCheck& stop = {});
+RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept,
+                     const StopCheck& stop = {});
 
 // Drops, in place, every row among 0..count-1 that an equal row (matches 0..12, SignCodes 0..3)
 // follows: the last of each group survives, survivors keep their order; the freed rows are zeroed.
