@@ -102,6 +102,7 @@ void writeLanguageItem(const QString& text)
     std::int64_t endPos = 0;
     f.seek(scanIniItems(bytes, QStringLiteral("Language"), item, endPos) ? item.start : endPos);
     f.writeBytes(vb::toCp1252(text));
+    f.flush();
 }
 
 QString dialogStartFolder(const QString& appPath)
