@@ -7,6 +7,7 @@
 #include "platform/vberror.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -120,7 +121,6 @@ Grid::Grid(QWidget* parent) : VbControl<QTableView>(parent), model_(new GridMode
     setWordWrap(false);
     setTabKeyNavigation(false);
     setMouseTracking(true);
-    setCornerButtonEnabled(false);
     for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
         h->setMinimumSectionSize(0);
         h->setSectionResizeMode(QHeaderView::Fixed);
@@ -130,6 +130,11 @@ Grid::Grid(QWidget* parent) : VbControl<QTableView>(parent), model_(new GridMode
     if (auto* cornerButton = findChild<QAbstractButton*>()) {
         corner_ = new QLabel(cornerButton);
         corner_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The corner shows cell (0, 0); it does not select everything.
+        disconnect(cornerButton, nullptr, this, nullptr);
+        auto* layout = new QHBoxLayout(cornerButton);
+        layout->setContentsMargins(2, 0, 2, 0);
+        layout->addWidget(corner_);
     }
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { fromView(); });
@@ -549,7 +554,6 @@ void Grid::syncView()
     if (corner_) {
         corner_->setText(rows_ > 0 && cols_ > 0 && fixedRows_ > 0 && fixedCols_ > 0 ? cell(0, 0) : QString());
         corner_->setAlignment(qtAlignment(cols_ > 0 ? fixedAlign_[0] : 0));
-        corner_->resize(corner_->parentWidget()->size());
     }
     const int hr = headerRows(), hc = headerCols();
     if (rows_ > hr && cols_ > hc) {

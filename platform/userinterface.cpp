@@ -55,7 +55,9 @@ public:
     std::optional<QString> fileDialog(const FileDialogRequest& request) override
     {
         QFileDialog dialog(QApplication::activeWindow());
-        dialog.setWindowTitle(request.title);
+        dialog.setWindowTitle(!request.title.isEmpty() ? request.title
+                              : request.save        ? QStringLiteral("Spara som")
+                                                    : QStringLiteral("Öppna"));
         dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         if (request.save)
             dialog.setFileMode(QFileDialog::AnyFile);
