@@ -287,3 +287,32 @@ TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
 }
 
 }  // namespace
+
+#include "shell/helpviewer.h"
+
+#include <QTextBrowser>
+
+namespace {
+
+TEST(HelpViewer, ShowsTheContentsPageAndFollowsLinks)
+{
+    helpviewer* v = helpviewer::instance();
+    v->showFile(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/tipsswe.hlp"), 3);
+    ASSERT_TRUE(v->file().ok());
+    EXPECT_EQ(v->currentPage(), v->file().contents()->id);
+    const QList<HelpLink> links = v->file().contents()->links();
+    ASSERT_FALSE(links.isEmpty());
+    v->showPage(links.front().target);
+    EXPECT_EQ(v->currentPage(), links.front().target);
+    v->hide();
+}
+
+TEST(HelpViewer, AMissingFileIsReportedInTheViewer)
+{
+    helpviewer* v = helpviewer::instance();
+    v->showFile(QStringLiteral("/nonexistent/tipsswe.hlp"), 3);
+    EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("/nonexistent/tipsswe.hlp")));
+    v->hide();
+}
+
+}  // namespace
