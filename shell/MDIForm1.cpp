@@ -240,11 +240,14 @@ void MDIForm1::MDIForm_Load()
 
 QMdiSubWindow* MDIForm1::addChild(QWidget* child)
 {
+    // The child's own size (its client area in the old layout) decides the window's size.
+    const QSize client = child->size();
     QMdiSubWindow* sub = mdiArea_->addSubWindow(child);
     sub->setWindowTitle(child->windowTitle());
     connect(child, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     if (child != guide::instance()) {
         sub->show();
+        sub->resize(client + (sub->size() - child->size()));
         mdiArea_->setActiveSubWindow(sub);
     }
     return sub;
