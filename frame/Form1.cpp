@@ -1,7 +1,440 @@
 #include "frame/Form1.h"
 
-Form1::Form1(QWidget* parent) : QWidget(parent)
-{
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "platform/userinterface.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+#include "shell/texts/texts.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalBlocker>
+
+namespace {
+
+QString ui(int id) { return UIText(id + sprakoffset); }
+QString msgText(int id) { return MessageText(id + sprakoffset); }
+
+frame::FrameTexts currentTexts() {
+    frame::FrameTexts t;
+    t.ingetSystem = ui(121);
+    t.matematisk = ui(122);
+    return t;
+}
+
+const QString kSignCaptions[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
+
+// Layout in twips. The frame's cells stand at the left; the editing panel, or in its place the
+// coupon view, at the right.
+constexpr int kFormWidth = 5445;
+constexpr int kFormHeight = 6000;
+constexpr int kCellLeft = 360;
+constexpr int kCellTop = 540;
+constexpr int kCellStep = 300;
+constexpr int kRowStep = 285;
+constexpr int kPanelLeft = 3240;
+
+template <class T>
+T* make(QWidget* parent, int left, int top, int width, int height) {
+    auto* w = new T(parent);
+    w->Move(left, top, width, height);
+    return w;
+}
+
+Label* label(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+    auto* l = make<Label>(parent, left, top, width, height);
+    l->setCaption(caption);
+    return l;
+}
+
+// The main window's print, search and export items.
+void enableCouponItems(bool on) {
+    MDIForm1* main = MDIForm1::instance();
+    if (!main) return;
+    for (QAction* a : {main->sok, main->SkrivUt, main->SvenskaSpelStryktipset, main->SvenskaspelEuropatipset})
+        if (a) a->setEnabled(on);
+    for (ToolbarButton* b : {main->SSRibbon3, main->SSRibbon2})
+        if (b) b->setEnabled(on);
+}
+
+void enableSaveAs(bool on) {
+    MDIForm1* main = MDIForm1::instance();
+    if (!main) return;
+    if (main->SparaSom) main->SparaSom->setEnabled(on);
+    if (main->SSRibbon5) main->SSRibbon5->setEnabled(on);
+}
+
+void showGuide(int page) {
+    if (!MDIForm1::instance()) return;
+    if (guide* g = guide::instance(); g && g->guidetext) g->guidetext->setText(GuideText(page + sprakoffset));
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts()) {
     setObjectName(QStringLiteral("Form1"));
-    resize(640, 480);
+    setMouseTracking(true);
+    buildControls();
+    Form_Load();
+}
+
+Form1::~Form1() { delete Option1; }
+
+void Form1::buildControls() {
+    twips::resize(this, kFormWidth, kFormHeight);
+
+    // ---- the frame: 13 matches of three sign cells, their tags and the row total ----
+    Label9 = label(this, QString(), 60, 60, 1200, 255);
+    Label9->setFontBold(true);
+    for (int c = 0; c < 3; ++c) {
+        Label2[c] = label(this, kSignCaptions[c], kCellLeft + c * kCellStep, 300, 285, 240);
+        Label2[c]->setVbAlignment(2);
+        Label2[c]->setFontBold(true);
+    }
+    for (int m = 0; m < frame::MatchCount; ++m) {
+        const int top = kCellTop + m * kRowStep;
+        auto* number = label(this, QString::number(m + 1), 60, top, 270, 270);
+        number->setVbAlignment(1);
+        for (int c = 0; c < 3; ++c) {
+            const int i = 3 * m + c;
+            Label* cell = label(this, QString(), kCellLeft + c * kCellStep, top, 285, 270);
+            cell->Index = i;
+            cell->setFontName(QStringLiteral("Arial"));
+            cell->setFontBold(true);
+            cell->setFontSize(9);
+            cell->setVbAlignment(2);
+            cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);   // plain lines would take the guard colour
+            cell->setBackColor(0xFFFFFF);
+            connect(cell, &Label::Click, this, [this, i] { Label1_Click(i); });
+            Label1[i] = cell;
+        }
+        Label5[m] = label(this, QString(), kCellLeft + 3 * kCellStep + 60, top, 1860, 270);
+        Label5[m]->setFontName(QStringLiteral("Courier New"));
+        Label5[m]->setFontSize(8);
+    }
+    const int totalTop = kCellTop + frame::MatchCount * kRowStep + 120;
+    Labeltotal = label(this, QString(), 60, totalTop, 1400, 255);
+    Allrad = label(this, QStringLiteral("1"), 1500, totalTop, 1500, 255);
+    Allrad->setFontBold(true);
+
+    // ---- the editing panel ----
+    systempanel = make<Frame>(this, kPanelLeft, 0, 2160, 5900);
+    systempanel->setFlat(true);
+    Option1 = new OptionArray(systempanel, frame::ModeCount);
+    for (int k = 0; k < frame::ModeCount; ++k) (*Option1)[std::size_t(k)]->Move(60, 120 + k * 240, 2000, 240);
+    Option1->onClick([this](int k) { Option1_Click(k); });
+
+    for (int k = 0; k < frame::ModeCount; ++k) {
+        System[k] = make<Frame>(systempanel, 0, 1380, 2160, 2100);
+        System[k]->setVisible(k == 0);
+    }
+    for (int s = 0; s < 3; ++s) {
+        Frame* box = System[s];
+        Label3[s] = label(box, QString(), 90, 270, 1980, 270);
+        Label3[s]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        Ladda[s] = make<CommandButton>(box, 90, 600, 1980, 330);
+        visagaranti[s] = make<CommandButton>(box, 90, 960, 1980, 330);
+        LabelRader[s] = label(box, QString(), 90, 1380, 1380, 240);
+        InsRader[s] = label(box, QString(), 1500, 1380, 570, 240);
+        LabelHalv[s] = label(box, QString(), 90, 1620, 1380, 240);
+        InsHalv[s] = label(box, QStringLiteral("0/0"), 1500, 1620, 570, 240);
+        LabelHel[s] = label(box, QString(), 90, 1860, 1380, 240);
+        InsHel[s] = label(box, QStringLiteral("0/0"), 1500, 1860, 570, 240);
+        for (Label* l : {InsRader[s], InsHalv[s], InsHel[s]}) l->setVbAlignment(1);
+        Grid1[s] = make<Grid>(box, 0, 0, 100, 100);
+        Grid1[s]->setVisible(false);
+        Grid3[s] = make<Grid>(box, 0, 0, 100, 100);
+        Grid3[s]->setVisible(false);
+        connect(Ladda[s], &CommandButton::Click, this, [this, s] { Ladda_Click(s); });
+    }
+    // Procent: the three percentages with their spin buttons, and the row count without systems.
+    for (int i = 0; i < 3; ++i) {
+        const int top = 300 + i * 330;
+        Label6[i] = label(System[3], kSignCaptions[i], 150, top, 300, 285);
+        Label6[i]->setFontBold(true);
+        Text1[i] = make<TextBox>(System[3], 480, top, 700, 285);
+        Text1[i]->setMaxLength(frame::FrameEditing::MaxPercentLength);
+        Text1[i]->setAlignment(Qt::AlignRight);
+        SpinButton1[i] = make<SpinButton>(System[3], 1200, top, 240, 285);
+        connect(Text1[i], &TextBox::Change, this, [this, i] {
+            if (!rendering_) ram.setText1(i, Text1[i]->Text());
+        });
+        connect(SpinButton1[i], &SpinButton::SpinUp, this, [this, i] { SpinButton1_SpinUp(i); });
+        connect(SpinButton1[i], &SpinButton::SpinDown, this, [this, i] { SpinButton1_SpinDown(i); });
+    }
+    Label7 = label(System[3], QString(), 90, 1320, 1980, 420);
+    Label7->setWordWrap(true);
+    Text2 = make<TextBox>(System[3], 90, 1740, 1100, 285);
+    Text2->setAlignment(Qt::AlignRight);
+    connect(Text2, &TextBox::Change, this, [this] { Text2_Change(); });
+    connect(Text2, &TextBox::KeyPress, this, [this](int& key) { Text2_KeyPress(key); });
+    // Matematisk: only the explanation.
+    Label8 = label(System[4], QString(), 90, 300, 1980, 1500);
+    Label8->setWordWrap(true);
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Filter and equal-row options (row creation reads them).
+    filterframe = make<Frame>(systempanel, 0, 3540, 2160, 1740);
+    filtercheck = make<CheckBox>(filterframe, 90, 270, 1980, 255);
+    for (int c = 0; c < 3; ++c) {
+        auto* head = label(filterframe, kSignCaptions[c], 690 + c * 480, 540, 420, 225);
+        head->setVbAlignment(2);
+    }
+    Labelmax = label(filterframe, QString(), 90, 795, 570, 255);
+    Labelmin = label(filterframe, QString(), 90, 1125, 570, 255);
+    static const char* const kFilterDefaults[6] = {"12", "10", "11", "2", "0", "1"};
+    for (int i = 0; i < 6; ++i) {
+        filtertext[i] = make<TextBox>(filterframe, 690 + (i % 3) * 480, 780 + (i / 3) * 330, 420, 285);
+        filtertext[i]->setText(QString::fromLatin1(kFilterDefaults[i]));
+        filtertext[i]->setAlignment(Qt::AlignRight);
+    }
+    LikaRaderCheck = make<CheckBox>(filterframe, 90, 1440, 240, 255);
+    Label10 = label(filterframe, QStringLiteral("Ta bort lika rader"), 360, 1440, 1700, 255);
+    ok = make<CommandButton>(systempanel, 0, 5400, 1020, 375);
+    connect(ok, &CommandButton::Click, this, [this] { OK_Click(); });
+    laddahelram = make<CommandButton>(systempanel, 1080, 5400, 1080, 375);
+    laddahelram->setCaption(QStringLiteral("ladda hela ramen"));
+    laddahelram->setVisible(false);
+    connect(laddahelram, &CommandButton::Click, this, [this] { laddahelram_Click(); });
+
+    // While rows are created.
+    Skaparlabel = label(this, QString(), kPanelLeft + 120, 600, 2000, 300);
+    Skaparlabel->setFontBold(true);
+    Skaparlabel->setVisible(false);
+    AvbrytBe = make<CommandButton>(this, kPanelLeft + 120, 1020, 1200, 375);
+    AvbrytBe->setVisible(false);
+    connect(AvbrytBe, &CommandButton::Click, this, [this] { AvbrytBe_Click(); });
+
+    // ---- the coupon view ----
+    grid2frame = make<Frame>(this, kPanelLeft, 0, 5760, 5900);
+    grid2frame->setFlat(true);
+    grid2frame->setVisible(false);
+    Label4 = label(grid2frame, QStringLiteral("Kupong"), 60, 240, 2100, 285);
+    static const char* const kNavigation[4] = {"|<", "<", ">", ">|"};
+    for (int i = 0; i < 4; ++i) {
+        Command1[i] = make<CommandButton>(grid2frame, 3600 + i * 510, 180, 480, 345);
+        Command1[i]->setCaption(QString::fromLatin1(kNavigation[i]));
+        Command1[i]->Index = i;
+        connect(Command1[i], &CommandButton::Click, this, [this, i] { Command1_Click(i); });
+    }
+    Grid2 = make<Grid>(grid2frame, 0, 600, 5760, 4200);
+    Visaram = make<CommandButton>(grid2frame, 0, 4950, 1800, 375);
+    ramgaranti = make<CommandButton>(grid2frame, 1920, 4950, 1800, 375);
+    utskrift = make<CommandButton>(grid2frame, 3840, 4950, 1800, 375);
+    utskrift->setCaption(QStringLiteral("Skriv ut"));
+    utskrift->setVisible(false);
+}
+
+void Form1::Form_Load() {
+    AvbrytBe->setCaption(ui(200));
+    filtercheck->setCaption(ui(201));
+    filterframe->setCaption(ui(202));
+    for (int s = 0; s < 3; ++s) {
+        LabelHalv[s]->setCaption(ui(206));
+        LabelHel[s]->setCaption(ui(207));
+        LabelRader[s]->setCaption(ui(210));
+        Ladda[s]->setCaption(ui(212));
+        visagaranti[s]->setCaption(ui(227));
+    }
+    Label4->setCaption(ui(136));
+    Label7->setCaption(ui(203));
+    Label8->setCaption(ui(204));
+    Label9->setCaption(ui(205));
+    Labelmax->setCaption(ui(208));
+    Labelmin->setCaption(ui(209));
+    Labeltotal->setCaption(ui(211));
+    ok->setCaption(ui(214));
+    for (int k = 0; k < frame::ModeCount; ++k) {
+        (*Option1)[std::size_t(k)]->setCaption(ui(215 + k));
+        System[k]->setCaption(ui(222 + k));
+    }
+    ramgaranti->setCaption(ui(220));
+    Skaparlabel->setCaption(ui(221));
+    Visaram->setCaption(ui(228));
+
+    // The coupon grid: ten coupon rows of "1", "X", "2" with thin separators between them and
+    // between the groups of matches.
+    Grid2->setRows(17);
+    Grid2->setCols(40);
+    Grid2->setFixedRows(1);
+    Grid2->setFixedCols(1);
+    Grid2->setColWidth(0, 280);
+    Grid2->setColAlignment(0, 2);
+    Grid2->setFixedAlignment(0, 2);
+    for (int i = 1; i <= 39; ++i) {
+        Grid2->setColAlignment(i, 2);
+        Grid2->setFixedAlignment(i, 2);
+        Grid2->setColWidth(i, i % 4 == 0 ? 5 : 180);
+        if (i % 4 != 0) Grid2->setTextMatrix(0, i, kSignCaptions[(i % 4) - 1]);
+    }
+    for (int r : {4, 8, 12}) Grid2->setRowHeight(r, 5);
+
+    ram.forminne = RowMatrix(1, 1);
+    if (!isMinimized() && !isMaximized()) twips::resize(this, kFormWidth, twips::height(this));
+    ram.systemsparat = true;
+    ram.skapat = false;
+    render();
+}
+
+void Form1::render() {
+    rendering_ = true;
+    for (int i = 0; i < frame::CellCount; ++i) {
+        Label1[i]->setCaption(ram.Label1[i].Caption);
+        Label1[i]->setForeColor(ram.Label1[i].ForeColor);
+    }
+    for (int m = 0; m < frame::MatchCount; ++m) Label5[m]->setCaption(ram.Label5[m]);
+    for (int s = 0; s < 3; ++s) {
+        Label3[s]->setCaption(ram.Label3[s]);
+        InsRader[s]->setCaption(ram.InsRader[s]);
+        InsHalv[s]->setCaption(ram.InsHalv[s].Caption);
+        InsHalv[s]->setForeColor(ram.InsHalv[s].ForeColor);
+        InsHel[s]->setCaption(ram.InsHel[s].Caption);
+        InsHel[s]->setForeColor(ram.InsHel[s].ForeColor);
+        Grid1[s]->Tag = ram.Grid1Tag[s];
+    }
+    for (int k = 0; k < frame::ModeCount; ++k) {
+        System[k]->Tag = ram.SystemTag[k];
+        System[k]->setVisible(k == ram.mode);
+        OptionButton* option = (*Option1)[std::size_t(k)];
+        if (k == ram.mode && !option->Value()) {
+            const QSignalBlocker quiet(option);
+            option->setValue(true);
+        }
+    }
+    Allrad->setCaption(ram.Allrad);
+    for (int i = 0; i < 3; ++i)
+        if (Text1[i]->Text() != ram.Text1[i]) Text1[i]->setText(ram.Text1[i]);
+    if (Text2->Text() != ram.Text2) Text2->setText(ram.Text2);
+    rendering_ = false;
+}
+
+void Form1::showMessages(const std::vector<frame::FrameMessage>& messages) {
+    for (const auto& m : messages) MsgBox(msgText(m.textId), m.style);
+}
+
+// ---------------------------------------------------------------- editing
+
+void Form1::Label1_Click(int Index) {
+    const auto messages = ram.Label1_Click(Index);
+    render();
+    showMessages(messages);
+}
+
+void Form1::Option1_Click(int Index) {
+    ram.Option1_Click(Index);
+    render();
+}
+
+void Form1::SpinButton1_SpinUp(int Index) {
+    ram.SpinButton1_SpinUp(Index);
+    render();
+    Text1[Index]->update();
+}
+
+void Form1::SpinButton1_SpinDown(int Index) {
+    ram.SpinButton1_SpinDown(Index);
+    render();
+    Text1[Index]->update();
+}
+
+void Form1::Text2_Change() {
+    if (rendering_) return;   // the model already ran the change that render() is showing
+    ram.Text2 = Text2->Text();
+    ram.Text2_Change();
+    render();
+}
+
+void Form1::Text2_KeyPress(int& KeyAscii) {
+    if (KeyAscii != 13) return;
+    ram.Text2 = Text2->Text();
+    if (ram.Text2_KeyPress(KeyAscii)) {
+        render();
+        ok->setFocus();
+    }
+}
+
+// ---------------------------------------------------------------- seams for other commands
+
+void Form1::Command1_Click(int Index) {
+    Q_UNUSED(Index);
+    // Coupon navigation of the coupon view.
+}
+
+void Form1::OK_Click() {
+    // "Skapa": row creation.
+}
+
+void Form1::utskrift_Click() {
+    // Printing of the created rows onto coupons.
+}
+
+void Form1::Ladda_Click(int Index) {
+    Q_UNUSED(Index);
+    // Loading a system file into a slot.
+}
+
+void Form1::laddahelram_Click() {
+    // Reading a frame file into this frame.
+}
+
+// ---------------------------------------------------------------- window events
+
+void Form1::Form_Activate() {
+    if (Tag == u"ladda") {
+        laddahelram_Click();
+        Tag.clear();
+    }
+    if (grid2frame->Visible()) enableCouponItems(true);
+    enableSaveAs(true);
+    MDIForm1* main = MDIForm1::instance();
+    if (main) {
+        if (main->SparaSom) main->SparaSom->setText(ui(120));
+        main->aktivtyp = 1;
+    }
+    showGuide(3);
+    if (main && !main->anvandsystem.isEmpty()) Ladda_Click(0);
+}
+
+void Form1::Form_Deactivate() {
+    enableSaveAs(false);
+    enableCouponItems(false);
+    if (MDIForm1* main = MDIForm1::instance()) main->aktivtyp = 0;
+}
+
+void Form1::Form_Unload() {
+    enableSaveAs(false);
+    enableCouponItems(false);
+    if (MDIForm1* main = MDIForm1::instance()) main->aktivtyp = 0;
+    showGuide(1);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!ram.systemsparat) {
+        const int answer = MsgBox(msgText(34) + windowTitle() + msgText(35), vbmsg::YesNoCancel | vbmsg::Question);
+        if (answer == vbmsg::Yes) {
+            // Save As works on the active document: make it this frame, whoever asked to close.
+            MDIForm1* main = MDIForm1::instance();
+            if (main) {
+                if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) main->mdiArea()->setActiveSubWindow(sub);
+                main->sparasom_Click();
+            }
+            event->ignore();
+            return;
+        }
+        if (answer != vbmsg::No) {
+            event->ignore();
+            return;
+        }
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if (MDIForm1* main = MDIForm1::instance()) main->clearHint();
+    QWidget::mouseMoveEvent(event);
 }

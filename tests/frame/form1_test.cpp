@@ -1,0 +1,114 @@
+// The frame window on its own: layout and captions on load, the editing handlers reached through
+// the controls, the row-count box and the close prompt.
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "shell/Module1.h"
+#include "shell/texts/texts.h"
+#include "slotfill.h"
+#include "support/scripteduser.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FrameWindow : ::testing::Test {
+    void SetUp() override { sprakoffset = 0; }
+    ScriptedUser user;
+    Form1 form;
+};
+
+}  // namespace
+
+TEST_F(FrameWindow, NewFrameLayoutAndCaptions) {
+    for (int s = 0; s < 3; ++s) {
+        EXPECT_EQ(form.Label3[s]->Caption(), u"Inget system");
+        EXPECT_EQ(form.System[s]->Tag, u"0");
+        EXPECT_EQ(form.Grid1[s]->Tag, u"0");
+    }
+    EXPECT_TRUE(form.System[0]->Visible());
+    EXPECT_FALSE(form.System[3]->Visible());
+    EXPECT_EQ(form.ok->Caption(), u"Skapa");
+    EXPECT_EQ(form.Label8->Caption(), UIText(204));
+    EXPECT_EQ(form.Text1[0]->Text(), u"34");
+    EXPECT_EQ(form.Text2->Text(), u"1");
+    EXPECT_EQ(form.Allrad->Caption(), u"1");
+    EXPECT_EQ(form.Label1[0]->FontName(), u"Arial");
+    EXPECT_NEAR(twips::width(&form), 5445, 15);
+
+    Grid& g = *form.Grid2;
+    EXPECT_EQ(g.Rows(), 17);
+    EXPECT_EQ(g.Cols(), 40);
+    EXPECT_EQ(g.ColWidth(0), 280);
+    for (int i = 1; i <= 39; ++i) {
+        EXPECT_EQ(g.ColWidth(i), i % 4 == 0 ? 5 : 180) << i;
+        const char* head[] = {"", "1", "X", "2"};
+        EXPECT_EQ(g.TextMatrix(0, i), QString::fromLatin1(head[i % 4])) << i;
+    }
+    for (int r : {4, 8, 12}) EXPECT_EQ(g.RowHeight(r), 5);
+
+    const RowMatrix rows = form.forminnecopy();
+    EXPECT_EQ(rows.upperMatch(), 1);
+    EXPECT_EQ(rows.upperRow(), 1);
+    EXPECT_EQ(rows.bytes(), std::vector<std::uint8_t>(4, 0));
+
+    EXPECT_TRUE(form.close());   // saved: no prompt
+    EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages) {
+    Q_EMIT form.Label1[4]->Click();
+    EXPECT_EQ(form.Label1[4]->Caption(), u"X");
+    user.answerMessageBox(vbmsg::OK);
+    Q_EMIT form.Label1[5]->Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(7));
+    EXPECT_EQ(user.messageBoxes()[0].style, 48);
+    EXPECT_EQ(form.Label1[5]->Caption(), u"");
+
+    frametest::fillSlot(form.ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")});
+    form.render();
+    Q_EMIT form.Label1[5]->Click();
+    EXPECT_EQ(form.Allrad->Caption(), u"27");
+    EXPECT_EQ(form.Label5[1]->Caption(), u"A.RM");
+    EXPECT_EQ(form.Label1[5]->ForeColor(), frame::GuardColour::Green);
+    EXPECT_EQ(form.InsHalv[0]->Caption(), u"1/3");
+    EXPECT_EQ(form.copyallrad()->Caption(), u"27");
+
+    (*form.Option1)[3]->click();
+    EXPECT_EQ(form.ram.mode, 3);
+    EXPECT_TRUE(form.System[3]->Visible());
+    EXPECT_FALSE(form.System[0]->Visible());
+    form.ram.systemsparat = true;   // leave without a prompt
+}
+
+TEST_F(FrameWindow, RowCountBoxAndSpinButtons) {
+    form.Text2->setText(QStringLiteral("20abc"));
+    EXPECT_EQ(form.Text2->Text(), u"20");
+    EXPECT_EQ(form.ram.Text2, u"20");
+    form.Text2->setText(QStringLiteral("0"));
+    EXPECT_EQ(form.Text2->Text(), u"1");
+    EXPECT_FALSE(form.systemsparat());
+
+    Q_EMIT form.SpinButton1[1]->SpinDown();
+    EXPECT_EQ(form.Text1[1]->Text(), u"32");
+    Q_EMIT form.SpinButton1[0]->SpinUp();
+    EXPECT_EQ(form.Text1[0]->Text(), u"35");
+    form.Text1[2]->setText(QStringLiteral("123456"));
+    EXPECT_EQ(form.ram.Text1[2].size(), 4);
+    form.setSystemsparat(true);
+}
+
+TEST_F(FrameWindow, ClosePromptAfterAnEdit) {
+    form.setWindowTitle(QStringLiteral("Namnlös 1"));
+    form.show();
+    Q_EMIT form.Label1[0]->Click();
+    user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::No);
+    EXPECT_FALSE(form.close());
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(34) + u"Namnlös 1" + MessageText(35));
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNoCancel | vbmsg::Question);
+    EXPECT_TRUE(form.close());
+}
