@@ -15,6 +15,7 @@
 #include "shell/settings.h"
 #include "shell/texts/texts.h"
 #include "shell/toolbarpictures.h"
+#include "systems/NyttSystemInst.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,6 +70,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 
 MDIForm1::~MDIForm1()
 {
+    // The client area outlives this part of the object while it closes its windows.
+    disconnect(mdiArea_, nullptr, this, nullptr);
     delete CommonDialog1;
     if (theMainWindow == this)
         theMainWindow = nullptr;
@@ -121,6 +124,7 @@ void MDIForm1::buildMenus()
 
     verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
+    connect(NyttSystem, &QAction::triggered, this, [] { NyttSystemInst::instance()->showDialog(); });
     OppnaSystem = item(verktyg, QStringLiteral("Editera system"));
     verktyg->addSeparator();
     sok = item(verktyg, QStringLiteral("Sök efter rätta rader"), nullptr, false);
