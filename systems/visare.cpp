@@ -1,0 +1,175 @@
+#include "systems/visare.h"
+
+#include "platform/twips.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/texts/texts.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kClientWidth = 5280;  // twips
+constexpr int kClientHeight = 1470;
+
+}  // namespace
+
+BarArea::BarArea(QWidget* parent) : VbControl<QFrame>(parent)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int BarArea::pixelX(double twipsX) { return static_cast<int>(std::lround(twipsX * twips::dpiX() / twips::PerInch)); }
+int BarArea::pixelY(double twipsY) { return static_cast<int>(std::lround(twipsY * twips::dpiY() / twips::PerInch)); }
+
+void BarArea::fitSurface()
+{
+    // Sized from the geometry, which a hidden window has before it ever gets a resize event.
+    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+    if (surface_.size() == size)
+        return;
+    QImage fitted(size, QImage::Format_RGB32);
+    fitted.fill(palette().color(QPalette::Window));
+    if (!surface_.isNull()) {
+        QPainter p(&fitted);
+        p.drawImage(0, 0, surface_);
+    }
+    surface_ = std::move(fitted);
+}
+
+void BarArea::FillBox(float x1, float y1, float x2, float y2, std::uint32_t colour)
+{
+    fitSurface();
+    // Corners in either order, as the old Line did; the right and bottom edges are the pixel edges.
+    const int left = pixelX(std::min(x1, x2));
+    const int right = pixelX(std::max(x1, x2));
+    const int top = pixelY(std::min(y1, y2));
+    const int bottom = pixelY(std::max(y1, y2));
+    if (right <= left || bottom <= top)
+        return;
+    QPainter p(&surface_);
+    p.fillRect(QRect(left, top, right - left, bottom - top), vbColor(colour));
+    update(contentsRect());
+}
+
+void BarArea::Cls()
+{
+    fitSurface();
+    surface_.fill(palette().color(QPalette::Window));
+    update();
+}
+
+void BarArea::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    fitSurface();
+}
+
+void BarArea::mouseMoveEvent(QMouseEvent* event)
+{
+    QFrame::mouseMoveEvent(event);
+    VbMouse m;
+    m.shift = vbShift(event->modifiers());
+    const QPoint p = event->position().toPoint() - contentsRect().topLeft();
+    m.button = event->buttons() & Qt::LeftButton ? 1 : 0;
+    m.button |= event->buttons() & Qt::RightButton ? 2 : 0;
+    m.button |= event->buttons() & Qt::MiddleButton ? 4 : 0;
+    m.x = twips::fromPixelsX(p.x());
+    m.y = twips::fromPixelsY(p.y());
+    Q_EMIT MouseMove(m);
+}
+
+void BarArea::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    p.drawImage(contentsRect().topLeft(), surface_);
+}
+
+visare::visare(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("visare"));
+    // Never the last window that keeps the program running, nor the one whose close ends it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
+    setMouseTracking(true);
+
+    Picture1 = new BarArea(this);
+    Picture1->Move(120, 480, 5055, 375);
+    avbryt = new CommandButton(this);
+    avbryt->setObjectName(QStringLiteral("avbryt"));
+    avbryt->Move(1980, 1020, 1335, 315);
+    connect(avbryt, &CommandButton::Click, this, &visare::avbryt_Click);
+    // The bar area and the button clear the hint as the window itself does.
+    connect(Picture1, &BarArea::MouseMove, this, [this](VbMouse) { Form_MouseMove(); });
+    connect(avbryt, &CommandButton::MouseMove, this, [this](VbMouse) { Form_MouseMove(); });
+    Picture1->Cls();
+}
+
+visare* visare::instance()
+{
+    static QPointer<visare> the;
+    if (!the) {
+        the = new visare;
+        the->Form_Load();
+    }
+    return the;
+}
+
+void visare::Form_Load()
+{
+    avbryt->setCaption(UIText(200 + sprakoffset));
+    setWindowTitle(UIText(1100 + sprakoffset));
+}
+
+void visare::avbryt_Click()
+{
+    hide();
+    if (MDIForm1* main = MDIForm1::instance())
+        main->SetEnabled(true);
+}
+
+void visare::Form_MouseMove()
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->clearHint();
+}
+
+void visare::showModeless()
+{
+    if (!placed_) {
+        placed_ = true;
+        if (MDIForm1* main = MDIForm1::instance(); main && main->isVisible()) {
+            QRect r(QPoint(), size());
+            r.moveCenter(main->frameGeometry().center());
+            move(r.topLeft());
+        }
+    }
+    show();
+    raise();
+}
+
+void visare::closeEvent(QCloseEvent* event)
+{
+    // The window has no close box; a close from the window manager counts as "Avbryt", so the main
+    // window is never left locked behind a hidden progress window.
+    event->accept();
+    if (isVisible())
+        avbryt_Click();
+}
+
+void visare::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    Form_MouseMove();
+}

@@ -1,0 +1,345 @@
+// The progress window and the worker's side of the protocol, driven through the real windows: the lock
+// on the main window, cancelling by "Avbryt" and by other means, the bar's pixels, the throttled yield
+// and the two finish orders.
+
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "systems/progress.h"
+#include "systems/visare.h"
+#include "support/scripteduser.h"
+
+#include <QDialog>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr QRgb kBlue = 0xFF0000FF;  // ARGB
+
+class Progress : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        main_ = std::make_unique<MDIForm1>();
+        main_->resize(900, 600);
+        main_->show();
+        processEvents();
+    }
+    void TearDown() override
+    {
+        visare::instance()->hide();
+        main_.reset();
+        sprakoffset = 0;
+    }
+
+    static visare* window() { return visare::instance(); }
+    static QRgb pixel(double xTwips, double yTwips)
+    {
+        const QImage& s = window()->Picture1->surface();
+        return s.pixel(BarArea::pixelX(xTwips), BarArea::pixelY(yTwips));
+    }
+    // The bar's right end in pixels: the first pixel column at the middle height that is not blue.
+    static int barEnd()
+    {
+        const QImage& s = window()->Picture1->surface();
+        const int y = BarArea::pixelY(145);
+        int x = BarArea::pixelX(10);
+        while (x < s.width() && s.pixel(x, y) == kBlue)
+            ++x;
+        return x;
+    }
+
+    ScriptedUser user_;
+    std::unique_ptr<MDIForm1> main_;
+};
+
+TEST_F(Progress, WindowIsItsOwnTopLevelWithFixedLayoutAndLoadCaptions)
+{
+    visare* v = window();
+    EXPECT_TRUE(v->isWindow());
+    EXPECT_EQ(v->parentWidget(), nullptr);
+    EXPECT_EQ(v->minimumSize(), v->maximumSize());
+    EXPECT_NEAR(twips::width(v), 5280, 15);
+    EXPECT_NEAR(twips::height(v), 1470, 15);
+    EXPECT_FALSE(v->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_NEAR(v->Picture1->Left(), 120, 15);
+    EXPECT_NEAR(v->Picture1->Top(), 480, 15);
+    EXPECT_NEAR(v->Picture1->Width(), 5055, 15);
+    EXPECT_NEAR(v->Picture1->Height(), 375, 15);
+    EXPECT_NEAR(v->avbryt->Left(), 1980, 15);
+    EXPECT_NEAR(v->avbryt->Top(), 1020, 15);
+    EXPECT_NEAR(v->avbryt->Width(), 1335, 15);
+    EXPECT_NEAR(v->avbryt->Height(), 315, 15);
+    // The full bar fits inside the bar area.
+    EXPECT_LT(BarArea::pixelX(4950), v->Picture1->surface().width());
+    EXPECT_LT(BarArea::pixelY(280), v->Picture1->surface().height());
+
+    v->Form_Load();
+    EXPECT_EQ(v->avbryt->Caption(), QStringLiteral("Avbryt"));
+    EXPECT_EQ(v->windowTitle(), QStringLiteral("Beräkning av garantitabell..."));
+    sprakoffset = 10000;
+    v->Form_Load();
+    EXPECT_EQ(v->avbryt->Caption(), QStringLiteral("Keskeytä "));
+    EXPECT_EQ(v->windowTitle(), QStringLiteral("Takuutaulukko-laskelma..."));
+    sprakoffset = 0;
+    v->Form_Load();
+}
+
+TEST_F(Progress, LockDisablesMenusToolbarAndChildrenButNotSeparateWindows)
+{
+    auto* child = new QWidget;
+    QMdiSubWindow* sub = main_->addChild(child);
+    QDialog ownedDialog(main_.get());
+    QDialog freeDialog;
+    ownedDialog.show();
+    freeDialog.show();
+    int cuts = 0;
+    QObject::connect(main_->klipput, &QAction::triggered, [&cuts] { ++cuts; });
+
+    main_->activateWindow();
+    QTest::keyClick(main_.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(cuts, 1) << "SANITY";
+    cuts = 0;
+    main_->SetEnabled(false);
+    EXPECT_FALSE(main_->Enabled());
+    EXPECT_FALSE(main_->menuBar()->isEnabled());
+    EXPECT_FALSE(main_->SSRibbon1->isEnabled());
+    EXPECT_FALSE(child->isEnabled());
+    EXPECT_FALSE(sub->isEnabled());
+    // The menus' keyboard shortcuts go with the menus.
+    main_->activateWindow();
+    QTest::keyClick(main_.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(cuts, 0);
+
+    ProgressRun run(124, true);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_TRUE(window()->isEnabled());
+    EXPECT_TRUE(window()->avbryt->isEnabled());
+    EXPECT_TRUE(ownedDialog.isEnabled());
+    EXPECT_TRUE(freeDialog.isEnabled());
+    run.finish(ProgressRun::FinishOrder::HideThenEnable);
+
+    EXPECT_TRUE(main_->menuBar()->isEnabled());
+    EXPECT_TRUE(main_->SSRibbon1->isEnabled());
+    EXPECT_TRUE(child->isEnabled());
+}
+
+TEST_F(Progress, FinishedRunUnlocksAndHidesAndASecondRunShowsItsCaptionOnAnEmptyBar)
+{
+    {
+        ProgressRun run(124);
+        EXPECT_FALSE(main_->Enabled());
+        EXPECT_TRUE(window()->isVisible());
+        EXPECT_EQ(window()->windowTitle(), QStringLiteral("Beräkning av garantitabell"));
+        EXPECT_FALSE(run.cancelled());
+        for (int done = 1; done <= 3; ++done)
+            EXPECT_FALSE(run.step(done, 3));
+        EXPECT_EQ(barEnd(), BarArea::pixelX(4950));
+        run.finish(ProgressRun::FinishOrder::HideThenEnable);
+        EXPECT_TRUE(main_->Enabled());
+        EXPECT_FALSE(window()->isVisible());
+    }
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(user_.shown().empty());
+
+    ProgressRun second(128);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(main_->Enabled());
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("Beräkning av system"));
+    // The old full bar is gone; the new one starts at its first step.
+    EXPECT_NE(pixel(2475, 145), kBlue);
+    EXPECT_FALSE(second.step(1, 4));
+    EXPECT_EQ(barEnd(), BarArea::pixelX(4950.0f / 4));
+    second.finish(ProgressRun::FinishOrder::HideThenEnable);
+
+    sprakoffset = 10000;
+    ProgressRun finnish(123);
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("runkotakuu laskelma"));
+    finnish.finish(ProgressRun::FinishOrder::HideThenEnable);
+}
+
+TEST_F(Progress, AvbrytDuringTheFirstStepStopsBeforeTheSecond)
+{
+    ProgressRun run(128);
+    int stepsWorked = 0;
+    bool stopped = false;
+    for (int done = 1; done <= 5 && !stopped; ++done) {
+        ++stepsWorked;
+        if (done == 1)  // the click arrives while the first step works
+            QTimer::singleShot(0, window(), [] { QTest::mouseClick(window()->avbryt, Qt::LeftButton); });
+        stopped = run.step(done, 5);
+    }
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(stepsWorked, 1);
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_FALSE(window()->isVisible());
+    // It stays cancelled; nothing more is drawn.
+    const QImage before = window()->Picture1->surface();
+    EXPECT_TRUE(run.step(5, 5));
+    EXPECT_TRUE(run.cancelled());
+    EXPECT_EQ(window()->Picture1->surface(), before);
+    EXPECT_TRUE(user_.shown().empty());
+}
+
+TEST_F(Progress, AvbrytHandledDirectlyBetweenStepsIsSeenAtOnce)
+{
+    // A click handled inside the work (any nested event loop) is seen by the very next test,
+    // whether or not events are due.
+    ProgressRun run(124);
+    run.now = [] { return ProgressRun::Clock::time_point{}; };  // events never due after the first
+    EXPECT_FALSE(run.step(1, 100));
+    EXPECT_FALSE(run.step(2, 100));
+    window()->avbryt_Click();
+    EXPECT_TRUE(run.step(3, 100));
+    run.hideAfterCancel();
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+}
+
+TEST_F(Progress, EnablingTheMainWindowByOtherMeansCancels)
+{
+    {
+        ProgressRun run(128);
+        EXPECT_FALSE(run.step(1, 10));
+        main_->SetEnabled(true);
+        EXPECT_TRUE(run.step(2, 10));
+        // The window is still up, as nothing pressed "Avbryt"; the run takes it down as it ends.
+        EXPECT_TRUE(window()->isVisible());
+    }
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+
+    // The same from inside the events the worker lets run.
+    ProgressRun run(124);
+    QTimer::singleShot(0, main_.get(), [this] { main_->SetEnabled(true); });
+    EXPECT_TRUE(run.cancelled());
+    run.hideAfterCancel();
+    EXPECT_FALSE(window()->isVisible());
+}
+
+TEST_F(Progress, TotalOfOneDrawsOneFullBar)
+{
+    ProgressRun run(124);
+    EXPECT_FALSE(run.step(1, 1));
+    EXPECT_EQ(run.draws(), 1);
+    // Blue from 10 to 4950 twips across, 10 to 280 down, nothing outside.
+    EXPECT_EQ(barEnd(), BarArea::pixelX(4950));
+    EXPECT_EQ(pixel(10, 10), kBlue);
+    EXPECT_EQ(pixel(4940, 270), kBlue);
+    EXPECT_NE(pixel(4950, 145), kBlue);
+    EXPECT_NE(pixel(2000, 280), kBlue);
+    if (BarArea::pixelX(10) > 0) {
+        EXPECT_NE(pixel(0, 145), kBlue);
+    }
+    if (BarArea::pixelY(10) > 0) {
+        EXPECT_NE(pixel(2000, 0), kBlue);
+    }
+    run.finish(ProgressRun::FinishOrder::HideThenEnable);
+}
+
+TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLastStep)
+{
+    ProgressRun run(124);
+    ProgressRun::Clock::time_point t{};
+    run.now = [&t] { return t; };
+    // 300 steps of 1 ms: events after the first step, then once per 15 ms of work.
+    for (int done = 1; done <= 300; ++done) {
+        t += 1ms;
+        ASSERT_FALSE(run.step(done, 1000));
+    }
+    EXPECT_GE(run.yields(), 19);
+    EXPECT_LE(run.yields(), 22);
+    EXPECT_EQ(run.draws(), run.yields());
+    const int drawnTo = barEnd();
+    EXPECT_LE(drawnTo, BarArea::pixelX(4950.0 * 300 / 1000));
+    EXPECT_GE(drawnTo, BarArea::pixelX(4950.0 * 285 / 1000));
+
+    // The clock stands still: no more events, but the last step draws the full bar all the same.
+    for (int done = 301; done <= 1000; ++done)
+        ASSERT_FALSE(run.step(done, 1000));
+    EXPECT_EQ(barEnd(), BarArea::pixelX(4950));
+
+    // A click waiting in the queue is seen within 15 ms of work.
+    QTimer::singleShot(0, window(), [] { window()->avbryt_Click(); });
+    int steps = 0;
+    for (; steps < 100; ++steps) {
+        t += 1ms;
+        if (run.step(1000, 1000))
+            break;
+    }
+    EXPECT_LE(steps, 16);
+    EXPECT_TRUE(main_->Enabled());
+}
+
+TEST_F(Progress, BarAlsoCoversBoxesLeftOfItsStart)
+{
+    // A step's box runs from 10 to its own edge, also when that edge lies left of 10.
+    ProgressRun run(124);
+    run.now = [] { return ProgressRun::Clock::time_point{}; };
+    EXPECT_FALSE(run.step(1, 1e6));  // edge 0.00495 twips
+    if (BarArea::pixelX(10) > 0) {
+        EXPECT_EQ(window()->Picture1->surface().pixel(0, BarArea::pixelY(145)), kBlue);
+    }
+    run.finish(ProgressRun::FinishOrder::HideThenEnable);
+}
+
+TEST_F(Progress, TheTwoFinishOrders)
+{
+    struct HideWatch : QObject {
+        MDIForm1* main = nullptr;
+        std::vector<bool> enabledAtHide;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Hide)
+                enabledAtHide.push_back(main->Enabled());
+            return false;
+        }
+    } watch;
+    watch.main = main_.get();
+    window()->installEventFilter(&watch);
+
+    ProgressRun(128).finish(ProgressRun::FinishOrder::HideThenEnable);
+    ProgressRun(124).finish(ProgressRun::FinishOrder::EnableThenHide);
+    { ProgressRun unfinished(123); }  // left early: hide, then enable
+    window()->removeEventFilter(&watch);
+
+    EXPECT_EQ(watch.enabledAtHide, (std::vector<bool>{false, true, false}));
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_FALSE(window()->isVisible());
+}
+
+TEST_F(Progress, ClosingTheWindowCountsAsAvbryt)
+{
+    ProgressRun run(124);
+    EXPECT_TRUE(window()->close());
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(run.step(1, 2));
+}
+
+TEST_F(Progress, MouseOverTheWindowClearsTheMainWindowsHint)
+{
+    ProgressRun run(124);
+    for (QWidget* target : {static_cast<QWidget*>(window()), static_cast<QWidget*>(window()->Picture1),
+                            static_cast<QWidget*>(window()->avbryt)}) {
+        main_->setHint(QStringLiteral("a"), QStringLiteral("b"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        EXPECT_EQ(main_->Label1->Caption(), QString()) << target->objectName().toStdString();
+        EXPECT_EQ(main_->Label2->Caption(), QString());
+    }
+    run.finish(ProgressRun::FinishOrder::HideThenEnable);
+}
+
+}  // namespace
