@@ -104,11 +104,14 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings,
                 const long long from = start;
                 for (long long r = from; r <= N; ++r) {
                     long long score = 0;
-                    if (f(r, 0) != 127) {
+                    const std::uint8_t* fr = &f(r, 0);
+                    if (fr[0] != 127) {
+                        const Row* g0 = G.data();
                         for (long long p = 0; p <= P - 1; ++p) {
+                            const std::uint8_t* gp = g0[p].data();
                             int count = 0;
                             for (int k = 0; k < n && count < R + 1; ++k)
-                                if (f(r, k) != G[static_cast<std::size_t>(p)][k])
+                                if (fr[k] != gp[k])
                                     ++count;
                             if (count == R)
                                 score += 1;
@@ -190,31 +193,36 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings,
         for (int k = 0; k <= 12; ++k)
             M[static_cast<std::size_t>(i)][k] = G[static_cast<std::size_t>(i)][k];
     // The digits of M never change (only the mark does), so each row's number of errors is counted
-    // once; and a distance that has reached 2 is no longer 1. Both only spare the tests time.
+    // once; a distance that has reached 2 is no longer 1; positions n..12 hold 0 in every row. All
+    // three only spare the tests time.
     std::vector<int> errors(static_cast<std::size_t>(P));
     for (long long i = 0; i < P; ++i)
         for (int k = 0; k <= 12; ++k)
             if (M[static_cast<std::size_t>(i)][k] != 0)
                 ++errors[static_cast<std::size_t>(i)];
+    // Raw pointers in the inner loops keep the unoptimised test build quick.
+    Row* m = M.data();
+    Row* g0 = G.data();
+    const int* err = errors.data();
     long long prev = 0;
     while (true) {
         for (int e = 0; e <= 13; ++e) {
             if (!settings.allowed[static_cast<std::size_t>(e)])
                 continue;
             for (long long i = 0; i <= P - 1; ++i) {
-                const Row& mi = M[static_cast<std::size_t>(i)];
-                int c = errors[static_cast<std::size_t>(i)];
-                if (mi[0] == 64 || G[static_cast<std::size_t>(i)][0] == 32)
+                const std::uint8_t* mi = m[i].data();
+                int c = err[i];
+                if (mi[0] == 64 || g0[i][0] == 32)
                     c = 64;
                 if (c != e)
                     continue;
-                G[static_cast<std::size_t>(i)][0] = 32;
+                g0[i][0] = 32;
                 for (long long j = 0; j <= P - 1; ++j) {
-                    Row& mj = M[static_cast<std::size_t>(j)];
+                    std::uint8_t* mj = m[j].data();
                     if (j == i || mj[0] == 64)
                         continue;
                     int d = 0;
-                    for (int k = 0; k <= 12 && d < 2; ++k)
+                    for (int k = 0; k <= n - 1 && d < 2; ++k)
                         if (mj[k] != mi[k])
                             ++d;
                     if (d == 1)
