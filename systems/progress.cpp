@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr std::uint32_t kBlue = 0xFF0000;  // 0x00BBGGRR
@@ -77,7 +78,9 @@ bool ProgressRun::step(double done, double total)
     if (cancelled_)
         return true;
     const float x = static_cast<float>(total > 0 ? FullLength * done / total : FullLength);
-    if (pending_) {
+    if (std::isnan(x)) {
+        // No box to draw; the step still yields and tests for a cancel.
+    } else if (pending_) {
         pendingMin_ = std::min(pendingMin_, x);
         pendingMax_ = std::max(pendingMax_, x);
     } else {

@@ -49,6 +49,14 @@ void BarArea::fitSurface()
 void BarArea::FillBox(float x1, float y1, float x2, float y2, std::uint32_t colour)
 {
     fitSurface();
+    if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
+        return;
+    // Far outside the area is as good as its edge, and keeps the pixel arithmetic in range.
+    constexpr float kFar = 1e6f;
+    x1 = std::clamp(x1, -kFar, kFar);
+    x2 = std::clamp(x2, -kFar, kFar);
+    y1 = std::clamp(y1, -kFar, kFar);
+    y2 = std::clamp(y2, -kFar, kFar);
     // Corners in either order, as the old Line did; the right and bottom edges are the pixel edges.
     const int left = pixelX(std::min(x1, x2));
     const int right = pixelX(std::max(x1, x2));

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -281,7 +282,7 @@ TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLas
     EXPECT_TRUE(main_->Enabled());
 }
 
-TEST_F(Progress, BarAlsoCoversBoxesLeftOfItsStart)
+TEST_F(Progress, BarCoversBoxesLeftOfItsStartAndStaysInsideItsArea)
 {
     // A step's box runs from 10 to its own edge, also when that edge lies left of 10.
     ProgressRun run(124);
@@ -290,6 +291,14 @@ TEST_F(Progress, BarAlsoCoversBoxesLeftOfItsStart)
     if (BarArea::pixelX(10) > 0) {
         EXPECT_EQ(window()->Picture1->surface().pixel(0, BarArea::pixelY(145)), kBlue);
     }
+    // Past the end or nonsense totals draw no more than the area holds, and never crash.
+    EXPECT_FALSE(run.step(3, 1));
+    EXPECT_FALSE(run.step(1, 0));
+    EXPECT_FALSE(run.step(std::numeric_limits<double>::quiet_NaN(), 5));
+    EXPECT_FALSE(run.step(1e300, 1));
+    EXPECT_EQ(run.draws(), 4);
+    const QImage& s = window()->Picture1->surface();
+    EXPECT_EQ(s.pixel(s.width() - 1, BarArea::pixelY(145)), kBlue);
     run.finish(ProgressRun::FinishOrder::HideThenEnable);
 }
 
