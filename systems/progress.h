@@ -36,7 +36,9 @@ public:
     // during the first step stops the work before the second). Returns true when the user cancelled:
     // the caller then leaves without a result.
     bool step(double done, double total);
-    // Lets events run now and tells whether the run was cancelled (for the top of a step).
+    // Lets events run now and tells whether the run was cancelled (for the top of a step). Not
+    // throttled: call it before the first step or around slow work, not once per row; step() itself
+    // tests for a cancel at every call.
     bool cancelled();
 
     // The normal end.
