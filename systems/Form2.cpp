@@ -1,0 +1,397 @@
+#include "systems/Form2.h"
+
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "platform/userinterface.h"
+#include "platform/vberror.h"
+#include "platform/vbtext.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+#include "shell/texts/texts.h"
+#include "systems/NyttSystemInst.h"
+#include "systems/generation.h"
+#include "systems/progress.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <new>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+QString ui(int id) { return UIText(id + sprakoffset); }
+QString msgText(int id) { return MessageText(id + sprakoffset); }
+
+// Layout in twips. The grid takes the width of the window; the comment and the buttons sit below it.
+constexpr int kFormWidth = 9600;
+constexpr int kFormHeight = 5460;
+constexpr int kMargin = 120;
+constexpr int kBottomPart = 1230;   // comment heading, comment box and buttons
+constexpr int kButtonWidth = 1575;
+constexpr int kButtonHeight = 375;
+constexpr int kSignColWidth = 450;
+constexpr int kLabelColWidth = 660;
+
+template <class T>
+T* make(QWidget* parent)
+{
+    return new T(parent);
+}
+
+// The main window's Save As and search items.
+void enableSystemItems(bool on)
+{
+    MDIForm1* main = MDIForm1::instance();
+    if (!main)
+        return;
+    for (QAction* a : {main->SparaSom, main->sok})
+        if (a)
+            a->setEnabled(on);
+    for (ToolbarButton* b : {main->SSRibbon5, main->SSRibbon3})
+        if (b)
+            b->setEnabled(on);
+}
+
+}  // namespace
+
+Form2* Form2::open(const QString& caption)
+{
+    auto* editor = new Form2;
+    editor->Form_Load();
+    if (MDIForm1* main = MDIForm1::instance())
+        main->addChild(editor);
+    else
+        editor->show();
+    editor->setWindowTitle(caption);
+    return editor;
+}
+
+Form2::Form2(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setMouseTracking(true);
+    buildControls();
+}
+
+Form2::~Form2()
+{
+    if (!unloaded_)
+        Form_Unload();
+}
+
+void Form2::buildControls()
+{
+    twips::resize(this, kFormWidth, kFormHeight);
+    Grid1 = make<Grid>(this);
+    Grid2 = make<Grid>(this);
+    Grid2->hide();
+    Grid2->setRows(1);
+    Grid2->setCols(1);
+    Label4 = make<Label>(this);
+    kommentarer = make<TextBox>(this);
+    Anvand = make<CommandButton>(this);
+    Berakna = make<CommandButton>(this);
+    ganger = make<CommandButton>(this);
+    layoutControls();
+
+    connect(kommentarer, &TextBox::Change, this, &Form2::kommentarer_Change);
+    connect(kommentarer, &TextBox::GotFocus, this, &Form2::kommentarer_GotFocus);
+    connect(kommentarer, &TextBox::LostFocus, this, &Form2::kommentarer_LostFocus);
+    connect(Anvand, &CommandButton::Click, this, &Form2::Anvand_Click);
+    connect(Berakna, &CommandButton::Click, this, &Form2::Berakna_Click);
+    connect(ganger, &CommandButton::Click, this, &Form2::ganger_Click);
+    for (QWidget* w : std::initializer_list<QWidget*>{Grid1, kommentarer, Anvand, Berakna, ganger})
+        w->installEventFilter(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{Grid1, Label4, kommentarer, Anvand, Berakna, ganger})
+        w->setMouseTracking(true);
+    connect(Grid1, &Grid::MouseMove, this, [] {
+        if (MDIForm1* main = MDIForm1::instance())
+            main->clearHint();
+    });
+}
+
+void Form2::layoutControls()
+{
+    const int width = std::max(twips::fromPixelsX(this->width()), 4 * kButtonWidth);
+    const int height = std::max(twips::fromPixelsY(this->height()), kBottomPart + 1500);
+    const int gridBottom = height - kBottomPart;
+    Grid1->Move(kMargin, kMargin, width - 2 * kMargin, gridBottom - kMargin);
+    Label4->Move(kMargin, gridBottom + 90, 3000, 255);
+    const int buttonsLeft = width - kMargin - 3 * kButtonWidth - 2 * 90;
+    kommentarer->Move(kMargin, gridBottom + 390, buttonsLeft - 2 * kMargin, 660);
+    const int buttonTop = gridBottom + 390 + 660 - kButtonHeight;
+    Anvand->Move(buttonsLeft, buttonTop, kButtonWidth, kButtonHeight);
+    Berakna->Move(buttonsLeft + kButtonWidth + 90, buttonTop, kButtonWidth, kButtonHeight);
+    ganger->Move(buttonsLeft + 2 * (kButtonWidth + 90), buttonTop, kButtonWidth, kButtonHeight);
+}
+
+void Form2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+QString Form2::captionPattern() const
+{
+    return vb::Dec(helgard_) + u'-' + vb::Dec(halvgard_) + u'-' + vb::Dec(rader_) + u'.' + systemtyp_;
+}
+
+// ---------------------------------------------------------------- load and build
+
+void Form2::Form_Load()
+{
+    Anvand->setCaption(ui(300));
+    Berakna->setCaption(ui(301));
+    ganger->setCaption(ui(131));
+    Label4->setCaption(ui(302));
+
+    std::optional<ProgressRun> run;
+    try {
+        syssparat = false;
+        NyttSystemInst* dialog = NyttSystemInst::instance();
+        systemtyp_ = dialog->systemType();
+        setKeyPreview(true);
+        const NewSystemSettings settings = dialog->settings();
+        rader_ = settings.rader;
+        helgard_ = settings.helgard;
+        halvgard_ = settings.halvgard;
+        urad_ = settings.urad;
+        Grid1->Tag = vb::Dec(urad_);
+        if (rader_ == 0)
+            rader_ = 1;
+        if (helgard_ + halvgard_ == 0)
+            helgard_ = 1;
+        // After the repair: a saved system must name as many full guards as its grid has.
+        Tag = vb::Dec(helgard_);
+        layOutGrid();
+
+        run.emplace(128);
+        if (settings.datorberakning) {
+            GenerationSettings g;
+            g.halvgard = vb::CLng(halvgard_);
+            g.helgard = vb::CLng(helgard_);
+            g.fel = settings.fel;
+            g.urad = urad_;
+            g.allowed = settings.allowed;
+            const GeneratedSystem system =
+                generateSystem(g, [&run](long long done, long long total) {
+                    return run->step(static_cast<double>(done), static_cast<double>(total));
+                });
+            if (system.cancelled)
+                return;   // "Avbryt" has hidden the progress window and enabled the main window
+            writeRows(system);
+        }
+        run->finish(ProgressRun::FinishOrder::HideThenEnable);
+    } catch (const VbError& e) {
+        reportLoadError(e.number(), e.description());
+        if (run)
+            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+    } catch (const std::bad_alloc&) {
+        reportLoadError(vberr::OutOfMemory, VbError::descriptionOf(vberr::OutOfMemory));
+        if (run)
+            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+    } catch (const std::length_error&) {
+        reportLoadError(vberr::OutOfMemory, VbError::descriptionOf(vberr::OutOfMemory));
+        if (run)
+            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+    }
+}
+
+void Form2::reportLoadError(int number, const QString& description)
+{
+    if (number == vberr::GridTooManyColumns)
+        MsgBox(msgText(33), vbmsg::Exclamation);
+    else
+        MsgBox(msgText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
+               vbmsg::Critical);
+}
+
+// Rows = guarded positions + 1, Cols = system rows + 1, half guards first.
+void Form2::layOutGrid()
+{
+    const double n = halvgard_ + helgard_;
+    Grid1->setRows(vb::CLng(n + 1));
+    Grid1->setCols(vb::CLng(rader_ + 1));
+    const int cols = Grid1->Cols();
+    for (int c = 1; c < cols; ++c) {
+        Grid1->setTextMatrix(0, c, vb::Dec(c));
+        Grid1->setColWidth(c, kSignColWidth);
+        Grid1->setColAlignment(c, 2);
+        Grid1->setFixedAlignment(c, 2);
+    }
+    Grid1->setFixedAlignment(0, 2);
+    Grid1->setColWidth(0, kLabelColWidth);
+    const bool baseRow = urad_ == 1;
+    Grid1->setTextMatrix(0, 0, baseRow ? QStringLiteral("U  Ga") : QStringLiteral("Gard."));
+    const int rows = Grid1->Rows();
+    for (int k = 1; k < rows; ++k) {
+        const bool half = k <= halvgard_;
+        Grid1->setTextMatrix(k, 0, half ? (baseRow ? QStringLiteral("1     2") : QStringLiteral("1  2"))
+                                        : (baseRow ? QStringLiteral("1   X2") : QStringLiteral("1X2")));
+    }
+    Grid1->setRow(1);
+    Grid1->setCol(1);
+}
+
+// The built rows, one column each; rader becomes their number.
+void Form2::writeRows(const GeneratedSystem& system)
+{
+    if (system.rows + 1 > Grid::MaxCols)
+        throw VbError(vberr::GridTooManyColumns);
+    const int p = static_cast<int>(system.rows);
+    Grid1->setCols(p + 1);
+    for (int c = 1; c <= p; ++c) {
+        Grid1->setTextMatrix(0, c, vb::Dec(c));
+        Grid1->setColWidth(c, kSignColWidth);
+        Grid1->setColAlignment(c, 2);
+        Grid1->setFixedAlignment(c, 2);
+    }
+    const int n = std::min(system.positions, Grid1->Rows() - 1);
+    for (int i = 1; i <= n; ++i)
+        for (int c = 1; c <= p; ++c)
+            Grid1->setTextMatrix(i, c, system.cellText(i, c));
+    rader_ = p;
+}
+
+// ---------------------------------------------------------------- window events
+
+void Form2::Form_Activate()
+{
+    if (MDIForm1::instance())
+        guide::instance()->guidetext->setText(GuideText(11 + sprakoffset));
+    setWindowTitle(captionPattern());
+    MDIForm1* main = MDIForm1::instance();
+    if (!main)
+        return;
+    if (main->SparaSom) {
+        main->SparaSom->setEnabled(true);
+        main->SparaSom->setText(ui(127));
+    }
+    if (main->SSRibbon5)
+        main->SSRibbon5->setEnabled(true);
+    main->aktivtyp = 2;
+    if (main->sok)
+        main->sok->setEnabled(true);
+    if (main->SSRibbon3)
+        main->SSRibbon3->setEnabled(true);
+}
+
+void Form2::Form_Deactivate()
+{
+    enableSystemItems(false);
+    if (MDIForm1* main = MDIForm1::instance())
+        main->aktivtyp = 0;
+}
+
+void Form2::Form_Unload()
+{
+    unloaded_ = true;
+    enableSystemItems(false);
+    if (MDIForm1* main = MDIForm1::instance())
+        main->aktivtyp = 0;
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    if (!syssparat) {
+        const int answer = MsgBox(msgText(36) + windowTitle() + msgText(35), vbmsg::YesNoCancel | vbmsg::Question);
+        if (answer == vbmsg::Yes) {
+            // Save As works on the active document: make it this editor, whoever asked to close.
+            if (MDIForm1* main = MDIForm1::instance()) {
+                if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+                    main->mdiArea()->setActiveSubWindow(sub);
+                main->sparasom_Click();
+            }
+            event->ignore();
+            return;
+        }
+        if (answer != vbmsg::No) {
+            event->ignore();
+            return;
+        }
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void Form2::mouseMoveEvent(QMouseEvent* event)
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->clearHint();
+    QWidget::mouseMoveEvent(event);
+}
+
+// ---------------------------------------------------------------- editing
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && keyPreview_)
+        Form_KeyDown(vbKeyCode(static_cast<QKeyEvent*>(event)), vbShift(static_cast<QKeyEvent*>(event)->modifiers()));
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form2::Form_KeyDown(int KeyCode, int /*Shift*/)
+{
+    switch (KeyCode) {
+    case 32:
+        Grid1->setText(QString());
+        break;
+    case 49:
+        Grid1->setText(QStringLiteral("1"));
+        break;
+    case 50:
+        Grid1->setText(QStringLiteral("2"));
+        break;
+    case 88:
+        if (Grid1->Row() > halvgard_)
+            Grid1->setText(QStringLiteral("X"));
+        break;
+    default:
+        return;
+    }
+    // Even an unchanged cell outdates the guarantee table.
+    Grid2->setCol(0);
+    Grid2->setRow(0);
+    Grid2->setText(QStringLiteral("0"));
+    syssparat = false;
+}
+
+void Form2::kommentarer_Change()
+{
+    if (Grid2->Cols() == 1)
+        Grid2->setCols(3);
+    Grid2->setCol(2);
+    Grid2->setRow(0);
+    Grid2->setText(kommentarer->Text());
+}
+
+// ---------------------------------------------------------------- commands
+
+void Form2::SystemHandOver()
+{
+    MDIForm1* main = MDIForm1::instance();
+    if (!main)
+        return;
+    main->sparafel = false;
+    main->sparasom_Click();
+    if (main->sparafel)
+        return;   // the save was cancelled or failed: no frame
+    main->anvandsystem = windowTitle();
+    main->NyBlankett_Click();
+}
+
+void Form2::Berakna_Click()
+{
+    // The guarantee table of the system is computed and shown here.
+}
+
+void Form2::ganger_Click()
+{
+    // The multiplication of partial systems starts here.
+}

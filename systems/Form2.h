@@ -1,0 +1,89 @@
+#pragma once
+// The system editor: one window per open reduced system inside the main window. It owns the system
+// grid (one column per system row), the hidden guarantee grid that travels with the system, and the
+// comment; its Load lays the grid out from the new-system dialog and builds the rows when asked.
+
+#include "shell/mdichild.h"
+
+#include <QString>
+#include <QWidget>
+
+class CommandButton;
+class Grid;
+class Label;
+class TextBox;
+struct GeneratedSystem;
+
+class Form2 : public QWidget, public MdiChild {
+    Q_OBJECT
+public:
+    // New Form2 with its caption set: runs Load (reading NyttSystemInst, building the rows when
+    // asked), puts the editor into the main window and activates it, then sets the caption, which
+    // stays until the next activation. The main window owns the editor.
+    static Form2* open(const QString& caption);
+
+    explicit Form2(QWidget* parent = nullptr);
+    ~Form2() override;
+
+    // ---- public members other windows use by name ----
+    bool syssparat = false;   // saved; False after Load and after every key edit
+    QString Tag;              // the number of full guards as text
+    // Grid1 (the system; its Tag is "0" without, "1" with base row), Grid2 (the guarantee grid; cell
+    // (0, 0) "" never computed, "1" current, "0" outdated; cell (0, 2) the comment), kommentarer.
+    Grid* Grid1 = nullptr;
+    Grid* Grid2 = nullptr;
+    TextBox* kommentarer = nullptr;
+    Label* Label4 = nullptr;
+    CommandButton* Anvand = nullptr;
+    CommandButton* Berakna = nullptr;
+    CommandButton* ganger = nullptr;
+
+    // The members the guarantee table and the multiplication read.
+    double rader() const { return rader_; }
+    double helgard() const { return helgard_; }
+    double halvgard() const { return halvgard_; }
+    int urad() const { return urad_; }
+    const QString& systemtyp() const { return systemtyp_; }
+    // helgard-halvgard-rader.type, e.g. "2-5-151.RM": the caption on every activation.
+    QString captionPattern() const;
+
+    // Key preview: key presses in the editor reach Form_KeyDown before the control.
+    bool KeyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+
+    // ---- handlers ----
+    void Form_Load();
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+    void Form_KeyDown(int KeyCode, int Shift);
+    void kommentarer_Change();
+    void kommentarer_GotFocus() { setKeyPreview(false); }
+    void kommentarer_LostFocus() { setKeyPreview(true); }
+    void Anvand_Click() { SystemHandOver(); }
+    // Save As, then a new frame that takes this system into its first slot.
+    void SystemHandOver();
+    void Berakna_Click();   // guarantee table
+    void ganger_Click();    // multiplication of partial systems
+
+protected:
+    void closeEvent(QCloseEvent* event) override;   // QueryUnload, then Unload
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void layoutControls();
+    void Form_Unload();
+    void layOutGrid();
+    void writeRows(const GeneratedSystem& system);
+    void reportLoadError(int number, const QString& description);
+
+    double rader_ = 0;
+    double helgard_ = 0;
+    double halvgard_ = 0;
+    int urad_ = 0;
+    QString systemtyp_;
+    bool keyPreview_ = false;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,459 @@
+#include "systems/NyttSystemInst.h"
+
+#include "platform/controls.h"
+#include "platform/twips.h"
+#include "platform/userinterface.h"
+#include "platform/vbtext.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+#include "shell/texts/texts.h"
+#include "systems/Form2.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSignalBlocker>
+
+namespace {
+
+QPointer<NyttSystemInst> theDialog;
+
+QString ui(int id) { return UIText(id + sprakoffset); }
+
+// Layout in twips. The short dialog ends under the buttons; the build settings lie below them.
+constexpr int kWidth = 6300;
+constexpr int kShortHeight = 4125;
+constexpr int kTallHeight = 7395;
+constexpr int kCaptionAllowance = 405;  // caption bar and borders of the old outer height
+
+constexpr std::uint32_t kButtonText = 0x80000012;
+constexpr std::uint32_t kInactiveText = 0x80000003;
+
+// The two system colours the check boxes switch between.
+void setSystemForeColor(CheckBox* box, std::uint32_t systemColour)
+{
+    const QPalette app = QApplication::palette();
+    const QColor c = systemColour == kButtonText ? app.color(QPalette::Active, QPalette::ButtonText)
+                                                 : app.color(QPalette::Disabled, QPalette::WindowText);
+    QPalette p = box->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::ButtonText, c);
+    box->setPalette(p);
+}
+
+template <class T>
+T* make(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    w->Move(left, top, width, height);
+    return w;
+}
+
+double val(const TextBox* box) { return vb::Val(box->Text()); }
+
+}  // namespace
+
+NyttSystemInst* NyttSystemInst::instance()
+{
+    if (!theDialog) {
+        theDialog = new NyttSystemInst(MDIForm1::instance());
+        theDialog->Form_Load();
+    }
+    return theDialog;
+}
+
+NyttSystemInst::NyttSystemInst(QWidget* parent) : QWidget(parent, Qt::Dialog)
+{
+    setObjectName(QStringLiteral("NyttSystemInst"));
+    setMouseTracking(true);
+    buildControls();
+    connect(qApp, &QApplication::focusChanged, this, &NyttSystemInst::focusChanged);
+}
+
+NyttSystemInst::~NyttSystemInst()
+{
+    delete Option1;
+    delete feloption;
+}
+
+void NyttSystemInst::buildControls()
+{
+    AntalHalvgard = make<Label>(this, 240, 270, 3240, 255);
+    Halvgard = make<TextBox>(this, 3600, 210, 855, 315);
+    SpinButton1 = make<SpinButton>(this, 4455, 210, 255, 315);
+    AntalHelgard = make<Label>(this, 240, 750, 3240, 255);
+    Helgard = make<TextBox>(this, 3600, 690, 855, 315);
+    SpinButton2 = make<SpinButton>(this, 4455, 690, 255, 315);
+    AntalRader = make<Label>(this, 240, 1230, 3240, 255);
+    Rader = make<TextBox>(this, 3600, 1170, 855, 315);
+    SpinButton3 = make<SpinButton>(this, 4455, 1170, 255, 315);
+    Halvgard->setText(QStringLiteral("0"));
+    Helgard->setText(QStringLiteral("1"));
+    Rader->setText(QStringLiteral("1"));
+
+    Frame1 = make<Frame>(this, 240, 1680, 3960, 1020);
+    Option1 = new OptionArray(Frame1, 2);
+    for (std::size_t i = 0; i < 2; ++i)
+        (*Option1)[i]->Move(180, 300 + static_cast<int>(i) * 330, 3660, 285);
+    Datorberakning = make<CheckBox>(this, 240, 2850, 5760, 315);
+    CommandOK = make<CommandButton>(this, 1620, 3270, 1335, 375);
+    CommandAvbryt = make<CommandButton>(this, 3180, 3270, 1335, 375);
+
+    Frame2 = make<Frame>(this, 240, 3840, 5820, 1335);
+    feloption = new OptionArray(Frame2, 3);
+    for (std::size_t i = 0; i < 3; ++i)
+        (*feloption)[i]->Move(180, 300 + static_cast<int>(i) * 315, 5460, 285);
+    Frame3 = make<Frame>(this, 240, 5280, 5820, 1650);
+    Label1 = make<Label>(Frame3, 180, 300, 5460, 255);
+    for (int e = 0; e < 14; ++e) {
+        Check1[static_cast<std::size_t>(e)] = make<CheckBox>(Frame3, 180 + (e % 7) * 795, 690 + (e / 7) * 420, 780, 285);
+        Check1[static_cast<std::size_t>(e)]->Index = e;
+    }
+
+    // The state of a new dialog: without base row, 12 right, nothing built; set before the handlers
+    // are connected, as the old form design held it.
+    (*Option1)[0]->setValue(true);
+    (*feloption)[1]->setValue(true);
+    Frame3->setEnabled(false);
+    Label1->setEnabled(false);
+    for (CheckBox* c : Check1)
+        setSystemForeColor(c, kInactiveText);
+    setHeight(kShortHeight);
+
+    Option1->onClick([this](int i) { Option1_Click(i); });
+    connect(Datorberakning, &CheckBox::Click, this, &NyttSystemInst::Datorberakning_Click);
+    connect(CommandOK, &CommandButton::Click, this, &NyttSystemInst::CommandOK_Click);
+    connect(CommandAvbryt, &CommandButton::Click, this, &NyttSystemInst::CommandAvbryt_Click);
+    connect(Halvgard, &TextBox::KeyPress, this, &NyttSystemInst::Halvgard_KeyPress);
+    connect(Helgard, &TextBox::KeyPress, this, &NyttSystemInst::Helgard_KeyPress);
+    connect(Rader, &TextBox::KeyPress, this, &NyttSystemInst::Rader_KeyPress);
+    connect(SpinButton1, &SpinButton::SpinUp, this, &NyttSystemInst::SpinButton1_SpinUp);
+    connect(SpinButton1, &SpinButton::SpinDown, this, &NyttSystemInst::SpinButton1_SpinDown);
+    connect(SpinButton2, &SpinButton::SpinUp, this, &NyttSystemInst::SpinButton2_SpinUp);
+    connect(SpinButton2, &SpinButton::SpinDown, this, &NyttSystemInst::SpinButton2_SpinDown);
+    connect(SpinButton3, &SpinButton::SpinUp, this, &NyttSystemInst::SpinButton3_SpinUp);
+    connect(SpinButton3, &SpinButton::SpinDown, this, &NyttSystemInst::SpinButton3_SpinDown);
+
+    // A click that would take the focus from a box whose Validate refuses does not happen.
+    std::vector<QWidget*> focusTakers = {Halvgard, Helgard, Rader, Datorberakning, CommandOK, CommandAvbryt};
+    for (OptionButton* b : *Option1)
+        focusTakers.push_back(b);
+    for (OptionButton* b : *feloption)
+        focusTakers.push_back(b);
+    for (CheckBox* c : Check1)
+        focusTakers.push_back(c);
+    for (QWidget* w : focusTakers)
+        w->installEventFilter(this);
+    setTabOrder(Halvgard, Helgard);
+    setTabOrder(Helgard, Rader);
+    setTabOrder(Rader, (*Option1)[0]);
+    setTabOrder((*Option1)[0], Datorberakning);
+    setTabOrder(Datorberakning, CommandOK);
+    setTabOrder(CommandOK, CommandAvbryt);
+}
+
+void NyttSystemInst::setHeight(int twips)
+{
+    height_ = twips;
+    setFixedSize(twips::toPixelsX(kWidth), twips::toPixelsY(twips - kCaptionAllowance));
+}
+
+NewSystemSettings NyttSystemInst::settings() const
+{
+    NewSystemSettings s;
+    s.halvgard = val(Halvgard);
+    s.helgard = val(Helgard);
+    s.rader = val(Rader);
+    s.urad = (*Option1)[1]->Value() ? 1 : 0;
+    s.fel = std::max(0, feloption->selected());
+    s.datorberakning = Datorberakning->Value() == 1;
+    for (std::size_t e = 0; e < Check1.size(); ++e)
+        s.allowed[e] = Check1[e]->Value() == 1;
+    return s;
+}
+
+QString NyttSystemInst::systemType() const
+{
+    if ((*Option1)[0]->Value())
+        return QStringLiteral("RM");
+    return (*feloption)[0]->Value() ? QStringLiteral("KU") : QStringLiteral("RU");
+}
+
+// ---------------------------------------------------------------- window events
+
+void NyttSystemInst::Form_Load()
+{
+    setWindowTitle(ui(712));
+    AntalHalvgard->setCaption(ui(700));
+    AntalHelgard->setCaption(ui(701));
+    AntalRader->setCaption(ui(702));
+    Datorberakning->setCaption(ui(704));
+    for (int i = 0; i < 3; ++i)
+        (*feloption)[static_cast<std::size_t>(i)]->setCaption(ui(705 + i));
+    Frame1->setCaption(ui(708));
+    Frame2->setCaption(ui(709));
+    Frame3->setCaption(ui(710));
+    Label1->setCaption(ui(711));
+    (*Option1)[0]->setCaption(ui(713));
+    (*Option1)[1]->setCaption(ui(714));
+    for (int e = 0; e < 14; ++e)
+        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + ui(703));
+    CommandOK->setCaption(ui(400));
+    CommandAvbryt->setCaption(ui(200));
+}
+
+void NyttSystemInst::showDialog()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void NyttSystemInst::Form_Activate()
+{
+    if (MDIForm1::instance())
+        guide::instance()->guidetext->setText(GuideText(10 + sprakoffset));
+}
+
+void NyttSystemInst::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void NyttSystemInst::mouseMoveEvent(QMouseEvent* event)
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->clearHint();
+    QWidget::mouseMoveEvent(event);
+}
+
+void NyttSystemInst::CommandOK_Click()
+{
+    hide();
+    Form2::open(ui(132));
+}
+
+void NyttSystemInst::CommandAvbryt_Click() { hide(); }
+
+// ---------------------------------------------------------------- build settings
+
+void NyttSystemInst::Datorberakning_Click()
+{
+    const bool build = Datorberakning->Value() == 1;
+    if (build) {
+        {
+            const QSignalBlocker block((*Option1)[0]);
+            (*Option1)[0]->setValue(true);
+        }
+        Option1_Click(0);
+        setHeight(kTallHeight);
+    } else {
+        setHeight(kShortHeight);
+    }
+    Rader->setEnabled(!build);
+    SpinButton3->setEnabled(!build);
+    AntalRader->setEnabled(!build);
+}
+
+void NyttSystemInst::Option1_Click(int Index)
+{
+    if (Index == 1) {
+        if ((*feloption)[2]->Value())
+            (*feloption)[0]->setValue(true);
+        (*feloption)[2]->setEnabled(false);
+        Frame3->setEnabled(true);
+        Label1->setEnabled(true);
+        for (CheckBox* c : Check1) {
+            c->setEnabled(true);
+            setSystemForeColor(c, kButtonText);
+        }
+    } else {
+        (*feloption)[2]->setEnabled(true);
+        Frame3->setEnabled(false);
+        Label1->setEnabled(false);
+        for (CheckBox* c : Check1) {
+            setSystemForeColor(c, kInactiveText);
+            c->setValue(0);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- number boxes
+
+void NyttSystemInst::Halvgard_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
+    const double h = val(Helgard);
+    if (const double v = val(Halvgard); v > 0 && v <= 13 - h) {
+        Halvgard->setText(vb::Dec(v));
+        Helgard->setFocus();
+    }
+    if (val(Halvgard) == 0) {
+        Halvgard->setText(QStringLiteral("0"));
+        Helgard->setFocus();
+    }
+}
+
+QWidget* NyttSystemInst::afterHelgard() const
+{
+    return Rader->isEnabled() ? static_cast<QWidget*>(Rader) : static_cast<QWidget*>(CommandOK);
+}
+
+void NyttSystemInst::Helgard_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
+    const double h = val(Halvgard);
+    if (const double v = val(Helgard); v > 0 && v <= 13 - h) {
+        Helgard->setText(vb::Dec(v));
+        afterHelgard()->setFocus();
+    }
+    if (val(Helgard) == 0) {
+        Helgard->setText(QStringLiteral("0"));
+        afterHelgard()->setFocus();
+    }
+}
+
+void NyttSystemInst::Rader_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
+    const double v = val(Rader);
+    if (v >= 1 && v <= 10000) {
+        Rader->setText(vb::Dec(v));
+        CommandOK->setFocus();
+    } else if (v == 0) {
+        Rader->setText(QStringLiteral("1"));
+        CommandOK->setFocus();
+    }
+}
+
+bool NyttSystemInst::Halvgard_Validate()
+{
+    const double half = val(Halvgard);
+    if (half < 0 || half + val(Helgard) > 13) {
+        Beep();
+        return true;
+    }
+    return false;
+}
+
+bool NyttSystemInst::Helgard_Validate()
+{
+    const double full = val(Helgard);
+    if (full < 0 || val(Halvgard) + full > 13) {
+        Beep();
+        return true;
+    }
+    return false;
+}
+
+bool NyttSystemInst::Rader_Validate()
+{
+    const double rows = val(Rader);
+    if (rows < 1 || rows > 10000)
+        Beep();
+    return false;
+}
+
+bool NyttSystemInst::validateLeaving(QWidget* box)
+{
+    if (box == Halvgard)
+        return Halvgard_Validate();
+    if (box == Helgard)
+        return Helgard_Validate();
+    if (box == Rader)
+        return Rader_Validate();
+    return false;
+}
+
+void NyttSystemInst::focusChanged(QWidget* old, QWidget* now)
+{
+    if (restoringFocus_ || !old || !now || now->window() != this)
+        return;
+    if (old != Halvgard && old != Helgard && old != Rader)
+        return;
+    if (validateLeaving(old)) {
+        restoringFocus_ = true;
+        old->setFocus();
+        restoringFocus_ = false;
+    }
+}
+
+bool NyttSystemInst::eventFilter(QObject* watched, QEvent* event)
+{
+    // A press gives the focus before the control sees it. When the box's Validate has taken the
+    // focus back (and beeped), the click must not happen either.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        auto* target = qobject_cast<QWidget*>(watched);
+        QWidget* focus = QApplication::focusWidget();
+        if (target && (focus == Halvgard || focus == Helgard) && target != focus
+            && (target->focusPolicy() & Qt::ClickFocus) && target->isEnabled())
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- spin buttons
+
+// Each repairs an invalid pair first, then steps by 1 and clamps.
+void NyttSystemInst::SpinButton1_SpinDown()
+{
+    double half = val(Halvgard);
+    if (half < 0 || half + val(Helgard) > 13)
+        half = 0;
+    half -= 1;
+    Halvgard->setText(half < 0 ? QStringLiteral("0") : vb::Dec(half));
+}
+
+void NyttSystemInst::SpinButton1_SpinUp()
+{
+    const double full = val(Helgard);
+    double half = val(Halvgard);
+    if (half < 0 || half + full > 13)
+        half = 0;
+    half = std::max(0.0, std::min(half + 1, 13 - full));  // a broken full count must not make half negative
+    Halvgard->setText(vb::Dec(half));
+}
+
+void NyttSystemInst::SpinButton2_SpinDown()
+{
+    double full = val(Helgard);
+    if (full < 0 || full + val(Halvgard) > 13)
+        full = 0;
+    full -= 1;
+    Helgard->setText(full < 0 ? QStringLiteral("0") : vb::Dec(full));
+}
+
+void NyttSystemInst::SpinButton2_SpinUp()
+{
+    const double half = val(Halvgard);
+    double full = val(Helgard);
+    if (full < 0 || half + full > 13)
+        full = 0;
+    full = std::max(0.0, std::min(full + 1, 13 - half));
+    Helgard->setText(vb::Dec(full));
+}
+
+void NyttSystemInst::SpinButton3_SpinDown()
+{
+    double rows = val(Rader);
+    if (rows < 1 || rows > 10000)
+        rows = 1;
+    rows -= 1;
+    Rader->setText(rows < 1 ? QStringLiteral("1") : vb::Dec(rows));
+}
+
+void NyttSystemInst::SpinButton3_SpinUp()
+{
+    double rows = val(Rader);
+    if (rows < 1 || rows > 10000)
+        rows = 1;
+    rows += 1;
+    Rader->setText(rows > 10000 ? QStringLiteral("10000") : vb::Dec(rows));
+}
