@@ -1,5 +1,8 @@
 #include "frame/Form1.h"
 
+#include "frame/couponview.h"
+#include "platform/vbtext.h"
+#include "platform/yielder.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -79,6 +82,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts()) {
     setObjectName(QStringLiteral("Form1"));
     setMouseTracking(true);
     buildControls();
+    connectRowCreation();
     Form_Load();
 }
 
@@ -178,22 +182,24 @@ void Form1::buildControls() {
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Filter and equal-row options (row creation reads them).
-    filterframe = make<Frame>(systempanel, 0, 3540, 2160, 1740);
-    filtercheck = make<CheckBox>(filterframe, 90, 270, 1980, 255);
+    // The check box stays outside the frame: the frame is shown only while it is ticked.
+    filtercheck = make<CheckBox>(systempanel, 90, 3540, 1980, 255);
+    filterframe = make<Frame>(systempanel, 0, 3780, 2160, 1500);
+    filterframe->setVisible(false);
     for (int c = 0; c < 3; ++c) {
-        auto* head = label(filterframe, kSignCaptions[c], 690 + c * 480, 540, 420, 225);
+        auto* head = label(filterframe, kSignCaptions[c], 690 + c * 480, 300, 420, 225);
         head->setVbAlignment(2);
     }
-    Labelmax = label(filterframe, QString(), 90, 795, 570, 255);
-    Labelmin = label(filterframe, QString(), 90, 1125, 570, 255);
+    Labelmax = label(filterframe, QString(), 90, 555, 570, 255);
+    Labelmin = label(filterframe, QString(), 90, 885, 570, 255);
     static const char* const kFilterDefaults[6] = {"12", "10", "11", "2", "0", "1"};
     for (int i = 0; i < 6; ++i) {
-        filtertext[i] = make<TextBox>(filterframe, 690 + (i % 3) * 480, 780 + (i / 3) * 330, 420, 285);
+        filtertext[i] = make<TextBox>(filterframe, 690 + (i % 3) * 480, 540 + (i / 3) * 330, 420, 285);
         filtertext[i]->setText(QString::fromLatin1(kFilterDefaults[i]));
         filtertext[i]->setAlignment(Qt::AlignRight);
     }
-    LikaRaderCheck = make<CheckBox>(filterframe, 90, 1440, 240, 255);
-    Label10 = label(filterframe, QStringLiteral("Ta bort lika rader"), 360, 1440, 1700, 255);
+    LikaRaderCheck = make<CheckBox>(filterframe, 90, 1200, 240, 255);
+    Label10 = label(filterframe, QStringLiteral("Ta bort lika rader"), 360, 1200, 1700, 255);
     ok = make<CommandButton>(systempanel, 0, 5400, 1020, 375);
     connect(ok, &CommandButton::Click, this, [this] { OK_Click(); });
     laddahelram = make<CommandButton>(systempanel, 1080, 5400, 1080, 375);
@@ -319,6 +325,7 @@ void Form1::showMessages(const std::vector<frame::FrameMessage>& messages) {
 // ---------------------------------------------------------------- editing
 
 void Form1::Label1_Click(int Index) {
+    if (creating_) return;   // the rows being made are those of the marks as they were
     const auto messages = ram.Label1_Click(Index);
     render();
     showMessages(messages);
@@ -358,15 +365,6 @@ void Form1::Text2_KeyPress(int& KeyAscii) {
 }
 
 // ---------------------------------------------------------------- seams for other commands
-
-void Form1::Command1_Click(int Index) {
-    Q_UNUSED(Index);
-    // Coupon navigation of the coupon view.
-}
-
-void Form1::OK_Click() {
-    // "Skapa": row creation.
-}
 
 void Form1::utskrift_Click() {
     // Printing of the created rows onto coupons.
@@ -413,6 +411,12 @@ void Form1::Form_Unload() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (creating_) {
+        // "Skapa" is still on the stack: cancel it and let the user close again.
+        ram.avbrytskapa = true;
+        event->ignore();
+        return;
+    }
     if (!ram.systemsparat) {
         const int answer = MsgBox(msgText(34) + windowTitle() + msgText(35), vbmsg::YesNoCancel | vbmsg::Question);
         if (answer == vbmsg::Yes) {
@@ -437,4 +441,227 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     if (MDIForm1* main = MDIForm1::instance()) main->clearHint();
     QWidget::mouseMoveEvent(event);
+}
+
+// ---------------------------------------------------------------- row creation and the coupon view
+
+namespace {
+
+constexpr int kCouponFormWidth = 9105;
+constexpr int kEditingFormWidth = 5440;
+
+// A slot's system grid as row creation reads it: grid row = guarded position, column = system row.
+frame::SlotGrid slotGrid(const Grid& g) {
+    frame::SlotGrid rows;
+    for (int r = 1; r < g.Rows(); ++r) {
+        std::string line(static_cast<std::size_t>(std::max(0, g.Cols() - 1)), '\0');
+        for (int c = 1; c < g.Cols(); ++c) {
+            const QString& t = g.cell(r, c);
+            if (!t.isEmpty()) line[static_cast<std::size_t>(c - 1)] = static_cast<char>(t.at(0).toLatin1());
+        }
+        rows.push_back(std::move(line));
+    }
+    return rows;
+}
+
+}  // namespace
+
+void Form1::connectRowCreation() {
+    connect(filtercheck, &CheckBox::Click, this, [this] { filtercheck_Click(); });
+    connect(LikaRaderCheck, &CheckBox::Click, this, [this] { LikaRaderCheck_Click(); });
+    for (int i = 0; i < 6; ++i)
+        connect(filtertext[i], &TextBox::KeyPress, this, [this, i](int& key) { filtertext_KeyPress(i, key); });
+    connect(Label4, &Label::DblClick, this, [this] { Label4_DblClick(); });
+    connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
+}
+
+void Form1::setFormWidth(int widthTwips) {
+    // Inside the main window the frame's size is its subwindow's client area.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (sub->isMinimized() || sub->isMaximized()) return;
+        sub->resize(sub->width() + twips::toPixelsX(widthTwips) - width(), sub->height());
+        return;
+    }
+    if (!isMinimized() && !isMaximized()) twips::resize(this, widthTwips, twips::height(this));
+}
+
+void Form1::showCouponView(bool on) {
+    ram.grid2frameVisible = on;
+    grid2frame->setVisible(on);
+    systempanel->setVisible(!on);
+}
+
+void Form1::abortSkapa() {
+    setFormWidth(kEditingFormWidth);
+    Skaparlabel->setVisible(false);
+    AvbrytBe->setVisible(false);
+    showCouponView(false);
+    enableCouponItems(false);
+}
+
+void Form1::recordMarks(const rowcreation::MarkCounts& marks) {
+    antalmarkerade = marks.antalmarkerade;
+    ettamarkerad = marks.ettamarkerad;
+}
+
+frame::FilterSettings Form1::filterSettings() const {
+    frame::FilterSettings f;
+    f.filter = filtercheck->Value() == 1;
+    for (int i = 0; i < 6; ++i) f.text[i] = filtertext[i]->Text();
+    f.removeEqualRows = LikaRaderCheck->Value() == 1;
+    return f;
+}
+
+void Form1::OK_Click() {
+    if (creating_) return;
+    ram.avbrytskapa = false;
+    setFormWidth(kCouponFormWidth);
+    systempanel->setVisible(false);
+    Skaparlabel->setVisible(true);
+    AvbrytBe->setVisible(true);
+    enableCouponItems(true);
+
+    const frame::FilterSettings filter = filterSettings();
+    if (ram.skapat) {
+        // Nothing changed since the rows were made: show them again as they are.
+        if (filter.filter) ram.Allrad = vb::Dec(ram.temptempallrad);
+        else ram.allradram = vb::CLng(vb::Val(ram.Allrad));
+        Skaparlabel->setVisible(false);
+        AvbrytBe->setVisible(false);
+        showCouponView(true);
+        render();
+        Command1_Click(couponview::Nav::First);
+        recordMarks(rowcreation::markCounts(frame::frameInputFrom(ram, filter)));
+        return;
+    }
+
+    // Each slot is recounted in turn; a slot that fails is left selected.
+    const int mode = ram.mode;
+    std::array<frame::SlotGrid, frame::SlotCount> grids;
+    for (int s = 0; s < frame::SlotCount; ++s) grids[s] = slotGrid(*Grid1[s]);
+    const rowcreation::FrameInput input = frame::frameInputFrom(ram, filter, std::move(grids));
+    const auto failure = rowcreation::checkSlots(input);
+    for (int s = 0; s <= (failure ? failure->slot : frame::SlotCount - 1); ++s) ram.Option1_Click(s);
+    if (!failure) ram.Option1_Click(mode);
+    render();
+
+    Yielder yielder([this] { return ram.avbrytskapa; }, skapaYieldInterval);
+    creating_ = true;
+    rowcreation::Result r =
+        rowcreation::createRows(input, rowcreation::programRandom(), [&] { return yielder.step(); }, memoryLimits);
+    creating_ = false;
+
+    if (r.outcome == rowcreation::Outcome::OutOfMemory) {
+        // Refused before anything was built: the frame and its old rows stay as they were.
+        MsgBox(msgText(29), vbmsg::Exclamation);
+        abortSkapa();
+        return;
+    }
+    ram.forminne = std::move(r.rows);
+    if (r.marksRecorded) recordMarks(r.marks);
+    const auto message = rowcreation::messageFor(r, msgText);
+
+    switch (r.outcome) {
+    case rowcreation::Outcome::Created:
+    case rowcreation::Outcome::FilterKeptAll:
+    case rowcreation::Outcome::FilterRemoved:
+        ram.allradram = static_cast<std::int32_t>(r.total);
+        ram.Allrad = vb::Dec(double(r.left));
+        render();
+        if (message) MsgBox(message->text, message->style);
+        Skaparlabel->setVisible(false);
+        AvbrytBe->setVisible(false);
+        showCouponView(true);
+        ram.skapat = true;
+        Command1_Click(couponview::Nav::First);
+        break;
+    case rowcreation::Outcome::FilterRemovedAll:
+        ram.allradram = static_cast<std::int32_t>(r.total);
+        if (message) MsgBox(message->text, message->style);
+        // Back to editing, without leaving "Avbryt" over the panel.
+        Skaparlabel->setVisible(false);
+        AvbrytBe->setVisible(false);
+        Visaram_Click();
+        break;
+    case rowcreation::Outcome::SlotInvalid:
+        if (message) MsgBox(message->text, message->style);
+        abortSkapa();
+        break;
+    case rowcreation::Outcome::Cancelled:
+    case rowcreation::Outcome::OutOfMemory:
+        abortSkapa();
+        break;
+    }
+}
+
+void Form1::filtercheck_Click() {
+    ram.skapat = false;
+    ram.systemsparat = false;
+    if (filtercheck->Value() == 1) {
+        filterframe->setVisible(true);
+    } else {
+        filterframe->setVisible(false);
+        ram.setText2(ram.Allrad);
+        render();
+    }
+}
+
+void Form1::LikaRaderCheck_Click() {
+    ram.skapat = false;
+    ram.systemsparat = false;
+    if (LikaRaderCheck->Value() == 0) {
+        ram.setText2(ram.Allrad);
+        render();
+    }
+}
+
+void Form1::filtertext_KeyPress(int Index, int& KeyAscii) {
+    ram.skapat = false;
+    ram.systemsparat = false;
+    if (KeyAscii != 13) return;
+    std::array<QString, 6> texts;
+    for (int i = 0; i < 6; ++i) texts[i] = filtertext[i]->Text();
+    const frame::FilterEnter enter = frame::filterEnter(Index, texts);
+    filtertext[Index]->setText(enter.text);
+    if (enter.focus == frame::FilterEnter::FocusSkapa) ok->setFocus();
+    else if (enter.focus != frame::FilterEnter::FocusStays) filtertext[enter.focus]->setFocus();
+}
+
+void Form1::Command1_Click(int Index) { Command1_Click(Index, Index == couponview::Nav::GoTo ? gatillText() : QString()); }
+
+void Form1::Command1_Click(int Index, const QString& gatillText) {
+    const double rowCount = vb::Val(ram.Allrad);
+    const couponview::Move move = couponview::navigate(Index, ram.kupongstart, rowCount, gatillText);
+    if (move.notFound) {
+        MsgBox(msgText(5), vbmsg::Exclamation);
+        return;
+    }
+    ram.kupongstart = move.kupongstart;
+    const int n = couponview::rowsOnCoupon(ram.kupongstart, rowCount);
+    Label4->setCaption(couponview::caption(ram.kupongstart, ui(136), ui(137)));
+    Grid2->setFocus();
+    const couponview::Cells cells = couponview::couponCells(ram.forminne, ram.kupongstart, n);
+    for (int row = 1; row < couponview::GridRows; ++row)
+        for (int col = 0; col < couponview::GridCols; ++col)
+            if (Grid2->TextMatrix(row, col) != cells[row][col]) Grid2->setTextMatrix(row, col, cells[row][col]);
+    Grid2->setCol(1);
+    Grid2->setRow(1);
+}
+
+void Form1::Visaram_Click() {
+    setFormWidth(kEditingFormWidth);
+    showCouponView(false);
+    enableCouponItems(false);
+    ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
+    ram.Allrad = vb::Dec(ram.allradram);
+    render();
+}
+
+QString Form1::gatillText() const {
+    // The go-to dialog's Text1, once that dialog exists.
+    return QString();
+}
+
+void Form1::Label4_DblClick() {
+    // Opens the go-to dialog (modeless) once that dialog exists.
 }

@@ -3,10 +3,13 @@
 // editing state (FrameEditing), shows it in the old controls and hands their events to it.
 
 #include "frame/frameediting.h"
+#include "frame/rowcreation.h"
+#include "frame/skapa.h"
 #include "shell/mdichild.h"
 
 #include <QWidget>
 #include <array>
+#include <chrono>
 
 class CheckBox;
 class CommandButton;
@@ -35,6 +38,8 @@ public:
     bool systemsparat() const { return ram.systemsparat; }
     void setSystemsparat(bool saved) { ram.systemsparat = saved; }
     void Command1_Click(int Index);   // coupon navigation (coupon view)
+    // The same with the go-to dialog's text, read for Index 5.
+    void Command1_Click(int Index, const QString& gatillText);
     void OK_Click();                  // "Skapa": create the rows
     void utskrift_Click();            // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
@@ -53,8 +58,22 @@ public:
     void Text2_Change();
     void Text2_KeyPress(int& KeyAscii);
     void AvbrytBe_Click() { ram.avbrytskapa = true; }
+    void filtercheck_Click();
+    void LikaRaderCheck_Click();
+    void filtertext_KeyPress(int Index, int& KeyAscii);
+    void Visaram_Click();             // "Ändra ram": back to editing
+    void Label4_DblClick();           // opens the go-to dialog
     void Form_Activate() override;
     void Form_Deactivate() override;
+
+    // Per match, recorded by "Skapa" for the frame guarantee: cells showing their own sign, and
+    // whether "1" is one of them.
+    std::array<std::uint8_t, 14> antalmarkerade{};
+    std::array<std::uint8_t, 14> ettamarkerad{};
+
+    // What "Skapa" may allocate, and how often it lets events run (tests make these small).
+    rowcreation::MemoryLimits memoryLimits = rowcreation::MemoryLimits::forThisMachine();
+    std::chrono::milliseconds skapaYieldInterval{15};
 
     // ---- controls ----
     std::array<Label*, frame::CellCount> Label1{};
@@ -115,6 +134,16 @@ private:
     void Form_Load();
     void Form_Unload();
     void showMessages(const std::vector<frame::FrameMessage>& messages);
+    // Row creation and the coupon view.
+    void connectRowCreation();
+    void setFormWidth(int widthTwips);   // only while the window is neither minimised nor maximised
+    void showCouponView(bool on);
+    void abortSkapa();                    // back to editing after a refusal or a cancel
+    void recordMarks(const rowcreation::MarkCounts& marks);
+    frame::FilterSettings filterSettings() const;
+    QString gatillText() const;           // the go-to dialog's Text1
+
+    bool creating_ = false;    // "Skapa" is running and letting events run
 
     bool rendering_ = false;   // control writes from render() are not user edits
 };

@@ -1,0 +1,113 @@
+// What "Skapa" hands to row creation from a frame edited through its handlers, and the Enter walk
+// of the filter boxes.
+
+#include "frame/rowcreation.h"
+#include "frame/skapa.h"
+#include "slotfill.h"
+
+#include <gtest/gtest.h>
+
+using frame::FrameEditing;
+using frame::FilterEnter;
+using frametest::fillSlot;
+
+namespace {
+
+constexpr int cell(int m, int c) { return 3 * m + c; }
+
+class NoDraws final : public rowcreation::UniformSource {
+public:
+    double next() override
+    {
+        ADD_FAILURE() << "no draws expected";
+        return 0;
+    }
+};
+
+}  // namespace
+
+TEST(SkapaInput, MarksTypesAndTheBaseRowSign) {
+    FrameEditing f;
+    fillSlot(f, 0, {1, 2, 1, 0, QStringLiteral("U.RU")});
+    f.Label1_Click(cell(2, 2));   // "2" first: drawn black, the base-row sign
+    f.Label1_Click(cell(2, 0));
+    f.Option1_Click(4);
+    f.Label1_Click(cell(5, 0));
+    f.Label1_Click(cell(5, 1));
+    f.Label1_Click(cell(7, 1));   // a single
+    frame::FilterSettings filter;
+    filter.filter = true;
+    filter.text = {QStringLiteral("9"), QStringLiteral(" 8x"), QStringLiteral(""), QStringLiteral("1"),
+                   QStringLiteral("0"), QStringLiteral("2")};
+    filter.removeEqualRows = true;
+    rowcreation::FrameInput in = frame::frameInputFrom(f, filter, {frame::SlotGrid{"12"}});
+
+    EXPECT_EQ(in.matches[2].type, frame::MatchType::System1);
+    EXPECT_EQ(in.matches[2].marked, (std::array<bool, 3>{true, false, true}));
+    EXPECT_EQ(in.matches[2].startRowSign, 2);
+    EXPECT_EQ(in.matches[5].type, frame::MatchType::Matematisk);
+    EXPECT_EQ(in.matches[7].marked, (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(in.matches[0].startRowSign, frame::NoStartRowSign);   // black cells, none marked
+    EXPECT_EQ(in.slots[0].type, 1);
+    EXPECT_EQ(in.slots[0].rows, 2);
+    EXPECT_EQ(in.rowTotal, 4);
+    EXPECT_TRUE(in.filter);
+    EXPECT_TRUE(in.removeEqualRows);
+    EXPECT_EQ(in.bounds.max, (std::array<double, 3>{9, 8, 0}));
+    EXPECT_EQ(in.bounds.min, (std::array<double, 3>{1, 0, 2}));
+
+    // Black "2" with "1" beside it: system "1" gives "2" and system "2" gives "1".
+    in.filter = false;
+    NoDraws random;
+    const rowcreation::Result r = rowcreation::createRows(in, random, {});
+    ASSERT_EQ(r.outcome, rowcreation::Outcome::Created);
+    EXPECT_EQ(r.rows.at(2, 0), 3);
+    EXPECT_EQ(r.rows.at(2, 1), 3);
+    EXPECT_EQ(r.rows.at(2, 2), 1);
+    EXPECT_EQ(r.rows.at(5, 0), 1);
+    EXPECT_EQ(r.rows.at(5, 1), 2);
+    EXPECT_EQ(r.rows.at(7, 3), 2);
+}
+
+TEST(SkapaInput, PercentMatchesReadTheirTags) {
+    FrameEditing f;
+    f.Option1_Click(3);
+    f.setText1(0, QStringLiteral("50"));
+    f.setText1(1, QStringLiteral("30"));
+    f.setText1(2, QStringLiteral("20"));
+    f.Label1_Click(cell(4, 0));
+    ASSERT_EQ(f.systyp[4], frame::MatchType::Procent);
+    const rowcreation::FrameInput in = frame::frameInputFrom(f, {});
+    EXPECT_EQ(in.matches[4].percent, (std::array<double, 3>{50, 30, 20}));
+    EXPECT_FALSE(in.filter);
+    EXPECT_EQ(in.bounds.max, (std::array<double, 3>{12, 10, 11}));
+}
+
+TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa) {
+    std::array<QString, 6> t = {QStringLiteral("09"), QStringLiteral("10"), QStringLiteral("11"),
+                                QStringLiteral("2"),  QStringLiteral("0"),  QStringLiteral("1")};
+    FilterEnter e = frame::filterEnter(0, t);
+    EXPECT_EQ(e.text, u"9");
+    EXPECT_EQ(e.focus, 3);
+    EXPECT_EQ(frame::filterEnter(3, t).focus, 1);
+    EXPECT_EQ(frame::filterEnter(1, t).focus, 4);
+    EXPECT_EQ(frame::filterEnter(4, t).focus, 2);
+    EXPECT_EQ(frame::filterEnter(2, t).focus, 5);
+    EXPECT_EQ(frame::filterEnter(5, t).focus, FilterEnter::FocusSkapa);
+
+    t[0] = QStringLiteral("15");
+    e = frame::filterEnter(0, t);
+    EXPECT_EQ(e.text, u"15");
+    EXPECT_EQ(e.focus, FilterEnter::FocusStays);
+    t[0] = QStringLiteral("1");   // Max below Min
+    EXPECT_EQ(frame::filterEnter(0, t).focus, FilterEnter::FocusStays);
+    EXPECT_EQ(frame::filterEnter(3, t).focus, FilterEnter::FocusStays);
+    t[4] = QStringLiteral("-1abc");
+    e = frame::filterEnter(4, t);
+    EXPECT_EQ(e.text, u"-1");
+    EXPECT_EQ(e.focus, FilterEnter::FocusStays);
+    t[5] = QStringLiteral("x");
+    e = frame::filterEnter(5, t);
+    EXPECT_EQ(e.text, u"0");
+    EXPECT_EQ(e.focus, FilterEnter::FocusSkapa);
+}
