@@ -9,6 +9,7 @@
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
+#include "support/testhelpers.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -24,31 +25,14 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        oldConfig_ = qgetenv("XDG_CONFIG_HOME");
-        oldDir_ = QDir::currentPath();
-        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
-        QDir(dir_.path()).mkpath(QStringLiteral("velkorin"));
-        sprakoffset = 0;
-    }
+    void SetUp() override { sprakoffset = 0; }
     void TearDown() override
     {
         window_.reset();
         sprakoffset = 0;
-        QDir::setCurrent(oldDir_);
-        if (oldConfig_.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", oldConfig_);
     }
-    void writeIni(const QByteArray& bytes)
-    {
-        QFile f(iniPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    QString iniPath() const { return dir_.path() + QStringLiteral("/velkorin/VELKORIN.INI"); }
+    void writeIni(const QByteArray& bytes) { config_.writeIni(bytes); }
+    QString iniPath() const { return config_.iniPath(); }
     MDIForm1& load()
     {
         window_ = std::make_unique<MDIForm1>();
@@ -60,9 +44,7 @@ protected:
     }
     QWidget* guideFrame() const { return guide::instance()->parentWidget(); }
 
-    QTemporaryDir dir_;
-    QByteArray oldConfig_;
-    QString oldDir_;
+    ScratchConfig config_;
     std::unique_ptr<MDIForm1> window_;
 };
 
@@ -217,9 +199,7 @@ TEST_F(MainWindow, LanguageSwitchWritesTheFileButKeepsTheRunningLanguage)
     EXPECT_TRUE(w.Finska->isChecked());
     EXPECT_FALSE(w.Svenska->isChecked());
     EXPECT_EQ(sprakoffset, 0);
-    QFile f(iniPath());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
+    EXPECT_EQ(config_.readIni(), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
 }
 
 TEST_F(MainWindow, PrintWithoutAFrameDoesNothingAndTheLockDisablesTheMainWindow)

@@ -5,35 +5,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/testhelpers.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-int errorOf(auto&& f)
-{
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-QByteArray slurp(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
-void spit(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 class FileNumberTest : public ::testing::Test {
 protected:
@@ -56,7 +34,7 @@ TEST_F(FileNumberTest, BinaryValuesAreLittleEndianAndRoundTrip)
     f.writeBytes("xy");
     f.flush();
     f.close();
-    EXPECT_EQ(slurp(at(u"a.rm"_s)), QByteArray("\xAB\xFE\xFF\x04\x03\x02\x01\x00\x00\xC0\x3F"
+    EXPECT_EQ(readFileBytes(at(u"a.rm"_s)), QByteArray("\xAB\xFE\xFF\x04\x03\x02\x01\x00\x00\xC0\x3F"
                                               "\x08\x00\x07\x00System\xF6xy", 24));
 
     f.open(at(u"A.RM"_s), FileNumber::Mode::BinaryRead);  // letter case does not matter
@@ -76,7 +54,7 @@ TEST_F(FileNumberTest, BinaryValuesAreLittleEndianAndRoundTrip)
 
 TEST_F(FileNumberTest, ReadsPastTheEndRaise62WithoutTakingMemory)
 {
-    spit(at(u"short"_s), QByteArray("\x08\x00\x10\x00" "abc", 7));
+    writeFileBytes(at(u"short"_s), QByteArray("\x08\x00\x10\x00" "abc", 7));
     f.open(at(u"short"_s), FileNumber::Mode::BinaryRead);
     EXPECT_EQ(errorOf([&] { f.readTaggedText(); }), vberr::InputPastEnd);
     f.seek(6);
@@ -93,7 +71,7 @@ TEST_F(FileNumberTest, ReadsPastTheEndRaise62WithoutTakingMemory)
 
 TEST_F(FileNumberTest, TaggedTextWithAnotherTagIsATypeMismatch)
 {
-    spit(at(u"t"_s), QByteArray("\x02\x00\x05\x00", 4));
+    writeFileBytes(at(u"t"_s), QByteArray("\x02\x00\x05\x00", 4));
     f.open(at(u"t"_s), FileNumber::Mode::BinaryRead);
     EXPECT_EQ(errorOf([&] { f.readTaggedText(); }), vberr::TypeMismatch);
     f.close();
@@ -129,7 +107,7 @@ TEST_F(FileNumberTest, OpenErrors)
 
 TEST_F(FileNumberTest, ModesDecideWhatMayBeDone)
 {
-    spit(at(u"data"_s), "0123456789");
+    writeFileBytes(at(u"data"_s), "0123456789");
     f.open(at(u"data"_s), FileNumber::Mode::BinaryRead);
     EXPECT_EQ(errorOf([&] { f.writeByte(1); }), vberr::BadFileMode);
     EXPECT_EQ(errorOf([&] { f.printLine(u"x"_s); }), vberr::BadFileMode);
@@ -139,26 +117,26 @@ TEST_F(FileNumberTest, ModesDecideWhatMayBeDone)
     f.seek(2);
     f.writeBytes("ab");
     f.close();
-    EXPECT_EQ(slurp(at(u"data"_s)), QByteArray("01ab456789"));
+    EXPECT_EQ(readFileBytes(at(u"data"_s)), QByteArray("01ab456789"));
 
     f.open(at(u"data"_s), FileNumber::Mode::BinaryWrite);  // keeps the content, extends it
     f.seek(10);
     f.writeByte('!');
     f.close();
-    EXPECT_EQ(slurp(at(u"data"_s)), QByteArray("01ab456789!"));
+    EXPECT_EQ(readFileBytes(at(u"data"_s)), QByteArray("01ab456789!"));
 
     f.open(at(u"data"_s), FileNumber::Mode::TextOutput);  // starts anew
     f.printLine(u"Rad 1 ö"_s);
     f.printLine(QString());
     EXPECT_EQ(errorOf([&] { f.readByte(); }), vberr::BadFileMode);
     f.close();
-    EXPECT_EQ(slurp(at(u"data"_s)), QByteArray("Rad 1 \xF6\r\n\r\n"));
+    EXPECT_EQ(readFileBytes(at(u"data"_s)), QByteArray("Rad 1 \xF6\r\n\r\n"));
 }
 
 TEST_F(FileNumberTest, OldStylePathsAndTheCloserWork)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"System"_s));
-    spit(at(u"System/Sys1.RM"_s), "z");
+    writeFileBytes(at(u"System/Sys1.RM"_s), "z");
     {
         FileNumberCloser closer;
         f.open(dir.path() + u"\\SYSTEM\\sys1.rm"_s, FileNumber::Mode::BinaryRead);

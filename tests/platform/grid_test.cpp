@@ -5,6 +5,8 @@
 
 #include <QKeyEvent>
 #include <QTest>
+#include "support/testhelpers.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,16 +27,6 @@ void select(Grid& g, int r1, int c1, int r2, int c2)
     g.setSelStartCol(c1);
     g.setSelEndRow(r2);
     g.setSelEndCol(c2);
-}
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 }  // namespace

@@ -6,22 +6,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/testhelpers.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace vb;
 
 namespace {
-
-int errorOf(auto&& f)
-{
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 void touch(const QString& path)
 {
@@ -30,33 +22,6 @@ void touch(const QString& path)
 }
 
 // Sets an environment variable for one test and puts the old value back.
-class EnvGuard {
-public:
-    explicit EnvGuard(const char* name) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {}
-    ~EnvGuard()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
-
-// Runs a test in a folder of its own and returns to the old current folder afterwards.
-class CurrentDirGuard {
-public:
-    CurrentDirGuard() : old_(QDir::currentPath()) {}
-    ~CurrentDirGuard() { QDir::setCurrent(old_); }
-
-private:
-    QString old_;
-};
-
 }  // namespace
 
 TEST(NativePath, BackslashesAndDoubledSeparators)

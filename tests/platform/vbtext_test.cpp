@@ -3,6 +3,8 @@
 
 #include <QLocale>
 
+#include "support/testhelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -11,15 +13,6 @@ using namespace vb;
 using namespace Qt::StringLiterals;
 
 namespace {
-int errorOf(auto&& f)
-{
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 }  // namespace
 
 TEST(Val, TakesTheLeadingNumber)

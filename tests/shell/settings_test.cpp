@@ -3,54 +3,21 @@
 #include "platform/filenumber.h"
 #include "platform/vberror.h"
 
-#include <QDir>
+#include "support/testhelpers.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Points the configuration folder at a scratch folder for the life of a test.
 class SettingsFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        old_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
-        QDir(dir_.path()).mkpath(QStringLiteral("velkorin"));
-    }
-    void TearDown() override
-    {
-        FileNumber::one().close();
-        if (old_.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", old_);
-    }
-    QString path() const { return dir_.path() + QStringLiteral("/velkorin/VELKORIN.INI"); }
-    void write(const QByteArray& bytes)
-    {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    QByteArray read() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    int errorOf(const std::function<void()>& f)
-    {
-        try {
-            f();
-        } catch (const VbError& e) {
-            return e.number();
-        }
-        return 0;
-    }
+    void TearDown() override { FileNumber::one().close(); }
+    QString path() const { return config_.iniPath(); }
+    void write(const QByteArray& bytes) { config_.writeIni(bytes); }
+    QByteArray read() const { return config_.readIni(); }
 
-    QTemporaryDir dir_;
-    QByteArray old_;
+    ScratchConfig config_;
 };
 
 TEST_F(SettingsFile, KeysMatchCaseBlindAtTheStartAndValuesAreTrimmed)
