@@ -1,0 +1,365 @@
+// "Skapa" through a frame window inside the main window, with the scripted user: slots and marks
+// made through the handlers, the coupon view and its paging, "Ändra ram" and the shortcut, the
+// filter's messages, validation, cancelling through "Avbryt" and the refusal of a frame too large
+// to hold.
+
+#include "frame/Form1.h"
+#include "frame/slotfill.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/texts/texts.h"
+#include "support/scripteduser.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr int cell(int m, int c) { return 3 * m + c; }
+
+class Skapa : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        main_ = std::make_unique<MDIForm1>();
+        main_->resize(1200, 800);
+        main_->show();
+        main_->NyBlankett_Click();
+        processEvents();
+        form_ = qobject_cast<Form1*>(main_->activeChild());
+        ASSERT_NE(form_, nullptr);
+    }
+    void TearDown() override
+    {
+        if (form_) form_->setSystemsparat(true);
+        main_.reset();
+    }
+
+    Form1& form() { return *form_; }
+    // The main window's print, search and export items, all alike.
+    bool couponItemsEnabled() const
+    {
+        const bool on = main_->sok->isEnabled();
+        EXPECT_EQ(main_->SkrivUt->isEnabled(), on);
+        EXPECT_EQ(main_->SvenskaSpelStryktipset->isEnabled(), on);
+        EXPECT_EQ(main_->SvenskaspelEuropatipset->isEnabled(), on);
+        EXPECT_EQ(main_->SSRibbon2->isEnabled(), on);
+        EXPECT_EQ(main_->SSRibbon3->isEnabled(), on);
+        return on;
+    }
+    bool couponView() const
+    {
+        EXPECT_NE(form_->grid2frame->Visible(), form_->systempanel->Visible());
+        EXPECT_FALSE(form_->AvbrytBe->Visible());
+        EXPECT_FALSE(form_->Skaparlabel->Visible());
+        return form_->grid2frame->Visible();
+    }
+    // A system in slot s as loading its file leaves it: numbers in the frame, rows in Grid1(s).
+    void loadSystem(int s, int half, int full, const std::vector<const char*>& positions)
+    {
+        const int rows = static_cast<int>(std::strlen(positions.at(0)));
+        frametest::fillSlot(form().ram, s, {0, rows, half + full, full, QStringLiteral("S.RM")});
+        Grid& g = *form().Grid1[s];
+        g.setRows(static_cast<int>(positions.size()) + 1);
+        g.setCols(rows + 1);
+        for (std::size_t k = 0; k < positions.size(); ++k)
+            for (int j = 0; j < rows; ++j)
+                g.setTextMatrix(static_cast<int>(k) + 1, j + 1, QString(QLatin1Char(positions[k][j])));
+        form().render();
+    }
+    void click(int i) { Q_EMIT form().Label1[i]->Click(); }
+    // Mathematical guards: each match in `matches` gets the signs in `columns`.
+    void mathematical(std::initializer_list<int> matches, std::initializer_list<int> columns = {0, 1, 2})
+    {
+        (*form().Option1)[4]->click();
+        for (int m : matches)
+            for (int c : columns) click(cell(m, c));
+    }
+    void setFilter(bool on, std::initializer_list<const char*> texts = {"13", "13", "13", "0", "0", "0"},
+                   bool equalRows = false)
+    {
+        // Typed, as a person would: every key press counts as an edit of the frame.
+        int i = 0;
+        for (const char* t : texts) {
+            form().filtertext[i]->clear();
+            QTest::keyClicks(form().filtertext[i++], QString::fromLatin1(t));
+        }
+        form().LikaRaderCheck->setValue(equalRows ? 1 : 0);
+        form().filtercheck->setValue(on ? 1 : 0);
+    }
+    QString gridText(int match, int couponRow, int column) const
+    {
+        return form_->Grid2->TextMatrix(match + (match - 1) / 3 - (match == 13), 4 * couponRow - 4 + column);
+    }
+
+    ScriptedUser user_;
+    std::unique_ptr<MDIForm1> main_;
+    Form1* form_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
+{
+    // System 1: half guards "1X" on match 1 and "X2" on match 2, five rows; a mathematical full
+    // guard on match 3; a single "1" on match 13. 5 x 3 = 15 rows.
+    loadSystem(0, 2, 0, {"12121", "11222"});
+    click(cell(0, 0));
+    click(cell(0, 1));
+    click(cell(1, 1));
+    click(cell(1, 2));
+    mathematical({2});
+    click(cell(12, 0));
+    ASSERT_EQ(form().Allrad->Caption(), u"15");
+    EXPECT_FALSE(couponItemsEnabled());
+
+    form().ok->click();
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_TRUE(couponView());
+    EXPECT_TRUE(couponItemsEnabled());
+    EXPECT_TRUE(form().copyskapat());
+    EXPECT_EQ(form().ram.mode, 4);   // the mode chosen before "Skapa"
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
+    processEvents();
+    EXPECT_NEAR(twips::width(&form()), 9105, 30);
+
+    // Row r: system row r / 3 (slowest), the mathematical guard's signs fastest.
+    const RowMatrix rows = form().forminnecopy();
+    EXPECT_EQ(rows.upperRow(), 15);
+    EXPECT_EQ(gridText(1, 1, 1), u"1");     // system row 1, "1"
+    EXPECT_EQ(gridText(1, 4, 2), u"X");     // system row 2, "2" -> "X"
+    EXPECT_EQ(gridText(2, 4, 2), u"X");     // "X2": "1" -> "X"
+    EXPECT_EQ(gridText(3, 1, 1), u"1");
+    EXPECT_EQ(gridText(3, 2, 2), u"X");
+    EXPECT_EQ(gridText(3, 3, 3), u"2");
+    EXPECT_EQ(gridText(3, 3, 1), u"");
+    EXPECT_EQ(gridText(13, 10, 1), u"1");
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(gridText(5, 1, c), u"");   // no sign
+    EXPECT_EQ(form().Grid2->TextMatrix(16, 0), u"13");
+    EXPECT_EQ(form().antalmarkerade[2], 3);
+    EXPECT_EQ(form().ettamarkerad[1], 0);
+    EXPECT_EQ(form().ettamarkerad[12], 1);
+
+    // Paging: the second coupon holds rows 11-15 and nothing else.
+    form().Command1[2]->click();
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
+    EXPECT_EQ(gridText(13, 5, 1), u"1");
+    for (int col = 20; col < 40; ++col) EXPECT_EQ(form().Grid2->TextMatrix(16, col), u"") << col;
+    form().Command1[2]->click();
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
+    form().Command1[0]->click();
+    form().Command1[1]->click();
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
+    EXPECT_EQ(gridText(13, 10, 1), u"1");   // the full coupon again
+    form().Command1[3]->click();
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
+
+    // Go to: coupon 2 exists, coupon 3 and a text do not.
+    user_.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+    form().Command1_Click(5, QStringLiteral("1"));
+    EXPECT_EQ(form().ram.kupongstart, 0);
+    form().Command1_Click(5, QStringLiteral("3"));
+    form().Command1_Click(5, QStringLiteral("tre"));
+    ASSERT_EQ(user_.messageBoxes().size(), 2u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, u"Den valda kupongen finns ej!");
+    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_EQ(form().ram.kupongstart, 0);
+    user_.clear();
+
+    // "Ändra ram" goes back to editing and turns the coupon items off.
+    form().Visaram->click();
+    EXPECT_FALSE(couponView());
+    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_EQ(form().Allrad->Caption(), u"15");
+    EXPECT_EQ(form().copytemptempallrad(), 15);
+    EXPECT_TRUE(form().copyskapat());
+    processEvents();
+    EXPECT_NEAR(twips::width(&form()), 5440, 30);
+
+    // "Skapa" without an edit shows the stored rows: nothing is built, so even a frame that could
+    // not be held now goes through.
+    form().memoryLimits = {1, 1};
+    form().ok->click();
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_TRUE(couponView());
+    EXPECT_TRUE(couponItemsEnabled());
+    EXPECT_EQ(form().forminnecopy(), rows);
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
+}
+
+TEST_F(Skapa, FilterMessagesAndCounts)
+{
+    mathematical({0, 1});   // 9 rows, the other matches without signs
+    setFilter(true);
+    EXPECT_TRUE(form().filterframe->Visible());
+    user_.answerMessageBox(vbmsg::OK);
+    form().ok->click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(18) + u"9");
+    EXPECT_TRUE(user_.messageBoxes()[0].text.endsWith(u"så radantalet är fortfarande 9"));
+    EXPECT_EQ(user_.messageBoxes()[0].style, 64);
+    EXPECT_TRUE(couponView());
+    form().Visaram->click();
+    user_.clear();
+
+    // At most one "1": only row "1 1" goes.
+    setFilter(true, {"1", "13", "13", "0", "0", "0"});
+    EXPECT_FALSE(form().copyskapat());
+    user_.answerMessageBox(vbmsg::OK);
+    form().ok->click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text,
+              u"Filtret hittade 1 rader av samtliga 9, som inte uppfyllde de utsatta kraven.\r"
+              u"Dessa har tagits bort. Så nu är radantalet 8 rader.");
+    EXPECT_EQ(form().Allrad->Caption(), u"8");
+    EXPECT_EQ(form().forminnecopy().upperRow(), 8);
+    form().Visaram->click();
+    EXPECT_EQ(form().Allrad->Caption(), u"9");
+    EXPECT_EQ(form().copytemptempallrad(), 8);
+    user_.clear();
+    form().ok->click();   // the shortcut shows the filtered count again, without a message
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_EQ(form().Allrad->Caption(), u"8");
+    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
+    form().Visaram->click();
+
+    // Nothing passes: message 17 and back to editing, nothing created.
+    setFilter(true, {"13", "13", "13", "13", "0", "0"});
+    user_.answerMessageBox(vbmsg::OK);
+    form().ok->click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, u"Ändra filter inställningarna. Filtret filtrerade bort alla rader!");
+    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_FALSE(couponView());
+    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_FALSE(form().copyskapat());
+    EXPECT_EQ(form().Allrad->Caption(), u"9");
+
+    // Unticking the filter puts the row total into the row-count box.
+    form().filtercheck->setValue(0);
+    EXPECT_FALSE(form().filterframe->Visible());
+    EXPECT_EQ(form().Text2->Text(), u"9");
+}
+
+TEST_F(Skapa, EqualRowsKeepTheLastOfEachGroup)
+{
+    // A system whose rows 1 and 3 are equal: rows "1", "X", "1" of match 1.
+    loadSystem(0, 1, 0, {"121"});
+    click(cell(0, 0));
+    click(cell(0, 1));
+    setFilter(true, {"13", "13", "13", "0", "0", "0"}, true);
+    user_.answerMessageBox(vbmsg::OK);
+    form().ok->click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(19) + u"1" + MessageText(20) + u"3" + MessageText(21) +
+                                                u"2" + MessageText(22));
+    EXPECT_EQ(gridText(1, 1, 2), u"X");
+    EXPECT_EQ(gridText(1, 2, 1), u"1");
+    EXPECT_EQ(form().Allrad->Caption(), u"2");
+
+    // Without the filter the check box does nothing.
+    form().Visaram->click();
+    user_.clear();
+    form().filtercheck->setValue(0);
+    form().LikaRaderCheck->setValue(1);
+    form().ok->click();
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_EQ(form().Allrad->Caption(), u"3");
+}
+
+TEST_F(Skapa, FilterBoxesWalkOnEnter)
+{
+    form().filtercheck->setValue(1);
+    form().ram.skapat = true;
+    form().filtertext[0]->setText(QStringLiteral("09"));
+    int key = 13;
+    Q_EMIT form().filtertext[0]->KeyPress(key);
+    EXPECT_EQ(form().filtertext[0]->Text(), u"9");
+    EXPECT_FALSE(form().copyskapat());
+    form().filtertext[1]->setText(QStringLiteral("15"));
+    Q_EMIT form().filtertext[1]->KeyPress(key);
+    EXPECT_EQ(form().filtertext[1]->Text(), u"15");
+    form().ram.skapat = true;
+    int other = 'a';
+    Q_EMIT form().filtertext[4]->KeyPress(other);
+    EXPECT_FALSE(form().copyskapat());
+}
+
+TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
+{
+    loadSystem(1, 2, 0, {"121", "112"});
+    (*form().Option1)[1]->click();
+    click(cell(4, 0));
+    click(cell(4, 2));   // one of two half guards
+    (*form().Option1)[3]->click();
+    user_.answerMessageBox(vbmsg::OK);
+    form().ok->click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, u"System 2 har inte fullständigt antal halvgarderingar");
+    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_FALSE(couponView());
+    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_EQ(form().ram.mode, 1);
+    EXPECT_TRUE(form().System[1]->Visible());
+    EXPECT_FALSE(form().copyskapat());
+}
+
+TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
+{
+    mathematical({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    ASSERT_EQ(form().Allrad->Caption(), u"1594323");
+    form().skapaYieldInterval = std::chrono::milliseconds(0);
+    bool avbrytShown = false;
+    QTimer::singleShot(0, &form(), [&] {
+        avbrytShown = form().AvbrytBe->Visible() && form().Skaparlabel->Visible() && !form().systempanel->Visible();
+        click(cell(0, 0));   // the frame's cells wait while rows are made
+        form().AvbrytBe->click();
+    });
+    form().ok->click();
+    EXPECT_TRUE(avbrytShown);
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_FALSE(couponView());
+    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_FALSE(form().copyskapat());
+    EXPECT_EQ(form().Label1[cell(0, 0)]->Caption(), u"1");
+    EXPECT_EQ(form().Allrad->Caption(), u"1594323");
+    EXPECT_EQ(form().forminnecopy().upperRow(), 1594323);
+
+    // Closing the frame while it creates cancels the creation and keeps the window.
+    QTimer::singleShot(0, &form(), [&] { form().parentWidget()->close(); });
+    form().ok->click();
+    EXPECT_FALSE(couponView());
+    EXPECT_FALSE(form().copyskapat());
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
+{
+    mathematical({0, 1});
+    form().ok->click();
+    const RowMatrix before = form().forminnecopy();
+    const auto marksBefore = form().antalmarkerade;
+    form().Visaram->click();
+    mathematical({2}, {0, 1});   // 18 rows
+    form().memoryLimits = {10, 1 << 30};
+    user_.answerMessageBox(vbmsg::OK);
+    form().ok->click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, u"Minnet är fullt!");
+    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_FALSE(couponView());
+    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_EQ(form().forminnecopy(), before);
+    EXPECT_EQ(form().antalmarkerade, marksBefore);
+    EXPECT_EQ(form().Allrad->Caption(), u"18");
+    EXPECT_EQ(form().Label1[cell(2, 1)]->Caption(), u"X");
+    EXPECT_FALSE(form().copyskapat());
+}
