@@ -1,6 +1,7 @@
 #include "frame/Form1.h"
 
 #include "frame/couponview.h"
+#include "frame/framereading.h"
 #include "platform/vbtext.h"
 #include "platform/yielder.h"
 #include "platform/controls.h"
@@ -370,14 +371,9 @@ void Form1::utskrift_Click() {
     // Printing of the created rows onto coupons.
 }
 
-void Form1::Ladda_Click(int Index) {
-    Q_UNUSED(Index);
-    // Loading a system file into a slot.
-}
+void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
 
-void Form1::laddahelram_Click() {
-    // Reading a frame file into this frame.
-}
+void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- window events
 

@@ -14,6 +14,7 @@
 #include "shell/mdichild.h"
 #include "shell/settings.h"
 #include "shell/texts/texts.h"
+#include "shell/saveas.h"
 #include "shell/toolbarpictures.h"
 #include "systems/NyttSystemInst.h"
 
@@ -342,10 +343,7 @@ void MDIForm1::laddablankett_Click()
     addChild(frame);
 }
 
-void MDIForm1::sparasom_Click()
-{
-    // Save As of the active document: the system and frame file writers hook in here.
-}
+void MDIForm1::sparasom_Click() { saveActiveDocumentAs(*this); }
 
 void MDIForm1::SkrivUt_Click()
 {

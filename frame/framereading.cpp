@@ -1,0 +1,213 @@
+#include "frame/framereading.h"
+
+#include "frame/Form1.h"
+#include "frame/slotloading.h"
+#include "platform/commondialog.h"
+#include "platform/controls.h"
+#include "platform/filenumber.h"
+#include "platform/grid.h"
+#include "platform/paths.h"
+#include "platform/userinterface.h"
+#include "platform/vberror.h"
+#include "platform/vbtext.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/filecommands.h"
+#include "shell/framefile.h"
+#include "shell/systemgrids.h"
+#include "shell/texts/texts.h"
+
+namespace framereading {
+
+namespace {
+
+const QString kSystemFilter = QStringLiteral(
+    "Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
+const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
+constexpr int kOpenFlags = 4100;   // the file must exist; no read-only box
+constexpr int kMsgReload = 12;
+constexpr int kMsgWrongType = 39;
+constexpr int kGuideLoadSystem = 8;
+constexpr int kGuideReadFrame = 4;
+
+QString msgText(int id) { return MessageText(id + sprakoffset); }
+
+// The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
+// user picks in the open dialog. The dialog's FileName and FileTitle describe it afterwards.
+QByteArray chooseAndRead(MDIForm1& main, const QString& filter)
+{
+    CommonDialog& dialog = *main.CommonDialog1;
+    if (!main.anvandsystem.isEmpty()) {
+        const QString path = main.anvandsystem;
+        QByteArray bytes = readWholeFile(path);
+        dialog.FileName = path;
+        dialog.FileTitle = vb::fileTitle(path);
+        main.anvandsystem.clear();
+        return bytes;
+    }
+    dialog.Filter = filter;
+    dialog.Flags = kOpenFlags;
+    dialog.MaxFileSize = 256;
+    dialog.ShowOpen();
+    return readWholeFile(dialog.FileName);
+}
+
+// One slot from a file: the sign grid first, since it is the one part that may refuse its size.
+void takeSlot(Form1& form, int s, const SystemBlock& system)
+{
+    putSigns(*form.Grid1[s], system);
+    frame::takeSlotNumbers(form.ram, s, system);
+}
+
+// Everything of a frame file read so far, in the order the frame takes it.
+void applyFrameFile(Form1& form, const FrameFileRead& read)
+{
+    frame::FrameEditing& ram = form.ram;
+    const FrameFileData& d = read.data;
+    const int slots = read.reached >= FrameReadStage::Slots
+        ? frame::SlotCount
+        : read.slotsRead + (read.slotSignsRead ? 1 : 0);
+    for (int s = 0; s < slots; ++s) {
+        const FrameSlot& slot = d.slotBlocks[std::size_t(s)];
+        takeSlot(form, s, slot.system);
+        const bool named = read.reached >= FrameReadStage::Slots || s < read.slotsRead;
+        if (named)
+            frame::takeSlotName(ram, s, slot.name, slot.system.fullGuards);
+        form.render();
+        putGuarantee(*form.Grid3[s], slot.system);
+    }
+    if (read.reached < FrameReadStage::CellRecords)
+        return;
+
+    // The cells are rebuilt as a user would click them; the clicks clear the saved flag.
+    for (const ReplayStep& step : replaySteps(d)) {
+        switch (step.kind) {
+        case ReplayStep::Kind::ChooseMode: form.Option1_Click(step.index); break;
+        case ReplayStep::Kind::ClickCell: form.Label1_Click(step.index); break;
+        case ReplayStep::Kind::SetPercentText:
+            ram.Label5[step.index] = step.text;
+            form.render();
+            break;
+        }
+    }
+    if (read.reached < FrameReadStage::RowMatrix)
+        return;
+    ram.forminne = d.rowMatrix;
+    if (read.reached < FrameReadStage::FilterOn)
+        return;
+    form.filtercheck->setValue(d.filterOn);
+    const int bounds = read.reached >= FrameReadStage::FilterBounds ? kFilterBounds : read.filterBoundsRead;
+    for (int i = 0; i < bounds; ++i)
+        form.filtertext[i]->setText(d.filterBounds[std::size_t(i)]);
+    if (read.reached < FrameReadStage::CreatedRows)
+        return;
+    ram.temptempallrad = d.createdRows;
+    if (d.version == kFrameFileVersion && read.reached >= FrameReadStage::RemoveEqualRows)
+        form.LikaRaderCheck->setValue(d.removeEqualRows);
+    if (read.reached < FrameReadStage::PercentOnlyRows)
+        return;
+    ram.setText2(d.percentOnlyRows);
+    form.render();
+    // After the change handlers above, which clear it.
+    if (read.reached == FrameReadStage::Complete)
+        ram.skapat = d.created != 0;
+}
+
+}  // namespace
+
+void loadSystemIntoSlot(Form1& form, int s)
+{
+    frame::FrameEditing& ram = form.ram;
+    if (!ram.slotEmpty(s)) {
+        if (MsgBox(msgText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+            return;
+        frame::clearSlotMatches(ram, s);
+        form.render();
+    }
+    MDIForm1* main = MDIForm1::instance();
+    if (!main)
+        return;
+    const FileNumberCloser closer;
+    try {
+        showGuidePage(kGuideLoadSystem);
+        const QByteArray bytes = chooseAndRead(*main, kSystemFilter);
+        const SystemFileRead read = readSystemFile(bytes, MagicCheck::Require);
+        if (read.reached >= SystemReadStage::Magic)
+            ram.filbyte = read.data.magic;
+        if (read.status == FileReadStatus::WrongType) {
+            MsgBox(msgText(kMsgWrongType), vbmsg::Exclamation);
+            return;
+        }
+        if (read.reached >= SystemReadStage::Signs) {
+            takeSlot(form, s, read.data);
+            ram.Label3[s] = main->CommonDialog1->FileTitle;
+            form.render();
+            putGuarantee(*form.Grid3[s], read.data);
+        }
+        if (read.error)
+            throw *read.error;
+    } catch (const VbError& e) {
+        reportFileError(e);
+    }
+}
+
+void readFrameIntoForm(Form1& form)
+{
+    MDIForm1* main = MDIForm1::instance();
+    if (!main)
+        return;
+    frame::FrameEditing& ram = form.ram;
+    const FileNumberCloser closer;
+    try {
+        showGuidePage(kGuideReadFrame);
+        const QByteArray bytes = chooseAndRead(*main, kFrameFilter);
+        const QString path = main->CommonDialog1->FileName;
+        const FrameFileRead read = readFrameFile(bytes);
+        if (read.reached >= FrameReadStage::Version)
+            ram.filbyte = read.data.version;
+        if (read.status == FileReadStatus::WrongType) {
+            MsgBox(msgText(kMsgWrongType), vbmsg::Exclamation);
+            return;
+        }
+        applyFrameFile(form, read);
+        if (read.error)
+            throw *read.error;
+
+        form.Option1_Click(frame::Mode::System1);
+        form.setWindowTitle(path);
+        if (ram.skapat) {
+            if (form.filtercheck->Value() == 1) {
+                ram.allradram = vb::CLng(vb::Val(ram.Allrad));
+                ram.temptempallrad = read.data.rowTotal;
+            }
+            // With skapat set this shows the stored rows in the coupon view.
+            form.OK_Click();
+        }
+    } catch (const VbError& e) {
+        reportFileError(e);
+    }
+}
+
+FrameFileData frameFileDataOf(const Form1& form)
+{
+    const frame::FrameEditing& ram = form.ram;
+    FrameFileData d;
+    for (int s = 0; s < frame::SlotCount; ++s) {
+        FrameSlot& slot = d.slotBlocks[std::size_t(s)];
+        slot.system = systemBlockOf(*form.Grid1[s], *form.Grid3[s], ram.Grid1Tag[s], ram.SystemTag[s]);
+        slot.name = ram.Label3[s];
+    }
+    frame::putCellRecords(ram, d);
+    d.rowMatrix = ram.forminne;
+    d.filterOn = std::uint8_t(form.filtercheck->Value());
+    for (int i = 0; i < kFilterBounds; ++i)
+        d.filterBounds[std::size_t(i)] = form.filtertext[i]->Text();
+    d.createdRows = ram.temptempallrad;
+    d.rowTotal = vb::CLng(vb::Val(form.Allrad->Caption()));
+    d.removeEqualRows = std::uint8_t(form.LikaRaderCheck->Value());
+    d.percentOnlyRows = ram.Text2;
+    d.created = ram.skapat ? -1 : 0;
+    return d;
+}
+
+}  // namespace framereading

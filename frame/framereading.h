@@ -1,0 +1,21 @@
+#pragma once
+// The frame's two file readers: a system file into one of its slots ("Öppna"), and a whole frame
+// file, rebuilt through the frame's own mode choices and cell clicks.
+
+class Form1;
+struct FrameFileData;
+
+namespace framereading {
+
+// Form1.Ladda_Click: the reload warning, the file (MDIForm1.anvandsystem or the open dialog), the
+// slot's numbers, grids and labels.
+void loadSystemIntoSlot(Form1& form, int s);
+
+// Form1.laddahelram_Click: versions 10 and 11; whatever a damaged file gave before it ended stays.
+void readFrameIntoForm(Form1& form);
+
+// The frame file of a frame as it stands: slots from the grids and tags, cells from the editing
+// state, rows, options and counts. Raises VbError when a tag or a count does not convert.
+FrameFileData frameFileDataOf(const Form1& form);
+
+}  // namespace framereading

@@ -1,0 +1,30 @@
+#pragma once
+// What loading a system into a slot and reading a frame file do to a frame's editing state, and the
+// frame's cell records as the frame file keeps them. The slot grids are the window's business.
+
+#include "frame/frameediting.h"
+
+#include <QString>
+
+struct FrameFileData;
+struct SystemBlock;
+
+namespace frame {
+
+// The reload of a filled slot: the matches that used slot s lose their marks and get the tag
+// "<*****>", and the row total is counted again from what is left.
+void clearSlotMatches(FrameEditing& f, int s);
+
+// The slot's numbers from a system's header: type, rows, guards, the counters "0/..." and the two
+// tags. Its name (Label3) is left to the caller.
+void takeSlotNumbers(FrameEditing& f, int s, const SystemBlock& system);
+
+// A frame file's slot name. A slot stored empty has no rows and no guards to place, whatever
+// size its grids were written at.
+void takeSlotName(FrameEditing& f, int s, const QString& name, int fullGuards);
+
+// Fields 3 of the frame file from the editing state: sign bytes, match types, base-row signs and
+// the percent texts of the Procent matches.
+void putCellRecords(const FrameEditing& f, FrameFileData& d);
+
+}  // namespace frame

@@ -1,0 +1,89 @@
+#include "shell/saveas.h"
+
+#include "frame/Form1.h"
+#include "frame/framereading.h"
+#include "platform/atomicfile.h"
+#include "platform/commondialog.h"
+#include "platform/filenumber.h"
+#include "platform/paths.h"
+#include "platform/userinterface.h"
+#include "platform/vberror.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/filecommands.h"
+#include "shell/framefile.h"
+#include "shell/texts/texts.h"
+
+namespace {
+
+const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
+constexpr int kGuideSaveFrame = 2;
+constexpr int kMsgOverwrite = 3;
+constexpr int kSaveFlags = 4;   // no read-only box; the overwrite question is ours
+
+QString msgText(int id) { return MessageText(id + sprakoffset); }
+
+// A No to one of the questions: the abort path without a message.
+struct Declined {};
+
+// The shared save dialog and overwrite question; the chosen full path.
+QString chooseTarget(CommonDialog& dialog)
+{
+    dialog.Flags = kSaveFlags;
+    dialog.MaxFileSize = 256;
+    dialog.ShowSave();
+    const QString path = dialog.FileName;
+    // The old file is not deleted here: the new one takes its place only once it is complete.
+    if (vb::fileExists(path) &&
+        MsgBox(msgText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        throw Declined{};
+    return path;
+}
+
+// File number 1 is the one file a command may have open.
+void writeThroughFileNumberOne(const QString& path, const QByteArray& bytes)
+{
+    if (FileNumber::one().isOpen())
+        throw VbError(vberr::FileAlreadyOpen);
+    vb::writeFileAtomically(path, bytes);
+}
+
+void saveFrame(MDIForm1& main, Form1& frame)
+{
+    CommonDialog& dialog = *main.CommonDialog1;
+    dialog.Filter = kFrameFilter;
+    dialog.FileName = frame.windowTitle();
+    showGuidePage(kGuideSaveFrame);
+    const QString path = chooseTarget(dialog);
+    const QByteArray bytes = writeFrameFile(framereading::frameFileDataOf(frame));
+    writeThroughFileNumberOne(path, bytes);
+    frame.setSystemsparat(true);
+    frame.setWindowTitle(path);
+}
+
+}  // namespace
+
+void saveAbortPath(MDIForm1& main, const VbError* error)
+{
+    main.sparafel = true;
+    if (error)
+        reportFileError(*error);
+    main.sparafel = true;
+    FileNumber::one().close();
+}
+
+void saveActiveDocumentAs(MDIForm1& main)
+{
+    try {
+        QWidget* child = main.activeChild();
+        if (!child)
+            throw VbError(91, QStringLiteral("Object variable or With block variable not set"));
+        const QString kind = QString::fromLatin1(child->metaObject()->className());
+        if (kind == u"Form1")
+            saveFrame(main, *static_cast<Form1*>(child));
+    } catch (const Declined&) {
+        saveAbortPath(main, nullptr);
+    } catch (const VbError& e) {
+        saveAbortPath(main, &e);
+    }
+}
