@@ -13,6 +13,7 @@
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -481,17 +482,30 @@ void Form1::setFormWidth(int widthTwips) {
     if (!isMinimized() && !isMaximized()) twips::resize(this, widthTwips, twips::height(this));
 }
 
-void Form1::showCouponView(bool on) {
-    ram.grid2frameVisible = on;
-    grid2frame->setVisible(on);
-    systempanel->setVisible(!on);
+void Form1::showView(FrameView view) {
+    // Give the focus to the new view before the old one hides: a hidden focus widget would hand it
+    // to the next window in the main window and deactivate this frame.
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusHere = focus && isAncestorOf(focus);
+    const bool editing = view == FrameView::Editing, creating = view == FrameView::Creating;
+    ram.grid2frameVisible = view == FrameView::Coupons;
+    systempanel->setVisible(editing || systempanel->isVisible());
+    grid2frame->setVisible(ram.grid2frameVisible || grid2frame->isVisible());
+    AvbrytBe->setVisible(creating || AvbrytBe->isVisible());
+    if (focusHere) {
+        if (editing) ok->setFocus();
+        else if (creating) AvbrytBe->setFocus();
+        else Grid2->setFocus();
+    }
+    systempanel->setVisible(editing);
+    grid2frame->setVisible(ram.grid2frameVisible);
+    AvbrytBe->setVisible(creating);
+    Skaparlabel->setVisible(creating);
 }
 
 void Form1::abortSkapa() {
     setFormWidth(kEditingFormWidth);
-    Skaparlabel->setVisible(false);
-    AvbrytBe->setVisible(false);
-    showCouponView(false);
+    showView(FrameView::Editing);
     enableCouponItems(false);
 }
 
@@ -512,9 +526,7 @@ void Form1::OK_Click() {
     if (creating_) return;
     ram.avbrytskapa = false;
     setFormWidth(kCouponFormWidth);
-    systempanel->setVisible(false);
-    Skaparlabel->setVisible(true);
-    AvbrytBe->setVisible(true);
+    showView(FrameView::Creating);
     enableCouponItems(true);
 
     const frame::FilterSettings filter = filterSettings();
@@ -522,9 +534,7 @@ void Form1::OK_Click() {
         // Nothing changed since the rows were made: show them again as they are.
         if (filter.filter) ram.Allrad = vb::Dec(ram.temptempallrad);
         else ram.allradram = vb::CLng(vb::Val(ram.Allrad));
-        Skaparlabel->setVisible(false);
-        AvbrytBe->setVisible(false);
-        showCouponView(true);
+        showView(FrameView::Coupons);
         render();
         Command1_Click(couponview::Nav::First);
         recordMarks(rowcreation::markCounts(frame::frameInputFrom(ram, filter)));
@@ -565,18 +575,13 @@ void Form1::OK_Click() {
         ram.Allrad = vb::Dec(double(r.left));
         render();
         if (message) MsgBox(message->text, message->style);
-        Skaparlabel->setVisible(false);
-        AvbrytBe->setVisible(false);
-        showCouponView(true);
+        showView(FrameView::Coupons);
         ram.skapat = true;
         Command1_Click(couponview::Nav::First);
         break;
     case rowcreation::Outcome::FilterRemovedAll:
         ram.allradram = static_cast<std::int32_t>(r.total);
         if (message) MsgBox(message->text, message->style);
-        // Back to editing, without leaving "Avbryt" over the panel.
-        Skaparlabel->setVisible(false);
-        AvbrytBe->setVisible(false);
         Visaram_Click();
         break;
     case rowcreation::Outcome::SlotInvalid:
@@ -646,7 +651,7 @@ void Form1::Command1_Click(int Index, const QString& gatillText) {
 
 void Form1::Visaram_Click() {
     setFormWidth(kEditingFormWidth);
-    showCouponView(false);
+    showView(FrameView::Editing);   // also takes "Avbryt" away when the filter left no rows
     enableCouponItems(false);
     ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
     ram.Allrad = vb::Dec(ram.allradram);

@@ -137,7 +137,9 @@ private:
     // Row creation and the coupon view.
     void connectRowCreation();
     void setFormWidth(int widthTwips);   // only while the window is neither minimised nor maximised
-    void showCouponView(bool on);
+    // The three views: editing (systempanel), creating ("Skapar ram...." and "Avbryt"), coupons (grid2frame).
+    enum class FrameView { Editing, Creating, Coupons };
+    void showView(FrameView view);
     void abortSkapa();                    // back to editing after a refusal or a cancel
     void recordMarks(const rowcreation::MarkCounts& marks);
     frame::FilterSettings filterSettings() const;
