@@ -23,7 +23,7 @@ QPointer<NyttSystemInst> theDialog;
 QString ui(int id) { return UIText(id + sprakoffset); }
 
 // Layout in twips. The short dialog ends under the buttons; the build settings lie below them.
-constexpr int kWidth = 6300;
+constexpr int kWidth = 7050;
 constexpr int kShortHeight = 4125;
 constexpr int kTallHeight = 7395;
 constexpr int kCaptionAllowance = 405;  // caption bar and borders of the old outer height
@@ -74,6 +74,8 @@ NyttSystemInst::NyttSystemInst(QWidget* parent) : QWidget(parent, Qt::Dialog)
 
 NyttSystemInst::~NyttSystemInst()
 {
+    // Focus moves while the children go; this object must no longer hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
     delete Option1;
     delete feloption;
 }
@@ -93,22 +95,22 @@ void NyttSystemInst::buildControls()
     Helgard->setText(QStringLiteral("1"));
     Rader->setText(QStringLiteral("1"));
 
-    Frame1 = make<Frame>(this, 240, 1680, 3960, 1020);
+    Frame1 = make<Frame>(this, 240, 1680, 4470, 1020);
     Option1 = new OptionArray(Frame1, 2);
     for (std::size_t i = 0; i < 2; ++i)
         (*Option1)[i]->Move(180, 300 + static_cast<int>(i) * 330, 3660, 285);
-    Datorberakning = make<CheckBox>(this, 240, 2850, 5760, 315);
-    CommandOK = make<CommandButton>(this, 1620, 3270, 1335, 375);
-    CommandAvbryt = make<CommandButton>(this, 3180, 3270, 1335, 375);
+    Datorberakning = make<CheckBox>(this, 240, 2850, 6570, 315);
+    CommandOK = make<CommandButton>(this, 2025, 3270, 1335, 375);
+    CommandAvbryt = make<CommandButton>(this, 3690, 3270, 1335, 375);
 
-    Frame2 = make<Frame>(this, 240, 3840, 5820, 1335);
+    Frame2 = make<Frame>(this, 240, 3840, 6570, 1335);
     feloption = new OptionArray(Frame2, 3);
     for (std::size_t i = 0; i < 3; ++i)
-        (*feloption)[i]->Move(180, 300 + static_cast<int>(i) * 315, 5460, 285);
-    Frame3 = make<Frame>(this, 240, 5280, 5820, 1650);
-    Label1 = make<Label>(Frame3, 180, 300, 5460, 255);
+        (*feloption)[i]->Move(180, 300 + static_cast<int>(i) * 315, 6210, 285);
+    Frame3 = make<Frame>(this, 240, 5280, 6570, 1650);
+    Label1 = make<Label>(Frame3, 180, 300, 6210, 255);
     for (int e = 0; e < 14; ++e) {
-        Check1[static_cast<std::size_t>(e)] = make<CheckBox>(Frame3, 180 + (e % 7) * 795, 690 + (e / 7) * 420, 780, 285);
+        Check1[static_cast<std::size_t>(e)] = make<CheckBox>(Frame3, 180 + (e % 7) * 900, 690 + (e / 7) * 420, 885, 285);
         Check1[static_cast<std::size_t>(e)]->Index = e;
     }
 
@@ -206,6 +208,12 @@ void NyttSystemInst::Form_Load()
 
 void NyttSystemInst::showDialog()
 {
+    if (!placed_) {
+        // The first time over the middle of the main window; afterwards where the user left it.
+        placed_ = true;
+        if (QWidget* main = parentWidget())
+            move(main->geometry().center() - rect().center());
+    }
     show();
     raise();
     activateWindow();

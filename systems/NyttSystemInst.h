@@ -101,4 +101,5 @@ private:
 
     int height_ = 0;
     bool restoringFocus_ = false;
+    bool placed_ = false;
 };

@@ -178,7 +178,7 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
     EXPECT_EQ(QApplication::focusWidget(), dlg->Helgard);
     EXPECT_EQ(user.beeps(), 1);
     // A click elsewhere neither takes the focus nor clicks.
-    QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton);
+    QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton, {}, QPoint(6, 10));
     EXPECT_EQ(dlg->Datorberakning->Value(), 0);
     EXPECT_EQ(QApplication::focusWidget(), dlg->Helgard);
     EXPECT_EQ(user.beeps(), 2);
@@ -481,9 +481,9 @@ TEST_F(SystemEditor, StoryFromTheMenuToAnEditedGeneratedSystem)
     dlg->Helgard->selectAll();
     QTest::keyClicks(dlg->Helgard, QStringLiteral("4"));
     QTest::keyClick(dlg->Helgard, Qt::Key_Return);
-    QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton);
+    QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton, {}, QPoint(6, 10));   // on the box itself
     ASSERT_EQ(dlg->Datorberakning->Value(), 1);
-    QTest::mouseClick((*dlg->feloption)[1], Qt::LeftButton);
+    QTest::mouseClick((*dlg->feloption)[1], Qt::LeftButton, {}, QPoint(6, 9));
     QTest::mouseClick(dlg->CommandOK, Qt::LeftButton);
     processEvents();
 
