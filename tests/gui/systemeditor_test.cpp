@@ -379,7 +379,9 @@ TEST_F(SystemEditor, ClosePromptYesAndCancelKeepTheEditorNoClosesIt)
     settings("0", "2", "4");
     Form2* e = ok();
     const QString caption = e->windowTitle();
-    user.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::No);
+    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));   // a current table: Save As asks nothing first
+    user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
+    user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::No);
     EXPECT_FALSE(e->close());
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(user.messageBoxes()[0].text, u"Systemet " + caption + u" har ändrats utan att sparas! Vill du spara den nu?");
