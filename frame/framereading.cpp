@@ -14,6 +14,7 @@
 #include "shell/Module1.h"
 #include "shell/filecommands.h"
 #include "shell/framefile.h"
+#include "shell/saveas.h"
 #include "shell/systemgrids.h"
 #include "shell/texts/texts.h"
 
@@ -21,8 +22,6 @@ namespace framereading {
 
 namespace {
 
-const QString kSystemFilter = QStringLiteral(
-    "Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
 const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
 constexpr int kOpenFlags = 4100;   // the file must exist; no read-only box
 constexpr int kMsgReload = 12;
@@ -130,7 +129,7 @@ void loadSystemIntoSlot(Form1& form, int s)
     const FileNumberCloser closer;
     try {
         showGuidePage(kGuideLoadSystem);
-        const QByteArray bytes = chooseAndRead(*main, kSystemFilter);
+        const QByteArray bytes = chooseAndRead(*main, systemFileFilter());
         const SystemFileRead read = readSystemFile(bytes, MagicCheck::Require);
         if (read.reached >= SystemReadStage::Magic)
             ram.filbyte = read.data.magic;

@@ -14,6 +14,7 @@
 #include "shell/mdichild.h"
 #include "shell/settings.h"
 #include "shell/texts/texts.h"
+#include "shell/opensystem.h"
 #include "shell/saveas.h"
 #include "shell/toolbarpictures.h"
 #include "systems/NyttSystemInst.h"
@@ -127,6 +128,7 @@ void MDIForm1::buildMenus()
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
     connect(NyttSystem, &QAction::triggered, this, [] { NyttSystemInst::instance()->showDialog(); });
     OppnaSystem = item(verktyg, QStringLiteral("Editera system"));
+    connect(OppnaSystem, &QAction::triggered, this, [] { openSystemForEditing(); });
     verktyg->addSeparator();
     sok = item(verktyg, QStringLiteral("Sök efter rätta rader"), nullptr, false);
 
@@ -357,6 +359,11 @@ void MDIForm1::Avsluta_Click() { close(); }
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
+    // A locked main window cannot be closed: a long computation may be running inside a document.
+    if (!enabled_) {
+        event->ignore();
+        return;
+    }
     for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
         if (sub->widget() == guide::instance())
             continue;

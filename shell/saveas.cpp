@@ -12,12 +12,19 @@
 #include "shell/Module1.h"
 #include "shell/filecommands.h"
 #include "shell/framefile.h"
+#include "shell/systemfile.h"
+#include "shell/systemgrids.h"
 #include "shell/texts/texts.h"
+#include "systems/Form2.h"
+#include "platform/grid.h"
 
 namespace {
 
 const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
 constexpr int kGuideSaveFrame = 2;
+constexpr int kGuideSaveSystem = 12;
+constexpr int kMsgNoGuaranteeTable = 1;
+constexpr int kMsgOldGuaranteeTable = 2;
 constexpr int kMsgOverwrite = 3;
 constexpr int kSaveFlags = 4;   // no read-only box; the overwrite question is ours
 
@@ -61,7 +68,40 @@ void saveFrame(MDIForm1& main, Form1& frame)
     frame.setWindowTitle(path);
 }
 
+// The guarantee table's computed flag: "" never computed, "0" outdated. A No ends the save.
+void askAboutGuaranteeTable(const Form2& editor)
+{
+    const QString flag = editor.Grid2->TextMatrix(0, 0);
+    int question = 0;
+    if (flag.isEmpty())
+        question = kMsgNoGuaranteeTable;
+    else if (flag == u"0")
+        question = kMsgOldGuaranteeTable;
+    if (question && MsgBox(msgText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        throw Declined{};
+}
+
+void saveSystem(MDIForm1& main, Form2& editor)
+{
+    askAboutGuaranteeTable(editor);
+    CommonDialog& dialog = *main.CommonDialog1;
+    dialog.Filter = systemFileFilter();
+    dialog.FileName = editor.windowTitle();
+    showGuidePage(kGuideSaveSystem);
+    const QString path = chooseTarget(dialog);
+    SystemFileData data;
+    static_cast<SystemBlock&>(data) = systemBlockOf(*editor.Grid1, *editor.Grid2, editor.Grid1->Tag, editor.Tag);
+    writeThroughFileNumberOne(path, writeSystemFile(data));
+    editor.setWindowTitle(path);
+    editor.syssparat = true;
+}
+
 }  // namespace
+
+QString systemFileFilter()
+{
+    return QStringLiteral("Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
+}
 
 void saveAbortPath(MDIForm1& main, const VbError* error)
 {
@@ -79,7 +119,9 @@ void saveActiveDocumentAs(MDIForm1& main)
         if (!child)
             throw VbError(91, QStringLiteral("Object variable or With block variable not set"));
         const QString kind = QString::fromLatin1(child->metaObject()->className());
-        if (kind == u"Form1")
+        if (kind == u"Form2")
+            saveSystem(main, *static_cast<Form2*>(child));
+        else if (kind == u"Form1")
             saveFrame(main, *static_cast<Form1*>(child));
     } catch (const Declined&) {
         saveAbortPath(main, nullptr);

@@ -1,0 +1,351 @@
+// System files through the windows: Save As of a system editor with its guarantee-table questions,
+// "Editera system" back into the new-system dialog and a new editor, and "Använd", which saves the
+// system and opens a frame that takes it into System 1.
+
+#include "frame/Form1.h"
+#include "platform/commondialog.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+#include "shell/systemfile.h"
+#include "shell/texts/texts.h"
+#include "support/scripteduser.h"
+#include "systems/Form2.h"
+#include "systems/NyttSystemInst.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class SystemFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        main_ = std::make_unique<MDIForm1>();
+        main_->resize(1100, 760);
+        main_->show();
+        processEvents();
+        dlg = NyttSystemInst::instance();
+    }
+    void TearDown() override
+    {
+        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList())
+            if (auto* editor = qobject_cast<Form2*>(sub->widget()))
+                editor->syssparat = true;
+        main_.reset();
+        EXPECT_EQ(user.unusedAnswers(), 0u);
+    }
+
+    MDIForm1& main() { return *main_; }
+    // A typed-in system of `half` half and `full` full guards and `rows` rows, its signs filled in.
+    Form2* typedSystem(int half, int full, int rows, int urad)
+    {
+        dlg->Halvgard->setText(QString::number(half));
+        dlg->Helgard->setText(QString::number(full));
+        dlg->Rader->setText(QString::number(rows));
+        dlg->Datorberakning->setValue(0);
+        (*dlg->Option1)[std::size_t(urad)]->setValue(true);
+        (*dlg->feloption)[1]->setValue(true);
+        dlg->CommandOK_Click();
+        processEvents();
+        auto* e = qobject_cast<Form2*>(main_->activeChild());
+        if (!e)
+            return nullptr;
+        const char* signs[3] = {"1", "X", "2"};
+        for (int k = 1; k < e->Grid1->Rows(); ++k)
+            for (int c = 1; c < e->Grid1->Cols(); ++c)
+                e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= half ? (c % 2) * 2 : (c + k) % 3]));
+        e->Grid1->setTextMatrix(1, 1, QString());   // one cell left empty
+        return e;
+    }
+    // A guarantee table as the guarantee computation leaves it, with a comment.
+    static void computedTable(Form2* e, const QString& flag)
+    {
+        e->Grid2->setCols(6);
+        e->Grid2->setRows(3);
+        e->Grid2->setTextMatrix(0, 0, flag);
+        e->Grid2->setTextMatrix(0, 1, QStringLiteral("3:1"));
+        e->kommentarer->setText(QStringLiteral("min kommentar"));
+        for (int c = 0; c < 6; ++c)
+            e->Grid2->setTextMatrix(2, c, QString::number(c));
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    static QByteArray contents(const QString& file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    ScriptedUser user;
+    QTemporaryDir dir;
+    NyttSystemInst* dlg = nullptr;
+
+private:
+    std::unique_ptr<MDIForm1> main_;
+};
+
+TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
+{
+    Form2* e = typedSystem(1, 1, 3, 0);
+    ASSERT_NE(e, nullptr);
+    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));   // computed: no question
+    const QString caption = e->windowTitle();
+    const QString file = path(QStringLiteral("1-1-3.RM"));
+    user.answerFileDialog(file);
+    main().sparafel = false;
+    main().sparasom_Click();
+    EXPECT_TRUE(user.messageBoxes().empty());
+    ASSERT_EQ(user.fileDialogs().size(), 1u);
+    const FileDialogRequest& req = user.fileDialogs()[0];
+    EXPECT_TRUE(req.save);
+    EXPECT_EQ(req.filter, u"Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
+    EXPECT_EQ(req.fileName, caption);
+    EXPECT_EQ(req.flags, 4);
+    EXPECT_EQ(req.maxFileSize, 256);
+    EXPECT_EQ(guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_FALSE(main().sparafel);
+    EXPECT_TRUE(e->syssparat);
+    EXPECT_EQ(e->windowTitle(), file);
+
+    // magic, type, gCols, gRows, R, M, H; signs guarded match first; the 1 x 1 table "1".
+    const QByteArray expected = QByteArray::fromHex("05 00 01 01 0300 0200 0100"
+                                                    "00 31 32"        // half guard: empty, 1, 2
+                                                    "31 58 32"        // full guard: 1, X, 2
+                                                    "0800 0100 31");
+    EXPECT_EQ(contents(file).toHex(' '), expected.toHex(' '));
+
+    EXPECT_TRUE(e->close());   // saved: no question
+    EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
+{
+    Form2* e = typedSystem(2, 0, 4, 0);
+    ASSERT_NE(e, nullptr);
+    const QString caption = e->windowTitle();
+
+    // Never computed, No: no dialog, nothing written.
+    user.answerMessageBox(vbmsg::No);
+    main().sparafel = false;
+    main().sparasom_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(1));
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNo | vbmsg::Exclamation);
+    EXPECT_TRUE(user.fileDialogs().empty());
+    EXPECT_TRUE(main().sparafel);
+    EXPECT_FALSE(e->syssparat);
+    EXPECT_EQ(e->windowTitle(), caption);
+
+    // Outdated, Yes: written with its flag "0" kept.
+    computedTable(e, QStringLiteral("0"));
+    user.clear();
+    const QString file = path(QStringLiteral("gammal.RM"));
+    user.answerMessageBox(vbmsg::Yes).answerFileDialog(file);
+    main().sparafel = false;
+    main().sparasom_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(2));
+    EXPECT_FALSE(main().sparafel);
+    const SystemFileRead read = readSystemFile(contents(file));
+    ASSERT_EQ(read.status, FileReadStatus::Ok);
+    EXPECT_EQ(read.data.guaranteeCell(0, 0), u"0");
+    EXPECT_EQ(read.data.comment(), u"min kommentar");
+
+    // Cancelled dialog: nothing shown, nothing written, sparafel set.
+    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    e->syssparat = false;
+    user.clear();
+    user.cancelFileDialog();
+    main().sparafel = false;
+    main().sparasom_Click();
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_TRUE(main().sparafel);
+    EXPECT_FALSE(e->syssparat);
+
+    // Overwrite refused: the old file stays as it was.
+    const QByteArray before = contents(file);
+    user.answerFileDialog(file).answerMessageBox(vbmsg::No);
+    main().sparafel = false;
+    main().sparasom_Click();
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(3));
+    EXPECT_TRUE(main().sparafel);
+    EXPECT_EQ(contents(file), before);
+
+    // A tag that is no number: the old file is kept, the error says what went wrong.
+    e->Tag = QStringLiteral("?");
+    user.clear();
+    user.answerFileDialog(file).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+    main().sparafel = false;
+    main().sparasom_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 2u);
+    EXPECT_EQ(user.messageBoxes()[1].text, u"Type mismatch");
+    EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKOnly);
+    EXPECT_TRUE(main().sparafel);
+    EXPECT_EQ(contents(file), before);
+    EXPECT_FALSE(e->syssparat);
+}
+
+TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
+{
+    Form2* e = typedSystem(2, 2, 5, 1);
+    ASSERT_NE(e, nullptr);
+    computedTable(e, QStringLiteral("1"));
+    const QString file = path(QStringLiteral("2-2-5.RU"));
+    user.answerFileDialog(file);
+    main().sparasom_Click();
+    const QByteArray saved = contents(file);
+    ASSERT_FALSE(saved.isEmpty());
+
+    // Whatever the dialog held before, it now holds the file's counts and no building.
+    dlg->Rader->setText(QStringLiteral("99"));
+    dlg->Datorberakning->setValue(1);
+    user.answerFileDialog(file);
+    main().OppnaSystem->trigger();
+    processEvents();
+    auto* opened = qobject_cast<Form2*>(main().activeChild());
+    ASSERT_NE(opened, nullptr);
+    ASSERT_NE(opened, e);
+    const FileDialogRequest req = user.fileDialogs().back();
+    EXPECT_FALSE(req.save);
+    EXPECT_EQ(req.flags, 4100);
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_EQ(dlg->Rader->Text(), u"5");
+    EXPECT_EQ(dlg->Helgard->Text(), u"2");
+    EXPECT_EQ(dlg->Halvgard->Text(), u"2");
+    EXPECT_TRUE((*dlg->Option1)[1]->Value());
+    EXPECT_EQ(dlg->Datorberakning->Value(), 0);
+    EXPECT_FALSE(dlg->isVisible());
+
+    EXPECT_EQ(opened->windowTitle(), file);
+    EXPECT_TRUE(opened->syssparat);
+    EXPECT_EQ(opened->kommentarer->Text(), u"min kommentar");
+    ASSERT_EQ(opened->Grid1->Rows(), 5);
+    ASSERT_EQ(opened->Grid1->Cols(), 6);
+    for (int k = 1; k <= 4; ++k)
+        for (int c = 1; c <= 5; ++c) {
+            const QString want = e->Grid1->TextMatrix(k, c);
+            EXPECT_EQ(opened->Grid1->TextMatrix(k, c), want.isEmpty() ? QString(QChar(u'\0')) : want) << k << "," << c;
+        }
+    ASSERT_EQ(opened->Grid2->Cols(), 6);
+    ASSERT_EQ(opened->Grid2->Rows(), 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 6; ++c)
+            EXPECT_EQ(opened->Grid2->TextMatrix(r, c), e->Grid2->TextMatrix(r, c));
+    EXPECT_EQ(opened->Grid1->Tag, u"1");
+    EXPECT_EQ(opened->Tag, u"2");
+
+    // Saved again it gives the same bytes.
+    const QString again = path(QStringLiteral("again.RU"));
+    user.answerFileDialog(again);
+    main().sparasom_Click();
+    EXPECT_EQ(contents(again), saved);
+}
+
+TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCounts)
+{
+    SystemFileData d;
+    d.magic = 9;
+    d.guarded = 2;
+    d.fullGuards = 1;
+    d.rows = 2;
+    d.gCols = 1;
+    d.gRows = 1;
+    d.resizeToCounts();
+    d.setSign(1, 1, '1');
+    d.setSign(2, 2, 'X');
+    const QString odd = path(QStringLiteral("odd.RM"));
+    {
+        QFile f(odd);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(writeSystemFile(d));
+    }
+    user.answerFileDialog(odd);
+    main().OppnaSystem->trigger();
+    processEvents();
+    auto* opened = qobject_cast<Form2*>(main().activeChild());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_EQ(opened->Grid1->TextMatrix(2, 2), u"X");
+    EXPECT_EQ(opened->kommentarer->Text(), u"");   // a 1-column table has no comment
+
+    // Type 2 selects no option: reported, no editor.
+    d.magic = 5;
+    d.type = 2;
+    {
+        QFile f(odd);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(writeSystemFile(d));
+    }
+    const qsizetype windows = main().mdiArea()->subWindowList().size();
+    user.answerFileDialog(odd).answerMessageBox(vbmsg::OK);
+    main().OppnaSystem->trigger();
+    processEvents();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
+    EXPECT_EQ(main().mdiArea()->subWindowList().size(), windows);
+
+    // Counts that the file does not hold: reported, no editor, nothing sized for them.
+    d.type = 0;
+    QByteArray absurd = writeSystemFile(d);
+    absurd[4] = char(0xFF);
+    absurd[5] = char(0x7F);   // R = 32767
+    {
+        QFile f(odd);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(absurd);
+    }
+    user.clear();
+    user.answerFileDialog(odd).answerMessageBox(vbmsg::OK);
+    main().OppnaSystem->trigger();
+    processEvents();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, u"Input past end of file");
+    EXPECT_EQ(main().mdiArea()->subWindowList().size(), windows);
+
+    // A cancelled dialog says nothing.
+    user.clear();
+    user.cancelFileDialog();
+    main().OppnaSystem->trigger();
+    EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)
+{
+    Form2* e = typedSystem(3, 1, 6, 0);
+    ASSERT_NE(e, nullptr);
+    const QString file = path(QStringLiteral("3-1-6.RM"));
+
+    // Declined: no frame.
+    user.answerMessageBox(vbmsg::No);
+    e->Anvand_Click();
+    processEvents();
+    EXPECT_EQ(main().activeChild(), e);
+    EXPECT_TRUE(main().anvandsystem.isEmpty());
+
+    user.clear();
+    user.answerMessageBox(vbmsg::Yes).answerFileDialog(file);
+    e->Anvand_Click();
+    processEvents();
+    auto* frame = qobject_cast<Form1*>(main().activeChild());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(user.fileDialogs().size(), 1u);   // the save dialog only
+    EXPECT_TRUE(main().anvandsystem.isEmpty());
+    EXPECT_EQ(frame->Label3[0]->Caption(), u"3-1-6.RM");
+    EXPECT_EQ(frame->InsRader[0]->Caption(), u"6");
+    EXPECT_EQ(frame->InsHalv[0]->Caption(), u"0/3");
+    EXPECT_EQ(frame->InsHel[0]->Caption(), u"0/1");
+    EXPECT_EQ(frame->Grid1[0]->Rows(), 5);
+    EXPECT_EQ(frame->Grid1[0]->TextMatrix(4, 6), e->Grid1->TextMatrix(4, 6));
+    EXPECT_EQ(frame->ram.filbyte, 5);
+    EXPECT_TRUE(e->syssparat);
+}
+
+}  // namespace
