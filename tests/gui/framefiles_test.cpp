@@ -496,6 +496,69 @@ TEST_F(FrameFiles, StoredRowsComeBackWithTheirCounts)
     EXPECT_FALSE(g.ram.skapat);
 }
 
+TEST_F(FrameFiles, FrameSavedWithCreatedRowsOpensInTheCouponView)
+{
+    Form1& f = newFrame();
+    SystemFileData sys = makeSystem(0, 2, 0, 4);
+    sys.setSign(1, 4, '1');
+    load(f, 0, put(QStringLiteral("2-0-4.RM"), writeSystemFile(sys)));
+    for (int i : {0, 1, 4, 5})
+        f.Label1_Click(i);
+    f.Option1_Click(frame::Mode::Matematisk);
+    for (int i : {9, 10, 11})
+        f.Label1_Click(i);
+    ASSERT_EQ(f.Allrad->Caption(), u"12");
+    f.OK_Click();
+    ASSERT_TRUE(f.copyskapat());
+    ASSERT_TRUE(f.grid2frame->Visible());
+    const RowMatrix rows = f.forminnecopy();
+    ASSERT_EQ(rows.upperRow(), 12);
+
+    const QString file = path(QStringLiteral("skapad.1X2"));
+    saveAs(file);
+    const FrameFileRead read = readFrameFile(contents(file));
+    EXPECT_EQ(read.data.created, -1);
+    EXPECT_EQ(read.data.rowMatrix.upperMatch(), 13);
+    EXPECT_EQ(read.data.rowMatrix.upperRow(), 12);
+
+    user.answerFileDialog(file);
+    main().laddablankett_Click();
+    processEvents();
+    Form1& g = *active();
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_TRUE(g.copyskapat());
+    EXPECT_TRUE(g.grid2frame->Visible());
+    EXPECT_EQ(g.forminnecopy(), rows);
+    EXPECT_EQ(g.Allrad->Caption(), u"12");
+    EXPECT_EQ(g.Label4->Caption(), f.Label4->Caption());
+    EXPECT_EQ(g.Grid2->TextMatrix(1, 1), f.Grid2->TextMatrix(1, 1));
+    EXPECT_FALSE(g.systemsparat());
+
+    // Created through the filter: the count shown is the one the rows were left with.
+    f.Visaram->click();
+    f.filtercheck->setValue(1);
+    for (int i = 0; i < 6; ++i)
+        f.filtertext[i]->setText(QString::fromLatin1(i < 3 ? "13" : "0"));
+    user.clear();
+    user.answerMessageBox(vbmsg::OK);   // the filter kept every row
+    f.OK_Click();
+    ASSERT_TRUE(f.copyskapat());
+    const QString filtered = path(QStringLiteral("filtrerad.1X2"));
+    saveAs(filtered);
+    user.answerFileDialog(filtered);
+    main().laddablankett_Click();
+    processEvents();
+    Form1& h = *active();
+    EXPECT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_TRUE(h.copyskapat());
+    EXPECT_TRUE(h.grid2frame->Visible());
+    EXPECT_EQ(h.filtercheck->Value(), 1);
+    EXPECT_EQ(h.Allrad->Caption(), f.Allrad->Caption());
+    EXPECT_EQ(h.copytemptempallrad(), f.copytemptempallrad());
+    EXPECT_EQ(h.ram.allradram, 12);
+    EXPECT_EQ(h.forminnecopy(), f.forminnecopy());
+}
+
 TEST_F(FrameFiles, DamagedFrameFileIsReportedAndKeepsWhatWasRead)
 {
     Form1& f = editedFrame();
