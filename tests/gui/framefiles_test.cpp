@@ -196,7 +196,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
 
     EXPECT_TRUE(user.messageBoxes().empty());
     ASSERT_EQ(user.fileDialogs().size(), 1u);
-    const FileDialogRequest& req = user.fileDialogs()[0];
+    const FileDialogRequest req = user.fileDialogs()[0];
     EXPECT_FALSE(req.save);
     EXPECT_EQ(req.filter, u"Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
     EXPECT_EQ(req.flags, 4100);

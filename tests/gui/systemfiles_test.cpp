@@ -104,7 +104,7 @@ TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
     main().sparasom_Click();
     EXPECT_TRUE(user.messageBoxes().empty());
     ASSERT_EQ(user.fileDialogs().size(), 1u);
-    const FileDialogRequest& req = user.fileDialogs()[0];
+    const FileDialogRequest req = user.fileDialogs()[0];
     EXPECT_TRUE(req.save);
     EXPECT_EQ(req.filter, u"Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
     EXPECT_EQ(req.fileName, caption);
