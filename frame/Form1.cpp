@@ -11,7 +11,6 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
-#include "shell/texts/texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,13 +20,11 @@
 
 namespace {
 
-QString ui(int id) { return UIText(id + sprakoffset); }
-QString msgText(int id) { return MessageText(id + sprakoffset); }
 
 frame::FrameTexts currentTexts() {
     frame::FrameTexts t;
-    t.ingetSystem = ui(121);
-    t.matematisk = ui(122);
+    t.ingetSystem = uiText(121);
+    t.matematisk = uiText(122);
     return t;
 }
 
@@ -71,11 +68,6 @@ void enableSaveAs(bool on) {
     if (!main) return;
     if (main->SparaSom) main->SparaSom->setEnabled(on);
     if (main->SSRibbon5) main->SSRibbon5->setEnabled(on);
-}
-
-void showGuide(int page) {
-    if (!MDIForm1::instance()) return;
-    if (guide* g = guide::instance(); g && g->guidetext) g->guidetext->setText(GuideText(page + sprakoffset));
 }
 
 }  // namespace
@@ -238,31 +230,31 @@ void Form1::buildControls() {
 }
 
 void Form1::Form_Load() {
-    AvbrytBe->setCaption(ui(200));
-    filtercheck->setCaption(ui(201));
-    filterframe->setCaption(ui(202));
+    AvbrytBe->setCaption(uiText(200));
+    filtercheck->setCaption(uiText(201));
+    filterframe->setCaption(uiText(202));
     for (int s = 0; s < 3; ++s) {
-        LabelHalv[s]->setCaption(ui(206));
-        LabelHel[s]->setCaption(ui(207));
-        LabelRader[s]->setCaption(ui(210));
-        Ladda[s]->setCaption(ui(212));
-        visagaranti[s]->setCaption(ui(227));
+        LabelHalv[s]->setCaption(uiText(206));
+        LabelHel[s]->setCaption(uiText(207));
+        LabelRader[s]->setCaption(uiText(210));
+        Ladda[s]->setCaption(uiText(212));
+        visagaranti[s]->setCaption(uiText(227));
     }
-    Label4->setCaption(ui(136));
-    Label7->setCaption(ui(203));
-    Label8->setCaption(ui(204));
-    Label9->setCaption(ui(205));
-    Labelmax->setCaption(ui(208));
-    Labelmin->setCaption(ui(209));
-    Labeltotal->setCaption(ui(211));
-    ok->setCaption(ui(214));
+    Label4->setCaption(uiText(136));
+    Label7->setCaption(uiText(203));
+    Label8->setCaption(uiText(204));
+    Label9->setCaption(uiText(205));
+    Labelmax->setCaption(uiText(208));
+    Labelmin->setCaption(uiText(209));
+    Labeltotal->setCaption(uiText(211));
+    ok->setCaption(uiText(214));
     for (int k = 0; k < frame::ModeCount; ++k) {
-        (*Option1)[std::size_t(k)]->setCaption(ui(215 + k));
-        System[k]->setCaption(ui(222 + k));
+        (*Option1)[std::size_t(k)]->setCaption(uiText(215 + k));
+        System[k]->setCaption(uiText(222 + k));
     }
-    ramgaranti->setCaption(ui(220));
-    Skaparlabel->setCaption(ui(221));
-    Visaram->setCaption(ui(228));
+    ramgaranti->setCaption(uiText(220));
+    Skaparlabel->setCaption(uiText(221));
+    Visaram->setCaption(uiText(228));
 
     // The coupon grid: ten coupon rows of "1", "X", "2" with thin separators between them and
     // between the groups of matches.
@@ -321,7 +313,7 @@ void Form1::render() {
 }
 
 void Form1::showMessages(const std::vector<frame::FrameMessage>& messages) {
-    for (const auto& m : messages) MsgBox(msgText(m.textId), m.style);
+    for (const auto& m : messages) MsgBox(messageText(m.textId), m.style);
 }
 
 // ---------------------------------------------------------------- editing
@@ -387,10 +379,10 @@ void Form1::Form_Activate() {
     enableSaveAs(true);
     MDIForm1* main = MDIForm1::instance();
     if (main) {
-        if (main->SparaSom) main->SparaSom->setText(ui(120));
+        if (main->SparaSom) main->SparaSom->setText(uiText(120));
         main->aktivtyp = 1;
     }
-    showGuide(3);
+    guide::showPage(3);
     if (main && !main->anvandsystem.isEmpty()) Ladda_Click(0);
 }
 
@@ -404,7 +396,7 @@ void Form1::Form_Unload() {
     enableSaveAs(false);
     enableCouponItems(false);
     if (MDIForm1* main = MDIForm1::instance()) main->aktivtyp = 0;
-    showGuide(1);
+    guide::showPage(1);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -415,7 +407,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!ram.systemsparat) {
-        const int answer = MsgBox(msgText(34) + windowTitle() + msgText(35), vbmsg::YesNoCancel | vbmsg::Question);
+        const int answer = MsgBox(messageText(34) + windowTitle() + messageText(35), vbmsg::YesNoCancel | vbmsg::Question);
         if (answer == vbmsg::Yes) {
             // Save As works on the active document: make it this frame, whoever asked to close.
             MDIForm1* main = MDIForm1::instance();
@@ -559,13 +551,13 @@ void Form1::OK_Click() {
 
     if (r.outcome == rowcreation::Outcome::OutOfMemory) {
         // Refused before anything was built: the frame and its old rows stay as they were.
-        MsgBox(msgText(29), vbmsg::Exclamation);
+        MsgBox(messageText(29), vbmsg::Exclamation);
         abortSkapa();
         return;
     }
     ram.forminne = std::move(r.rows);
     if (r.marksRecorded) recordMarks(r.marks);
-    const auto message = rowcreation::messageFor(r, msgText);
+    const auto message = rowcreation::messageFor(r, messageText);
 
     switch (r.outcome) {
     case rowcreation::Outcome::Created:
@@ -634,12 +626,12 @@ void Form1::Command1_Click(int Index, const QString& gatillText) {
     const double rowCount = vb::Val(ram.Allrad);
     const couponview::Move move = couponview::navigate(Index, ram.kupongstart, rowCount, gatillText);
     if (move.notFound) {
-        MsgBox(msgText(5), vbmsg::Exclamation);
+        MsgBox(messageText(5), vbmsg::Exclamation);
         return;
     }
     ram.kupongstart = move.kupongstart;
     const int n = couponview::rowsOnCoupon(ram.kupongstart, rowCount);
-    Label4->setCaption(couponview::caption(ram.kupongstart, ui(136), ui(137)));
+    Label4->setCaption(couponview::caption(ram.kupongstart, uiText(136), uiText(137)));
     Grid2->setFocus();
     const couponview::Cells cells = couponview::couponCells(ram.forminne, ram.kupongstart, n);
     for (int row = 1; row < couponview::GridRows; ++row)

@@ -12,11 +12,12 @@
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/errorreport.h"
 #include "shell/filecommands.h"
+#include "shell/guide.h"
 #include "shell/framefile.h"
 #include "shell/saveas.h"
 #include "shell/systemgrids.h"
-#include "shell/texts/texts.h"
 
 namespace framereading {
 
@@ -29,7 +30,6 @@ constexpr int kMsgWrongType = 39;
 constexpr int kGuideLoadSystem = 8;
 constexpr int kGuideReadFrame = 4;
 
-QString msgText(int id) { return MessageText(id + sprakoffset); }
 
 // The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
 // user picks in the open dialog. The dialog's FileName and FileTitle describe it afterwards.
@@ -118,7 +118,7 @@ void loadSystemIntoSlot(Form1& form, int s)
 {
     frame::FrameEditing& ram = form.ram;
     if (!ram.slotEmpty(s)) {
-        if (MsgBox(msgText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        if (MsgBox(messageText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
             return;
         frame::clearSlotMatches(ram, s);
         form.render();
@@ -128,13 +128,13 @@ void loadSystemIntoSlot(Form1& form, int s)
         return;
     const FileNumberCloser closer;
     try {
-        showGuidePage(kGuideLoadSystem);
+        guide::showPage(kGuideLoadSystem);
         const QByteArray bytes = chooseAndRead(*main, systemFileFilter());
         const SystemFileRead read = readSystemFile(bytes, MagicCheck::Require);
         if (read.reached >= SystemReadStage::Magic)
             ram.filbyte = read.data.magic;
         if (read.status == FileReadStatus::WrongType) {
-            MsgBox(msgText(kMsgWrongType), vbmsg::Exclamation);
+            MsgBox(messageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }
         if (read.reached >= SystemReadStage::Signs) {
@@ -146,7 +146,7 @@ void loadSystemIntoSlot(Form1& form, int s)
         if (read.error)
             throw *read.error;
     } catch (const VbError& e) {
-        reportFileError(e);
+        reportError(e, ErrorContext::File);
     }
 }
 
@@ -158,14 +158,14 @@ void readFrameIntoForm(Form1& form)
     frame::FrameEditing& ram = form.ram;
     const FileNumberCloser closer;
     try {
-        showGuidePage(kGuideReadFrame);
+        guide::showPage(kGuideReadFrame);
         const QByteArray bytes = chooseAndRead(*main, kFrameFilter);
         const QString path = main->CommonDialog1->FileName;
         const FrameFileRead read = readFrameFile(bytes);
         if (read.reached >= FrameReadStage::Version)
             ram.filbyte = read.data.version;
         if (read.status == FileReadStatus::WrongType) {
-            MsgBox(msgText(kMsgWrongType), vbmsg::Exclamation);
+            MsgBox(messageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }
         applyFrameFile(form, read);
@@ -183,7 +183,7 @@ void readFrameIntoForm(Form1& form)
             form.OK_Click();
         }
     } catch (const VbError& e) {
-        reportFileError(e);
+        reportError(e, ErrorContext::File);
     }
 }
 

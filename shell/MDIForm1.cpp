@@ -13,7 +13,6 @@
 #include "shell/helpviewer.h"
 #include "shell/mdichild.h"
 #include "shell/settings.h"
-#include "shell/texts/texts.h"
 #include "shell/opensystem.h"
 #include "shell/saveas.h"
 #include "shell/toolbarpictures.h"
@@ -34,7 +33,6 @@ MDIForm1* theMainWindow = nullptr;
 constexpr int kStripHeight = 780;  // twips
 constexpr int kGuideWidth = 3200;  // twips
 
-QString text(int id) { return UIText(id + sprakoffset); }
 
 MdiChild* asChild(QWidget* w) { return dynamic_cast<MdiChild*>(w); }
 
@@ -147,14 +145,14 @@ void MDIForm1::setMenuCaptions()
     const std::pair<QMenu*, int> menus[] = {{File, 10}, {edit, 20}, {installningar, 30}, {verktyg, 40},
                                             {fonster, 50}, {helpmenu, 60}, {Exportera, 63}};
     for (const auto& [menu, id] : menus)
-        menu->setTitle(text(id));
+        menu->setTitle(uiText(id));
     const std::pair<QAction*, int> items[] = {
         {NyBlankett, 11}, {laddablankett, 12}, {SparaSom, 13}, {SkrivUt, 14}, {Avsluta, 15},
         {klipput, 21}, {kopiera, 22}, {klistrain, 23}, {tabort, 24}, {gatillmenu, 25}, {bytut, 26},
         {printer, 31}, {NyttSystem, 41}, {OppnaSystem, 42}, {sok, 43}, {ordna, 51}, {ordnaico, 52},
         {help, 61}, {guidemenu, 62}};
     for (const auto& [action, id] : items)
-        action->setText(text(id));
+        action->setText(uiText(id));
 }
 
 void MDIForm1::buildToolbar()
@@ -195,7 +193,7 @@ void MDIForm1::buildToolbar()
         button->setMouseTracking(true);
         const int hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
-                [this, hint](VbMouse) { setHint(text(hint), text(hint + 1)); });
+                [this, hint](VbMouse) { setHint(uiText(hint), uiText(hint + 1)); });
         if (b.command)
             connect(button, &ToolbarButton::Click, this, b.command);
         *b.slot = button;
@@ -235,10 +233,10 @@ void MDIForm1::MDIForm_Load()
         setMenuCaptions();
         guidesyns = 255;
         guide* g = guide::instance();
-        g->setWindowTitle(text(650));
+        g->setWindowTitle(uiText(650));
         dockGuide();
         g->parentWidget()->show();
-        g->guidetext->setText(GuideText(1 + sprakoffset));
+        guide::showPage(1);
     } catch (const VbError& e) {
         reportError(e, ErrorContext::SettingsFile);
         FileNumber::one().close();
@@ -332,7 +330,7 @@ Form1* MDIForm1::openFrame()
 {
     ++ramnummer;
     auto* frame = new Form1;
-    frame->setWindowTitle(text(100) + vb::Str(ramnummer));
+    frame->setWindowTitle(uiText(100) + vb::Str(ramnummer));
     return frame;
 }
 
@@ -429,7 +427,7 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
     try {
-        MsgBox(MessageText(38 + sprakoffset), vbmsg::Exclamation);
+        MsgBox(messageText(38), vbmsg::Exclamation);
         Finska->setChecked(finnish);
         Svenska->setChecked(!finnish);
         writeLanguageItem(item);

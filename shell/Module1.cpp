@@ -2,11 +2,16 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/frmSplash.h"
+#include "shell/texts/texts.h"
 
 #include <QApplication>
 #include <chrono>
 
 std::int16_t sprakoffset = 0;
+
+QString uiText(int id) { return UIText(id + sprakoffset); }
+QString messageText(int id) { return MessageText(id + sprakoffset); }
+QString guideText(int id) { return GuideText(id + sprakoffset); }
 
 namespace Module1 {
 

@@ -1,10 +1,16 @@
 #pragma once
 // The start procedure and the program-wide state of the old code module.
 
+#include <QString>
 #include <cstdint>
 
 // Language offset of every text look-up: 0 Swedish, 10000 Finnish. Set once by the main window's load.
 extern std::int16_t sprakoffset;
+
+// The three text tables in the running language (the id plus sprakoffset).
+QString uiText(int id);
+QString messageText(int id);
+QString guideText(int id);
 
 namespace Module1 {
 // Shows the splash, waits, opens the main window and runs the program; returns the exit code.

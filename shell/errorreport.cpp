@@ -1,13 +1,12 @@
 #include "shell/errorreport.h"
 
 #include "shell/Module1.h"
-#include "shell/texts/texts.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 
 void reportUnexpectedError(int number)
 {
-    MsgBox(MessageText(30 + sprakoffset) + QStringLiteral(" Error: ") + QString::number(number),
+    MsgBox(messageText(30) + QStringLiteral(" Error: ") + QString::number(number),
            vbmsg::Critical);
 }
 
@@ -17,16 +16,19 @@ void reportError(const VbError& error, ErrorContext context)
     case vberr::DialogCancelled:
         return;
     case vberr::FileAlreadyOpen:
-        MsgBox(MessageText(4 + sprakoffset), vbmsg::Exclamation);
+        MsgBox(messageText(4), vbmsg::Exclamation);
         return;
     case vberr::InputPastEnd:
         if (context == ErrorContext::SettingsFile) {
-            MsgBox(MessageText(32 + sprakoffset), vbmsg::Exclamation);
+            MsgBox(messageText(32), vbmsg::Exclamation);
             return;
         }
         break;
     default:
         break;
     }
-    reportUnexpectedError(error.number());
+    if (context == ErrorContext::File)
+        MsgBox(error.description(), vbmsg::OKOnly);
+    else
+        reportUnexpectedError(error.number());
 }

@@ -2,12 +2,6 @@
 
 #include "platform/bytereader.h"
 #include "platform/filenumber.h"
-#include "platform/userinterface.h"
-#include "platform/vberror.h"
-#include "shell/MDIForm1.h"
-#include "shell/Module1.h"
-#include "shell/guide.h"
-#include "shell/texts/texts.h"
 
 namespace {
 
@@ -25,26 +19,4 @@ QByteArray readWholeFile(const QString& path)
     if (size > kLargestFile)
         throw invalidFileFormat();
     return f.readBytes(size);
-}
-
-void reportFileError(const VbError& error)
-{
-    switch (error.number()) {
-    case vberr::DialogCancelled:
-        return;
-    case vberr::FileAlreadyOpen:
-        MsgBox(MessageText(4 + sprakoffset), vbmsg::Exclamation);
-        return;
-    default:
-        MsgBox(error.description(), vbmsg::OKOnly);
-        return;
-    }
-}
-
-void showGuidePage(int page)
-{
-    if (!MDIForm1::instance())
-        return;
-    if (guide* g = guide::instance(); g && g->guidetext)
-        g->guidetext->setText(GuideText(page + sprakoffset));
 }

@@ -2,7 +2,6 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/texts/texts.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -42,7 +41,7 @@ guide* guide::instance()
     static QPointer<guide> the;
     if (!the) {
         the = new guide;
-        the->setWindowTitle(UIText(650 + sprakoffset));
+        the->setWindowTitle(uiText(650));
         if (MDIForm1* main = MDIForm1::instance()) {
             QMdiSubWindow* sub = main->addChild(the);
             sub->setWindowFlags(Qt::SubWindow | Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -51,6 +50,14 @@ guide* guide::instance()
         }
     }
     return the;
+}
+
+void guide::showPage(int page)
+{
+    if (!MDIForm1::instance())
+        return;
+    if (guide* g = instance(); g && g->guidetext)
+        g->guidetext->setText(guideText(page));
 }
 
 void guide::resizeEvent(QResizeEvent* event)

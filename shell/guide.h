@@ -28,6 +28,8 @@ class guide : public QWidget, public MdiChild {
 public:
     // The single guide window, made on first use.
     static guide* instance();
+    // Shows GuideText page in the running language; nothing before the main window exists.
+    static void showPage(int page);
 
     GuideTextBox* guidetext = nullptr;
     QPushButton* Command1 = nullptr;

@@ -7,6 +7,7 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
+#include "shell/errorreport.h"
 #include "shell/filecommands.h"
 #include "shell/saveas.h"
 #include "shell/systemfile.h"
@@ -65,6 +66,6 @@ void openSystemForEditing()
             editor->kommentarer->setText(editor->Grid2->TextMatrix(0, 2));
         editor->syssparat = true;
     } catch (const VbError& e) {
-        reportFileError(e);
+        reportError(e, ErrorContext::File);
     }
 }

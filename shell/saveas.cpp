@@ -10,11 +10,12 @@
 #include "platform/vberror.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/errorreport.h"
 #include "shell/filecommands.h"
+#include "shell/guide.h"
 #include "shell/framefile.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
-#include "shell/texts/texts.h"
 #include "systems/Form2.h"
 #include "platform/grid.h"
 
@@ -28,7 +29,6 @@ constexpr int kMsgOldGuaranteeTable = 2;
 constexpr int kMsgOverwrite = 3;
 constexpr int kSaveFlags = 4;   // no read-only box; the overwrite question is ours
 
-QString msgText(int id) { return MessageText(id + sprakoffset); }
 
 // A No to one of the questions: the abort path without a message.
 struct Declined {};
@@ -42,7 +42,7 @@ QString chooseTarget(CommonDialog& dialog)
     const QString path = dialog.FileName;
     // The old file is not deleted here: the new one takes its place only once it is complete.
     if (vb::fileExists(path) &&
-        MsgBox(msgText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        MsgBox(messageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw Declined{};
     return path;
 }
@@ -60,7 +60,7 @@ void saveFrame(MDIForm1& main, Form1& frame)
     CommonDialog& dialog = *main.CommonDialog1;
     dialog.Filter = kFrameFilter;
     dialog.FileName = frame.windowTitle();
-    showGuidePage(kGuideSaveFrame);
+    guide::showPage(kGuideSaveFrame);
     const QString path = chooseTarget(dialog);
     const QByteArray bytes = writeFrameFile(framereading::frameFileDataOf(frame));
     writeThroughFileNumberOne(path, bytes);
@@ -77,7 +77,7 @@ void askAboutGuaranteeTable(const Form2& editor)
         question = kMsgNoGuaranteeTable;
     else if (flag == u"0")
         question = kMsgOldGuaranteeTable;
-    if (question && MsgBox(msgText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (question && MsgBox(messageText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw Declined{};
 }
 
@@ -87,7 +87,7 @@ void saveSystem(MDIForm1& main, Form2& editor)
     CommonDialog& dialog = *main.CommonDialog1;
     dialog.Filter = systemFileFilter();
     dialog.FileName = editor.windowTitle();
-    showGuidePage(kGuideSaveSystem);
+    guide::showPage(kGuideSaveSystem);
     const QString path = chooseTarget(dialog);
     SystemFileData data;
     static_cast<SystemBlock&>(data) = systemBlockOf(*editor.Grid1, *editor.Grid2, editor.Grid1->Tag, editor.Tag);
@@ -107,7 +107,7 @@ void saveAbortPath(MDIForm1& main, const VbError* error)
 {
     main.sparafel = true;
     if (error)
-        reportFileError(*error);
+        reportError(*error, ErrorContext::File);
     main.sparafel = true;
     FileNumber::one().close();
 }

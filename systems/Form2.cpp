@@ -9,7 +9,6 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
-#include "shell/texts/texts.h"
 #include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
 #include "systems/progress.h"
@@ -25,8 +24,6 @@
 
 namespace {
 
-QString ui(int id) { return UIText(id + sprakoffset); }
-QString msgText(int id) { return MessageText(id + sprakoffset); }
 
 // Layout in twips. The grid takes the width of the window; the comment and the buttons sit below it.
 constexpr int kFormWidth = 9600;
@@ -146,10 +143,10 @@ QString Form2::captionPattern() const
 
 void Form2::Form_Load()
 {
-    Anvand->setCaption(ui(300));
-    Berakna->setCaption(ui(301));
-    ganger->setCaption(ui(131));
-    Label4->setCaption(ui(302));
+    Anvand->setCaption(uiText(300));
+    Berakna->setCaption(uiText(301));
+    ganger->setCaption(uiText(131));
+    Label4->setCaption(uiText(302));
 
     std::optional<ProgressRun> run;
     try {
@@ -206,9 +203,9 @@ void Form2::Form_Load()
 void Form2::reportLoadError(int number, const QString& description)
 {
     if (number == vberr::GridTooManyColumns)
-        MsgBox(msgText(33), vbmsg::Exclamation);
+        MsgBox(messageText(33), vbmsg::Exclamation);
     else
-        MsgBox(msgText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
+        MsgBox(messageText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
                vbmsg::Critical);
 }
 
@@ -263,15 +260,14 @@ void Form2::writeRows(const GeneratedSystem& system)
 
 void Form2::Form_Activate()
 {
-    if (MDIForm1::instance())
-        guide::instance()->guidetext->setText(GuideText(11 + sprakoffset));
+    guide::showPage(11);
     setWindowTitle(captionPattern());
     MDIForm1* main = MDIForm1::instance();
     if (!main)
         return;
     if (main->SparaSom) {
         main->SparaSom->setEnabled(true);
-        main->SparaSom->setText(ui(127));
+        main->SparaSom->setText(uiText(127));
     }
     if (main->SSRibbon5)
         main->SSRibbon5->setEnabled(true);
@@ -300,7 +296,7 @@ void Form2::Form_Unload()
 void Form2::closeEvent(QCloseEvent* event)
 {
     if (!syssparat) {
-        const int answer = MsgBox(msgText(36) + windowTitle() + msgText(35), vbmsg::YesNoCancel | vbmsg::Question);
+        const int answer = MsgBox(messageText(36) + windowTitle() + messageText(35), vbmsg::YesNoCancel | vbmsg::Question);
         if (answer == vbmsg::Yes) {
             // Save As works on the active document: make it this editor, whoever asked to close.
             if (MDIForm1* main = MDIForm1::instance()) {

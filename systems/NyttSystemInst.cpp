@@ -7,7 +7,6 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
-#include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
 #include <QApplication>
@@ -20,7 +19,6 @@ namespace {
 
 QPointer<NyttSystemInst> theDialog;
 
-QString ui(int id) { return UIText(id + sprakoffset); }
 
 // Layout in twips. The short dialog ends under the buttons; the build settings lie below them.
 constexpr int kWidth = 7050;
@@ -187,23 +185,23 @@ QString NyttSystemInst::systemType() const
 
 void NyttSystemInst::Form_Load()
 {
-    setWindowTitle(ui(712));
-    AntalHalvgard->setCaption(ui(700));
-    AntalHelgard->setCaption(ui(701));
-    AntalRader->setCaption(ui(702));
-    Datorberakning->setCaption(ui(704));
+    setWindowTitle(uiText(712));
+    AntalHalvgard->setCaption(uiText(700));
+    AntalHelgard->setCaption(uiText(701));
+    AntalRader->setCaption(uiText(702));
+    Datorberakning->setCaption(uiText(704));
     for (int i = 0; i < 3; ++i)
-        (*feloption)[static_cast<std::size_t>(i)]->setCaption(ui(705 + i));
-    Frame1->setCaption(ui(708));
-    Frame2->setCaption(ui(709));
-    Frame3->setCaption(ui(710));
-    Label1->setCaption(ui(711));
-    (*Option1)[0]->setCaption(ui(713));
-    (*Option1)[1]->setCaption(ui(714));
+        (*feloption)[static_cast<std::size_t>(i)]->setCaption(uiText(705 + i));
+    Frame1->setCaption(uiText(708));
+    Frame2->setCaption(uiText(709));
+    Frame3->setCaption(uiText(710));
+    Label1->setCaption(uiText(711));
+    (*Option1)[0]->setCaption(uiText(713));
+    (*Option1)[1]->setCaption(uiText(714));
     for (int e = 0; e < 14; ++e)
-        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + ui(703));
-    CommandOK->setCaption(ui(400));
-    CommandAvbryt->setCaption(ui(200));
+        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + uiText(703));
+    CommandOK->setCaption(uiText(400));
+    CommandAvbryt->setCaption(uiText(200));
 }
 
 void NyttSystemInst::showDialog()
@@ -221,8 +219,7 @@ void NyttSystemInst::showDialog()
 
 void NyttSystemInst::Form_Activate()
 {
-    if (MDIForm1::instance())
-        guide::instance()->guidetext->setText(GuideText(10 + sprakoffset));
+    guide::showPage(10);
 }
 
 void NyttSystemInst::changeEvent(QEvent* event)
@@ -242,7 +239,7 @@ void NyttSystemInst::mouseMoveEvent(QMouseEvent* event)
 void NyttSystemInst::CommandOK_Click()
 {
     hide();
-    Form2::open(ui(132));
+    Form2::open(uiText(132));
 }
 
 void NyttSystemInst::CommandAvbryt_Click() { hide(); }

@@ -2,7 +2,6 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/texts/texts.h"
 #include "systems/visare.h"
 
 #include <QCoreApplication>
@@ -26,7 +25,7 @@ ProgressRun::ProgressRun(int captionId, bool lockAlreadyTaken) : now([] { return
     // The old bar area did not keep its drawing while hidden: every run starts empty.
     v->Picture1->Cls();
     v->showModeless();
-    v->setWindowTitle(UIText(captionId + sprakoffset));
+    v->setWindowTitle(uiText(captionId));
 }
 
 ProgressRun::~ProgressRun()

@@ -3,7 +3,6 @@
 #include "platform/twips.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/texts/texts.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -136,8 +135,8 @@ visare* visare::instance()
 
 void visare::Form_Load()
 {
-    avbryt->setCaption(UIText(200 + sprakoffset));
-    setWindowTitle(UIText(1100 + sprakoffset));
+    avbryt->setCaption(uiText(200));
+    setWindowTitle(uiText(1100));
 }
 
 void visare::avbryt_Click()
