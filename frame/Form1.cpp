@@ -406,22 +406,10 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!ram.systemsparat) {
-        const int answer = MsgBox(messageText(34) + windowTitle() + messageText(35), vbmsg::YesNoCancel | vbmsg::Question);
-        if (answer == vbmsg::Yes) {
-            // Save As works on the active document: make it this frame, whoever asked to close.
-            MDIForm1* main = MDIForm1::instance();
-            if (main) {
-                if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) main->mdiArea()->setActiveSubWindow(sub);
-                main->sparasom_Click();
-            }
-            event->ignore();
-            return;
-        }
-        if (answer != vbmsg::No) {
-            event->ignore();
-            return;
-        }
+    if (!ram.systemsparat &&
+        !MDIForm1::confirmDocumentClose(this, messageText(34) + windowTitle() + messageText(35))) {
+        event->ignore();
+        return;
     }
     Form_Unload();
     event->accept();

@@ -283,6 +283,19 @@ void MDIForm1::subWindowActivated(QMdiSubWindow* window)
         child->Form_Activate();
 }
 
+bool MDIForm1::confirmDocumentClose(QWidget* document, const QString& question)
+{
+    const int answer = MsgBox(question, vbmsg::YesNoCancel | vbmsg::Question);
+    MDIForm1* main = instance();
+    if (answer == vbmsg::Yes && main) {
+        // Save As works on the active document: make it this one, whoever asked to close it.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(document->parentWidget()))
+            main->mdiArea_->setActiveSubWindow(sub);
+        main->sparasom_Click();
+    }
+    return answer == vbmsg::No;
+}
+
 void MDIForm1::dockGuide()
 {
     guide* g = guide::instance();

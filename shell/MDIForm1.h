@@ -57,6 +57,9 @@ public:
     // The active document or child window (its widget), nullptr when none.
     QWidget* activeChild() const;
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // The close prompt of a document with unsaved changes (question: Yes/No/Cancel). Yes runs Save As
+    // on that document and keeps it open, Cancel keeps it open; returns true when it may close (No).
+    static bool confirmDocumentClose(QWidget* document, const QString& question);
     // Places the guide at the right edge of the client area (shown or not).
     void dockGuide();
 

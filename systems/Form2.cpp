@@ -295,22 +295,9 @@ void Form2::Form_Unload()
 
 void Form2::closeEvent(QCloseEvent* event)
 {
-    if (!syssparat) {
-        const int answer = MsgBox(messageText(36) + windowTitle() + messageText(35), vbmsg::YesNoCancel | vbmsg::Question);
-        if (answer == vbmsg::Yes) {
-            // Save As works on the active document: make it this editor, whoever asked to close.
-            if (MDIForm1* main = MDIForm1::instance()) {
-                if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-                    main->mdiArea()->setActiveSubWindow(sub);
-                main->sparasom_Click();
-            }
-            event->ignore();
-            return;
-        }
-        if (answer != vbmsg::No) {
-            event->ignore();
-            return;
-        }
+    if (!syssparat && !MDIForm1::confirmDocumentClose(this, messageText(36) + windowTitle() + messageText(35))) {
+        event->ignore();
+        return;
     }
     Form_Unload();
     event->accept();

@@ -266,6 +266,23 @@ TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
     EXPECT_EQ(documents(), 0);
 }
 
+TEST_F(MainWindow, ALockedMainWindowCannotBeClosed)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
+    ScriptedUser user;
+    MDIForm1& w = load();
+    w.addChild(new PromptingDocument);
+    w.SetEnabled(false);  // a long computation runs inside a document
+    w.Avsluta_Click();
+    processEvents();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(user.messageBoxes().empty());  // not even asked: the document stays as it is
+    w.SetEnabled(true);
+    user.answerMessageBox(vbmsg::No);
+    w.Avsluta_Click();
+    EXPECT_FALSE(w.isVisible());
+}
+
 }  // namespace
 
 #include "shell/helpviewer.h"
