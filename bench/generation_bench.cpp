@@ -78,8 +78,8 @@ int generateCommand(const std::vector<std::string>& args)
     GenerationSettings s;
     bool ok = args.size() == 4 || args.size() == 5;
     ok = ok && parseNumber(args[0], 0, 13, s.halvgard) && parseNumber(args[1], 0, 13, s.helgard) &&
-         parseNumber(args[2], 0, 2, s.fel) && parseNumber(args[3], 0, 1, s.urad) &&
-         s.halvgard + s.helgard >= 1 && s.halvgard + s.helgard <= 13;
+        parseNumber(args[2], 0, 2, s.fel) && parseNumber(args[3], 0, 1, s.urad) && s.halvgard + s.helgard >= 1 &&
+        s.halvgard + s.helgard <= 13;
     if (ok && args.size() == 5 && !args[4].empty()) {
         std::size_t from = 0;
         while (ok && from <= args[4].size()) {
@@ -94,14 +94,15 @@ int generateCommand(const std::vector<std::string>& args)
         }
     }
     if (!ok) {
-        std::fprintf(stderr, "usage: generate HALF FULL FEL URAD [ERRORS]\n"
-                             "  HALF + FULL in 1..13; FEL 0, 1, 2 for 13, 12, 11 right; URAD 0 or 1;\n"
-                             "  ERRORS the checked numbers of errors, comma-separated (e.g. 0,1,2)\n");
+        std::fprintf(stderr,
+            "usage: generate HALF FULL FEL URAD [ERRORS]\n"
+            "  HALF + FULL in 1..13; FEL 0, 1, 2 for 13, 12, 11 right; URAD 0 or 1;\n"
+            "  ERRORS the checked numbers of errors, comma-separated (e.g. 0,1,2)\n");
         return 2;
     }
     const GeneratedSystem g = generateSystem(s);
-    const std::string signs[3] = {signOfDigit(0).toStdString(), signOfDigit(1).toStdString(),
-                                  signOfDigit(2).toStdString()};
+    const std::string signs[3] = {
+        signOfDigit(0).toStdString(), signOfDigit(1).toStdString(), signOfDigit(2).toStdString()};
     std::string line;
     for (long long c = 1; c <= g.rows; ++c) {
         line.clear();
@@ -113,8 +114,6 @@ int generateCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-const bench::Registrar command([] {
-    bench::addCommand({"generate", "HALF FULL FEL URAD [ERRORS]", generateCommand});
-});
+const bench::Registrar command([] { bench::addCommand({"generate", "HALF FULL FEL URAD [ERRORS]", generateCommand}); });
 
 }  // namespace

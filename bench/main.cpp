@@ -54,7 +54,7 @@ int main(int argc, char** argv)
         if (c.literal) {
             const double literal = seconds(c.literal);
             std::printf("%s fast=%.6f literal=%.6f ratio=%.1f\n", c.name.c_str(), fast, literal,
-                        fast > 0 ? literal / fast : 0.0);
+                fast > 0 ? literal / fast : 0.0);
         } else {
             std::printf("%s fast=%.6f literal=skipped\n", c.name.c_str(), fast);
         }

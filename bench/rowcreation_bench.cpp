@@ -21,7 +21,7 @@ namespace {
 
 class Mt final : public UniformSource {
 public:
-    explicit Mt(unsigned long long seed) : engine(seed) {}
+    explicit Mt(unsigned long long seed) : engine(seed) { }
     double next() override { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
     std::mt19937_64 engine;
 };
@@ -94,10 +94,9 @@ void fullFrame()
     const double total = std::chrono::duration<double>(t1 - t0).count();
     std::printf("  full frame: %lld rows created, %lld after filter and equal rows, %.3f s, yielding %.4f s "
                 "(%.1f%%) in %lld yields, longest work between yields %.1f ms, matrix %zu bytes\n",
-                r.total, r.left, total, std::chrono::duration<double>(yielder.timeYielding()).count(),
-                100.0 * std::chrono::duration<double>(yielder.timeYielding()).count() / total,
-                yielder.yields(), std::chrono::duration<double, std::milli>(longest).count(),
-                r.rows.bytes().size());
+        r.total, r.left, total, std::chrono::duration<double>(yielder.timeYielding()).count(),
+        100.0 * std::chrono::duration<double>(yielder.timeYielding()).count() / total, yielder.yields(),
+        std::chrono::duration<double, std::milli>(longest).count(), r.rows.bytes().size());
     delete app;
 }
 
@@ -178,8 +177,8 @@ int createCommand(const std::vector<std::string>& args)
                 const auto f = split(a.substr(3), ':');
                 if (s < 0 || s > 2 || f.size() != 5)
                     throw std::invalid_argument(a);
-                in.slots[s] = SlotInput{static_cast<std::uint8_t>(std::stoi(f[0])), std::stoi(f[1]),
-                                        std::stoi(f[2]), std::stoi(f[3]), split(f[4], '/')};
+                in.slots[s] = SlotInput{static_cast<std::uint8_t>(std::stoi(f[0])), std::stoi(f[1]), std::stoi(f[2]),
+                    std::stoi(f[3]), split(f[4], '/')};
             } else if (a.rfind("rows=", 0) == 0) {
                 rows = std::stod(a.substr(5));
             } else if (a.rfind("seed=", 0) == 0) {
@@ -227,8 +226,8 @@ int createCommand(const std::vector<std::string>& args)
     in.rowTotal = rows;
     Mt random(seed);
     const Result r = createRows(in, random);
-    static const char* const names[] = {"created",   "filter-kept-all", "filter-removed", "filter-removed-all",
-                                        "slot-invalid", "cancelled",     "out-of-memory"};
+    static const char* const names[] = {"created", "filter-kept-all", "filter-removed", "filter-removed-all",
+        "slot-invalid", "cancelled", "out-of-memory"};
     std::printf("# %s total=%lld left=%lld", names[static_cast<int>(r.outcome)], r.total, r.left);
     if (r.outcome == Outcome::SlotInvalid)
         std::printf(" slot=%d message=%d", r.failedSlot + 1, r.slotMessage);

@@ -9,32 +9,32 @@ constexpr int kRows = 10'000'000;
 
 bench::Registrar registrar([] {
     bench::addCase({"yielder_step_10M_rows",
-                    [] {
-                        Yielder y;
-                        y.processEvents = [] {};
-                        long long sum = 0;
-                        for (int i = 0; i < kRows; ++i) {
-                            sum += i;
-                            if (y.step())
-                                break;
-                        }
-                        bench::keep(sum);
-                    },
-                    [] {
-                        auto last = Yielder::Clock::now();
-                        long long sum = 0;
-                        int yields = 0;
-                        for (int i = 0; i < kRows; ++i) {
-                            sum += i;
-                            const auto t = Yielder::Clock::now();
-                            if (t - last >= std::chrono::milliseconds(15)) {
-                                last = t;
-                                ++yields;
-                            }
-                        }
-                        bench::keep(sum);
-                        bench::keep(yields);
-                    }});
+        [] {
+            Yielder y;
+            y.processEvents = [] {};
+            long long sum = 0;
+            for (int i = 0; i < kRows; ++i) {
+                sum += i;
+                if (y.step())
+                    break;
+            }
+            bench::keep(sum);
+        },
+        [] {
+            auto last = Yielder::Clock::now();
+            long long sum = 0;
+            int yields = 0;
+            for (int i = 0; i < kRows; ++i) {
+                sum += i;
+                const auto t = Yielder::Clock::now();
+                if (t - last >= std::chrono::milliseconds(15)) {
+                    last = t;
+                    ++yields;
+                }
+            }
+            bench::keep(sum);
+            bench::keep(yields);
+        }});
 });
 
 }  // namespace

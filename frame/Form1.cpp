@@ -2,12 +2,12 @@
 
 #include "frame/couponview.h"
 #include "frame/framereading.h"
-#include "platform/vbtext.h"
-#include "platform/yielder.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
 #include "platform/userinterface.h"
+#include "platform/vbtext.h"
+#include "platform/yielder.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
@@ -20,8 +20,8 @@
 
 namespace {
 
-
-frame::FrameTexts currentTexts() {
+frame::FrameTexts currentTexts()
+{
     frame::FrameTexts t;
     t.ingetSystem = uiText(121);
     t.matematisk = uiText(122);
@@ -41,38 +41,49 @@ constexpr int kRowStep = 285;
 constexpr int kPanelLeft = 3240;
 
 template <class T>
-T* make(QWidget* parent, int left, int top, int width, int height) {
+T* make(QWidget* parent, int left, int top, int width, int height)
+{
     auto* w = new T(parent);
     w->Move(left, top, width, height);
     return w;
 }
 
-Label* label(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+Label* label(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+{
     auto* l = make<Label>(parent, left, top, width, height);
     l->setCaption(caption);
     return l;
 }
 
 // The main window's print, search and export items.
-void enableCouponItems(bool on) {
+void enableCouponItems(bool on)
+{
     MDIForm1* main = MDIForm1::instance();
-    if (!main) return;
+    if (!main)
+        return;
     for (QAction* a : {main->sok, main->SkrivUt, main->SvenskaSpelStryktipset, main->SvenskaspelEuropatipset})
-        if (a) a->setEnabled(on);
+        if (a)
+            a->setEnabled(on);
     for (ToolbarButton* b : {main->SSRibbon3, main->SSRibbon2})
-        if (b) b->setEnabled(on);
+        if (b)
+            b->setEnabled(on);
 }
 
-void enableSaveAs(bool on) {
+void enableSaveAs(bool on)
+{
     MDIForm1* main = MDIForm1::instance();
-    if (!main) return;
-    if (main->SparaSom) main->SparaSom->setEnabled(on);
-    if (main->SSRibbon5) main->SSRibbon5->setEnabled(on);
+    if (!main)
+        return;
+    if (main->SparaSom)
+        main->SparaSom->setEnabled(on);
+    if (main->SSRibbon5)
+        main->SSRibbon5->setEnabled(on);
 }
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts()) {
+Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts())
+{
     setObjectName(QStringLiteral("Form1"));
     setMouseTracking(true);
     buildControls();
@@ -82,7 +93,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts()) {
 
 Form1::~Form1() { delete Option1; }
 
-void Form1::buildControls() {
+void Form1::buildControls()
+{
     twips::resize(this, kFormWidth, kFormHeight);
 
     // ---- the frame: 13 matches of three sign cells, their tags and the row total ----
@@ -105,7 +117,7 @@ void Form1::buildControls() {
             cell->setFontBold(true);
             cell->setFontSize(9);
             cell->setVbAlignment(2);
-            cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);   // plain lines would take the guard colour
+            cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);  // plain lines would take the guard colour
             cell->setBackColor(0xFFFFFF);
             connect(cell, &Label::Click, this, [this, i] { Label1_Click(i); });
             Label1[i] = cell;
@@ -123,7 +135,8 @@ void Form1::buildControls() {
     systempanel = make<Frame>(this, kPanelLeft, 0, 2160, 5900);
     systempanel->setFlat(true);
     Option1 = new OptionArray(systempanel, frame::ModeCount);
-    for (int k = 0; k < frame::ModeCount; ++k) (*Option1)[std::size_t(k)]->Move(60, 120 + k * 240, 2000, 240);
+    for (int k = 0; k < frame::ModeCount; ++k)
+        (*Option1)[std::size_t(k)]->Move(60, 120 + k * 240, 2000, 240);
     Option1->onClick([this](int k) { Option1_Click(k); });
 
     for (int k = 0; k < frame::ModeCount; ++k) {
@@ -142,7 +155,8 @@ void Form1::buildControls() {
         InsHalv[s] = label(box, QStringLiteral("0/0"), 1500, 1620, 570, 240);
         LabelHel[s] = label(box, QString(), 90, 1860, 1380, 240);
         InsHel[s] = label(box, QStringLiteral("0/0"), 1500, 1860, 570, 240);
-        for (Label* l : {InsRader[s], InsHalv[s], InsHel[s]}) l->setVbAlignment(1);
+        for (Label* l : {InsRader[s], InsHalv[s], InsHel[s]})
+            l->setVbAlignment(1);
         Grid1[s] = make<Grid>(box, 0, 0, 100, 100);
         Grid1[s]->setVisible(false);
         Grid3[s] = make<Grid>(box, 0, 0, 100, 100);
@@ -159,7 +173,8 @@ void Form1::buildControls() {
         Text1[i]->setAlignment(Qt::AlignRight);
         SpinButton1[i] = make<SpinButton>(System[3], 1200, top, 240, 285);
         connect(Text1[i], &TextBox::Change, this, [this, i] {
-            if (!rendering_) ram.setText1(i, Text1[i]->Text());
+            if (!rendering_)
+                ram.setText1(i, Text1[i]->Text());
         });
         connect(SpinButton1[i], &SpinButton::SpinUp, this, [this, i] { SpinButton1_SpinUp(i); });
         connect(SpinButton1[i], &SpinButton::SpinDown, this, [this, i] { SpinButton1_SpinDown(i); });
@@ -229,7 +244,8 @@ void Form1::buildControls() {
     utskrift->setVisible(false);
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load()
+{
     AvbrytBe->setCaption(uiText(200));
     filtercheck->setCaption(uiText(201));
     filterframe->setCaption(uiText(202));
@@ -269,24 +285,29 @@ void Form1::Form_Load() {
         Grid2->setColAlignment(i, 2);
         Grid2->setFixedAlignment(i, 2);
         Grid2->setColWidth(i, i % 4 == 0 ? 5 : 180);
-        if (i % 4 != 0) Grid2->setTextMatrix(0, i, kSignCaptions[(i % 4) - 1]);
+        if (i % 4 != 0)
+            Grid2->setTextMatrix(0, i, kSignCaptions[(i % 4) - 1]);
     }
-    for (int r : {4, 8, 12}) Grid2->setRowHeight(r, 5);
+    for (int r : {4, 8, 12})
+        Grid2->setRowHeight(r, 5);
 
     ram.forminne = RowMatrix(1, 1);
-    if (!isMinimized() && !isMaximized()) twips::resize(this, kFormWidth, twips::height(this));
+    if (!isMinimized() && !isMaximized())
+        twips::resize(this, kFormWidth, twips::height(this));
     ram.systemsparat = true;
     ram.skapat = false;
     render();
 }
 
-void Form1::render() {
+void Form1::render()
+{
     rendering_ = true;
     for (int i = 0; i < frame::CellCount; ++i) {
         Label1[i]->setCaption(ram.Label1[i].Caption);
         Label1[i]->setForeColor(ram.Label1[i].ForeColor);
     }
-    for (int m = 0; m < frame::MatchCount; ++m) Label5[m]->setCaption(ram.Label5[m]);
+    for (int m = 0; m < frame::MatchCount; ++m)
+        Label5[m]->setCaption(ram.Label5[m]);
     for (int s = 0; s < 3; ++s) {
         Label3[s]->setCaption(ram.Label3[s]);
         InsRader[s]->setCaption(ram.InsRader[s]);
@@ -307,50 +328,63 @@ void Form1::render() {
     }
     Allrad->setCaption(ram.Allrad);
     for (int i = 0; i < 3; ++i)
-        if (Text1[i]->Text() != ram.Text1[i]) Text1[i]->setText(ram.Text1[i]);
-    if (Text2->Text() != ram.Text2) Text2->setText(ram.Text2);
+        if (Text1[i]->Text() != ram.Text1[i])
+            Text1[i]->setText(ram.Text1[i]);
+    if (Text2->Text() != ram.Text2)
+        Text2->setText(ram.Text2);
     rendering_ = false;
 }
 
-void Form1::showMessages(const std::vector<frame::FrameMessage>& messages) {
-    for (const auto& m : messages) MsgBox(messageText(m.textId), m.style);
+void Form1::showMessages(const std::vector<frame::FrameMessage>& messages)
+{
+    for (const auto& m : messages)
+        MsgBox(messageText(m.textId), m.style);
 }
 
 // ---------------------------------------------------------------- editing
 
-void Form1::Label1_Click(int Index) {
-    if (creating_) return;   // the rows being made are those of the marks as they were
+void Form1::Label1_Click(int Index)
+{
+    if (creating_)
+        return;  // the rows being made are those of the marks as they were
     const auto messages = ram.Label1_Click(Index);
     render();
     showMessages(messages);
 }
 
-void Form1::Option1_Click(int Index) {
+void Form1::Option1_Click(int Index)
+{
     ram.Option1_Click(Index);
     render();
 }
 
-void Form1::SpinButton1_SpinUp(int Index) {
+void Form1::SpinButton1_SpinUp(int Index)
+{
     ram.SpinButton1_SpinUp(Index);
     render();
     Text1[Index]->update();
 }
 
-void Form1::SpinButton1_SpinDown(int Index) {
+void Form1::SpinButton1_SpinDown(int Index)
+{
     ram.SpinButton1_SpinDown(Index);
     render();
     Text1[Index]->update();
 }
 
-void Form1::Text2_Change() {
-    if (rendering_) return;   // the model already ran the change that render() is showing
+void Form1::Text2_Change()
+{
+    if (rendering_)
+        return;  // the model already ran the change that render() is showing
     ram.Text2 = Text2->Text();
     ram.Text2_Change();
     render();
 }
 
-void Form1::Text2_KeyPress(int& KeyAscii) {
-    if (KeyAscii != 13) return;
+void Form1::Text2_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
     ram.Text2 = Text2->Text();
     if (ram.Text2_KeyPress(KeyAscii)) {
         render();
@@ -360,7 +394,8 @@ void Form1::Text2_KeyPress(int& KeyAscii) {
 
 // ---------------------------------------------------------------- seams for other commands
 
-void Form1::utskrift_Click() {
+void Form1::utskrift_Click()
+{
     // Printing of the created rows onto coupons.
 }
 
@@ -370,44 +405,52 @@ void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- window events
 
-void Form1::Form_Activate() {
+void Form1::Form_Activate()
+{
     if (Tag == u"ladda") {
         laddahelram_Click();
         Tag.clear();
     }
-    if (grid2frame->Visible()) enableCouponItems(true);
+    if (grid2frame->Visible())
+        enableCouponItems(true);
     enableSaveAs(true);
     MDIForm1* main = MDIForm1::instance();
     if (main) {
-        if (main->SparaSom) main->SparaSom->setText(uiText(120));
+        if (main->SparaSom)
+            main->SparaSom->setText(uiText(120));
         main->aktivtyp = 1;
     }
     guide::showPage(3);
-    if (main && !main->anvandsystem.isEmpty()) Ladda_Click(0);
+    if (main && !main->anvandsystem.isEmpty())
+        Ladda_Click(0);
 }
 
-void Form1::Form_Deactivate() {
+void Form1::Form_Deactivate()
+{
     enableSaveAs(false);
     enableCouponItems(false);
-    if (MDIForm1* main = MDIForm1::instance()) main->aktivtyp = 0;
+    if (MDIForm1* main = MDIForm1::instance())
+        main->aktivtyp = 0;
 }
 
-void Form1::Form_Unload() {
+void Form1::Form_Unload()
+{
     enableSaveAs(false);
     enableCouponItems(false);
-    if (MDIForm1* main = MDIForm1::instance()) main->aktivtyp = 0;
+    if (MDIForm1* main = MDIForm1::instance())
+        main->aktivtyp = 0;
     guide::showPage(1);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void Form1::closeEvent(QCloseEvent* event)
+{
     if (creating_) {
         // "Skapa" is still on the stack: cancel it and let the user close again.
         ram.avbrytskapa = true;
         event->ignore();
         return;
     }
-    if (!ram.systemsparat &&
-        !MDIForm1::confirmDocumentClose(this, messageText(34) + windowTitle() + messageText(35))) {
+    if (!ram.systemsparat && !MDIForm1::confirmDocumentClose(this, messageText(34) + windowTitle() + messageText(35))) {
         event->ignore();
         return;
     }
@@ -415,8 +458,10 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Form1::mouseMoveEvent(QMouseEvent* event) {
-    if (MDIForm1* main = MDIForm1::instance()) main->clearHint();
+void Form1::mouseMoveEvent(QMouseEvent* event)
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->clearHint();
     QWidget::mouseMoveEvent(event);
 }
 
@@ -428,13 +473,15 @@ constexpr int kCouponFormWidth = 9105;
 constexpr int kEditingFormWidth = 5440;
 
 // A slot's system grid as row creation reads it: grid row = guarded position, column = system row.
-frame::SlotGrid slotGrid(const Grid& g) {
+frame::SlotGrid slotGrid(const Grid& g)
+{
     frame::SlotGrid rows;
     for (int r = 1; r < g.Rows(); ++r) {
         std::string line(static_cast<std::size_t>(std::max(0, g.Cols() - 1)), '\0');
         for (int c = 1; c < g.Cols(); ++c) {
             const QString& t = g.cell(r, c);
-            if (!t.isEmpty()) line[static_cast<std::size_t>(c - 1)] = static_cast<char>(t.at(0).toLatin1());
+            if (!t.isEmpty())
+                line[static_cast<std::size_t>(c - 1)] = static_cast<char>(t.at(0).toLatin1());
         }
         rows.push_back(std::move(line));
     }
@@ -443,7 +490,8 @@ frame::SlotGrid slotGrid(const Grid& g) {
 
 }  // namespace
 
-void Form1::connectRowCreation() {
+void Form1::connectRowCreation()
+{
     connect(filtercheck, &CheckBox::Click, this, [this] { filtercheck_Click(); });
     connect(LikaRaderCheck, &CheckBox::Click, this, [this] { LikaRaderCheck_Click(); });
     for (int i = 0; i < 6; ++i)
@@ -452,17 +500,21 @@ void Form1::connectRowCreation() {
     connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
 }
 
-void Form1::setFormWidth(int widthTwips) {
+void Form1::setFormWidth(int widthTwips)
+{
     // Inside the main window the frame's size is its subwindow's client area.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        if (sub->isMinimized() || sub->isMaximized()) return;
+        if (sub->isMinimized() || sub->isMaximized())
+            return;
         sub->resize(sub->width() + twips::toPixelsX(widthTwips) - width(), sub->height());
         return;
     }
-    if (!isMinimized() && !isMaximized()) twips::resize(this, widthTwips, twips::height(this));
+    if (!isMinimized() && !isMaximized())
+        twips::resize(this, widthTwips, twips::height(this));
 }
 
-void Form1::showView(FrameView view) {
+void Form1::showView(FrameView view)
+{
     // Give the focus to the new view before the old one hides: a hidden focus widget would hand it
     // to the next window in the main window and deactivate this frame.
     QWidget* focus = QApplication::focusWidget();
@@ -473,9 +525,12 @@ void Form1::showView(FrameView view) {
     grid2frame->setVisible(ram.grid2frameVisible || grid2frame->isVisible());
     AvbrytBe->setVisible(creating || AvbrytBe->isVisible());
     if (focusHere) {
-        if (editing) ok->setFocus();
-        else if (creating) AvbrytBe->setFocus();
-        else Grid2->setFocus();
+        if (editing)
+            ok->setFocus();
+        else if (creating)
+            AvbrytBe->setFocus();
+        else
+            Grid2->setFocus();
     }
     systempanel->setVisible(editing);
     grid2frame->setVisible(ram.grid2frameVisible);
@@ -483,27 +538,33 @@ void Form1::showView(FrameView view) {
     Skaparlabel->setVisible(creating);
 }
 
-void Form1::abortSkapa() {
+void Form1::abortSkapa()
+{
     setFormWidth(kEditingFormWidth);
     showView(FrameView::Editing);
     enableCouponItems(false);
 }
 
-void Form1::recordMarks(const rowcreation::MarkCounts& marks) {
+void Form1::recordMarks(const rowcreation::MarkCounts& marks)
+{
     antalmarkerade = marks.antalmarkerade;
     ettamarkerad = marks.ettamarkerad;
 }
 
-frame::FilterSettings Form1::filterSettings() const {
+frame::FilterSettings Form1::filterSettings() const
+{
     frame::FilterSettings f;
     f.filter = filtercheck->Value() == 1;
-    for (int i = 0; i < 6; ++i) f.text[i] = filtertext[i]->Text();
+    for (int i = 0; i < 6; ++i)
+        f.text[i] = filtertext[i]->Text();
     f.removeEqualRows = LikaRaderCheck->Value() == 1;
     return f;
 }
 
-void Form1::OK_Click() {
-    if (creating_) return;
+void Form1::OK_Click()
+{
+    if (creating_)
+        return;
     ram.avbrytskapa = false;
     setFormWidth(kCouponFormWidth);
     showView(FrameView::Creating);
@@ -512,8 +573,10 @@ void Form1::OK_Click() {
     const frame::FilterSettings filter = filterSettings();
     if (ram.skapat) {
         // Nothing changed since the rows were made: show them again as they are.
-        if (filter.filter) ram.Allrad = vb::Dec(ram.temptempallrad);
-        else ram.allradram = vb::CLng(vb::Val(ram.Allrad));
+        if (filter.filter)
+            ram.Allrad = vb::Dec(ram.temptempallrad);
+        else
+            ram.allradram = vb::CLng(vb::Val(ram.Allrad));
         showView(FrameView::Coupons);
         render();
         Command1_Click(couponview::Nav::First);
@@ -524,17 +587,20 @@ void Form1::OK_Click() {
     // Each slot is recounted in turn; a slot that fails is left selected.
     const int mode = ram.mode;
     std::array<frame::SlotGrid, frame::SlotCount> grids;
-    for (int s = 0; s < frame::SlotCount; ++s) grids[s] = slotGrid(*Grid1[s]);
+    for (int s = 0; s < frame::SlotCount; ++s)
+        grids[s] = slotGrid(*Grid1[s]);
     const rowcreation::FrameInput input = frame::frameInputFrom(ram, filter, std::move(grids));
     const auto failure = rowcreation::checkSlots(input);
-    for (int s = 0; s <= (failure ? failure->slot : frame::SlotCount - 1); ++s) ram.Option1_Click(s);
-    if (!failure) ram.Option1_Click(mode);
+    for (int s = 0; s <= (failure ? failure->slot : frame::SlotCount - 1); ++s)
+        ram.Option1_Click(s);
+    if (!failure)
+        ram.Option1_Click(mode);
     render();
 
     Yielder yielder([this] { return ram.avbrytskapa; }, skapaYieldInterval);
     creating_ = true;
-    rowcreation::Result r =
-        rowcreation::createRows(input, rowcreation::programRandom(), [&] { return yielder.step(); }, memoryLimits);
+    rowcreation::Result r = rowcreation::createRows(
+        input, rowcreation::programRandom(), [&] { return yielder.step(); }, memoryLimits);
     creating_ = false;
 
     if (r.outcome == rowcreation::Outcome::OutOfMemory) {
@@ -544,7 +610,8 @@ void Form1::OK_Click() {
         return;
     }
     ram.forminne = std::move(r.rows);
-    if (r.marksRecorded) recordMarks(r.marks);
+    if (r.marksRecorded)
+        recordMarks(r.marks);
     const auto message = rowcreation::messageFor(r, messageText);
 
     switch (r.outcome) {
@@ -554,18 +621,21 @@ void Form1::OK_Click() {
         ram.allradram = static_cast<std::int32_t>(r.total);
         ram.Allrad = vb::Dec(double(r.left));
         render();
-        if (message) MsgBox(message->text, message->style);
+        if (message)
+            MsgBox(message->text, message->style);
         showView(FrameView::Coupons);
         ram.skapat = true;
         Command1_Click(couponview::Nav::First);
         break;
     case rowcreation::Outcome::FilterRemovedAll:
         ram.allradram = static_cast<std::int32_t>(r.total);
-        if (message) MsgBox(message->text, message->style);
+        if (message)
+            MsgBox(message->text, message->style);
         Visaram_Click();
         break;
     case rowcreation::Outcome::SlotInvalid:
-        if (message) MsgBox(message->text, message->style);
+        if (message)
+            MsgBox(message->text, message->style);
         abortSkapa();
         break;
     case rowcreation::Outcome::Cancelled:
@@ -575,7 +645,8 @@ void Form1::OK_Click() {
     }
 }
 
-void Form1::filtercheck_Click() {
+void Form1::filtercheck_Click()
+{
     ram.skapat = false;
     ram.systemsparat = false;
     if (filtercheck->Value() == 1) {
@@ -587,7 +658,8 @@ void Form1::filtercheck_Click() {
     }
 }
 
-void Form1::LikaRaderCheck_Click() {
+void Form1::LikaRaderCheck_Click()
+{
     ram.skapat = false;
     ram.systemsparat = false;
     if (LikaRaderCheck->Value() == 0) {
@@ -596,21 +668,30 @@ void Form1::LikaRaderCheck_Click() {
     }
 }
 
-void Form1::filtertext_KeyPress(int Index, int& KeyAscii) {
+void Form1::filtertext_KeyPress(int Index, int& KeyAscii)
+{
     ram.skapat = false;
     ram.systemsparat = false;
-    if (KeyAscii != 13) return;
+    if (KeyAscii != 13)
+        return;
     std::array<QString, 6> texts;
-    for (int i = 0; i < 6; ++i) texts[i] = filtertext[i]->Text();
+    for (int i = 0; i < 6; ++i)
+        texts[i] = filtertext[i]->Text();
     const frame::FilterEnter enter = frame::filterEnter(Index, texts);
     filtertext[Index]->setText(enter.text);
-    if (enter.focus == frame::FilterEnter::FocusSkapa) ok->setFocus();
-    else if (enter.focus != frame::FilterEnter::FocusStays) filtertext[enter.focus]->setFocus();
+    if (enter.focus == frame::FilterEnter::FocusSkapa)
+        ok->setFocus();
+    else if (enter.focus != frame::FilterEnter::FocusStays)
+        filtertext[enter.focus]->setFocus();
 }
 
-void Form1::Command1_Click(int Index) { Command1_Click(Index, Index == couponview::Nav::GoTo ? gatillText() : QString()); }
+void Form1::Command1_Click(int Index)
+{
+    Command1_Click(Index, Index == couponview::Nav::GoTo ? gatillText() : QString());
+}
 
-void Form1::Command1_Click(int Index, const QString& gatillText) {
+void Form1::Command1_Click(int Index, const QString& gatillText)
+{
     const double rowCount = vb::Val(ram.Allrad);
     const couponview::Move move = couponview::navigate(Index, ram.kupongstart, rowCount, gatillText);
     if (move.notFound) {
@@ -624,25 +705,29 @@ void Form1::Command1_Click(int Index, const QString& gatillText) {
     const couponview::Cells cells = couponview::couponCells(ram.forminne, ram.kupongstart, n);
     for (int row = 1; row < couponview::GridRows; ++row)
         for (int col = 0; col < couponview::GridCols; ++col)
-            if (Grid2->TextMatrix(row, col) != cells[row][col]) Grid2->setTextMatrix(row, col, cells[row][col]);
+            if (Grid2->TextMatrix(row, col) != cells[row][col])
+                Grid2->setTextMatrix(row, col, cells[row][col]);
     Grid2->setCol(1);
     Grid2->setRow(1);
 }
 
-void Form1::Visaram_Click() {
+void Form1::Visaram_Click()
+{
     setFormWidth(kEditingFormWidth);
-    showView(FrameView::Editing);   // also takes "Avbryt" away when the filter left no rows
+    showView(FrameView::Editing);  // also takes "Avbryt" away when the filter left no rows
     enableCouponItems(false);
     ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
     ram.Allrad = vb::Dec(ram.allradram);
     render();
 }
 
-QString Form1::gatillText() const {
+QString Form1::gatillText() const
+{
     // The go-to dialog's Text1, once that dialog exists.
     return QString();
 }
 
-void Form1::Label4_DblClick() {
+void Form1::Label4_DblClick()
+{
     // Opens the go-to dialog (modeless) once that dialog exists.
 }

@@ -37,22 +37,22 @@ public:
     // ---- public members other windows call by name ----
     bool systemsparat() const { return ram.systemsparat; }
     void setSystemsparat(bool saved) { ram.systemsparat = saved; }
-    void Command1_Click(int Index);   // coupon navigation (coupon view)
+    void Command1_Click(int Index);  // coupon navigation (coupon view)
     // The same with the go-to dialog's text, read for Index 5.
     void Command1_Click(int Index, const QString& gatillText);
-    void OK_Click();                  // "Skapa": create the rows
-    void utskrift_Click();            // print the created rows (called by the print dialog)
+    void OK_Click();  // "Skapa": create the rows
+    void utskrift_Click();  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
     std::array<std::uint8_t, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
-    Label* copyallrad() const { return Allrad; }   // callers read its caption: the row total now
+    Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
 
     // ---- handlers ----
     void Label1_Click(int Index);
     void Option1_Click(int Index);
-    void Ladda_Click(int Index);      // load a system file into slot Index
-    void laddahelram_Click();         // read a frame file into this frame
+    void Ladda_Click(int Index);  // load a system file into slot Index
+    void laddahelram_Click();  // read a frame file into this frame
     void SpinButton1_SpinUp(int Index);
     void SpinButton1_SpinDown(int Index);
     void Text2_Change();
@@ -61,8 +61,8 @@ public:
     void filtercheck_Click();
     void LikaRaderCheck_Click();
     void filtertext_KeyPress(int Index, int& KeyAscii);
-    void Visaram_Click();             // "Ändra ram": back to editing
-    void Label4_DblClick();           // opens the go-to dialog
+    void Visaram_Click();  // "Ändra ram": back to editing
+    void Label4_DblClick();  // opens the go-to dialog
     void Form_Activate() override;
     void Form_Deactivate() override;
 
@@ -78,9 +78,9 @@ public:
     // ---- controls ----
     std::array<Label*, frame::CellCount> Label1{};
     std::array<Label*, frame::MatchCount> Label5{};
-    std::array<Label*, 3> Label2{};     // "1", "X", "2" over the sign cells
-    std::array<Label*, 3> Label6{};     // "1", "X", "2" beside the percent boxes
-    Label* Label9 = nullptr;            // "Ram"
+    std::array<Label*, 3> Label2{};  // "1", "X", "2" over the sign cells
+    std::array<Label*, 3> Label6{};  // "1", "X", "2" beside the percent boxes
+    Label* Label9 = nullptr;  // "Ram"
     Label* Labeltotal = nullptr;
     Label* Allrad = nullptr;
 
@@ -126,7 +126,7 @@ public:
     CommandButton* utskrift = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;   // QueryUnload, then Unload
+    void closeEvent(QCloseEvent* event) override;  // QueryUnload, then Unload
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -136,16 +136,16 @@ private:
     void showMessages(const std::vector<frame::FrameMessage>& messages);
     // Row creation and the coupon view.
     void connectRowCreation();
-    void setFormWidth(int widthTwips);   // only while the window is neither minimised nor maximised
+    void setFormWidth(int widthTwips);  // only while the window is neither minimised nor maximised
     // The three views: editing (systempanel), creating ("Skapar ram...." and "Avbryt"), coupons (grid2frame).
     enum class FrameView { Editing, Creating, Coupons };
     void showView(FrameView view);
-    void abortSkapa();                    // back to editing after a refusal or a cancel
+    void abortSkapa();  // back to editing after a refusal or a cancel
     void recordMarks(const rowcreation::MarkCounts& marks);
     frame::FilterSettings filterSettings() const;
-    QString gatillText() const;           // the go-to dialog's Text1
+    QString gatillText() const;  // the go-to dialog's Text1
 
-    bool creating_ = false;    // "Skapa" is running and letting events run
+    bool creating_ = false;  // "Skapa" is running and letting events run
 
-    bool rendering_ = false;   // control writes from render() are not user edits
+    bool rendering_ = false;  // control writes from render() are not user edits
 };

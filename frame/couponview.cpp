@@ -23,8 +23,8 @@ Move navigate(int index, std::int32_t kupongstart, double rowCount, const QStrin
         break;
     case Nav::Last:
         // Without rows there is no last coupon to go back to: stay at the first.
-        out.kupongstart = static_cast<std::int32_t>(
-            std::max(0.0, vb::Int(rowCount / RowsPerCoupon - 0.01) * RowsPerCoupon));
+        out.kupongstart =
+            static_cast<std::int32_t>(std::max(0.0, vb::Int(rowCount / RowsPerCoupon - 0.01) * RowsPerCoupon));
         break;
     case Nav::Next:
         if (rowCount > kupongstart + RowsPerCoupon)

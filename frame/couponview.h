@@ -12,8 +12,8 @@
 namespace couponview {
 
 constexpr int RowsPerCoupon = 10;
-constexpr int GridRows = 17;   // heading row, 13 matches, separator rows 4, 8 and 12
-constexpr int GridCols = 40;   // label column, ten groups "1", "X", "2" with a separator after each
+constexpr int GridRows = 17;  // heading row, 13 matches, separator rows 4, 8 and 12
+constexpr int GridCols = 40;  // label column, ten groups "1", "X", "2" with a separator after each
 
 // Navigation index of Command1_Click.
 namespace Nav {
@@ -21,12 +21,12 @@ constexpr int First = 0;
 constexpr int Previous = 1;
 constexpr int Next = 2;
 constexpr int Last = 3;
-constexpr int GoTo = 5;   // the coupon typed in the go-to dialog
+constexpr int GoTo = 5;  // the coupon typed in the go-to dialog
 }  // namespace Nav
 
 struct Move {
     std::int32_t kupongstart = 0;
-    bool notFound = false;   // go to a coupon that does not exist: message 5, nothing changes
+    bool notFound = false;  // go to a coupon that does not exist: message 5, nothing changes
 };
 // Where navigation `index` leads from `kupongstart` with `rowCount` rows (Val of Allrad).
 // gatillText is the go-to dialog's text, read only for GoTo. Other indexes stay where they are.

@@ -7,9 +7,9 @@
 namespace frame {
 
 constexpr int MatchCount = 13;
-constexpr int CellCount = 39;   // sign cell i belongs to match i / 3, column i % 3 ("1", "X", "2")
-constexpr int SlotCount = 3;    // System 1, 2, 3
-constexpr int ModeCount = 5;    // System 1, System 2, System 3, Procent, Matematisk
+constexpr int CellCount = 39;  // sign cell i belongs to match i / 3, column i % 3 ("1", "X", "2")
+constexpr int SlotCount = 3;  // System 1, 2, 3
+constexpr int ModeCount = 5;  // System 1, System 2, System 3, Procent, Matematisk
 
 // SignCode: one byte per match and row.
 namespace SignCode {
@@ -17,7 +17,7 @@ constexpr std::uint8_t None = 0;
 constexpr std::uint8_t One = 1;
 constexpr std::uint8_t X = 2;
 constexpr std::uint8_t Two = 3;
-constexpr std::uint8_t PercentPlaceholder = 4;   // only inside row creation
+constexpr std::uint8_t PercentPlaceholder = 4;  // only inside row creation
 }  // namespace SignCode
 
 // MatchType: one byte per match.
@@ -45,9 +45,9 @@ constexpr int Matematisk = 4;
 // Windows colour values (0x00BBGGRR).
 namespace GuardColour {
 constexpr std::uint32_t Black = 0;
-constexpr std::uint32_t Green = 40704;      // half guard
-constexpr std::uint32_t DarkRed = 159;      // full guard, Procent match
-constexpr std::uint32_t CounterRed = 191;   // InsHalv / InsHel over their limit
+constexpr std::uint32_t Green = 40704;  // half guard
+constexpr std::uint32_t DarkRed = 159;  // full guard, Procent match
+constexpr std::uint32_t CounterRed = 191;  // InsHalv / InsHel over their limit
 }  // namespace GuardColour
 
 // The largest row count of a frame: 3^13.

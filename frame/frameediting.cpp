@@ -19,44 +19,53 @@ constexpr int MsgTooManyHalf = 10;
 constexpr int MsgPercentNot100 = 11;
 
 // The whole text of a percent box as a number, blanks around it allowed; none for other text.
-std::optional<double> percentValue(const QString& text) {
+std::optional<double> percentValue(const QString& text)
+{
     const QString t = text.trimmed();
     bool ok = false;
     double v = QLocale().toDouble(t, &ok);
-    if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok) return std::nullopt;
+    if (!ok)
+        v = QLocale::c().toDouble(t, &ok);
+    if (!ok)
+        return std::nullopt;
     return v;
 }
 
 }  // namespace
 
-FrameEditing::FrameEditing(FrameTexts t) : texts(std::move(t)) {
+FrameEditing::FrameEditing(FrameTexts t) : texts(std::move(t))
+{
     for (int s = 0; s < SlotCount; ++s) {
         Label3[s] = texts.ingetSystem;
         Grid1Tag[s] = QStringLiteral("0");
     }
-    for (auto& tag : SystemTag) tag = QStringLiteral("0");
+    for (auto& tag : SystemTag)
+        tag = QStringLiteral("0");
 }
 
 // ---------------------------------------------------------------- helpers
 
-bool FrameEditing::isEmptySlotCaption(const QString& caption) {
+bool FrameEditing::isEmptySlotCaption(const QString& caption)
+{
     return caption == u"Inget system" || caption == u"Ei järjestelmää ";
 }
 
 bool FrameEditing::slotEmpty(int s) const { return isEmptySlotCaption(Label3[s]); }
 
-QString FrameEditing::systemTitle(int s) const {
+QString FrameEditing::systemTitle(int s) const
+{
     const QString& name = Label3[s];
     const auto cut = name.lastIndexOf(u'\\');
     return cut < 0 ? name : name.mid(cut + 1);
 }
 
-int FrameEditing::markedCount(int m) const {
+int FrameEditing::markedCount(int m) const
+{
     return int(markerad[3 * m]) + int(markerad[3 * m + 1]) + int(markerad[3 * m + 2]);
 }
 
-QString FrameEditing::PercentText() const {
+QString FrameEditing::PercentText() const
+{
     QString tag = QStringLiteral("% ");
     for (const QString& t : Text1) {
         // The boxes hold at most four characters (setText1), so the blank count is never negative.
@@ -67,35 +76,46 @@ QString FrameEditing::PercentText() const {
 
 void FrameEditing::multiplyAllrad(double factor) { Allrad = vb::Dec(vb::Val(Allrad) * factor); }
 
-void FrameEditing::divideAllrad(double divisor) {
+void FrameEditing::divideAllrad(double divisor)
+{
     // A slot without rows never multiplied the total; dividing by its 0 would only destroy it.
-    if (divisor == 0) return;
+    if (divisor == 0)
+        return;
     Allrad = vb::Dec(vb::Val(Allrad) / divisor);
 }
 
-void FrameEditing::procedureR(bool clearProcentram) {
+void FrameEditing::procedureR(bool clearProcentram)
+{
     Allrad = QStringLiteral("1");
     std::array<bool, 6> seen{};
     for (int m = 0; m < MatchCount; ++m) {
         const int t = systyp[m];
-        if (t >= 1 && t <= 5) seen[t] = true;
+        if (t >= 1 && t <= 5)
+            seen[t] = true;
         if (t == MatchType::Matematisk) {
             const int marks = markedCount(m);
-            if (marks == 2) multiplyAllrad(2);
-            else if (marks == 3) multiplyAllrad(3);
+            if (marks == 2)
+                multiplyAllrad(2);
+            else if (marks == 3)
+                multiplyAllrad(3);
         }
     }
     for (int s = 0; s < SlotCount; ++s) {
-        if (seen[s + 1]) multiplyAllrad(sysrader[s]);
+        if (seen[s + 1])
+            multiplyAllrad(sysrader[s]);
     }
-    if (clearProcentram && !seen[MatchType::Procent]) procentram = false;
+    if (clearProcentram && !seen[MatchType::Procent])
+        procentram = false;
 }
 
-void FrameEditing::stepT() {
-    if (vb::Val(Allrad) <= 1 && procentram) Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
+void FrameEditing::stepT()
+{
+    if (vb::Val(Allrad) <= 1 && procentram)
+        Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
 }
 
-void FrameEditing::clearMatch(int m) {
+void FrameEditing::clearMatch(int m)
+{
     for (int c = 3 * m; c < 3 * m + 3; ++c) {
         Label1[c].Caption.clear();
         markerad[c] = false;
@@ -104,19 +124,24 @@ void FrameEditing::clearMatch(int m) {
     systyp[m] = MatchType::None;
 }
 
-void FrameEditing::colourCounters(int s, int half, int full) {
+void FrameEditing::colourCounters(int s, int half, int full)
+{
     InsHalv[s].ForeColor = half > allowedHalf(s) ? GuardColour::CounterRed : GuardColour::Black;
     InsHel[s].ForeColor = full > syshelgard[s] ? GuardColour::CounterRed : GuardColour::Black;
     InsHalv[s].Caption = vb::Dec(half) + u'/' + vb::Dec(allowedHalf(s));
     InsHel[s].Caption = vb::Dec(full) + u'/' + vb::Dec(syshelgard[s]);
 }
 
-void FrameEditing::recountSlot(int s) {
+void FrameEditing::recountSlot(int s)
+{
     int half = 0, full = 0;
     for (int m = 0; m < MatchCount; ++m) {
-        if (systyp[m] != s + 1) continue;
-        if (antalmark[m] == 2) ++half;
-        else if (antalmark[m] == 3) ++full;
+        if (systyp[m] != s + 1)
+            continue;
+        if (antalmark[m] == 2)
+            ++half;
+        else if (antalmark[m] == 3)
+            ++full;
     }
     placeradhalv[s] = static_cast<std::uint8_t>(half);
     placeradhel[s] = static_cast<std::uint8_t>(full);
@@ -126,9 +151,11 @@ void FrameEditing::recountSlot(int s) {
 
 // ---------------------------------------------------------------- sign cells
 
-std::vector<FrameMessage> FrameEditing::Label1_Click(int Index) {
+std::vector<FrameMessage> FrameEditing::Label1_Click(int Index)
+{
     std::vector<FrameMessage> messages;
-    if (Index < 0 || Index >= CellCount) return messages;
+    if (Index < 0 || Index >= CellCount)
+        return messages;
     skapat = false;
     systemsparat = false;
     if (grid2frameVisible) {
@@ -136,7 +163,7 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index) {
         return messages;
     }
     const int m = Index / 3;
-    const int takenFrom = systyp[m];   // slot whose match another mode may take over
+    const int takenFrom = systyp[m];  // slot whose match another mode may take over
     const int k = mode;
     if (k <= Mode::System3) {
         systemClick(k, Index, messages);
@@ -154,7 +181,8 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index) {
     return messages;
 }
 
-void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& messages) {
+void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& messages)
+{
     const int m = Index / 3;
     const bool baseRow = slottyp[s] == 1;
     markerad[Index] = !markerad[Index];
@@ -170,9 +198,11 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     }
     // The total is taken before this click: a base-row full guard just emptied still counts for
     // its own system here, else the in-use step below would divide its rows out a second time.
-    if (typeBefore == s + 1) systyp[m] = typeBefore;
+    if (typeBefore == s + 1)
+        systyp[m] = typeBefore;
     procedureR(true);
-    if (typeBefore == s + 1) systyp[m] = static_cast<std::uint8_t>(antalmark[m] >= 2 ? s + 1 : 0);
+    if (typeBefore == s + 1)
+        systyp[m] = static_cast<std::uint8_t>(antalmark[m] >= 2 ? s + 1 : 0);
 
     const QString captionBefore = Label1[Index].Caption;
     const std::uint8_t countBefore = antalmark[m];
@@ -184,17 +214,22 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
         ++antalmark[m];
     }
     auto typeFromCount = [&] {
-        if (antalmark[m] == 2 || antalmark[m] == 3) systyp[m] = static_cast<std::uint8_t>(s + 1);
-        else if (antalmark[m] < 2) systyp[m] = MatchType::None;
+        if (antalmark[m] == 2 || antalmark[m] == 3)
+            systyp[m] = static_cast<std::uint8_t>(s + 1);
+        else if (antalmark[m] < 2)
+            systyp[m] = MatchType::None;
     };
     typeFromCount();
 
     auto countPlaced = [&] {
         int half = 0, full = 0;
         for (int j = 0; j < MatchCount; ++j) {
-            if (systyp[j] != s + 1) continue;
-            if (antalmark[j] == 2) ++half;
-            else if (antalmark[j] == 3) ++full;
+            if (systyp[j] != s + 1)
+                continue;
+            if (antalmark[j] == 2)
+                ++half;
+            else if (antalmark[j] == 3)
+                ++full;
         }
         placeradhalv[s] = static_cast<std::uint8_t>(half);
         placeradhel[s] = static_cast<std::uint8_t>(full);
@@ -215,8 +250,10 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     colourCounters(s, placeradhalv[s], placeradhel[s]);
 
     // Over-limit rule: one click too many half guards is the way to a full guard; a second is not.
-    if (placeradhalv[s] <= allowedHalf(s)) overgrans[s] = 0;
-    else ++overgrans[s];
+    if (placeradhalv[s] <= allowedHalf(s))
+        overgrans[s] = 0;
+    else
+        ++overgrans[s];
     bool undo = false;
     if (placeradhel[s] > syshelgard[s]) {
         ++overgrans[s];
@@ -241,12 +278,14 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     // Colour the match; in a base-row system the sign marked first keeps its black.
     const int marks = antalmark[m];
     if (marks < 2) {
-        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = GuardColour::Black;
+        for (int c = 3 * m; c < 3 * m + 3; ++c)
+            Label1[c].ForeColor = GuardColour::Black;
         Label5[m].clear();
     } else {
         const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
         for (int c = 3 * m; c < 3 * m + 3; ++c) {
-            if (baseRow && Label1[c].ForeColor == GuardColour::Black && c != Index) continue;
+            if (baseRow && Label1[c].ForeColor == GuardColour::Black && c != Index)
+                continue;
             Label1[c].ForeColor = colour;
         }
         Label5[m] = systemTitle(s);
@@ -254,9 +293,12 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
 
     int half = 0, full = 0;
     for (int j = 0; j < MatchCount; ++j) {
-        if (systyp[j] != s + 1) continue;
-        if (antalmark[j] == 2) ++half;
-        else if (antalmark[j] == 3) ++full;
+        if (systyp[j] != s + 1)
+            continue;
+        if (antalmark[j] == 2)
+            ++half;
+        else if (antalmark[j] == 3)
+            ++full;
     }
     halvefter[s] = static_cast<std::uint8_t>(half);
     placeradhel[s] = static_cast<std::uint8_t>(full);
@@ -265,10 +307,12 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     stepT();
 }
 
-void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages) {
+void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
+{
     if (systyp[m] == MatchType::Procent) {
         clearMatch(m);
-        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = GuardColour::Black;
+        for (int c = 3 * m; c < 3 * m + 3; ++c)
+            Label1[c].ForeColor = GuardColour::Black;
         Label5[m].clear();
     } else {
         if (vb::Val(Text1[1]) + vb::Val(Text1[2]) + vb::Val(Text1[0]) != 100) {
@@ -287,17 +331,22 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages) {
     procedureR(false);
     bool other = false, percent = false;
     for (int j = 0; j < MatchCount; ++j) {
-        if (systyp[j] == MatchType::Procent) percent = true;
-        else if (systyp[j] != MatchType::None) other = true;
+        if (systyp[j] == MatchType::Procent)
+            percent = true;
+        else if (systyp[j] != MatchType::None)
+            other = true;
     }
-    if (!other && percent) Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
+    if (!other && percent)
+        Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
     procentram = percent;
     stepT();
 }
 
-void FrameEditing::matematiskClick(int Index) {
+void FrameEditing::matematiskClick(int Index)
+{
     const int m = Index / 3;
-    if (systyp[m] != MatchType::None && systyp[m] != MatchType::Matematisk) clearMatch(m);
+    if (systyp[m] != MatchType::None && systyp[m] != MatchType::Matematisk)
+        clearMatch(m);
     procedureR(true);
     markerad[Index] = !markerad[Index];
     if (!markerad[Index]) {
@@ -320,11 +369,13 @@ void FrameEditing::matematiskClick(int Index) {
     const int marks = antalmark[m];
     systyp[m] = marks >= 2 ? MatchType::Matematisk : MatchType::None;
     if (marks < 2) {
-        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = GuardColour::Black;
+        for (int c = 3 * m; c < 3 * m + 3; ++c)
+            Label1[c].ForeColor = GuardColour::Black;
         Label5[m].clear();
     } else {
         const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
-        for (int c = 3 * m; c < 3 * m + 3; ++c) Label1[c].ForeColor = colour;
+        for (int c = 3 * m; c < 3 * m + 3; ++c)
+            Label1[c].ForeColor = colour;
         Label5[m] = texts.matematisk;
     }
     stepT();
@@ -332,47 +383,62 @@ void FrameEditing::matematiskClick(int Index) {
 
 // ---------------------------------------------------------------- mode choice
 
-void FrameEditing::Option1_Click(int Index) {
-    if (Index < 0 || Index >= ModeCount) return;
+void FrameEditing::Option1_Click(int Index)
+{
+    if (Index < 0 || Index >= ModeCount)
+        return;
     mode = Index;
-    if (Index > Mode::System3) return;
+    if (Index > Mode::System3)
+        return;
     const int s = Index;
     recountSlot(s);
-    if (placeradhalv[s] <= allowedHalf(s)) overgrans[s] = 0;
-    else ++overgrans[s];
+    if (placeradhalv[s] <= allowedHalf(s))
+        overgrans[s] = 0;
+    else
+        ++overgrans[s];
 }
 
 // ---------------------------------------------------------------- percent and row-count inputs
 
 void FrameEditing::setText1(int i, const QString& text) { Text1[i] = text.left(MaxPercentLength); }
 
-void FrameEditing::SpinButton1_SpinDown(int i) {
+void FrameEditing::SpinButton1_SpinDown(int i)
+{
     const auto v = percentValue(Text1[i]);
-    if (v && *v > 0) setText1(i, vb::Dec(*v - 1));
+    if (v && *v > 0)
+        setText1(i, vb::Dec(*v - 1));
 }
 
-void FrameEditing::SpinButton1_SpinUp(int i) {
+void FrameEditing::SpinButton1_SpinUp(int i)
+{
     double sum = 0;
     for (const QString& t : Text1) {
         const auto v = percentValue(t);
-        if (!v) return;   // a box without a number: nothing to add to
+        if (!v)
+            return;  // a box without a number: nothing to add to
         sum += *v;
     }
-    if (sum < 100) setText1(i, vb::Dec(*percentValue(Text1[i]) + 1));
+    if (sum < 100)
+        setText1(i, vb::Dec(*percentValue(Text1[i]) + 1));
 }
 
-void FrameEditing::setText2(const QString& text) {
-    if (text == Text2) return;
+void FrameEditing::setText2(const QString& text)
+{
+    if (text == Text2)
+        return;
     Text2 = text;
     Text2_Change();
 }
 
-void FrameEditing::Text2_Change() {
+void FrameEditing::Text2_Change()
+{
     setText2(vb::Dec(vb::Val(Text2)));
     skapat = false;
     systemsparat = false;
-    if (vb::Val(Text2) < 1) setText2(QStringLiteral("1"));
-    if (vb::Val(Text2) > MaxRows) setText2(QStringLiteral("1"));
+    if (vb::Val(Text2) < 1)
+        setText2(QStringLiteral("1"));
+    if (vb::Val(Text2) > MaxRows)
+        setText2(QStringLiteral("1"));
 
     Allrad = QStringLiteral("1");
     std::array<bool, SlotCount> used{};
@@ -383,28 +449,37 @@ void FrameEditing::Text2_Change() {
             used[t - 1] = true;
         } else if (t == MatchType::Matematisk) {
             const int marks = markedCount(m);
-            if (marks == 2) multiplyAllrad(2);
-            else if (marks == 3) multiplyAllrad(3);
+            if (marks == 2)
+                multiplyAllrad(2);
+            else if (marks == 3)
+                multiplyAllrad(3);
             mathematical = true;
         } else if (t == MatchType::Procent) {
             percent = true;
         }
     }
-    if (!percent) procentram = false;
+    if (!percent)
+        procentram = false;
     bool anySystem = false;
     for (int s = 0; s < SlotCount; ++s) {
-        if (!used[s]) continue;
+        if (!used[s])
+            continue;
         anySystem = true;
         multiplyAllrad(sysrader[s]);
     }
-    if (!anySystem && !mathematical && percent) Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
+    if (!anySystem && !mathematical && percent)
+        Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
 }
 
-bool FrameEditing::Text2_KeyPress(int keyAscii) {
-    if (keyAscii != 13) return false;
+bool FrameEditing::Text2_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return false;
     setText2(vb::Dec(vb::Val(Text2)));
-    if (vb::Val(Text2) < 1) setText2(QStringLiteral("1"));
-    if (vb::Val(Text2) > MaxRows) setText2(QStringLiteral("1"));
+    if (vb::Val(Text2) < 1)
+        setText2(QStringLiteral("1"));
+    if (vb::Val(Text2) > MaxRows)
+        setText2(QStringLiteral("1"));
     return true;
 }
 

@@ -43,7 +43,7 @@ public:
     std::uint8_t filbyte = 0;
     std::array<std::uint8_t, 6> slottyp{};
     std::array<bool, 78> markerad{};
-    RowMatrix forminne{1, 1};                   // (0 To 1, 0 To 1) until rows are created
+    RowMatrix forminne{1, 1};  // (0 To 1, 0 To 1) until rows are created
     std::array<std::uint8_t, 14> antalmark{};
     std::array<int, 6> sysrader{};
     std::array<int, 6> sysgard{};
@@ -62,19 +62,19 @@ public:
     std::int32_t kupongstart = 0;
 
     // ---- control properties the rules read and write ----
-    std::array<LabelState, CellCount> Label1;     // sign cells
-    std::array<QString, MatchCount> Label5;       // match tags
-    std::array<QString, SlotCount> Label3;        // slot system names
+    std::array<LabelState, CellCount> Label1;  // sign cells
+    std::array<QString, MatchCount> Label5;  // match tags
+    std::array<QString, SlotCount> Label3;  // slot system names
     std::array<QString, SlotCount> InsRader;
     std::array<LabelState, SlotCount> InsHalv;
     std::array<LabelState, SlotCount> InsHel;
-    std::array<QString, SlotCount> Grid1Tag;      // slot type as text
-    std::array<QString, ModeCount> SystemTag;     // System(s).Tag: slot's full guards as text
+    std::array<QString, SlotCount> Grid1Tag;  // slot type as text
+    std::array<QString, ModeCount> SystemTag;  // System(s).Tag: slot's full guards as text
     QString Allrad = QStringLiteral("1");
     std::array<QString, 3> Text1 = {QStringLiteral("34"), QStringLiteral("33"), QStringLiteral("33")};
     QString Text2 = QStringLiteral("1");
-    int mode = Mode::System1;                     // index of the visible System(k)
-    bool grid2frameVisible = false;               // coupon view shown
+    int mode = Mode::System1;  // index of the visible System(k)
+    bool grid2frameVisible = false;  // coupon view shown
 
     // ---- handlers ----
     // Click on sign cell Index (0..38). Returns the messages to show, in order.
@@ -93,10 +93,10 @@ public:
     bool Text2_KeyPress(int keyAscii);
 
     // ---- helpers the window and later handlers use ----
-    QString PercentText() const;                  // tag of a Procent match from the boxes
-    bool slotEmpty(int s) const;                  // Label3(s) says no system is loaded
+    QString PercentText() const;  // tag of a Procent match from the boxes
+    bool slotEmpty(int s) const;  // Label3(s) says no system is loaded
     static bool isEmptySlotCaption(const QString& caption);
-    QString systemTitle(int s) const;             // Label3(s) after its last "\"
+    QString systemTitle(int s) const;  // Label3(s) after its last "\"
     int allowedHalf(int s) const { return sysgard[s] - syshelgard[s]; }
     // Row total from the match types (procedure R); clears procentram when asked and no Procent match.
     void procedureR(bool clearProcentram);
@@ -105,7 +105,7 @@ public:
     int markedCount(int m) const;
 
     static constexpr int MaxPercentLength = 4;
-    static constexpr int MsgStyle = 48;           // exclamation icon, OK button
+    static constexpr int MsgStyle = 48;  // exclamation icon, OK button
 
     FrameTexts texts;
 

@@ -14,8 +14,8 @@
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
-#include "shell/guide.h"
 #include "shell/framefile.h"
+#include "shell/guide.h"
 #include "shell/saveas.h"
 #include "shell/systemgrids.h"
 
@@ -24,12 +24,11 @@ namespace framereading {
 namespace {
 
 const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
-constexpr int kOpenFlags = 4100;   // the file must exist; no read-only box
+constexpr int kOpenFlags = 4100;  // the file must exist; no read-only box
 constexpr int kMsgReload = 12;
 constexpr int kMsgWrongType = 39;
 constexpr int kGuideLoadSystem = 8;
 constexpr int kGuideReadFrame = 4;
-
 
 // The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
 // user picks in the open dialog. The dialog's FileName and FileTitle describe it afterwards.
@@ -63,9 +62,8 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
 {
     frame::FrameEditing& ram = form.ram;
     const FrameFileData& d = read.data;
-    const int slots = read.reached >= FrameReadStage::Slots
-        ? frame::SlotCount
-        : read.slotsRead + (read.slotSignsRead ? 1 : 0);
+    const int slots =
+        read.reached >= FrameReadStage::Slots ? frame::SlotCount : read.slotsRead + (read.slotSignsRead ? 1 : 0);
     for (int s = 0; s < slots; ++s) {
         const FrameSlot& slot = d.slotBlocks[std::size_t(s)];
         takeSlot(form, s, slot.system);
@@ -81,8 +79,12 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
     // The cells are rebuilt as a user would click them; the clicks clear the saved flag.
     for (const ReplayStep& step : replaySteps(d)) {
         switch (step.kind) {
-        case ReplayStep::Kind::ChooseMode: form.Option1_Click(step.index); break;
-        case ReplayStep::Kind::ClickCell: form.Label1_Click(step.index); break;
+        case ReplayStep::Kind::ChooseMode:
+            form.Option1_Click(step.index);
+            break;
+        case ReplayStep::Kind::ClickCell:
+            form.Label1_Click(step.index);
+            break;
         case ReplayStep::Kind::SetPercentText:
             ram.Label5[step.index] = step.text;
             form.render();

@@ -94,10 +94,7 @@ struct SlotCounts {
     int full = 0;  // placeradhel
 };
 
-int markCount(const MatchInput& m)
-{
-    return int(m.marked[0]) + int(m.marked[1]) + int(m.marked[2]);
-}
+int markCount(const MatchInput& m) { return int(m.marked[0]) + int(m.marked[1]) + int(m.marked[2]); }
 
 // The recount the mode switch makes for slot s before the slot is checked or used.
 SlotCounts countSlot(const FrameInput& in, int s)
@@ -118,10 +115,14 @@ SlotCounts countSlot(const FrameInput& in, int s)
 std::uint8_t systemSignIndex(char t)
 {
     switch (t) {
-    case '1': return 0;
-    case 'X': return 1;
-    case '2': return 2;
-    default: return 3;
+    case '1':
+        return 0;
+    case 'X':
+        return 1;
+    case '2':
+        return 2;
+    default:
+        return 3;
     }
 }
 
@@ -209,11 +210,24 @@ SignMap signMap(std::uint8_t slotType, const std::array<bool, 3>& marked, std::u
     if (slotType == 0) {
         const int pattern = (marked[0] ? 1 : 0) | (marked[1] ? 2 : 0) | (marked[2] ? 4 : 0);
         switch (pattern) {
-        case 1 | 2: map.sign = {1, 0, 2}; map.pointer = GuardPointer::Half; break;  // "1X"
-        case 2 | 4: map.sign = {2, 0, 3}; map.pointer = GuardPointer::Half; break;  // "X2"
-        case 1 | 4: map.sign = {1, 0, 3}; map.pointer = GuardPointer::Half; break;  // "12"
-        case 1 | 2 | 4: map.sign = {1, 2, 3}; map.pointer = GuardPointer::Full; break;
-        default: break;
+        case 1 | 2:
+            map.sign = {1, 0, 2};
+            map.pointer = GuardPointer::Half;
+            break;  // "1X"
+        case 2 | 4:
+            map.sign = {2, 0, 3};
+            map.pointer = GuardPointer::Half;
+            break;  // "X2"
+        case 1 | 4:
+            map.sign = {1, 0, 3};
+            map.pointer = GuardPointer::Half;
+            break;  // "12"
+        case 1 | 2 | 4:
+            map.sign = {1, 2, 3};
+            map.pointer = GuardPointer::Full;
+            break;
+        default:
+            break;
         }
         return map;
     }
@@ -262,8 +276,7 @@ long long countFiltered(const RowMatrix& in, long long count, const FilterBounds
     return kept;
 }
 
-RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept,
-                     const StopCheck& stop)
+RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept, const StopCheck& stop)
 {
     RowMatrix out(in.upperMatch(), kept);
     long long n = 0;
@@ -334,7 +347,7 @@ namespace {
 
 class ProgramRandom final : public UniformSource {
 public:
-    ProgramRandom() : engine_(std::random_device{}()) {}
+    ProgramRandom() : engine_(std::random_device{}()) { }
     double next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 
 private:
@@ -353,7 +366,7 @@ namespace {
 
 // What the work matrix (arbetsmatris) says of one match.
 struct MatchWork {
-    int kind = 0;                     // 0 constant, 1..3 system slot, 4 percent, 50 + n mathematical
+    int kind = 0;  // 0 constant, 1..3 system slot, 4 percent, 50 + n mathematical
     std::vector<std::uint8_t> signs;  // signs[j - 1] = column j
     std::uint8_t column(long long j) const
     {
@@ -362,8 +375,8 @@ struct MatchWork {
 };
 
 // Draws the signs of a percent match into rows 0..rows-1. Returns false when stopped.
-bool drawPercent(RowMatrix& out, int m, long long rows, const std::array<double, 3>& p,
-                 UniformSource& random, const StopCheck& stop)
+bool drawPercent(
+    RowMatrix& out, int m, long long rows, const std::array<double, 3>& p, UniformSource& random, const StopCheck& stop)
 {
     const double r = static_cast<double>(rows);
     double q[4] = {0, p[0] / 100 * r + 0.3, p[1] / 100 * r + 0.3, p[2] / 100 * r + 0.3};
@@ -409,8 +422,7 @@ bool drawPercent(RowMatrix& out, int m, long long rows, const std::array<double,
 
 }  // namespace
 
-Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& stop,
-                  const MemoryLimits& limits)
+Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& stop, const MemoryLimits& limits)
 {
     Result res;
 
@@ -510,11 +522,21 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
                 for (int m = 0; m < kMatches; ++m) {
                     const MatchWork& w = work[m];
                     switch (w.kind) {
-                    case 1: base[m] = w.column(t + 1); break;
-                    case 2: base[m] = w.column(u + 1); break;
-                    case 3: base[m] = w.column(v + 1); break;
-                    case 0: base[m] = w.column(1); break;
-                    default: base[m] = 0; break;
+                    case 1:
+                        base[m] = w.column(t + 1);
+                        break;
+                    case 2:
+                        base[m] = w.column(u + 1);
+                        break;
+                    case 3:
+                        base[m] = w.column(v + 1);
+                        break;
+                    case 0:
+                        base[m] = w.column(1);
+                        break;
+                    default:
+                        base[m] = 0;
+                        break;
                     }
                 }
                 for (long long x = 0; x < mathRows; ++x, ++r) {
@@ -607,8 +629,8 @@ std::optional<Message> messageFor(const Result& r, const std::function<QString(i
         return Message{messageText(18) + number(r.left), 64};
     case Outcome::FilterRemoved:
         return Message{messageText(19) + number(r.total - r.left) + messageText(20) + number(r.total) +
-                           messageText(21) + number(r.left) + messageText(22),
-                       64};
+                messageText(21) + number(r.left) + messageText(22),
+            64};
     case Outcome::FilterRemovedAll:
         return Message{messageText(17), 48};
     case Outcome::SlotInvalid:

@@ -22,10 +22,10 @@ constexpr std::uint8_t kNoStartRow = frame::NoStartRowSign;
 
 // One match m, as the frame shows it.
 struct MatchInput {
-    std::array<bool, 3> marked{};              // cells 3m, 3m+1, 3m+2 ("1", "X", "2") show their sign
-    std::uint8_t type = 0;                     // MatchType, systyp(m)
-    std::uint8_t startRowSign = kNoStartRow;   // base-row slot: column 0..2 of the marked cell drawn black
-    std::array<double, 3> percent{};           // Procent match: p1, pX, p2 (see percentValuesFromText)
+    std::array<bool, 3> marked{};  // cells 3m, 3m+1, 3m+2 ("1", "X", "2") show their sign
+    std::uint8_t type = 0;  // MatchType, systyp(m)
+    std::uint8_t startRowSign = kNoStartRow;  // base-row slot: column 0..2 of the marked cell drawn black
+    std::array<double, 3> percent{};  // Procent match: p1, pX, p2 (see percentValuesFromText)
 };
 
 // p1, pX, p2 of a Procent match read back from its tag (Label5(m), the PercentText): the 5
@@ -36,10 +36,10 @@ std::array<double, 3> percentValuesFromText(const QString& percentText);
 
 // One system slot s.
 struct SlotInput {
-    std::uint8_t type = 0;   // slottyp: 0 without base row, 1 with
-    int rows = 0;            // sysrader: system rows R
-    int guarded = 0;         // sysgard: guarded positions M (half + full guards)
-    int fullGuards = 0;      // syshelgard: full guards H
+    std::uint8_t type = 0;  // slottyp: 0 without base row, 1 with
+    int rows = 0;  // sysrader: system rows R
+    int guarded = 0;  // sysgard: guarded positions M (half + full guards)
+    int fullGuards = 0;  // syshelgard: full guards H
     // Grid1(s) without its fixed row and column: grid[k - 1][j - 1] is the text of grid row k
     // (guarded position) and column j (system row), '1', 'X' or '2'; any other byte is no sign.
     // Missing cells count as no sign.
@@ -49,7 +49,7 @@ struct SlotInput {
 // filtertext(0..5), each read as Val of its text.
 struct FilterBounds {
     std::array<double, 3> max{12, 10, 11};  // largest number of "1", "X", "2" in a row
-    std::array<double, 3> min{2, 0, 1};     // smallest
+    std::array<double, 3> min{2, 0, 1};  // smallest
 };
 
 struct FrameInput {
@@ -58,7 +58,7 @@ struct FrameInput {
     // R: the numeric value of Allrad's caption. For a frame whose only guards are percent matches
     // the editor has already put Text2's row count there.
     double rowTotal = 1;
-    bool filter = false;           // filtercheck ticked
+    bool filter = false;  // filtercheck ticked
     FilterBounds bounds;
     bool removeEqualRows = false;  // LikaRaderCheck ticked (only counts with the filter)
 };
@@ -72,21 +72,21 @@ struct MarkCounts {
 MarkCounts markCounts(const FrameInput& in);
 
 enum class Outcome {
-    Created,           // no filter: show the coupon view, skapat = True
-    FilterKeptAll,     // filter removed nothing: message 18 & left, then the coupon view
-    FilterRemoved,     // messages 19..22 with total - left, total, left, then the coupon view
+    Created,  // no filter: show the coupon view, skapat = True
+    FilterKeptAll,  // filter removed nothing: message 18 & left, then the coupon view
+    FilterRemoved,  // messages 19..22 with total - left, total, left, then the coupon view
     FilterRemovedAll,  // message 17, then Visaram_Click; skapat stays False
-    SlotInvalid,       // message 13 & (failedSlot + 1) & slotMessage, then the abort path
-    Cancelled,         // "Avbryt" was seen: the abort path, no message
-    OutOfMemory,       // the rows cannot be held: MessageText(29), the abort path, forminne untouched
+    SlotInvalid,  // message 13 & (failedSlot + 1) & slotMessage, then the abort path
+    Cancelled,  // "Avbryt" was seen: the abort path, no message
+    OutOfMemory,  // the rows cannot be held: MessageText(29), the abort path, forminne untouched
 };
 
 struct Result {
     Outcome outcome = Outcome::Cancelled;
-    int failedSlot = -1;   // SlotInvalid: slot 0..2; the window leaves that slot's mode selected
-    int slotMessage = 0;   // SlotInvalid: 14, 15 or 16
-    long long total = 0;   // allradram: rows created before the filter
-    long long left = 0;    // rows in `rows` that Allrad shows afterwards (total without the filter)
+    int failedSlot = -1;  // SlotInvalid: slot 0..2; the window leaves that slot's mode selected
+    int slotMessage = 0;  // SlotInvalid: 14, 15 or 16
+    long long total = 0;  // allradram: rows created before the filter
+    long long left = 0;  // rows in `rows` that Allrad shows afterwards (total without the filter)
     // The new forminne, bounds (0..13, 0..left) with the last row empty. After SlotInvalid it is
     // all zero, after Cancelled partly written, after FilterRemovedAll the unfiltered rows: the old
     // program left forminne so in each case. Empty after OutOfMemory: keep the old forminne then.
@@ -118,15 +118,15 @@ UniformSource& programRandom();
 
 // What a run may allocate. A frame beyond either limit is refused before anything is allocated.
 struct MemoryLimits {
-    long long maxRows;             // rows of one frame
-    unsigned long long maxBytes;   // peak bytes of one run (matrices and the equal-row table)
+    long long maxRows;  // rows of one frame
+    unsigned long long maxBytes;  // peak bytes of one run (matrices and the equal-row table)
     static MemoryLimits forThisMachine();  // 8 x 3^13 rows, and half of the physical memory
 };
 // Peak bytes a run of `rows` rows may need with these options (what maxBytes is compared with).
 unsigned long long peakBytes(long long rows, bool filter, bool removeEqualRows);
 
 Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& stop = {},
-                  const MemoryLimits& limits = MemoryLimits::forThisMachine());
+    const MemoryLimits& limits = MemoryLimits::forThisMachine());
 
 // --- The steps on their own (tests and benchmarks) ---
 
@@ -148,16 +148,14 @@ SignMap signMap(std::uint8_t slotType, const std::array<bool, 3>& marked, std::u
 // Rows of `in` (0..count-1) whose numbers of "1", "X", "2" lie within the bounds, in order:
 // first counted, then copied into a matrix of just that size. Both give -1 / an empty matrix
 // when stop answers true.
-long long countFiltered(const RowMatrix& in, long long count, const FilterBounds& b,
-                        const StopCheck& stop = {});
-RowMatrix filterRows(const RowMatrix& in, long long count, const FilterBounds& b, long long kept,
-                     const StopCheck& stop = {});
+long long countFiltered(const RowMatrix& in, long long count, const FilterBounds& b, const StopCheck& stop = {});
+RowMatrix filterRows(
+    const RowMatrix& in, long long count, const FilterBounds& b, long long kept, const StopCheck& stop = {});
 
 // Drops, in place, every row among 0..count-1 that an equal row (matches 0..12, SignCodes 0..3)
 // follows: the last of each group survives, survivors keep their order; the freed rows are zeroed.
 // Returns the new count; linear time. When stop answers true it sets *stopped and returns count,
 // and the rows are left in no particular state.
-long long removeEqualRows(RowMatrix& m, long long count, const StopCheck& stop = {},
-                          bool* stopped = nullptr);
+long long removeEqualRows(RowMatrix& m, long long count, const StopCheck& stop = {}, bool* stopped = nullptr);
 
 }  // namespace rowcreation

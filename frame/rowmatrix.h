@@ -12,7 +12,8 @@ public:
     RowMatrix() = default;  // no elements at all
     // All zero. Throws std::bad_alloc when the bytes cannot be had.
     RowMatrix(int upperMatch, long long upperRow)
-        : upperMatch_(upperMatch), upperRow_(upperRow),
+        : upperMatch_(upperMatch),
+          upperRow_(upperRow),
           bytes_(static_cast<std::size_t>(upperMatch + 1) * static_cast<std::size_t>(upperRow + 1))
     {
     }
@@ -35,7 +36,7 @@ private:
     std::size_t index(int match, long long row) const
     {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(upperMatch_ + 1) +
-               static_cast<std::size_t>(match);
+            static_cast<std::size_t>(match);
     }
 
     int upperMatch_ = -1;

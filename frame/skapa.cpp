@@ -8,8 +8,8 @@ namespace {
 const QString kSigns[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
 }
 
-rowcreation::FrameInput frameInputFrom(const FrameEditing& ram, const FilterSettings& filter,
-                                       std::array<SlotGrid, SlotCount> grids)
+rowcreation::FrameInput frameInputFrom(
+    const FrameEditing& ram, const FilterSettings& filter, std::array<SlotGrid, SlotCount> grids)
 {
     rowcreation::FrameInput in;
     for (int m = 0; m < MatchCount; ++m) {

@@ -18,7 +18,7 @@ namespace frame {
 struct FilterSettings {
     bool filter = false;
     std::array<QString, 6> text = {QStringLiteral("12"), QStringLiteral("10"), QStringLiteral("11"),
-                                   QStringLiteral("2"),  QStringLiteral("0"),  QStringLiteral("1")};
+        QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1")};
     bool removeEqualRows = false;
 };
 
@@ -29,8 +29,8 @@ using SlotGrid = std::vector<std::string>;
 // What row creation needs of a frame: the marks and match types, the black base-row cell of each
 // match, the percentages from the match tags, the slots' systems, the row total in Allrad and the
 // filter settings read as Val of their boxes.
-rowcreation::FrameInput frameInputFrom(const FrameEditing& ram, const FilterSettings& filter,
-                                       std::array<SlotGrid, SlotCount> grids = {});
+rowcreation::FrameInput frameInputFrom(
+    const FrameEditing& ram, const FilterSettings& filter, std::array<SlotGrid, SlotCount> grids = {});
 
 // Enter in filtertext(index): the box shows `text`, and the focus goes to box `focus` (0..5),
 // stays (FocusStays) or goes to "Skapa" (FocusSkapa). Max "1" -> Min "1" -> Max "X" -> ... -> Skapa.

@@ -12,7 +12,7 @@ void clearSlotMatches(FrameEditing& f, int s)
             continue;
         for (int c = 3 * m; c < 3 * m + 3; ++c) {
             f.markerad[c] = false;
-            f.Label1[c].Caption.clear();   // the colours stay as they are
+            f.Label1[c].Caption.clear();  // the colours stay as they are
         }
         f.antalmark[m] = 0;
         f.Label5[m] = QStringLiteral("<*****>");

@@ -3,8 +3,8 @@
 #include "platform/paths.h"
 #include "platform/vberror.h"
 
-#include <QFileDevice>
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -15,9 +15,12 @@ namespace {
 int errorNumberOf(const QFileDevice& f)
 {
     switch (f.error()) {
-    case QFileDevice::PermissionsError: return vberr::PermissionDenied;
-    case QFileDevice::ResourceError: return vberr::DiskFull;
-    default: return vberr::PathFileAccessError;
+    case QFileDevice::PermissionsError:
+        return vberr::PermissionDenied;
+    case QFileDevice::ResourceError:
+        return vberr::DiskFull;
+    default:
+        return vberr::PathFileAccessError;
     }
 }
 

@@ -5,10 +5,7 @@
 #include <bit>
 #include <limits>
 
-VbError invalidFileFormat()
-{
-    return VbError(vberr::InvalidFileFormat, QStringLiteral("Invalid file format"));
-}
+VbError invalidFileFormat() { return VbError(vberr::InvalidFileFormat, QStringLiteral("Invalid file format")); }
 
 void ByteReader::require(std::int64_t n) const
 {
@@ -28,30 +25,15 @@ std::uint64_t ByteReader::readLittleEndian(int size)
     return v;
 }
 
-std::uint8_t ByteReader::readByte()
-{
-    return std::uint8_t(readLittleEndian(1));
-}
+std::uint8_t ByteReader::readByte() { return std::uint8_t(readLittleEndian(1)); }
 
-std::int16_t ByteReader::readInt16()
-{
-    return std::bit_cast<std::int16_t>(std::uint16_t(readLittleEndian(2)));
-}
+std::int16_t ByteReader::readInt16() { return std::bit_cast<std::int16_t>(std::uint16_t(readLittleEndian(2))); }
 
-std::uint16_t ByteReader::readUInt16()
-{
-    return std::uint16_t(readLittleEndian(2));
-}
+std::uint16_t ByteReader::readUInt16() { return std::uint16_t(readLittleEndian(2)); }
 
-std::int32_t ByteReader::readInt32()
-{
-    return std::bit_cast<std::int32_t>(std::uint32_t(readLittleEndian(4)));
-}
+std::int32_t ByteReader::readInt32() { return std::bit_cast<std::int32_t>(std::uint32_t(readLittleEndian(4))); }
 
-float ByteReader::readFloat()
-{
-    return std::bit_cast<float>(std::uint32_t(readLittleEndian(4)));
-}
+float ByteReader::readFloat() { return std::bit_cast<float>(std::uint32_t(readLittleEndian(4))); }
 
 QByteArray ByteReader::readBytes(std::int64_t n)
 {
@@ -75,20 +57,11 @@ void ByteWriter::writeLittleEndian(std::uint64_t v, int size)
         bytes_.append(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-void ByteWriter::writeInt16(std::int16_t v)
-{
-    writeLittleEndian(std::bit_cast<std::uint16_t>(v), 2);
-}
+void ByteWriter::writeInt16(std::int16_t v) { writeLittleEndian(std::bit_cast<std::uint16_t>(v), 2); }
 
-void ByteWriter::writeInt32(std::int32_t v)
-{
-    writeLittleEndian(std::bit_cast<std::uint32_t>(v), 4);
-}
+void ByteWriter::writeInt32(std::int32_t v) { writeLittleEndian(std::bit_cast<std::uint32_t>(v), 4); }
 
-void ByteWriter::writeFloat(float v)
-{
-    writeLittleEndian(std::bit_cast<std::uint32_t>(v), 4);
-}
+void ByteWriter::writeFloat(float v) { writeLittleEndian(std::bit_cast<std::uint32_t>(v), 4); }
 
 void ByteWriter::writeTaggedText(const QString& text)
 {

@@ -21,7 +21,7 @@ VbError invalidFileFormat();
 class ByteReader {
 public:
     // The bytes must outlive the reader.
-    explicit ByteReader(QByteArrayView bytes) noexcept : bytes_(bytes) {}
+    explicit ByteReader(QByteArrayView bytes) noexcept : bytes_(bytes) { }
 
     qsizetype pos() const noexcept { return pos_; }
     qsizetype remaining() const noexcept { return bytes_.size() - pos_; }

@@ -27,7 +27,4 @@ void CommonDialog::show(bool save)
     FileTitle = vb::fileTitle(*chosen);
 }
 
-void CommonDialog::ShowHelp()
-{
-    UserInterface::current().showHelp(vb::nativePath(HelpFile), HelpCommand);
-}
+void CommonDialog::ShowHelp() { UserInterface::current().showHelp(vb::nativePath(HelpFile), HelpCommand); }

@@ -6,11 +6,11 @@
 
 class CommonDialog {
 public:
-    QString Filter;        // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
+    QString Filter;  // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
     int FilterIndex = 1;
-    QString FileName;      // in: suggested name; out: the chosen full path
-    QString FileTitle;     // out: the chosen file's name without its folder
-    int Flags = 0;         // 4 hide read-only; 4100 = 4 + file must exist
+    QString FileName;  // in: suggested name; out: the chosen full path
+    QString FileTitle;  // out: the chosen file's name without its folder
+    int Flags = 0;  // 4 hide read-only; 4100 = 4 + file must exist
     int MaxFileSize = 256;
     QString InitDir;
     QString DialogTitle;

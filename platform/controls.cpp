@@ -12,15 +12,15 @@
 
 QColor vbColor(std::uint32_t value)
 {
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
+    return QColor(
+        static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF), static_cast<int>((value >> 16) & 0xFF));
 }
 
 std::uint32_t vbColorValue(const QColor& colour)
 {
     const QColor rgb = colour.toRgb();
-    return static_cast<std::uint32_t>(rgb.red()) | (static_cast<std::uint32_t>(rgb.green()) << 8)
-        | (static_cast<std::uint32_t>(rgb.blue()) << 16);
+    return static_cast<std::uint32_t>(rgb.red()) | (static_cast<std::uint32_t>(rgb.green()) << 8) |
+        (static_cast<std::uint32_t>(rgb.blue()) << 16);
 }
 
 namespace {
@@ -52,26 +52,44 @@ int vbKeyCode(const QKeyEvent* event)
     if (key >= Qt::Key_F1 && key <= Qt::Key_F16)
         return 112 + (key - Qt::Key_F1);
     switch (key) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace:
+        return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
     }
 }
 
@@ -79,11 +97,16 @@ int vbKeyAscii(const QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Tab: return 9;
-    default: break;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    default:
+        break;
     }
     const QString text = event->text();
     if (text.size() != 1)
@@ -97,10 +120,7 @@ int vbKeyAscii(const QKeyEvent* event)
     return static_cast<unsigned char>(bytes.at(0));
 }
 
-Label::Label(QWidget* parent) : VbControl<QLabel>(parent)
-{
-    setMouseTracking(true);
-}
+Label::Label(QWidget* parent) : VbControl<QLabel>(parent) { setMouseTracking(true); }
 
 int Label::Alignment() const
 {
@@ -257,10 +277,7 @@ void CommandButton::mouseMoveEvent(QMouseEvent* event)
     Q_EMIT MouseMove(vbMouse(event));
 }
 
-Frame::Frame(QWidget* parent) : VbControl<QGroupBox>(parent)
-{
-    setMouseTracking(true);
-}
+Frame::Frame(QWidget* parent) : VbControl<QGroupBox>(parent) { setMouseTracking(true); }
 
 void Frame::mouseMoveEvent(QMouseEvent* event)
 {

@@ -3,15 +3,15 @@
 // ForeColor as a 0x00BBGGRR colour value, Click on change also from code. Arrays of controls are plain
 // arrays; a handler connected per element captures its index (each control also carries Index).
 
+#include <QCheckBox>
 #include <QColor>
-#include <QKeyEvent>
 #include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QGroupBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWidget>
@@ -61,11 +61,26 @@ public:
     }
 
     QString FontName() const { return this->font().family(); }
-    void setFontName(const QString& name) { QFont f = this->font(); f.setFamily(name); this->setFont(f); }
+    void setFontName(const QString& name)
+    {
+        QFont f = this->font();
+        f.setFamily(name);
+        this->setFont(f);
+    }
     double FontSize() const { return this->font().pointSizeF(); }
-    void setFontSize(double points) { QFont f = this->font(); f.setPointSizeF(points); this->setFont(f); }
+    void setFontSize(double points)
+    {
+        QFont f = this->font();
+        f.setPointSizeF(points);
+        this->setFont(f);
+    }
     bool FontBold() const { return this->font().bold(); }
-    void setFontBold(bool bold) { QFont f = this->font(); f.setBold(bold); this->setFont(f); }
+    void setFontBold(bool bold)
+    {
+        QFont f = this->font();
+        f.setBold(bold);
+        this->setFont(f);
+    }
 
     // Position and size in twips.
     void Move(int left, int top, int width, int height) { twips::move(this, left, top, width, height); }
@@ -122,7 +137,11 @@ public:
 
     QString Text() const { return text(); }
     int SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
-    void setSelStart(int position) { deselect(); setCursorPosition(position); }
+    void setSelStart(int position)
+    {
+        deselect();
+        setCursorPosition(position);
+    }
     int SelLength() const { return static_cast<int>(selectedText().size()); }
     void setSelLength(int length) { setSelection(SelStart(), length); }
 

@@ -8,8 +8,8 @@
 #include <QFileInfo>
 
 #include <array>
-#include <type_traits>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -44,10 +44,7 @@ FileNumber& FileNumber::one()
     return instance;
 }
 
-FileNumber::~FileNumber()
-{
-    close();
-}
+FileNumber::~FileNumber() { close(); }
 
 void FileNumber::open(const QString& path, Mode mode)
 {
@@ -67,15 +64,23 @@ void FileNumber::open(const QString& path, Mode mode)
 
     QIODevice::OpenMode qmode;
     switch (mode) {
-    case Mode::BinaryRead: qmode = QIODevice::ReadOnly; break;
-    case Mode::BinaryReadWrite: qmode = QIODevice::ReadWrite; break;
-    case Mode::BinaryWrite: qmode = QIODevice::ReadWrite; break;
-    case Mode::TextOutput: qmode = QIODevice::WriteOnly | QIODevice::Truncate; break;
+    case Mode::BinaryRead:
+        qmode = QIODevice::ReadOnly;
+        break;
+    case Mode::BinaryReadWrite:
+        qmode = QIODevice::ReadWrite;
+        break;
+    case Mode::BinaryWrite:
+        qmode = QIODevice::ReadWrite;
+        break;
+    case Mode::TextOutput:
+        qmode = QIODevice::WriteOnly | QIODevice::Truncate;
+        break;
     }
     auto f = std::make_unique<QFile>(p);
     if (!f->open(qmode))
-        throw VbError(f->error() == QFileDevice::PermissionsError ? vberr::PermissionDenied
-                                                                   : vberr::PathFileAccessError);
+        throw VbError(
+            f->error() == QFileDevice::PermissionsError ? vberr::PermissionDenied : vberr::PathFileAccessError);
     file_ = std::move(f);
     mode_ = mode;
 }
@@ -91,15 +96,11 @@ void FileNumber::close() noexcept
 void FileNumber::flush()
 {
     requireOpen();
-    if (!file_->flush() || file_->error() == QFileDevice::WriteError
-        || file_->error() == QFileDevice::ResourceError)
+    if (!file_->flush() || file_->error() == QFileDevice::WriteError || file_->error() == QFileDevice::ResourceError)
         throw VbError(vberr::DiskFull);
 }
 
-bool FileNumber::isOpen() const noexcept
-{
-    return file_ != nullptr;
-}
+bool FileNumber::isOpen() const noexcept { return file_ != nullptr; }
 
 void FileNumber::requireOpen() const
 {
@@ -222,30 +223,15 @@ void FileNumber::writeRaw(const QByteArray& bytes)
         throw VbError(vberr::DiskFull);
 }
 
-void FileNumber::writeByte(std::uint8_t v)
-{
-    writeRaw(QByteArray(1, static_cast<char>(v)));
-}
+void FileNumber::writeByte(std::uint8_t v) { writeRaw(QByteArray(1, static_cast<char>(v))); }
 
-void FileNumber::writeInt16(std::int16_t v)
-{
-    writeRaw(toLittleEndian(v));
-}
+void FileNumber::writeInt16(std::int16_t v) { writeRaw(toLittleEndian(v)); }
 
-void FileNumber::writeInt32(std::int32_t v)
-{
-    writeRaw(toLittleEndian(v));
-}
+void FileNumber::writeInt32(std::int32_t v) { writeRaw(toLittleEndian(v)); }
 
-void FileNumber::writeFloat(float v)
-{
-    writeRaw(toLittleEndian(v));
-}
+void FileNumber::writeFloat(float v) { writeRaw(toLittleEndian(v)); }
 
-void FileNumber::writeBytes(const QByteArray& bytes)
-{
-    writeRaw(bytes);
-}
+void FileNumber::writeBytes(const QByteArray& bytes) { writeRaw(bytes); }
 
 void FileNumber::writeTaggedText(const QString& text)
 {

@@ -11,10 +11,10 @@
 class FileNumber {
 public:
     enum class Mode {
-        BinaryRead,       // existing file only (error 53 when missing)
+        BinaryRead,  // existing file only (error 53 when missing)
         BinaryReadWrite,  // existing file only, read and overwrite in place
-        BinaryWrite,      // creates or extends; writes at the position
-        TextOutput        // creates anew (truncates); lines end in CR LF
+        BinaryWrite,  // creates or extends; writes at the position
+        TextOutput  // creates anew (truncates); lines end in CR LF
     };
 
     // The program's file number 1.

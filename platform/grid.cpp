@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int DefaultColWidth = 600;   // twips
+constexpr int DefaultColWidth = 600;  // twips
 constexpr int DefaultRowHeight = 240;  // twips
 constexpr int InvalidRowValue = 30009;
 
@@ -52,7 +52,7 @@ int commonSize(const std::vector<int>& px, std::size_t from)
 
 }  // namespace
 
-GridModel::GridModel(Grid* grid) : QAbstractTableModel(grid), grid_(grid) {}
+GridModel::GridModel(Grid* grid) : QAbstractTableModel(grid), grid_(grid) { }
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
@@ -72,7 +72,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return {};
     const bool fixed = r < grid_->fixedRows_ || c < grid_->fixedCols_;
     switch (role) {
-    case Qt::DisplayRole: return grid_->cell(r, c);
+    case Qt::DisplayRole:
+        return grid_->cell(r, c);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(qtAlignment(fixed ? grid_->FixedAlignment(c) : grid_->ColAlignment(c)));
     case Qt::BackgroundRole:
@@ -80,7 +81,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         if (fixed)
             return grid_->palette().button();
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -162,7 +164,8 @@ void Grid::resizeCells(int rows, int cols)
     for (int r = 0; r < keepRows; ++r)
         for (int c = 0; c < keepCols; ++c)
             cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)] =
-                std::move(cells_[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(c)]);
+                std::move(cells_[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols_) +
+                    static_cast<std::size_t>(c)]);
     const auto change = [&] {
         cells_ = std::move(cells);
         // New columns take the width of the last one, as the old grid did.
@@ -235,8 +238,10 @@ void Grid::setFixedCols(int n)
 // Keeps the current cell, the selection and the scroll position inside the grid after a resize.
 void Grid::clampState()
 {
-    const auto clampRow = [this](int r) { return std::clamp(r, std::min(fixedRows_, rows_ - 1), std::max(0, rows_ - 1)); };
-    const auto clampCol = [this](int c) { return std::clamp(c, std::min(fixedCols_, cols_ - 1), std::max(0, cols_ - 1)); };
+    const auto clampRow = [this](
+                              int r) { return std::clamp(r, std::min(fixedRows_, rows_ - 1), std::max(0, rows_ - 1)); };
+    const auto clampCol = [this](
+                              int c) { return std::clamp(c, std::min(fixedCols_, cols_ - 1), std::max(0, cols_ - 1)); };
     const int oldRow = row_, oldCol = col_;
     row_ = std::clamp(row_, 0, std::max(0, rows_ - 1));
     col_ = std::clamp(col_, 0, std::max(0, cols_ - 1));
@@ -485,7 +490,8 @@ void Grid::setHighLight(bool on)
     QPalette p = palette();
     const QPalette standard = style()->standardPalette();
     p.setColor(QPalette::Highlight, on ? standard.color(QPalette::Highlight) : standard.color(QPalette::Base));
-    p.setColor(QPalette::HighlightedText, on ? standard.color(QPalette::HighlightedText) : standard.color(QPalette::Text));
+    p.setColor(
+        QPalette::HighlightedText, on ? standard.color(QPalette::HighlightedText) : standard.color(QPalette::Text));
     setPalette(p);
 }
 
@@ -512,7 +518,7 @@ void Grid::applySizes()
     // Twips to pixels; only sections whose size changed are touched, and the size most of them share
     // becomes the default so that a wide grid of equal columns needs no per-column call at all.
     const auto apply = [](QHeaderView* header, const std::vector<int>& twipsSizes, std::size_t first,
-                          std::vector<int>& applied, bool horizontal) {
+                           std::vector<int>& applied, bool horizontal) {
         std::vector<int> px(twipsSizes.size());
         for (std::size_t i = 0; i < twipsSizes.size(); ++i)
             px[i] = horizontal ? twips::toPixelsX(twipsSizes[i]) : twips::toPixelsY(twipsSizes[i]);
@@ -533,8 +539,10 @@ void Grid::applySizes()
         }
         return px;
     };
-    const auto colPx = apply(horizontalHeader(), colWidth_, static_cast<std::size_t>(headerCols()), appliedColPx_, true);
-    const auto rowPx = apply(verticalHeader(), rowHeight_, static_cast<std::size_t>(headerRows()), appliedRowPx_, false);
+    const auto colPx =
+        apply(horizontalHeader(), colWidth_, static_cast<std::size_t>(headerCols()), appliedColPx_, true);
+    const auto rowPx =
+        apply(verticalHeader(), rowHeight_, static_cast<std::size_t>(headerRows()), appliedRowPx_, false);
 
     horizontalHeader()->setVisible(headerRows() > 0);
     verticalHeader()->setVisible(headerCols() > 0);
@@ -563,7 +571,7 @@ void Grid::syncView()
         };
         sm->setCurrentIndex(index(row_, col_), QItemSelectionModel::NoUpdate);
         sm->select(QItemSelection(index(SelStartRow(), SelStartCol()), index(SelEndRow(), SelEndCol())),
-                   QItemSelectionModel::ClearAndSelect);
+            QItemSelectionModel::ClearAndSelect);
     } else {
         selectionModel()->clear();
     }
@@ -619,8 +627,8 @@ void Grid::fromView()
 void Grid::keyPressEvent(QKeyEvent* event)
 {
     // The program's menu owns copy, cut, paste and delete.
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)
-        || event->matches(QKeySequence::Paste)) {
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Paste)) {
         event->ignore();
         return;
     }
@@ -646,7 +654,7 @@ void Grid::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
-void Grid::keyboardSearch(const QString&) {}
+void Grid::keyboardSearch(const QString&) { }
 
 void Grid::showEvent(QShowEvent* event)
 {

@@ -108,7 +108,10 @@ public:
     void syncView();
 
     // For the model.
-    const QString& cell(int row, int col) const { return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)]; }
+    const QString& cell(int row, int col) const
+    {
+        return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)];
+    }
     int headerRows() const { return fixedRows_ > 0 ? 1 : 0; }
     int headerCols() const { return fixedCols_ > 0 ? 1 : 0; }
 
@@ -141,7 +144,7 @@ private:
 
     GridModel* model_;
     std::vector<QString> cells_;
-    std::vector<int> colWidth_;   // twips
+    std::vector<int> colWidth_;  // twips
     std::vector<int> rowHeight_;  // twips
     std::vector<signed char> colAlign_;
     std::vector<signed char> fixedAlign_;

@@ -16,9 +16,9 @@ namespace {
 // when several do. Empty when none.
 QString caseBlindEntry(const QString& dir, const QString& name)
 {
-    QStringList entries = QDir(dir.isEmpty() ? QStringLiteral(".") : dir)
-                              .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                         QDir::NoSort);
+    QStringList entries =
+        QDir(dir.isEmpty() ? QStringLiteral(".") : dir)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     std::sort(entries.begin(), entries.end());
     for (const QString& e : entries)
         if (e.compare(name, Qt::CaseInsensitive) == 0)
@@ -81,10 +81,7 @@ void ChDir(const QString& path)
         throw VbError(vberr::PathNotFound);
 }
 
-QString CurDir()
-{
-    return QDir::currentPath();
-}
+QString CurDir() { return QDir::currentPath(); }
 
 bool fileExists(const QString& path)
 {

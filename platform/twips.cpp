@@ -26,15 +26,9 @@ double screenDpi(bool horizontal)
 double dpiX() { return screenDpi(true); }
 double dpiY() { return screenDpi(false); }
 
-int toPixels(int twips, double dpi)
-{
-    return static_cast<int>(std::lround(twips * dpi / PerInch));
-}
+int toPixels(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / PerInch)); }
 
-int fromPixels(int pixels, double dpi)
-{
-    return static_cast<int>(std::lround(pixels * PerInch / dpi));
-}
+int fromPixels(int pixels, double dpi) { return static_cast<int>(std::lround(pixels * PerInch / dpi)); }
 
 int toPixelsX(int t) { return toPixels(t, dpiX()); }
 int toPixelsY(int t) { return toPixels(t, dpiY()); }
@@ -46,10 +40,7 @@ void move(QWidget* w, int l, int t, int wd, int h)
     w->setGeometry(toPixelsX(l), toPixelsY(t), toPixelsX(wd), toPixelsY(h));
 }
 
-void resize(QWidget* w, int wd, int h)
-{
-    w->resize(toPixelsX(wd), toPixelsY(h));
-}
+void resize(QWidget* w, int wd, int h) { w->resize(toPixelsX(wd), toPixelsY(h)); }
 
 int left(const QWidget* w) { return fromPixelsX(w->x()); }
 int top(const QWidget* w) { return fromPixelsY(w->y()); }

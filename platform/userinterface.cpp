@@ -28,11 +28,21 @@ public:
         box.setText(text);
         box.setWindowTitle(title.isEmpty() ? defaultMessageTitle() : title);
         switch (style & 0x70) {
-        case vbmsg::Critical: box.setIcon(QMessageBox::Critical); break;
-        case vbmsg::Question: box.setIcon(QMessageBox::Question); break;
-        case vbmsg::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case vbmsg::Information: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case vbmsg::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case vbmsg::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case vbmsg::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case vbmsg::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
         }
         const auto buttons = messageBoxButtons(style);
         for (int result : buttons)
@@ -41,8 +51,8 @@ public:
         const int defaultIndex = (style >> 8) & 3;
         const auto list = box.buttons();
         for (QAbstractButton* b : list) {
-            if (b->property("vbResult").toInt() == buttons[std::min<std::size_t>(
-                    static_cast<std::size_t>(defaultIndex), buttons.size() - 1)])
+            if (b->property("vbResult").toInt() ==
+                buttons[std::min<std::size_t>(static_cast<std::size_t>(defaultIndex), buttons.size() - 1)])
                 box.setDefaultButton(qobject_cast<QPushButton*>(b));
         }
         box.exec();
@@ -56,8 +66,8 @@ public:
     {
         QFileDialog dialog(QApplication::activeWindow());
         dialog.setWindowTitle(!request.title.isEmpty() ? request.title
-                              : request.save        ? QStringLiteral("Spara som")
-                                                    : QStringLiteral("Öppna"));
+                : request.save                         ? QStringLiteral("Spara som")
+                                                       : QStringLiteral("Öppna"));
         dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         if (request.save)
             dialog.setFileMode(QFileDialog::AnyFile);
@@ -92,26 +102,39 @@ private:
     static QString buttonFor(int result)
     {
         switch (result) {
-        case vbmsg::OK: return QStringLiteral("OK");
-        case vbmsg::Cancel: return QStringLiteral("Avbryt");
-        case vbmsg::Abort: return QStringLiteral("Avbryt");
-        case vbmsg::Retry: return QStringLiteral("Försök igen");
-        case vbmsg::Ignore: return QStringLiteral("Ignorera");
-        case vbmsg::Yes: return QStringLiteral("Ja");
-        case vbmsg::No: return QStringLiteral("Nej");
-        default: return QString();
+        case vbmsg::OK:
+            return QStringLiteral("OK");
+        case vbmsg::Cancel:
+            return QStringLiteral("Avbryt");
+        case vbmsg::Abort:
+            return QStringLiteral("Avbryt");
+        case vbmsg::Retry:
+            return QStringLiteral("Försök igen");
+        case vbmsg::Ignore:
+            return QStringLiteral("Ignorera");
+        case vbmsg::Yes:
+            return QStringLiteral("Ja");
+        case vbmsg::No:
+            return QStringLiteral("Nej");
+        default:
+            return QString();
         }
     }
 
     static QMessageBox::ButtonRole roleFor(int result)
     {
         switch (result) {
-        case vbmsg::OK: return QMessageBox::AcceptRole;
-        case vbmsg::Yes: return QMessageBox::YesRole;
-        case vbmsg::No: return QMessageBox::NoRole;
+        case vbmsg::OK:
+            return QMessageBox::AcceptRole;
+        case vbmsg::Yes:
+            return QMessageBox::YesRole;
+        case vbmsg::No:
+            return QMessageBox::NoRole;
         case vbmsg::Cancel:
-        case vbmsg::Abort: return QMessageBox::RejectRole;
-        default: return QMessageBox::ActionRole;
+        case vbmsg::Abort:
+            return QMessageBox::RejectRole;
+        default:
+            return QMessageBox::ActionRole;
         }
     }
 };
@@ -129,12 +152,18 @@ UserInterface* installed = nullptr;
 std::vector<int> messageBoxButtons(int style)
 {
     switch (style & 7) {
-    case vbmsg::OKCancel: return {vbmsg::OK, vbmsg::Cancel};
-    case vbmsg::AbortRetryIgnore: return {vbmsg::Abort, vbmsg::Retry, vbmsg::Ignore};
-    case vbmsg::YesNoCancel: return {vbmsg::Yes, vbmsg::No, vbmsg::Cancel};
-    case vbmsg::YesNo: return {vbmsg::Yes, vbmsg::No};
-    case vbmsg::RetryCancel: return {vbmsg::Retry, vbmsg::Cancel};
-    default: return {vbmsg::OK};
+    case vbmsg::OKCancel:
+        return {vbmsg::OK, vbmsg::Cancel};
+    case vbmsg::AbortRetryIgnore:
+        return {vbmsg::Abort, vbmsg::Retry, vbmsg::Ignore};
+    case vbmsg::YesNoCancel:
+        return {vbmsg::Yes, vbmsg::No, vbmsg::Cancel};
+    case vbmsg::YesNo:
+        return {vbmsg::Yes, vbmsg::No};
+    case vbmsg::RetryCancel:
+        return {vbmsg::Retry, vbmsg::Cancel};
+    default:
+        return {vbmsg::OK};
     }
 }
 
@@ -143,10 +172,14 @@ int escapeResult(int style)
     switch (style & 7) {
     case vbmsg::OKCancel:
     case vbmsg::YesNoCancel:
-    case vbmsg::RetryCancel: return vbmsg::Cancel;
-    case vbmsg::AbortRetryIgnore: return vbmsg::Abort;
-    case vbmsg::YesNo: return vbmsg::No;
-    default: return vbmsg::OK;
+    case vbmsg::RetryCancel:
+        return vbmsg::Cancel;
+    case vbmsg::AbortRetryIgnore:
+        return vbmsg::Abort;
+    case vbmsg::YesNo:
+        return vbmsg::No;
+    default:
+        return vbmsg::OK;
     }
 }
 
@@ -168,32 +201,20 @@ QStringList qtFilters(const QString& vbFilter)
     return result;
 }
 
-QString defaultMessageTitle()
-{
-    return QStringLiteral("Velkorin");
-}
+QString defaultMessageTitle() { return QStringLiteral("Velkorin"); }
 
 void setHelpViewer(std::function<void(const QString& helpFile, int command)> viewer)
 {
     helpViewer() = std::move(viewer);
 }
 
-UserInterface& UserInterface::current()
-{
-    return installed ? *installed : static_cast<UserInterface&>(desktop());
-}
+UserInterface& UserInterface::current() { return installed ? *installed : static_cast<UserInterface&>(desktop()); }
 
-void UserInterface::install(UserInterface* ui)
-{
-    installed = ui;
-}
+void UserInterface::install(UserInterface* ui) { installed = ui; }
 
 int MsgBox(const QString& text, int style, const QString& title)
 {
     return UserInterface::current().messageBox(text, style, title);
 }
 
-void Beep()
-{
-    UserInterface::current().beep();
-}
+void Beep() { UserInterface::current().beep(); }

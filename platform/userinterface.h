@@ -17,7 +17,7 @@ constexpr int AbortRetryIgnore = 2;
 constexpr int YesNoCancel = 3;
 constexpr int YesNo = 4;
 constexpr int RetryCancel = 5;
-constexpr int Critical = 16;     // stop icon
+constexpr int Critical = 16;  // stop icon
 constexpr int Question = 32;
 constexpr int Exclamation = 48;
 constexpr int Information = 64;
@@ -32,12 +32,12 @@ constexpr int No = 7;
 }  // namespace vbmsg
 
 struct FileDialogRequest {
-    bool save = false;       // ShowSave, else ShowOpen
-    QString filter;          // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
+    bool save = false;  // ShowSave, else ShowOpen
+    QString filter;  // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
     int filterIndex = 1;
-    QString fileName;        // suggested name
+    QString fileName;  // suggested name
     QString initDir;
-    int flags = 0;           // 4 = hide read-only, 4096 = file must exist
+    int flags = 0;  // 4 = hide read-only, 4096 = file must exist
     int maxFileSize = 256;
     QString title;
 };

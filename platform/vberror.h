@@ -2,8 +2,8 @@
 // Run-time errors as the old program knew them: an error number and its description.
 // Handlers catch VbError where the old handlers trapped errors and show what they showed.
 
-#include <QString>
 #include <QByteArray>
+#include <QString>
 #include <exception>
 
 namespace vberr {

@@ -14,25 +14,13 @@ void DoEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-double Timer()
-{
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
+double Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
-void ClipboardClear()
-{
-    QGuiApplication::clipboard()->clear();
-}
+void ClipboardClear() { QGuiApplication::clipboard()->clear(); }
 
-void ClipboardSetText(const QString& text)
-{
-    QGuiApplication::clipboard()->setText(text);
-}
+void ClipboardSetText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
-QString ClipboardGetText()
-{
-    return QGuiApplication::clipboard()->text();
-}
+QString ClipboardGetText() { return QGuiApplication::clipboard()->text(); }
 
 bool ClipboardHasText()
 {

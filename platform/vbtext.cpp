@@ -14,16 +14,13 @@ namespace vb {
 
 namespace {
 
-bool isValBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
+bool isValBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 // Reads the characters of a text one at a time, stepping over blanks wherever they stand:
 // the old Val read "1 2 3" as 123.
 class ValScanner {
 public:
-    explicit ValScanner(const QString& text) : s_(text) {}
+    explicit ValScanner(const QString& text) : s_(text) { }
     char16_t peek()
     {
         while (i_ < s_.size() && isValBlank(s_.at(i_).unicode()))
@@ -59,7 +56,8 @@ double valRadix(ValScanner& sc, int radix)
     bool huge = false;
     double big = 0;
     for (;;) {
-        const int d = radix == 16 ? hexValue(sc.peek()) : (sc.peek() >= u'0' && sc.peek() <= u'7' ? sc.peek() - u'0' : -1);
+        const int d =
+            radix == 16 ? hexValue(sc.peek()) : (sc.peek() >= u'0' && sc.peek() <= u'7' ? sc.peek() - u'0' : -1);
         if (d < 0)
             break;
         sc.next();
@@ -93,8 +91,8 @@ struct Digits {
 Digits significant(double x)
 {
     std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
-                                   std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x), std::chars_format::scientific, 14);
     const std::string text(buf.data(), res.ptr);
     Digits d;
     const auto e = text.find('e');
@@ -153,11 +151,9 @@ double roundHalfEven(double x)
     return std::fmod(f, 2.0) == 0 ? f : f + 1;
 }
 
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -234,17 +230,11 @@ double Val(const QString& text)
     return v;
 }
 
-double Int(double x)
-{
-    return std::floor(x);
-}
+double Int(double x) { return std::floor(x); }
 
 namespace {
 // Whole numbers are by far the most common; they need neither the locale nor the digit work.
-bool plainWhole(double x)
-{
-    return x == std::floor(x) && std::fabs(x) < 1e15;
-}
+bool plainWhole(double x) { return x == std::floor(x) && std::fabs(x) < 1e15; }
 }  // namespace
 
 QString Dec(double x)
@@ -256,8 +246,8 @@ QString Dec(double x)
 
 QString Str(double x)
 {
-    const QString t = plainWhole(x) ? QString::number(static_cast<long long>(x))
-                                    : numberText(x, QStringLiteral("."), false);
+    const QString t =
+        plainWhole(x) ? QString::number(static_cast<long long>(x)) : numberText(x, QStringLiteral("."), false);
     return x < 0 ? t : QStringLiteral(" ") + t;
 }
 
@@ -331,10 +321,7 @@ QString fromCp1252(const QByteArray& bytes)
     return out;
 }
 
-int InStr(const QString& haystack, const QString& needle)
-{
-    return InStr(1, haystack, needle);
-}
+int InStr(const QString& haystack, const QString& needle) { return InStr(1, haystack, needle); }
 
 int InStr(int start, const QString& haystack, const QString& needle)
 {
@@ -364,9 +351,6 @@ QString RTrim(const QString& s)
     return s.left(n);
 }
 
-QString Trim(const QString& s)
-{
-    return LTrim(RTrim(s));
-}
+QString Trim(const QString& s) { return LTrim(RTrim(s)); }
 
 }  // namespace vb

@@ -19,10 +19,7 @@ Yielder::Yielder(std::function<bool()> shouldStop, std::chrono::milliseconds int
 {
 }
 
-Yielder::Clock::time_point Yielder::readClock()
-{
-    return now ? now() : Clock::now();
-}
+Yielder::Clock::time_point Yielder::readClock() { return now ? now() : Clock::now(); }
 
 bool Yielder::step()
 {
@@ -44,8 +41,7 @@ bool Yielder::step()
     } else {
         const double perStep = static_cast<double>(elapsed.count()) / calls_;
         const double fit = static_cast<double>(target.count()) / perStep;
-        checkEvery_ = fit >= kMaxStepsBetweenReads ? kMaxStepsBetweenReads
-                                                   : std::max(1u, static_cast<unsigned>(fit));
+        checkEvery_ = fit >= kMaxStepsBetweenReads ? kMaxStepsBetweenReads : std::max(1u, static_cast<unsigned>(fit));
     }
     calls_ = 0;
     lastCheck_ = t;

@@ -12,8 +12,8 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // shouldStop is asked after events have run; the loop stops when it answers true.
-    explicit Yielder(std::function<bool()> shouldStop = {},
-                     std::chrono::milliseconds interval = std::chrono::milliseconds(15));
+    explicit Yielder(
+        std::function<bool()> shouldStop = {}, std::chrono::milliseconds interval = std::chrono::milliseconds(15));
 
     // Call once per unit of work. Returns true when the loop must stop.
     bool step();
@@ -35,9 +35,9 @@ private:
     Clock::time_point last_;
     Clock::duration yielding_{};
     long long yields_ = 0;
-    unsigned calls_ = 0;            // steps since the clock was last read
-    unsigned checkEvery_ = 1;       // steps between clock reads, calibrated from the work's speed
-    Clock::time_point lastCheck_;   // when the clock was last read
+    unsigned calls_ = 0;  // steps since the clock was last read
+    unsigned checkEvery_ = 1;  // steps between clock reads, calibrated from the work's speed
+    Clock::time_point lastCheck_;  // when the clock was last read
     bool started_ = false;
 
     Clock::time_point readClock();

@@ -12,9 +12,9 @@
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
 #include "shell/mdichild.h"
-#include "shell/settings.h"
 #include "shell/opensystem.h"
 #include "shell/saveas.h"
+#include "shell/settings.h"
 #include "shell/toolbarpictures.h"
 #include "systems/NyttSystemInst.h"
 
@@ -32,7 +32,6 @@ MDIForm1* theMainWindow = nullptr;
 
 constexpr int kStripHeight = 780;  // twips
 constexpr int kGuideWidth = 3200;  // twips
-
 
 MdiChild* asChild(QWidget* w) { return dynamic_cast<MdiChild*>(w); }
 
@@ -81,8 +80,8 @@ MDIForm1* MDIForm1::instance() { return theMainWindow; }
 
 void MDIForm1::buildMenus()
 {
-    auto item = [this](QMenu* menu, const QString& caption, void (MDIForm1::*handler)() = nullptr,
-                       bool enabled = true, const QKeySequence& key = QKeySequence()) {
+    auto item = [this](QMenu* menu, const QString& caption, void (MDIForm1::*handler)() = nullptr, bool enabled = true,
+                    const QKeySequence& key = QKeySequence()) {
         QAction* a = menu->addAction(caption);
         a->setEnabled(enabled);
         if (!key.isEmpty())
@@ -136,21 +135,20 @@ void MDIForm1::buildMenus()
 
     helpmenu = menuBar()->addMenu(QStringLiteral("Hjälp"));
     help = item(helpmenu, QStringLiteral("Hjälpsidor"), &MDIForm1::help_Click, true, QKeySequence(Qt::Key_F1));
-    guidemenu = item(helpmenu, QStringLiteral("Guiden"), &MDIForm1::guidemenu_Click, true,
-                     QKeySequence(Qt::CTRL | Qt::Key_G));
+    guidemenu =
+        item(helpmenu, QStringLiteral("Guiden"), &MDIForm1::guidemenu_Click, true, QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void MDIForm1::setMenuCaptions()
 {
-    const std::pair<QMenu*, int> menus[] = {{File, 10}, {edit, 20}, {installningar, 30}, {verktyg, 40},
-                                            {fonster, 50}, {helpmenu, 60}, {Exportera, 63}};
+    const std::pair<QMenu*, int> menus[] = {
+        {File, 10}, {edit, 20}, {installningar, 30}, {verktyg, 40}, {fonster, 50}, {helpmenu, 60}, {Exportera, 63}};
     for (const auto& [menu, id] : menus)
         menu->setTitle(uiText(id));
-    const std::pair<QAction*, int> items[] = {
-        {NyBlankett, 11}, {laddablankett, 12}, {SparaSom, 13}, {SkrivUt, 14}, {Avsluta, 15},
-        {klipput, 21}, {kopiera, 22}, {klistrain, 23}, {tabort, 24}, {gatillmenu, 25}, {bytut, 26},
-        {printer, 31}, {NyttSystem, 41}, {OppnaSystem, 42}, {sok, 43}, {ordna, 51}, {ordnaico, 52},
-        {help, 61}, {guidemenu, 62}};
+    const std::pair<QAction*, int> items[] = {{NyBlankett, 11}, {laddablankett, 12}, {SparaSom, 13}, {SkrivUt, 14},
+        {Avsluta, 15}, {klipput, 21}, {kopiera, 22}, {klistrain, 23}, {tabort, 24}, {gatillmenu, 25}, {bytut, 26},
+        {printer, 31}, {NyttSystem, 41}, {OppnaSystem, 42}, {sok, 43}, {ordna, 51}, {ordnaico, 52}, {help, 61},
+        {guidemenu, 62}};
     for (const auto& [action, id] : items)
         action->setText(uiText(id));
 }
@@ -193,7 +191,7 @@ void MDIForm1::buildToolbar()
         button->setMouseTracking(true);
         const int hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
-                [this, hint](VbMouse) { setHint(uiText(hint), uiText(hint + 1)); });
+            [this, hint](VbMouse) { setHint(uiText(hint), uiText(hint + 1)); });
         if (b.command)
             connect(button, &ToolbarButton::Click, this, b.command);
         *b.slot = button;
@@ -269,7 +267,8 @@ void MDIForm1::subWindowActivated(QMdiSubWindow* window)
     QWidget* now = window ? window->widget() : nullptr;
     if (!now) {
         // The main window itself lost the focus: the old documents kept their active state.
-        if (lastActive_ && mdiArea_->subWindowList().contains(qobject_cast<QMdiSubWindow*>(lastActive_->parentWidget())))
+        if (lastActive_ &&
+            mdiArea_->subWindowList().contains(qobject_cast<QMdiSubWindow*>(lastActive_->parentWidget())))
             return;
         lastActive_ = nullptr;
         return;

@@ -26,9 +26,9 @@ public:
     static MDIForm1* instance();
 
     // Public members.
-    QString anvandsystem;        // system file for System 1 of the next new frame
-    bool sparafel = false;       // the last Save As or export wrote nothing
-    std::uint8_t aktivtyp = 0;   // active document: 1 frame, 2 system, 0 none
+    QString anvandsystem;  // system file for System 1 of the next new frame
+    bool sparafel = false;  // the last Save As or export wrote nothing
+    std::uint8_t aktivtyp = 0;  // active document: 1 frame, 2 system, 0 none
     std::uint8_t guidesyns = 0;  // 255 while the guide is shown
 
     // Load handler: language, dialog start folder, captions, guide.

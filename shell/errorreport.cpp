@@ -1,13 +1,12 @@
 #include "shell/errorreport.h"
 
-#include "shell/Module1.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
+#include "shell/Module1.h"
 
 void reportUnexpectedError(int number)
 {
-    MsgBox(messageText(30) + QStringLiteral(" Error: ") + QString::number(number),
-           vbmsg::Critical);
+    MsgBox(messageText(30) + QStringLiteral(" Error: ") + QString::number(number), vbmsg::Critical);
 }
 
 void reportError(const VbError& error, ErrorContext context)

@@ -7,9 +7,9 @@
 class VbError;
 
 enum class ErrorContext {
-    General,       // 62 is just another error
+    General,  // 62 is just another error
     SettingsFile,  // 62 means a key is missing from VELKORIN.INI
-    File,          // the program's own files: any other error shows its own description, no icon
+    File,  // the program's own files: any other error shows its own description, no icon
 };
 
 void reportError(const VbError& error, ErrorContext context = ErrorContext::General);

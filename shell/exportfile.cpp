@@ -10,8 +10,8 @@ QString couponGameName(CouponGame game)
 QString couponExportFilter(CouponGame game)
 {
     return game == CouponGame::Stryktipset
-               ? QStringLiteral("Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*")
-               : QStringLiteral("Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+        ? QStringLiteral("Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*")
+        : QStringLiteral("Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
 }
 
 QByteArray writeCouponExport(CouponGame game, const RowMatrix& rows)
@@ -27,10 +27,17 @@ QByteArray writeCouponExport(CouponGame game, const RowMatrix& rows)
         for (int i = 0; i < matches; ++i) {
             out += ',';
             switch (rows.at(i, j)) {
-            case frame::SignCode::One: out += '1'; break;
-            case frame::SignCode::X: out += 'X'; break;
-            case frame::SignCode::Two: out += '2'; break;
-            default: break;
+            case frame::SignCode::One:
+                out += '1';
+                break;
+            case frame::SignCode::X:
+                out += 'X';
+                break;
+            case frame::SignCode::Two:
+                out += '2';
+                break;
+            default:
+                break;
             }
         }
         out += "\r\n";

@@ -6,10 +6,7 @@
 
 namespace {
 
-bool validStartRowSign(std::uint8_t v)
-{
-    return v <= 2 || v == frame::NoStartRowSign;
-}
+bool validStartRowSign(std::uint8_t v) { return v <= 2 || v == frame::NoStartRowSign; }
 
 }  // namespace
 
@@ -19,16 +16,11 @@ FrameFileData::FrameFileData()
     startRowSigns.fill(frame::NoStartRowSign);
 }
 
-std::uint8_t cellSignByteOf(const QString& caption)
-{
-    return caption.isEmpty() ? kUnmarkedCell : signByteOf(caption);
-}
+std::uint8_t cellSignByteOf(const QString& caption) { return caption.isEmpty() ? kUnmarkedCell : signByteOf(caption); }
 
-std::uint8_t startRowSignOf(const std::array<QString, 3>& captions,
-                            const std::array<std::uint32_t, 3>& foreColors)
+std::uint8_t startRowSignOf(const std::array<QString, 3>& captions, const std::array<std::uint32_t, 3>& foreColors)
 {
-    static const std::array<QString, 3> ownSign = {
-        QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
+    static const std::array<QString, 3> ownSign = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
     for (std::uint8_t col = 0; col < 3; ++col) {
         if (foreColors[col] == 0 && captions[col] == ownSign[col])
             return col;
@@ -36,10 +28,7 @@ std::uint8_t startRowSignOf(const std::array<QString, 3>& captions,
     return frame::NoStartRowSign;
 }
 
-bool isEmptySlotName(const QString& name)
-{
-    return name == u"Inget system" || name == u"Ei järjestelmää ";
-}
+bool isEmptySlotName(const QString& name) { return name == u"Inget system" || name == u"Ei järjestelmää "; }
 
 QByteArray writeFrameFile(const FrameFileData& d)
 {
@@ -185,11 +174,24 @@ std::vector<ReplayStep> replaySteps(const FrameFileData& d)
         }
         switch (type) {
         case 0:
-        case 1: steps.push_back({K::ChooseMode, 0, {}}); s = 0; break;
-        case 2: steps.push_back({K::ChooseMode, 1, {}}); s = 1; break;
-        case 3: steps.push_back({K::ChooseMode, 2, {}}); s = 2; break;
-        case 5: steps.push_back({K::ChooseMode, 4, {}}); s = 4; break;
-        default: break;
+        case 1:
+            steps.push_back({K::ChooseMode, 0, {}});
+            s = 0;
+            break;
+        case 2:
+            steps.push_back({K::ChooseMode, 1, {}});
+            s = 1;
+            break;
+        case 3:
+            steps.push_back({K::ChooseMode, 2, {}});
+            s = 2;
+            break;
+        case 5:
+            steps.push_back({K::ChooseMode, 4, {}});
+            s = 4;
+            break;
+        default:
+            break;
         }
         const int st = slotType(s);
         if (st == 0 && d.marked(i))

@@ -22,7 +22,7 @@ constexpr std::uint8_t kUnmarkedCell = '0';
 
 struct FrameSlot {
     SystemBlock system;  // from Grid1(s), Grid3(s), Grid1(s).Tag and System(s).Tag
-    QString name;        // Label3(s): the system's file title, or the empty-slot text
+    QString name;  // Label3(s): the system's file title, or the empty-slot text
 };
 
 struct FrameFileData {
@@ -33,18 +33,18 @@ struct FrameFileData {
     std::array<std::uint8_t, frame::CellCount> cellSigns;
     std::array<std::uint8_t, frame::MatchCount> matchTypes{};
     std::array<std::uint8_t, frame::MatchCount> startRowSigns;  // 0, 1, 2 or 254
-    std::array<QString, frame::MatchCount> percentTexts;         // on file only for Procent matches
+    std::array<QString, frame::MatchCount> percentTexts;  // on file only for Procent matches
     // forminne. On file: U1 = upperMatch (a byte), U2 = upperRow (an int32), then element (i, j)
     // for i < U1 and, inside, j < U2; the elements at index U1 or U2 are not written (they read
     // back as 0). A frame that never created rows has bounds (1, 1).
     RowMatrix rowMatrix{1, 1};
-    std::uint8_t filterOn = 0;                          // filtercheck
-    std::array<QString, kFilterBounds> filterBounds;    // filtertext(0..5)
-    std::int32_t createdRows = 0;                       // temptempallrad
-    std::int32_t rowTotal = 0;                          // Allrad as a whole number
-    std::uint8_t removeEqualRows = 0;                   // LikaRaderCheck; not in version 10
-    QString percentOnlyRows;                            // Text2
-    std::int16_t created = 0;                           // skapat: -1 or 0
+    std::uint8_t filterOn = 0;  // filtercheck
+    std::array<QString, kFilterBounds> filterBounds;  // filtertext(0..5)
+    std::int32_t createdRows = 0;  // temptempallrad
+    std::int32_t rowTotal = 0;  // Allrad as a whole number
+    std::uint8_t removeEqualRows = 0;  // LikaRaderCheck; not in version 10
+    QString percentOnlyRows;  // Text2
+    std::int16_t created = 0;  // skapat: -1 or 0
 
     FrameFileData();
     bool marked(int cell) const { return cellSigns[std::size_t(cell)] != kUnmarkedCell; }
@@ -54,8 +54,7 @@ struct FrameFileData {
 std::uint8_t cellSignByteOf(const QString& caption);
 // Field c: the column (0 "1", 1 "X", 2 "2") of the first of the match's three cells that is black
 // (ForeColor 0) and shows its own sign; 254 when none.
-std::uint8_t startRowSignOf(const std::array<QString, 3>& captions,
-                            const std::array<std::uint32_t, 3>& foreColors);
+std::uint8_t startRowSignOf(const std::array<QString, 3>& captions, const std::array<std::uint32_t, 3>& foreColors);
 // A slot whose name is "Inget system" or "Ei järjestelmää " is empty.
 bool isEmptySlotName(const QString& name);
 
@@ -67,17 +66,17 @@ QByteArray writeFrameFile(const FrameFileData& data);
 // 10 file goes from RowTotal straight on to PercentOnlyRows.
 enum class FrameReadStage {
     None,
-    Version,          // the version byte (filbyte) is read, also when it is refused
-    Slots,            // all three slot blocks
-    CellRecords,      // all 39 records
+    Version,  // the version byte (filbyte) is read, also when it is refused
+    Slots,  // all three slot blocks
+    CellRecords,  // all 39 records
     RowMatrix,
     FilterOn,
-    FilterBounds,     // all six
+    FilterBounds,  // all six
     CreatedRows,
     RowTotal,
     RemoveEqualRows,  // version 11 only
     PercentOnlyRows,
-    Complete          // skapat read
+    Complete  // skapat read
 };
 
 struct FrameFileRead {
@@ -102,8 +101,8 @@ FrameFileRead readFrameFile(QByteArrayView bytes);
 // One step of rebuilding a frame from its file, in the frame's own handlers.
 struct ReplayStep {
     enum class Kind {
-        ChooseMode,     // Option1_Click(index)
-        ClickCell,      // Label1_Click(index)
+        ChooseMode,  // Option1_Click(index)
+        ClickCell,  // Label1_Click(index)
         SetPercentText  // Label5(index).Caption = text
     };
     Kind kind;

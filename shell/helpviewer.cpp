@@ -51,7 +51,8 @@ void helpviewer::showFile(const QString& path, int command)
         file_ = HelpFile{};
         setWindowTitle(QStringLiteral("Velkorin"));
         browser_->setPlainText((finnish ? QStringLiteral("Ohjetiedostoa ei voi avata: ")
-                                        : QStringLiteral("Hjälpfilen kan inte öppnas: ")) + path);
+                                        : QStringLiteral("Hjälpfilen kan inte öppnas: ")) +
+            path);
     } else {
         file_ = parseHelpFile(f.read(kMaxHelpFileBytes + 1));
         if (!file_.ok()) {

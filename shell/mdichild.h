@@ -7,6 +7,6 @@
 class MdiChild {
 public:
     virtual ~MdiChild() = default;
-    virtual void Form_Activate() {}
-    virtual void Form_Deactivate() {}
+    virtual void Form_Activate() { }
+    virtual void Form_Deactivate() { }
 };

@@ -61,7 +61,7 @@ void openSystemForEditing()
         fillSigns(*editor->Grid1, system);
         putGuarantee(*editor->Grid2, system);
         if (read.error)
-            throw *read.error;   // the editor stays open with what was read
+            throw *read.error;  // the editor stays open with what was read
         if (editor->Grid2->Cols() > 2)
             editor->kommentarer->setText(editor->Grid2->TextMatrix(0, 2));
         editor->syssparat = true;

@@ -5,6 +5,7 @@
 #include "platform/atomicfile.h"
 #include "platform/commondialog.h"
 #include "platform/filenumber.h"
+#include "platform/grid.h"
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
@@ -12,12 +13,11 @@
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
-#include "shell/guide.h"
 #include "shell/framefile.h"
+#include "shell/guide.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
 #include "systems/Form2.h"
-#include "platform/grid.h"
 
 namespace {
 
@@ -27,11 +27,10 @@ constexpr int kGuideSaveSystem = 12;
 constexpr int kMsgNoGuaranteeTable = 1;
 constexpr int kMsgOldGuaranteeTable = 2;
 constexpr int kMsgOverwrite = 3;
-constexpr int kSaveFlags = 4;   // no read-only box; the overwrite question is ours
-
+constexpr int kSaveFlags = 4;  // no read-only box; the overwrite question is ours
 
 // A No to one of the questions: the abort path without a message.
-struct Declined {};
+struct Declined { };
 
 // The shared save dialog and overwrite question; the chosen full path.
 QString chooseTarget(CommonDialog& dialog)
@@ -41,8 +40,7 @@ QString chooseTarget(CommonDialog& dialog)
     dialog.ShowSave();
     const QString path = dialog.FileName;
     // The old file is not deleted here: the new one takes its place only once it is complete.
-    if (vb::fileExists(path) &&
-        MsgBox(messageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (vb::fileExists(path) && MsgBox(messageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw Declined{};
     return path;
 }

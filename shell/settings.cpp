@@ -107,8 +107,7 @@ void writeLanguageItem(const QString& text)
 
 QString dialogStartFolder(const QString& appPath)
 {
-    return appPath + (appPath.endsWith(QLatin1Char('\\')) ? QStringLiteral("System\\")
-                                                          : QStringLiteral("\\System\\"));
+    return appPath + (appPath.endsWith(QLatin1Char('\\')) ? QStringLiteral("System\\") : QStringLiteral("\\System\\"));
 }
 
 QString helpFilePath(const QString& appPath, std::int16_t sprakoffset)

@@ -12,10 +12,7 @@ std::uint8_t checkedByte(int v)
     return std::uint8_t(v);
 }
 
-std::int16_t checkedInt16(int v)
-{
-    return vb::toInt16(v);
-}
+std::int16_t checkedInt16(int v) { return vb::toInt16(v); }
 
 }  // namespace
 
@@ -68,10 +65,7 @@ std::uint8_t signByteOf(const QString& cellText)
     return b.isEmpty() ? 0 : std::uint8_t(b[0]);
 }
 
-QString signTextOf(std::uint8_t code)
-{
-    return vb::fromCp1252(QByteArray(1, char(code)));
-}
+QString signTextOf(std::uint8_t code) { return vb::fromCp1252(QByteArray(1, char(code))); }
 
 void writeSystemBlock(ByteWriter& w, const SystemBlock& b)
 {

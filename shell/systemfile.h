@@ -19,11 +19,11 @@ constexpr std::uint8_t kSystemFileMagic = 5;
 // Everything of a system after the magic byte. Counts are stored wide; the writer checks that they
 // fit their fields (byte: 0..255, int16: -32768..32767) and raises error 6 when they do not.
 struct SystemBlock {
-    int type = 0;        // byte: 0 without base row, 1 with base row (the grid's Tag)
-    int gCols = 0;       // byte: columns of the guarantee grid
-    int gRows = 0;       // byte: rows of the guarantee grid
-    int rows = 0;        // int16 R: system rows (sign grid columns - 1)
-    int guarded = 0;     // int16 M: guarded matches (sign grid rows - 1)
+    int type = 0;  // byte: 0 without base row, 1 with base row (the grid's Tag)
+    int gCols = 0;  // byte: columns of the guarantee grid
+    int gRows = 0;  // byte: rows of the guarantee grid
+    int rows = 0;  // int16 R: system rows (sign grid columns - 1)
+    int guarded = 0;  // int16 M: guarded matches (sign grid rows - 1)
     int fullGuards = 0;  // int16 H: full guards (the editor's or slot's Tag)
     // M x R bytes, guarded match first: the byte for grid row k (1..M), column c (1..R) is at
     // (k - 1) * R + (c - 1). '1', 'X', '2' for a sign, 0 for an empty cell.
@@ -58,7 +58,7 @@ QByteArray writeSystemFile(const SystemFileData& data);
 enum class FileReadStatus {
     Ok,
     WrongType,  // first byte not one this reader takes: MessageText 39, nothing else read
-    Damaged     // truncated or corrupt: `error` says how (62 past the end, 321 invalid structure)
+    Damaged  // truncated or corrupt: `error` says how (62 past the end, 321 invalid structure)
 };
 
 // How far a system file was read. Signs: the counts and the sign block were read (and are sound);

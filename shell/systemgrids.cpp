@@ -30,8 +30,8 @@ int tagByte(const QString& tag)
 
 int tagInt16(const QString& tag) { return vb::CInt(tagNumber(tag)); }
 
-SystemBlock systemBlockOf(const Grid& signs, const Grid& guarantee, const QString& typeTag,
-                          const QString& fullGuardsTag)
+SystemBlock systemBlockOf(
+    const Grid& signs, const Grid& guarantee, const QString& typeTag, const QString& fullGuardsTag)
 {
     SystemBlock b;
     b.rows = signs.Cols() - 1;
@@ -57,7 +57,7 @@ SystemBlock systemBlockOf(const Grid& signs, const Grid& guarantee, const QStrin
 
 void putSigns(Grid& signs, const SystemBlock& b)
 {
-    signs.setCols(b.rows + 1);   // first: the one size the grid may refuse
+    signs.setCols(b.rows + 1);  // first: the one size the grid may refuse
     signs.setRows(b.guarded + 1);
     fillSigns(signs, b);
 }

@@ -10,8 +10,8 @@ struct SystemBlock;
 
 // The block the grids hold. typeTag and fullGuardsTag are the texts of the grid's and the window's
 // Tag: a text that is no number raises error 13, one that does not fit its field error 6.
-SystemBlock systemBlockOf(const Grid& signs, const Grid& guarantee, const QString& typeTag,
-                          const QString& fullGuardsTag);
+SystemBlock systemBlockOf(
+    const Grid& signs, const Grid& guarantee, const QString& typeTag, const QString& fullGuardsTag);
 
 // Sizes the sign grid to M + 1 rows and R + 1 columns and fills it, each byte as the one character
 // with that code. Error 30010 when the grid cannot take the columns; then nothing has changed.

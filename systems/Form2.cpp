@@ -24,12 +24,11 @@
 
 namespace {
 
-
 // Layout in twips. The grid takes the width of the window; the comment and the buttons sit below it.
 constexpr int kFormWidth = 9600;
 constexpr int kFormHeight = 5460;
 constexpr int kMargin = 120;
-constexpr int kBottomPart = 1230;   // comment heading, comment box and buttons
+constexpr int kBottomPart = 1230;  // comment heading, comment box and buttons
 constexpr int kButtonWidth = 1575;
 constexpr int kButtonHeight = 375;
 constexpr int kSignColWidth = 450;
@@ -176,12 +175,11 @@ void Form2::Form_Load()
             g.fel = settings.fel;
             g.urad = urad_;
             g.allowed = settings.allowed;
-            const GeneratedSystem system =
-                generateSystem(g, [&run](long long done, long long total) {
-                    return run->step(static_cast<double>(done), static_cast<double>(total));
-                });
+            const GeneratedSystem system = generateSystem(g, [&run](long long done, long long total) {
+                return run->step(static_cast<double>(done), static_cast<double>(total));
+            });
             if (system.cancelled)
-                return;   // "Avbryt" has hidden the progress window and enabled the main window
+                return;  // "Avbryt" has hidden the progress window and enabled the main window
             writeRows(system);
         }
         run->finish(ProgressRun::FinishOrder::HideThenEnable);
@@ -206,7 +204,7 @@ void Form2::reportLoadError(int number, const QString& description)
         MsgBox(messageText(33), vbmsg::Exclamation);
     else
         MsgBox(messageText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
-               vbmsg::Critical);
+            vbmsg::Critical);
 }
 
 // Rows = guarded positions + 1, Cols = system rows + 1, half guards first.
@@ -229,8 +227,9 @@ void Form2::layOutGrid()
     const int rows = Grid1->Rows();
     for (int k = 1; k < rows; ++k) {
         const bool half = k <= halvgard_;
-        Grid1->setTextMatrix(k, 0, half ? (baseRow ? QStringLiteral("1     2") : QStringLiteral("1  2"))
-                                        : (baseRow ? QStringLiteral("1   X2") : QStringLiteral("1X2")));
+        Grid1->setTextMatrix(k, 0,
+            half ? (baseRow ? QStringLiteral("1     2") : QStringLiteral("1  2"))
+                 : (baseRow ? QStringLiteral("1   X2") : QStringLiteral("1X2")));
     }
     Grid1->setRow(1);
     Grid1->setCol(1);
@@ -364,7 +363,7 @@ void Form2::SystemHandOver()
     main->sparafel = false;
     main->sparasom_Click();
     if (main->sparafel)
-        return;   // the save was cancelled or failed: no frame
+        return;  // the save was cancelled or failed: no frame
     main->anvandsystem = windowTitle();
     main->NyBlankett_Click();
 }

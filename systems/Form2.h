@@ -26,8 +26,8 @@ public:
     ~Form2() override;
 
     // ---- public members other windows use by name ----
-    bool syssparat = false;   // saved; False after Load and after every key edit
-    QString Tag;              // the number of full guards as text
+    bool syssparat = false;  // saved; False after Load and after every key edit
+    QString Tag;  // the number of full guards as text
     // Grid1 (the system; its Tag is "0" without, "1" with base row), Grid2 (the guarantee grid; cell
     // (0, 0) "" never computed, "1" current, "0" outdated; cell (0, 2) the comment), kommentarer.
     Grid* Grid1 = nullptr;
@@ -62,11 +62,11 @@ public:
     void Anvand_Click() { SystemHandOver(); }
     // Save As, then a new frame that takes this system into its first slot.
     void SystemHandOver();
-    void Berakna_Click();   // guarantee table
-    void ganger_Click();    // multiplication of partial systems
+    void Berakna_Click();  // guarantee table
+    void ganger_Click();  // multiplication of partial systems
 
 protected:
-    void closeEvent(QCloseEvent* event) override;   // QueryUnload, then Unload
+    void closeEvent(QCloseEvent* event) override;  // QueryUnload, then Unload
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,7 +19,6 @@ namespace {
 
 QPointer<NyttSystemInst> theDialog;
 
-
 // Layout in twips. The short dialog ends under the buttons; the build settings lie below them.
 constexpr int kWidth = 7050;
 constexpr int kShortHeight = 4125;
@@ -108,7 +107,8 @@ void NyttSystemInst::buildControls()
     Frame3 = make<Frame>(this, 240, 5280, 6570, 1650);
     Label1 = make<Label>(Frame3, 180, 300, 6210, 255);
     for (int e = 0; e < 14; ++e) {
-        Check1[static_cast<std::size_t>(e)] = make<CheckBox>(Frame3, 180 + (e % 7) * 900, 690 + (e / 7) * 420, 885, 285);
+        Check1[static_cast<std::size_t>(e)] =
+            make<CheckBox>(Frame3, 180 + (e % 7) * 900, 690 + (e / 7) * 420, 885, 285);
         Check1[static_cast<std::size_t>(e)]->Index = e;
     }
 
@@ -217,10 +217,7 @@ void NyttSystemInst::showDialog()
     activateWindow();
 }
 
-void NyttSystemInst::Form_Activate()
-{
-    guide::showPage(10);
-}
+void NyttSystemInst::Form_Activate() { guide::showPage(10); }
 
 void NyttSystemInst::changeEvent(QEvent* event)
 {
@@ -397,8 +394,8 @@ bool NyttSystemInst::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         auto* target = qobject_cast<QWidget*>(watched);
         QWidget* focus = QApplication::focusWidget();
-        if (target && (focus == Halvgard || focus == Helgard) && target != focus
-            && (target->focusPolicy() & Qt::ClickFocus) && target->isEnabled())
+        if (target && (focus == Halvgard || focus == Helgard) && target != focus &&
+            (target->focusPolicy() & Qt::ClickFocus) && target->isEnabled())
             return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -19,9 +19,9 @@ struct NewSystemSettings {
     double halvgard = 0;
     double helgard = 0;
     double rader = 0;
-    int urad = 0;                    // Option1: 0 without, 1 with base row
-    int fel = 1;                     // feloption: 0 = 13, 1 = 12, 2 = 11 right
-    bool datorberakning = false;     // the computer builds the rows
+    int urad = 0;  // Option1: 0 without, 1 with base row
+    int fel = 1;  // feloption: 0 = 13, 1 = 12, 2 = 11 right
+    bool datorberakning = false;  // the computer builds the rows
     std::array<bool, 14> allowed{};  // Check1(e) checked
 };
 

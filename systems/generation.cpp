@@ -56,7 +56,7 @@ struct Space {
 // Calls the progress callback at the start and then after every kProgressStride units of work.
 class Reporter {
 public:
-    explicit Reporter(const GenerationProgress& progress) : progress_(progress) {}
+    explicit Reporter(const GenerationProgress& progress) : progress_(progress) { }
     void work(long long units) { pending_ += units; }
     bool due() const { return progress_ && (first_ || pending_ >= kProgressStride); }
     // Returns true when the build must stop.
@@ -258,8 +258,8 @@ GeneratedSystem greedyCovering(const Space& space, int radius, const GenerationP
 // KU selection, and for RU the reduction in passes. Each pass picks, for every allowed number of
 // errors, the first row with that count that is neither chosen nor covered; rows only ever gain
 // marks, so a pointer per count moves forward only.
-GeneratedSystem baseRowSystem(const Space& space, const std::array<bool, 14>& allowed, bool reduce,
-                              const GenerationProgress& progress)
+GeneratedSystem baseRowSystem(
+    const Space& space, const std::array<bool, 14>& allowed, bool reduce, const GenerationProgress& progress)
 {
     constexpr std::uint8_t kKept = 1, kChosen = 2, kCovered = 4;
     const long long n = space.count;
@@ -371,10 +371,14 @@ GenerationKind generationKindOf(const GenerationSettings& settings)
 QString signOfDigit(int digit)
 {
     switch (digit) {
-    case 0: return QStringLiteral("1");
-    case 1: return QStringLiteral("2");
-    case 2: return QStringLiteral("X");
-    default: return QString();
+    case 0:
+        return QStringLiteral("1");
+    case 1:
+        return QStringLiteral("2");
+    case 2:
+        return QStringLiteral("X");
+    default:
+        return QString();
     }
 }
 
@@ -385,11 +389,16 @@ GeneratedSystem generateSystem(const GenerationSettings& settings, const Generat
         throw VbError(vberr::InvalidCall);
     const Space space(settings.halvgard, settings.helgard);
     switch (generationKindOf(settings)) {
-    case GenerationKind::FullVariation: return fullVariation(space);
-    case GenerationKind::Covering12: return greedyCovering(space, 2, progress);
-    case GenerationKind::Covering11: return greedyCovering(space, 3, progress);
-    case GenerationKind::BaseRowSelection: return baseRowSystem(space, settings.allowed, false, progress);
-    case GenerationKind::BaseRowReduction: return baseRowSystem(space, settings.allowed, true, progress);
+    case GenerationKind::FullVariation:
+        return fullVariation(space);
+    case GenerationKind::Covering12:
+        return greedyCovering(space, 2, progress);
+    case GenerationKind::Covering11:
+        return greedyCovering(space, 3, progress);
+    case GenerationKind::BaseRowSelection:
+        return baseRowSystem(space, settings.allowed, false, progress);
+    case GenerationKind::BaseRowReduction:
+        return baseRowSystem(space, settings.allowed, true, progress);
     }
     return {};
 }

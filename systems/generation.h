@@ -15,18 +15,18 @@ constexpr long long kMaxSystemRows = 5450;
 
 // What the builder reads of the new-system dialog (after the editor's repair of 0 guards).
 struct GenerationSettings {
-    int halvgard = 0;               // half guards: positions 0..halvgard-1, signs "1" and "2"
-    int helgard = 1;                // full guards: the positions after them, signs "1", "2", "X"
-    int fel = 1;                    // feloption: 0 = 13 right, 1 = 12 right, 2 = 11 right
-    int urad = 0;                   // 0 without base row, 1 with base row
-    std::array<bool, 14> allowed{}; // Check1(e) checked: base-row rows with exactly e errors are kept
+    int halvgard = 0;  // half guards: positions 0..halvgard-1, signs "1" and "2"
+    int helgard = 1;  // full guards: the positions after them, signs "1", "2", "X"
+    int fel = 1;  // feloption: 0 = 13 right, 1 = 12 right, 2 = 11 right
+    int urad = 0;  // 0 without base row, 1 with base row
+    std::array<bool, 14> allowed{};  // Check1(e) checked: base-row rows with exactly e errors are kept
 };
 
 enum class GenerationKind {
-    FullVariation,    // without base row, 13 right
-    Covering12,       // without base row, 12 right: every combination within 1 difference of a row
-    Covering11,       // without base row, 11 right: within 2 differences
-    BaseRowSelection, // KU: with base row, 13 right (also fel 2, which the dialog never allows here)
+    FullVariation,  // without base row, 13 right
+    Covering12,  // without base row, 12 right: every combination within 1 difference of a row
+    Covering11,  // without base row, 11 right: within 2 differences
+    BaseRowSelection,  // KU: with base row, 13 right (also fel 2, which the dialog never allows here)
     BaseRowReduction  // RU: with base row, 12 right
 };
 GenerationKind generationKindOf(const GenerationSettings& settings);
@@ -35,10 +35,10 @@ GenerationKind generationKindOf(const GenerationSettings& settings);
 QString signOfDigit(int digit);
 
 struct GeneratedSystem {
-    int positions = 0;                 // n = halvgard + helgard
-    long long rows = 0;                // P, the number of system rows built
+    int positions = 0;  // n = halvgard + helgard
+    long long rows = 0;  // P, the number of system rows built
     std::vector<std::uint8_t> digits;  // rows x positions, row after row
-    bool cancelled = false;            // stopped by the progress callback: rows 0, nothing to write
+    bool cancelled = false;  // stopped by the progress callback: rows 0, nothing to write
 
     // The grid cannot take the result (MessageText 33).
     bool tooManyRows() const { return rows > kMaxSystemRows; }
@@ -47,10 +47,7 @@ struct GeneratedSystem {
         return digits[static_cast<std::size_t>(row * positions + position)];
     }
     // The text of Grid1 cell (gridRow, gridCol): gridRow 1..positions, gridCol 1..rows.
-    QString cellText(int gridRow, long long gridCol) const
-    {
-        return signOfDigit(digit(gridCol - 1, gridRow - 1));
-    }
+    QString cellText(int gridRow, long long gridCol) const { return signOfDigit(digit(gridCol - 1, gridRow - 1)); }
 };
 
 // Progress and cancel: called now and then with the share of the work done (the bar is
@@ -64,5 +61,4 @@ using GenerationProgress = std::function<bool(long long done, long long total)>;
 
 // Builds the system. On cancel the result is empty with cancelled set. Raises VbError 5 when the
 // guard counts are negative or their sum lies outside 1..13.
-GeneratedSystem generateSystem(const GenerationSettings& settings,
-                               const GenerationProgress& progress = {});
+GeneratedSystem generateSystem(const GenerationSettings& settings, const GenerationProgress& progress = {});

@@ -14,7 +14,7 @@ public:
 
     enum class FinishOrder {
         HideThenEnable,  // building a system, frame guarantee
-        EnableThenHide   // guarantee table of a system
+        EnableThenHide  // guarantee table of a system
     };
 
     // Full length of the bar in twips.
@@ -59,10 +59,10 @@ private:
 
     bool finished_ = false;
     bool cancelled_ = false;
-    bool yielded_ = false;        // events have run at least once in this run
+    bool yielded_ = false;  // events have run at least once in this run
     Clock::time_point lastYield_{};
-    bool pending_ = false;        // steps whose boxes are not drawn yet
-    float pendingMin_ = 0;        // their smallest and largest right edge, twips
+    bool pending_ = false;  // steps whose boxes are not drawn yet
+    float pendingMin_ = 0;  // their smallest and largest right edge, twips
     float pendingMax_ = 0;
     long long yields_ = 0;
     long long draws_ = 0;

@@ -7,8 +7,8 @@ namespace {
 
 bool isIdChar(QChar c)
 {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-' ||
-           c == u'_' || c == u'.';
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-' || c == u'_' ||
+        c == u'.';
 }
 
 bool isValidId(QStringView id)
@@ -28,10 +28,7 @@ struct Failure {
 };
 
 // Splits "directive rest" after the leading "@name": the rest with surrounding blanks removed.
-QStringView afterDirective(QStringView line, qsizetype nameLength)
-{
-    return line.mid(nameLength).trimmed();
-}
+QStringView afterDirective(QStringView line, qsizetype nameLength) { return line.mid(nameLength).trimmed(); }
 
 // Text with links cut into spans; an unterminated or empty link fails.
 bool splitSpans(QStringView text, QList<HelpSpan>& spans, Failure& failure)
@@ -152,8 +149,7 @@ HelpFile parseHelpFile(const QByteArray& bytes)
         if (!haveHeader) {
             if (trimmed.isEmpty())
                 continue;
-            if (!trimmed.startsWith(QStringLiteral("@help")) ||
-                (trimmed.size() > 5 && !trimmed[5].isSpace()))
+            if (!trimmed.startsWith(QStringLiteral("@help")) || (trimmed.size() > 5 && !trimmed[5].isSpace()))
                 return failed(HelpFileError::MissingHeader, lineNo);
             file.title = afterDirective(trimmed, 5).toString();
             haveHeader = true;
@@ -166,8 +162,8 @@ HelpFile parseHelpFile(const QByteArray& bytes)
         }
 
         if (trimmed.startsWith(u'@') && !trimmed.startsWith(QStringLiteral("@@"))) {
-            const bool isPage = trimmed.startsWith(QStringLiteral("@page")) &&
-                                (trimmed.size() == 5 || trimmed[5].isSpace());
+            const bool isPage =
+                trimmed.startsWith(QStringLiteral("@page")) && (trimmed.size() == 5 || trimmed[5].isSpace());
             if (!isPage)
                 return failed(HelpFileError::UnknownDirective, lineNo, trimmed.toString());
             const QStringView rest = afterDirective(trimmed, 5);
@@ -260,14 +256,14 @@ QString helpFileErrorText(const HelpFile& file, bool finnish)
                        : QStringLiteral("Filen är ingen hjälpfil för Velkorin.");
         break;
     case HelpFileError::TextBeforePage:
-        what = finnish ? QStringLiteral("Tekstiä ennen ensimmäistä sivua.")
-                       : QStringLiteral("Text före första sidan.");
+        what = finnish ? QStringLiteral("Tekstiä ennen ensimmäistä sivua.") : QStringLiteral("Text före första sidan.");
         break;
     case HelpFileError::BadPageLine:
         what = finnish ? QStringLiteral("Virheellinen sivun otsikkorivi.") : QStringLiteral("Felaktig sidrubrik.");
         break;
     case HelpFileError::DuplicatePage:
-        what = finnish ? QStringLiteral("Sama sivu on kahteen kertaan.") : QStringLiteral("Samma sida finns två gånger.");
+        what =
+            finnish ? QStringLiteral("Sama sivu on kahteen kertaan.") : QStringLiteral("Samma sida finns två gånger.");
         break;
     case HelpFileError::UnknownDirective:
         what = finnish ? QStringLiteral("Tuntematon komentorivi.") : QStringLiteral("Okänd kommandorad.");
@@ -280,14 +276,16 @@ QString helpFileErrorText(const HelpFile& file, bool finnish)
                        : QStringLiteral("En länk pekar på en sida som inte finns.");
         break;
     case HelpFileError::NoPages:
-        what = finnish ? QStringLiteral("Ohjetiedostossa ei ole sivuja.") : QStringLiteral("Hjälpfilen har inga sidor.");
+        what =
+            finnish ? QStringLiteral("Ohjetiedostossa ei ole sivuja.") : QStringLiteral("Hjälpfilen har inga sidor.");
         break;
     }
-    QString text = finnish ? QStringLiteral("Ohjetiedostoa ei voi näyttää. ") : QStringLiteral("Hjälpfilen kan inte visas. ");
+    QString text =
+        finnish ? QStringLiteral("Ohjetiedostoa ei voi näyttää. ") : QStringLiteral("Hjälpfilen kan inte visas. ");
     text += what;
     if (file.errorLine > 0)
         text += (finnish ? QStringLiteral(" Rivi ") : QStringLiteral(" Rad ")) + QString::number(file.errorLine) +
-                QStringLiteral(".");
+            QStringLiteral(".");
     return text;
 }
 
@@ -308,7 +306,7 @@ QString helpPageHtml(const HelpPage& page)
                 html += span.text.toHtmlEscaped();
             else
                 html += QStringLiteral("<a href=\"page:") + span.target.toHtmlEscaped() + QStringLiteral("\">") +
-                        span.text.toHtmlEscaped() + QStringLiteral("</a>");
+                    span.text.toHtmlEscaped() + QStringLiteral("</a>");
         }
         html += item ? QStringLiteral("</li>\n") : QStringLiteral("</p>\n");
     }

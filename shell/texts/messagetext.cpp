@@ -9,7 +9,9 @@ namespace {
 
 constexpr Entry kEntries[] = {
     {1, u"Garantitabellen är ej uträknat för detta system. Vill du ändå spara systemet?"},
-    {2, u"Du har ändrat systemet, men du har inte beräknat en ny garantitabell.\r Vill du spara ändå spara systemet med den gamla garatitabellen?"},
+    {2,
+        u"Du har ändrat systemet, men du har inte beräknat en ny garantitabell.\r Vill du spara ändå spara systemet "
+        u"med den gamla garatitabellen?"},
     {3, u"Filen finns redan! Vill du skriva över den gamla filen?"},
     {4, u"Filen är redan öppen!"},
     {5, u"Den valda kupongen finns ej!"},
@@ -25,7 +27,9 @@ constexpr Entry kEntries[] = {
     {15, u" har inte fullständigt antal helgarderingar"},
     {16, u" har inte fullständigt antal halvgarderingar"},
     {17, u"Ändra filter inställningarna. Filtret filtrerade bort alla rader!"},
-    {18, u"Filtret hittade inga rader som inte uppfyllde kraven. Inga rader har tagits bort,\rså radantalet är fortfarande "},
+    {18,
+        u"Filtret hittade inga rader som inte uppfyllde kraven. Inga rader har tagits bort,\rså radantalet är "
+        u"fortfarande "},
     {19, u"Filtret hittade "},
     {20, u" rader av samtliga "},
     {21, u", som inte uppfyllde de utsatta kraven.\rDessa har tagits bort. Så nu är radantalet "},
@@ -39,16 +43,22 @@ constexpr Entry kEntries[] = {
     {29, u"Minnet är fullt!"},
     {30, u"Ett oväntat fel har uppstått"},
     {31, u"Värden i 'Till' och 'Från' är felaktiga. Kupongutskrift kunde inte genomföras."},
-    {32, u"AppPath kunde inte hittas i VELKORIN.INI! Skriv in sökvägen till Velkorin i VELKORIN.INI. Ex AppPath=C:\\Program Files\\Velkorin"},
+    {32,
+        u"AppPath kunde inte hittas i VELKORIN.INI! Skriv in sökvägen till Velkorin i VELKORIN.INI. Ex "
+        u"AppPath=C:\\Program Files\\Velkorin"},
     {33, u"Systemet består av fler än 5450 rader. Använd en större reducering!"},
     {34, u"Systemramen "},
     {35, u" har ändrats utan att sparas! Vill du spara den nu?"},
     {36, u"Systemet "},
-    {37, u"Utskiften är utanför printerns minimigräns så vissa kryss kanske inte skrivs ut.\rÄndra kupongläge till 180 grader och försök igen."},
+    {37,
+        u"Utskiften är utanför printerns minimigräns så vissa kryss kanske inte skrivs ut.\rÄndra kupongläge till 180 "
+        u"grader och försök igen."},
     {38, u"Starta om programmet för att byta språk.\rKäynnistä ohjelma uudelleen, kielenvaihtoa varten."},
     {39, u"Fel filtyp! Denna typ av fil går inte att ladda in här."},
     {10001, u"Kyseisen järjestelmän takuutaulukkoa ei ole laskelmoitu. Haluatko kuitenki tallentaa järjestelmän?"},
-    {10002, u"Olet muokannut järjestelmää, mutta et ole laskenut uutta takuutaulukkoa.\r Haluatko kuitenkin tallentaa järjestelmän vanhalla takuutaulukolla?"},
+    {10002,
+        u"Olet muokannut järjestelmää, mutta et ole laskenut uutta takuutaulukkoa.\r Haluatko kuitenkin tallentaa "
+        u"järjestelmän vanhalla takuutaulukolla?"},
     {10003, u"Tiedosto jo olemassa! Haluatko poistaa vanhan tiedoston?"},
     {10004, u"Tiedosto on jo avattu!"},
     {10005, u"Valittua kuponkia ei ole!"},
@@ -64,7 +74,9 @@ constexpr Entry kEntries[] = {
     {10015, u"Vajaa lukumäärä täysin vaihdettuja"},
     {10016, u" Vajaa lukumäärä osittain vaihdettuja"},
     {10017, u"Muokkaa suodatin-asetukset. Suodatin poisti kaikki rivit!"},
-    {10018, u"Suodatin ei löytänyt rivejä jotka eivät täyttäneet vaatimuksia, yhtään riviä ei ole poistettu\rJoten rivien määrä on edelleen: "},
+    {10018,
+        u"Suodatin ei löytänyt rivejä jotka eivät täyttäneet vaatimuksia, yhtään riviä ei ole poistettu\rJoten rivien "
+        u"määrä on edelleen: "},
     {10019, u"Suodatin löysi "},
     {10020, u" Kaikki rivit "},
     {10021, u", jotka eivät täyttäneet esitettyjä vaatimuksia.\rNämä ovat poistettu. Joten rivien määrä on nyt "},
@@ -78,21 +90,22 @@ constexpr Entry kEntries[] = {
     {10029, u"Muisti on täynnä!"},
     {10030, u"Odottamaton virhe on sattunut "},
     {10031, u"Arvot 'Seuraava':ssa ja 'Palaa' ovat virheellisiä. Kuponkia ei voitu tulostaa."},
-    {10032, u"AppPath:ia ei löydetty VELKORIN.INI:stä. Kirjoita hakutie Velkoriniin: VELKORIN.INI. Ex AppPath=C:\\Program Files\\Velkorin"},
+    {10032,
+        u"AppPath:ia ei löydetty VELKORIN.INI:stä. Kirjoita hakutie Velkoriniin: VELKORIN.INI. Ex AppPath=C:\\Program "
+        u"Files\\Velkorin"},
     {10033, u"Järjestelmässä on enemmän kuin 5450 riviä. Käytä suurempaa vähennystä!"},
     {10034, u"Järjestelmärunko "},
     {10035, u" Muutoksia ei tallennettu! Haluatko tallentaa ne nyt?"},
     {10036, u"Järjestelmä "},
-    {10037, u"Tulostus on kirjoittimen alarajan ulkopuolella niin että määrätyt rasti eivät näy tulostuksessa.\rMuuta lipukeasema 180 asteen ja yritä uudelleen."},
+    {10037,
+        u"Tulostus on kirjoittimen alarajan ulkopuolella niin että määrätyt rasti eivät näy tulostuksessa.\rMuuta "
+        u"lipukeasema 180 asteen ja yritä uudelleen."},
     {10038, u"Käynnistä ohjelma uudelleen, kielenvaihtoa varten.\rStarta om programmet för att byta språk."},
     {10039, u"File Error: Can't load this type of file!"},
 };
 
 }  // namespace
 
-std::span<const Entry> messageTexts()
-{
-    return kEntries;
-}
+std::span<const Entry> messageTexts() { return kEntries; }
 
 }  // namespace texts::detail

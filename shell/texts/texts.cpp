@@ -26,11 +26,9 @@ QHash<int, QString> buildIndex(std::initializer_list<std::span<const Entry>> par
 
 const QHash<int, QString>& index(Table table)
 {
-    static const QHash<int, QString> ui =
-        buildIndex({detail::uiTextSwedish(), detail::uiTextFinnish()}, false);
+    static const QHash<int, QString> ui = buildIndex({detail::uiTextSwedish(), detail::uiTextFinnish()}, false);
     static const QHash<int, QString> message = buildIndex({detail::messageTexts()}, false);
-    static const QHash<int, QString> guide =
-        buildIndex({detail::guideTextSwedish(), detail::guideTextFinnish()}, true);
+    static const QHash<int, QString> guide = buildIndex({detail::guideTextSwedish(), detail::guideTextFinnish()}, true);
     switch (table) {
     case Table::UI:
         return ui;
@@ -55,17 +53,8 @@ std::optional<QString> find(Table table, int key)
 
 }  // namespace texts
 
-QString UIText(int id)
-{
-    return texts::find(texts::Table::UI, id).value_or(QString());
-}
+QString UIText(int id) { return texts::find(texts::Table::UI, id).value_or(QString()); }
 
-QString MessageText(int id)
-{
-    return texts::find(texts::Table::Message, id).value_or(QString());
-}
+QString MessageText(int id) { return texts::find(texts::Table::Message, id).value_or(QString()); }
 
-QString GuideText(int id)
-{
-    return texts::find(texts::Table::Guide, id).value_or(QString());
-}
+QString GuideText(int id) { return texts::find(texts::Table::Guide, id).value_or(QString()); }

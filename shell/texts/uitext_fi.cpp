@@ -169,12 +169,14 @@ constexpr Entry kEntries[] = {
     {10813, u"Jokeri 2:"},
     {10814, u"Pystysuoraan (Y-akseli)"},
     {10815, u"Vaakasuoraan (X-akseli)"},
-    {10816, u"Huomioi että muutokset A:ssa ja B:ssä, jotka löytyvät 'Ristien sijainti'-ruudusta vaikuttavat myös "
-            u"jokerin sijoitukseen."},
-    {10817, u"Joillakin tulostimilla saattaa olla vaikeuksia vetää kuponki suorana tulostimeen.Mikäli tulostus on "
-            u"aina vinossa samaan suuntaan voit oikaista sen tässä. 0-arvo antaa suoran tulostuksen. Negatiivinen "
-            u"luku aiheuttaa viimeisten rivien siirtymisen kupongilla ylöspäin. Positiivinen luku aiheuttaa "
-            u"viimeisten rivien siirtymisen kupongilla alaspäin."},
+    {10816,
+        u"Huomioi että muutokset A:ssa ja B:ssä, jotka löytyvät 'Ristien sijainti'-ruudusta vaikuttavat myös "
+        u"jokerin sijoitukseen."},
+    {10817,
+        u"Joillakin tulostimilla saattaa olla vaikeuksia vetää kuponki suorana tulostimeen.Mikäli tulostus on "
+        u"aina vinossa samaan suuntaan voit oikaista sen tässä. 0-arvo antaa suoran tulostuksen. Negatiivinen "
+        u"luku aiheuttaa viimeisten rivien siirtymisen kupongilla ylöspäin. Positiivinen luku aiheuttaa "
+        u"viimeisten rivien siirtymisen kupongilla alaspäin."},
     {10818, u"Kulma +1:stä -1:een asteeseen"},
     {10819, u"Tulostin asetukset "},
     {10820, u"Muut risti-asetukset"},
@@ -213,9 +215,6 @@ constexpr Entry kEntries[] = {
 
 }  // namespace
 
-std::span<const Entry> uiTextFinnish()
-{
-    return kEntries;
-}
+std::span<const Entry> uiTextFinnish() { return kEntries; }
 
 }  // namespace texts::detail

@@ -171,10 +171,11 @@ constexpr Entry kEntries[] = {
     {814, u"Vertikalt (Y-led)"},
     {815, u"Horisontalt (X-led)"},
     {816, u"Observera att ändringar i A och B som finns i 'Kryssens placering' också påverkar joker placeringarna."},
-    {817, u"Vissa skrivare kan ha svårigheter med att dra in kupongen rakt i skrivaren. Om utskriften alltid blir "
-          u"vinklad åt samma håll kan den justeras här. Värdet noll ger en rak utskrift, ett negativt tal gör att de "
-          u"sista raderna kommer högre upp på kupongen, ett positivt gör att de sista raderna kommer lägre ner på "
-          u"kupongen."},
+    {817,
+        u"Vissa skrivare kan ha svårigheter med att dra in kupongen rakt i skrivaren. Om utskriften alltid blir "
+        u"vinklad åt samma håll kan den justeras här. Värdet noll ger en rak utskrift, ett negativt tal gör att de "
+        u"sista raderna kommer högre upp på kupongen, ett positivt gör att de sista raderna kommer lägre ner på "
+        u"kupongen."},
     {818, u"Vinkel från 1 till -1 grader"},
     {819, u"Printer inställningar"},
     {820, u"Övriga kryssinställningar"},
@@ -213,9 +214,6 @@ constexpr Entry kEntries[] = {
 
 }  // namespace
 
-std::span<const Entry> uiTextSwedish()
-{
-    return kEntries;
-}
+std::span<const Entry> uiTextSwedish() { return kEntries; }
 
 }  // namespace texts::detail

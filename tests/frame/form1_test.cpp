@@ -22,7 +22,8 @@ struct FrameWindow : ::testing::Test {
 
 }  // namespace
 
-TEST_F(FrameWindow, NewFrameLayoutAndCaptions) {
+TEST_F(FrameWindow, NewFrameLayoutAndCaptions)
+{
     for (int s = 0; s < 3; ++s) {
         EXPECT_EQ(form.Label3[s]->Caption(), u"Inget system");
         EXPECT_EQ(form.System[s]->Tag, u"0");
@@ -47,18 +48,20 @@ TEST_F(FrameWindow, NewFrameLayoutAndCaptions) {
         const char* head[] = {"", "1", "X", "2"};
         EXPECT_EQ(g.TextMatrix(0, i), QString::fromLatin1(head[i % 4])) << i;
     }
-    for (int r : {4, 8, 12}) EXPECT_EQ(g.RowHeight(r), 5);
+    for (int r : {4, 8, 12})
+        EXPECT_EQ(g.RowHeight(r), 5);
 
     const RowMatrix rows = form.forminnecopy();
     EXPECT_EQ(rows.upperMatch(), 1);
     EXPECT_EQ(rows.upperRow(), 1);
     EXPECT_EQ(rows.bytes(), std::vector<std::uint8_t>(4, 0));
 
-    EXPECT_TRUE(form.close());   // saved: no prompt
+    EXPECT_TRUE(form.close());  // saved: no prompt
     EXPECT_TRUE(user.messageBoxes().empty());
 }
 
-TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages) {
+TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)
+{
     Q_EMIT form.Label1[4]->Click();
     EXPECT_EQ(form.Label1[4]->Caption(), u"X");
     user.answerMessageBox(vbmsg::OK);
@@ -81,10 +84,11 @@ TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages) {
     EXPECT_EQ(form.ram.mode, 3);
     EXPECT_TRUE(form.System[3]->Visible());
     EXPECT_FALSE(form.System[0]->Visible());
-    form.ram.systemsparat = true;   // leave without a prompt
+    form.ram.systemsparat = true;  // leave without a prompt
 }
 
-TEST_F(FrameWindow, RowCountBoxAndSpinButtons) {
+TEST_F(FrameWindow, RowCountBoxAndSpinButtons)
+{
     form.Text2->setText(QStringLiteral("20abc"));
     EXPECT_EQ(form.Text2->Text(), u"20");
     EXPECT_EQ(form.ram.Text2, u"20");
@@ -101,7 +105,8 @@ TEST_F(FrameWindow, RowCountBoxAndSpinButtons) {
     form.setSystemsparat(true);
 }
 
-TEST_F(FrameWindow, ClosePromptAfterAnEdit) {
+TEST_F(FrameWindow, ClosePromptAfterAnEdit)
+{
     form.setWindowTitle(QStringLiteral("Namnlös 1"));
     form.show();
     Q_EMIT form.Label1[0]->Click();

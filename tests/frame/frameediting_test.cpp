@@ -19,9 +19,11 @@ using frametest::SystemSpec;
 namespace {
 
 using Msgs = std::vector<FrameMessage>;
-Msgs msgs(std::initializer_list<int> ids) {
+Msgs msgs(std::initializer_list<int> ids)
+{
     Msgs out;
-    for (int id : ids) out.push_back({id, 48});
+    for (int id : ids)
+        out.push_back({id, 48});
     return out;
 }
 
@@ -29,20 +31,22 @@ Msgs msgs(std::initializer_list<int> ids) {
 constexpr int cell(int m, int c) { return 3 * m + c; }
 
 // A system with the given half and full guards and rows.
-SystemSpec sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM") {
+SystemSpec sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM")
+{
     return SystemSpec{type, rows, half + full, full, QString::fromLatin1(title)};
 }
 
-QString captions(const FrameEditing& f, int m) {
-    return f.Label1[cell(m, 0)].Caption + u'|' + f.Label1[cell(m, 1)].Caption + u'|' +
-           f.Label1[cell(m, 2)].Caption;
+QString captions(const FrameEditing& f, int m)
+{
+    return f.Label1[cell(m, 0)].Caption + u'|' + f.Label1[cell(m, 1)].Caption + u'|' + f.Label1[cell(m, 2)].Caption;
 }
 
 }  // namespace
 
 // ---------------------------------------------------------------- System modes
 
-TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark) {
+TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark)
+{
     FrameEditing f;
     f.systemsparat = true;
     f.skapat = true;
@@ -65,7 +69,8 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark) {
     EXPECT_EQ(captions(f, 0), u"||");
 }
 
-TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBack) {
+TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBack)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "C:\\SYSTEM\\3-0-27.RM"));
     f.Label1_Click(cell(2, 0));
@@ -74,13 +79,13 @@ TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBac
     EXPECT_EQ(f.Allrad, u"27");
     EXPECT_TRUE(f.sysianvand[0]);
     EXPECT_EQ(f.systyp[2], MatchType::System1);
-    EXPECT_EQ(f.Label5[2], u"3-0-27.RM");   // the title after the last "\"
+    EXPECT_EQ(f.Label5[2], u"3-0-27.RM");  // the title after the last "\"
     EXPECT_EQ(f.Label1[cell(2, 0)].ForeColor, GuardColour::Green);
     EXPECT_EQ(f.InsHalv[0].Caption, u"1/3");
     EXPECT_EQ(f.InsHel[0].Caption, u"0/0");
     f.Label1_Click(cell(3, 0));
     f.Label1_Click(cell(3, 1));
-    EXPECT_EQ(f.Allrad, u"27");   // the factor counts once per system
+    EXPECT_EQ(f.Allrad, u"27");  // the factor counts once per system
     f.Label1_Click(cell(3, 1));
     f.Label1_Click(cell(2, 2));
     EXPECT_EQ(f.Allrad, u"1");
@@ -89,7 +94,8 @@ TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBac
     EXPECT_EQ(f.Label1[cell(2, 0)].ForeColor, GuardColour::Black);
 }
 
-TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10) {
+TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(2, 1, 27));
     for (int m : {0, 1, 2}) {
@@ -119,7 +125,8 @@ TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10) {
     EXPECT_EQ(f.Allrad, u"27");
 }
 
-TEST(FrameEditingSystem, FullGuardBeyondTheSystemIsRefusedAtOnce) {
+TEST(FrameEditingSystem, FullGuardBeyondTheSystemIsRefusedAtOnce)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27));
     f.Label1_Click(cell(4, 0));
@@ -136,7 +143,8 @@ TEST(FrameEditingSystem, FullGuardBeyondTheSystemIsRefusedAtOnce) {
     EXPECT_EQ(f.Allrad, u"27");
 }
 
-TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone) {
+TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone)
+{
     // A system with more full guards than guarded matches: even a single is over the half-guard
     // limit, so the first guard is the second click over it and is refused after it put the
     // slot in use.
@@ -149,7 +157,8 @@ TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone) {
     EXPECT_FALSE(f.sysianvand[0]);
 }
 
-TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver) {
+TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(3, 1, 27, 0, "A.RM"));
     fillSlot(f, 1, sys(3, 1, 9, 0, "B.RM"));
@@ -160,7 +169,7 @@ TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver) {
     EXPECT_EQ(f.Label5[6], u"B.RM");
 
     f.Option1_Click(0);
-    EXPECT_TRUE(f.Label1_Click(cell(6, 2)).empty());   // a marked cell: it stays the one mark
+    EXPECT_TRUE(f.Label1_Click(cell(6, 2)).empty());  // a marked cell: it stays the one mark
     EXPECT_EQ(captions(f, 6), u"||2");
     EXPECT_EQ(f.antalmark[6], 1);
     EXPECT_EQ(f.systyp[6], 0);
@@ -182,10 +191,11 @@ TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver) {
     EXPECT_EQ(f.Allrad, u"243");
 }
 
-TEST(FrameEditingSystem, BaseRowSignStaysBlack) {
+TEST(FrameEditingSystem, BaseRowSignStaysBlack)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(2, 1, 9, 1, "U.RU"));
-    f.Label1_Click(cell(3, 1));   // "X" first: the base-row sign
+    f.Label1_Click(cell(3, 1));  // "X" first: the base-row sign
     f.Label1_Click(cell(3, 0));
     EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Black);
     EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::Green);
@@ -214,7 +224,8 @@ TEST(FrameEditingSystem, BaseRowSignStaysBlack) {
     EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Green);
 }
 
-TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign) {
+TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign)
+{
     FrameEditing f;
     fillSlot(f, 2, sys(3, 0, 9, 1));
     f.Option1_Click(2);
@@ -227,7 +238,8 @@ TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign) {
     EXPECT_EQ(f.systyp[12], MatchType::System3);
 }
 
-TEST(FrameEditingSystem, CouponViewRefusesEveryClick) {
+TEST(FrameEditingSystem, CouponViewRefusesEveryClick)
+{
     FrameEditing f;
     f.grid2frameVisible = true;
     f.skapat = true;
@@ -241,16 +253,17 @@ TEST(FrameEditingSystem, CouponViewRefusesEveryClick) {
     EXPECT_EQ(f.Label1[cell(1, 1)].Caption, u"");
 }
 
-TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot) {
+TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(1, 0, 3));
     f.Label1_Click(cell(0, 0));
     f.Label1_Click(cell(0, 1));
     f.Label1_Click(cell(1, 0));
-    f.Label1_Click(cell(1, 1));   // tolerated: 2 of 1
+    f.Label1_Click(cell(1, 1));  // tolerated: 2 of 1
     EXPECT_EQ(f.overgrans[0], 1);
     f.Option1_Click(4);
-    EXPECT_EQ(f.overgrans[0], 1);   // other modes only switch the frame
+    EXPECT_EQ(f.overgrans[0], 1);  // other modes only switch the frame
     EXPECT_EQ(f.mode, 4);
     f.Option1_Click(0);
     EXPECT_EQ(f.overgrans[0], 2);
@@ -265,7 +278,8 @@ TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot) {
 
 // ---------------------------------------------------------------- Procent and Matematisk
 
-TEST(FrameEditingProcent, TagCellsAndToggling) {
+TEST(FrameEditingProcent, TagCellsAndToggling)
+{
     FrameEditing f;
     f.setText1(0, QStringLiteral("50"));
     f.setText1(1, QStringLiteral("30"));
@@ -275,7 +289,8 @@ TEST(FrameEditingProcent, TagCellsAndToggling) {
     EXPECT_EQ(f.Label5[5], u"%   50  30  20");
     EXPECT_EQ(f.Label5[5].size(), 14);
     EXPECT_EQ(captions(f, 5), u"1|X|2");
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(f.Label1[cell(5, c)].ForeColor, GuardColour::DarkRed);
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(f.Label1[cell(5, c)].ForeColor, GuardColour::DarkRed);
     EXPECT_EQ(f.systyp[5], MatchType::Procent);
     EXPECT_EQ(f.antalmark[5], 3);
     EXPECT_TRUE(f.procentram);
@@ -300,13 +315,14 @@ TEST(FrameEditingProcent, TagCellsAndToggling) {
     EXPECT_EQ(f.Allrad, u"1");
 }
 
-TEST(FrameEditingProcent, PercentagesMustTotal100) {
+TEST(FrameEditingProcent, PercentagesMustTotal100)
+{
     FrameEditing f;
     f.setText1(0, QStringLiteral("50"));
     f.setText1(1, QStringLiteral("30"));
     f.setText1(2, QStringLiteral("30"));
     f.Option1_Click(3);
-    f.Label1_Click(cell(0, 0));   // a single is replaced... only when the sum is right
+    f.Label1_Click(cell(0, 0));  // a single is replaced... only when the sum is right
     f.systemsparat = true;
     EXPECT_EQ(f.Label1_Click(cell(1, 0)), msgs({11}));
     EXPECT_FALSE(f.systemsparat);
@@ -314,7 +330,8 @@ TEST(FrameEditingProcent, PercentagesMustTotal100) {
     EXPECT_EQ(f.Label5[1], u"");
 }
 
-TEST(FrameEditingProcent, OverlongPercentTextCannotBreakTheTag) {
+TEST(FrameEditingProcent, OverlongPercentTextCannotBreakTheTag)
+{
     FrameEditing f;
     f.setText1(0, QStringLiteral("00050"));
     f.setText1(1, QStringLiteral("30"));
@@ -327,16 +344,17 @@ TEST(FrameEditingProcent, OverlongPercentTextCannotBreakTheTag) {
     EXPECT_EQ(f.Label5[0], u"% 0050  30  20");
 }
 
-TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2) {
+TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "A.RM"));
     f.Label1_Click(cell(0, 0));
     f.Label1_Click(cell(0, 1));
     EXPECT_EQ(f.Allrad, u"27");
     f.setText2(QStringLiteral("40"));
-    EXPECT_EQ(f.Allrad, u"27");   // systems win over Text2
+    EXPECT_EQ(f.Allrad, u"27");  // systems win over Text2
     f.Option1_Click(3);
-    f.Label1_Click(cell(0, 2));   // the System 1 half guard becomes a Procent match
+    f.Label1_Click(cell(0, 2));  // the System 1 half guard becomes a Procent match
     EXPECT_EQ(f.systyp[0], MatchType::Procent);
     EXPECT_EQ(f.Allrad, u"40");
     EXPECT_FALSE(f.sysianvand[0]);
@@ -349,10 +367,11 @@ TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2) {
     f.Label1_Click(cell(3, 1));
     EXPECT_EQ(f.Allrad, u"2");
     f.Label1_Click(cell(3, 1));
-    EXPECT_EQ(f.Allrad, u"40");   // back to singles and Procent: Text2 again
+    EXPECT_EQ(f.Allrad, u"40");  // back to singles and Procent: Text2 again
 }
 
-TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack) {
+TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27));
     f.Label1_Click(cell(0, 0));
@@ -381,7 +400,8 @@ TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack) {
     EXPECT_FALSE(f.sysianvand[0]);
 }
 
-TEST(FrameEditingMatematisk, TheTagComesFromTheLanguage) {
+TEST(FrameEditingMatematisk, TheTagComesFromTheLanguage)
+{
     frame::FrameTexts fi;
     fi.matematisk = QStringLiteral("Matemaattinen");
     FrameEditing f(fi);
@@ -393,14 +413,14 @@ TEST(FrameEditingMatematisk, TheTagComesFromTheLanguage) {
 
 // ---------------------------------------------------------------- percent and row-count inputs
 
-TEST(FrameInputs, Text2IsRepaired) {
+TEST(FrameInputs, Text2IsRepaired)
+{
     struct Case {
         const char16_t* in;
         const char16_t* out;
     };
-    for (const Case c : {Case{u"0", u"1"}, Case{u"-5", u"1"}, Case{u"1594323", u"1594323"},
-                         Case{u"1594324", u"1"}, Case{u"20abc", u"20"}, Case{u" 20", u"20"},
-                         Case{u"", u"1"}, Case{u"abc", u"1"}, Case{u"007", u"7"}}) {
+    for (const Case c : {Case{u"0", u"1"}, Case{u"-5", u"1"}, Case{u"1594323", u"1594323"}, Case{u"1594324", u"1"},
+             Case{u"20abc", u"20"}, Case{u" 20", u"20"}, Case{u"", u"1"}, Case{u"abc", u"1"}, Case{u"007", u"7"}}) {
         FrameEditing f;
         f.skapat = true;
         f.setText2(QString::fromUtf16(c.in));
@@ -410,14 +430,16 @@ TEST(FrameInputs, Text2IsRepaired) {
     }
 }
 
-TEST(FrameInputs, Text2TotalFollowsTheMatchTypes) {
+TEST(FrameInputs, Text2TotalFollowsTheMatchTypes)
+{
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 151));
     f.Label1_Click(cell(0, 0));
     f.Label1_Click(cell(0, 1));
     f.Option1_Click(4);
     for (int m : {4, 5})
-        for (int c = 0; c < 3; ++c) f.Label1_Click(cell(m, c));
+        for (int c = 0; c < 3; ++c)
+            f.Label1_Click(cell(m, c));
     EXPECT_EQ(f.Allrad, u"1359");
     f.setText2(QStringLiteral("77"));
     EXPECT_EQ(f.Allrad, u"1359");
@@ -429,7 +451,7 @@ TEST(FrameInputs, Text2TotalFollowsTheMatchTypes) {
     p.setText2(QStringLiteral("40"));
     EXPECT_EQ(p.Allrad, u"40");
     p.Option1_Click(0);
-    p.Label1_Click(cell(9, 0));   // a single keeps the Text2 total
+    p.Label1_Click(cell(9, 0));  // a single keeps the Text2 total
     EXPECT_EQ(p.Allrad, u"40");
     p.Option1_Click(3);
     p.Label1_Click(cell(2, 0));
@@ -438,9 +460,10 @@ TEST(FrameInputs, Text2TotalFollowsTheMatchTypes) {
     EXPECT_EQ(p.Allrad, u"1");
 }
 
-TEST(FrameInputs, Text2EnterNormalisesAndMovesOn) {
+TEST(FrameInputs, Text2EnterNormalisesAndMovesOn)
+{
     FrameEditing f;
-    f.Text2 = QStringLiteral(" 12x");   // as typed, before its change ran
+    f.Text2 = QStringLiteral(" 12x");  // as typed, before its change ran
     EXPECT_FALSE(f.Text2_KeyPress('5'));
     EXPECT_EQ(f.Text2, u" 12x");
     EXPECT_TRUE(f.Text2_KeyPress(13));
@@ -450,12 +473,14 @@ TEST(FrameInputs, Text2EnterNormalisesAndMovesOn) {
     EXPECT_EQ(f.Text2, u"1");
 }
 
-TEST(FrameInputs, SpinButtonsKeepTheLimits) {
+TEST(FrameInputs, SpinButtonsKeepTheLimits)
+{
     FrameEditing f;
     f.setText1(0, QStringLiteral("50"));
     f.setText1(1, QStringLiteral("30"));
     f.setText1(2, QStringLiteral("20"));
-    for (int i = 0; i < 3; ++i) f.SpinButton1_SpinUp(i);
+    for (int i = 0; i < 3; ++i)
+        f.SpinButton1_SpinUp(i);
     EXPECT_EQ(f.Text1[0], u"50");
     EXPECT_EQ(f.Text1[1], u"30");
     f.SpinButton1_SpinDown(2);
@@ -485,23 +510,30 @@ TEST(FrameInputs, SpinButtonsKeepTheLimits) {
 
 namespace {
 
-double expectedTotal(const FrameEditing& f) {
+double expectedTotal(const FrameEditing& f)
+{
     double product = 1;
     std::array<bool, 3> used{};
     bool percent = false;
     for (int m = 0; m < 13; ++m) {
         const int t = f.systyp[m];
-        if (t >= 1 && t <= 3) used[t - 1] = true;
-        if (t == MatchType::Procent) percent = true;
-        if (t == MatchType::Matematisk) product *= f.antalmark[m];
+        if (t >= 1 && t <= 3)
+            used[t - 1] = true;
+        if (t == MatchType::Procent)
+            percent = true;
+        if (t == MatchType::Matematisk)
+            product *= f.antalmark[m];
     }
     for (int s = 0; s < 3; ++s)
-        if (used[s]) product *= f.sysrader[s];
-    if (percent && product <= 1) return vb::Int(vb::Val(f.Text2));
+        if (used[s])
+            product *= f.sysrader[s];
+    if (percent && product <= 1)
+        return vb::Int(vb::Val(f.Text2));
     return product;
 }
 
-void checkInvariants(const FrameEditing& f, const std::string& where) {
+void checkInvariants(const FrameEditing& f, const std::string& where)
+{
     static const QString signs[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
     bool percent = false;
     for (int m = 0; m < 13; ++m) {
@@ -523,7 +555,8 @@ void checkInvariants(const FrameEditing& f, const std::string& where) {
         // Colours of the marked cells and the tag.
         int black = 0;
         for (int c = 0; c < 3; ++c)
-            if (f.markerad[cell(m, c)] && f.Label1[cell(m, c)].ForeColor == GuardColour::Black) ++black;
+            if (f.markerad[cell(m, c)] && f.Label1[cell(m, c)].ForeColor == GuardColour::Black)
+                ++black;
         if (marks < 2) {
             ASSERT_EQ(black, marks) << where;
             ASSERT_EQ(f.Label5[m], QString()) << where;
@@ -538,7 +571,7 @@ void checkInvariants(const FrameEditing& f, const std::string& where) {
                 }
             }
             const QString tag = t == MatchType::Matematisk ? QStringLiteral("Matematisk")
-                                : t == MatchType::Procent  ? f.Label5[m].left(14)
+                : t == MatchType::Procent                  ? f.Label5[m].left(14)
                                                            : f.systemTitle(t - 1);
             ASSERT_EQ(f.Label5[m], tag) << where;
             ASSERT_TRUE(t != MatchType::Procent || f.Label5[m].size() == 14) << where;
@@ -549,20 +582,22 @@ void checkInvariants(const FrameEditing& f, const std::string& where) {
     for (int s = 0; s < 3; ++s) {
         int half = 0, full = 0;
         for (int m = 0; m < 13; ++m) {
-            if (f.systyp[m] != s + 1) continue;
+            if (f.systyp[m] != s + 1)
+                continue;
             (f.antalmark[m] == 2 ? half : full) += 1;
         }
         ASSERT_EQ(f.placeradhalv[s], half) << where << " slot " << s;
         ASSERT_EQ(f.placeradhel[s], full) << where << " slot " << s;
         ASSERT_EQ(f.sysianvand[s], half + full > 0) << where << " slot " << s;
-        ASSERT_LE(full, f.syshelgard[s]) << where;           // a full guard too many never stays
-        ASSERT_LE(half, f.allowedHalf(s) + 1) << where;      // at most one half guard too many
+        ASSERT_LE(full, f.syshelgard[s]) << where;  // a full guard too many never stays
+        ASSERT_LE(half, f.allowedHalf(s) + 1) << where;  // at most one half guard too many
     }
 }
 
 }  // namespace
 
-TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants) {
+TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants)
+{
     std::mt19937 rng(20240607);
     std::set<int> seen;
     for (int run = 0; run < 120; ++run) {
@@ -570,7 +605,8 @@ TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants) {
         // Slot 0 plain, slot 1 with base row, slot 2 loaded in every other run.
         fillSlot(f, 0, sys(int(rng() % 4), int(rng() % 3), 27, 0, "A.RM"));
         fillSlot(f, 1, sys(int(rng() % 4), int(rng() % 3), 9, 1, "B.RU"));
-        if (run % 2) fillSlot(f, 2, sys(2, 1, 151, 0, "C.RM"));
+        if (run % 2)
+            fillSlot(f, 2, sys(2, 1, 151, 0, "C.RM"));
         std::ostringstream history;
         for (int step = 0; step < 150; ++step) {
             const int op = int(rng() % 20);
@@ -582,7 +618,8 @@ TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants) {
                 static const char* sets[][3] = {{"34", "33", "33"}, {"50", "30", "30"}, {"100", "0", "0"}};
                 const auto& set = sets[rng() % 3];
                 history << " pct" << set[0];
-                for (int i = 0; i < 3; ++i) f.setText1(i, QString::fromLatin1(set[i]));
+                for (int i = 0; i < 3; ++i)
+                    f.setText1(i, QString::fromLatin1(set[i]));
             } else if (op == 2) {
                 const QString t = vb::Dec(double(int(rng() % 60) - 5));
                 history << " text2=" << t.toStdString();

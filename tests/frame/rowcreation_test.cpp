@@ -14,7 +14,7 @@ namespace {
 // Draws given in advance; a draw beyond them fails the test.
 class ScriptedRandom final : public UniformSource {
 public:
-    explicit ScriptedRandom(std::vector<double> d = {}) : draws(std::move(d)) {}
+    explicit ScriptedRandom(std::vector<double> d = {}) : draws(std::move(d)) { }
     double next() override
     {
         EXPECT_LT(used, draws.size()) << "more draws than scripted";
@@ -26,7 +26,7 @@ public:
 
 class SeededRandom final : public UniformSource {
 public:
-    explicit SeededRandom(unsigned seed) : engine(seed) {}
+    explicit SeededRandom(unsigned seed) : engine(seed) { }
     double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); }
     std::mt19937 engine;
 };
@@ -39,8 +39,7 @@ FrameInput frameOf(double rows)
 }
 
 // Marks match m with signs from "1", "X", "2" and gives it a type.
-void mark(FrameInput& in, int m, const std::string& signs, std::uint8_t type = 0,
-          std::uint8_t startRow = kNoStartRow)
+void mark(FrameInput& in, int m, const std::string& signs, std::uint8_t type = 0, std::uint8_t startRow = kNoStartRow)
 {
     MatchInput& mi = in.matches[m];
     mi.marked = {};
@@ -50,8 +49,7 @@ void mark(FrameInput& in, int m, const std::string& signs, std::uint8_t type = 0
     mi.startRowSign = startRow;
 }
 
-void slot(FrameInput& in, int s, int rows, int guarded, int full, std::vector<std::string> grid,
-          std::uint8_t type = 0)
+void slot(FrameInput& in, int s, int rows, int guarded, int full, std::vector<std::string> grid, std::uint8_t type = 0)
 {
     in.slots[s] = SlotInput{type, rows, guarded, full, std::move(grid)};
 }
@@ -109,7 +107,7 @@ TEST(RowCreation, SystemOneVariesSlowerThanSystemTwo)
 {
     FrameInput in = frameOf(6);
     slot(in, 0, 3, 1, 1, {"1X2"});  // one full guard: system row j gives sign j
-    slot(in, 1, 2, 1, 0, {"12"});   // one half guard
+    slot(in, 1, 2, 1, 0, {"12"});  // one half guard
     mark(in, 3, "1X2", 1);
     mark(in, 7, "1X", 2);
     ScriptedRandom rnd;
@@ -164,10 +162,14 @@ TEST(RowCreation, PatternTables)
         GuardPointer pointer;
     };
     const Case cases[] = {
-        {0, oneX, {1, 0, 2}, GuardPointer::Half}, {0, one2, {1, 0, 3}, GuardPointer::Half},
-        {0, all, {1, 2, 3}, GuardPointer::Full},  {1, oneX, {2, 0, 1}, GuardPointer::Half},
-        {1, x2, {2, 0, 3}, GuardPointer::Half},   {1, all, {2, 1, 3}, GuardPointer::Full},
-        {2, one2, {3, 0, 1}, GuardPointer::Half}, {2, x2, {3, 0, 2}, GuardPointer::Half},
+        {0, oneX, {1, 0, 2}, GuardPointer::Half},
+        {0, one2, {1, 0, 3}, GuardPointer::Half},
+        {0, all, {1, 2, 3}, GuardPointer::Full},
+        {1, oneX, {2, 0, 1}, GuardPointer::Half},
+        {1, x2, {2, 0, 3}, GuardPointer::Half},
+        {1, all, {2, 1, 3}, GuardPointer::Full},
+        {2, one2, {3, 0, 1}, GuardPointer::Half},
+        {2, x2, {3, 0, 2}, GuardPointer::Half},
         {2, all, {3, 1, 2}, GuardPointer::Full},
     };
     for (const Case& c : cases) {
@@ -320,8 +322,7 @@ TEST(RowCreation, PercentQuotasAreMetExactlyForAnySplit)
         const std::string col = column(r.rows, 9, rows);
         EXPECT_EQ(col[0], "1X2"[first]);
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), want[k])
-                << rows << " rows at " << a << "/" << b;
+            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), want[k]) << rows << " rows at " << a << "/" << b;
     }
 }
 
@@ -484,7 +485,10 @@ TEST(RowCreation, CancelLeavesThroughTheAbortPath)
 
     // The stop test is asked at a cheap cadence, not once per row.
     calls = 0;
-    r = createRows(in, rnd, [&] { ++calls; return false; });
+    r = createRows(in, rnd, [&] {
+        ++calls;
+        return false;
+    });
     EXPECT_EQ(r.outcome, Outcome::Created);
     EXPECT_GE(calls, 2);
     EXPECT_LE(calls, 6561 / kStopCadence + 20);

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-using frame::FrameEditing;
 using frame::FilterEnter;
+using frame::FrameEditing;
 using frametest::fillSlot;
 
 namespace {
@@ -26,19 +26,20 @@ public:
 
 }  // namespace
 
-TEST(SkapaInput, MarksTypesAndTheBaseRowSign) {
+TEST(SkapaInput, MarksTypesAndTheBaseRowSign)
+{
     FrameEditing f;
     fillSlot(f, 0, {1, 2, 1, 0, QStringLiteral("U.RU")});
-    f.Label1_Click(cell(2, 2));   // "2" first: drawn black, the base-row sign
+    f.Label1_Click(cell(2, 2));  // "2" first: drawn black, the base-row sign
     f.Label1_Click(cell(2, 0));
     f.Option1_Click(4);
     f.Label1_Click(cell(5, 0));
     f.Label1_Click(cell(5, 1));
-    f.Label1_Click(cell(7, 1));   // a single
+    f.Label1_Click(cell(7, 1));  // a single
     frame::FilterSettings filter;
     filter.filter = true;
     filter.text = {QStringLiteral("9"), QStringLiteral(" 8x"), QStringLiteral(""), QStringLiteral("1"),
-                   QStringLiteral("0"), QStringLiteral("2")};
+        QStringLiteral("0"), QStringLiteral("2")};
     filter.removeEqualRows = true;
     rowcreation::FrameInput in = frame::frameInputFrom(f, filter, {frame::SlotGrid{"12"}});
 
@@ -47,7 +48,7 @@ TEST(SkapaInput, MarksTypesAndTheBaseRowSign) {
     EXPECT_EQ(in.matches[2].startRowSign, 2);
     EXPECT_EQ(in.matches[5].type, frame::MatchType::Matematisk);
     EXPECT_EQ(in.matches[7].marked, (std::array<bool, 3>{false, true, false}));
-    EXPECT_EQ(in.matches[0].startRowSign, frame::NoStartRowSign);   // black cells, none marked
+    EXPECT_EQ(in.matches[0].startRowSign, frame::NoStartRowSign);  // black cells, none marked
     EXPECT_EQ(in.slots[0].type, 1);
     EXPECT_EQ(in.slots[0].rows, 2);
     EXPECT_EQ(in.rowTotal, 4);
@@ -69,7 +70,8 @@ TEST(SkapaInput, MarksTypesAndTheBaseRowSign) {
     EXPECT_EQ(r.rows.at(7, 3), 2);
 }
 
-TEST(SkapaInput, PercentMatchesReadTheirTags) {
+TEST(SkapaInput, PercentMatchesReadTheirTags)
+{
     FrameEditing f;
     f.Option1_Click(3);
     f.setText1(0, QStringLiteral("50"));
@@ -83,9 +85,10 @@ TEST(SkapaInput, PercentMatchesReadTheirTags) {
     EXPECT_EQ(in.bounds.max, (std::array<double, 3>{12, 10, 11}));
 }
 
-TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa) {
-    std::array<QString, 6> t = {QStringLiteral("09"), QStringLiteral("10"), QStringLiteral("11"),
-                                QStringLiteral("2"),  QStringLiteral("0"),  QStringLiteral("1")};
+TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa)
+{
+    std::array<QString, 6> t = {QStringLiteral("09"), QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("2"),
+        QStringLiteral("0"), QStringLiteral("1")};
     FilterEnter e = frame::filterEnter(0, t);
     EXPECT_EQ(e.text, u"9");
     EXPECT_EQ(e.focus, 3);
@@ -99,7 +102,7 @@ TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa) {
     e = frame::filterEnter(0, t);
     EXPECT_EQ(e.text, u"15");
     EXPECT_EQ(e.focus, FilterEnter::FocusStays);
-    t[0] = QStringLiteral("1");   // Max below Min
+    t[0] = QStringLiteral("1");  // Max below Min
     EXPECT_EQ(frame::filterEnter(0, t).focus, FilterEnter::FocusStays);
     EXPECT_EQ(frame::filterEnter(3, t).focus, FilterEnter::FocusStays);
     t[4] = QStringLiteral("-1abc");

@@ -8,14 +8,15 @@
 namespace frametest {
 
 struct SystemSpec {
-    int type = 0;   // 0 without base row, 1 with
+    int type = 0;  // 0 without base row, 1 with
     int rows = 27;  // R
     int guarded = 3;  // M, half + full guards
-    int full = 0;   // H
+    int full = 0;  // H
     QString title = QStringLiteral("3-0-27.RM");
 };
 
-inline void fillSlot(frame::FrameEditing& f, int s, const SystemSpec& sys) {
+inline void fillSlot(frame::FrameEditing& f, int s, const SystemSpec& sys)
+{
     f.filbyte = 5;
     f.slottyp[s] = static_cast<std::uint8_t>(sys.type);
     f.sysrader[s] = sys.rows;

@@ -40,7 +40,7 @@ SystemFileData makeSystem(int type, int half, int full, int rows)
     for (int k = 1; k <= d.guarded; ++k)
         for (int c = 1; c <= rows; ++c)
             d.setSign(k, c, std::uint8_t(k <= half ? signs[(c + k) % 2 * 2] : signs[(c * k) % 3]));
-    d.setSign(1, rows, 0);   // an empty cell
+    d.setSign(1, rows, 0);  // an empty cell
     d.setGuaranteeCell(0, 0, QStringLiteral("1"));
     d.setGuaranteeCell(0, 1, QStringLiteral("1:3"));
     d.setGuaranteeCell(0, 2, QStringLiteral("kommentar åäö"));
@@ -64,17 +64,35 @@ std::vector<std::string> describe(const Form1& f)
     const frame::FrameEditing& r = f.ram;
     QStringList out;
     for (int i = 0; i < frame::CellCount; ++i)
-        out << QStringLiteral("cell %1 '%2' %3 %4").arg(i).arg(r.Label1[i].Caption).arg(r.Label1[i].ForeColor).arg(r.markerad[i]);
+        out << QStringLiteral("cell %1 '%2' %3 %4")
+                   .arg(i)
+                   .arg(r.Label1[i].Caption)
+                   .arg(r.Label1[i].ForeColor)
+                   .arg(r.markerad[i]);
     for (int m = 0; m < frame::MatchCount; ++m)
-        out << QStringLiteral("match %1 '%2' type %3 marks %4").arg(m).arg(r.Label5[m]).arg(r.systyp[m]).arg(r.antalmark[m]);
+        out << QStringLiteral("match %1 '%2' type %3 marks %4")
+                   .arg(m)
+                   .arg(r.Label5[m])
+                   .arg(r.systyp[m])
+                   .arg(r.antalmark[m]);
     for (int s = 0; s < frame::SlotCount; ++s) {
         out << QStringLiteral("slot %1 %2 rows %3/%4 half %5 %6 full %7 %8 type %9")
-                   .arg(s).arg(r.Label3[s], r.InsRader[s]).arg(r.sysrader[s])
-                   .arg(r.InsHalv[s].Caption).arg(r.InsHalv[s].ForeColor)
-                   .arg(r.InsHel[s].Caption).arg(r.InsHel[s].ForeColor).arg(r.slottyp[s]);
+                   .arg(s)
+                   .arg(r.Label3[s], r.InsRader[s])
+                   .arg(r.sysrader[s])
+                   .arg(r.InsHalv[s].Caption)
+                   .arg(r.InsHalv[s].ForeColor)
+                   .arg(r.InsHel[s].Caption)
+                   .arg(r.InsHel[s].ForeColor)
+                   .arg(r.slottyp[s]);
         out << QStringLiteral("slot %1 guards %2 %3 placed %4 %5 used %6 tags %7 %8")
-                   .arg(s).arg(r.sysgard[s]).arg(r.syshelgard[s]).arg(r.placeradhalv[s]).arg(r.placeradhel[s])
-                   .arg(r.sysianvand[s]).arg(r.Grid1Tag[s], r.SystemTag[s]);
+                   .arg(s)
+                   .arg(r.sysgard[s])
+                   .arg(r.syshelgard[s])
+                   .arg(r.placeradhalv[s])
+                   .arg(r.placeradhel[s])
+                   .arg(r.sysianvand[s])
+                   .arg(r.Grid1Tag[s], r.SystemTag[s]);
         out << gridText(*f.Grid1[s]) << gridText(*f.Grid3[s]);
     }
     out << QStringLiteral("Allrad ") + r.Allrad << QStringLiteral("Text2 ") + r.Text2
@@ -82,7 +100,10 @@ std::vector<std::string> describe(const Form1& f)
     for (TextBox* t : f.filtertext)
         out << t->Text();
     out << QStringLiteral("rows %1 %2 created %3 skapat %4")
-               .arg(r.forminne.upperMatch()).arg(r.forminne.upperRow()).arg(r.temptempallrad).arg(r.skapat);
+               .arg(r.forminne.upperMatch())
+               .arg(r.forminne.upperRow())
+               .arg(r.temptempallrad)
+               .arg(r.skapat);
     std::vector<std::string> lines;
     for (const QString& line : out)
         lines.push_back(line.toStdString());
@@ -145,10 +166,7 @@ protected:
         user.answerFileDialog(file);
         main_->sparasom_Click();
     }
-    static QString guidePage()
-    {
-        return guide::instance()->guidetext->Text();
-    }
+    static QString guidePage() { return guide::instance()->guidetext->Text(); }
     static QString page(int id) { return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
     // A frame with a base-row system in System 1, a plain one in System 2 and one more in System 3
@@ -161,7 +179,7 @@ protected:
         load(f, 1, put(QStringLiteral("plain.RM"), writeSystemFile(makeSystem(0, 3, 0, 8))));
         load(f, 2, put(QStringLiteral("full.KU"), writeSystemFile(makeSystem(1, 0, 2, 3))));
         f.Option1_Click(frame::Mode::System1);
-        for (int i : {1, 0, 3, 4, 5, 8, 6})   // X before 1: X is the base-row sign of match 1
+        for (int i : {1, 0, 3, 4, 5, 8, 6})  // X before 1: X is the base-row sign of match 1
             f.Label1_Click(i);
         f.Option1_Click(frame::Mode::System2);
         for (int i : {9, 11, 15, 16})
@@ -172,7 +190,7 @@ protected:
         for (int i : {24, 25, 26})
             f.Label1_Click(i);
         f.Option1_Click(frame::Mode::System1);
-        f.Label1_Click(29);   // a single "2"
+        f.Label1_Click(29);  // a single "2"
         f.filtercheck->setValue(1);
         f.filtertext[1]->setText(QStringLiteral("9"));
         f.LikaRaderCheck->setValue(1);
@@ -214,7 +232,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
     EXPECT_EQ(f.ram.sysrader[1], 12);
     EXPECT_EQ(f.ram.sysgard[1], 6);
     EXPECT_EQ(f.ram.syshelgard[1], 2);
-    EXPECT_TRUE(f.systemsparat());   // nothing is marked by a load
+    EXPECT_TRUE(f.systemsparat());  // nothing is marked by a load
 
     const Grid& g1 = *f.Grid1[1];
     ASSERT_EQ(g1.Rows(), 7);
@@ -222,7 +240,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
     for (int k = 1; k <= 6; ++k)
         for (int c = 1; c <= 12; ++c)
             EXPECT_EQ(g1.TextMatrix(k, c), QString(QChar(char16_t(sys.sign(k, c))))) << k << "," << c;
-    EXPECT_EQ(g1.TextMatrix(1, 12), QString(QChar(u'\0')));   // byte 0 is the character 0: no sign
+    EXPECT_EQ(g1.TextMatrix(1, 12), QString(QChar(u'\0')));  // byte 0 is the character 0: no sign
     const Grid& g3 = *f.Grid3[1];
     ASSERT_EQ(g3.Rows(), 3);
     ASSERT_EQ(g3.Cols(), 6);
@@ -251,13 +269,13 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(user.messageBoxes()[0].text, MessageText(12));
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNo | vbmsg::Exclamation);
-    EXPECT_EQ(user.fileDialogs().size(), 1u);   // only the first load's
+    EXPECT_EQ(user.fileDialogs().size(), 1u);  // only the first load's
     expectSame(describe(f), before);
 
     user.clear();
     user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
     f.Ladda_Click(0);
-    EXPECT_EQ(user.messageBoxes().size(), 1u);   // the cancel says nothing
+    EXPECT_EQ(user.messageBoxes().size(), 1u);  // the cancel says nothing
     for (int i : {0, 1, 6, 8}) {
         EXPECT_EQ(f.Label1[i]->Caption(), u"") << i;
         EXPECT_FALSE(f.ram.markerad[i]);
@@ -269,9 +287,9 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
     EXPECT_EQ(f.ram.systyp[0], 0);
     EXPECT_EQ(f.ram.antalmark[2], 0);
     EXPECT_EQ(f.Label1[12]->Caption(), u"1");
-    EXPECT_EQ(f.Allrad->Caption(), u"2");   // the mathematical half guard alone
+    EXPECT_EQ(f.Allrad->Caption(), u"2");  // the mathematical half guard alone
     EXPECT_FALSE(f.ram.sysianvand[0]);
-    EXPECT_EQ(f.Label3[0]->Caption(), u"3-0-8.RM");   // the old system stays in the slot
+    EXPECT_EQ(f.Label3[0]->Caption(), u"3-0-8.RM");  // the old system stays in the slot
 }
 
 TEST_F(FrameFiles, SlotRefusesAnythingButASystemFile)
@@ -311,7 +329,7 @@ TEST_F(FrameFiles, DamagedSystemFileIsReportedAndKeepsWhatWasRead)
     // Absurd counts: nothing is taken at all.
     QByteArray absurd = whole;
     absurd[4] = char(0xFF);
-    absurd[5] = char(0x7F);   // R = 32767 rows the file does not hold
+    absurd[5] = char(0x7F);  // R = 32767 rows the file does not hold
     user.clear();
     user.answerMessageBox(vbmsg::OK);
     load(f, 0, put(QStringLiteral("absurd.RM"), absurd));
@@ -390,7 +408,7 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrame)
     EXPECT_EQ(g.windowTitle(), file);
     EXPECT_EQ(g.ram.filbyte, 11);
     EXPECT_EQ(g.ram.mode, frame::Mode::System1);
-    EXPECT_FALSE(g.systemsparat());   // the replayed clicks count as edits
+    EXPECT_FALSE(g.systemsparat());  // the replayed clicks count as edits
 
     // Saved again it gives the same bytes.
     const QString again = path(QStringLiteral("again.1X2"));
@@ -414,7 +432,7 @@ TEST_F(FrameFiles, VersionTenHasNoEqualRowsChoiceAndOtherVersionsAreRefused)
     v10[0] = 10;
 
     Form1& g = newFrame();
-    g.LikaRaderCheck->setValue(1);   // a version 10 file leaves it as it is
+    g.LikaRaderCheck->setValue(1);  // a version 10 file leaves it as it is
     user.answerFileDialog(put(QStringLiteral("v10.1X2"), v10));
     g.laddahelram_Click();
     EXPECT_TRUE(user.messageBoxes().empty());
@@ -467,7 +485,7 @@ TEST_F(FrameFiles, NewFrameWritesEmptySlotsAndReadsThemBackEmpty)
         EXPECT_EQ(g.InsHalv[s]->Caption(), u"0/0");
         EXPECT_EQ(g.ram.sysrader[s], 0);
     }
-    EXPECT_TRUE(g.systemsparat());   // nothing was clicked
+    EXPECT_TRUE(g.systemsparat());  // nothing was clicked
     EXPECT_EQ(g.windowTitle(), file);
     (void)f;
 }
@@ -486,7 +504,7 @@ TEST_F(FrameFiles, StoredRowsComeBackWithTheirCounts)
     const FrameFileRead read = readFrameFile(contents(file));
     ASSERT_EQ(read.data.rowMatrix.upperMatch(), 13);
     ASSERT_EQ(read.data.rowMatrix.upperRow(), 4);
-    EXPECT_EQ(read.data.created, 0);   // the rows are written, skapat is not set
+    EXPECT_EQ(read.data.created, 0);  // the rows are written, skapat is not set
 
     Form1& g = newFrame();
     user.answerFileDialog(file);
@@ -540,7 +558,7 @@ TEST_F(FrameFiles, FrameSavedWithCreatedRowsOpensInTheCouponView)
     for (int i = 0; i < 6; ++i)
         f.filtertext[i]->setText(QString::fromLatin1(i < 3 ? "13" : "0"));
     user.clear();
-    user.answerMessageBox(vbmsg::OK);   // the filter kept every row
+    user.answerMessageBox(vbmsg::OK);  // the filter kept every row
     f.OK_Click();
     ASSERT_TRUE(f.copyskapat());
     const QString filtered = path(QStringLiteral("filtrerad.1X2"));
@@ -593,13 +611,13 @@ TEST_F(FrameFiles, DamagedFrameFileIsReportedAndKeepsWhatWasRead)
     qsizetype tail = 5 + 1 + 1 + 4 + 4 + 1 + 4 + vb::toCp1252(whole.data.percentOnlyRows).size() + 2;
     for (const QString& bound : whole.data.filterBounds)
         tail += 4 + vb::toCp1252(bound).size();
-    const qsizetype matrixAt = bytes.size() - tail;   // U1 of the (1, 1) matrix
+    const qsizetype matrixAt = bytes.size() - tail;  // U1 of the (1, 1) matrix
     ASSERT_EQ(absurd[matrixAt], 1);
     ASSERT_EQ(absurd[matrixAt + 1], 1);
     absurd[matrixAt] = char(13);
     absurd[matrixAt + 1] = char(0x00);
     absurd[matrixAt + 2] = char(0x00);
-    absurd[matrixAt + 3] = char(0x10);   // U2 = 0x100000, far beyond the bytes left
+    absurd[matrixAt + 3] = char(0x10);  // U2 = 0x100000, far beyond the bytes left
     Form1& h = newFrame();
     user.clear();
     user.answerFileDialog(put(QStringLiteral("absurd.1X2"), absurd)).answerMessageBox(vbmsg::OK);
@@ -607,7 +625,7 @@ TEST_F(FrameFiles, DamagedFrameFileIsReportedAndKeepsWhatWasRead)
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(h.Label1[1]->Caption(), u"X");
     EXPECT_EQ(h.ram.forminne.upperMatch(), 1);
-    EXPECT_EQ(h.filtercheck->Value(), 0);   // after the matrix: not reached
+    EXPECT_EQ(h.filtercheck->Value(), 0);  // after the matrix: not reached
     (void)f;
 }
 
@@ -651,7 +669,7 @@ TEST_F(FrameFiles, FailedSaveKeepsTheOldFileAndTheFramesState)
 {
     Form1& f = editedFrame();
     const QString existing = put(QStringLiteral("gammal.1X2"), QByteArray("old"));
-    f.ram.SystemTag[2] = QStringLiteral("x");   // a slot tag that is no number
+    f.ram.SystemTag[2] = QStringLiteral("x");  // a slot tag that is no number
     user.answerFileDialog(existing).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
     main().sparafel = false;
     main().sparasom_Click();
@@ -662,7 +680,7 @@ TEST_F(FrameFiles, FailedSaveKeepsTheOldFileAndTheFramesState)
     EXPECT_EQ(contents(existing), QByteArray("old"));
     EXPECT_FALSE(f.systemsparat());
     EXPECT_EQ(f.windowTitle(), u"Namnlös 1");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);   // three systems and the old file
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // three systems and the old file
 
     // A folder that does not exist.
     f.ram.SystemTag[2] = QStringLiteral("0");
@@ -682,7 +700,7 @@ TEST_F(FrameFiles, ClosePromptYesSavesAndKeepsTheWindowOpen)
     EXPECT_FALSE(f.close());
     EXPECT_TRUE(QFileInfo::exists(file));
     EXPECT_TRUE(f.systemsparat());
-    EXPECT_TRUE(f.close());   // saved now: no second question
+    EXPECT_TRUE(f.close());  // saved now: no second question
     EXPECT_EQ(user.messageBoxes().size(), 1u);
 }
 

@@ -62,8 +62,8 @@ TEST_F(MainWindow, FullSettingsInFinnishSetCaptionsStartFolderAndGuide)
     EXPECT_EQ(w.CommonDialog1->InitDir, QStringLiteral("/opt/velkorin\\System\\"));
     EXPECT_EQ(w.guidesyns, 255);
     EXPECT_TRUE(guideFrame()->isVisible());
-    EXPECT_EQ(guide::instance()->guidetext->Text(),
-              GuideText(10001).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(
+        guide::instance()->guidetext->Text(), GuideText(10001).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 TEST_F(MainWindow, MissingSettingsFileLeavesEverythingBuiltIn)

@@ -4,9 +4,9 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "support/scripteduser.h"
 #include "systems/progress.h"
 #include "systems/visare.h"
-#include "support/scripteduser.h"
 
 #include <QDialog>
 #include <QMdiSubWindow>
@@ -319,7 +319,9 @@ TEST_F(Progress, TheTwoFinishOrders)
 
     ProgressRun(128).finish(ProgressRun::FinishOrder::HideThenEnable);
     ProgressRun(124).finish(ProgressRun::FinishOrder::EnableThenHide);
-    { ProgressRun unfinished(123); }  // left early: hide, then enable
+    {
+        ProgressRun unfinished(123);
+    }  // left early: hide, then enable
     window()->removeEventFilter(&watch);
 
     EXPECT_EQ(watch.enabledAtHide, (std::vector<bool>{false, true, false}));
@@ -340,10 +342,10 @@ TEST_F(Progress, MouseOverTheWindowClearsTheMainWindowsHint)
 {
     ProgressRun run(124);
     for (QWidget* target : {static_cast<QWidget*>(window()), static_cast<QWidget*>(window()->Picture1),
-                            static_cast<QWidget*>(window()->avbryt)}) {
+             static_cast<QWidget*>(window()->avbryt)}) {
         main_->setHint(QStringLiteral("a"), QStringLiteral("b"));
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+            Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &move);
         EXPECT_EQ(main_->Label1->Caption(), QString()) << target->objectName().toStdString();
         EXPECT_EQ(main_->Label2->Caption(), QString());

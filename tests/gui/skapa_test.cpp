@@ -39,7 +39,8 @@ protected:
     }
     void TearDown() override
     {
-        if (form_) form_->setSystemsparat(true);
+        if (form_)
+            form_->setSystemsparat(true);
         main_.reset();
     }
 
@@ -81,10 +82,11 @@ protected:
     {
         (*form().Option1)[4]->click();
         for (int m : matches)
-            for (int c : columns) click(cell(m, c));
+            for (int c : columns)
+                click(cell(m, c));
     }
-    void setFilter(bool on, std::initializer_list<const char*> texts = {"13", "13", "13", "0", "0", "0"},
-                   bool equalRows = false)
+    void setFilter(
+        bool on, std::initializer_list<const char*> texts = {"13", "13", "13", "0", "0", "0"}, bool equalRows = false)
     {
         // Typed, as a person would: every key press counts as an edit of the frame.
         int i = 0;
@@ -126,7 +128,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_TRUE(couponView());
     EXPECT_TRUE(couponItemsEnabled());
     EXPECT_TRUE(form().copyskapat());
-    EXPECT_EQ(form().ram.mode, 4);   // the mode chosen before "Skapa"
+    EXPECT_EQ(form().ram.mode, 4);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
     processEvents();
     EXPECT_NEAR(twips::width(&form()), 9105, 30);
@@ -134,15 +136,16 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     // Row r: system row r / 3 (slowest), the mathematical guard's signs fastest.
     const RowMatrix rows = form().forminnecopy();
     EXPECT_EQ(rows.upperRow(), 15);
-    EXPECT_EQ(gridText(1, 1, 1), u"1");     // system row 1, "1"
-    EXPECT_EQ(gridText(1, 4, 2), u"X");     // system row 2, "2" -> "X"
-    EXPECT_EQ(gridText(2, 4, 2), u"X");     // "X2": "1" -> "X"
+    EXPECT_EQ(gridText(1, 1, 1), u"1");  // system row 1, "1"
+    EXPECT_EQ(gridText(1, 4, 2), u"X");  // system row 2, "2" -> "X"
+    EXPECT_EQ(gridText(2, 4, 2), u"X");  // "X2": "1" -> "X"
     EXPECT_EQ(gridText(3, 1, 1), u"1");
     EXPECT_EQ(gridText(3, 2, 2), u"X");
     EXPECT_EQ(gridText(3, 3, 3), u"2");
     EXPECT_EQ(gridText(3, 3, 1), u"");
     EXPECT_EQ(gridText(13, 10, 1), u"1");
-    for (int c = 1; c <= 3; ++c) EXPECT_EQ(gridText(5, 1, c), u"");   // no sign
+    for (int c = 1; c <= 3; ++c)
+        EXPECT_EQ(gridText(5, 1, c), u"");  // no sign
     EXPECT_EQ(form().Grid2->TextMatrix(16, 0), u"13");
     EXPECT_EQ(form().antalmarkerade[2], 3);
     EXPECT_EQ(form().ettamarkerad[1], 0);
@@ -152,13 +155,14 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     form().Command1[2]->click();
     EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
     EXPECT_EQ(gridText(13, 5, 1), u"1");
-    for (int col = 20; col < 40; ++col) EXPECT_EQ(form().Grid2->TextMatrix(16, col), u"") << col;
+    for (int col = 20; col < 40; ++col)
+        EXPECT_EQ(form().Grid2->TextMatrix(16, col), u"") << col;
     form().Command1[2]->click();
     EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
     form().Command1[0]->click();
     form().Command1[1]->click();
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
-    EXPECT_EQ(gridText(13, 10, 1), u"1");   // the full coupon again
+    EXPECT_EQ(gridText(13, 10, 1), u"1");  // the full coupon again
     form().Command1[3]->click();
     EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
 
@@ -197,7 +201,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
 
 TEST_F(Skapa, FilterMessagesAndCounts)
 {
-    mathematical({0, 1});   // 9 rows, the other matches without signs
+    mathematical({0, 1});  // 9 rows, the other matches without signs
     setFilter(true);
     EXPECT_TRUE(form().filterframe->Visible());
     user_.answerMessageBox(vbmsg::OK);
@@ -217,15 +221,15 @@ TEST_F(Skapa, FilterMessagesAndCounts)
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
     EXPECT_EQ(user_.messageBoxes()[0].text,
-              u"Filtret hittade 1 rader av samtliga 9, som inte uppfyllde de utsatta kraven.\r"
-              u"Dessa har tagits bort. Så nu är radantalet 8 rader.");
+        u"Filtret hittade 1 rader av samtliga 9, som inte uppfyllde de utsatta kraven.\r"
+        u"Dessa har tagits bort. Så nu är radantalet 8 rader.");
     EXPECT_EQ(form().Allrad->Caption(), u"8");
     EXPECT_EQ(form().forminnecopy().upperRow(), 8);
     form().Visaram->click();
     EXPECT_EQ(form().Allrad->Caption(), u"9");
     EXPECT_EQ(form().copytemptempallrad(), 8);
     user_.clear();
-    form().ok->click();   // the shortcut shows the filtered count again, without a message
+    form().ok->click();  // the shortcut shows the filtered count again, without a message
     EXPECT_TRUE(user_.messageBoxes().empty());
     EXPECT_EQ(form().Allrad->Caption(), u"8");
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
@@ -259,8 +263,8 @@ TEST_F(Skapa, EqualRowsKeepTheLastOfEachGroup)
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(19) + u"1" + MessageText(20) + u"3" + MessageText(21) +
-                                                u"2" + MessageText(22));
+    EXPECT_EQ(user_.messageBoxes()[0].text,
+        MessageText(19) + u"1" + MessageText(20) + u"3" + MessageText(21) + u"2" + MessageText(22));
     EXPECT_EQ(gridText(1, 1, 2), u"X");
     EXPECT_EQ(gridText(1, 2, 1), u"1");
     EXPECT_EQ(form().Allrad->Caption(), u"2");
@@ -298,7 +302,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     loadSystem(1, 2, 0, {"121", "112"});
     (*form().Option1)[1]->click();
     click(cell(4, 0));
-    click(cell(4, 2));   // one of two half guards
+    click(cell(4, 2));  // one of two half guards
     (*form().Option1)[3]->click();
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
@@ -320,7 +324,7 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
     bool avbrytShown = false;
     QTimer::singleShot(0, &form(), [&] {
         avbrytShown = form().AvbrytBe->Visible() && form().Skaparlabel->Visible() && !form().systempanel->Visible();
-        click(cell(0, 0));   // the frame's cells wait while rows are made
+        click(cell(0, 0));  // the frame's cells wait while rows are made
         form().AvbrytBe->click();
     });
     form().ok->click();
@@ -348,7 +352,7 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     const RowMatrix before = form().forminnecopy();
     const auto marksBefore = form().antalmarkerade;
     form().Visaram->click();
-    mathematical({2}, {0, 1});   // 18 rows
+    mathematical({2}, {0, 1});  // 18 rows
     form().memoryLimits = {10, 1 << 30};
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();

@@ -38,13 +38,13 @@ protected:
     {
         for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList())
             if (auto* editor = qobject_cast<Form2*>(sub->widget()))
-                editor->syssparat = true;   // no prompts while the main window goes
+                editor->syssparat = true;  // no prompts while the main window goes
         main_.reset();
     }
 
     // Dialog values as the user would leave them.
-    void settings(const char* half, const char* full, const char* rows, bool build = false, int fel = 1,
-                  int urad = 0, std::initializer_list<int> errors = {})
+    void settings(const char* half, const char* full, const char* rows, bool build = false, int fel = 1, int urad = 0,
+        std::initializer_list<int> errors = {})
     {
         dlg->Halvgard->setText(QString::fromLatin1(half));
         dlg->Helgard->setText(QString::fromLatin1(full));
@@ -231,7 +231,7 @@ TEST_F(SystemEditor, BaseRowDisables11RightAndDatorberakningClearsTheBaseRow)
     dlg->Check1[13]->setValue(1);
     (*dlg->Option1)[0]->setValue(true);
     EXPECT_TRUE((*dlg->feloption)[2]->isEnabled());
-    EXPECT_TRUE((*dlg->feloption)[1]->Value());   // not reselected
+    EXPECT_TRUE((*dlg->feloption)[1]->Value());  // not reselected
     EXPECT_EQ(dlg->Check1[0]->Value(), 0);
     EXPECT_EQ(dlg->Check1[13]->Value(), 0);
     EXPECT_EQ(dlg->systemType(), u"RM");
@@ -271,7 +271,7 @@ TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
     EXPECT_EQ(e->Grid1->Row(), 1);
     EXPECT_EQ(e->Grid1->Col(), 1);
     EXPECT_EQ(e->Grid1->Tag, u"0");
-    EXPECT_EQ(e->Tag, u"1");   // the repaired count, so a saved file matches its grid
+    EXPECT_EQ(e->Tag, u"1");  // the repaired count, so a saved file matches its grid
     EXPECT_EQ(e->Grid2->Rows(), 1);
     EXPECT_EQ(e->Grid2->Cols(), 1);
     EXPECT_FALSE(e->syssparat);
@@ -279,7 +279,7 @@ TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
     EXPECT_EQ(e->Berakna->Caption(), u"Garantitabell");
     EXPECT_EQ(e->ganger->Caption(), u"Multiplikation");
     EXPECT_EQ(e->Label4->Caption(), u"Kommentarer");
-    EXPECT_EQ(e->windowTitle(), u"System");   // until the next activation
+    EXPECT_EQ(e->windowTitle(), u"System");  // until the next activation
     EXPECT_FALSE(locked());
     EXPECT_TRUE(user.messageBoxes().empty());
 }
@@ -331,7 +331,7 @@ TEST_F(SystemEditor, KeysEditSignsMarkTheTableOutdatedAndTheSystemUnsaved)
     QTest::keyClick(&g, Qt::Key_A);
     EXPECT_TRUE(e->syssparat);
     e->kommentarer->setFocus();
-    e->kommentarer_GotFocus();   // offscreen focus events are not guaranteed
+    e->kommentarer_GotFocus();  // offscreen focus events are not guaranteed
     QTest::keyClicks(e->kommentarer, QStringLiteral("X1 bra"));
     EXPECT_EQ(e->kommentarer->Text(), u"X1 bra");
     EXPECT_EQ(g.TextMatrix(2, 2), u"");
@@ -358,7 +358,7 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
     settings("0", "3", "9", false, 1, 1);
     Form2* second = ok();
     ASSERT_NE(first, second);
-    first->setWindowTitle(QStringLiteral("/home/a/SYS.RM"));   // as after Save As
+    first->setWindowTitle(QStringLiteral("/home/a/SYS.RM"));  // as after Save As
     EXPECT_EQ(first->windowTitle(), u"/home/a/SYS.RM");
     main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
     EXPECT_EQ(first->windowTitle(), u"2-5-151.RM");
@@ -379,12 +379,13 @@ TEST_F(SystemEditor, ClosePromptYesAndCancelKeepTheEditorNoClosesIt)
     settings("0", "2", "4");
     Form2* e = ok();
     const QString caption = e->windowTitle();
-    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));   // a current table: Save As asks nothing first
+    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));  // a current table: Save As asks nothing first
     user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
     user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::No);
     EXPECT_FALSE(e->close());
     ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, u"Systemet " + caption + u" har ändrats utan att sparas! Vill du spara den nu?");
+    EXPECT_EQ(
+        user.messageBoxes()[0].text, u"Systemet " + caption + u" har ändrats utan att sparas! Vill du spara den nu?");
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNoCancel | vbmsg::Question);
     EXPECT_FALSE(e->close());
     EXPECT_EQ(main_->aktivtyp, 2);
@@ -483,7 +484,7 @@ TEST_F(SystemEditor, StoryFromTheMenuToAnEditedGeneratedSystem)
     dlg->Helgard->selectAll();
     QTest::keyClicks(dlg->Helgard, QStringLiteral("4"));
     QTest::keyClick(dlg->Helgard, Qt::Key_Return);
-    QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton, {}, QPoint(6, 10));   // on the box itself
+    QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton, {}, QPoint(6, 10));  // on the box itself
     ASSERT_EQ(dlg->Datorberakning->Value(), 1);
     QTest::mouseClick((*dlg->feloption)[1], Qt::LeftButton, {}, QPoint(6, 9));
     QTest::mouseClick(dlg->CommandOK, Qt::LeftButton);

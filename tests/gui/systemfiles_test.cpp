@@ -63,7 +63,7 @@ protected:
         for (int k = 1; k < e->Grid1->Rows(); ++k)
             for (int c = 1; c < e->Grid1->Cols(); ++c)
                 e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= half ? (c % 2) * 2 : (c + k) % 3]));
-        e->Grid1->setTextMatrix(1, 1, QString());   // one cell left empty
+        e->Grid1->setTextMatrix(1, 1, QString());  // one cell left empty
         return e;
     }
     // A guarantee table as the guarantee computation leaves it, with a comment.
@@ -96,7 +96,7 @@ TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
 {
     Form2* e = typedSystem(1, 1, 3, 0);
     ASSERT_NE(e, nullptr);
-    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));   // computed: no question
+    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));  // computed: no question
     const QString caption = e->windowTitle();
     const QString file = path(QStringLiteral("1-1-3.RM"));
     user.answerFileDialog(file);
@@ -110,19 +110,20 @@ TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
     EXPECT_EQ(req.fileName, caption);
     EXPECT_EQ(req.flags, 4);
     EXPECT_EQ(req.maxFileSize, 256);
-    EXPECT_EQ(guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(
+        guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_FALSE(main().sparafel);
     EXPECT_TRUE(e->syssparat);
     EXPECT_EQ(e->windowTitle(), file);
 
     // magic, type, gCols, gRows, R, M, H; signs guarded match first; the 1 x 1 table "1".
     const QByteArray expected = QByteArray::fromHex("05 00 01 01 0300 0200 0100"
-                                                    "00 31 32"        // half guard: empty, 1, 2
-                                                    "31 58 32"        // full guard: 1, X, 2
+                                                    "00 31 32"  // half guard: empty, 1, 2
+                                                    "31 58 32"  // full guard: 1, X, 2
                                                     "0800 0100 31");
     EXPECT_EQ(contents(file).toHex(' '), expected.toHex(' '));
 
-    EXPECT_TRUE(e->close());   // saved: no question
+    EXPECT_TRUE(e->close());  // saved: no question
     EXPECT_TRUE(user.messageBoxes().empty());
 }
 
@@ -274,7 +275,7 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     ASSERT_NE(opened, nullptr);
     EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(opened->Grid1->TextMatrix(2, 2), u"X");
-    EXPECT_EQ(opened->kommentarer->Text(), u"");   // a 1-column table has no comment
+    EXPECT_EQ(opened->kommentarer->Text(), u"");  // a 1-column table has no comment
 
     // Type 2 selects no option: reported, no editor.
     d.magic = 5;
@@ -296,7 +297,7 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     d.type = 0;
     QByteArray absurd = writeSystemFile(d);
     absurd[4] = char(0xFF);
-    absurd[5] = char(0x7F);   // R = 32767
+    absurd[5] = char(0x7F);  // R = 32767
     {
         QFile f(odd);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -336,7 +337,7 @@ TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)
     processEvents();
     auto* frame = qobject_cast<Form1*>(main().activeChild());
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(user.fileDialogs().size(), 1u);   // the save dialog only
+    EXPECT_EQ(user.fileDialogs().size(), 1u);  // the save dialog only
     EXPECT_TRUE(main().anvandsystem.isEmpty());
     EXPECT_EQ(frame->Label3[0]->Caption(), u"3-1-6.RM");
     EXPECT_EQ(frame->InsRader[0]->Caption(), u"6");

@@ -8,9 +8,9 @@
 
 TEST(Controls, ColourValuesAreBlueGreenRed)
 {
-    EXPECT_EQ(vbColor(0xFF), QColor(255, 0, 0));         // red
-    EXPECT_EQ(vbColor(0xFF0000), QColor(0, 0, 255));     // blue
-    EXPECT_EQ(vbColor(40704), QColor(0, 159, 0));        // the half-guard green
+    EXPECT_EQ(vbColor(0xFF), QColor(255, 0, 0));  // red
+    EXPECT_EQ(vbColor(0xFF0000), QColor(0, 0, 255));  // blue
+    EXPECT_EQ(vbColor(40704), QColor(0, 159, 0));  // the half-guard green
     for (std::uint32_t v : {0u, 159u, 191u, 40704u, 0x7F00u, 0xFF0000u, 0x123456u})
         EXPECT_EQ(vbColorValue(vbColor(v)), v);
 
@@ -89,9 +89,9 @@ TEST(Controls, TextBoxKeyPressCanSwallowOrReplaceKeys)
     QObject::connect(&box, &TextBox::KeyPress, [&](int& key) {
         codes.push_back(key);
         if (key == 'a')
-            key = 0;        // swallowed
+            key = 0;  // swallowed
         else if (key == 'b')
-            key = 'B';      // typed as another character
+            key = 'B';  // typed as another character
     });
     QTest::keyClicks(&box, QStringLiteral("1ab2"));
     QTest::keyClick(&box, Qt::Key_Return);

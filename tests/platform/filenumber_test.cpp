@@ -34,8 +34,10 @@ TEST_F(FileNumberTest, BinaryValuesAreLittleEndianAndRoundTrip)
     f.writeBytes("xy");
     f.flush();
     f.close();
-    EXPECT_EQ(readFileBytes(at(u"a.rm"_s)), QByteArray("\xAB\xFE\xFF\x04\x03\x02\x01\x00\x00\xC0\x3F"
-                                              "\x08\x00\x07\x00System\xF6xy", 24));
+    EXPECT_EQ(readFileBytes(at(u"a.rm"_s)),
+        QByteArray("\xAB\xFE\xFF\x04\x03\x02\x01\x00\x00\xC0\x3F"
+                   "\x08\x00\x07\x00System\xF6xy",
+            24));
 
     f.open(at(u"A.RM"_s), FileNumber::Mode::BinaryRead);  // letter case does not matter
     EXPECT_EQ(f.size(), 24);
@@ -54,7 +56,10 @@ TEST_F(FileNumberTest, BinaryValuesAreLittleEndianAndRoundTrip)
 
 TEST_F(FileNumberTest, ReadsPastTheEndRaise62WithoutTakingMemory)
 {
-    writeFileBytes(at(u"short"_s), QByteArray("\x08\x00\x10\x00" "abc", 7));
+    writeFileBytes(at(u"short"_s),
+        QByteArray("\x08\x00\x10\x00"
+                   "abc",
+            7));
     f.open(at(u"short"_s), FileNumber::Mode::BinaryRead);
     EXPECT_EQ(errorOf([&] { f.readTaggedText(); }), vberr::InputPastEnd);
     f.seek(6);
@@ -88,8 +93,7 @@ TEST_F(FileNumberTest, TaggedTextWithAnotherTagIsATypeMismatch)
 TEST_F(FileNumberTest, OpenErrors)
 {
     EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), FileNumber::Mode::BinaryRead); }), vberr::FileNotFound);
-    EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), FileNumber::Mode::BinaryReadWrite); }),
-              vberr::FileNotFound);
+    EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), FileNumber::Mode::BinaryReadWrite); }), vberr::FileNotFound);
     EXPECT_FALSE(f.isOpen());
     EXPECT_EQ(errorOf([&] { f.open(at(u"nofolder/x"_s), FileNumber::Mode::TextOutput); }), vberr::PathNotFound);
     EXPECT_EQ(errorOf([&] { f.open(dir.path(), FileNumber::Mode::BinaryWrite); }), vberr::PathFileAccessError);

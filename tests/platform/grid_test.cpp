@@ -3,9 +3,9 @@
 #include "platform/vberror.h"
 #include "support/scripteduser.h"
 
+#include "support/testhelpers.h"
 #include <QKeyEvent>
 #include <QTest>
-#include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
 

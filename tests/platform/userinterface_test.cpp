@@ -45,8 +45,8 @@ TEST(UserInterface, AnUnscriptedBoxFailsTheTestButAnswersHarmlessly)
 {
     ScriptedUser user;
     int result = 0;
-    EXPECT_NONFATAL_FAILURE(result = MsgBox(QStringLiteral("?"), vbmsg::YesNoCancel + vbmsg::Question),
-                            "unexpected message box");
+    EXPECT_NONFATAL_FAILURE(
+        result = MsgBox(QStringLiteral("?"), vbmsg::YesNoCancel + vbmsg::Question), "unexpected message box");
     EXPECT_EQ(result, vbmsg::Cancel);
     std::optional<QString> path = QStringLiteral("x");
     EXPECT_NONFATAL_FAILURE(path = user.fileDialog(FileDialogRequest{}), "unexpected file dialog");
@@ -67,7 +67,7 @@ TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswers)
 {
     EXPECT_EQ(messageBoxButtons(vbmsg::OKOnly + vbmsg::Exclamation), (std::vector<int>{vbmsg::OK}));
     EXPECT_EQ(messageBoxButtons(vbmsg::YesNoCancel + vbmsg::Question),
-              (std::vector<int>{vbmsg::Yes, vbmsg::No, vbmsg::Cancel}));
+        (std::vector<int>{vbmsg::Yes, vbmsg::No, vbmsg::Cancel}));
     EXPECT_EQ(messageBoxButtons(vbmsg::YesNo), (std::vector<int>{vbmsg::Yes, vbmsg::No}));
     EXPECT_EQ(escapeResult(vbmsg::OKCancel + vbmsg::Exclamation), vbmsg::Cancel);
     EXPECT_EQ(escapeResult(vbmsg::YesNo), vbmsg::No);
@@ -77,8 +77,9 @@ TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswers)
 TEST(UserInterface, VbFiltersBecomeQtFilters)
 {
     EXPECT_EQ(qtFilters(QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*")),
-              (QStringList{QStringLiteral("Systemram (*.1X2)"), QStringLiteral("Alla filer (*.*)")}));
-    EXPECT_EQ(qtFilters(QStringLiteral("System|*.RM;*.RU;*.KU")), QStringList{QStringLiteral("System (*.RM *.RU *.KU)")});
+        (QStringList{QStringLiteral("Systemram (*.1X2)"), QStringLiteral("Alla filer (*.*)")}));
+    EXPECT_EQ(
+        qtFilters(QStringLiteral("System|*.RM;*.RU;*.KU")), QStringList{QStringLiteral("System (*.RM *.RU *.KU)")});
     EXPECT_TRUE(qtFilters(QString()).isEmpty());
 }
 
@@ -86,7 +87,10 @@ TEST(UserInterface, HelpGoesToTheInstalledViewer)
 {
     QString file;
     int command = 0;
-    setHelpViewer([&](const QString& f, int c) { file = f; command = c; });
+    setHelpViewer([&](const QString& f, int c) {
+        file = f;
+        command = c;
+    });
     UserInterface::current().showHelp(QStringLiteral("tipsfin.hlp"), 3);
     setHelpViewer({});
     EXPECT_EQ(file, QStringLiteral("tipsfin.hlp"));

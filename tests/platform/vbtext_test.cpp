@@ -154,8 +154,8 @@ TEST(Cp1252, EveryByteRoundTrips)
 TEST(Cp1252, KnownCharactersAndUnencodables)
 {
     EXPECT_EQ(toCp1252(u"Namnlös Ändra €‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"_s),
-              QByteArray("Namnl\xF6s \xC4ndra \x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"
-                         "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F"));
+        QByteArray("Namnl\xF6s \xC4ndra \x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"
+                   "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F"));
     // U+0080 is not a Windows-1252 character even though 0x80 is a byte; one "?" per character.
     EXPECT_EQ(toCp1252(QString(QChar(0x80)) + u"Ω漢😀x"_s), QByteArray("????x"));
 }

@@ -105,7 +105,12 @@ TEST(Yielder, RealClockAndEventLoopSmoke)
     // The default processEvents runs the application's loop; with the real clock a few steps
     // spread over more than the interval must yield at least once.
     bool asked = false;
-    Yielder y([&] { asked = true; return false; }, 1ms);
+    Yielder y(
+        [&] {
+            asked = true;
+            return false;
+        },
+        1ms);
     const auto end = Yielder::Clock::now() + 20ms;
     while (Yielder::Clock::now() < end)
         y.step();

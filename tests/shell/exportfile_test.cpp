@@ -17,15 +17,14 @@ TEST(CouponExport, OneLinePerCreatedRowWithThirteenFields)
     }
     rows.at(5, 2) = 1;  // beyond the last written row
     EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, rows),
-              QByteArray("Stryktipset\r\n"
-                         "E,1,X,2,1,1,1,X,X,2,2,1,X,1\r\n"
-                         "E,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"));
+        QByteArray("Stryktipset\r\n"
+                   "E,1,X,2,1,1,1,X,X,2,2,1,X,1\r\n"
+                   "E,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"));
 }
 
 TEST(CouponExport, NeverCreatedMatrixGivesOneLoneComma)
 {
-    EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, RowMatrix(1, 1)),
-              QByteArray("Europatipset\r\nE,\r\n"));
+    EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, RowMatrix(1, 1)), QByteArray("Europatipset\r\nE,\r\n"));
 }
 
 TEST(CouponExport, OtherCodesLeaveTheCommaAlone)
@@ -39,10 +38,10 @@ TEST(CouponExport, OtherCodesLeaveTheCommaAlone)
 
 TEST(CouponExport, FiltersNameTheirGame)
 {
-    EXPECT_EQ(couponExportFilter(CouponGame::Stryktipset),
-              u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
-    EXPECT_EQ(couponExportFilter(CouponGame::Europatipset),
-              u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+    EXPECT_EQ(
+        couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
+    EXPECT_EQ(
+        couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
 }
 
 }  // namespace

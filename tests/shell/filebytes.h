@@ -18,10 +18,7 @@ public:
         data.append(QByteArray(n, char(b)));
         return *this;
     }
-    FileBytes& i16(int v)
-    {
-        return bytes({v & 0xFF, (v >> 8) & 0xFF});
-    }
+    FileBytes& i16(int v) { return bytes({v & 0xFF, (v >> 8) & 0xFF}); }
     FileBytes& i32(std::int32_t v)
     {
         const auto u = std::uint32_t(v);

@@ -49,8 +49,8 @@ FrameFileData richFrame()
     sys.guarded = 2;
     sys.fullGuards = 1;
     sys.signs = QByteArray("1X21", 4);
-    sys.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("r"),
-                     QStringLiteral("1-2"), QStringLiteral("kommentar"), QString()};
+    sys.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("r"), QStringLiteral("1-2"),
+        QStringLiteral("kommentar"), QString()};
     d.slotBlocks[0].name = QStringLiteral("2-0-2.KU");
     // Match 0: base row "X" black, "1" marked too; match 1: full guard of slot 1.
     d.cellSigns[0] = '1';
@@ -75,8 +75,8 @@ FrameFileData richFrame()
     }
     d.rowMatrix = rows;
     d.filterOn = 1;
-    d.filterBounds = {QStringLiteral("0"), QStringLiteral("13"), QStringLiteral("1"),
-                      QStringLiteral("5"), QString(), QStringLiteral("9")};
+    d.filterBounds = {QStringLiteral("0"), QStringLiteral("13"), QStringLiteral("1"), QStringLiteral("5"), QString(),
+        QStringLiteral("9")};
     d.createdRows = 2;
     d.rowTotal = 18;
     d.removeEqualRows = 1;
@@ -128,24 +128,27 @@ TEST(FrameFile, NewFrameWritesTheDocumentedBytes)
         designedEmptySlotBytes(b);
     for (int i = 0; i < 39; ++i)
         b.bytes({'0', 0, 254});
-    b.bytes({1}).i32(1).bytes({0});                  // U1 = 1, U2 = 1, one byte
-    b.bytes({0});                                    // filter off
+    b.bytes({1}).i32(1).bytes({0});  // U1 = 1, U2 = 1, one byte
+    b.bytes({0});  // filter off
     for (int k = 0; k < 6; ++k)
         b.text("");
-    b.i32(0).i32(0).bytes({0}).text("").i16(0);      // fields 7 to 11
+    b.i32(0).i32(0).bytes({0}).text("").i16(0);  // fields 7 to 11
     EXPECT_EQ(writeFrameFile(newFrame()), b.data);
 }
 
 TEST(FrameFile, CellRecordsCarryBaseRowSignsAndThePercentTextOnce)
 {
     const QByteArray bytes = writeFrameFile(richFrame());
-    const qsizetype slotsEnd = bytes.indexOf("2-0-2.KU") + 8 + 2 * kEmptySlotSize;  // two designed empty slotBlocks follow
+    const qsizetype slotsEnd =
+        bytes.indexOf("2-0-2.KU") + 8 + 2 * kEmptySlotSize;  // two designed empty slotBlocks follow
     FileBytes cells;
-    cells.bytes({'1', 1, 1, 'X', 1, 1, '0', 1, 1})        // base row "X": 1 in all three records
-        .bytes({'1', 1, 254, 'X', 1, 254, '2', 1, 254})   // full guard, no black cell
-        .bytes({'1', 4, 254}).text("50-25-25")           // percent text after the first record only
+    cells
+        .bytes({'1', 1, 1, 'X', 1, 1, '0', 1, 1})  // base row "X": 1 in all three records
+        .bytes({'1', 1, 254, 'X', 1, 254, '2', 1, 254})  // full guard, no black cell
+        .bytes({'1', 4, 254})
+        .text("50-25-25")  // percent text after the first record only
         .bytes({'0', 4, 254, '0', 4, 254})
-        .bytes({'0', 0, 2, '0', 0, 2, '2', 0, 2});        // a single "2"
+        .bytes({'0', 0, 2, '0', 0, 2, '2', 0, 2});  // a single "2"
     EXPECT_EQ(bytes.mid(slotsEnd, cells.data.size()), cells.data);
     EXPECT_EQ(bytes.count("50-25-25"), 1);
 }
@@ -156,7 +159,7 @@ TEST(FrameFile, RowMatrixIsThirteenByNMatchFirstAndFieldsFiveToEleven)
     FileBytes after;
     after.bytes({13}).i32(2);
     for (int i = 0; i < 13; ++i)
-        after.bytes({1 + i % 3, 3});                 // rows of match 1 first
+        after.bytes({1 + i % 3, 3});  // rows of match 1 first
     after.bytes({1}).text("0").text("13").text("1").text("5").text("").text("9");
     after.i32(2).i32(18).bytes({1}).text("1").i16(-1);
     EXPECT_EQ(tail(bytes, int(after.data.size())), after.data);
@@ -265,7 +268,7 @@ TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
             }
             if (r.slotSignsRead) {
                 EXPECT_EQ(r.data.slotBlocks[std::size_t(r.slotsRead)].system.signs,
-                          full.slotBlocks[std::size_t(r.slotsRead)].system.signs);
+                    full.slotBlocks[std::size_t(r.slotsRead)].system.signs);
             }
         }
         if (r.reached >= FrameReadStage::RowMatrix) {
@@ -281,10 +284,7 @@ TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
 }
 
 // Offset of the row matrix in a new frame's file.
-qsizetype newFrameMatrixAt()
-{
-    return 1 + 3 * kEmptySlotSize + 39 * 3;
-}
+qsizetype newFrameMatrixAt() { return 1 + 3 * kEmptySlotSize + 39 * 3; }
 
 TEST(FrameFileDamage, AbsurdRowMatrixIsRefusedWithoutSizingIt)
 {
@@ -355,10 +355,10 @@ TEST(FrameReplay, BaseRowCellIsClickedFirstInItsMatch)
             clicks.push_back(s);
     }
     const std::vector<ReplayStep> expected = {
-        {K::ClickCell, 1, {}}, {K::ClickCell, 0, {}},                          // "X" then "1"
-        {K::ClickCell, 3, {}}, {K::ClickCell, 4, {}}, {K::ClickCell, 5, {}},   // no black cell
+        {K::ClickCell, 1, {}}, {K::ClickCell, 0, {}},  // "X" then "1"
+        {K::ClickCell, 3, {}}, {K::ClickCell, 4, {}}, {K::ClickCell, 5, {}},  // no black cell
         {K::ClickCell, 6, {}}, {K::SetPercentText, 2, QStringLiteral("50-25-25")},
-        {K::ClickCell, 11, {}},                                                 // single "2", base-row sign 2
+        {K::ClickCell, 11, {}},  // single "2", base-row sign 2
     };
     EXPECT_EQ(clicks, expected);
     // Each cell chooses its mode first: three times Procent for the percent match.
@@ -385,9 +385,18 @@ TEST(FrameReplay, ModesFollowMatchTypesAndMatematiskClicksPlainly)
     d.cellSigns[8] = '2';
     const std::vector<ReplayStep> steps = replaySteps(d);
     const std::vector<ReplayStep> head = {
-        {K::ChooseMode, 4, {}}, {K::ClickCell, 0, {}}, {K::ChooseMode, 4, {}}, {K::ChooseMode, 4, {}},
-        {K::ClickCell, 2, {}},  {K::ChooseMode, 1, {}}, {K::ClickCell, 3, {}}, {K::ChooseMode, 1, {}},
-        {K::ClickCell, 4, {}},  {K::ChooseMode, 1, {}}, {K::ClickCell, 8, {}}, {K::ChooseMode, 0, {}},
+        {K::ChooseMode, 4, {}},
+        {K::ClickCell, 0, {}},
+        {K::ChooseMode, 4, {}},
+        {K::ChooseMode, 4, {}},
+        {K::ClickCell, 2, {}},
+        {K::ChooseMode, 1, {}},
+        {K::ClickCell, 3, {}},
+        {K::ChooseMode, 1, {}},
+        {K::ClickCell, 4, {}},
+        {K::ChooseMode, 1, {}},
+        {K::ClickCell, 8, {}},
+        {K::ChooseMode, 0, {}},
     };
     ASSERT_GE(steps.size(), head.size());
     EXPECT_EQ(std::vector<ReplayStep>(steps.begin(), steps.begin() + qsizetype(head.size())), head);

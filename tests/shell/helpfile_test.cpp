@@ -17,10 +17,7 @@ QByteArray readShipped(const char* name)
     return file.readAll();
 }
 
-HelpFile parse(const char* utf8)
-{
-    return parseHelpFile(QByteArray(utf8));
-}
+HelpFile parse(const char* utf8) { return parseHelpFile(QByteArray(utf8)); }
 
 QSet<QString> pageIds(const HelpFile& file)
 {
@@ -30,7 +27,7 @@ QSet<QString> pageIds(const HelpFile& file)
     return ids;
 }
 
-class ShippedHelpFile : public ::testing::TestWithParam<const char*> {};
+class ShippedHelpFile : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(ShippedHelpFile, ParsesAndEveryPageIsReachableFromTheContents)
 {
@@ -91,8 +88,8 @@ TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
     const HelpPage& contents = file.pages[0];
     EXPECT_EQ(contents.line, 3);
     EXPECT_EQ(file.pages[1].title, u"Page two");
-    EXPECT_EQ(contents.plainText(),
-              u"First line goes on. See the second page.\n\n- item Page two\n- <b>&\n\n@page is text");
+    EXPECT_EQ(
+        contents.plainText(), u"First line goes on. See the second page.\n\n- item Page two\n- <b>&\n\n@page is text");
     const QList<HelpLink> links = contents.links();
     ASSERT_EQ(links.size(), 2);
     EXPECT_EQ(links[0].target, u"two");
@@ -156,8 +153,8 @@ TEST(HelpFile, OversizedAndRandomInputNeverCrashes)
 
     // Random bytes and random mixes of the format's own pieces.
     QRandomGenerator rng(12345);
-    const QByteArray pieces[] = {"@help t\n", "@page a A\n", "@page b B\n", "[[", "]]", "|", "a", "b",
-                                 "- ", "@@", "\n", "\r\n", " ", "\xC3\xA4", "\xFF", "@", "x"};
+    const QByteArray pieces[] = {"@help t\n", "@page a A\n", "@page b B\n", "[[", "]]", "|", "a", "b", "- ", "@@", "\n",
+        "\r\n", " ", "\xC3\xA4", "\xFF", "@", "x"};
     for (int round = 0; round < 2000; ++round) {
         QByteArray input;
         const int n = int(rng.bounded(40));

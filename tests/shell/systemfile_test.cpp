@@ -17,9 +17,11 @@ SystemFileData sample()
     d.rows = 3;
     d.guarded = 2;
     d.fullGuards = 1;
-    d.signs = QByteArray("1X\0" "21X", 6);
-    d.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("reduced"),
-                   QString(), QStringLiteral("my comment ä"), QStringLiteral("1-2")};
+    d.signs = QByteArray("1X\0"
+                         "21X",
+        6);
+    d.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("reduced"), QString(),
+        QStringLiteral("my comment ä"), QStringLiteral("1-2")};
     return d;
 }
 
@@ -27,11 +29,16 @@ QByteArray sampleBytes()
 {
     return FileBytes()
         .bytes({5, 1, 3, 2})
-        .i16(3).i16(2).i16(1)
+        .i16(3)
+        .i16(2)
+        .i16(1)
         .bytes({'1', 'X', 0, '2', '1', 'X'})
-        .text("1").text("13")              // column 0
-        .text("reduced").text("")          // column 1
-        .text("my comment \xE4").text("1-2")  // column 2
+        .text("1")
+        .text("13")  // column 0
+        .text("reduced")
+        .text("")  // column 1
+        .text("my comment \xE4")
+        .text("1-2")  // column 2
         .data;
 }
 
@@ -40,7 +47,10 @@ TEST(SystemFile, WritesTheLayoutByteForByte)
     const QByteArray bytes = writeSystemFile(sample());
     EXPECT_EQ(bytes, sampleBytes());
     // The sign block ends at 10 + M x R also with an empty cell in it.
-    EXPECT_EQ(bytes.mid(10, 6), QByteArray("1X\0" "21X", 6));
+    EXPECT_EQ(bytes.mid(10, 6),
+        QByteArray("1X\0"
+                   "21X",
+            6));
     // An empty guarantee cell is 08 00 00 00.
     EXPECT_TRUE(bytes.contains(QByteArray("\x08\x00\x00\x00", 4)));
 }
@@ -190,7 +200,7 @@ TEST(SystemFileDamage, UnknownTagStopsWithTheCellsReadSoFar)
 {
     QByteArray bytes = sampleBytes();
     const int thirdCell = 16 + 4 + 1 + 4 + 2;  // after "1" and "13"
-    bytes[thirdCell] = 3;                      // a tag other than text
+    bytes[thirdCell] = 3;  // a tag other than text
     const SystemFileRead r = readSystemFile(bytes);
     EXPECT_EQ(r.status, FileReadStatus::Damaged);
     ASSERT_TRUE(r.error);

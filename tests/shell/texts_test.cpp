@@ -120,8 +120,9 @@ TEST(TextTables, BlanksAtTheEndsBelongToTheText)
     EXPECT_EQ(UIText(11006), u" Oikein riveissä ");
     EXPECT_EQ(UIText(10907), u" ");
     EXPECT_EQ(UIText(10906), u"-->");
-    EXPECT_EQ(UIText(204), u"Denna  funktion garderar en match fullständigt. Du kan använda dig av hel- eller "
-                           u"halvgarderingar.");
+    EXPECT_EQ(UIText(204),
+        u"Denna  funktion garderar en match fullständigt. Du kan använda dig av hel- eller "
+        u"halvgarderingar.");
     EXPECT_EQ(MessageText(13), u"System ");
     EXPECT_EQ(MessageText(10016), u" Vajaa lukumäärä osittain vaihdettuja");
     EXPECT_EQ(MessageText(35), u" har ändrats utan att sparas! Vill du spara den nu?");
@@ -135,17 +136,22 @@ TEST(TextTables, MessagesAsTheProgramShowsThem)
     EXPECT_EQ(MessageText(30), u"Ett oväntat fel har uppstått");
     EXPECT_EQ(MessageText(39), u"Fel filtyp! Denna typ av fil går inte att ladda in här.");
     EXPECT_EQ(MessageText(10039), u"File Error: Can't load this type of file!");
-    EXPECT_EQ(MessageText(32), u"AppPath kunde inte hittas i VELKORIN.INI! Skriv in sökvägen till Velkorin i "
-                               u"VELKORIN.INI. Ex AppPath=C:\\Program Files\\Velkorin");
+    EXPECT_EQ(MessageText(32),
+        u"AppPath kunde inte hittas i VELKORIN.INI! Skriv in sökvägen till Velkorin i "
+        u"VELKORIN.INI. Ex AppPath=C:\\Program Files\\Velkorin");
     // Two-part messages: the parts joined by a lone CR, statement before advice.
-    EXPECT_EQ(MessageText(23), u"Garantitabellen för detta system är inte beräknad.\r"
-                               u"Använd 'Editera system' för att beräkna den.");
-    EXPECT_EQ(MessageText(2), u"Du har ändrat systemet, men du har inte beräknat en ny garantitabell.\r"
-                              u" Vill du spara ändå spara systemet med den gamla garatitabellen?");
-    EXPECT_EQ(MessageText(38), u"Starta om programmet för att byta språk.\r"
-                               u"Käynnistä ohjelma uudelleen, kielenvaihtoa varten.");
-    EXPECT_EQ(MessageText(10038), u"Käynnistä ohjelma uudelleen, kielenvaihtoa varten.\r"
-                                  u"Starta om programmet för att byta språk.");
+    EXPECT_EQ(MessageText(23),
+        u"Garantitabellen för detta system är inte beräknad.\r"
+        u"Använd 'Editera system' för att beräkna den.");
+    EXPECT_EQ(MessageText(2),
+        u"Du har ändrat systemet, men du har inte beräknat en ny garantitabell.\r"
+        u" Vill du spara ändå spara systemet med den gamla garatitabellen?");
+    EXPECT_EQ(MessageText(38),
+        u"Starta om programmet för att byta språk.\r"
+        u"Käynnistä ohjelma uudelleen, kielenvaihtoa varten.");
+    EXPECT_EQ(MessageText(10038),
+        u"Käynnistä ohjelma uudelleen, kielenvaihtoa varten.\r"
+        u"Starta om programmet för att byta språk.");
     for (int id = 1; id <= 39; ++id) {
         for (int key : {id, id + kFinnish})
             EXPECT_FALSE(MessageText(key).contains(u'\n')) << key;
@@ -190,8 +196,8 @@ TEST(TextTables, GuidePagesNameTheControlsByTheirCaptions)
         int page;
         int uiText;
     };
-    const Mention mentions[] = {{1, 11}, {1, 12}, {3, 212}, {3, 214}, {3, 218}, {3, 220}, {3, 227},
-                                {3, 228}, {6, 1005}, {11, 300}, {11, 301}, {11, 131}};
+    const Mention mentions[] = {{1, 11}, {1, 12}, {3, 212}, {3, 214}, {3, 218}, {3, 220}, {3, 227}, {3, 228}, {6, 1005},
+        {11, 300}, {11, 301}, {11, 131}};
     for (const Mention& m : mentions) {
         for (int offset : {0, kFinnish}) {
             const QString caption = UIText(m.uiText + offset).trimmed();

@@ -5,15 +5,9 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-ScriptedUser::ScriptedUser()
-{
-    UserInterface::install(this);
-}
+ScriptedUser::ScriptedUser() { UserInterface::install(this); }
 
-ScriptedUser::~ScriptedUser()
-{
-    UserInterface::install(nullptr);
-}
+ScriptedUser::~ScriptedUser() { UserInterface::install(nullptr); }
 
 ScriptedUser& ScriptedUser::answerMessageBox(int messageBoxResult)
 {
@@ -91,10 +85,7 @@ void ScriptedUser::showHelp(const QString& helpFile, int command)
     shown_.push_back({Shown::Help, helpFile, command, QString(), {}});
 }
 
-void ScriptedUser::beep()
-{
-    shown_.push_back({Shown::Beep, QString(), 0, QString(), {}});
-}
+void ScriptedUser::beep() { shown_.push_back({Shown::Beep, QString(), 0, QString(), {}}); }
 
 void processEvents()
 {

@@ -15,8 +15,8 @@ class ScriptedUser : public UserInterface {
 public:
     struct Shown {
         enum Kind { MessageBox, FileDialog, Help, Beep } kind;
-        QString text;            // box text; help file
-        int style = 0;           // box style; help command
+        QString text;  // box text; help file
+        int style = 0;  // box style; help command
         QString title;
         FileDialogRequest request;  // for FileDialog
     };

@@ -40,7 +40,7 @@ inline void writeFileBytes(const QString& path, const QByteArray& bytes)
 // Puts an environment variable back as it was.
 class EnvGuard {
 public:
-    explicit EnvGuard(const char* name) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {}
+    explicit EnvGuard(const char* name) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) { }
     ~EnvGuard()
     {
         if (had_)
@@ -60,7 +60,7 @@ private:
 // Returns to the old current folder afterwards.
 class CurrentDirGuard {
 public:
-    CurrentDirGuard() : old_(QDir::currentPath()) {}
+    CurrentDirGuard() : old_(QDir::currentPath()) { }
     ~CurrentDirGuard() { QDir::setCurrent(old_); }
 
 private:

@@ -16,8 +16,7 @@ namespace literal {
 
 using Row = std::array<std::uint8_t, 15>;
 
-inline GeneratedSystem generateSystem(const GenerationSettings& settings,
-                                      const GenerationProgress& progress = {})
+inline GeneratedSystem generateSystem(const GenerationSettings& settings, const GenerationProgress& progress = {})
 {
     const int halvgard = settings.halvgard;
     const int helgard = settings.helgard;

@@ -116,11 +116,10 @@ TEST(Generation, CoveringExamples)
 {
     expectRows(settingsOf(0, 1, 1, 0), {u"1"_s});
     expectRows(settingsOf(0, 2, 1, 0), {u"11"_s, u"22"_s, u"XX"_s});
-    expectRows(settingsOf(0, 4, 1, 0), {u"1111"_s, u"2221"_s, u"XXX1"_s, u"X212"_s, u"1X22"_s,
-                                        u"21X2"_s, u"2X1X"_s, u"X12X"_s, u"12XX"_s});
+    expectRows(settingsOf(0, 4, 1, 0),
+        {u"1111"_s, u"2221"_s, u"XXX1"_s, u"X212"_s, u"1X22"_s, u"21X2"_s, u"2X1X"_s, u"X12X"_s, u"12XX"_s});
     expectRows(settingsOf(0, 4, 2, 0), {u"1111"_s, u"2222"_s, u"XXXX"_s});
-    expectRows(settingsOf(2, 2, 1, 0), {u"1111"_s, u"2221"_s, u"21X2"_s, u"12XX"_s, u"1212"_s,
-                                        u"211X"_s, u"1122"_s});
+    expectRows(settingsOf(2, 2, 1, 0), {u"1111"_s, u"2221"_s, u"21X2"_s, u"12XX"_s, u"1212"_s, u"211X"_s, u"1122"_s});
 }
 
 TEST(Generation, CoveringStartsWithTheAllOneRowAndCoversEverything)
@@ -147,8 +146,8 @@ TEST(Generation, BaseRowExamples)
     expectRows(settingsOf(1, 3, 0, 1, {0}), {u"1111"_s});
     expectRows(settingsOf(0, 2, 0, 1, {1}), {u"21"_s, u"X1"_s, u"12"_s, u"1X"_s});
     expectRows(settingsOf(0, 2, 1, 1, {1, 2}), {u"21"_s, u"X2"_s, u"1X"_s});
-    expectRows(settingsOf(0, 3, 1, 1, {0, 1, 2, 3}),
-               {u"111"_s, u"221"_s, u"XX1"_s, u"X22"_s, u"2X2"_s, u"21X"_s, u"12X"_s});
+    expectRows(
+        settingsOf(0, 3, 1, 1, {0, 1, 2, 3}), {u"111"_s, u"221"_s, u"XX1"_s, u"X22"_s, u"2X2"_s, u"21X"_s, u"12X"_s});
     // RU with the base row checked always puts the base row first.
     for (int full = 1; full <= 6; ++full) {
         const GeneratedSystem g = generateSystem(settingsOf(1, full, 1, 1, {0, 2, 3}));
@@ -221,7 +220,7 @@ TEST(Generation, ProgressIsTheStepByStepProgressThinnedOut)
 {
     using Call = std::pair<long long, long long>;
     const GenerationSettings cases[] = {settingsOf(0, 7, 1, 0), settingsOf(2, 5, 2, 0),
-                                        settingsOf(1, 8, 0, 1, {0, 2, 4}), settingsOf(0, 8, 1, 1, {0, 1, 2, 3})};
+        settingsOf(1, 8, 0, 1, {0, 2, 4}), settingsOf(0, 8, 1, 1, {0, 1, 2, 3})};
     for (const GenerationSettings& s : cases) {
         std::vector<Call> fast, slow;
         generateSystem(s, [&](long long d, long long t) {
@@ -249,8 +248,8 @@ TEST(Generation, ProgressIsTheStepByStepProgressThinnedOut)
 
 TEST(Generation, CancelLeavesNoRows)
 {
-    const GenerationSettings cases[] = {settingsOf(0, 6, 1, 0), settingsOf(0, 6, 2, 0),
-                                        settingsOf(0, 6, 0, 1, {1, 2}), settingsOf(0, 6, 1, 1, {1, 2})};
+    const GenerationSettings cases[] = {
+        settingsOf(0, 6, 1, 0), settingsOf(0, 6, 2, 0), settingsOf(0, 6, 0, 1, {1, 2}), settingsOf(0, 6, 1, 1, {1, 2})};
     for (const GenerationSettings& s : cases) {
         int calls = 0;
         const GeneratedSystem first = generateSystem(s, [&](long long, long long) { return ++calls == 1; });
