@@ -149,12 +149,12 @@ void Form1::buildControls()
         Label3[s]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Ladda[s] = make<CommandButton>(box, 90, 600, 1980, 330);
         visagaranti[s] = make<CommandButton>(box, 90, 960, 1980, 330);
-        LabelRader[s] = label(box, QString(), 90, 1380, 1380, 240);
-        InsRader[s] = label(box, QString(), 1500, 1380, 570, 240);
-        LabelHalv[s] = label(box, QString(), 90, 1620, 1380, 240);
-        InsHalv[s] = label(box, QStringLiteral("0/0"), 1500, 1620, 570, 240);
-        LabelHel[s] = label(box, QString(), 90, 1860, 1380, 240);
-        InsHel[s] = label(box, QStringLiteral("0/0"), 1500, 1860, 570, 240);
+        LabelRader[s] = label(box, QString(), 90, 1380, 1500, 240);
+        InsRader[s] = label(box, QString(), 1590, 1380, 480, 240);
+        LabelHalv[s] = label(box, QString(), 90, 1620, 1500, 240);
+        InsHalv[s] = label(box, QStringLiteral("0/0"), 1590, 1620, 480, 240);
+        LabelHel[s] = label(box, QString(), 90, 1860, 1500, 240);
+        InsHel[s] = label(box, QStringLiteral("0/0"), 1590, 1860, 480, 240);
         for (Label* l : {InsRader[s], InsHalv[s], InsHel[s]})
             l->setVbAlignment(1);
         Grid1[s] = make<Grid>(box, 0, 0, 100, 100);
@@ -225,7 +225,7 @@ void Form1::buildControls()
     connect(AvbrytBe, &CommandButton::Click, this, [this] { AvbrytBe_Click(); });
 
     // ---- the coupon view ----
-    grid2frame = make<Frame>(this, kPanelLeft, 0, 5760, 5900);
+    grid2frame = make<Frame>(this, kPanelLeft, 0, 5850, 5900);
     grid2frame->setFlat(true);
     grid2frame->setVisible(false);
     Label4 = label(grid2frame, QStringLiteral("Kupong"), 60, 240, 2100, 285);
@@ -236,7 +236,7 @@ void Form1::buildControls()
         Command1[i]->Index = i;
         connect(Command1[i], &CommandButton::Click, this, [this, i] { Command1_Click(i); });
     }
-    Grid2 = make<Grid>(grid2frame, 0, 600, 5760, 4200);
+    Grid2 = make<Grid>(grid2frame, 0, 600, 5850, 4200);
     Visaram = make<CommandButton>(grid2frame, 0, 4950, 1800, 375);
     ramgaranti = make<CommandButton>(grid2frame, 1920, 4950, 1800, 375);
     utskrift = make<CommandButton>(grid2frame, 3840, 4950, 1800, 375);

@@ -38,6 +38,10 @@ FrameEditing::FrameEditing(FrameTexts t) : texts(std::move(t))
     for (int s = 0; s < SlotCount; ++s) {
         Label3[s] = texts.ingetSystem;
         Grid1Tag[s] = QStringLiteral("0");
+        // An empty slot shows what an empty slot read back from a frame file shows.
+        InsRader[s] = QStringLiteral("0");
+        InsHalv[s].Caption = QStringLiteral("0/0");
+        InsHel[s].Caption = QStringLiteral("0/0");
     }
     for (auto& tag : SystemTag)
         tag = QStringLiteral("0");

@@ -520,8 +520,12 @@ void Grid::applySizes()
     const auto apply = [](QHeaderView* header, const std::vector<int>& twipsSizes, std::size_t first,
                            std::vector<int>& applied, bool horizontal) {
         std::vector<int> px(twipsSizes.size());
-        for (std::size_t i = 0; i < twipsSizes.size(); ++i)
+        for (std::size_t i = 0; i < twipsSizes.size(); ++i) {
             px[i] = horizontal ? twips::toPixelsX(twipsSizes[i]) : twips::toPixelsY(twipsSizes[i]);
+            // A thin separator of a few twips was one pixel on the old screens: never let it vanish.
+            if (twipsSizes[i] > 0 && px[i] == 0)
+                px[i] = 1;
+        }
         const std::size_t count = px.size() > first ? px.size() - first : 0;
         if (applied.size() != count) {
             const int common = commonSize(px, first);

@@ -5,6 +5,7 @@
 #include "shell/texts/texts.h"
 
 #include <QApplication>
+#include <QFont>
 #include <chrono>
 
 std::int16_t sprakoffset = 0;
@@ -26,6 +27,10 @@ void splashWait(double seconds)
 
 int Main()
 {
+    // The old windows were laid out in twips for an 8-point system font.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
     auto* splash = new frmSplash;
     splash->show();
     splash->repaint();
