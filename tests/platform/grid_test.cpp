@@ -268,3 +268,20 @@ TEST(Grid, WholeSystemGridRoundTripsThroughClip)
     EXPECT_EQ(h.TextMatrix(13, Grid::MaxCols - 1), g.TextMatrix(13, Grid::MaxCols - 1));
     EXPECT_EQ(h.Clip(), clip);
 }
+
+TEST(Grid, AThinSeparatorColumnOrRowNeverVanishes)
+{
+    // The coupon view separates its groups by columns and rows of a few twips: less than a pixel.
+    Grid g;
+    g.setRows(5);
+    g.setCols(6);
+    g.setFixedRows(0);  // every grid row and column is then a row and column of the view
+    g.setFixedCols(0);
+    g.setColWidth(4, 5);
+    g.setRowHeight(3, 5);
+    g.setColWidth(5, 0);  // a width of 0 still hides a column
+    g.syncView();
+    EXPECT_GE(g.columnWidth(4), 1);
+    EXPECT_GE(g.rowHeight(3), 1);
+    EXPECT_EQ(g.columnWidth(5), 0);
+}
