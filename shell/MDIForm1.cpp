@@ -413,7 +413,11 @@ void MDIForm1::help_Click()
         CommonDialog1->ShowHelp();
     } catch (const VbError& e) {
         FileNumber::one().close();
-        reportError(e, ErrorContext::SettingsFile);
+        // Only a missing AppPath has a message of its own here; even 55 is an unexpected error.
+        if (e.number() == vberr::InputPastEnd)
+            MsgBox(messageText(32), vbmsg::Exclamation);
+        else
+            reportUnexpectedError(e.number());
     }
 }
 

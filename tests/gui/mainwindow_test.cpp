@@ -3,6 +3,7 @@
 
 #include "frame/Form1.h"
 #include "platform/commondialog.h"
+#include "platform/filenumber.h"
 #include "platform/twips.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
@@ -18,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -186,6 +188,79 @@ TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPath)
     user.answerMessageBox(vbmsg::OK);
     w.help_Click();
     EXPECT_EQ(user.shown().back().text, MessageText(10032));
+}
+
+TEST_F(MainWindow, HelpShowsOnlyAMissingAppPathAsItsOwnMessage)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
+    ScriptedUser user;
+    MDIForm1& w = load();
+    // Even "already open" is an unexpected error here, and file number 1 is closed afterwards.
+    FileNumber::one().open(iniPath(), FileNumber::Mode::BinaryRead);
+    user.answerMessageBox(vbmsg::OK);
+    w.help_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(30) + QStringLiteral(" Error: 55"));
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Critical);
+    EXPECT_FALSE(FileNumber::one().isOpen());
+}
+
+TEST_F(MainWindow, MenuShortcutsStartStatesAndToolbarPlaces)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
+    ScriptedUser user;
+    MDIForm1& w = load();
+    EXPECT_EQ(w.klipput->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(w.kopiera->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(w.klistrain->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
+    EXPECT_EQ(w.tabort->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(w.help->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(w.guidemenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    for (QAction* off : {w.SparaSom, w.SvenskaSpelStryktipset, w.SvenskaspelEuropatipset, w.SkrivUt, w.sok})
+        EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
+    EXPECT_TRUE(w.NyBlankett->isEnabled());
+    EXPECT_EQ(w.SvenskaSpelStryktipset->text(), QStringLiteral("Svenska spel Stryktipset (Egna rader)"));
+    EXPECT_EQ(w.Finska->text(), QStringLiteral("Suomeksi"));
+
+    const std::pair<ToolbarButton*, int> buttons[] = {{w.SSRibbon1, 60}, {w.SSRibbon4, 720}, {w.SSRibbon5, 1380},
+        {w.SSRibbon2, 2055}, {w.SSRibbon3, 2730}, {w.SSRibbon6, 4350}, {w.SSRibbon7, 5010}};
+    for (const auto& [button, left] : buttons) {
+        EXPECT_EQ(button->geometry(),
+            QRect(twips::toPixelsX(left), twips::toPixelsY(60), twips::toPixelsX(690), twips::toPixelsY(660)));
+        EXPECT_EQ(button->isEnabled(), button != w.SSRibbon5 && button != w.SSRibbon2 && button != w.SSRibbon3);
+    }
+}
+
+TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
+    ScriptedUser user;
+    MDIForm1& w = load();
+    auto moveOver = [](QWidget* target) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+    };
+    moveOver(w.SSRibbon4);
+    EXPECT_EQ(w.Label1->Caption(), QStringLiteral("Öppna systemram"));
+    EXPECT_EQ(w.Label2->Caption(), QStringLiteral("Laddar in en systemram som är sparad."));
+    for (QWidget* background : {static_cast<QWidget*>(w.mdiArea()->viewport()), static_cast<QWidget*>(w.SSPanel1),
+             static_cast<QWidget*>(w.SSPanel2)}) {
+        moveOver(w.SSRibbon7);
+        EXPECT_EQ(w.Label1->Caption(), QStringLiteral("Guide"));
+        moveOver(background);
+        EXPECT_EQ(w.Label1->Caption(), QString());
+        EXPECT_EQ(w.Label2->Caption(), QString());
+    }
+
+    QTest::mouseClick(w.SSRibbon1, Qt::LeftButton);
+    processEvents();
+    EXPECT_EQ(w.ramnummer, 1);
+    EXPECT_FALSE(w.SSRibbon1->isDown());
+    QTest::mouseClick(w.SSRibbon7, Qt::LeftButton);
+    EXPECT_EQ(w.guidesyns, 0);
+    QTest::mouseClick(w.SSRibbon7, Qt::LeftButton);
+    EXPECT_EQ(w.guidesyns, 255);
 }
 
 TEST_F(MainWindow, LanguageSwitchWritesTheFileButKeepsTheRunningLanguage)
