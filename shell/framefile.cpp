@@ -113,9 +113,10 @@ FrameFileRead readFrameFile(QByteArrayView bytes)
 
         const int u1 = r.readByte();
         const std::int32_t u2 = r.readInt32();
-        // The matrix is sized (u1 + 1) x (u2 + 1): with u1 = 0 the file holds no bytes for it, so
-        // u2 is bounded by the most rows a frame can have, not only by the bytes left.
-        if (u2 < 0 || u2 > frame::MaxRows)
+        // The matrix is sized (u1 + 1) x (u2 + 1). The bytes left bound u2 whenever the file holds
+        // any; with u1 = 0 it holds none, so then u2 is bounded by the most rows a sound frame has.
+        // Row creation may go past that bound for odd systems, and those files must read back.
+        if (u2 < 0 || (u1 == 0 && u2 > frame::MaxRows))
             throw invalidFileFormat();
         const QByteArray codes = r.readBytes(std::int64_t(u1) * u2);
         RowMatrix rows(u1, u2);

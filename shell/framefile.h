@@ -93,9 +93,9 @@ struct FrameFileRead {
 };
 
 // Never throws. A version other than 10 and 11 is WrongType. Counts are checked against the bytes
-// left before anything is sized for them; negative counts, a row count U2 above 3^13, an unknown
-// tag or a base-row sign other than 0, 1, 2 and 254 make the file Damaged. Bytes after the last
-// field are ignored. For version 10, removeEqualRows is not read: the check box keeps its value.
+// left before anything is sized for them; negative counts, a row count U2 above 3^13 with U1 = 0
+// (no bytes to bound it), an unknown tag or a base-row sign other than 0, 1, 2 and 254 make the file Damaged. Bytes
+// after the last field are ignored. For version 10, removeEqualRows is not read: the check box keeps its value.
 FrameFileRead readFrameFile(QByteArrayView bytes);
 
 // One step of rebuilding a frame from its file, in the frame's own handlers.
