@@ -31,6 +31,14 @@ std::optional<double> percentValue(const QString& text)
     return v;
 }
 
+// One more click or mode choice over the half-guard limit. Choosing the mode again and again while
+// over must not wrap the byte back to "within the limit".
+void countOver(std::uint8_t& overgrans)
+{
+    if (overgrans < 255)
+        ++overgrans;
+}
+
 }  // namespace
 
 FrameEditing::FrameEditing(FrameTexts t) : texts(std::move(t))
@@ -257,10 +265,10 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     if (placeradhalv[s] <= allowedHalf(s))
         overgrans[s] = 0;
     else
-        ++overgrans[s];
+        countOver(overgrans[s]);
     bool undo = false;
     if (placeradhel[s] > syshelgard[s]) {
-        ++overgrans[s];
+        countOver(overgrans[s]);
         messages.push_back({MsgTooManyFull, MsgStyle});
         undo = true;
     }
@@ -399,7 +407,7 @@ void FrameEditing::Option1_Click(int Index)
     if (placeradhalv[s] <= allowedHalf(s))
         overgrans[s] = 0;
     else
-        ++overgrans[s];
+        countOver(overgrans[s]);
 }
 
 // ---------------------------------------------------------------- percent and row-count inputs

@@ -276,6 +276,20 @@ TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot)
     EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::Black);
 }
 
+TEST(FrameEditingSystem, ChoosingTheModeOverAndOverNeverForgivesTheExtraHalfGuard)
+{
+    FrameEditing f;
+    fillSlot(f, 0, sys(1, 0, 3));
+    for (int m : {0, 1}) {
+        f.Label1_Click(cell(m, 0));
+        f.Label1_Click(cell(m, 1));  // the second one tolerated: 2 of 1
+    }
+    for (int i = 0; i < 254; ++i)
+        f.Option1_Click(0);
+    EXPECT_EQ(f.Label1_Click(cell(7, 0)), msgs({10}));
+    EXPECT_FALSE(f.markerad[cell(7, 0)]);
+}
+
 // ---------------------------------------------------------------- Procent and Matematisk
 
 TEST(FrameEditingProcent, TagCellsAndToggling)
