@@ -113,6 +113,23 @@ TEST_F(MainWindow, MissingLanguageOrAppPathStopsTheLoadAtThatStep)
     }
 }
 
+TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFolder)
+{
+    EnvGuard xdg("XDG_CONFIG_HOME");
+    EnvGuard home("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("System")));
+    writeFileBytes(program.path() + QStringLiteral("/System/VELKORIN.INI"), "Language=Finnish\r\nAppPath=/opt/v\r\n");
+    ASSERT_TRUE(QDir::setCurrent(program.path()));  // the fixture puts the old folder back
+    ScriptedUser user;
+    MDIForm1& w = load();
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_EQ(sprakoffset, 10000);
+    EXPECT_EQ(w.File->title(), QStringLiteral("Arkisto"));
+}
+
 TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
 {
     writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
