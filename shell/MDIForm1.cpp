@@ -250,7 +250,9 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* child)
     connect(child, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     if (child != guide::instance()) {
         sub->show();
-        sub->resize(client + (sub->size() - child->size()));
+        // A window that opens maximised, like the one before it, keeps the client area's size.
+        if (!sub->isMaximized())
+            sub->resize(client + (sub->size() - child->size()));
         mdiArea_->setActiveSubWindow(sub);
     }
     return sub;
