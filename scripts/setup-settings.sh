@@ -9,5 +9,10 @@ case "$config_home" in /*) ;; *) config_home=$HOME/.config ;; esac
 config="$config_home/velkorin"
 mkdir -p "$config" "$program/System"
 if ! ls "$config" | grep -qi '^velkorin\.ini$'; then
-  printf 'Language=Swedish\r\nAppPath=%s\r\n' "$program" > "$config/VELKORIN.INI"
+  # A comma ends an item of the settings file unless the whole item is quoted.
+  case "$program" in
+    *,*) item="\"AppPath=$program\"" ;;
+    *) item="AppPath=$program" ;;
+  esac
+  printf 'Language=Swedish\r\n%s\r\n' "$item" > "$config/VELKORIN.INI"
 fi
