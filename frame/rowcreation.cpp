@@ -611,11 +611,8 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
         if (stopped)
             return abort(Outcome::Cancelled);
     }
-    if (left != kept) {
-        RowMatrix shrunk(kStride - 1, left);
-        std::memcpy(shrunk.row(0), filtered.row(0), static_cast<std::size_t>(left) * kStride);
-        filtered = std::move(shrunk);
-    }
+    // The freed rows after the survivors are already zero: the last one left is the empty row.
+    filtered.truncateRows(left);
     res.left = left;
     out = std::move(filtered);
     return abort(left == rows ? Outcome::FilterKeptAll : Outcome::FilterRemoved);

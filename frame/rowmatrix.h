@@ -30,6 +30,17 @@ public:
 
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
+    // Drops the rows after upperRow in place; nothing is allocated, so it cannot fail for lack of
+    // memory (the spare capacity is handed back when the library can).
+    void truncateRows(long long upperRow)
+    {
+        if (upperRow < -1 || upperRow >= upperRow_)
+            return;
+        bytes_.resize(static_cast<std::size_t>(upperMatch_ + 1) * static_cast<std::size_t>(upperRow + 1));
+        bytes_.shrink_to_fit();
+        upperRow_ = upperRow;
+    }
+
     friend bool operator==(const RowMatrix&, const RowMatrix&) = default;
 
 private:

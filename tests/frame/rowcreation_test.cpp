@@ -407,6 +407,8 @@ TEST(RowCreation, EqualRowsKeepTheLastOfEachGroup)
     Result r = createRows(in, rnd);
     ASSERT_EQ(r.outcome, Outcome::FilterRemoved);
     EXPECT_EQ(column(r.rows, 4, 4), "12X.");
+    EXPECT_EQ(r.rows.upperRow(), 3);  // forminne (0 To 13, 0 To n)
+    EXPECT_EQ(r.rows.bytes().size(), 4u * 14u);
     EXPECT_EQ(messageFor(r, fakeText)->text, QStringLiteral("<19>2<20>5<21>3<22>"));
 
     // Without the filter the check box does nothing.

@@ -345,6 +345,28 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
     EXPECT_TRUE(form().isVisible());
 }
 
+TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
+{
+    mathematical({0, 1, 2, 3, 4, 5, 6, 7});  // 6561 rows
+    form().skapaYieldInterval = std::chrono::milliseconds(0);
+    QTimer::singleShot(0, &form(), [&] { form().AvbrytBe->click(); });
+    form().ok->click();
+    ASSERT_FALSE(couponView());
+    ASSERT_FALSE(form().copyskapat());
+
+    // No edit in between, yet no shortcut: the rows are built anew and all of them are there.
+    form().ok->click();
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_TRUE(couponView());
+    EXPECT_TRUE(form().copyskapat());
+    EXPECT_EQ(form().Allrad->Caption(), u"6561");
+    const RowMatrix rows = form().forminnecopy();
+    ASSERT_EQ(rows.upperRow(), 6561);
+    for (int m = 0; m < 8; ++m)
+        EXPECT_EQ(rows.at(m, 6560), 3) << m;  // the last row: "2" on every guard
+    EXPECT_EQ(rows.at(8, 6560), 0);
+}
+
 TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
 {
     mathematical({0, 1});
