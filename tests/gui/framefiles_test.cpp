@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -690,6 +691,29 @@ TEST_F(FrameFiles, FailedSaveKeepsTheOldFileAndTheFramesState)
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(user.messageBoxes()[0].text, u"Path not found");
     EXPECT_FALSE(f.systemsparat());
+}
+
+TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPath)
+{
+    main().guidemenu_Click();
+    processEvents();
+    QWidget* child = main().activeChild();
+    ASSERT_EQ(child, guide::instance());
+    main().sparafel = false;
+    main().sparasom_Click();
+    EXPECT_FALSE(main().sparafel);
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_TRUE(user.fileDialogs().empty());
+
+    main().mdiArea()->closeAllSubWindows();
+    processEvents();
+    ASSERT_EQ(main().activeChild(), nullptr);
+    user.answerMessageBox(vbmsg::OK);
+    main().sparasom_Click();
+    EXPECT_TRUE(main().sparafel);
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
+    EXPECT_TRUE(user.fileDialogs().empty());
 }
 
 TEST_F(FrameFiles, ClosePromptYesSavesAndKeepsTheWindowOpen)
