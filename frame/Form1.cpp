@@ -28,8 +28,6 @@ frame::FrameTexts currentTexts()
     return t;
 }
 
-const QString kSignCaptions[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
-
 // Layout in twips. The frame's cells stand at the left; the editing panel, or in its place the
 // coupon view, at the right.
 constexpr int kFormWidth = 5445;
@@ -101,7 +99,7 @@ void Form1::buildControls()
     Label9 = label(this, QString(), 60, 60, 1200, 255);
     Label9->setFontBold(true);
     for (int c = 0; c < 3; ++c) {
-        Label2[c] = label(this, kSignCaptions[c], kCellLeft + c * kCellStep, 300, 285, 240);
+        Label2[c] = label(this, frame::signCaption(c), kCellLeft + c * kCellStep, 300, 285, 240);
         Label2[c]->setVbAlignment(2);
         Label2[c]->setFontBold(true);
     }
@@ -166,7 +164,7 @@ void Form1::buildControls()
     // Procent: the three percentages with their spin buttons, and the row count without systems.
     for (int i = 0; i < 3; ++i) {
         const int top = 300 + i * 330;
-        Label6[i] = label(System[3], kSignCaptions[i], 150, top, 300, 285);
+        Label6[i] = label(System[3], frame::signCaption(i), 150, top, 300, 285);
         Label6[i]->setFontBold(true);
         Text1[i] = make<TextBox>(System[3], 480, top, 700, 285);
         Text1[i]->setMaxLength(frame::FrameEditing::MaxPercentLength);
@@ -196,7 +194,7 @@ void Form1::buildControls()
     filterframe = make<Frame>(systempanel, 0, 3780, 2160, 1500);
     filterframe->setVisible(false);
     for (int c = 0; c < 3; ++c) {
-        auto* head = label(filterframe, kSignCaptions[c], 690 + c * 480, 300, 420, 225);
+        auto* head = label(filterframe, frame::signCaption(c), 690 + c * 480, 300, 420, 225);
         head->setVbAlignment(2);
     }
     Labelmax = label(filterframe, QString(), 90, 555, 570, 255);
@@ -286,7 +284,7 @@ void Form1::Form_Load()
         Grid2->setFixedAlignment(i, 2);
         Grid2->setColWidth(i, i % 4 == 0 ? 5 : 180);
         if (i % 4 != 0)
-            Grid2->setTextMatrix(0, i, kSignCaptions[(i % 4) - 1]);
+            Grid2->setTextMatrix(0, i, frame::signCaption((i % 4) - 1));
     }
     for (int r : {4, 8, 12})
         Grid2->setRowHeight(r, 5);

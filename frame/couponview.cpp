@@ -1,5 +1,6 @@
 #include "frame/couponview.h"
 
+#include "frame/framecodes.h"
 #include "platform/vbtext.h"
 
 #include <algorithm>
@@ -55,7 +56,6 @@ QString caption(std::int32_t kupongstart, const QString& rader, const QString& d
 
 Cells couponCells(const RowMatrix& forminne, std::int32_t kupongstart, int n)
 {
-    static const QString kSigns[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
     n = std::clamp(n, 0, RowsPerCoupon);
     Cells cells;
     for (int m = 1; m <= 13; ++m) {
@@ -67,7 +67,7 @@ Cells couponCells(const RowMatrix& forminne, std::int32_t kupongstart, int n)
             if (m - 1 <= forminne.upperMatch() && r >= 0 && r <= forminne.upperRow())
                 c = forminne.at(m - 1, r);
             if (c >= 1 && c <= 3)
-                cells[row][4 * i - 4 + c] = kSigns[c - 1];
+                cells[row][4 * i - 4 + c] = frame::signCaption(c - 1);
         }
     }
     // The old grid emptied from column 4n; with no rows on the coupon that takes the labels too.

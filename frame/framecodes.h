@@ -2,6 +2,7 @@
 // The byte codes a frame stores per cell and per match, its sizes, and the guard colours of its
 // sign cells. Shared by the editing, row creation, the coupon view and the frame file.
 
+#include <QString>
 #include <cstdint>
 
 namespace frame {
@@ -49,6 +50,13 @@ constexpr std::uint32_t Green = 40704;  // half guard
 constexpr std::uint32_t DarkRed = 159;  // full guard, Procent match
 constexpr std::uint32_t CounterRed = 191;  // InsHalv / InsHel over their limit
 }  // namespace GuardColour
+
+// The sign shown in column 0, 1, 2 of a match ("1", "X", "2"): sign cells, headings, coupons.
+inline QString signCaption(int column)
+{
+    static const QString captions[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
+    return captions[column];
+}
 
 // The largest row count of a frame: 3^13.
 constexpr int MaxRows = 1594323;

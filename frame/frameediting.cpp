@@ -10,8 +10,6 @@ namespace frame {
 
 namespace {
 
-const QString kSigns[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
-
 constexpr int MsgCouponViewShown = 6;
 constexpr int MsgNoSystem = 7;
 constexpr int MsgTooManyFull = 8;
@@ -144,7 +142,7 @@ void FrameEditing::colourCounters(int s, int half, int full)
     InsHel[s].Caption = vb::Dec(full) + u'/' + vb::Dec(syshelgard[s]);
 }
 
-void FrameEditing::recountSlot(int s)
+void FrameEditing::countPlaced(int s)
 {
     int half = 0, full = 0;
     for (int m = 0; m < MatchCount; ++m) {
@@ -157,8 +155,13 @@ void FrameEditing::recountSlot(int s)
     }
     placeradhalv[s] = static_cast<std::uint8_t>(half);
     placeradhel[s] = static_cast<std::uint8_t>(full);
-    sysianvand[s] = half + full != 0;
-    colourCounters(s, half, full);
+}
+
+void FrameEditing::recountSlot(int s)
+{
+    countPlaced(s);
+    sysianvand[s] = placeradhalv[s] + placeradhel[s] != 0;
+    colourCounters(s, placeradhalv[s], placeradhel[s]);
 }
 
 // ---------------------------------------------------------------- sign cells
@@ -222,7 +225,7 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
         Label1[Index].Caption.clear();
         --antalmark[m];
     } else {
-        Label1[Index].Caption = kSigns[Index % 3];
+        Label1[Index].Caption = signCaption(Index % 3);
         ++antalmark[m];
     }
     auto typeFromCount = [&] {
@@ -233,20 +236,7 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     };
     typeFromCount();
 
-    auto countPlaced = [&] {
-        int half = 0, full = 0;
-        for (int j = 0; j < MatchCount; ++j) {
-            if (systyp[j] != s + 1)
-                continue;
-            if (antalmark[j] == 2)
-                ++half;
-            else if (antalmark[j] == 3)
-                ++full;
-        }
-        placeradhalv[s] = static_cast<std::uint8_t>(half);
-        placeradhel[s] = static_cast<std::uint8_t>(full);
-    };
-    countPlaced();
+    countPlaced(s);
 
     auto inUse = [&] {
         const int sum = placeradhalv[s] + placeradhel[s];
@@ -282,7 +272,7 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
         Label1[Index].Caption = captionBefore;
         antalmark[m] = countBefore;
         typeFromCount();
-        countPlaced();
+        countPlaced(s);
         // The refused click may have been the one that put the slot in use.
         inUse();
     }
@@ -335,7 +325,7 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
         for (int c = 3 * m; c < 3 * m + 3; ++c) {
             markerad[c] = true;
             Label1[c].ForeColor = GuardColour::DarkRed;
-            Label1[c].Caption = kSigns[c % 3];
+            Label1[c].Caption = signCaption(c % 3);
         }
         antalmark[m] = 3;
         Label5[m] = PercentText();
@@ -370,7 +360,7 @@ void FrameEditing::matematiskClick(int Index)
             Allrad = vb::Dec(vb::Val(Allrad) / 2);
         }
     } else {
-        Label1[Index].Caption = kSigns[Index % 3];
+        Label1[Index].Caption = signCaption(Index % 3);
         ++antalmark[m];
         if (antalmark[m] == 2) {
             multiplyAllrad(2);

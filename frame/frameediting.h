@@ -102,6 +102,8 @@ public:
     void procedureR(bool clearProcentram);
     // Recount slot s from the match types: placed counts, in-use flag, counter captions and colours.
     void recountSlot(int s);
+    // placeradhalv(s), placeradhel(s) from the matches of type s + 1.
+    void countPlaced(int s);
     int markedCount(int m) const;
 
     static constexpr int MaxPercentLength = 4;

@@ -5,7 +5,6 @@
 namespace frame {
 
 namespace {
-const QString kSigns[3] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
 }
 
 rowcreation::FrameInput frameInputFrom(
@@ -17,7 +16,7 @@ rowcreation::FrameInput frameInputFrom(
         match.type = ram.systyp[m];
         for (int c = 0; c < 3; ++c) {
             const LabelState& cell = ram.Label1[3 * m + c];
-            match.marked[c] = cell.Caption == kSigns[c];
+            match.marked[c] = cell.Caption == signCaption(c);
             // In a base-row slot the sign marked first stays black; unmarked cells may be black too.
             if (match.marked[c] && cell.ForeColor == GuardColour::Black && match.startRowSign == NoStartRowSign)
                 match.startRowSign = static_cast<std::uint8_t>(c);
