@@ -1,0 +1,116 @@
+// The user's story from start to end, through the real windows: the computer builds a 12-right system,
+// "Använd" saves it and hands it to a new frame, the frame is marked and its rows created, browsed,
+// saved, and opened again with the same rows.
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/texts/texts.h"
+#include "support/scripteduser.h"
+#include "systems/Form2.h"
+#include "systems/NyttSystemInst.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The SignCode of a sign text: 1 = "1", 2 = "X", 3 = "2".
+int signCode(const QString& sign) { return sign == u"1" ? 1 : sign == u"X" ? 2 : sign == u"2" ? 3 : 0; }
+
+TEST(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
+{
+    sprakoffset = 0;
+    ScriptedUser user;
+    QTemporaryDir dir;
+    auto main = std::make_unique<MDIForm1>();
+    main->resize(1200, 800);
+    main->show();
+    processEvents();
+
+    // 1. The computer builds a 12-right system of three full guards.
+    NyttSystemInst* dlg = NyttSystemInst::instance();
+    dlg->Halvgard->setText(QStringLiteral("0"));
+    dlg->Helgard->setText(QStringLiteral("3"));
+    (*dlg->Option1)[0]->setValue(true);
+    dlg->Datorberakning->setValue(1);
+    (*dlg->feloption)[1]->setValue(true);
+    dlg->CommandOK_Click();
+    processEvents();
+    auto* editor = qobject_cast<Form2*>(main->activeChild());
+    ASSERT_NE(editor, nullptr);
+    const int systemRows = editor->rader();
+    ASSERT_GT(systemRows, 1);
+    ASSERT_LT(systemRows, 27);  // reduced: fewer rows than the full variation
+    ASSERT_EQ(editor->Grid1->Cols(), systemRows + 1);
+
+    // 2. "Använd": no guarantee table yet, save anyway, into a file; a new frame takes the system.
+    const QString systemFile = dir.filePath(QStringLiteral("3-0-system.RM"));
+    user.answerMessageBox(vbmsg::Yes).answerFileDialog(systemFile);
+    editor->Anvand_Click();
+    processEvents();
+    auto* frame = qobject_cast<Form1*>(main->activeChild());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->Label3[0]->Caption(), u"3-0-system.RM");
+    EXPECT_EQ(frame->InsHel[0]->Caption(), u"0/3");
+
+    // 3. Full guards on matches 1-3 in System 1, singles "1" on the rest.
+    for (int cell = 0; cell < 9; ++cell)
+        Q_EMIT frame->Label1[cell]->Click();
+    for (int match = 3; match < 13; ++match)
+        Q_EMIT frame->Label1[3 * match]->Click();
+    processEvents();
+    EXPECT_TRUE(user.messageBoxes().size() == 1);  // only the question of step 2
+    EXPECT_EQ(frame->InsHel[0]->Caption(), u"3/3");
+    EXPECT_EQ(frame->Allrad->Caption(), QString::number(systemRows));
+
+    // 4. "Skapa": the rows are the system's rows on matches 1-3, "1" elsewhere, in the system's order.
+    frame->OK_Click();
+    processEvents();
+    ASSERT_TRUE(frame->grid2frame->isVisible());
+    const RowMatrix rows = frame->forminnecopy();
+    ASSERT_EQ(rows.upperRow(), systemRows);
+    for (int r = 0; r < systemRows; ++r) {
+        for (int m = 0; m < 3; ++m)
+            EXPECT_EQ(rows.at(m, r), signCode(editor->Grid1->TextMatrix(m + 1, r + 1))) << "row " << r;
+        for (int m = 3; m < 13; ++m)
+            EXPECT_EQ(rows.at(m, r), 1);
+    }
+    EXPECT_TRUE(main->SkrivUt->isEnabled());
+    EXPECT_EQ(frame->Label4->Caption(), UIText(136) + u"1" + UIText(137) + u"10");
+
+    // 5. Save the frame; its caption becomes the file.
+    const QString frameFile = dir.filePath(QStringLiteral("ram.1X2"));
+    user.answerFileDialog(frameFile);
+    main->sparasom_Click();
+    processEvents();
+    EXPECT_EQ(frame->windowTitle(), frameFile);
+    EXPECT_TRUE(frame->systemsparat());
+
+    // 6. Open it in a new frame: the same rows, shown as coupons at once.
+    user.answerFileDialog(frameFile);
+    main->laddablankett_Click();
+    processEvents();
+    auto* reopened = qobject_cast<Form1*>(main->activeChild());
+    ASSERT_NE(reopened, nullptr);
+    ASSERT_NE(reopened, frame);
+    EXPECT_EQ(reopened->windowTitle(), frameFile);
+    EXPECT_TRUE(reopened->grid2frame->isVisible());
+    EXPECT_EQ(reopened->forminnecopy(), rows);
+    EXPECT_EQ(reopened->Allrad->Caption(), QString::number(systemRows));
+    EXPECT_EQ(user.unusedAnswers(), 0u);
+
+    for (QMdiSubWindow* sub : main->mdiArea()->subWindowList()) {
+        if (auto* f = qobject_cast<Form1*>(sub->widget()))
+            f->setSystemsparat(true);
+        if (auto* e = qobject_cast<Form2*>(sub->widget()))
+            e->syssparat = true;
+    }
+}
+
+}  // namespace
