@@ -142,19 +142,25 @@ void FrameEditing::colourCounters(int s, int half, int full)
     InsHel[s].Caption = vb::Dec(full) + u'/' + vb::Dec(syshelgard[s]);
 }
 
-void FrameEditing::countPlaced(int s)
+FrameEditing::GuardCounts FrameEditing::guardsOf(int s) const
 {
-    int half = 0, full = 0;
+    GuardCounts n;
     for (int m = 0; m < MatchCount; ++m) {
         if (systyp[m] != s + 1)
             continue;
         if (antalmark[m] == 2)
-            ++half;
+            ++n.half;
         else if (antalmark[m] == 3)
-            ++full;
+            ++n.full;
     }
-    placeradhalv[s] = static_cast<std::uint8_t>(half);
-    placeradhel[s] = static_cast<std::uint8_t>(full);
+    return n;
+}
+
+void FrameEditing::countPlaced(int s)
+{
+    const GuardCounts n = guardsOf(s);
+    placeradhalv[s] = static_cast<std::uint8_t>(n.half);
+    placeradhel[s] = static_cast<std::uint8_t>(n.full);
 }
 
 void FrameEditing::recountSlot(int s)
@@ -293,17 +299,9 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
         Label5[m] = systemTitle(s);
     }
 
-    int half = 0, full = 0;
-    for (int j = 0; j < MatchCount; ++j) {
-        if (systyp[j] != s + 1)
-            continue;
-        if (antalmark[j] == 2)
-            ++half;
-        else if (antalmark[j] == 3)
-            ++full;
-    }
-    halvefter[s] = static_cast<std::uint8_t>(half);
-    placeradhel[s] = static_cast<std::uint8_t>(full);
+    const GuardCounts after = guardsOf(s);
+    halvefter[s] = static_cast<std::uint8_t>(after.half);
+    placeradhel[s] = static_cast<std::uint8_t>(after.full);
     colourCounters(s, halvefter[s], placeradhel[s]);
 
     stepT();

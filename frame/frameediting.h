@@ -102,6 +102,12 @@ public:
     void procedureR(bool clearProcentram);
     // Recount slot s from the match types: placed counts, in-use flag, counter captions and colours.
     void recountSlot(int s);
+    // Half and full guards among the matches of type s + 1.
+    struct GuardCounts {
+        int half = 0;
+        int full = 0;
+    };
+    GuardCounts guardsOf(int s) const;
     // placeradhalv(s), placeradhel(s) from the matches of type s + 1.
     void countPlaced(int s);
     int markedCount(int m) const;
