@@ -319,6 +319,7 @@ void ToolbarButton::mouseMoveEvent(QMouseEvent* event)
 {
     QToolButton::mouseMoveEvent(event);
     Q_EMIT MouseMove(vbMouse(event));
+    event->accept();  // the move was the button's: the panel it sits on must not see it as well
 }
 
 StatusPanel::StatusPanel(QWidget* parent) : VbControl<QFrame>(parent), caption_(new QLabel(this))

@@ -183,7 +183,7 @@ void MDIForm1::buildToolbar()
         {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, true},
     };
     for (const Button& b : buttons) {
-        auto* button = new ToolbarButton(strip_);
+        auto* button = new ToolbarButton(SSPanel1);  // SSPanel1 starts at the strip's corner
         button->setPicture(toolbarPicture(b.picture));
         button->setIconSize(QSize(32, 32));
         button->Move(b.left, 60, 690, 660);
@@ -336,7 +336,9 @@ void MDIForm1::SetEnabled(bool enabled)
 {
     enabled_ = enabled;
     menuBar()->setEnabled(enabled);
-    strip_->setEnabled(enabled);
+    // The buttons go dark; the hint panel stays readable.
+    SSPanel1->setEnabled(enabled);
+    SSPanel2->setEnabled(enabled);
     mdiArea_->setEnabled(enabled);
 }
 
