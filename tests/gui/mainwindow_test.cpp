@@ -358,6 +358,24 @@ TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
     EXPECT_EQ(documents(), 0);
 }
 
+TEST_F(MainWindow, AFrameOpenedWhileAnotherIsMaximisedFillsTheClientArea)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
+    ScriptedUser user;
+    MDIForm1& w = load();
+    w.NyBlankett_Click();
+    w.mdiArea()->currentSubWindow()->showMaximized();
+    processEvents();
+    w.NyBlankett_Click();
+    processEvents();
+    QMdiSubWindow* second = w.mdiArea()->currentSubWindow();
+    EXPECT_TRUE(second->isMaximized());
+    EXPECT_EQ(second->width(), w.mdiArea()->viewport()->width());
+    for (QMdiSubWindow* sub : w.mdiArea()->subWindowList())
+        if (auto* f = qobject_cast<Form1*>(sub->widget()))
+            f->setSystemsparat(true);
+}
+
 TEST_F(MainWindow, ALockedMainWindowCannotBeClosed)
 {
     writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
