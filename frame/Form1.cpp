@@ -8,6 +8,7 @@
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
 #include "platform/yielder.h"
+#include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
@@ -719,13 +720,6 @@ void Form1::Visaram_Click()
     render();
 }
 
-QString Form1::gatillText() const
-{
-    // The go-to dialog's Text1, once that dialog exists.
-    return QString();
-}
+QString Form1::gatillText() const { return Gatill::number(); }
 
-void Form1::Label4_DblClick()
-{
-    // Opens the go-to dialog (modeless) once that dialog exists.
-}
+void Form1::Label4_DblClick() { Gatill::instance()->showDialog(); }

@@ -7,7 +7,10 @@
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
+#include "shell/Byta.h"
+#include "shell/Gatill.h"
 #include "shell/Module1.h"
+#include "shell/editmenu.h"
 #include "shell/errorreport.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
@@ -105,13 +108,15 @@ void MDIForm1::buildMenus()
     Avsluta = item(File, QStringLiteral("Avsluta Velkorin"), &MDIForm1::Avsluta_Click);
 
     edit = menuBar()->addMenu(QStringLiteral("Editera"));
-    klipput = item(edit, QStringLiteral("Klipp ut"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_X));
-    kopiera = item(edit, QStringLiteral("Kopiera"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_C));
-    klistrain = item(edit, QStringLiteral("Klistra in"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_V));
-    tabort = item(edit, QStringLiteral("Ta bort"), nullptr, true, QKeySequence(Qt::Key_Delete));
+    connect(edit, &QMenu::aboutToShow, this, &MDIForm1::edit_Click);
+    klipput = item(edit, QStringLiteral("Klipp ut"), &MDIForm1::klipput_Click, true, QKeySequence(Qt::CTRL | Qt::Key_X));
+    kopiera = item(edit, QStringLiteral("Kopiera"), &MDIForm1::kopiera_Click, true, QKeySequence(Qt::CTRL | Qt::Key_C));
+    klistrain =
+        item(edit, QStringLiteral("Klistra in"), &MDIForm1::klistrain_Click, true, QKeySequence(Qt::CTRL | Qt::Key_V));
+    tabort = item(edit, QStringLiteral("Ta bort"), &MDIForm1::tabort_Click, true, QKeySequence(Qt::Key_Delete));
     edit->addSeparator();
-    gatillmenu = item(edit, QStringLiteral("Gå till ..."));
-    bytut = item(edit, QStringLiteral("Byt ut"));
+    gatillmenu = item(edit, QStringLiteral("Gå till ..."), &MDIForm1::gatillmenu_Click);
+    bytut = item(edit, QStringLiteral("Byt ut"), &MDIForm1::bytut_Click);
 
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
@@ -456,3 +461,13 @@ void MDIForm1::switchLanguage(const QString& item, bool finnish)
         reportError(e);
     }
 }
+
+// ---------------------------------------------------------------- edit menu
+
+void MDIForm1::edit_Click() { editmenu::edit_Click(*this); }
+void MDIForm1::klipput_Click() { editmenu::klipput_Click(); }
+void MDIForm1::kopiera_Click() { editmenu::kopiera_Click(); }
+void MDIForm1::klistrain_Click() { editmenu::klistrain_Click(); }
+void MDIForm1::tabort_Click() { editmenu::tabort_Click(); }
+void MDIForm1::gatillmenu_Click() { Gatill::instance()->showDialog(); }
+void MDIForm1::bytut_Click() { Byta::instance()->showDialog(); }

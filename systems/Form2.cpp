@@ -338,6 +338,11 @@ void Form2::Form_KeyDown(int KeyCode, int /*Shift*/)
         return;
     }
     // Even an unchanged cell outdates the guarantee table.
+    markChanged();
+}
+
+void Form2::markChanged()
+{
     Grid2->setCol(0);
     Grid2->setRow(0);
     Grid2->setText(QStringLiteral("0"));

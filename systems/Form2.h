@@ -56,6 +56,8 @@ public:
     void Form_Activate() override;
     void Form_Deactivate() override;
     void Form_KeyDown(int KeyCode, int Shift);
+    // The rows were edited: the guarantee table is outdated and the system unsaved.
+    void markChanged();
     void kommentarer_Change();
     void kommentarer_GotFocus() { setKeyPreview(false); }
     void kommentarer_LostFocus() { setKeyPreview(true); }

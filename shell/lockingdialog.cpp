@@ -1,0 +1,45 @@
+#include "shell/lockingdialog.h"
+
+#include "platform/twips.h"
+#include "shell/MDIForm1.h"
+
+#include <QCloseEvent>
+
+LockingDialog::LockingDialog(int widthTwips, int heightTwips) : QWidget(MDIForm1::instance(), Qt::Dialog)
+{
+    setFixedSize(twips::toPixelsX(widthTwips), twips::toPixelsY(heightTwips));
+}
+
+LockingDialog::~LockingDialog() { lockMainWindow(false); }
+
+void LockingDialog::lockMainWindow(bool locked)
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->SetEnabled(!locked);
+}
+
+void LockingDialog::showDialog()
+{
+    if (!placed_) {
+        placed_ = true;
+        if (QWidget* main = parentWidget())
+            move(main->geometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+    Form_Activate();
+}
+
+void LockingDialog::release()
+{
+    lockMainWindow(false);
+    hide();
+}
+
+void LockingDialog::closeEvent(QCloseEvent* event)
+{
+    // Kept for the next use, as OK and Avbryt keep it.
+    lockMainWindow(false);
+    event->accept();
+}
