@@ -54,8 +54,8 @@ QString pasteText(const QString& clipboard)
     return clipboard.mid(first, last - first + 1);
 }
 
-PastePlan planPaste(const QString& t, const Selection& selection, int gridRows, int gridCols,
-    const std::function<bool()>& acceptCut)
+PastePlan planPaste(
+    const QString& t, const Selection& selection, int gridRows, int gridCols, const std::function<bool()>& acceptCut)
 {
     PastePlan plan{selection, false};
     Selection& s = plan.selection;

@@ -46,8 +46,8 @@ struct PastePlan {
 // Sizes the block that text t (from pasteText) fills from the selection's start on a grid of
 // gridRows x gridCols. A block running past the grid asks acceptCut once (OK true): OK cuts it at
 // the grid's edge, Cancel pastes nothing.
-PastePlan planPaste(const QString& t, const Selection& selection, int gridRows, int gridCols,
-    const std::function<bool()>& acceptCut);
+PastePlan planPaste(
+    const QString& t, const Selection& selection, int gridRows, int gridCols, const std::function<bool()>& acceptCut);
 
 // The sign of a replace option: 0 "1", 1 "X", 2 "2", 3 blank.
 QString optionSign(int index);

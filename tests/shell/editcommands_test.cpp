@@ -73,8 +73,7 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
         int endRow, endCol;
     };
     const Case cases[] = {
-        {"1X2", 3, 4, {}, 0, true, 3, 4},
-        {"1\t2\t1\rX\t2\tX", 3, 4, {}, 0, true, 4, 6},
+        {"1X2", 3, 4, {}, 0, true, 3, 4}, {"1\t2\t1\rX\t2\tX", 3, 4, {}, 0, true, 4, 6},
         {"1\r2\rX", 12, 4, {true}, 1, true, 13, 4},  // too tall, OK: the first two rows
         {"1\r2\rX", 12, 4, {false}, 1, false, 9, 4},  // Cancel: the selection as it was
         {"1\t2\t1", 3, 9, {true}, 1, true, 3, 10},  // too wide, OK
@@ -84,9 +83,8 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
     for (const Case& c : cases) {
         std::size_t asked = 0;
         const Selection before{c.startRow, 9, c.startCol, 4};
-        const PastePlan plan = planPaste(QString::fromLatin1(c.text), before, 14, 11, [&] {
-            return asked < c.answers.size() && c.answers[asked++];
-        });
+        const PastePlan plan = planPaste(QString::fromLatin1(c.text), before, 14, 11,
+            [&] { return asked < c.answers.size() && c.answers[asked++]; });
         const std::string where = c.text;
         EXPECT_EQ(asked, c.asked) << where;
         EXPECT_EQ(plan.write, c.write) << where;
