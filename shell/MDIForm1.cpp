@@ -109,7 +109,8 @@ void MDIForm1::buildMenus()
 
     edit = menuBar()->addMenu(QStringLiteral("Editera"));
     connect(edit, &QMenu::aboutToShow, this, &MDIForm1::edit_Click);
-    klipput = item(edit, QStringLiteral("Klipp ut"), &MDIForm1::klipput_Click, true, QKeySequence(Qt::CTRL | Qt::Key_X));
+    klipput =
+        item(edit, QStringLiteral("Klipp ut"), &MDIForm1::klipput_Click, true, QKeySequence(Qt::CTRL | Qt::Key_X));
     kopiera = item(edit, QStringLiteral("Kopiera"), &MDIForm1::kopiera_Click, true, QKeySequence(Qt::CTRL | Qt::Key_C));
     klistrain =
         item(edit, QStringLiteral("Klistra in"), &MDIForm1::klistrain_Click, true, QKeySequence(Qt::CTRL | Qt::Key_V));
