@@ -5,7 +5,7 @@
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
 #include "frame/skapa.h"
-#include "shell/mdichild.h"
+#include "shell/document.h"
 
 #include <QWidget>
 #include <array>
@@ -20,7 +20,7 @@ class OptionArray;
 class SpinButton;
 class TextBox;
 
-class Form1 : public QWidget, public MdiChild {
+class Form1 : public QWidget, public Document {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -48,6 +48,16 @@ public:
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
     Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
 
+    // ---- as a document of the main window ----
+    DocumentKind kind() const override { return DocumentKind::Frame; }
+    QString className() const override { return QStringLiteral("Form1"); }
+    QString caption() const override { return windowTitle(); }
+    bool isSaved() const override { return ram.systemsparat; }
+    void saveAs(CommonDialog& dialog) override;
+    QString closeQuestion() const override;
+    MainItems enabledItems() const override;
+    QString saveAsCaption() const override;
+
     // ---- handlers ----
     void Label1_Click(int Index);
     void Option1_Click(int Index);
@@ -64,7 +74,6 @@ public:
     void Visaram_Click();  // "Ändra ram": back to editing
     void Label4_DblClick();  // opens the go-to dialog
     void Form_Activate() override;
-    void Form_Deactivate() override;
 
     // Per match, recorded by "Skapa" for the frame guarantee: cells showing their own sign, and
     // whether "1" is one of them.
@@ -145,6 +154,7 @@ private:
     frame::FilterSettings filterSettings() const;
     QString gatillText() const;  // the go-to dialog's Text1
 
+    FrameView view_ = FrameView::Editing;
     bool creating_ = false;  // "Skapa" is running and letting events run
 
     bool rendering_ = false;  // control writes from render() are not user edits

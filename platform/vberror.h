@@ -26,6 +26,7 @@ constexpr int TooManyFiles = 67;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccessError = 75;
 constexpr int PathNotFound = 76;
+constexpr int ObjectNotSet = 91;
 constexpr int InvalidPropertyValue = 380;
 constexpr int GridTooManyColumns = 30010;
 constexpr int DialogCancelled = 32755;

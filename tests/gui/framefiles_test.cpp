@@ -7,7 +7,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/vbtext.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
@@ -124,7 +124,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1100, 760);
         main_->show();
         processEvents();

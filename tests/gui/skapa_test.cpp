@@ -8,7 +8,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1200, 800);
         main_->show();
         main_->NyBlankett_Click();

@@ -6,7 +6,7 @@
 #include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1100, 760);
         main_->show();
         processEvents();
