@@ -2,7 +2,6 @@
 
 #include "frame/couponview.h"
 #include "frame/framereading.h"
-#include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -11,9 +10,7 @@
 #include "platform/yielder.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/framefile.h"
 #include "shell/guide.h"
-#include "shell/saveas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,9 +52,6 @@ Label* label(QWidget* parent, const QString& caption, int left, int top, int wid
     l->setCaption(caption);
     return l;
 }
-
-const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
-constexpr int kGuideSaveFrame = 2;
 
 }  // namespace
 
@@ -386,16 +380,7 @@ void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- as a document
 
-void Form1::saveAs(CommonDialog& dialog)
-{
-    dialog.Filter = kFrameFilter;
-    dialog.FileName = windowTitle();
-    guide::showPage(kGuideSaveFrame);
-    const QString path = chooseSaveTarget(dialog);
-    writeThroughFileNumberOne(path, writeFrameFile(framereading::frameFileDataOf(*this)));
-    setSystemsparat(true);
-    setWindowTitle(path);
-}
+void Form1::saveAs(CommonDialog& dialog) { framereading::saveFrameAs(*this, dialog); }
 
 QString Form1::closeQuestion() const { return messageText(34) + windowTitle() + messageText(35); }
 

@@ -29,10 +29,15 @@ public:
     // "ladda" while the frame must read a frame file on its next activation.
     QString Tag;
 
-    // The frame's member data and the state of its editing controls. Code that changes it from
-    // outside the editing handlers calls render() afterwards.
-    frame::FrameEditing ram;
-    void render();
+    // The frame's member data and the state of its editing controls, read-only. Code outside the
+    // editing handlers changes it only through change(), which shows the result.
+    const frame::FrameEditing& state() const { return ram; }
+    template <class F>
+    void change(F&& edit)
+    {
+        edit(ram);
+        render();
+    }
 
     // ---- public members other windows call by name ----
     bool systemsparat() const { return ram.systemsparat; }
@@ -139,6 +144,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    frame::FrameEditing ram;
+    void render();
     void buildControls();
     void Form_Load();
     void Form_Unload();

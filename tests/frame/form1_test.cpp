@@ -74,8 +74,7 @@ TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)
     EXPECT_EQ(user.messageBoxes()[0].style, 48);
     EXPECT_EQ(form.Label1[5]->Caption(), u"");
 
-    frametest::fillSlot(form.ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")});
-    form.render();
+    form.change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")}); });
     Q_EMIT form.Label1[5]->Click();
     EXPECT_EQ(form.Allrad->Caption(), u"27");
     EXPECT_EQ(form.Label5[1]->Caption(), u"A.RM");
@@ -84,17 +83,17 @@ TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)
     EXPECT_EQ(form.copyallrad()->Caption(), u"27");
 
     (*form.Option1)[3]->click();
-    EXPECT_EQ(form.ram.mode, 3);
+    EXPECT_EQ(form.state().mode, 3);
     EXPECT_TRUE(form.System[3]->Visible());
     EXPECT_FALSE(form.System[0]->Visible());
-    form.ram.systemsparat = true;  // leave without a prompt
+    form.setSystemsparat(true);  // leave without a prompt
 }
 
 TEST_F(FrameWindow, RowCountBoxAndSpinButtons)
 {
     form.Text2->setText(QStringLiteral("20abc"));
     EXPECT_EQ(form.Text2->Text(), u"20");
-    EXPECT_EQ(form.ram.Text2, u"20");
+    EXPECT_EQ(form.state().Text2, u"20");
     form.Text2->setText(QStringLiteral("0"));
     EXPECT_EQ(form.Text2->Text(), u"1");
     EXPECT_FALSE(form.systemsparat());
@@ -104,7 +103,7 @@ TEST_F(FrameWindow, RowCountBoxAndSpinButtons)
     Q_EMIT form.SpinButton1[0]->SpinUp();
     EXPECT_EQ(form.Text1[0]->Text(), u"35");
     form.Text1[2]->setText(QStringLiteral("123456"));
-    EXPECT_EQ(form.ram.Text1[2].size(), 4);
+    EXPECT_EQ(form.state().Text1[2].size(), 4);
     form.setSystemsparat(true);
 }
 

@@ -345,7 +345,7 @@ TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)
     EXPECT_EQ(frame->InsHel[0]->Caption(), u"0/1");
     EXPECT_EQ(frame->Grid1[0]->Rows(), 5);
     EXPECT_EQ(frame->Grid1[0]->TextMatrix(4, 6), e->Grid1->TextMatrix(4, 6));
-    EXPECT_EQ(frame->ram.filbyte, 5);
+    EXPECT_EQ(frame->state().filbyte, 5);
     EXPECT_TRUE(e->syssparat);
 }
 
