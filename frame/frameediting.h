@@ -119,6 +119,8 @@ public:
 
 private:
     void systemClick(int s, int Index, std::vector<FrameMessage>& messages);
+    // The click on a copy; false when it is refused.
+    bool applySystemClick(int s, int Index, std::vector<FrameMessage>& messages);
     void procentClick(int m, std::vector<FrameMessage>& messages);
     void matematiskClick(int Index);
     void clearMatch(int m);
