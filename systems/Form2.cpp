@@ -281,9 +281,9 @@ void Form2::saveAs(CommonDialog& dialog)
     dialog.FileName = windowTitle();
     guide::showPage(kGuideSaveSystem);
     const QString path = chooseSaveTarget(dialog);
-    SystemFileData data;
-    static_cast<SystemBlock&>(data) = systemBlockOf(*Grid1, *Grid2, Grid1->Tag, Tag);
-    writeThroughFileNumberOne(path, writeSystemFile(data));
+    SystemFileData file;
+    static_cast<SystemBlock&>(file) = systemBlockOf(*Grid1, *Grid2, Grid1->Tag, Tag);
+    writeThroughFileNumberOne(path, writeSystemFile(file));
     setWindowTitle(path);
     syssparat = true;
 }
