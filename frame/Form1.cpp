@@ -692,11 +692,11 @@ void Form1::Visaram_Click()
 
 QString Form1::gatillText() const
 {
-    // The go-to dialog's Text1, once that dialog exists.
+    // The go-to dialog's Text1; empty without that dialog.
     return QString();
 }
 
 void Form1::Label4_DblClick()
 {
-    // Opens the go-to dialog (modeless) once that dialog exists.
+    // The go-to dialog opens here, modeless.
 }

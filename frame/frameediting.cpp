@@ -94,7 +94,7 @@ void FrameEditing::divideAllrad(double divisor)
     Allrad = vb::Dec(vb::Val(Allrad) / divisor);
 }
 
-void FrameEditing::procedureR(bool clearProcentram)
+void FrameEditing::rowTotalFromTypes(bool clearProcentram)
 {
     Allrad = QStringLiteral("1");
     std::array<bool, 6> seen{};
@@ -118,7 +118,7 @@ void FrameEditing::procedureR(bool clearProcentram)
         procentram = false;
 }
 
-void FrameEditing::stepT()
+void FrameEditing::totalFromRowCountBox()
 {
     if (vb::Val(Allrad) <= 1 && procentram)
         Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
@@ -235,7 +235,7 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
     // its own system here, else the in-use step below would divide its rows out a second time.
     if (typeBefore == s + 1)
         systyp[m] = typeBefore;
-    procedureR(true);
+    rowTotalFromTypes(true);
     if (typeBefore == s + 1)
         systyp[m] = static_cast<std::uint8_t>(antalmark[m] >= 2 ? s + 1 : 0);
 
@@ -303,7 +303,7 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
     placeradhel[s] = static_cast<std::uint8_t>(after.full);
     colourCounters(s, halvefter[s], placeradhel[s]);
 
-    stepT();
+    totalFromRowCountBox();
     return true;
 }
 
@@ -328,7 +328,7 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
         antalmark[m] = 3;
         Label5[m] = PercentText();
     }
-    procedureR(false);
+    rowTotalFromTypes(false);
     bool other = false, percent = false;
     for (int j = 0; j < MatchCount; ++j) {
         if (systyp[j] == MatchType::Procent)
@@ -339,7 +339,7 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
     if (!other && percent)
         Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
     procentram = percent;
-    stepT();
+    totalFromRowCountBox();
 }
 
 void FrameEditing::matematiskClick(int Index)
@@ -347,7 +347,7 @@ void FrameEditing::matematiskClick(int Index)
     const int m = Index / 3;
     if (systyp[m] != MatchType::None && systyp[m] != MatchType::Matematisk)
         clearMatch(m);
-    procedureR(true);
+    rowTotalFromTypes(true);
     markerad[Index] = !markerad[Index];
     if (!markerad[Index]) {
         Label1[Index].Caption.clear();
@@ -378,7 +378,7 @@ void FrameEditing::matematiskClick(int Index)
             Label1[c].ForeColor = colour;
         Label5[m] = texts.matematisk;
     }
-    stepT();
+    totalFromRowCountBox();
 }
 
 // ---------------------------------------------------------------- mode choice

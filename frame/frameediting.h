@@ -92,14 +92,14 @@ public:
     // A key typed in Text2; true when the focus is to move to "Skapa" (Enter).
     bool Text2_KeyPress(int keyAscii);
 
-    // ---- helpers the window and later handlers use ----
+    // ---- helpers the window and the readers use ----
     QString PercentText() const;  // tag of a Procent match from the boxes
     bool slotEmpty(int s) const;  // Label3(s) says no system is loaded
     static bool isEmptySlotCaption(const QString& caption);
     QString systemTitle(int s) const;  // Label3(s) after its last "\"
     int allowedHalf(int s) const { return sysgard[s] - syshelgard[s]; }
-    // Row total from the match types (procedure R); clears procentram when asked and no Procent match.
-    void procedureR(bool clearProcentram);
+    // Row total from the match types; clears procentram when asked and no Procent match.
+    void rowTotalFromTypes(bool clearProcentram);
     // Recount slot s from the match types: placed counts, in-use flag, counter captions and colours.
     void recountSlot(int s);
     // Half and full guards among the matches of type s + 1.
@@ -127,7 +127,8 @@ private:
     void colourCounters(int s, int half, int full);
     void multiplyAllrad(double factor);
     void divideAllrad(double divisor);
-    void stepT();
+    // A frame of Procent matches only (total at most 1) takes its total from the row-count box.
+    void totalFromRowCountBox();
 };
 
 }  // namespace frame
