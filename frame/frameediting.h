@@ -6,6 +6,7 @@
 
 #include "frame/framecodes.h"
 #include "frame/rowmatrix.h"
+#include "platform/vbcodes.h"
 
 #include <QString>
 #include <array>
@@ -113,7 +114,7 @@ public:
     int markedCount(int m) const;
 
     static constexpr int MaxPercentLength = 4;
-    static constexpr int MsgStyle = 48;  // exclamation icon, OK button
+    static constexpr int MsgStyle = vbmsg::Exclamation;  // with an OK button
 
     FrameTexts texts;
 
