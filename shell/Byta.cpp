@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "shell/Module1.h"
+#include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
 
@@ -77,7 +78,8 @@ void Byta::Form_Activate()
     // current cell, so a key typed in the editor afterwards never lands in the label column.
     OptionButton* toX = (*Option2)[kTargetX];
     toX->setEnabled(true);
-    if (const Grid* g = activeEditDocument().systemGrid)
+    const Document* doc = activeEditDocument().document;
+    if (const Grid* g = doc ? doc->rowsGrid() : nullptr)
         for (int r = g->SelStartRow(); r <= g->SelEndRow(); ++r)
             if (g->TextMatrix(r, 0) != u"1X2")
                 toX->setEnabled(false);
@@ -87,8 +89,8 @@ void Byta::Form_Activate()
 void Byta::ok_Click()
 {
     release();
-    const EditDocument doc = activeEditDocument();
-    Grid* g = doc.systemGrid;
+    Document* doc = activeEditDocument().document;
+    Grid* g = doc ? doc->rowsGrid() : nullptr;
     const int from = Option1->selected();
     const int to = Option2->selected();
     if (!g)
@@ -105,6 +107,6 @@ void Byta::ok_Click()
                 changed = true;
             }
         }
-    if (changed && doc.markChanged)
-        doc.markChanged();
+    if (changed)
+        doc->cellsEdited();
 }

@@ -5,6 +5,7 @@
 #include "platform/userinterface.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
 
@@ -64,7 +65,7 @@ void Gatill::Form_Activate()
 void Gatill::setPrompt()
 {
     const MDIForm1* main = MDIForm1::instance();
-    Label1->setCaption(uiText(main && main->aktivtyp == 1 ? 134 : 135));
+    Label1->setCaption(uiText(main && main->aktivtyp == DocumentKind::Frame ? 134 : 135));
 }
 
 void Gatill::Text1_KeyPress(int& KeyAscii)
@@ -76,16 +77,19 @@ void Gatill::Text1_KeyPress(int& KeyAscii)
 void Gatill::ok_Click()
 {
     release();
-    const EditDocument doc = activeEditDocument();
-    if (doc.kind == 1 && doc.goToCoupon) {
-        doc.goToCoupon(Text1->Text());
-    } else if (doc.kind == 2 && doc.systemGrid) {
-        const editcommands::RowJump jump = editcommands::jumpToRow(Text1->Text(), doc.systemGrid->Cols());
-        if (!jump.exists) {
-            MsgBox(messageText(kMsgNoSuchRow), vbmsg::Exclamation);
-            return;
-        }
-        Text1->setText(jump.boxText);
-        doc.systemGrid->setLeftCol(jump.leftCol);
+    Document* doc = activeEditDocument().document;
+    if (!doc)
+        return;
+    Grid* rows = doc->rowsGrid();
+    if (!rows) {
+        doc->goToCoupon(Text1->Text());
+        return;
     }
+    const editcommands::RowJump jump = editcommands::jumpToRow(Text1->Text(), rows->Cols());
+    if (!jump.exists) {
+        MsgBox(messageText(kMsgNoSuchRow), vbmsg::Exclamation);
+        return;
+    }
+    Text1->setText(jump.boxText);
+    rows->setLeftCol(jump.leftCol);
 }

@@ -17,15 +17,15 @@ constexpr int kRowsInView = 13;
 
 }  // namespace
 
-EditItems editItems(int aktivtyp, bool focusIsGrid, bool clipboardHasText)
+EditItems editItems(DocumentKind kind, bool focusIsGrid, bool clipboardHasText)
 {
     EditItems items;
     if (!focusIsGrid)
         return items;
-    if (aktivtyp == 1) {
+    if (kind == DocumentKind::Frame) {
         items.kopiera = true;
         items.gatillmenu = true;
-    } else if (aktivtyp == 2) {
+    } else if (kind == DocumentKind::System) {
         items = {true, true, clipboardHasText, true, true, true};
     }
     return items;

@@ -3,6 +3,8 @@
 // which items the edit menu offers, the clipboard text, how a paste is trimmed and sized, the sign
 // of a replace option and where "Gå till" scrolls a system.
 
+#include "shell/document.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,9 +21,9 @@ struct EditItems {
     bool bytut = false;
 };
 
-// aktivtyp: 1 frame, 2 system, else none. A frame offers copy and go-to; a system everything, paste
-// only with text on the clipboard; nothing unless the document's focused control is a grid.
-EditItems editItems(int aktivtyp, bool focusIsGrid, bool clipboardHasText);
+// A frame offers copy and go-to; a system everything, paste only with text on the clipboard; nothing
+// unless the document's focused control is a grid.
+EditItems editItems(DocumentKind kind, bool focusIsGrid, bool clipboardHasText);
 
 // A grid's selection text as it goes on the clipboard: every CR followed by LF.
 QString clipboardText(const QString& clip);

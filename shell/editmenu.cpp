@@ -1,13 +1,14 @@
 #include "shell/editmenu.h"
 
-#include "frame/Form1.h"
 #include "platform/grid.h"
 #include "platform/userinterface.h"
 #include "platform/vbsystem.h"
+#include "shell/Byta.h"
+#include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/document.h"
 #include "shell/editcommands.h"
-#include "systems/Form2.h"
 
 #include <QAction>
 
@@ -33,31 +34,33 @@ void emptySelection(Grid& g)
 
 editcommands::EditItems itemsNow(const EditDocument& doc)
 {
-    return editcommands::editItems(doc.kind, doc.focusedGrid != nullptr, !ClipboardGetText().isEmpty());
+    const DocumentKind kind = doc.document ? doc.document->kind() : DocumentKind::None;
+    return editcommands::editItems(kind, doc.focusedGrid != nullptr, !ClipboardGetText().isEmpty());
 }
 
 }  // namespace
 
-// The one place that knows the document classes.
 EditDocument activeEditDocument()
 {
     EditDocument doc;
     MDIForm1* main = MDIForm1::instance();
-    QWidget* child = main ? main->activeChild() : nullptr;
-    if (!child)
-        return doc;
-    doc.kind = main->aktivtyp;
-    doc.focusedGrid = qobject_cast<Grid*>(child->focusWidget());
-    if (auto* system = qobject_cast<Form2*>(child)) {
-        doc.systemGrid = system->Grid1;
-        doc.markChanged = [system] { system->markChanged(); };
-    } else if (auto* frame = qobject_cast<Form1*>(child)) {
-        doc.goToCoupon = [frame](const QString& number) { frame->Command1_Click(5, number); };
-    }
+    doc.document = main ? main->activeDocument() : nullptr;
+    if (const auto* child = dynamic_cast<const QWidget*>(doc.document))
+        doc.focusedGrid = qobject_cast<Grid*>(child->focusWidget());
     return doc;
 }
 
 namespace editmenu {
+
+void registerCommands(MDIForm1& main)
+{
+    main.setCommand(MainCommand::Cut, klipput_Click);
+    main.setCommand(MainCommand::Copy, kopiera_Click);
+    main.setCommand(MainCommand::Paste, klistrain_Click);
+    main.setCommand(MainCommand::Delete, tabort_Click);
+    main.setCommand(MainCommand::GoTo, [] { Gatill::instance()->showDialog(); });
+    main.setCommand(MainCommand::Replace, [] { Byta::instance()->showDialog(); });
+}
 
 void edit_Click(MDIForm1& main)
 {
@@ -96,8 +99,7 @@ void tabort_Click()
     if (!itemsNow(doc).tabort)
         return;
     emptySelection(*doc.focusedGrid);
-    if (doc.markChanged)
-        doc.markChanged();
+    doc.document->cellsEdited();
 }
 
 void klistrain_Click()
@@ -118,8 +120,7 @@ void klistrain_Click()
     g.setSelEndCol(plan.selection.endCol);
     if (!plan.write)
         return;
-    if (doc.markChanged)
-        doc.markChanged();
+    doc.document->cellsEdited();
     g.setClip(t);
 }
 

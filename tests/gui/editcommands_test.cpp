@@ -10,8 +10,8 @@
 #include "platform/vbsystem.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
-#include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
@@ -31,18 +31,13 @@ protected:
     {
         sprakoffset = 0;
         ClipboardClear();
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1100, 800);
         main_->show();
     }
     void TearDown() override
     {
-        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
-            if (auto* e = qobject_cast<Form2*>(sub->widget()))
-                e->syssparat = true;
-            if (auto* f = qobject_cast<Form1*>(sub->widget()))
-                f->setSystemsparat(true);
-        }
+        markDocumentsSaved(*main_);
         main_.reset();
     }
 

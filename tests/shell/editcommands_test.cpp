@@ -22,22 +22,22 @@ std::array<bool, 6> asArray(const EditItems& i)
 TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
 {
     struct Case {
-        int aktivtyp;
+        DocumentKind kind;
         bool grid;
         bool clipboard;
         std::array<bool, 6> items;  // cut, copy, paste, delete, go to, replace
     };
     const Case cases[] = {
-        {1, true, true, {false, true, false, false, true, false}},
-        {2, true, true, {true, true, true, true, true, true}},
-        {2, true, false, {true, true, false, true, true, true}},
-        {2, false, true, {}},
-        {1, false, true, {}},
-        {0, true, true, {}},
+        {DocumentKind::Frame, true, true, {false, true, false, false, true, false}},
+        {DocumentKind::System, true, true, {true, true, true, true, true, true}},
+        {DocumentKind::System, true, false, {true, true, false, true, true, true}},
+        {DocumentKind::System, false, true, {}},
+        {DocumentKind::Frame, false, true, {}},
+        {DocumentKind::None, true, true, {}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(asArray(editItems(c.aktivtyp, c.grid, c.clipboard)), c.items)
-            << c.aktivtyp << ' ' << c.grid << ' ' << c.clipboard;
+        EXPECT_EQ(asArray(editItems(c.kind, c.grid, c.clipboard)), c.items)
+            << static_cast<int>(c.kind) << ' ' << c.grid << ' ' << c.clipboard;
 }
 
 TEST(EditCommands, ClipboardTextEndsEveryRowWithCrLfAndNothingAfterTheLast)

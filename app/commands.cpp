@@ -1,0 +1,12 @@
+#include "app/commands.h"
+
+#include "frame/framecommands.h"
+#include "shell/editmenu.h"
+#include "systems/systemcommands.h"
+
+void registerCommands(MDIForm1& main)
+{
+    frame::registerCommands(main);
+    systems::registerCommands(main);
+    editmenu::registerCommands(main);
+}
