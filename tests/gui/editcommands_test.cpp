@@ -88,6 +88,14 @@ protected:
         return f;
     }
     static QString changeMark(const Form2* e) { return e->Grid2->TextMatrix(0, 0); }
+    // The guarantee table outdated and the system unsaved; then saved again with the table marked `mark`.
+    static void expectChangedThenSave(Form2* e, const QString& mark)
+    {
+        EXPECT_EQ(changeMark(e), u"0");
+        EXPECT_FALSE(e->syssparat);
+        e->syssparat = true;
+        e->Grid2->setTextMatrix(0, 0, mark);
+    }
 
     ScriptedUser user;
     std::unique_ptr<MDIForm1> main_;
@@ -157,28 +165,20 @@ TEST_F(EditCommands, EveryChangeOfTheCellsMarksTheSystemChanged)
     EXPECT_EQ(g.Clip(), QStringLiteral("\t\r\t"));
     EXPECT_EQ(g.Row(), 2);
     EXPECT_EQ(g.Col(), 2);
-    EXPECT_EQ(changeMark(e), u"0");
-    EXPECT_FALSE(e->syssparat);
+    expectChangedThenSave(e, QStringLiteral("1"));
 
-    e->syssparat = true;
-    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
     select(g, 3, 5, 3, 5);
     main_->tabort_Click();
     EXPECT_EQ(g.TextMatrix(3, 5), u"");
-    EXPECT_EQ(changeMark(e), u"0");
-    EXPECT_FALSE(e->syssparat);
+    expectChangedThenSave(e, QString());
 
-    e->syssparat = true;
-    e->Grid2->setTextMatrix(0, 0, QString());
     ClipboardSetText(QStringLiteral("  a1X2b "));
     select(g, 2, 4, 2, 4);
     main_->klistrain_Click();
     EXPECT_EQ(g.TextMatrix(2, 4), u"1X2");
-    EXPECT_EQ(changeMark(e), u"0");
-    EXPECT_FALSE(e->syssparat);
+    expectChangedThenSave(e, QString());
 
     // Nothing that is a sign: nothing at all.
-    e->syssparat = true;
     ClipboardSetText(QStringLiteral("abc"));
     main_->klistrain_Click();
     EXPECT_EQ(g.TextMatrix(2, 4), u"1X2");
@@ -290,11 +290,9 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     EXPECT_EQ(g.Clip(), QStringLiteral("2\t2\r2\t2\r2\t"));
     EXPECT_EQ(g.TextMatrix(1, 1), u"1");
     EXPECT_EQ(g.TextMatrix(1, 4), u"1");
-    EXPECT_EQ(changeMark(e), u"0");
-    EXPECT_FALSE(e->syssparat);
+    expectChangedThenSave(e, QStringLiteral("1"));
 
     // A full-guard row only: "X" offered; the same sign both sides changes nothing.
-    e->syssparat = true;
     select(g, 3, 1, 3, 5);
     dlg->showDialog();
     EXPECT_TRUE((*dlg->Option2)[1]->isEnabled());
@@ -309,7 +307,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     dlg->showDialog();
     dlg->ok_Click();
     EXPECT_EQ(g.Clip(), QStringLiteral("1\t2\tX\t1\t1"));
-    EXPECT_FALSE(e->syssparat);
+    expectChangedThenSave(e, QString());
 }
 
 TEST_F(EditCommands, CopyABlockPasteItElsewhereReplaceASignAndGoToARow)
