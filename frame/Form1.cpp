@@ -11,6 +11,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
+#include "systems/garantiram.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -496,6 +497,7 @@ void Form1::connectRowCreation()
         connect(filtertext[i], &TextBox::KeyPress, this, [this, i](int& key) { filtertext_KeyPress(i, key); });
     connect(Label4, &Label::DblClick, this, [this] { Label4_DblClick(); });
     connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
+    connect(ramgaranti, &CommandButton::Click, this, [this] { ramgaranti_Click(); });
 }
 
 void Form1::setFormWidth(int widthTwips)
@@ -717,6 +719,11 @@ void Form1::Visaram_Click()
     ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
     ram.Allrad = vb::Dec(ram.allradram);
     render();
+}
+
+void Form1::ramgaranti_Click()
+{
+    garantiram::showFrameGuarantee(ram.forminne, Allrad->Caption(), {antalmarkerade, ettamarkerad});
 }
 
 QString Form1::gatillText() const

@@ -63,6 +63,7 @@ public:
     void filtertext_KeyPress(int Index, int& KeyAscii);
     void Visaram_Click();  // "Ändra ram": back to editing
     void Label4_DblClick();  // opens the go-to dialog
+    void ramgaranti_Click();  // the frame guarantee of the created rows
     void Form_Activate() override;
     void Form_Deactivate() override;
 

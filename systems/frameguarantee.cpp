@@ -8,7 +8,9 @@
 // The old method walked every row's neighbours, pairs and triples of changed matches. Here the
 // outcome table is filled breadth first from all rows at once: the outcomes at distance d + 1 are the
 // unmarked neighbours of those at distance d, so each outcome is expanded at most once, whatever the
-// number of rows. Outcome index arithmetic stays in 32 bits: T is at most 3^13.
+// number of rows. When the frontier outnumbers the outcomes still unmarked, the level is found the
+// other way round: each unmarked outcome looks for a neighbour on the frontier. Outcome index
+// arithmetic stays in 32 bits: T is at most 3^13.
 
 namespace frameguarantee {
 
@@ -81,11 +83,31 @@ public:
     {
         next_.clear();
         const auto code = static_cast<std::uint8_t>(level + 1);
-        const std::size_t items = frontier_.size();
-        for (std::size_t i = 0; i < items; ++i) {
-            if (reporter.stop(i, items, from, to))
-                return false;
-            expand(frontier_[i], code);
+        const std::int32_t marked = reached_[0] + reached_[1] + reached_[2] + reached_[3];
+        const auto unmarked = static_cast<std::size_t>(space_.count - marked);
+        if (frontier_.size() <= unmarked) {
+            // Few outcomes to come from: push from each of them.
+            const std::size_t items = frontier_.size();
+            for (std::size_t i = 0; i < items; ++i) {
+                if (reporter.stop(i, items, from, to))
+                    return false;
+                forEachNeighbour(frontier_[i], [this, code](std::int32_t nb) {
+                    visit(nb, code);
+                    return false;
+                });
+            }
+        } else if (unmarked > 0) {
+            // Few outcomes left: each looks for a neighbour on the frontier (code `level`).
+            const std::size_t items = table_.size();
+            for (std::size_t o = 0; o < items; ++o) {
+                if (reporter.stop(o, items, from, to))
+                    return false;
+                if (table_[o] != 0)
+                    continue;
+                const auto self = static_cast<std::int32_t>(o);
+                if (forEachNeighbour(self, [this, level](std::int32_t nb) { return table_[std::size_t(nb)] == level; }))
+                    visit(self, code);
+            }
         }
         if (!lateSeeds_.empty())
             for (std::size_t o = 0; o < lateSeeds_.size(); ++o)
@@ -111,23 +133,28 @@ private:
             next_.push_back(o);
     }
 
-    void expand(std::int32_t o, std::uint8_t code)
+    // Calls f(neighbour) for every outcome that differs in one guarded match, until f returns true;
+    // returns whether it did.
+    template <typename F>
+    bool forEachNeighbour(std::int32_t o, F f) const
     {
         // Guarded matches are the places of the index in order; unguarded ones take no place.
         std::int32_t rest = o;
         for (int k = 0; k < guardedCount_; ++k) {
             const std::int32_t w = space_.weight[std::size_t(guarded_[std::size_t(k)])];
             if (space_.radix[std::size_t(guarded_[std::size_t(k)])] == 2) {
-                visit(rest & 1 ? o - w : o + w, code);
+                if (f(rest & 1 ? o - w : o + w))
+                    return true;
                 rest >>= 1;
                 continue;
             }
             const std::int32_t d = rest % 3;
             rest /= 3;
             // The two other digits of a full guard.
-            visit(d == 0 ? o + w : o - w, code);
-            visit(d == 2 ? o - 2 * w : d == 1 ? o + w : o + 2 * w, code);
+            if (f(d == 0 ? o + w : o - w) || f(d == 2 ? o - 2 * w : d == 1 ? o + w : o + 2 * w))
+                return true;
         }
+        return false;
     }
 
     // Every filling of the empty matches, as a seed at distance `empties`.
