@@ -17,10 +17,10 @@ namespace {
 QPointer<garantiram> theWindow;
 
 // Layout in twips: the captions of the lines on the left, their shares on the right.
-constexpr int kClientWidth = 3600;
+constexpr int kClientWidth = 4320;  // wide enough for the caption bar's title
 constexpr int kClientHeight = 2940;
 constexpr int kLeftColumn = 240;
-constexpr int kRightColumn = 2040;
+constexpr int kRightColumn = 2520;
 constexpr int kFirstLine = 660;
 constexpr int kLineStep = 330;
 
@@ -44,7 +44,8 @@ garantiram* garantiram::instance()
     return theWindow;
 }
 
-garantiram::garantiram(QWidget* parent) : QWidget(parent, Qt::Dialog)
+garantiram::garantiram(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("garantiram"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -59,7 +60,7 @@ garantiram::garantiram(QWidget* parent) : QWidget(parent, Qt::Dialog)
     }
     ok = new CommandButton(this);
     ok->setObjectName(QStringLiteral("ok"));
-    ok->Move(1155, 2400, 1290, 375);
+    ok->Move((kClientWidth - 1290) / 2, 2400, 1290, 375);
     connect(ok, &CommandButton::Click, this, &garantiram::ok_Click);
 }
 
