@@ -69,57 +69,34 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
     auto cancelled = [&](double x) { return progress && progress(x); };
     const double N = static_cast<double>(n);
 
-    for (long long r = 0; r < n; ++r) {
-        if (cancelled(4950.0 * static_cast<double>(r) / (10 * N)))
-            return Counts{{}, space.count, true};
-        const Digits D = digits(r);
-        mark(D, 1, true);
-        for (int m = 0; m < MatchCount; ++m) {
-            if (space.radix[std::size_t(m)] == 1)
-                continue;
+    // Every way to change `depth` more matches after `from`; each nested level starts from a copy of
+    // the digits above, so the outer changes stay in force.
+    auto vary = [&](auto& self, const Digits& D, int from, int depth, std::uint8_t code) -> void {
+        if (depth == 0) {
+            mark(D, code, false);
+            return;
+        }
+        for (int m = from; m < MatchCount; ++m)
             for (int a : alternatives(m, D[std::size_t(m)])) {
                 Digits E = D;
                 E[std::size_t(m)] = a;
-                mark(E, 2, false);
+                self(self, E, m + 1, depth - 1, code);
             }
+    };
+    // Pass p marks 1 + p on outcomes p changes away; the bar runs 0..495, 495..1980, 1980..4950.
+    const std::array<double, 3> barStart{0, 495, 1980};
+    const std::array<double, 3> barDivisor{10 * N, 3 * N, N};
+    const std::array<double, 3> barScale{4950, 4455, 2970};
+    for (int pass = 1; pass <= 3; ++pass) {
+        const auto p = std::size_t(pass - 1);
+        for (long long r = 0; r < n; ++r) {
+            if (cancelled(barStart[p] + barScale[p] * static_cast<double>(r) / barDivisor[p]))
+                return Counts{{}, space.count, true};
+            const Digits D = digits(r);
+            if (pass == 1)
+                mark(D, 1, true);  // whatever it held
+            vary(vary, D, 0, pass, static_cast<std::uint8_t>(pass + 1));
         }
-    }
-    for (long long r = 0; r < n; ++r) {
-        if (cancelled(495 + 4455.0 * static_cast<double>(r) / (3 * N)))
-            return Counts{{}, space.count, true};
-        const Digits D = digits(r);
-        for (int m1 = 0; m1 < MatchCount; ++m1)
-            for (int a1 : alternatives(m1, D[std::size_t(m1)])) {
-                Digits D1 = D;
-                D1[std::size_t(m1)] = a1;
-                for (int m2 = m1 + 1; m2 < MatchCount; ++m2)
-                    for (int a2 : alternatives(m2, D1[std::size_t(m2)])) {
-                        Digits D2 = D1;
-                        D2[std::size_t(m2)] = a2;
-                        mark(D2, 3, false);
-                    }
-            }
-    }
-    for (long long r = 0; r < n; ++r) {
-        if (cancelled(1980 + 2970.0 * static_cast<double>(r) / N))
-            return Counts{{}, space.count, true};
-        const Digits D = digits(r);
-        for (int m1 = 0; m1 < MatchCount; ++m1)
-            for (int a1 : alternatives(m1, D[std::size_t(m1)])) {
-                Digits D1 = D;
-                D1[std::size_t(m1)] = a1;
-                for (int m2 = m1 + 1; m2 < MatchCount; ++m2)
-                    for (int a2 : alternatives(m2, D1[std::size_t(m2)])) {
-                        Digits D2 = D1;
-                        D2[std::size_t(m2)] = a2;
-                        for (int m3 = m2 + 1; m3 < MatchCount; ++m3)
-                            for (int a3 : alternatives(m3, D2[std::size_t(m3)])) {
-                                Digits D3 = D2;
-                                D3[std::size_t(m3)] = a3;
-                                mark(D3, 4, false);
-                            }
-                    }
-            }
     }
 
     Counts out;
