@@ -1,44 +1,27 @@
 // "Ram garanti" on a frame whose rows were made by a real "Skapa": the result window, its captions
 // and shares, "OK", and a cancel in the second stage that shows nothing and keeps the old result.
 
-#include "frame/Form1.h"
 #include "platform/controls.h"
-#include "shell/MDIForm1.h"
-#include "shell/Module1.h"
-#include "support/scripteduser.h"
+#include "support/framewindow.h"
+#include "support/testhelpers.h"
 #include "systems/garantiram.h"
 #include "systems/visare.h"
 
-#include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-class FrameGuaranteeWindow : public ::testing::Test {
+class FrameGuaranteeWindow : public FrameWindowTest {
 protected:
-    void SetUp() override
-    {
-        sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(1200, 800);
-        main_->show();
-        main_->NyBlankett_Click();
-        processEvents();
-        form_ = qobject_cast<Form1*>(main_->activeChild());
-        ASSERT_NE(form_, nullptr);
-    }
     void TearDown() override
     {
         garantiram::progressClock = {};
         visare::instance()->hide();
-        if (form_)
-            form_->setSystemsparat(true);
-        main_.reset();
+        FrameWindowTest::TearDown();
     }
 
     // Mathematical full guards on matches 1-3, filtered to the 8 rows without "1": an outcome's
@@ -67,14 +50,6 @@ protected:
             out << l->Caption();
         return out;
     }
-    static QString decimal(const char* text)
-    {
-        return QString::fromLatin1(text).replace(u',', QLocale::system().decimalPoint());
-    }
-
-    ScriptedUser user_;
-    std::unique_ptr<MDIForm1> main_;
-    Form1* form_ = nullptr;
 };
 
 }  // namespace
@@ -90,7 +65,9 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsAndOkHidesIt)
     EXPECT_FALSE(visare::instance()->isVisible());
     EXPECT_TRUE(user_.shown().empty());
     // 8, 12, 6 and 1 of 27 outcomes.
-    EXPECT_EQ(shares(), QStringList({decimal("29,6%"), decimal("44,4%"), decimal("22,2%"), decimal("3,7%"), decimal("0%")}));
+    EXPECT_EQ(shares(),
+        QStringList({withLocaleDecimal("29,6%"), withLocaleDecimal("44,4%"), withLocaleDecimal("22,2%"),
+            withLocaleDecimal("3,7%"), withLocaleDecimal("0%")}));
     EXPECT_EQ(w->windowTitle(), uiText(600));
     EXPECT_EQ(w->Label1->Caption(), uiText(601));
     for (int i = 0; i < 5; ++i)

@@ -1,10 +1,10 @@
 #include "systems/frameguarantee.h"
 
 #include "frameguarantee_literal.h"
+#include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include <random>
 #include <sstream>
 
@@ -32,12 +32,11 @@ RowMatrix rowsOf(const std::vector<std::string>& lines)
     return rows.value_or(RowMatrix(13, 0));
 }
 
-// Texts as written with a decimal comma, in the running locale's separator.
 std::array<QString, 5> localised(const std::array<const char*, 5>& texts)
 {
     std::array<QString, 5> out;
     for (std::size_t i = 0; i < texts.size(); ++i)
-        out[i] = QString::fromUtf8(texts[i]).replace(u',', QLocale::system().decimalPoint());
+        out[i] = withLocaleDecimal(texts[i]);
     return out;
 }
 
