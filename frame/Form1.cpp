@@ -469,6 +469,7 @@ void Form1::connectRowCreation()
         connect(filtertext[i], &TextBox::KeyPress, this, [this, i](int& key) { filtertext_KeyPress(i, key); });
     connect(Label4, &Label::DblClick, this, [this] { Label4_DblClick(); });
     connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
+    connect(ramgaranti, &CommandButton::Click, this, [this] { ramgaranti_Click(); });
 }
 
 void Form1::setFormWidth(int widthTwips)
@@ -689,6 +690,14 @@ void Form1::Visaram_Click()
     ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
     ram.Allrad = vb::Dec(ram.allradram);
     render();
+}
+
+std::function<void(const Form1&)> Form1::frameGuarantee;
+
+void Form1::ramgaranti_Click()
+{
+    if (frameGuarantee)
+        frameGuarantee(*this);
 }
 
 QString Form1::gatillText() const { return Gatill::number(); }

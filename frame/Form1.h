@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <chrono>
+#include <functional>
 
 class CheckBox;
 class CommandButton;
@@ -79,6 +80,10 @@ public:
     void filtertext_KeyPress(int Index, int& KeyAscii);
     void Visaram_Click();  // "Ändra ram": back to editing
     void Label4_DblClick();  // opens the go-to dialog
+    void ramgaranti_Click();  // the frame guarantee of the created rows
+    // What "Ram garanti" runs. Its window shares the progress window outside this library, so the
+    // program hands it in; unset, the button does nothing.
+    static std::function<void(const Form1&)> frameGuarantee;
     void Form_Activate() override;
 
     // Per match, recorded by "Skapa" for the frame guarantee: cells showing their own sign, and
