@@ -10,6 +10,7 @@
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "systems/NyttSystemInst.h"
+#include "systems/garanti.h"
 #include "systems/generation.h"
 #include "systems/progress.h"
 
@@ -368,10 +369,7 @@ void Form2::SystemHandOver()
     main->NyBlankett_Click();
 }
 
-void Form2::Berakna_Click()
-{
-    // The guarantee table of the system is computed and shown here.
-}
+void Form2::Berakna_Click() { garanti::showFromEditor(*this); }
 
 void Form2::ganger_Click()
 {
