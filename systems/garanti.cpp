@@ -74,6 +74,7 @@ garanti::garanti(QWidget* parent) : QWidget(parent)
     Grid2->setCols(7);
     Grid2->setRows(71);
     Grid2->setFixedCols(0);
+    Grid2->setHighLight(false);  // the table is only looked at: no current cell hiding a figure
     Grid1 = make<Grid>(this, 0, 1200, 675, 555);
     Grid1->setCols(10);
     Grid1->setRows(71);

@@ -50,18 +50,24 @@ protected:
         sprakoffset = 0;
     }
 
-    // A new system from the dialog; `rows` typed in, one string of signs per system row.
-    Form2* typedSystem(int half, int full, int urad, const std::vector<const char*>& rows)
+    // A new system from the dialog, built by the computer at 12 right or with `rows` rows to type in.
+    Form2* newSystem(int half, int full, int urad, bool build, std::size_t rows = 1)
     {
         NyttSystemInst* dlg = NyttSystemInst::instance();
         dlg->Halvgard->setText(QString::number(half));
         dlg->Helgard->setText(QString::number(full));
-        dlg->Rader->setText(QString::number(rows.size()));
-        dlg->Datorberakning->setValue(0);
+        dlg->Rader->setText(QString::number(rows));
+        dlg->Datorberakning->setValue(build ? 1 : 0);
         (*dlg->Option1)[std::size_t(urad)]->setValue(true);
+        (*dlg->feloption)[1]->setValue(true);
         dlg->CommandOK_Click();
         processEvents();
-        auto* e = qobject_cast<Form2*>(main_->activeChild());
+        return qobject_cast<Form2*>(main_->activeChild());
+    }
+    // One string of signs per system row, "." for an empty cell.
+    Form2* typedSystem(int half, int full, int urad, const std::vector<const char*>& rows)
+    {
+        Form2* e = newSystem(half, full, urad, false, rows.size());
         if (e)
             for (std::size_t c = 0; c < rows.size(); ++c)
                 for (int k = 0; rows[c][k]; ++k)
@@ -104,15 +110,7 @@ protected:
 TEST_F(GuaranteeWindows, StoryComputeSaveLoadIntoASlotAndShowThere)
 {
     // A 12-right system of three full guards, built by the computer.
-    NyttSystemInst* dlg = NyttSystemInst::instance();
-    dlg->Halvgard->setText(QStringLiteral("0"));
-    dlg->Helgard->setText(QStringLiteral("3"));
-    (*dlg->Option1)[0]->setValue(true);
-    dlg->Datorberakning->setValue(1);
-    (*dlg->feloption)[1]->setValue(true);
-    dlg->CommandOK_Click();
-    processEvents();
-    auto* editor = qobject_cast<Form2*>(main_->activeChild());
+    Form2* editor = newSystem(0, 3, 0, true);
     ASSERT_NE(editor, nullptr);
     editor->kommentarer->setText(QStringLiteral("tre helgarderingar"));
     const bool saved = editor->syssparat;

@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Guarantee, GuaranteeTables,
         // Most base-row errors first; each share over the outcomes with as many errors.
         TableCase{"BaseRowSharesPerNumberOfErrors", 0, 2, true, {"11", "X2"},
             {"1||1|||25%|2", "|1|1|||50%|2", "||2|||25%|2", "|1-2|0-1|||100%|1", "1||1|||100%|0"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 std::uint8_t randomCode(std::mt19937& rng, int radix)
 {
