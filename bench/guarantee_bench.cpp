@@ -3,6 +3,7 @@
 
 #include "harness.h"
 
+#include "shell/reductiontext.h"
 #include "systems/generation.h"
 #include "systems/guarantee.h"
 #include "tests/systems/guarantee_literal.h"
@@ -97,8 +98,8 @@ int guaranteeCommand(const std::vector<std::string>& args)
         if (line.empty() || line[0] == '#')
             continue;
         if (static_cast<int>(line.size()) != n || line.find_first_not_of("1X2.") != std::string::npos)
-            return fail("line " + std::to_string(number) + ": a row needs " + std::to_string(n) +
-                " signs of 1, X, 2 or .");
+            return fail(
+                "line " + std::to_string(number) + ": a row needs " + std::to_string(n) + " signs of 1, X, 2 or .");
         for (char sign : line)
             s.codes.push_back(guaranteeSignCode(sign == '.' ? QString() : QString(QChar::fromLatin1(sign))));
         if (++s.rows > 32767)
@@ -119,7 +120,8 @@ int guaranteeCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-const bench::Registrar command(
-    [] { bench::addCommand({"guarantee", "ROWSFILE HALF FULL URAD [--fi]", guaranteeCommand}); });
+const bench::Registrar command([] {
+    bench::addCommand({"guarantee", "ROWSFILE HALF FULL URAD [--fi]", guaranteeCommand});
+});
 
 }  // namespace

@@ -67,15 +67,6 @@ struct GuaranteeTable {
     int rows = 6;  // header row included
     std::vector<QString> cells;  // data rows only, row after row
 
-    const QString& cell(int col, int row) const
-    {
-        return cells[static_cast<std::size_t>((row - 1) * cols + col)];
-    }
+    const QString& cell(int col, int row) const { return cells[static_cast<std::size_t>((row - 1) * cols + col)]; }
 };
 GuaranteeTable guaranteeTableOf(const GuaranteeCounts& counts, bool baseRow);
-
-// rader & UIText 125 & outcomes & UIText 126 in the language of the offset (0 or 10000).
-QString reductionText(double rader, double outcomes, int languageOffset);
-// A stored reduction text as the running language shows it: a Finnish text in Swedish and back;
-// any other text as it is.
-QString translatedReductionText(const QString& stored, int languageOffset);

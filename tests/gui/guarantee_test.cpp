@@ -7,12 +7,13 @@
 #include "platform/grid.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/garanti.h"
+#include "shell/reductiontext.h"
 #include "shell/texts/texts.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
-#include "systems/garanti.h"
-#include "systems/guarantee.h"
 #include "systems/visare.h"
 
 #include <QMdiArea>
@@ -25,29 +26,12 @@
 
 namespace {
 
-class GuaranteeWindows : public ::testing::Test {
+class GuaranteeWindows : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(1100, 760);
-        main_->show();
-        processEvents();
-    }
     void TearDown() override
     {
-        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
-            if (auto* e = qobject_cast<Form2*>(sub->widget()))
-                e->syssparat = true;
-            if (auto* f = qobject_cast<Form1*>(sub->widget()))
-                f->setSystemsparat(true);
-        }
-        main_.reset();
-        processEvents();
+        MainWindowTest::TearDown();
         EXPECT_EQ(garanti::loaded(), nullptr);
-        EXPECT_EQ(user.unusedAnswers(), 0u);
-        sprakoffset = 0;
     }
 
     // A new system from the dialog, built by the computer at 12 right or with `rows` rows to type in.
@@ -102,9 +86,6 @@ protected:
         return n;
     }
     bool idle() const { return main_->Enabled() && !visare::instance()->isVisible(); }
-
-    ScriptedUser user;
-    std::unique_ptr<MDIForm1> main_;
 };
 
 TEST_F(GuaranteeWindows, StoryComputeSaveLoadIntoASlotAndShowThere)
@@ -274,7 +255,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     EXPECT_EQ(w->reducering->Caption(), reductionText(2, 9, 0));
 
     // With base row: 7 columns and every stored row.
-    frame->ram.slottyp[1] = 1;
+    frame->change([](frame::FrameEditing& ram) { ram.slottyp[1] = 1; });
     frame->visagaranti_Click(1);
     w = garanti::loaded();
     EXPECT_EQ(w->Grid2->Rows(), 9);

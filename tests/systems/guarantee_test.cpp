@@ -3,6 +3,7 @@
 #include "guarantee_literal.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
+#include "shell/reductiontext.h"
 #include "shell/texts/texts.h"
 #include "support/testhelpers.h"
 
@@ -64,16 +65,15 @@ TEST_P(GuaranteeTables, CellsOfTheTable)
 
 INSTANTIATE_TEST_SUITE_P(Guarantee, GuaranteeTables,
     ::testing::Values(
-        TableCase{"OneFullGuardOneRow", 0, 1, false, {"1"},
-            {"1|||||33%", "|1||||67%", "|||||", "|||||", "|||||"}},
+        TableCase{"OneFullGuardOneRow", 0, 1, false, {"1"}, {"1|||||33%", "|1||||67%", "|||||", "|||||", "|||||"}},
         TableCase{"FullVariationOfThreeHalfGuards", 3, 0, false,
             {"111", "211", "121", "221", "112", "212", "122", "222"},
             {"1|3|3|1||100%", "|||||", "|||||", "|||||", "|||||"}},
         TableCase{"EmptyCellNeverMatches", 0, 1, false, {"."}, {"|||||", "|1||||100%", "|||||", "|||||", "|||||"}},
         TableCase{"XOnAHalfGuardNeverMatches", 1, 0, false, {"X"}, {"|||||", "|1||||100%", "|||||", "|||||", "|||||"}},
         // Four positions off leaves 9 right: only "0-9" and class 5 for the outcome opposite the row.
-        TableCase{"BelowTenRight", 4, 0, false, {"1111"},
-            {"1|||||6%", "|1||||25%", "||1|||38%", "|||1||25%", "||||1|6%"}},
+        TableCase{
+            "BelowTenRight", 4, 0, false, {"1111"}, {"1|||||6%", "|1||||25%", "||1|||38%", "|||1||25%", "||||1|6%"}},
         TableCase{"MinAndMaxOverTheOutcomesOfARow", 0, 2, false, {"11", "1X"},
             {"1|1||||22%", "|1-2|0-1|||56%", "||2|||22%", "|||||", "|||||"}},
         TableCase{"BaseRowOnlyTheBaseRow", 0, 1, true, {"1"}, {"|1||||100%|1", "1|||||100%|0"}},

@@ -1,16 +1,21 @@
 #pragma once
 // The guarantee window: one guarantee table with its reduction text and the system's comment, a child
 // window of the main window. Every fill replaces it by a fresh one; it owns only its controls, since
-// the table is stored with the system.
+// the table is stored with the system. The system editor fills it (systems/guaranteefill.h), a frame
+// slot shows its stored table here.
 
+#include <QString>
 #include <QWidget>
 
 class CommandButton;
-class Form2;
 class Grid;
 class Label;
 class QFrame;
 class TextBox;
+
+// A stored guarantee grid's cell, empty where the grid has none: a system file may hold a guarantee
+// grid of any size.
+QString storedGuaranteeCell(const Grid& g, int row, int col);
 
 class garanti : public QWidget {
     Q_OBJECT
@@ -21,9 +26,6 @@ public:
     // nullptr when there is no main window.
     static garanti* reload();
 
-    // The system editor's "Garantitabell": computes the table of the edited system and stores it in
-    // the editor's guarantee grid, or shows the stored one when it is current.
-    static void showFromEditor(Form2& editor);
     // A frame slot's "Visa garantitabell": the table stored with the slot's system (slotType 0 without,
     // 1 with base row).
     static void showFromSlot(const Grid& stored, int slotType);
@@ -47,6 +49,9 @@ public:
 
     // Row 0 of the table and the heading labels placed over its columns.
     void writeHeader();
+    void showBaseRowColumn(bool baseRow);
+    // Sizes the table and copies the stored cells of rows 1.. into it; the reduction text translated.
+    void showStored(const Grid& stored, bool baseRow, int cols, int rows);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,7 +60,4 @@ protected:
 private:
     explicit garanti(QWidget* parent = nullptr);
     void unload();
-    void showBaseRowColumn(bool baseRow);
-    // Sizes the table and copies the stored cells of rows 1.. into it; the reduction text translated.
-    void showStored(const Grid& stored, bool baseRow, int cols, int rows);
 };
