@@ -2,9 +2,6 @@
 
 #include "guarantee_literal.h"
 #include "platform/vberror.h"
-#include "platform/vbtext.h"
-#include "shell/reductiontext.h"
-#include "shell/texts/texts.h"
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
@@ -149,23 +146,6 @@ TEST(Guarantee, BadSystemsRaiseErrors)
     GuaranteeSystem shortCodes = systemOf(0, 3, false, {"111"});
     shortCodes.rows = 2;
     EXPECT_EQ(errorOf([&] { countGuarantee(shortCodes); }), vberr::SubscriptOutOfRange);
-}
-
-TEST(Guarantee, ReductionTextInBothLanguagesAndShownInTheRunningOne)
-{
-    const QString swedish = reductionText(64, 729, 0);
-    const QString finnish = reductionText(64, 729, 10000);
-    EXPECT_EQ(swedish, u"64" + UIText(125) + u"729" + UIText(126));
-    EXPECT_EQ(finnish, u"64" + UIText(10125) + u"729" + UIText(10126));
-    EXPECT_EQ(translatedReductionText(finnish, 0), swedish);
-    EXPECT_EQ(translatedReductionText(swedish, 10000), finnish);
-    EXPECT_EQ(translatedReductionText(swedish, 0), swedish);
-    EXPECT_EQ(translatedReductionText(finnish, 10000), finnish);
-    // The first word without the second is no reduction text of ours: shown as it is.
-    const QString odd = u"64" + UIText(10125) + u"729";
-    EXPECT_EQ(translatedReductionText(odd, 0), odd);
-    const QString cut = u"64" + vb::RTrim(UIText(10125));
-    EXPECT_EQ(translatedReductionText(cut, 0), cut);
 }
 
 }  // namespace
