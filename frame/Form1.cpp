@@ -11,6 +11,7 @@
 #include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/garanti.h"
 #include "shell/guide.h"
 
 #include <QApplication>
@@ -136,6 +137,7 @@ void Form1::buildControls()
         Grid3[s] = make<Grid>(box, 0, 0, 100, 100);
         Grid3[s]->setVisible(false);
         connect(Ladda[s], &CommandButton::Click, this, [this, s] { Ladda_Click(s); });
+        connect(visagaranti[s], &CommandButton::Click, this, [this, s] { visagaranti_Click(s); });
     }
     // Procent: the three percentages with their spin buttons, and the row count without systems.
     for (int i = 0; i < 3; ++i) {
@@ -374,6 +376,8 @@ void Form1::utskrift_Click()
 }
 
 void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
+
+void Form1::visagaranti_Click(int Index) { garanti::showFromSlot(*Grid3[Index], state().slottyp[Index]); }
 
 void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 

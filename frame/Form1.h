@@ -70,6 +70,7 @@ public:
     void Option1_Click(int Index);
     void Ladda_Click(int Index);  // load a system file into slot Index
     void laddahelram_Click();  // read a frame file into this frame
+    void visagaranti_Click(int Index);  // the guarantee table of slot Index
     void SpinButton1_SpinUp(int Index);
     void SpinButton1_SpinDown(int Index);
     void Text2_Change();
