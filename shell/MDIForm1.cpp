@@ -8,6 +8,7 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/Module1.h"
+#include "shell/couponexport.h"
 #include "shell/errorreport.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
@@ -17,6 +18,7 @@
 #include "shell/settings.h"
 #include "shell/toolbarpictures.h"
 #include "systems/NyttSystemInst.h"
+#include "systems/rattrad.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -97,8 +99,10 @@ void MDIForm1::buildMenus()
     File->addSeparator();
     SparaSom = item(File, QStringLiteral("Spara som..."), &MDIForm1::sparasom_Click, false);
     Exportera = File->addMenu(QStringLiteral("Exportera"));
-    SvenskaSpelStryktipset = item(Exportera, QStringLiteral("Svenska spel Stryktipset (Egna rader)"), nullptr, false);
-    SvenskaspelEuropatipset = item(Exportera, QStringLiteral("Svenska spel Europatipset (Egna rader)"), nullptr, false);
+    SvenskaSpelStryktipset = item(Exportera, QStringLiteral("Svenska spel Stryktipset (Egna rader)"),
+        &MDIForm1::SvenskaSpelStryktipset_Click, false);
+    SvenskaspelEuropatipset = item(Exportera, QStringLiteral("Svenska spel Europatipset (Egna rader)"),
+        &MDIForm1::SvenskaspelEuropatipset_Click, false);
     File->addSeparator();
     SkrivUt = item(File, QStringLiteral("Skriv ut"), &MDIForm1::SkrivUt_Click, false);
     File->addSeparator();
@@ -127,7 +131,7 @@ void MDIForm1::buildMenus()
     OppnaSystem = item(verktyg, QStringLiteral("Editera system"));
     connect(OppnaSystem, &QAction::triggered, this, [] { openSystemForEditing(); });
     verktyg->addSeparator();
-    sok = item(verktyg, QStringLiteral("Sök efter rätta rader"), nullptr, false);
+    sok = item(verktyg, QStringLiteral("Sök efter rätta rader"), &MDIForm1::sok_Click, false);
 
     fonster = menuBar()->addMenu(QStringLiteral("Fönster"));
     ordna = item(fonster, QStringLiteral("Ordna fönster"), &MDIForm1::ordna_Click);
@@ -178,7 +182,7 @@ void MDIForm1::buildToolbar()
         {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, &MDIForm1::laddablankett_Click, true},
         {&SSRibbon5, 1380, ToolbarPicture::Save, 109, &MDIForm1::sparasom_Click, false},
         {&SSRibbon2, 2055, ToolbarPicture::Print, 103, &MDIForm1::SkrivUt_Click, false},
-        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, nullptr, false},
+        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, &MDIForm1::sok_Click, false},
         {&SSRibbon6, 4350, ToolbarPicture::Help, 111, &MDIForm1::help_Click, true},
         {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, true},
     };
@@ -360,6 +364,9 @@ void MDIForm1::laddablankett_Click()
 }
 
 void MDIForm1::sparasom_Click() { saveActiveDocumentAs(*this); }
+void MDIForm1::SvenskaSpelStryktipset_Click() { exportCoupons(*this, CouponGame::Stryktipset); }
+void MDIForm1::SvenskaspelEuropatipset_Click() { exportCoupons(*this, CouponGame::Europatipset); }
+void MDIForm1::sok_Click() { rattrad::showFresh(); }
 
 void MDIForm1::SkrivUt_Click()
 {

@@ -38,6 +38,9 @@ public:
     void NyBlankett_Click();
     void laddablankett_Click();
     void sparasom_Click();
+    void SvenskaSpelStryktipset_Click();
+    void SvenskaspelEuropatipset_Click();
+    void sok_Click();
     void SkrivUt_Click();
     void Avsluta_Click();
     void ordna_Click();

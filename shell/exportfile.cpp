@@ -20,27 +20,27 @@ QByteArray writeCouponExport(CouponGame game, const RowMatrix& rows)
     out += "\r\n";
     const int matches = rows.upperMatch();
     const long long count = rows.upperRow();
-    if (count > 0 && matches >= 0)
-        out.reserve(out.size() + qsizetype(count) * (2 * matches + 3));
+    if (count <= 0 || matches < 0)
+        return out;
+    // One buffer at its largest size, filled through a pointer and cut to what was written: a full
+    // frame is 46 MB, and per-character appends would cost more than writing it to disk.
+    const auto lineMax = static_cast<qsizetype>(2 * matches + 3);
+    const qsizetype header = out.size();
+    out.resize(header + static_cast<qsizetype>(count) * lineMax);
+    char* p = out.data() + header;
+    static constexpr char kSign[4] = {0, '1', 'X', '2'};
     for (long long j = 0; j < count; ++j) {
-        out += 'E';
+        const std::uint8_t* row = rows.row(j);
+        *p++ = 'E';
         for (int i = 0; i < matches; ++i) {
-            out += ',';
-            switch (rows.at(i, j)) {
-            case frame::SignCode::One:
-                out += '1';
-                break;
-            case frame::SignCode::X:
-                out += 'X';
-                break;
-            case frame::SignCode::Two:
-                out += '2';
-                break;
-            default:
-                break;
-            }
+            *p++ = ',';
+            const std::uint8_t code = row[i];
+            if (code >= frame::SignCode::One && code <= frame::SignCode::Two)
+                *p++ = kSign[code];
         }
-        out += "\r\n";
+        *p++ = '\r';
+        *p++ = '\n';
     }
+    out.resize(p - out.constData());
     return out;
 }

@@ -29,11 +29,9 @@ constexpr int kMsgOldGuaranteeTable = 2;
 constexpr int kMsgOverwrite = 3;
 constexpr int kSaveFlags = 4;  // no read-only box; the overwrite question is ours
 
-// A No to one of the questions: the abort path without a message.
-struct Declined { };
+}  // namespace
 
-// The shared save dialog and overwrite question; the chosen full path.
-QString chooseTarget(CommonDialog& dialog)
+QString chooseSaveTarget(CommonDialog& dialog)
 {
     dialog.Flags = kSaveFlags;
     dialog.MaxFileSize = 256;
@@ -41,17 +39,19 @@ QString chooseTarget(CommonDialog& dialog)
     const QString path = dialog.FileName;
     // The old file is not deleted here: the new one takes its place only once it is complete.
     if (vb::fileExists(path) && MsgBox(messageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
-        throw Declined{};
+        throw SaveDeclined{};
     return path;
 }
 
-// File number 1 is the one file a command may have open.
 void writeThroughFileNumberOne(const QString& path, const QByteArray& bytes)
 {
+    // File number 1 is the one file a command may have open.
     if (FileNumber::one().isOpen())
         throw VbError(vberr::FileAlreadyOpen);
     vb::writeFileAtomically(path, bytes);
 }
+
+namespace {
 
 void saveFrame(MDIForm1& main, Form1& frame)
 {
@@ -59,7 +59,7 @@ void saveFrame(MDIForm1& main, Form1& frame)
     dialog.Filter = kFrameFilter;
     dialog.FileName = frame.windowTitle();
     guide::showPage(kGuideSaveFrame);
-    const QString path = chooseTarget(dialog);
+    const QString path = chooseSaveTarget(dialog);
     const QByteArray bytes = writeFrameFile(framereading::frameFileDataOf(frame));
     writeThroughFileNumberOne(path, bytes);
     frame.setSystemsparat(true);
@@ -76,7 +76,7 @@ void askAboutGuaranteeTable(const Form2& editor)
     else if (flag == u"0")
         question = kMsgOldGuaranteeTable;
     if (question && MsgBox(messageText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
-        throw Declined{};
+        throw SaveDeclined{};
 }
 
 void saveSystem(MDIForm1& main, Form2& editor)
@@ -86,7 +86,7 @@ void saveSystem(MDIForm1& main, Form2& editor)
     dialog.Filter = systemFileFilter();
     dialog.FileName = editor.windowTitle();
     guide::showPage(kGuideSaveSystem);
-    const QString path = chooseTarget(dialog);
+    const QString path = chooseSaveTarget(dialog);
     SystemFileData data;
     static_cast<SystemBlock&>(data) = systemBlockOf(*editor.Grid1, *editor.Grid2, editor.Grid1->Tag, editor.Tag);
     writeThroughFileNumberOne(path, writeSystemFile(data));
@@ -121,7 +121,7 @@ void saveActiveDocumentAs(MDIForm1& main)
             saveSystem(main, *static_cast<Form2*>(child));
         else if (kind == u"Form1")
             saveFrame(main, *static_cast<Form1*>(child));
-    } catch (const Declined&) {
+    } catch (const SaveDeclined&) {
         saveAbortPath(main, nullptr);
     } catch (const VbError& e) {
         saveAbortPath(main, &e);

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+class CommonDialog;
 class MDIForm1;
+class QByteArray;
 class VbError;
 
 void saveActiveDocumentAs(MDIForm1& main);
@@ -15,3 +17,11 @@ QString systemFileFilter();
 // The end of a Save As or export that wrote nothing: sparafel set, the error reported (none for a
 // No answer or a cancelled dialog), file number 1 closed.
 void saveAbortPath(MDIForm1& main, const VbError* error);
+
+// A No to one of the save questions: the abort path without a message.
+struct SaveDeclined { };
+// The shared save dialog (flags 4, names up to 256) and the overwrite question (SaveDeclined on No);
+// the chosen full path. The old file stays until the new one replaces it.
+QString chooseSaveTarget(CommonDialog& dialog);
+// Writes the file whole or not at all; 55 while file number 1 is open.
+void writeThroughFileNumberOne(const QString& path, const QByteArray& bytes);
