@@ -237,6 +237,8 @@ void rattrad::sok_Click()
 void rattrad::avbryt_Click()
 {
     Form_Unload();
+    if (theWindow() == this)
+        theWindow() = nullptr;
     deleteLater();
 }
 
