@@ -19,10 +19,10 @@ namespace {
 
 // Layout in twips: the correct row at the left, levels and counts beside it, the result at the right.
 constexpr int kClientWidth = 8040;
-constexpr int kClientHeight = 4920;
+constexpr int kClientHeight = 4800;
 constexpr int kCellLeft = 480;
 constexpr int kCellStep = 330;
-constexpr int kRowTop = 480;
+constexpr int kRowTop = 600;
 constexpr int kRowStep = 300;
 constexpr int kLevelLeft = 1680;
 constexpr int kCountLeft = 2760;
@@ -75,7 +75,7 @@ rattrad::~rattrad()
 
 void rattrad::buildControls()
 {
-    Label4 = label(this, QString(), 120, 120, 1500, 255);
+    Label4 = label(this, QString(), 60, 60, 1500, 255);
     for (int c = 0; c < 3; ++c) {
         Label* head = label(this, frame::signCaption(c), kCellLeft + c * kCellStep, kRowTop - 240, 300, 225);
         head->setVbAlignment(2);
@@ -86,6 +86,7 @@ void rattrad::buildControls()
         const int top = kRowTop + m * kRowStep;
         Label* number = label(this, QString::number(m + 1), 60, top, 360, 270);
         number->setVbAlignment(1);
+        matchNumbers_[static_cast<std::size_t>(m)] = number;
         for (int c = 0; c < 3; ++c) {
             const int i = 3 * m + c;
             Label* cell = label(this, QString(), kCellLeft + c * kCellStep, top, 300, 270);
@@ -99,27 +100,27 @@ void rattrad::buildControls()
         }
     }
     // The levels read 13 at the top down to 0, each count beside its level.
-    Label5 = label(this, QString(), kLevelLeft, 120, 1050, 255);
-    Label7 = label(this, QString(), kCountLeft, 120, 1860, 255);
+    Label5 = label(this, QString(), kLevelLeft, 60, 1050, 255);
+    Label7 = label(this, QString(), kCountLeft, 60, 1860, 255);
     for (int i = 0; i < rightssearch::LevelCount; ++i) {
         const int level = rightssearch::MaxPositions - i;
-        const int top = kRowTop - 150 + i * kRowStep;
+        const int top = kRowTop - 270 + i * kRowStep;
         Label* l = label(this, QString::number(level), kLevelLeft, top, 600, 270);
         l->setVbAlignment(1);
         Label3[static_cast<std::size_t>(i)] = l;
         Label6[static_cast<std::size_t>(level)] = label(this, QString(), kCountLeft, top, 1860, 270);
     }
-    Label8 = label(this, QString(), kRightLeft, 120, kRightWidth, 255);
+    Label8 = label(this, QString(), kRightLeft, 60, kRightWidth, 255);
     Text1 = new TextBox(this);
-    Text1->Move(kRightLeft, 390, kRightWidth, 315);
+    Text1->Move(kRightLeft, 330, kRightWidth, 315);
     Text1->setReadOnly(true);
     Text2 = new ResultTextBox(this);
     Text2->setReadOnly(true);
-    twips::move(Text2, kRightLeft, 840, kRightWidth, 3360);
+    twips::move(Text2, kRightLeft, 780, kRightWidth, 3360);
     sok = new CommandButton(this);
-    sok->Move(kRightLeft, 4380, 1500, 375);
+    sok->Move(kRightLeft, 4260, 1500, 375);
     avbryt = new CommandButton(this);
-    avbryt->Move(kRightLeft + kRightWidth - 1500, 4380, 1500, 375);
+    avbryt->Move(kRightLeft + kRightWidth - 1500, 4260, 1500, 375);
     connect(sok, &CommandButton::Click, this, &rattrad::sok_Click);
     connect(avbryt, &CommandButton::Click, this, &rattrad::avbryt_Click);
 }
@@ -133,6 +134,12 @@ rattrad* rattrad::showFresh()
     auto* window = new rattrad(MDIForm1::instance());
     theWindow() = window;
     window->Form_Load();
+    // Over the main window, as a dialog opens.
+    if (MDIForm1* main = MDIForm1::instance(); main && main->isVisible()) {
+        QRect r(QPoint(), window->frameGeometry().size());
+        r.moveCenter(main->frameGeometry().center());
+        window->move(r.topLeft());
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -166,6 +173,8 @@ void rattrad::Form_Load()
         const int visibleCells = 3 * (positionsPlusOne_ - 1);
         for (int i = 0; i < rightssearch::CellCount; ++i)
             Label1[static_cast<std::size_t>(i)]->setVisible(i < visibleCells);
+        for (int m = 0; m < rightssearch::MaxPositions; ++m)
+            matchNumbers_[static_cast<std::size_t>(m)]->setVisible(3 * m < visibleCells);
     } else {
         kind_ = SourceKind::Neither;
         positionsPlusOne_ = 0;

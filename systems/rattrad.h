@@ -74,6 +74,7 @@ private:
     void Form_Unload();
     rightssearch::SearchResult searchSystem(const std::vector<std::uint8_t>& correct);
 
+    std::array<Label*, rightssearch::MaxPositions> matchNumbers_{};
     rightssearch::CorrectRow marks_;
     SourceKind kind_ = SourceKind::Neither;
     int positionsPlusOne_ = 0;

@@ -230,6 +230,8 @@ TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
     EXPECT_EQ(e.Grid1->Col(), 3);
     EXPECT_EQ(e.Grid1->Row(), 7);
     w->avbryt_Click();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(main_->SSRibbon3->isEnabled());  // the system is still the active document
 }
 
 TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
