@@ -2,6 +2,7 @@
 // `fast` builds the text and writes it through the temporary file and rename, `literal` is the
 // plain write alone, so literal / fast must stay above 0.5.
 
+#include "fullframe.h"
 #include "harness.h"
 
 #include "platform/atomicfile.h"
@@ -15,21 +16,9 @@
 
 namespace {
 
-RowMatrix fullFrameRows()
-{
-    const long long n = 1594323;
-    RowMatrix rows(13, n);
-    for (long long r = 0; r < n; ++r) {
-        long long v = r;
-        for (int m = 12; m >= 0; --m, v /= 3)
-            rows.at(m, r) = static_cast<std::uint8_t>(1 + v % 3);
-    }
-    return rows;
-}
-
 struct Fixture {
     QTemporaryDir dir;
-    RowMatrix rows = fullFrameRows();
+    const RowMatrix& rows = bench::fullFrameRows();
     QByteArray bytes = writeCouponExport(CouponGame::Stryktipset, rows);
 };
 

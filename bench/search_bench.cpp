@@ -1,6 +1,7 @@
 // The correct-row search: a full frame counted and listed beside the step-by-step method, and the
 // `search` subcommand.
 
+#include "fullframe.h"
 #include "harness.h"
 
 #include "shell/texts/texts.h"
@@ -17,29 +18,18 @@ namespace {
 std::uint8_t codeOfLetter(char c) { return c == '1' ? 1 : c == 'X' || c == 'x' ? 2 : c == '2' ? 3 : 0; }
 
 // Every row of 13 matches, in the order a frame of 13 mathematical full guards creates them.
-RowMatrix fullFrame()
-{
-    const long long n = 1594323;
-    RowMatrix rows(13, n);
-    for (long long r = 0; r < n; ++r) {
-        long long v = r;
-        for (int m = 12; m >= 0; --m, v /= 3)
-            rows.at(m, r) = static_cast<std::uint8_t>(1 + v % 3);
-    }
-    return rows;
-}
-
 const bench::Registrar cases([] {
+    bench::addCase({"search.full-frame setup: the rows", [] { bench::keep(bench::fullFrameRows()); }, {}});
     bench::Case c;
     c.name = "search.full-frame rows=1594323";
     c.fast = [] {
-        static const RowMatrix rows = fullFrame();
+        const RowMatrix& rows = bench::fullFrameRows();
         const std::vector<std::uint8_t> correct = {1, 2, 3, 1, 1, 2, 3, 3, 2, 1, 1, 2, 3};
         const auto result = rightssearch::countRights(rows, rows.upperRow(), correct);
         bench::keep(rightssearch::resultText(result, 13, rightssearch::lowestFrameLevel(rows.upperRow()), UIText(1006)));
     };
     c.literal = [] {
-        const RowMatrix m = fullFrame();
+        const RowMatrix& m = bench::fullFrameRows();
         std::vector<std::vector<std::uint8_t>> rows(static_cast<std::size_t>(m.upperRow()));
         for (std::size_t r = 0; r < rows.size(); ++r)
             rows[r].assign(m.row(static_cast<long long>(r)), m.row(static_cast<long long>(r)) + 13);
