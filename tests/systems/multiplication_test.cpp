@@ -53,18 +53,6 @@ struct Product {
     }
 };
 
-TEST(Multiplication, ThreeClicksWithTheirCaptions)
-{
-    Product run;
-    EXPECT_EQ(run.take(1, {"1X"}), 129);
-    EXPECT_EQ(run.m.state(), Multiplication::State::WaitingForB);
-    EXPECT_EQ(run.take(10, {"2"}), 130);
-    EXPECT_EQ(run.m.state(), Multiplication::State::WaitingForTarget);
-    EXPECT_EQ(run.place(5, 20).message, 0);
-    EXPECT_EQ(run.m.state(), Multiplication::State::WaitingForA);
-    EXPECT_EQ(run.cells.column(20, 5, 3), u"1X2");  // A's signs over B's
-}
-
 TEST(Multiplication, ProductOrderIsAOuterBInner)
 {
     Product run;
