@@ -6,7 +6,7 @@
 #include "harness.h"
 
 #include "platform/atomicfile.h"
-#include "shell/exportfile.h"
+#include "frame/exportfile.h"
 
 #include <QDir>
 #include <QFile>

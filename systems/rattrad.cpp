@@ -1,6 +1,5 @@
 #include "systems/rattrad.h"
 
-#include "frame/Form1.h"
 #include "frame/framecodes.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -14,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace {
 
@@ -58,7 +58,8 @@ void ResultTextBox::setText(const QString& text)
     setPlainText(shown);
 }
 
-rattrad::rattrad(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+rattrad::rattrad(QWidget* parent, FrameRows frameRows)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), frameRows_(std::move(frameRows))
 {
     setObjectName(QStringLiteral("rattrad"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -127,11 +128,11 @@ void rattrad::buildControls()
 
 rattrad* rattrad::current() { return theWindow(); }
 
-rattrad* rattrad::showFresh()
+rattrad* rattrad::showFresh(FrameRows frameRows)
 {
     if (rattrad* old = theWindow())
         delete old;  // its unload enables the main window; the new load locks it again
-    auto* window = new rattrad(MDIForm1::instance());
+    auto* window = new rattrad(MDIForm1::instance(), std::move(frameRows));
     theWindow() = window;
     window->Form_Load();
     // Over the main window, as a dialog opens.
@@ -162,12 +163,13 @@ void rattrad::Form_Load()
     QWidget* active = main ? main->activeChild() : nullptr;
     Text1->setText(active ? active->windowTitle() : QString());
     hide();
-    if (auto* frame = qobject_cast<Form1*>(active)) {
-        kind_ = SourceKind::Frame;
-        rows_ = frame->forminnecopy();
+    Document* document = main ? main->activeDocument() : nullptr;
+    kind_ = document ? document->kind() : DocumentKind::None;
+    positionsPlusOne_ = 0;
+    if (kind_ == DocumentKind::Frame && frameRows_) {
+        rows_ = frameRows_(*document);
         positionsPlusOne_ = rightssearch::MaxPositions + 1;
-    } else if (auto* editor = qobject_cast<Form2*>(active)) {
-        kind_ = SourceKind::System;
+    } else if (auto* editor = kind_ == DocumentKind::System ? dynamic_cast<Form2*>(document) : nullptr) {
         editor_ = editor;
         positionsPlusOne_ = editor->Grid1->Rows();
         const int visibleCells = 3 * (positionsPlusOne_ - 1);
@@ -176,8 +178,7 @@ void rattrad::Form_Load()
         for (int m = 0; m < rightssearch::MaxPositions; ++m)
             matchNumbers_[static_cast<std::size_t>(m)]->setVisible(3 * m < visibleCells);
     } else {
-        kind_ = SourceKind::Neither;
-        positionsPlusOne_ = 0;
+        kind_ = DocumentKind::None;
     }
     for (int i = 0; i < rightssearch::CellCount; ++i)
         Label1[static_cast<std::size_t>(i)]->setCaption(QString());
@@ -220,12 +221,12 @@ void rattrad::sok_Click()
     }
     rightssearch::SearchResult result;
     QString text;
-    if (kind_ == SourceKind::Frame) {
+    if (kind_ == DocumentKind::Frame) {
         const long long created = rows_.upperRow();
         result = rightssearch::countRights(rows_, created, *correct);
         text = rightssearch::resultText(
             result, rightssearch::MaxPositions, rightssearch::lowestFrameLevel(created), uiText(1006));
-    } else if (kind_ == SourceKind::System && editor_) {
+    } else if (kind_ == DocumentKind::System && editor_) {
         result = searchSystem(*correct);
         // A system's text is Swedish in either language.
         text = rightssearch::resultText(result, positions, 1, UIText(1006));

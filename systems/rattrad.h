@@ -4,12 +4,14 @@
 // copy of the frame's rows taken when it opened; a system's grid is read anew at every search.
 
 #include "frame/rowmatrix.h"
+#include "shell/document.h"
 #include "systems/rightssearch.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class CommandButton;
 class Form2;
@@ -31,15 +33,18 @@ private:
 class rattrad : public QWidget {
     Q_OBJECT
 public:
+    // A copy of a frame's created rows: the frame library hands it over, as this one does not link it.
+    using FrameRows = std::function<RowMatrix(const Document&)>;
+
     // The search command: any earlier window goes, and a fresh one bound to the active document
     // opens with the main window locked.
-    static rattrad* showFresh();
+    static rattrad* showFresh(FrameRows frameRows);
     // The open window, nullptr when none.
     static rattrad* current();
     ~rattrad() override;
 
-    enum class SourceKind : std::uint8_t { Neither = 0, Frame = 1, System = 2 };
-    SourceKind sourceKind() const { return kind_; }
+    // The kind of document searched: the one active at load.
+    DocumentKind sourceKind() const { return kind_; }
 
     // ---- handlers ----
     void Form_Load();
@@ -69,14 +74,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    explicit rattrad(QWidget* parent);
+    rattrad(QWidget* parent, FrameRows frameRows);
     void buildControls();
     void Form_Unload();
     rightssearch::SearchResult searchSystem(const std::vector<std::uint8_t>& correct);
 
     std::array<Label*, rightssearch::MaxPositions> matchNumbers_{};
     rightssearch::CorrectRow marks_;
-    SourceKind kind_ = SourceKind::Neither;
+    FrameRows frameRows_;
+    DocumentKind kind_ = DocumentKind::None;
     int positionsPlusOne_ = 0;
     RowMatrix rows_;  // the frame's rows as they were at load
     QPointer<Form2> editor_;

@@ -3,14 +3,15 @@
 // file read back; a system searched and multiplied; the export's questions and failures.
 
 #include "frame/Form1.h"
+#include "frame/exportfile.h"
 #include "platform/controls.h"
 #include "platform/filenumber.h"
 #include "platform/grid.h"
 #include "platform/userinterface.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/exportfile.h"
 #include "shell/texts/texts.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 #include "systems/Form2.h"
@@ -33,7 +34,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1100, 760);
         main_->show();
     }
@@ -188,7 +189,7 @@ TEST_F(Search, FrameRowsSearchedThenExportedAndReadBack)
 TEST_F(Search, AnIncompleteRowIsRefusedAndAFreshWindowForgetsTheMarks)
 {
     createdFrame();
-    main_->sok_Click();
+    main_->runCommand(MainCommand::Search);
     rattrad* w = rattrad::current();
     mark(*w, "111111111111");  // match 13 left empty
     w->Label1_Click(37);
@@ -201,7 +202,7 @@ TEST_F(Search, AnIncompleteRowIsRefusedAndAFreshWindowForgetsTheMarks)
     EXPECT_EQ(w->Label6[0]->Caption(), u"");
 
     // The command again: the old window goes, the new one starts with no marks and keeps the lock.
-    main_->sok_Click();
+    main_->runCommand(MainCommand::Search);
     processEvents();
     EXPECT_NE(rattrad::current(), nullptr);
     EXPECT_EQ(rattrad::current()->Label1[0]->Caption(), u"");
@@ -217,9 +218,9 @@ TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
     setColumn(e, 2, "1X21X22");
     setColumn(e, 3, "2.11111");
     sprakoffset = 10000;  // Finnish: the system's text stays Swedish
-    main_->sok_Click();
+    main_->runCommand(MainCommand::Search);
     rattrad* w = rattrad::current();
-    EXPECT_EQ(w->sourceKind(), rattrad::SourceKind::System);
+    EXPECT_EQ(w->sourceKind(), DocumentKind::System);
     EXPECT_TRUE(w->Label1[20]->Visible());
     EXPECT_FALSE(w->Label1[21]->Visible());
     mark(*w, "1X21X21");
@@ -288,9 +289,9 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
 
 TEST_F(Search, ExportDoesNothingWithoutAFrame)
 {
-    main_->SvenskaspelEuropatipset_Click();
+    main_->runCommand(MainCommand::ExportEuropatipset);
     system(3, 2);
-    main_->SvenskaspelEuropatipset_Click();
+    main_->runCommand(MainCommand::ExportEuropatipset);
     EXPECT_TRUE(user_.fileDialogs().empty());
     EXPECT_FALSE(main_->sparafel);
 }

@@ -1,24 +1,28 @@
-#include "shell/couponexport.h"
+#include "frame/couponexport.h"
 
 #include "frame/Form1.h"
 #include "platform/commondialog.h"
+#include "platform/vbcodes.h"
 #include "platform/vberror.h"
 #include "shell/MDIForm1.h"
 #include "shell/saveas.h"
 
 #include <new>
 
+namespace frame {
+
 void exportCoupons(MDIForm1& main, CouponGame game)
 {
-    auto* frame = qobject_cast<Form1*>(main.activeChild());
-    if (!frame)
+    Document* document = main.activeDocument();
+    if (!document || document->kind() != DocumentKind::Frame)
         return;
+    const auto& form = dynamic_cast<const Form1&>(*document);
     try {
         CommonDialog& dialog = *main.CommonDialog1;
         dialog.Filter = couponExportFilter(game);
-        dialog.FileName = frame->windowTitle();
+        dialog.FileName = form.windowTitle();
         const QString path = chooseSaveTarget(dialog);
-        writeThroughFileNumberOne(path, writeCouponExport(game, frame->forminnecopy()));
+        writeThroughFileNumberOne(path, writeCouponExport(game, form.state().forminne));
     } catch (const SaveDeclined&) {
         saveAbortPath(main, nullptr);
     } catch (const VbError& e) {
@@ -28,3 +32,5 @@ void exportCoupons(MDIForm1& main, CouponGame game)
         saveAbortPath(main, &e);
     }
 }
+
+}  // namespace frame

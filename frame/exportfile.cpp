@@ -1,4 +1,4 @@
-#include "shell/exportfile.h"
+#include "frame/exportfile.h"
 
 #include "frame/framecodes.h"
 
