@@ -292,9 +292,9 @@ void Form1::render()
     }
     for (int k = 0; k < frame::ModeCount; ++k) {
         System[k]->Tag = ram.SystemTag[k];
-        System[k]->setVisible(k == ram.mode);
+        System[k]->setVisible(frame::modeAt(k) == ram.mode);
         OptionButton* option = (*Option1)[std::size_t(k)];
-        if (k == ram.mode && !option->Value()) {
+        if (frame::modeAt(k) == ram.mode && !option->Value()) {
             const QSignalBlocker quiet(option);
             option->setValue(true);
         }
@@ -555,7 +555,7 @@ void Form1::OK_Click()
     }
 
     // Each slot is recounted in turn; a slot that fails is left selected.
-    const int mode = ram.mode;
+    const frame::Mode mode = ram.mode;
     std::array<frame::SlotGrid, frame::SlotCount> grids;
     for (int s = 0; s < frame::SlotCount; ++s)
         grids[s] = slotGrid(*Grid1[s]);

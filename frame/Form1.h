@@ -48,7 +48,7 @@ public:
     void OK_Click();  // "Skapa": create the rows
     void utskrift_Click();  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
-    std::array<std::uint8_t, 14> systypcopy() const { return ram.systyp; }
+    std::array<frame::MatchType, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
     Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
@@ -66,6 +66,7 @@ public:
     // ---- handlers ----
     void Label1_Click(int Index);
     void Option1_Click(int Index);
+    void Option1_Click(frame::Mode m) { Option1_Click(frame::modeIndex(m)); }
     void Ladda_Click(int Index);  // load a system file into slot Index
     void laddahelram_Click();  // read a frame file into this frame
     void SpinButton1_SpinUp(int Index);

@@ -102,7 +102,7 @@ SlotCounts countSlot(const FrameInput& in, int s)
 {
     SlotCounts c;
     for (const MatchInput& m : in.matches) {
-        if (m.type != s + 1)
+        if (m.type != frame::systemMatchType(s))
             continue;
         const int n = markCount(m);
         if (n == 2)
@@ -157,7 +157,7 @@ long long combinationCount(const FrameInput& in, long long ceiling)
             times(in.slots[s].rows);
     }
     for (const MatchInput& m : in.matches)
-        if (m.type == 5)
+        if (m.type == frame::MatchType::Matematisk)
             times(markCount(m));
     return product;
 }
@@ -365,9 +365,12 @@ UniformSource& programRandom()
 
 namespace {
 
-// What the work matrix (arbetsmatris) says of one match.
+// What the work matrix (arbetsmatris) says of one match: a constant sign, the rows of system slot
+// 0..2, a percent draw, or a mathematical guard over its n marked signs.
+enum class WorkKind { Constant, Slot1, Slot2, Slot3, Percent, Mathematical };
+
 struct MatchWork {
-    int kind = 0;  // 0 constant, 1..3 system slot, 4 percent, 50 + n mathematical
+    WorkKind kind = WorkKind::Constant;
     std::vector<std::uint8_t> signs;  // signs[j - 1] = column j
     std::uint8_t column(long long j) const
     {
@@ -474,10 +477,10 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
         long long fullRow = slot.guarded - slot.fullGuards + 1;
         for (int m = 0; m < kMatches; ++m) {
             const MatchInput& mi = in.matches[m];
-            if (mi.type != s + 1)
+            if (mi.type != frame::systemMatchType(s))
                 continue;
             MatchWork& w = work[m];
-            w.kind = s + 1;
+            w.kind = static_cast<WorkKind>(static_cast<int>(WorkKind::Slot1) + s);
             w.signs.assign(static_cast<std::size_t>(std::max(0, slot.rows)), 0);
             const SignMap map = signMap(slot.type, mi.marked, mi.startRowSign);
             if (map.pointer == GuardPointer::None)
@@ -494,25 +497,27 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
     for (int m = 0; m < kMatches; ++m) {
         const MatchInput& mi = in.matches[m];
         MatchWork& w = work[m];
-        if (mi.type == 5) {
+        if (mi.type == frame::MatchType::Matematisk) {
             for (int c = 0; c < 3; ++c)
                 if (mi.marked[c])
                     w.signs.push_back(static_cast<std::uint8_t>(c + 1));
             mathRows *= static_cast<long long>(w.signs.size());
-            w.kind = 50 + static_cast<int>(w.signs.size());
-        } else if (mi.type == 0 || mi.type > 5) {
-            std::uint8_t sign = 0;  // the last marked cell wins
+            w.kind = WorkKind::Mathematical;
+        } else if (mi.type == frame::MatchType::Procent) {
+            w.kind = WorkKind::Percent;  // drawn after the combination
+        } else if (mi.type == frame::MatchType::None || mi.type > frame::MatchType::Matematisk) {
+            std::uint8_t sign = 0;  // the last marked cell wins; an unknown type marks nothing
             for (int c = 0; c < 3; ++c)
-                if (mi.type == 0 && mi.marked[c])
+                if (mi.type == frame::MatchType::None && mi.marked[c])
                     sign = static_cast<std::uint8_t>(c + 1);
             w.signs.assign(1, sign);
         }
     }
 
     // Combination: System 1's row slowest, the first mathematical guard fastest.
-    std::vector<int> oddMatches;  // kinds 52 and 53, in match order
+    std::vector<int> oddMatches;  // mathematical guards of two or three signs, in match order
     for (int m = 0; m < kMatches; ++m)
-        if (work[m].kind == 52 || work[m].kind == 53)
+        if (work[m].kind == WorkKind::Mathematical && work[m].signs.size() >= 2)
             oddMatches.push_back(m);
     std::uint8_t digit[15] = {};
     std::uint8_t base[kStride] = {};
@@ -523,16 +528,16 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
                 for (int m = 0; m < kMatches; ++m) {
                     const MatchWork& w = work[m];
                     switch (w.kind) {
-                    case 1:
+                    case WorkKind::Slot1:
                         base[m] = w.column(t + 1);
                         break;
-                    case 2:
+                    case WorkKind::Slot2:
                         base[m] = w.column(u + 1);
                         break;
-                    case 3:
+                    case WorkKind::Slot3:
                         base[m] = w.column(v + 1);
                         break;
-                    case 0:
+                    case WorkKind::Constant:
                         base[m] = w.column(1);
                         break;
                     default:
@@ -555,7 +560,7 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
                             carry = false;
                             ++digit[k];
                         }
-                        if (digit[k] == w.kind - 50) {
+                        if (digit[k] == static_cast<std::uint8_t>(w.signs.size())) {
                             digit[k] = 0;
                             carry = true;
                         }
@@ -570,10 +575,10 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
         if (stopNow(stop))
             return abort(Outcome::Cancelled);
         const MatchInput& mi = in.matches[m];
-        if (mi.type == 4) {
+        if (mi.type == frame::MatchType::Procent) {
             if (!drawPercent(out, m, rows, mi.percent, random, stop))
                 return abort(Outcome::Cancelled);
-        } else if (work[m].kind == 0) {
+        } else if (work[m].kind == WorkKind::Constant) {
             const std::uint8_t sign = work[m].column(1);
             for (long long j = 1; j < rows; ++j)
                 out.at(m, j) = sign;
@@ -628,7 +633,7 @@ std::optional<Message> messageFor(const Result& r, const std::function<QString(i
     case Outcome::FilterRemoved:
         return Message{messageText(19) + number(r.total - r.left) + messageText(20) + number(r.total) +
                 messageText(21) + number(r.left) + messageText(22),
-            64};
+            vbmsg::Information};
     case Outcome::FilterRemovedAll:
         return Message{messageText(17), vbmsg::Exclamation};
     case Outcome::SlotInvalid:

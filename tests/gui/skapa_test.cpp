@@ -129,7 +129,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_TRUE(couponView());
     EXPECT_TRUE(couponItemsEnabled());
     EXPECT_TRUE(form().copyskapat());
-    EXPECT_EQ(form().state().mode, 4);  // the mode chosen before "Skapa"
+    EXPECT_EQ(form().state().mode, frame::Mode::Matematisk);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
     processEvents();
     EXPECT_NEAR(twips::width(&form()), 9105, 30);
@@ -312,7 +312,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     EXPECT_EQ(user_.messageBoxes()[0].style, 48);
     EXPECT_FALSE(couponView());
     EXPECT_FALSE(couponItemsEnabled());
-    EXPECT_EQ(form().state().mode, 1);
+    EXPECT_EQ(form().state().mode, frame::Mode::System2);
     EXPECT_TRUE(form().System[1]->Visible());
     EXPECT_FALSE(form().copyskapat());
 }
