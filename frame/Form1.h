@@ -5,6 +5,7 @@
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
 #include "frame/skapa.h"
+#include "platform/controls.h"
 #include "shell/document.h"
 
 #include <QWidget>
@@ -16,7 +17,6 @@ class CommandButton;
 class Frame;
 class Grid;
 class Label;
-class OptionArray;
 class SpinButton;
 class TextBox;
 
@@ -24,7 +24,6 @@ class Form1 : public QWidget, public Document {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
 
     // "ladda" while the frame must read a frame file on its next activation.
     QString Tag;
@@ -100,7 +99,7 @@ public:
     Label* Allrad = nullptr;
 
     Frame* systempanel = nullptr;
-    OptionArray* Option1 = nullptr;
+    OptionArray Option1;
     std::array<Frame*, frame::ModeCount> System{};
     std::array<Label*, 3> Label3{};
     std::array<CommandButton*, 3> Ladda{};

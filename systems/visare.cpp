@@ -135,8 +135,8 @@ visare* visare::instance()
 
 void visare::Form_Load()
 {
-    avbryt->setCaption(uiText(200));
-    setWindowTitle(uiText(1100));
+    avbryt->setCaption(currentUiText(200));
+    setWindowTitle(currentUiText(1100));
 }
 
 void visare::avbryt_Click()

@@ -81,7 +81,7 @@ protected:
     // Mathematical guards: each match in `matches` gets the signs in `columns`.
     void mathematical(std::initializer_list<int> matches, std::initializer_list<int> columns = {0, 1, 2})
     {
-        (*form().Option1)[4]->click();
+        form().Option1[4]->click();
         for (int m : matches)
             for (int c : columns)
                 click(cell(m, c));
@@ -301,10 +301,10 @@ TEST_F(Skapa, FilterBoxesWalkOnEnter)
 TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
 {
     loadSystem(1, 2, 0, {"121", "112"});
-    (*form().Option1)[1]->click();
+    form().Option1[1]->click();
     click(cell(4, 0));
     click(cell(4, 2));  // one of two half guards
-    (*form().Option1)[3]->click();
+    form().Option1[3]->click();
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
