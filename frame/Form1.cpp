@@ -59,8 +59,18 @@ Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts())
 void Form1::buildControls()
 {
     twips::resize(this, kFormWidth, kFormHeight);
+    buildFrameCells();
+    buildModeChoice();
+    buildSlotFrames();
+    buildPercentFrame();
+    buildFilter();
+    buildCreatingControls();
+    buildCouponView();
+}
 
-    // ---- the frame: 13 matches of three sign cells, their tags and the row total ----
+// The frame: 13 matches of three sign cells, their tags and the row total.
+void Form1::buildFrameCells()
+{
     Label9 = label(this, QString(), 60, 60, 1200, 255);
     Label9->setFontBold(true);
     for (int c = 0; c < 3; ++c) {
@@ -93,8 +103,11 @@ void Form1::buildControls()
     Labeltotal = label(this, QString(), 60, totalTop, 1400, 255);
     Allrad = label(this, QStringLiteral("1"), 1500, totalTop, 1500, 255);
     Allrad->setFontBold(true);
+}
 
-    // ---- the editing panel ----
+// The editing panel with the mode options and one frame per mode.
+void Form1::buildModeChoice()
+{
     systempanel = make<Frame>(this, kPanelLeft, 0, 2160, 5900);
     systempanel->setFlat(true);
     Option1 = OptionArray(systempanel, frame::ModeCount);
@@ -106,6 +119,10 @@ void Form1::buildControls()
         System[k] = make<Frame>(systempanel, 0, 1380, 2160, 2100);
         System[k]->setVisible(k == 0);
     }
+}
+
+void Form1::buildSlotFrames()
+{
     for (int s = 0; s < 3; ++s) {
         Frame* box = System[s];
         Label3[s] = label(box, QString(), 90, 270, 1980, 270);
@@ -126,7 +143,12 @@ void Form1::buildControls()
         Grid3[s]->setVisible(false);
         connect(Ladda[s], &CommandButton::Click, this, [this, s] { Ladda_Click(s); });
     }
-    // Procent: the three percentages with their spin buttons, and the row count without systems.
+}
+
+// Procent: the three percentages with their spin buttons, and the row count without systems.
+// Matematisk: only the explanation.
+void Form1::buildPercentFrame()
+{
     for (int i = 0; i < 3; ++i) {
         const int top = 300 + i * 330;
         Label6[i] = label(System[3], frame::signCaption(i), 150, top, 300, 285);
@@ -148,13 +170,15 @@ void Form1::buildControls()
     Text2->setAlignment(Qt::AlignRight);
     connect(Text2, &TextBox::Change, this, [this] { Text2_Change(); });
     connect(Text2, &TextBox::KeyPress, this, [this](int& key) { Text2_KeyPress(key); });
-    // Matematisk: only the explanation.
     Label8 = label(System[4], QString(), 90, 300, 1980, 1500);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
-    // Filter and equal-row options (row creation reads them).
-    // The check box stays outside the frame: the frame is shown only while it is ticked.
+// Filter and equal-row options (row creation reads them), and the panel's buttons.
+// The check box stays outside the frame: the frame is shown only while it is ticked.
+void Form1::buildFilter()
+{
     filtercheck = make<CheckBox>(systempanel, 90, 3540, 1980, 255);
     filterframe = make<Frame>(systempanel, 0, 3780, 2160, 1500);
     filterframe->setVisible(false);
@@ -178,16 +202,21 @@ void Form1::buildControls()
     laddahelram->setCaption(QStringLiteral("ladda hela ramen"));
     laddahelram->setVisible(false);
     connect(laddahelram, &CommandButton::Click, this, [this] { laddahelram_Click(); });
+}
 
-    // While rows are created.
+// Shown while rows are created.
+void Form1::buildCreatingControls()
+{
     Skaparlabel = label(this, QString(), kPanelLeft + 120, 600, 2000, 300);
     Skaparlabel->setFontBold(true);
     Skaparlabel->setVisible(false);
     AvbrytBe = make<CommandButton>(this, kPanelLeft + 120, 1020, 1200, 375);
     AvbrytBe->setVisible(false);
     connect(AvbrytBe, &CommandButton::Click, this, [this] { AvbrytBe_Click(); });
+}
 
-    // ---- the coupon view ----
+void Form1::buildCouponView()
+{
     grid2frame = make<Frame>(this, kPanelLeft, 0, 5850, 5900);
     grid2frame->setFlat(true);
     grid2frame->setVisible(false);

@@ -147,6 +147,13 @@ private:
     frame::FrameEditing ram;
     void render();
     void buildControls();
+    void buildFrameCells();
+    void buildModeChoice();
+    void buildSlotFrames();
+    void buildPercentFrame();
+    void buildFilter();
+    void buildCreatingControls();
+    void buildCouponView();
     void Form_Load();
     void Form_Unload();
     void showMessages(const std::vector<frame::FrameMessage>& messages);
