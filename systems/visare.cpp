@@ -125,9 +125,10 @@ visare::visare(QWidget* parent)
 
 visare* visare::instance()
 {
+    // The main window owns it (it stays a window of its own); without one the tests' tear-down does.
     static QPointer<visare> the;
     if (!the) {
-        the = new visare;
+        the = new visare(MDIForm1::instance());
         the->Form_Load();
     }
     return the;
