@@ -2,7 +2,7 @@
 // Every row of 13 matches, in the order a frame of 13 mathematical full guards creates them:
 // the largest frame there is (1,594,323 rows).
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 namespace bench {
 

@@ -72,7 +72,7 @@ void fullFrame()
     in.rowTotal = 1594323;
     for (auto& m : in.matches) {
         m.marked = {true, true, true};
-        m.type = 5;
+        m.type = frame::MatchType::Matematisk;
     }
     in.filter = true;
     in.removeEqualRows = true;
@@ -134,15 +134,15 @@ bool parseMatch(const std::string& token, MatchInput& m)
             return false;
         for (int k = 0; k < 3; ++k)
             m.percent[k] = std::stod(parts[k]);
-        m.type = 4;
+        m.type = frame::MatchType::Procent;
         m.marked = {true, true, true};
         return true;
     }
     if (token.rfind("m:", 0) == 0) {
-        m.type = 5;
+        m.type = frame::MatchType::Matematisk;
         signs = token.substr(2);
     } else if (token.size() >= 3 && token[0] == 's' && token[2] == ':' && token[1] >= '1' && token[1] <= '3') {
-        m.type = static_cast<std::uint8_t>(token[1] - '0');
+        m.type = frame::systemMatchType(token[1] - '1');
         signs = token.substr(3);
     }
     if (signs == "-")
@@ -159,8 +159,8 @@ bool parseMatch(const std::string& token, MatchInput& m)
         }
     }
     // Fewer than two marks is a single whatever the prefix.
-    if ((m.type == 5 || m.type <= 3) && int(m.marked[0]) + int(m.marked[1]) + int(m.marked[2]) < 2)
-        m.type = 0;
+    if ((m.type == frame::MatchType::Matematisk || m.type <= frame::MatchType::System3) && int(m.marked[0]) + int(m.marked[1]) + int(m.marked[2]) < 2)
+        m.type = frame::MatchType::None;
     return true;
 }
 
@@ -214,10 +214,10 @@ int createCommand(const std::vector<std::string>& args)
         bool used[3] = {};
         for (const MatchInput& m : in.matches) {
             const int n = int(m.marked[0]) + int(m.marked[1]) + int(m.marked[2]);
-            if (m.type == 5)
+            if (m.type == frame::MatchType::Matematisk)
                 rows *= n;
-            if (m.type >= 1 && m.type <= 3)
-                used[m.type - 1] = true;
+            if (frame::isSystemType(m.type))
+                used[frame::slotOfType(m.type)] = true;
         }
         for (int s = 0; s < 3; ++s)
             if (used[s])

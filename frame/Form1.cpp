@@ -25,8 +25,8 @@ namespace {
 frame::FrameTexts currentTexts()
 {
     frame::FrameTexts t;
-    t.ingetSystem = uiText(121);
-    t.matematisk = uiText(122);
+    t.ingetSystem = currentUiText(121);
+    t.matematisk = currentUiText(122);
     return t;
 }
 
@@ -39,14 +39,6 @@ constexpr int kCellTop = 540;
 constexpr int kCellStep = 300;
 constexpr int kRowStep = 285;
 constexpr int kPanelLeft = 3240;
-
-template <class T>
-T* make(QWidget* parent, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    w->Move(left, top, width, height);
-    return w;
-}
 
 Label* label(QWidget* parent, const QString& caption, int left, int top, int width, int height)
 {
@@ -66,13 +58,21 @@ Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts())
     Form_Load();
 }
 
-Form1::~Form1() { delete Option1; }
-
 void Form1::buildControls()
 {
     twips::resize(this, kFormWidth, kFormHeight);
+    buildFrameCells();
+    buildModeChoice();
+    buildSlotFrames();
+    buildPercentFrame();
+    buildFilter();
+    buildCreatingControls();
+    buildCouponView();
+}
 
-    // ---- the frame: 13 matches of three sign cells, their tags and the row total ----
+// The frame: 13 matches of three sign cells, their tags and the row total.
+void Form1::buildFrameCells()
+{
     Label9 = label(this, QString(), 60, 60, 1200, 255);
     Label9->setFontBold(true);
     for (int c = 0; c < 3; ++c) {
@@ -105,19 +105,26 @@ void Form1::buildControls()
     Labeltotal = label(this, QString(), 60, totalTop, 1400, 255);
     Allrad = label(this, QStringLiteral("1"), 1500, totalTop, 1500, 255);
     Allrad->setFontBold(true);
+}
 
-    // ---- the editing panel ----
+// The editing panel with the mode options and one frame per mode.
+void Form1::buildModeChoice()
+{
     systempanel = make<Frame>(this, kPanelLeft, 0, 2160, 5900);
     systempanel->setFlat(true);
-    Option1 = new OptionArray(systempanel, frame::ModeCount);
+    Option1 = OptionArray(systempanel, frame::ModeCount);
     for (int k = 0; k < frame::ModeCount; ++k)
-        (*Option1)[std::size_t(k)]->Move(60, 120 + k * 240, 2000, 240);
-    Option1->onClick([this](int k) { Option1_Click(k); });
+        Option1[std::size_t(k)]->Move(60, 120 + k * 240, 2000, 240);
+    Option1.onClick([this](int k) { Option1_Click(k); });
 
     for (int k = 0; k < frame::ModeCount; ++k) {
         System[k] = make<Frame>(systempanel, 0, 1380, 2160, 2100);
         System[k]->setVisible(k == 0);
     }
+}
+
+void Form1::buildSlotFrames()
+{
     for (int s = 0; s < 3; ++s) {
         Frame* box = System[s];
         Label3[s] = label(box, QString(), 90, 270, 1980, 270);
@@ -139,7 +146,12 @@ void Form1::buildControls()
         connect(Ladda[s], &CommandButton::Click, this, [this, s] { Ladda_Click(s); });
         connect(visagaranti[s], &CommandButton::Click, this, [this, s] { visagaranti_Click(s); });
     }
-    // Procent: the three percentages with their spin buttons, and the row count without systems.
+}
+
+// Procent: the three percentages with their spin buttons, and the row count without systems.
+// Matematisk: only the explanation.
+void Form1::buildPercentFrame()
+{
     for (int i = 0; i < 3; ++i) {
         const int top = 300 + i * 330;
         Label6[i] = label(System[3], frame::signCaption(i), 150, top, 300, 285);
@@ -161,13 +173,15 @@ void Form1::buildControls()
     Text2->setAlignment(Qt::AlignRight);
     connect(Text2, &TextBox::Change, this, [this] { Text2_Change(); });
     connect(Text2, &TextBox::KeyPress, this, [this](int& key) { Text2_KeyPress(key); });
-    // Matematisk: only the explanation.
     Label8 = label(System[4], QString(), 90, 300, 1980, 1500);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
-    // Filter and equal-row options (row creation reads them).
-    // The check box stays outside the frame: the frame is shown only while it is ticked.
+// Filter and equal-row options (row creation reads them), and the panel's buttons.
+// The check box stays outside the frame: the frame is shown only while it is ticked.
+void Form1::buildFilter()
+{
     filtercheck = make<CheckBox>(systempanel, 90, 3540, 1980, 255);
     filterframe = make<Frame>(systempanel, 0, 3780, 2160, 1500);
     filterframe->setVisible(false);
@@ -191,16 +205,21 @@ void Form1::buildControls()
     laddahelram->setCaption(QStringLiteral("ladda hela ramen"));
     laddahelram->setVisible(false);
     connect(laddahelram, &CommandButton::Click, this, [this] { laddahelram_Click(); });
+}
 
-    // While rows are created.
+// Shown while rows are created.
+void Form1::buildCreatingControls()
+{
     Skaparlabel = label(this, QString(), kPanelLeft + 120, 600, 2000, 300);
     Skaparlabel->setFontBold(true);
     Skaparlabel->setVisible(false);
     AvbrytBe = make<CommandButton>(this, kPanelLeft + 120, 1020, 1200, 375);
     AvbrytBe->setVisible(false);
     connect(AvbrytBe, &CommandButton::Click, this, [this] { AvbrytBe_Click(); });
+}
 
-    // ---- the coupon view ----
+void Form1::buildCouponView()
+{
     grid2frame = make<Frame>(this, kPanelLeft, 0, 5850, 5900);
     grid2frame->setFlat(true);
     grid2frame->setVisible(false);
@@ -222,31 +241,31 @@ void Form1::buildControls()
 
 void Form1::Form_Load()
 {
-    AvbrytBe->setCaption(uiText(200));
-    filtercheck->setCaption(uiText(201));
-    filterframe->setCaption(uiText(202));
+    AvbrytBe->setCaption(currentUiText(200));
+    filtercheck->setCaption(currentUiText(201));
+    filterframe->setCaption(currentUiText(202));
     for (int s = 0; s < 3; ++s) {
-        LabelHalv[s]->setCaption(uiText(206));
-        LabelHel[s]->setCaption(uiText(207));
-        LabelRader[s]->setCaption(uiText(210));
-        Ladda[s]->setCaption(uiText(212));
-        visagaranti[s]->setCaption(uiText(227));
+        LabelHalv[s]->setCaption(currentUiText(206));
+        LabelHel[s]->setCaption(currentUiText(207));
+        LabelRader[s]->setCaption(currentUiText(210));
+        Ladda[s]->setCaption(currentUiText(212));
+        visagaranti[s]->setCaption(currentUiText(227));
     }
-    Label4->setCaption(uiText(136));
-    Label7->setCaption(uiText(203));
-    Label8->setCaption(uiText(204));
-    Label9->setCaption(uiText(205));
-    Labelmax->setCaption(uiText(208));
-    Labelmin->setCaption(uiText(209));
-    Labeltotal->setCaption(uiText(211));
-    ok->setCaption(uiText(214));
+    Label4->setCaption(currentUiText(136));
+    Label7->setCaption(currentUiText(203));
+    Label8->setCaption(currentUiText(204));
+    Label9->setCaption(currentUiText(205));
+    Labelmax->setCaption(currentUiText(208));
+    Labelmin->setCaption(currentUiText(209));
+    Labeltotal->setCaption(currentUiText(211));
+    ok->setCaption(currentUiText(214));
     for (int k = 0; k < frame::ModeCount; ++k) {
-        (*Option1)[std::size_t(k)]->setCaption(uiText(215 + k));
-        System[k]->setCaption(uiText(222 + k));
+        Option1[std::size_t(k)]->setCaption(currentUiText(215 + k));
+        System[k]->setCaption(currentUiText(222 + k));
     }
-    ramgaranti->setCaption(uiText(220));
-    Skaparlabel->setCaption(uiText(221));
-    Visaram->setCaption(uiText(228));
+    ramgaranti->setCaption(currentUiText(220));
+    Skaparlabel->setCaption(currentUiText(221));
+    Visaram->setCaption(currentUiText(228));
 
     // The coupon grid: ten coupon rows of "1", "X", "2" with thin separators between them and
     // between the groups of matches.
@@ -295,9 +314,9 @@ void Form1::render()
     }
     for (int k = 0; k < frame::ModeCount; ++k) {
         System[k]->Tag = ram.SystemTag[k];
-        System[k]->setVisible(k == ram.mode);
-        OptionButton* option = (*Option1)[std::size_t(k)];
-        if (k == ram.mode && !option->Value()) {
+        System[k]->setVisible(frame::modeAt(k) == ram.mode);
+        OptionButton* option = Option1[std::size_t(k)];
+        if (frame::modeAt(k) == ram.mode && !option->Value()) {
             const QSignalBlocker quiet(option);
             option->setValue(true);
         }
@@ -314,7 +333,7 @@ void Form1::render()
 void Form1::showMessages(const std::vector<frame::FrameMessage>& messages)
 {
     for (const auto& m : messages)
-        MsgBox(messageText(m.textId), m.style);
+        MsgBox(currentMessageText(m.textId), m.style);
 }
 
 // ---------------------------------------------------------------- editing
@@ -387,7 +406,7 @@ void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 void Form1::saveAs(CommonDialog& dialog) { framereading::saveFrameAs(*this, dialog); }
 
-QString Form1::closeQuestion() const { return messageText(34) + windowTitle() + messageText(35); }
+QString Form1::closeQuestion() const { return currentMessageText(34) + windowTitle() + currentMessageText(35); }
 
 MainItems Form1::enabledItems() const
 {
@@ -397,7 +416,7 @@ MainItems Form1::enabledItems() const
     return MainItem::SaveAs | MainItem::Print | MainItem::Search | MainItem::Export;
 }
 
-QString Form1::saveAsCaption() const { return uiText(120); }
+QString Form1::saveAsCaption() const { return currentUiText(120); }
 
 void Form1::Form_Activate()
 {
@@ -561,7 +580,7 @@ void Form1::OK_Click()
     }
 
     // Each slot is recounted in turn; a slot that fails is left selected.
-    const int mode = ram.mode;
+    const frame::Mode mode = ram.mode;
     std::array<frame::SlotGrid, frame::SlotCount> grids;
     for (int s = 0; s < frame::SlotCount; ++s)
         grids[s] = slotGrid(*Grid1[s]);
@@ -581,14 +600,14 @@ void Form1::OK_Click()
 
     if (r.outcome == rowcreation::Outcome::OutOfMemory) {
         // Refused before anything was built: the frame and its old rows stay as they were.
-        MsgBox(messageText(29), vbmsg::Exclamation);
+        MsgBox(currentMessageText(29), vbmsg::Exclamation);
         abortSkapa();
         return;
     }
     ram.forminne = std::move(r.rows);
     if (r.marksRecorded)
         recordMarks(r.marks);
-    const auto message = rowcreation::messageFor(r, messageText);
+    const auto message = rowcreation::messageFor(r, currentMessageText);
 
     switch (r.outcome) {
     case rowcreation::Outcome::Created:
@@ -671,12 +690,12 @@ void Form1::Command1_Click(int Index, const QString& gatillText)
     const double rowCount = vb::Val(ram.Allrad);
     const couponview::Move move = couponview::navigate(Index, ram.kupongstart, rowCount, gatillText);
     if (move.notFound) {
-        MsgBox(messageText(5), vbmsg::Exclamation);
+        MsgBox(currentMessageText(5), vbmsg::Exclamation);
         return;
     }
     ram.kupongstart = move.kupongstart;
     const int n = couponview::rowsOnCoupon(ram.kupongstart, rowCount);
-    Label4->setCaption(couponview::caption(ram.kupongstart, uiText(136), uiText(137)));
+    Label4->setCaption(couponview::caption(ram.kupongstart, currentUiText(136), currentUiText(137)));
     Grid2->setFocus();
     const couponview::Cells cells = couponview::couponCells(ram.forminne, ram.kupongstart, n);
     for (int row = 1; row < couponview::GridRows; ++row)

@@ -5,6 +5,7 @@
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
 #include "frame/skapa.h"
+#include "platform/controls.h"
 #include "shell/document.h"
 
 #include <QWidget>
@@ -17,7 +18,6 @@ class CommandButton;
 class Frame;
 class Grid;
 class Label;
-class OptionArray;
 class SpinButton;
 class TextBox;
 
@@ -25,7 +25,6 @@ class Form1 : public QWidget, public Document {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
 
     // "ladda" while the frame must read a frame file on its next activation.
     QString Tag;
@@ -49,7 +48,7 @@ public:
     void OK_Click();  // "Skapa": create the rows
     void utskrift_Click();  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
-    std::array<std::uint8_t, 14> systypcopy() const { return ram.systyp; }
+    std::array<frame::MatchType, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
     Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
@@ -68,6 +67,7 @@ public:
     // ---- handlers ----
     void Label1_Click(int Index);
     void Option1_Click(int Index);
+    void Option1_Click(frame::Mode m) { Option1_Click(frame::modeIndex(m)); }
     void Ladda_Click(int Index);  // load a system file into slot Index
     void laddahelram_Click();  // read a frame file into this frame
     void visagaranti_Click(int Index);  // the guarantee table of slot Index
@@ -106,7 +106,7 @@ public:
     Label* Allrad = nullptr;
 
     Frame* systempanel = nullptr;
-    OptionArray* Option1 = nullptr;
+    OptionArray Option1;
     std::array<Frame*, frame::ModeCount> System{};
     std::array<Label*, 3> Label3{};
     std::array<CommandButton*, 3> Ladda{};
@@ -154,6 +154,13 @@ private:
     frame::FrameEditing ram;
     void render();
     void buildControls();
+    void buildFrameCells();
+    void buildModeChoice();
+    void buildSlotFrames();
+    void buildPercentFrame();
+    void buildFilter();
+    void buildCreatingControls();
+    void buildCouponView();
     void Form_Load();
     void Form_Unload();
     void showMessages(const std::vector<frame::FrameMessage>& messages);

@@ -2,7 +2,7 @@
 // The coupon view without its window: which coupon of ten rows a navigation shows, its caption,
 // and the texts of the coupon grid Grid2 for it. Form1 writes the results into its controls.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "frame/exportfile.h"
 
-#include "frame/framecodes.h"
+#include "core/framecodes.h"
 
 QString couponGameName(CouponGame game)
 {

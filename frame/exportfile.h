@@ -2,7 +2,7 @@
 // The coupon export text (*.str, *.eur): the game's name, then one line "E,s,s,..." per created
 // row, Windows-1252 with CR LF after every line.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 #include <QByteArray>
 #include <QString>

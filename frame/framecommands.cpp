@@ -15,7 +15,7 @@ Form1* newFrame(MDIForm1& main)
 {
     ++main.ramnummer;
     auto* form = new Form1;
-    form->setWindowTitle(uiText(100) + vb::Str(main.ramnummer));
+    form->setWindowTitle(currentUiText(100) + vb::Str(main.ramnummer));
     return form;
 }
 

@@ -2,7 +2,7 @@
 // The main window's commands that make frames or act on the active one: new frame, open frame and
 // the two coupon exports; and the created rows of a frame for the windows that may not include it.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 class Document;
 class MDIForm1;

@@ -99,9 +99,9 @@ void FrameEditing::rowTotalFromTypes(bool clearProcentram)
     Allrad = QStringLiteral("1");
     std::array<bool, 6> seen{};
     for (int m = 0; m < MatchCount; ++m) {
-        const int t = systyp[m];
-        if (t >= 1 && t <= 5)
-            seen[t] = true;
+        const MatchType t = systyp[m];
+        if (t >= MatchType::System1 && t <= MatchType::Matematisk)
+            seen[matchTypeByte(t)] = true;
         if (t == MatchType::Matematisk) {
             const int marks = markedCount(m);
             if (marks == 2)
@@ -111,10 +111,10 @@ void FrameEditing::rowTotalFromTypes(bool clearProcentram)
         }
     }
     for (int s = 0; s < SlotCount; ++s) {
-        if (seen[s + 1])
+        if (seen[matchTypeByte(systemMatchType(s))])
             multiplyAllrad(sysrader[s]);
     }
-    if (clearProcentram && !seen[MatchType::Procent])
+    if (clearProcentram && !seen[matchTypeByte(MatchType::Procent)])
         procentram = false;
 }
 
@@ -146,7 +146,7 @@ FrameEditing::GuardCounts FrameEditing::guardsOf(int s) const
 {
     GuardCounts n;
     for (int m = 0; m < MatchCount; ++m) {
-        if (systyp[m] != s + 1)
+        if (systyp[m] != systemMatchType(s))
             continue;
         if (antalmark[m] == 2)
             ++n.half;
@@ -184,10 +184,10 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index)
         return messages;
     }
     const int m = Index / 3;
-    const int takenFrom = systyp[m];  // slot whose match another mode may take over
-    const int k = mode;
-    if (k <= Mode::System3) {
-        systemClick(k, Index, messages);
+    const MatchType takenFrom = systyp[m];  // slot whose match another mode may take over
+    const Mode k = mode;
+    if (isSystemMode(k)) {
+        systemClick(modeIndex(k), Index, messages);
     } else if (k == Mode::Procent) {
         procentClick(m, messages);
     } else {
@@ -195,9 +195,8 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index)
     }
     // Keep the counters of a slot whose match was just taken over in step with the types
     // (the old program left them stale until that slot's mode was chosen again).
-    if (takenFrom >= MatchType::System1 && takenFrom <= MatchType::System3 && takenFrom != k + 1 &&
-        systyp[m] != takenFrom) {
-        recountSlot(takenFrom - 1);
+    if (isSystemType(takenFrom) && takenFrom != systemMatchType(modeIndex(k)) && systyp[m] != takenFrom) {
+        recountSlot(slotOfType(takenFrom));
     }
     return messages;
 }
@@ -226,18 +225,19 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
         messages.push_back({MsgNoSystem, MsgStyle});
         return false;
     }
-    const std::uint8_t typeBefore = systyp[m];
-    if ((systyp[m] != 0 && systyp[m] != s + 1) || (baseRow && antalmark[m] == 3)) {
+    const MatchType own = systemMatchType(s);
+    const MatchType typeBefore = systyp[m];
+    if ((systyp[m] != MatchType::None && systyp[m] != own) || (baseRow && antalmark[m] == 3)) {
         clearMatch(m);
         markerad[Index] = !markerad[Index];
     }
     // The total is taken before this click: a base-row full guard just emptied still counts for
     // its own system here, else the in-use step below would divide its rows out a second time.
-    if (typeBefore == s + 1)
+    if (typeBefore == own)
         systyp[m] = typeBefore;
     rowTotalFromTypes(true);
-    if (typeBefore == s + 1)
-        systyp[m] = static_cast<std::uint8_t>(antalmark[m] >= 2 ? s + 1 : 0);
+    if (typeBefore == own)
+        systyp[m] = antalmark[m] >= 2 ? own : MatchType::None;
 
     if (!markerad[Index]) {
         Label1[Index].Caption.clear();
@@ -247,7 +247,7 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
         ++antalmark[m];
     }
     if (antalmark[m] == 2 || antalmark[m] == 3)
-        systyp[m] = static_cast<std::uint8_t>(s + 1);
+        systyp[m] = own;
     else if (antalmark[m] < 2)
         systyp[m] = MatchType::None;
 
@@ -387,8 +387,8 @@ void FrameEditing::Option1_Click(int Index)
 {
     if (Index < 0 || Index >= ModeCount)
         return;
-    mode = Index;
-    if (Index > Mode::System3)
+    mode = modeAt(Index);
+    if (!isSystemMode(mode))
         return;
     const int s = Index;
     recountSlot(s);
@@ -444,9 +444,9 @@ void FrameEditing::Text2_Change()
     std::array<bool, SlotCount> used{};
     bool mathematical = false, percent = false;
     for (int m = 0; m < MatchCount; ++m) {
-        const int t = systyp[m];
-        if (t >= MatchType::System1 && t <= MatchType::System3) {
-            used[t - 1] = true;
+        const MatchType t = systyp[m];
+        if (isSystemType(t)) {
+            used[slotOfType(t)] = true;
         } else if (t == MatchType::Matematisk) {
             const int marks = markedCount(m);
             if (marks == 2)

@@ -4,8 +4,8 @@
 // mode), and the handlers of the sign cells, the mode options, the percent spin buttons and the
 // row-count box. Form1 renders this state and shows the messages the handlers return.
 
-#include "frame/framecodes.h"
-#include "frame/rowmatrix.h"
+#include "core/framecodes.h"
+#include "core/rowmatrix.h"
 #include "platform/vbcodes.h"
 
 #include <QString>
@@ -53,7 +53,7 @@ public:
     std::array<std::uint8_t, 6> placeradhalv{};
     std::array<std::uint8_t, 6> placeradhel{};
     std::array<std::uint8_t, 6> halvefter{};
-    std::array<std::uint8_t, 14> systyp{};
+    std::array<MatchType, 14> systyp{};
     std::array<bool, 6> sysianvand{};
     bool skapat = false;
     std::int32_t allradram = 0;
@@ -74,14 +74,15 @@ public:
     QString Allrad = QStringLiteral("1");
     std::array<QString, 3> Text1 = {QStringLiteral("34"), QStringLiteral("33"), QStringLiteral("33")};
     QString Text2 = QStringLiteral("1");
-    int mode = Mode::System1;  // index of the visible System(k)
+    Mode mode = Mode::System1;  // the visible System(k)
     bool grid2frameVisible = false;  // coupon view shown
 
     // ---- handlers ----
     // Click on sign cell Index (0..38). Returns the messages to show, in order.
     std::vector<FrameMessage> Label1_Click(int Index);
-    // Choice of mode Index (0..4).
+    // Choice of mode option Index (0..4).
     void Option1_Click(int Index);
+    void Option1_Click(Mode m) { Option1_Click(modeIndex(m)); }
     // The percent spin buttons of box i (0..2).
     void SpinButton1_SpinUp(int i);
     void SpinButton1_SpinDown(int i);

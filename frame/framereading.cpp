@@ -120,7 +120,7 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
 void loadSystemIntoSlot(Form1& form, int s)
 {
     if (!form.state().slotEmpty(s)) {
-        if (MsgBox(messageText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        if (MsgBox(currentMessageText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
             return;
         form.change([s](frame::FrameEditing& ram) { frame::clearSlotMatches(ram, s); });
     }
@@ -135,7 +135,7 @@ void loadSystemIntoSlot(Form1& form, int s)
         if (read.reached >= SystemReadStage::Magic)
             form.change([&read](frame::FrameEditing& ram) { ram.filbyte = read.data.magic; });
         if (read.status == FileReadStatus::WrongType) {
-            MsgBox(messageText(kMsgWrongType), vbmsg::Exclamation);
+            MsgBox(currentMessageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }
         if (read.reached >= SystemReadStage::Signs) {
@@ -166,7 +166,7 @@ void readFrameIntoForm(Form1& form)
         if (read.reached >= FrameReadStage::Version)
             form.change([&read](frame::FrameEditing& ram) { ram.filbyte = read.data.version; });
         if (read.status == FileReadStatus::WrongType) {
-            MsgBox(messageText(kMsgWrongType), vbmsg::Exclamation);
+            MsgBox(currentMessageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }
         applyFrameFile(form, read);

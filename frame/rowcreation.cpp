@@ -102,7 +102,7 @@ SlotCounts countSlot(const FrameInput& in, int s)
 {
     SlotCounts c;
     for (const MatchInput& m : in.matches) {
-        if (m.type != s + 1)
+        if (m.type != frame::systemMatchType(s))
             continue;
         const int n = markCount(m);
         if (n == 2)
@@ -157,7 +157,7 @@ long long combinationCount(const FrameInput& in, long long ceiling)
             times(in.slots[s].rows);
     }
     for (const MatchInput& m : in.matches)
-        if (m.type == 5)
+        if (m.type == frame::MatchType::Matematisk)
             times(markCount(m));
     return product;
 }
@@ -365,9 +365,12 @@ UniformSource& programRandom()
 
 namespace {
 
-// What the work matrix (arbetsmatris) says of one match.
+// What the work matrix (arbetsmatris) says of one match: a constant sign, the rows of system slot
+// 0..2, a percent draw, or a mathematical guard over its n marked signs.
+enum class WorkKind { Constant, Slot1, Slot2, Slot3, Percent, Mathematical };
+
 struct MatchWork {
-    int kind = 0;  // 0 constant, 1..3 system slot, 4 percent, 50 + n mathematical
+    WorkKind kind = WorkKind::Constant;
     std::vector<std::uint8_t> signs;  // signs[j - 1] = column j
     std::uint8_t column(long long j) const
     {
@@ -421,118 +424,100 @@ bool drawPercent(
     return true;
 }
 
-}  // namespace
-
-Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& stop, const MemoryLimits& limits)
-{
-    Result res;
-
-    // Size first: a frame that cannot be held is refused before anything is allocated.
-    const double total = in.rowTotal;
-    if (!(total <= static_cast<double>(limits.maxRows))) {  // also NaN
-        res.outcome = Outcome::OutOfMemory;
-        return res;
-    }
-    long long rows = std::max(0LL, static_cast<long long>(std::nearbyint(total)));
-    // The combination must fit in the matrix even if the row total is stale.
-    rows = std::max(rows, combinationCount(in, limits.maxRows));
-    if (rows > limits.maxRows || peakBytes(rows, in.filter, in.removeEqualRows) > limits.maxBytes) {
-        res.outcome = Outcome::OutOfMemory;
-        return res;
-    }
-    RowMatrix out;
-    try {
-        out = RowMatrix(kStride - 1, rows);
-    } catch (const std::bad_alloc&) {
-        res.outcome = Outcome::OutOfMemory;
-        return res;
-    }
-
-    auto abort = [&](Outcome o) {
-        res.outcome = o;
-        res.rows = std::move(out);
-        return std::move(res);
-    };
-
-    if (const auto failure = checkSlots(in)) {
-        res.failedSlot = failure->slot;
-        res.slotMessage = failure->message;
-        return abort(Outcome::SlotInvalid);
-    }
-    res.marks = markCounts(in);
-    res.marksRecorded = true;
-
-    // The work matrix.
-    std::array<MatchWork, kMatches> work;
-    long long slotRows[3] = {1, 1, 1};
-    for (int s = 0; s < 3; ++s) {
-        const SlotInput& slot = in.slots[s];
-        const SlotCounts c = countSlot(in, s);
-        if (c.half + c.full != 0)
-            slotRows[s] = slot.rows;
-        long long halfRow = 1;
-        long long fullRow = slot.guarded - slot.fullGuards + 1;
-        for (int m = 0; m < kMatches; ++m) {
-            const MatchInput& mi = in.matches[m];
-            if (mi.type != s + 1)
-                continue;
-            MatchWork& w = work[m];
-            w.kind = s + 1;
-            w.signs.assign(static_cast<std::size_t>(std::max(0, slot.rows)), 0);
-            const SignMap map = signMap(slot.type, mi.marked, mi.startRowSign);
-            if (map.pointer == GuardPointer::None)
-                continue;
-            const long long gridRow = map.pointer == GuardPointer::Half ? halfRow++ : fullRow++;
-            for (int j = 1; j <= slot.rows; ++j) {
-                const std::uint8_t k = systemSignIndex(gridCell(slot, gridRow, j));
-                if (k < 3 && map.sign[k] != 0)
-                    w.signs[static_cast<std::size_t>(j - 1)] = map.sign[k];
-            }
-        }
-    }
+// The work matrix: what every match contributes, and how many rows each slot and the
+// mathematical guards multiply in.
+struct WorkMatrix {
+    std::array<MatchWork, kMatches> matches;
+    std::array<long long, 3> slotRows{1, 1, 1};
     long long mathRows = 1;
+};
+
+// The matches of system slot s take their signs from the slot's grid, half guards from the first
+// grid rows and full guards after them.
+void addSlotMatches(const FrameInput& in, int s, WorkMatrix& work)
+{
+    const SlotInput& slot = in.slots[s];
+    const SlotCounts c = countSlot(in, s);
+    if (c.half + c.full != 0)
+        work.slotRows[s] = slot.rows;
+    long long halfRow = 1;
+    long long fullRow = slot.guarded - slot.fullGuards + 1;
     for (int m = 0; m < kMatches; ++m) {
         const MatchInput& mi = in.matches[m];
-        MatchWork& w = work[m];
-        if (mi.type == 5) {
+        if (mi.type != frame::systemMatchType(s))
+            continue;
+        MatchWork& w = work.matches[m];
+        w.kind = static_cast<WorkKind>(static_cast<int>(WorkKind::Slot1) + s);
+        w.signs.assign(static_cast<std::size_t>(std::max(0, slot.rows)), 0);
+        const SignMap map = signMap(slot.type, mi.marked, mi.startRowSign);
+        if (map.pointer == GuardPointer::None)
+            continue;
+        const long long gridRow = map.pointer == GuardPointer::Half ? halfRow++ : fullRow++;
+        for (int j = 1; j <= slot.rows; ++j) {
+            const std::uint8_t k = systemSignIndex(gridCell(slot, gridRow, j));
+            if (k < 3 && map.sign[k] != 0)
+                w.signs[static_cast<std::size_t>(j - 1)] = map.sign[k];
+        }
+    }
+}
+
+// Mathematical guards list their marked signs; singles and unknown types hold one constant sign.
+void addOtherMatches(const FrameInput& in, WorkMatrix& work)
+{
+    for (int m = 0; m < kMatches; ++m) {
+        const MatchInput& mi = in.matches[m];
+        MatchWork& w = work.matches[m];
+        if (mi.type == frame::MatchType::Matematisk) {
             for (int c = 0; c < 3; ++c)
                 if (mi.marked[c])
                     w.signs.push_back(static_cast<std::uint8_t>(c + 1));
-            mathRows *= static_cast<long long>(w.signs.size());
-            w.kind = 50 + static_cast<int>(w.signs.size());
-        } else if (mi.type == 0 || mi.type > 5) {
-            std::uint8_t sign = 0;  // the last marked cell wins
+            work.mathRows *= static_cast<long long>(w.signs.size());
+            w.kind = WorkKind::Mathematical;
+        } else if (mi.type == frame::MatchType::Procent) {
+            w.kind = WorkKind::Percent;  // drawn after the combination
+        } else if (mi.type == frame::MatchType::None || mi.type > frame::MatchType::Matematisk) {
+            std::uint8_t sign = 0;  // the last marked cell wins; an unknown type marks nothing
             for (int c = 0; c < 3; ++c)
-                if (mi.type == 0 && mi.marked[c])
+                if (mi.type == frame::MatchType::None && mi.marked[c])
                     sign = static_cast<std::uint8_t>(c + 1);
             w.signs.assign(1, sign);
         }
     }
+}
 
-    // Combination: System 1's row slowest, the first mathematical guard fastest.
-    std::vector<int> oddMatches;  // kinds 52 and 53, in match order
+WorkMatrix workMatrix(const FrameInput& in)
+{
+    WorkMatrix work;
+    for (int s = 0; s < 3; ++s)
+        addSlotMatches(in, s, work);
+    addOtherMatches(in, work);
+    return work;
+}
+
+// Rows 0.. of the combination: System 1's row slowest, the first mathematical guard fastest.
+// False when stopped.
+bool combine(const WorkMatrix& work, RowMatrix& out, const StopCheck& stop)
+{
+    std::vector<int> oddMatches;  // mathematical guards of two or three signs, in match order
     for (int m = 0; m < kMatches; ++m)
-        if (work[m].kind == 52 || work[m].kind == 53)
+        if (work.matches[m].kind == WorkKind::Mathematical && work.matches[m].signs.size() >= 2)
             oddMatches.push_back(m);
     std::uint8_t digit[15] = {};
     std::uint8_t base[kStride] = {};
     long long r = 0;
-    for (long long t = 0; t < slotRows[0]; ++t) {
-        for (long long u = 0; u < slotRows[1]; ++u) {
-            for (long long v = 0; v < slotRows[2]; ++v) {
+    for (long long t = 0; t < work.slotRows[0]; ++t) {
+        for (long long u = 0; u < work.slotRows[1]; ++u) {
+            for (long long v = 0; v < work.slotRows[2]; ++v) {
+                const long long slotRow[3] = {t + 1, u + 1, v + 1};
                 for (int m = 0; m < kMatches; ++m) {
-                    const MatchWork& w = work[m];
+                    const MatchWork& w = work.matches[m];
                     switch (w.kind) {
-                    case 1:
-                        base[m] = w.column(t + 1);
+                    case WorkKind::Slot1:
+                    case WorkKind::Slot2:
+                    case WorkKind::Slot3:
+                        base[m] = w.column(slotRow[static_cast<int>(w.kind) - static_cast<int>(WorkKind::Slot1)]);
                         break;
-                    case 2:
-                        base[m] = w.column(u + 1);
-                        break;
-                    case 3:
-                        base[m] = w.column(v + 1);
-                        break;
-                    case 0:
+                    case WorkKind::Constant:
                         base[m] = w.column(1);
                         break;
                     default:
@@ -540,14 +525,14 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
                         break;
                     }
                 }
-                for (long long x = 0; x < mathRows; ++x, ++r) {
+                for (long long x = 0; x < work.mathRows; ++x, ++r) {
                     if (r % kStopCadence == 0 && stopNow(stop))
-                        return abort(Outcome::Cancelled);
+                        return false;
                     std::uint8_t* row = out.row(r);
                     std::memcpy(row, base, kStride);
                     bool carry = false;
                     for (std::size_t k = 0; k < oddMatches.size(); ++k) {
-                        const MatchWork& w = work[oddMatches[k]];
+                        const MatchWork& w = work.matches[oddMatches[k]];
                         row[oddMatches[k]] = w.signs[digit[k]];
                         if (k == 0)
                             ++digit[0];
@@ -555,7 +540,7 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
                             carry = false;
                             ++digit[k];
                         }
-                        if (digit[k] == w.kind - 50) {
+                        if (digit[k] == static_cast<std::uint8_t>(w.signs.size())) {
                             digit[k] = 0;
                             carry = true;
                         }
@@ -564,59 +549,120 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
             }
         }
     }
+    return true;
+}
 
-    // Percent draws and the constant signs of rows beyond the combination.
+// Percent draws and the constant signs of rows beyond the combination. False when stopped.
+bool drawAndFill(const FrameInput& in, const WorkMatrix& work, RowMatrix& out, long long rows,
+    UniformSource& random, const StopCheck& stop)
+{
     for (int m = 0; m < kMatches; ++m) {
         if (stopNow(stop))
-            return abort(Outcome::Cancelled);
+            return false;
         const MatchInput& mi = in.matches[m];
-        if (mi.type == 4) {
+        if (mi.type == frame::MatchType::Procent) {
             if (!drawPercent(out, m, rows, mi.percent, random, stop))
-                return abort(Outcome::Cancelled);
-        } else if (work[m].kind == 0) {
-            const std::uint8_t sign = work[m].column(1);
+                return false;
+        } else if (work.matches[m].kind == WorkKind::Constant) {
+            const std::uint8_t sign = work.matches[m].column(1);
             for (long long j = 1; j < rows; ++j)
                 out.at(m, j) = sign;
         }
     }
+    return true;
+}
+
+// Rows the run makes, or -1 when the frame cannot be held: refused before anything is allocated.
+long long plannedRows(const FrameInput& in, const MemoryLimits& limits)
+{
+    const double total = in.rowTotal;
+    if (!(total <= static_cast<double>(limits.maxRows)))  // also NaN
+        return -1;
+    long long rows = std::max(0LL, static_cast<long long>(std::nearbyint(total)));
+    // The combination must fit in the matrix even if the row total is stale.
+    rows = std::max(rows, combinationCount(in, limits.maxRows));
+    if (rows > limits.maxRows || peakBytes(rows, in.filter, in.removeEqualRows) > limits.maxBytes)
+        return -1;
+    return rows;
+}
+
+// The filter and the equal-row removal. On success `out` holds the rows left (`left` of them, the
+// empty row after them); when stopped, emptied or short of memory it keeps the unfiltered rows.
+Outcome filterStep(const FrameInput& in, RowMatrix& out, long long rows, const StopCheck& stop, long long& left)
+{
+    const long long kept = countFiltered(out, rows, in.bounds, stop);
+    if (kept < 0)
+        return Outcome::Cancelled;
+    if (kept == 0)
+        return Outcome::FilterRemovedAll;
+    RowMatrix filtered;
+    try {
+        filtered = filterRows(out, rows, in.bounds, kept, stop);
+        if (filtered.empty())
+            return Outcome::Cancelled;
+        left = kept;
+        if (in.removeEqualRows) {
+            bool stopped = false;
+            left = removeEqualRows(filtered, kept, stop, &stopped);
+            if (stopped)
+                return Outcome::Cancelled;
+        }
+    } catch (const std::bad_alloc&) {
+        return Outcome::OutOfMemory;
+    }
+    // The freed rows after the survivors are already zero: the last one left is the empty row.
+    filtered.truncateRows(left);
+    out = std::move(filtered);
+    return left == rows ? Outcome::FilterKeptAll : Outcome::FilterRemoved;
+}
+
+Result ended(Result res, Outcome outcome, RowMatrix&& rows)
+{
+    res.outcome = outcome;
+    res.rows = std::move(rows);
+    return res;
+}
+
+}  // namespace
+
+Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& stop, const MemoryLimits& limits)
+{
+    Result res;
+    res.outcome = Outcome::OutOfMemory;  // until the rows are held
+    const long long rows = plannedRows(in, limits);
+    if (rows < 0)
+        return res;
+    RowMatrix out;
+    try {
+        out = RowMatrix(kStride - 1, rows);
+    } catch (const std::bad_alloc&) {
+        return res;
+    }
+
+    if (const auto failure = checkSlots(in)) {
+        res.failedSlot = failure->slot;
+        res.slotMessage = failure->message;
+        return ended(std::move(res), Outcome::SlotInvalid, std::move(out));
+    }
+    res.marks = markCounts(in);
+    res.marksRecorded = true;
+
+    const WorkMatrix work = workMatrix(in);
+    if (!combine(work, out, stop) || !drawAndFill(in, work, out, rows, random, stop))
+        return ended(std::move(res), Outcome::Cancelled, std::move(out));
 
     res.total = rows;
     if (!in.filter) {
         res.left = rows;
-        return abort(Outcome::Created);
+        return ended(std::move(res), Outcome::Created, std::move(out));
     }
-
-    const long long kept = countFiltered(out, rows, in.bounds, stop);
-    if (kept < 0)
-        return abort(Outcome::Cancelled);
-    if (kept == 0)
-        return abort(Outcome::FilterRemovedAll);
-    RowMatrix filtered;
-    try {
-        filtered = filterRows(out, rows, in.bounds, kept, stop);
-    } catch (const std::bad_alloc&) {
-        res.outcome = Outcome::OutOfMemory;
-        return res;
-    }
-    if (filtered.empty())
-        return abort(Outcome::Cancelled);
-    long long left = kept;
-    if (in.removeEqualRows) {
-        bool stopped = false;
-        try {
-            left = removeEqualRows(filtered, kept, stop, &stopped);
-        } catch (const std::bad_alloc&) {
-            res.outcome = Outcome::OutOfMemory;
-            return res;
-        }
-        if (stopped)
-            return abort(Outcome::Cancelled);
-    }
-    // The freed rows after the survivors are already zero: the last one left is the empty row.
-    filtered.truncateRows(left);
-    res.left = left;
-    out = std::move(filtered);
-    return abort(left == rows ? Outcome::FilterKeptAll : Outcome::FilterRemoved);
+    long long left = 0;
+    const Outcome filtered = filterStep(in, out, rows, stop, left);
+    if (filtered == Outcome::OutOfMemory)
+        return res;  // forminne stays as it was
+    if (filtered == Outcome::FilterKeptAll || filtered == Outcome::FilterRemoved)
+        res.left = left;
+    return ended(std::move(res), filtered, std::move(out));
 }
 
 std::optional<Message> messageFor(const Result& r, const std::function<QString(int)>& messageText)
@@ -628,7 +674,7 @@ std::optional<Message> messageFor(const Result& r, const std::function<QString(i
     case Outcome::FilterRemoved:
         return Message{messageText(19) + number(r.total - r.left) + messageText(20) + number(r.total) +
                 messageText(21) + number(r.left) + messageText(22),
-            64};
+            vbmsg::Information};
     case Outcome::FilterRemovedAll:
         return Message{messageText(17), vbmsg::Exclamation};
     case Outcome::SlotInvalid:

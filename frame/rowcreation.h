@@ -3,8 +3,8 @@
 // slots, percent matches, filter settings) into its rows, forminne. The window reads its controls
 // into a FrameInput, calls createRows and shows what the Result says; nothing here touches a widget.
 
-#include "frame/framecodes.h"
-#include "frame/rowmatrix.h"
+#include "core/framecodes.h"
+#include "core/rowmatrix.h"
 
 #include <QString>
 
@@ -23,7 +23,7 @@ constexpr std::uint8_t kNoStartRow = frame::NoStartRowSign;
 // One match m, as the frame shows it.
 struct MatchInput {
     std::array<bool, 3> marked{};  // cells 3m, 3m+1, 3m+2 ("1", "X", "2") show their sign
-    std::uint8_t type = 0;  // MatchType, systyp(m)
+    frame::MatchType type = frame::MatchType::None;  // systyp(m)
     std::uint8_t startRowSign = kNoStartRow;  // base-row slot: column 0..2 of the marked cell drawn black
     std::array<double, 3> percent{};  // Procent match: p1, pX, p2 (see percentValuesFromText)
 };

@@ -8,7 +8,7 @@ namespace frame {
 void clearSlotMatches(FrameEditing& f, int s)
 {
     for (int m = 0; m < MatchCount; ++m) {
-        if (f.systyp[m] != s + 1)
+        if (f.systyp[m] != systemMatchType(s))
             continue;
         for (int c = 3 * m; c < 3 * m + 3; ++c) {
             f.markerad[c] = false;

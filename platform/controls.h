@@ -198,7 +198,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
+// A control of type T on parent, placed in twips; the parent owns it.
+template <class T>
+T* make(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    twips::move(w, left, top, width, height);
+    return w;
+}
+
 // An option-button array: n buttons in one container, exclusive, handler(Index) on Click.
+// The container owns the buttons; the array is a plain value that lists them.
 class OptionArray {
 public:
     OptionArray() = default;

@@ -15,8 +15,8 @@ ctest --test-dir "$top/build/ci-release" --output-on-failure --parallel "$jobs"
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 "$top/scripts/build.sh" "$top/build/ci-asan" -DCMAKE_BUILD_TYPE=Debug -DVELKORIN_WERROR=ON \
   -DVELKORIN_SANITIZE=ON -DVELKORIN_BENCH=OFF
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir "$top/build/ci-asan" --output-on-failure --parallel "$jobs"
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$top/build/ci-asan" --output-on-failure --parallel "$jobs"
 
 if [ -d "$top/tests/fuzz" ] && ls "$top"/tests/fuzz/*.cpp >/dev/null 2>&1; then
   echo "== Fuzzers"

@@ -63,13 +63,13 @@ Byta::~Byta() = default;
 
 void Byta::Form_Load()
 {
-    setWindowTitle(uiText(26));
-    avbryt->setCaption(uiText(200));
-    ok->setCaption(uiText(400));
-    (*Option1)[kBlank]->setCaption(uiText(401));
-    (*Option2)[kBlank]->setCaption(uiText(401));
-    SSFrame1->setCaption(uiText(402));
-    SSFrame2->setCaption(uiText(403));
+    setWindowTitle(currentUiText(26));
+    avbryt->setCaption(currentUiText(200));
+    ok->setCaption(currentUiText(400));
+    (*Option1)[kBlank]->setCaption(currentUiText(401));
+    (*Option2)[kBlank]->setCaption(currentUiText(401));
+    SSFrame1->setCaption(currentUiText(402));
+    SSFrame2->setCaption(currentUiText(403));
 }
 
 void Byta::Form_Activate()

@@ -49,9 +49,9 @@ Gatill::Gatill() : LockingDialog(3210, 1560)
 
 void Gatill::Form_Load()
 {
-    setWindowTitle(uiText(25));
-    avbryt->setCaption(uiText(200));
-    ok->setCaption(uiText(400));
+    setWindowTitle(currentUiText(25));
+    avbryt->setCaption(currentUiText(200));
+    ok->setCaption(currentUiText(400));
     setPrompt();
 }
 
@@ -65,7 +65,7 @@ void Gatill::Form_Activate()
 void Gatill::setPrompt()
 {
     const MDIForm1* main = MDIForm1::instance();
-    Label1->setCaption(uiText(main && main->aktivtyp == DocumentKind::Frame ? 134 : 135));
+    Label1->setCaption(currentUiText(main && main->aktivtyp == DocumentKind::Frame ? 134 : 135));
 }
 
 void Gatill::Text1_KeyPress(int& KeyAscii)
@@ -87,7 +87,7 @@ void Gatill::ok_Click()
     }
     const editcommands::RowJump jump = editcommands::jumpToRow(Text1->Text(), rows->Cols());
     if (!jump.exists) {
-        MsgBox(messageText(kMsgNoSuchRow), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgNoSuchRow), vbmsg::Exclamation);
         return;
     }
     Text1->setText(jump.boxText);

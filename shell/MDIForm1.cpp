@@ -43,7 +43,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(toolbarPicture(ToolbarPicture::NewFrame));
     resize(1024, 720);
 
-    CommonDialog1 = new CommonDialog;
     // The toolbar strip sits above the client area, across the whole width.
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -69,7 +68,6 @@ MDIForm1::~MDIForm1()
 {
     // The client area outlives this part of the object while it closes its windows.
     disconnect(mdiArea_, nullptr, this, nullptr);
-    delete CommonDialog1;
     if (theMainWindow == this)
         theMainWindow = nullptr;
 }
@@ -172,13 +170,13 @@ void MDIForm1::setMenuCaptions()
     const std::pair<QMenu*, int> menus[] = {
         {File, 10}, {edit, 20}, {installningar, 30}, {verktyg, 40}, {fonster, 50}, {helpmenu, 60}, {Exportera, 63}};
     for (const auto& [menu, id] : menus)
-        menu->setTitle(uiText(id));
+        menu->setTitle(currentUiText(id));
     const std::pair<QAction*, int> items[] = {{NyBlankett, 11}, {laddablankett, 12}, {SparaSom, 13}, {SkrivUt, 14},
         {Avsluta, 15}, {klipput, 21}, {kopiera, 22}, {klistrain, 23}, {tabort, 24}, {gatillmenu, 25}, {bytut, 26},
         {printer, 31}, {NyttSystem, 41}, {OppnaSystem, 42}, {sok, 43}, {ordna, 51}, {ordnaico, 52}, {help, 61},
         {guidemenu, 62}};
     for (const auto& [action, id] : items)
-        action->setText(uiText(id));
+        action->setText(currentUiText(id));
 }
 
 void MDIForm1::buildToolbar()
@@ -220,7 +218,7 @@ void MDIForm1::buildToolbar()
         button->setMouseTracking(true);
         const int hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
-            [this, hint](VbMouse) { setHint(uiText(hint), uiText(hint + 1)); });
+            [this, hint](VbMouse) { setHint(currentUiText(hint), currentUiText(hint + 1)); });
         if (b.handler)
             connect(button, &ToolbarButton::Click, this, b.handler);
         if (b.command)
@@ -262,7 +260,7 @@ void MDIForm1::MDIForm_Load()
         setMenuCaptions();
         guidesyns = 255;
         guide* g = guide::instance();
-        g->setWindowTitle(uiText(650));
+        g->setWindowTitle(currentUiText(650));
         dockGuide();
         g->parentWidget()->show();
         guide::showPage(1);
@@ -460,7 +458,7 @@ void MDIForm1::help_Click()
         FileNumber::one().close();
         // Only a missing AppPath has a message of its own here; even 55 is an unexpected error.
         if (e.number() == vberr::InputPastEnd)
-            MsgBox(messageText(32), vbmsg::Exclamation);
+            MsgBox(currentMessageText(32), vbmsg::Exclamation);
         else
             reportUnexpectedError(e.number());
     }
@@ -488,7 +486,7 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
     try {
-        MsgBox(messageText(38), vbmsg::Exclamation);
+        MsgBox(currentMessageText(38), vbmsg::Exclamation);
         Finska->setChecked(finnish);
         Svenska->setChecked(!finnish);
         writeLanguageItem(item);

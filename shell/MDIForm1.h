@@ -5,6 +5,7 @@
 // commands that make or act on documents (setCommand), and it sets its items from the active
 // document (updateActions).
 
+#include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "shell/document.h"
 
@@ -13,12 +14,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class CommonDialog;
 
 // The commands of menu items and toolbar buttons that the main window does not carry out itself.
 // A command nobody registered does nothing.
@@ -152,7 +153,7 @@ public:
     StatusPanel* SSPanel3 = nullptr;
     Label* Label1 = nullptr;
     Label* Label2 = nullptr;
-    CommonDialog* CommonDialog1 = nullptr;
+    const std::unique_ptr<CommonDialog> CommonDialog1 = std::make_unique<CommonDialog>();
 
     // Frames opened in this run; gives the running number of "Namnlös".
     std::int32_t ramnummer = 0;

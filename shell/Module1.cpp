@@ -10,9 +10,9 @@
 
 std::int16_t sprakoffset = 0;
 
-QString uiText(int id) { return UIText(id + sprakoffset); }
-QString messageText(int id) { return MessageText(id + sprakoffset); }
-QString guideText(int id) { return GuideText(id + sprakoffset); }
+QString currentUiText(int id) { return UIText(id + sprakoffset); }
+QString currentMessageText(int id) { return MessageText(id + sprakoffset); }
+QString currentGuideText(int id) { return GuideText(id + sprakoffset); }
 
 namespace Module1 {
 

@@ -11,9 +11,9 @@ class MDIForm1;
 extern std::int16_t sprakoffset;
 
 // The three text tables in the running language (the id plus sprakoffset).
-QString uiText(int id);
-QString messageText(int id);
-QString guideText(int id);
+QString currentUiText(int id);
+QString currentMessageText(int id);
+QString currentGuideText(int id);
 
 namespace Module1 {
 // Shows the splash, waits, opens the main window with its commands registered and runs the

@@ -112,7 +112,7 @@ void klistrain_Click()
         return;
     Grid& g = *doc.focusedGrid;
     const editcommands::PastePlan plan = editcommands::planPaste(t, selectionOf(g), g.Rows(), g.Cols(),
-        [] { return MsgBox(messageText(kMsgPasteOutside), vbmsg::OKCancel | vbmsg::Exclamation) == vbmsg::OK; });
+        [] { return MsgBox(currentMessageText(kMsgPasteOutside), vbmsg::OKCancel | vbmsg::Exclamation) == vbmsg::OK; });
     // Start first, so a selection made upwards or leftwards is not turned around.
     g.setSelStartRow(plan.selection.startRow);
     g.setSelEndRow(plan.selection.endRow);

@@ -6,7 +6,7 @@
 
 void reportUnexpectedError(int number)
 {
-    MsgBox(messageText(30) + QStringLiteral(" Error: ") + QString::number(number), vbmsg::Critical);
+    MsgBox(currentMessageText(30) + QStringLiteral(" Error: ") + QString::number(number), vbmsg::Critical);
 }
 
 void reportError(const VbError& error, ErrorContext context)
@@ -15,11 +15,11 @@ void reportError(const VbError& error, ErrorContext context)
     case vberr::DialogCancelled:
         return;
     case vberr::FileAlreadyOpen:
-        MsgBox(messageText(4), vbmsg::Exclamation);
+        MsgBox(currentMessageText(4), vbmsg::Exclamation);
         return;
     case vberr::InputPastEnd:
         if (context == ErrorContext::SettingsFile) {
-            MsgBox(messageText(32), vbmsg::Exclamation);
+            MsgBox(currentMessageText(32), vbmsg::Exclamation);
             return;
         }
         break;

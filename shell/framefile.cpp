@@ -40,12 +40,12 @@ QByteArray writeFrameFile(const FrameFileData& d)
     }
     for (int i = 0; i < frame::CellCount; ++i) {
         const int m = i / 3;
-        const std::uint8_t type = d.matchTypes[std::size_t(m)];
+        const frame::MatchType type = d.matchTypes[std::size_t(m)];
         const std::uint8_t startRow = d.startRowSigns[std::size_t(m)];
         if (!validStartRowSign(startRow))
             throw VbError(vberr::InvalidCall);
         w.writeByte(d.cellSigns[std::size_t(i)]);
-        w.writeByte(type);
+        w.writeByte(frame::matchTypeByte(type));
         w.writeByte(startRow);
         if (i == 3 * m && type == frame::MatchType::Procent)
             w.writeTaggedText(d.percentTexts[std::size_t(m)]);
@@ -100,7 +100,7 @@ FrameFileRead readFrameFile(QByteArrayView bytes)
         for (int i = 0; i < frame::CellCount; ++i) {
             const int m = i / 3;
             d.cellSigns[std::size_t(i)] = r.readByte();
-            const std::uint8_t type = r.readByte();
+            const frame::MatchType type = frame::matchTypeFromByte(r.readByte());
             const std::uint8_t startRow = r.readByte();
             if (!validStartRowSign(startRow))
                 throw invalidFileFormat();
@@ -164,9 +164,10 @@ std::vector<ReplayStep> replaySteps(const FrameFileData& d)
     int s = 0;
     for (int i = 0; i < frame::CellCount; ++i) {
         const int m = i / 3;
-        const std::uint8_t type = d.matchTypes[std::size_t(m)];
+        const frame::MatchType type = d.matchTypes[std::size_t(m)];
+        auto choose = [&steps](frame::Mode mode) { steps.push_back({K::ChooseMode, frame::modeIndex(mode), {}}); };
         if (type == frame::MatchType::Procent) {
-            steps.push_back({K::ChooseMode, 3, {}});
+            choose(frame::Mode::Procent);
             if (i == 3 * m) {
                 steps.push_back({K::ClickCell, i, {}});
                 steps.push_back({K::SetPercentText, m, d.percentTexts[std::size_t(m)]});
@@ -174,22 +175,22 @@ std::vector<ReplayStep> replaySteps(const FrameFileData& d)
             continue;
         }
         switch (type) {
-        case 0:
-        case 1:
-            steps.push_back({K::ChooseMode, 0, {}});
+        case frame::MatchType::None:
+        case frame::MatchType::System1:
+            choose(frame::Mode::System1);
             s = 0;
             break;
-        case 2:
-            steps.push_back({K::ChooseMode, 1, {}});
+        case frame::MatchType::System2:
+            choose(frame::Mode::System2);
             s = 1;
             break;
-        case 3:
-            steps.push_back({K::ChooseMode, 2, {}});
+        case frame::MatchType::System3:
+            choose(frame::Mode::System3);
             s = 2;
             break;
-        case 5:
-            steps.push_back({K::ChooseMode, 4, {}});
-            s = 4;
+        case frame::MatchType::Matematisk:
+            choose(frame::Mode::Matematisk);
+            s = frame::modeIndex(frame::Mode::Matematisk);
             break;
         default:
             break;

@@ -3,8 +3,8 @@
 // with their match types and base-row signs, the created rows and the frame's options. Also the plan
 // by which a frame rebuilds itself from it: its own mode choices and cell clicks, in order.
 
-#include "frame/framecodes.h"
-#include "frame/rowmatrix.h"
+#include "core/framecodes.h"
+#include "core/rowmatrix.h"
 #include "shell/systemfile.h"
 
 #include <QByteArray>
@@ -31,7 +31,7 @@ struct FrameFileData {
     // Cell records. A cell's sign byte is '1', 'X' or '2' when marked, '0' when not. Match type and
     // base-row sign are per match (the file repeats them in the three records of a match).
     std::array<std::uint8_t, frame::CellCount> cellSigns;
-    std::array<std::uint8_t, frame::MatchCount> matchTypes{};
+    std::array<frame::MatchType, frame::MatchCount> matchTypes{};
     std::array<std::uint8_t, frame::MatchCount> startRowSigns;  // 0, 1, 2 or 254
     std::array<QString, frame::MatchCount> percentTexts;  // on file only for Procent matches
     // forminne. On file: U1 = upperMatch (a byte), U2 = upperRow (an int32), then element (i, j)

@@ -29,15 +29,6 @@ QPointer<garanti>& current()
     return the;
 }
 
-template <class T>
-T* make(QWidget* parent, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    twips::move(w, left, top, width, height);
-    w->setMouseTracking(true);
-    return w;
-}
-
 void setHeaderColumn(Grid& g, int col, const QString& caption)
 {
     g.setTextMatrix(0, col, caption);
@@ -121,13 +112,13 @@ void garanti::unload()
 
 void garanti::Form_Load()
 {
-    setWindowTitle(uiText(500));
-    Label1->setCaption(uiText(501));
-    Label2->setCaption(uiText(502));
-    Label3->setCaption(uiText(503));
-    Label4->setCaption(uiText(302));
-    Label6->setCaption(uiText(504));
-    stang->setCaption(uiText(505));
+    setWindowTitle(currentUiText(500));
+    Label1->setCaption(currentUiText(501));
+    Label2->setCaption(currentUiText(502));
+    Label3->setCaption(currentUiText(503));
+    Label4->setCaption(currentUiText(302));
+    Label6->setCaption(currentUiText(504));
+    stang->setCaption(currentUiText(505));
 }
 
 void garanti::Form_MouseMove()
@@ -150,7 +141,7 @@ bool garanti::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void garanti::kommentarer_Click() { MsgBox(messageText(27), vbmsg::Exclamation); }
+void garanti::kommentarer_Click() { MsgBox(currentMessageText(27), vbmsg::Exclamation); }
 
 void garanti::writeHeader()
 {
@@ -186,7 +177,7 @@ void garanti::showFromSlot(const Grid& stored, int slotType)
     guide::showPage(5);
     const bool current = storedGuaranteeCell(stored, 0, 0) == u"1";
     if (!current)
-        MsgBox(messageText(23), vbmsg::Exclamation);
+        MsgBox(currentMessageText(23), vbmsg::Exclamation);
     garanti* w = reload();
     if (!w)
         return;

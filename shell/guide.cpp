@@ -41,7 +41,7 @@ guide* guide::instance()
     static QPointer<guide> the;
     if (!the) {
         the = new guide;
-        the->setWindowTitle(uiText(650));
+        the->setWindowTitle(currentUiText(650));
         if (MDIForm1* main = MDIForm1::instance()) {
             QMdiSubWindow* sub = main->addChild(the);
             sub->setWindowFlags(Qt::SubWindow | Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -57,7 +57,7 @@ void guide::showPage(int page)
     if (!MDIForm1::instance())
         return;
     if (guide* g = instance(); g && g->guidetext)
-        g->guidetext->setText(guideText(page));
+        g->guidetext->setText(currentGuideText(page));
 }
 
 void guide::resizeEvent(QResizeEvent* event)

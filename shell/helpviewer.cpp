@@ -1,5 +1,6 @@
 #include "shell/helpviewer.h"
 
+#include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
 #include <QFile>
@@ -35,9 +36,10 @@ helpviewer::helpviewer(QWidget* parent) : QWidget(parent, Qt::Window)
 
 helpviewer* helpviewer::instance()
 {
+    // The main window owns it (it stays a window of its own); without one the tests' tear-down does.
     static QPointer<helpviewer> the;
     if (!the)
-        the = new helpviewer;
+        the = new helpviewer(MDIForm1::instance());
     return the;
 }
 

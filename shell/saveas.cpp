@@ -25,7 +25,7 @@ QString chooseSaveTarget(CommonDialog& dialog)
     dialog.ShowSave();
     const QString path = dialog.FileName;
     // The old file is not deleted here: the new one takes its place only once it is complete.
-    if (vb::fileExists(path) && MsgBox(messageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (vb::fileExists(path) && MsgBox(currentMessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw SaveDeclined{};
     return path;
 }

@@ -39,12 +39,6 @@ constexpr int kButtonHeight = 375;
 constexpr int kSignColWidth = 450;
 constexpr int kLabelColWidth = 660;
 
-template <class T>
-T* make(QWidget* parent)
-{
-    return new T(parent);
-}
-
 constexpr int kGuideSaveSystem = 12;
 constexpr int kMsgNoGuaranteeTable = 1;
 constexpr int kMsgOldGuaranteeTable = 2;
@@ -79,16 +73,16 @@ Form2::~Form2()
 void Form2::buildControls()
 {
     twips::resize(this, kFormWidth, kFormHeight);
-    Grid1 = make<Grid>(this);
-    Grid2 = make<Grid>(this);
+    Grid1 = new Grid(this);
+    Grid2 = new Grid(this);
     Grid2->hide();
     Grid2->setRows(1);
     Grid2->setCols(1);
-    Label4 = make<Label>(this);
-    kommentarer = make<TextBox>(this);
-    Anvand = make<CommandButton>(this);
-    Berakna = make<CommandButton>(this);
-    ganger = make<CommandButton>(this);
+    Label4 = new Label(this);
+    kommentarer = new TextBox(this);
+    Anvand = new CommandButton(this);
+    Berakna = new CommandButton(this);
+    ganger = new CommandButton(this);
     layoutControls();
 
     connect(kommentarer, &TextBox::Change, this, &Form2::kommentarer_Change);
@@ -137,10 +131,10 @@ QString Form2::captionPattern() const
 
 void Form2::Form_Load()
 {
-    Anvand->setCaption(uiText(300));
-    Berakna->setCaption(uiText(301));
-    ganger->setCaption(uiText(131));
-    Label4->setCaption(uiText(302));
+    Anvand->setCaption(currentUiText(300));
+    Berakna->setCaption(currentUiText(301));
+    ganger->setCaption(currentUiText(131));
+    Label4->setCaption(currentUiText(302));
 
     std::optional<ProgressRun> run;
     try {
@@ -196,9 +190,9 @@ void Form2::Form_Load()
 void Form2::reportLoadError(int number, const QString& description)
 {
     if (number == vberr::GridTooManyColumns)
-        MsgBox(messageText(33), vbmsg::Exclamation);
+        MsgBox(currentMessageText(33), vbmsg::Exclamation);
     else
-        MsgBox(messageText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
+        MsgBox(currentMessageText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
             vbmsg::Critical);
 }
 
@@ -275,7 +269,7 @@ void Form2::saveAs(CommonDialog& dialog)
         question = kMsgNoGuaranteeTable;
     else if (flag == u"0")
         question = kMsgOldGuaranteeTable;
-    if (question && MsgBox(messageText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (question && MsgBox(currentMessageText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw SaveDeclined{};
 
     dialog.Filter = systemFileFilter();
@@ -289,9 +283,9 @@ void Form2::saveAs(CommonDialog& dialog)
     syssparat = true;
 }
 
-QString Form2::closeQuestion() const { return messageText(36) + windowTitle() + messageText(35); }
+QString Form2::closeQuestion() const { return currentMessageText(36) + windowTitle() + currentMessageText(35); }
 
-QString Form2::saveAsCaption() const { return uiText(127); }
+QString Form2::saveAsCaption() const { return currentUiText(127); }
 
 void Form2::closeEvent(QCloseEvent* event)
 {
@@ -383,17 +377,17 @@ void Form2::ganger_Click()
             Grid1->SelEndCol(), [this](int r, int c) { return Grid1->TextMatrix(r, c); });
         Grid1->setCol(Grid1->SelEndCol());
         Grid1->setRow(Grid1->SelEndRow());
-        ganger->setCaption(uiText(caption));
+        ganger->setCaption(currentUiText(caption));
         return;
     }
     const Multiplication::Placement placed = multiplication_.place(Grid1->Row(), Grid1->Col(), Grid1->Rows(),
         Grid1->Cols(), [this](int r, int c, QChar sign) { Grid1->setTextMatrix(r, c, QString(sign)); });
     if (placed.message) {
-        MsgBox(messageText(placed.message), vbmsg::Exclamation);
+        MsgBox(currentMessageText(placed.message), vbmsg::Exclamation);
     } else {
         Grid1->setCol(placed.lastCol);
         // A product changes the rows as key edits do: the guarantee table is outdated, the system unsaved.
         markChanged();
     }
-    ganger->setCaption(uiText(Multiplication::IdleCaption));
+    ganger->setCaption(currentUiText(Multiplication::IdleCaption));
 }

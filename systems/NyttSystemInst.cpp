@@ -40,15 +40,17 @@ void setSystemForeColor(CheckBox* box, std::uint32_t systemColour)
     box->setPalette(p);
 }
 
-template <class T>
-T* make(QWidget* parent, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    w->Move(left, top, width, height);
-    return w;
-}
-
 double val(const TextBox* box) { return vb::Val(box->Text()); }
+
+// One spin step of a count box within low..high (the guard boxes leave room for each other); a
+// count outside the range starts again from low.
+void spinCount(TextBox* box, double step, double low, double high)
+{
+    double n = val(box);
+    if (n < low || n > high)
+        n = low;
+    box->setText(vb::Dec(std::max(low, std::min(n + step, high))));
+}
 
 }  // namespace
 
@@ -73,8 +75,6 @@ NyttSystemInst::~NyttSystemInst()
 {
     // Focus moves while the children go; this object must no longer hear of it.
     disconnect(qApp, nullptr, this, nullptr);
-    delete Option1;
-    delete feloption;
 }
 
 void NyttSystemInst::buildControls()
@@ -93,17 +93,17 @@ void NyttSystemInst::buildControls()
     Rader->setText(QStringLiteral("1"));
 
     Frame1 = make<Frame>(this, 240, 1680, 4470, 1020);
-    Option1 = new OptionArray(Frame1, 2);
+    Option1 = OptionArray(Frame1, 2);
     for (std::size_t i = 0; i < 2; ++i)
-        (*Option1)[i]->Move(180, 300 + static_cast<int>(i) * 330, 3660, 285);
+        Option1[i]->Move(180, 300 + static_cast<int>(i) * 330, 3660, 285);
     Datorberakning = make<CheckBox>(this, 240, 2850, 6570, 315);
     CommandOK = make<CommandButton>(this, 2025, 3270, 1335, 375);
     CommandAvbryt = make<CommandButton>(this, 3690, 3270, 1335, 375);
 
     Frame2 = make<Frame>(this, 240, 3840, 6570, 1335);
-    feloption = new OptionArray(Frame2, 3);
+    feloption = OptionArray(Frame2, 3);
     for (std::size_t i = 0; i < 3; ++i)
-        (*feloption)[i]->Move(180, 300 + static_cast<int>(i) * 315, 6210, 285);
+        feloption[i]->Move(180, 300 + static_cast<int>(i) * 315, 6210, 285);
     Frame3 = make<Frame>(this, 240, 5280, 6570, 1650);
     Label1 = make<Label>(Frame3, 180, 300, 6210, 255);
     for (int e = 0; e < 14; ++e) {
@@ -114,15 +114,15 @@ void NyttSystemInst::buildControls()
 
     // The state of a new dialog: without base row, 12 right, nothing built; set before the handlers
     // are connected, as the old form design held it.
-    (*Option1)[0]->setValue(true);
-    (*feloption)[1]->setValue(true);
+    Option1[0]->setValue(true);
+    feloption[1]->setValue(true);
     Frame3->setEnabled(false);
     Label1->setEnabled(false);
     for (CheckBox* c : Check1)
         setSystemForeColor(c, kInactiveText);
     setHeight(kShortHeight);
 
-    Option1->onClick([this](int i) { Option1_Click(i); });
+    Option1.onClick([this](int i) { Option1_Click(i); });
     connect(Datorberakning, &CheckBox::Click, this, &NyttSystemInst::Datorberakning_Click);
     connect(CommandOK, &CommandButton::Click, this, &NyttSystemInst::CommandOK_Click);
     connect(CommandAvbryt, &CommandButton::Click, this, &NyttSystemInst::CommandAvbryt_Click);
@@ -138,9 +138,9 @@ void NyttSystemInst::buildControls()
 
     // A click that would take the focus from a box whose Validate refuses does not happen.
     std::vector<QWidget*> focusTakers = {Halvgard, Helgard, Rader, Datorberakning, CommandOK, CommandAvbryt};
-    for (OptionButton* b : *Option1)
+    for (OptionButton* b : Option1)
         focusTakers.push_back(b);
-    for (OptionButton* b : *feloption)
+    for (OptionButton* b : feloption)
         focusTakers.push_back(b);
     for (CheckBox* c : Check1)
         focusTakers.push_back(c);
@@ -148,8 +148,8 @@ void NyttSystemInst::buildControls()
         w->installEventFilter(this);
     setTabOrder(Halvgard, Helgard);
     setTabOrder(Helgard, Rader);
-    setTabOrder(Rader, (*Option1)[0]);
-    setTabOrder((*Option1)[0], Datorberakning);
+    setTabOrder(Rader, Option1[0]);
+    setTabOrder(Option1[0], Datorberakning);
     setTabOrder(Datorberakning, CommandOK);
     setTabOrder(CommandOK, CommandAvbryt);
 }
@@ -166,8 +166,8 @@ NewSystemSettings NyttSystemInst::settings() const
     s.halvgard = val(Halvgard);
     s.helgard = val(Helgard);
     s.rader = val(Rader);
-    s.urad = (*Option1)[1]->Value() ? 1 : 0;
-    s.fel = std::max(0, feloption->selected());
+    s.urad = Option1[1]->Value() ? 1 : 0;
+    s.fel = std::max(0, feloption.selected());
     s.datorberakning = Datorberakning->Value() == 1;
     for (std::size_t e = 0; e < Check1.size(); ++e)
         s.allowed[e] = Check1[e]->Value() == 1;
@@ -176,32 +176,32 @@ NewSystemSettings NyttSystemInst::settings() const
 
 QString NyttSystemInst::systemType() const
 {
-    if ((*Option1)[0]->Value())
+    if (Option1[0]->Value())
         return QStringLiteral("RM");
-    return (*feloption)[0]->Value() ? QStringLiteral("KU") : QStringLiteral("RU");
+    return feloption[0]->Value() ? QStringLiteral("KU") : QStringLiteral("RU");
 }
 
 // ---------------------------------------------------------------- window events
 
 void NyttSystemInst::Form_Load()
 {
-    setWindowTitle(uiText(712));
-    AntalHalvgard->setCaption(uiText(700));
-    AntalHelgard->setCaption(uiText(701));
-    AntalRader->setCaption(uiText(702));
-    Datorberakning->setCaption(uiText(704));
+    setWindowTitle(currentUiText(712));
+    AntalHalvgard->setCaption(currentUiText(700));
+    AntalHelgard->setCaption(currentUiText(701));
+    AntalRader->setCaption(currentUiText(702));
+    Datorberakning->setCaption(currentUiText(704));
     for (int i = 0; i < 3; ++i)
-        (*feloption)[static_cast<std::size_t>(i)]->setCaption(uiText(705 + i));
-    Frame1->setCaption(uiText(708));
-    Frame2->setCaption(uiText(709));
-    Frame3->setCaption(uiText(710));
-    Label1->setCaption(uiText(711));
-    (*Option1)[0]->setCaption(uiText(713));
-    (*Option1)[1]->setCaption(uiText(714));
+        feloption[static_cast<std::size_t>(i)]->setCaption(currentUiText(705 + i));
+    Frame1->setCaption(currentUiText(708));
+    Frame2->setCaption(currentUiText(709));
+    Frame3->setCaption(currentUiText(710));
+    Label1->setCaption(currentUiText(711));
+    Option1[0]->setCaption(currentUiText(713));
+    Option1[1]->setCaption(currentUiText(714));
     for (int e = 0; e < 14; ++e)
-        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + uiText(703));
-    CommandOK->setCaption(uiText(400));
-    CommandAvbryt->setCaption(uiText(200));
+        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + currentUiText(703));
+    CommandOK->setCaption(currentUiText(400));
+    CommandAvbryt->setCaption(currentUiText(200));
 }
 
 void NyttSystemInst::showDialog()
@@ -236,7 +236,7 @@ void NyttSystemInst::mouseMoveEvent(QMouseEvent* event)
 void NyttSystemInst::CommandOK_Click()
 {
     hide();
-    Form2::open(uiText(132));
+    Form2::open(currentUiText(132));
 }
 
 void NyttSystemInst::CommandAvbryt_Click() { hide(); }
@@ -248,8 +248,8 @@ void NyttSystemInst::Datorberakning_Click()
     const bool build = Datorberakning->Value() == 1;
     if (build) {
         {
-            const QSignalBlocker block((*Option1)[0]);
-            (*Option1)[0]->setValue(true);
+            const QSignalBlocker block(Option1[0]);
+            Option1[0]->setValue(true);
         }
         Option1_Click(0);
         setHeight(kTallHeight);
@@ -264,9 +264,9 @@ void NyttSystemInst::Datorberakning_Click()
 void NyttSystemInst::Option1_Click(int Index)
 {
     if (Index == 1) {
-        if ((*feloption)[2]->Value())
-            (*feloption)[0]->setValue(true);
-        (*feloption)[2]->setEnabled(false);
+        if (feloption[2]->Value())
+            feloption[0]->setValue(true);
+        feloption[2]->setEnabled(false);
         Frame3->setEnabled(true);
         Label1->setEnabled(true);
         for (CheckBox* c : Check1) {
@@ -274,7 +274,7 @@ void NyttSystemInst::Option1_Click(int Index)
             setSystemForeColor(c, kButtonText);
         }
     } else {
-        (*feloption)[2]->setEnabled(true);
+        feloption[2]->setEnabled(true);
         Frame3->setEnabled(false);
         Label1->setEnabled(false);
         for (CheckBox* c : Check1) {
@@ -404,58 +404,9 @@ bool NyttSystemInst::eventFilter(QObject* watched, QEvent* event)
 // ---------------------------------------------------------------- spin buttons
 
 // Each repairs an invalid pair first, then steps by 1 and clamps.
-void NyttSystemInst::SpinButton1_SpinDown()
-{
-    double half = val(Halvgard);
-    if (half < 0 || half + val(Helgard) > 13)
-        half = 0;
-    half -= 1;
-    Halvgard->setText(half < 0 ? QStringLiteral("0") : vb::Dec(half));
-}
-
-void NyttSystemInst::SpinButton1_SpinUp()
-{
-    const double full = val(Helgard);
-    double half = val(Halvgard);
-    if (half < 0 || half + full > 13)
-        half = 0;
-    half = std::max(0.0, std::min(half + 1, 13 - full));  // a broken full count must not make half negative
-    Halvgard->setText(vb::Dec(half));
-}
-
-void NyttSystemInst::SpinButton2_SpinDown()
-{
-    double full = val(Helgard);
-    if (full < 0 || full + val(Halvgard) > 13)
-        full = 0;
-    full -= 1;
-    Helgard->setText(full < 0 ? QStringLiteral("0") : vb::Dec(full));
-}
-
-void NyttSystemInst::SpinButton2_SpinUp()
-{
-    const double half = val(Halvgard);
-    double full = val(Helgard);
-    if (full < 0 || half + full > 13)
-        full = 0;
-    full = std::max(0.0, std::min(full + 1, 13 - half));
-    Helgard->setText(vb::Dec(full));
-}
-
-void NyttSystemInst::SpinButton3_SpinDown()
-{
-    double rows = val(Rader);
-    if (rows < 1 || rows > 10000)
-        rows = 1;
-    rows -= 1;
-    Rader->setText(rows < 1 ? QStringLiteral("1") : vb::Dec(rows));
-}
-
-void NyttSystemInst::SpinButton3_SpinUp()
-{
-    double rows = val(Rader);
-    if (rows < 1 || rows > 10000)
-        rows = 1;
-    rows += 1;
-    Rader->setText(rows > 10000 ? QStringLiteral("10000") : vb::Dec(rows));
-}
+void NyttSystemInst::SpinButton1_SpinDown() { spinCount(Halvgard, -1, 0, 13 - val(Helgard)); }
+void NyttSystemInst::SpinButton1_SpinUp() { spinCount(Halvgard, 1, 0, 13 - val(Helgard)); }
+void NyttSystemInst::SpinButton2_SpinDown() { spinCount(Helgard, -1, 0, 13 - val(Halvgard)); }
+void NyttSystemInst::SpinButton2_SpinUp() { spinCount(Helgard, 1, 0, 13 - val(Halvgard)); }
+void NyttSystemInst::SpinButton3_SpinDown() { spinCount(Rader, -1, 1, 10000); }
+void NyttSystemInst::SpinButton3_SpinUp() { spinCount(Rader, 1, 1, 10000); }

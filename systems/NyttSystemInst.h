@@ -3,6 +3,8 @@
 // system. One instance, kept hidden between uses; the system editor's Load reads its controls, and
 // opening a system file fills them without showing it.
 
+#include "platform/controls.h"
+
 #include <QWidget>
 #include <array>
 
@@ -10,7 +12,6 @@ class CheckBox;
 class CommandButton;
 class Frame;
 class Label;
-class OptionArray;
 class SpinButton;
 class TextBox;
 
@@ -75,10 +76,10 @@ public:
     SpinButton* SpinButton2 = nullptr;
     SpinButton* SpinButton3 = nullptr;
     Frame* Frame1 = nullptr;
-    OptionArray* Option1 = nullptr;
+    OptionArray Option1;
     CheckBox* Datorberakning = nullptr;
     Frame* Frame2 = nullptr;
-    OptionArray* feloption = nullptr;
+    OptionArray feloption;
     Frame* Frame3 = nullptr;
     Label* Label1 = nullptr;
     std::array<CheckBox*, 14> Check1{};

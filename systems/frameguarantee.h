@@ -3,7 +3,7 @@
 // matches the nearest created row differs in (0 to 3, or more), and the shares shown for it. Pure
 // logic; the window garantiram shows the texts.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 #include <QString>
 #include <array>

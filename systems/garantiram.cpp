@@ -66,12 +66,12 @@ garantiram::garantiram(QWidget* parent)
 
 void garantiram::Form_Load()
 {
-    setWindowTitle(uiText(600));
-    Label1->setCaption(uiText(601));
+    setWindowTitle(currentUiText(600));
+    Label1->setCaption(currentUiText(601));
     for (std::size_t i = 0; i < Label2.size(); ++i)
-        Label2[i]->setCaption(uiText(602 + static_cast<int>(i)));
-    Label3->setCaption(uiText(607));
-    ok->setCaption(uiText(400));
+        Label2[i]->setCaption(currentUiText(602 + static_cast<int>(i)));
+    Label3->setCaption(currentUiText(607));
+    ok->setCaption(currentUiText(400));
 }
 
 void garantiram::ok_Click() { hide(); }

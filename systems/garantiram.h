@@ -3,7 +3,7 @@
 // with 13, 12, 11 and 10 right, and the rest. One instance, hidden and shown again; it also runs the
 // computation for the frame's "Ram garanti".
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 #include "systems/frameguarantee.h"
 
 #include <QWidget>

@@ -255,32 +255,33 @@ GeneratedSystem greedyCovering(const Space& space, int radius, const GenerationP
     return out;
 }
 
-// KU selection, and for RU the reduction in passes. Each pass picks, for every allowed number of
-// errors, the first row with that count that is neither chosen nor covered; rows only ever gain
-// marks, so a pointer per count moves forward only.
-GeneratedSystem baseRowSystem(
-    const Space& space, const std::array<bool, 14>& allowed, bool reduce, const GenerationProgress& progress)
-{
-    constexpr std::uint8_t kKept = 1, kChosen = 2, kCovered = 4;
-    const long long n = space.count;
-    const long long total = 4950 * n;
-    const long long scale = reduce ? 3000 : 4950;
-    Reporter reporter(progress);
-
-    std::vector<std::uint8_t> state(static_cast<std::size_t>(n), 0);
+// The rows of a base-row system: which are kept (their number of errors is allowed), chosen and
+// covered, and the kept rows listed by their number of errors.
+struct BaseRowRows {
+    static constexpr std::uint8_t Kept = 1, Chosen = 2, Covered = 4;
+    std::vector<std::uint8_t> state;
     std::array<std::vector<std::int32_t>, 14> byErrors;
+    long long kept = 0;
+};
+
+// KU selection: every row whose number of errors is allowed. False when cancelled.
+bool selectByErrors(const Space& space, const std::array<bool, 14>& allowed, long long scale, long long total,
+    const GenerationProgress& progress, BaseRowRows& rows)
+{
+    const long long n = space.count;
+    Reporter reporter(progress);
+    rows.state.assign(static_cast<std::size_t>(n), 0);
     std::array<std::uint8_t, 13> d{};
     int errors = 0;
-    long long kept = 0;
     for (long long r = 0; r < n; ++r) {
         if (allowed[static_cast<std::size_t>(errors)]) {
-            state[static_cast<std::size_t>(r)] = kKept;
-            byErrors[static_cast<std::size_t>(errors)].push_back(static_cast<std::int32_t>(r));
-            ++kept;
+            rows.state[static_cast<std::size_t>(r)] = BaseRowRows::Kept;
+            rows.byErrors[static_cast<std::size_t>(errors)].push_back(static_cast<std::int32_t>(r));
+            ++rows.kept;
         }
         reporter.work(1);
         if ((reporter.due() || r + 1 == n) && reporter.report(scale * (r + 1), total))
-            return cancelledResult(space);
+            return false;
         for (int k = 0; k < space.n; ++k) {
             if (d[k] == 0)
                 ++errors;
@@ -290,26 +291,25 @@ GeneratedSystem baseRowSystem(
             --errors;
         }
     }
+    return true;
+}
 
-    GeneratedSystem out;
-    out.positions = space.n;
-    if (!reduce) {
-        out.digits.reserve(static_cast<std::size_t>(kept * space.n));
-        for (long long r = 0; r < n; ++r)
-            if (state[static_cast<std::size_t>(r)] & kKept)
-                appendRow(out, space, r);
-        return out;
-    }
-
+// RU reduction in passes. Each pass picks, for every allowed number of errors, the first row with
+// that count that is neither chosen nor covered; rows only ever gain marks, so a pointer per count
+// moves forward only. Returns the rows left uncovered, -1 when cancelled.
+long long reduceInPasses(const Space& space, const std::array<bool, 14>& allowed, long long total,
+    const GenerationProgress& progress, BaseRowRows& rows)
+{
+    std::array<std::uint8_t, 13> d{};
     std::array<std::size_t, 14> next{};
-    long long uncovered = kept;
+    long long uncovered = rows.kept;
     long long prev = 0;
     long long units = 0;
     auto cover = [&](long long j) {
         ++units;
-        std::uint8_t& s = state[static_cast<std::size_t>(j)];
-        if ((s & kKept) && !(s & kCovered)) {
-            s |= kCovered;
+        std::uint8_t& s = rows.state[static_cast<std::size_t>(j)];
+        if ((s & BaseRowRows::Kept) && !(s & BaseRowRows::Covered)) {
+            s |= BaseRowRows::Covered;
             --uncovered;
         }
     };
@@ -318,16 +318,17 @@ GeneratedSystem baseRowSystem(
         for (std::size_t e = 0; e < 14; ++e) {
             if (!allowed[e])
                 continue;
-            const auto& rows = byErrors[e];
+            const auto& candidates = rows.byErrors[e];
             std::size_t& i = next[e];
-            while (i < rows.size() && (state[static_cast<std::size_t>(rows[i])] & (kChosen | kCovered))) {
+            while (i < candidates.size() &&
+                (rows.state[static_cast<std::size_t>(candidates[i])] & (BaseRowRows::Chosen | BaseRowRows::Covered))) {
                 ++i;
                 ++units;
             }
-            if (i == rows.size())
+            if (i == candidates.size())
                 continue;
-            const long long row = rows[i];
-            state[static_cast<std::size_t>(row)] |= kChosen;
+            const long long row = candidates[i];
+            rows.state[static_cast<std::size_t>(row)] |= BaseRowRows::Chosen;
             space.digitsOf(row, d.data());
             space.forEachAt(d.data(), row, 1, 0, cover);
         }
@@ -337,21 +338,42 @@ GeneratedSystem baseRowSystem(
         units = 0;
         if (passes.due() || done) {
             const double x = 3000.0 + 1950.0 / std::pow(static_cast<double>(std::llabs(change) + 1), 1.0 / 4.0);
-            if (passes.report(std::llround(x * static_cast<double>(n)), total))
-                return cancelledResult(space);
+            if (passes.report(std::llround(x * static_cast<double>(space.count)), total))
+                return -1;
         }
         if (done)
-            break;
+            return uncovered;
         prev = uncovered;
     }
+}
 
-    out.digits.reserve(static_cast<std::size_t>(uncovered * space.n));
-    for (long long r = 0; r < n; ++r) {
-        const std::uint8_t s = state[static_cast<std::size_t>(r)];
-        if ((s & kKept) && !(s & kCovered))
+GeneratedSystem keptUncoveredRows(const Space& space, const BaseRowRows& rows, long long count)
+{
+    GeneratedSystem out;
+    out.positions = space.n;
+    out.digits.reserve(static_cast<std::size_t>(count * space.n));
+    for (long long r = 0; r < space.count; ++r) {
+        const std::uint8_t s = rows.state[static_cast<std::size_t>(r)];
+        if ((s & BaseRowRows::Kept) && !(s & BaseRowRows::Covered))
             appendRow(out, space, r);
     }
     return out;
+}
+
+// KU selection, and for RU the reduction in passes after it.
+GeneratedSystem baseRowSystem(
+    const Space& space, const std::array<bool, 14>& allowed, bool reduce, const GenerationProgress& progress)
+{
+    const long long total = 4950 * space.count;
+    BaseRowRows rows;
+    if (!selectByErrors(space, allowed, reduce ? 3000 : 4950, total, progress, rows))
+        return cancelledResult(space);
+    if (!reduce)
+        return keptUncoveredRows(space, rows, rows.kept);
+    const long long uncovered = reduceInPasses(space, allowed, total, progress, rows);
+    if (uncovered < 0)
+        return cancelledResult(space);
+    return keptUncoveredRows(space, rows, uncovered);
 }
 
 }  // namespace

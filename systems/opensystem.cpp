@@ -30,7 +30,7 @@ void fillNewSystemDialog(const SystemBlock& s)
     dialog->Rader->setText(vb::Dec(s.rows));
     dialog->Helgard->setText(vb::Dec(s.fullGuards));
     dialog->Halvgard->setText(vb::Dec(s.guarded - s.fullGuards));
-    (*dialog->Option1)[std::size_t(s.type)]->setValue(true);
+    dialog->Option1[std::size_t(s.type)]->setValue(true);
     dialog->Datorberakning->setValue(0);
     dialog->hide();
 }

@@ -25,7 +25,7 @@ ProgressRun::ProgressRun(int captionId, bool lockAlreadyTaken) : now([] { return
     // The old bar area did not keep its drawing while hidden: every run starts empty.
     v->Picture1->Cls();
     v->showModeless();
-    v->setWindowTitle(uiText(captionId));
+    v->setWindowTitle(currentUiText(captionId));
 }
 
 ProgressRun::~ProgressRun()

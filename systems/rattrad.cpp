@@ -1,6 +1,6 @@
 #include "systems/rattrad.h"
 
-#include "frame/framecodes.h"
+#include "core/framecodes.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/userinterface.h"
@@ -151,13 +151,13 @@ rattrad* rattrad::showFresh(FrameRows frameRows)
 
 void rattrad::Form_Load()
 {
-    avbryt->setCaption(uiText(505));
-    Label4->setCaption(uiText(1000));
-    Label5->setCaption(uiText(1001));
-    Label7->setCaption(uiText(1002));
-    Label8->setCaption(uiText(1003));
-    setWindowTitle(uiText(1004));
-    sok->setCaption(uiText(1005));
+    avbryt->setCaption(currentUiText(505));
+    Label4->setCaption(currentUiText(1000));
+    Label5->setCaption(currentUiText(1001));
+    Label7->setCaption(currentUiText(1002));
+    Label8->setCaption(currentUiText(1003));
+    setWindowTitle(currentUiText(1004));
+    sok->setCaption(currentUiText(1005));
     MDIForm1* main = MDIForm1::instance();
     if (main)
         main->SetEnabled(false);
@@ -219,7 +219,7 @@ void rattrad::sok_Click()
     const int positions = positionsPlusOne_ - 1;
     const auto correct = marks_.signs(positions);
     if (!correct) {
-        MsgBox(messageText(kMsgIncompleteRow), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgIncompleteRow), vbmsg::Exclamation);
         return;
     }
     rightssearch::SearchResult result;
@@ -228,7 +228,7 @@ void rattrad::sok_Click()
         const long long created = rows_.upperRow();
         result = rightssearch::countRights(rows_, created, *correct);
         text = rightssearch::resultText(
-            result, rightssearch::MaxPositions, rightssearch::lowestFrameLevel(created), uiText(1006));
+            result, rightssearch::MaxPositions, rightssearch::lowestFrameLevel(created), currentUiText(1006));
     } else if (kind_ == DocumentKind::System && editor_) {
         result = searchSystem(*correct);
         // A system's text is Swedish in either language.
@@ -240,7 +240,7 @@ void rattrad::sok_Click()
         const std::int64_t n = result.counts[static_cast<std::size_t>(k)];
         if (n > 0) {
             count->setForeColor(k >= 10 ? kGreen : kRed);
-            count->setCaption(QString::number(n) + uiText(133));
+            count->setCaption(QString::number(n) + currentUiText(133));
         } else {
             count->setCaption(QString());
         }

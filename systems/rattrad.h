@@ -3,7 +3,7 @@
 // the document that was active when the window opened holds. It owns the marks and, for a frame, a
 // copy of the frame's rows taken when it opened; a system's grid is read anew at every search.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 #include "shell/document.h"
 #include "systems/rightssearch.h"
 

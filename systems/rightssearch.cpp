@@ -1,6 +1,6 @@
 #include "systems/rightssearch.h"
 
-#include "frame/framecodes.h"
+#include "core/framecodes.h"
 #include "platform/vbtext.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // The correct-row search: marking the correct row one sign per match, counting the rights of every
 // row against it, and the result text that lists the rows level by level.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 #include <QString>
 #include <array>

@@ -125,9 +125,10 @@ visare::visare(QWidget* parent)
 
 visare* visare::instance()
 {
+    // The main window owns it (it stays a window of its own); without one the tests' tear-down does.
     static QPointer<visare> the;
     if (!the) {
-        the = new visare;
+        the = new visare(MDIForm1::instance());
         the->Form_Load();
     }
     return the;
@@ -135,8 +136,8 @@ visare* visare::instance()
 
 void visare::Form_Load()
 {
-    avbryt->setCaption(uiText(200));
-    setWindowTitle(uiText(1100));
+    avbryt->setCaption(currentUiText(200));
+    setWindowTitle(currentUiText(1100));
 }
 
 void visare::avbryt_Click()

@@ -113,6 +113,126 @@ const HelpPage* HelpFile::page(QStringView id) const
     return nullptr;
 }
 
+namespace {
+
+// Reads the lines after the header into pages and blocks; the first faulty line stops it. Links are
+// checked once every page is known.
+class HelpParser {
+public:
+    explicit HelpParser(HelpFile& file) : file_(file) { }
+
+    bool line(QStringView trimmed, int lineNo)
+    {
+        if (trimmed.isEmpty()) {
+            paragraphOpen_ = false;
+            return true;
+        }
+        if (trimmed.startsWith(u'@') && !trimmed.startsWith(QStringLiteral("@@")))
+            return pageLine(trimmed, lineNo);
+        return textLine(trimmed, lineNo);
+    }
+
+    bool resolveLinks()
+    {
+        for (const PendingLink& link : pendingLinks_) {
+            HelpSpan& span = file_.pages[link.page].blocks[link.block].spans[link.span];
+            const HelpPage* target = file_.page(span.target);
+            if (!target)
+                return fail(HelpFileError::UnknownLinkTarget, link.line, span.target);
+            if (span.text.isEmpty())
+                span.text = target->title;
+        }
+        return true;
+    }
+
+    HelpFile failure() const { return failed(failure_.error, failureLine_, failure_.detail); }
+
+private:
+    struct PendingLink {
+        qsizetype page;
+        qsizetype block;
+        qsizetype span;
+        int line;
+    };
+
+    bool fail(HelpFileError error, int lineNo, QString detail = QString())
+    {
+        failure_ = {error, std::move(detail)};
+        failureLine_ = lineNo;
+        return false;
+    }
+
+    bool pageLine(QStringView trimmed, int lineNo)
+    {
+        const bool isPage = trimmed.startsWith(QStringLiteral("@page")) && (trimmed.size() == 5 || trimmed[5].isSpace());
+        if (!isPage)
+            return fail(HelpFileError::UnknownDirective, lineNo, trimmed.toString());
+        const QStringView rest = afterDirective(trimmed, 5);
+        qsizetype idEnd = 0;
+        while (idEnd < rest.size() && !rest[idEnd].isSpace())
+            ++idEnd;
+        const QStringView id = rest.left(idEnd);
+        const QStringView title = rest.mid(idEnd).trimmed();
+        if (!isValidId(id) || title.isEmpty())
+            return fail(HelpFileError::BadPageLine, lineNo, trimmed.toString());
+        if (ids_.contains(id.toString()))
+            return fail(HelpFileError::DuplicatePage, lineNo, id.toString());
+        ids_.insert(id.toString());
+        file_.pages.append({id.toString(), title.toString(), lineNo, {}});
+        paragraphOpen_ = false;
+        return true;
+    }
+
+    bool textLine(QStringView trimmed, int lineNo)
+    {
+        if (file_.pages.isEmpty())
+            return fail(HelpFileError::TextBeforePage, lineNo);
+
+        HelpPage& page = file_.pages.back();
+        QStringView body = trimmed;
+        HelpBlock::Kind kind = HelpBlock::Kind::Paragraph;
+        if (body.startsWith(QStringLiteral("@@"))) {
+            body = body.mid(1);
+        } else if (body == u'-' || body.startsWith(QStringLiteral("- "))) {
+            kind = HelpBlock::Kind::ListItem;
+            body = body.mid(1).trimmed();
+        }
+
+        QList<HelpSpan> spans;
+        Failure spanFailure{};
+        if (!splitSpans(body, spans, spanFailure))
+            return fail(spanFailure.error, lineNo, spanFailure.detail);
+
+        if (kind == HelpBlock::Kind::Paragraph && paragraphOpen_ && !page.blocks.isEmpty() &&
+            page.blocks.back().kind == HelpBlock::Kind::Paragraph) {
+            page.blocks.back().spans.append({QStringLiteral(" "), QString()});
+            page.blocks.back().spans.append(spans);
+        } else {
+            page.blocks.append({kind, {}});
+            page.blocks.back().spans = spans;
+        }
+        paragraphOpen_ = kind == HelpBlock::Kind::Paragraph;
+
+        const qsizetype pageIndex = file_.pages.size() - 1;
+        const qsizetype blockIndex = page.blocks.size() - 1;
+        const QList<HelpSpan>& stored = page.blocks.back().spans;
+        for (qsizetype s = stored.size() - spans.size(); s < stored.size(); ++s) {
+            if (!stored[s].target.isEmpty())
+                pendingLinks_.append({pageIndex, blockIndex, s, lineNo});
+        }
+        return true;
+    }
+
+    HelpFile& file_;
+    bool paragraphOpen_ = false;  // the next text line continues the last paragraph
+    QSet<QString> ids_;
+    QList<PendingLink> pendingLinks_;
+    Failure failure_{HelpFileError::None, QString()};
+    int failureLine_ = 0;
+};
+
+}  // namespace
+
 HelpFile parseHelpFile(const QByteArray& bytes)
 {
     if (bytes.size() > kMaxHelpFileBytes)
@@ -126,18 +246,8 @@ HelpFile parseHelpFile(const QByteArray& bytes)
         return failed(HelpFileError::Empty, 0);
 
     HelpFile file;
+    HelpParser parser(file);
     bool haveHeader = false;
-    bool paragraphOpen = false;  // the next text line continues the last paragraph
-    QSet<QString> ids;
-
-    struct PendingLink {
-        qsizetype page;
-        qsizetype block;
-        qsizetype span;
-        int line;
-    };
-    QList<PendingLink> pendingLinks;
-
     const QList<QStringView> lines = QStringView(text).split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int lineNo = int(i + 1);
@@ -145,77 +255,14 @@ HelpFile parseHelpFile(const QByteArray& bytes)
         if (line.endsWith(u'\r'))
             line.chop(1);
         const QStringView trimmed = line.trimmed();
-
-        if (!haveHeader) {
-            if (trimmed.isEmpty())
-                continue;
+        if (haveHeader) {
+            if (!parser.line(trimmed, lineNo))
+                return parser.failure();
+        } else if (!trimmed.isEmpty()) {
             if (!trimmed.startsWith(QStringLiteral("@help")) || (trimmed.size() > 5 && !trimmed[5].isSpace()))
                 return failed(HelpFileError::MissingHeader, lineNo);
             file.title = afterDirective(trimmed, 5).toString();
             haveHeader = true;
-            continue;
-        }
-
-        if (trimmed.isEmpty()) {
-            paragraphOpen = false;
-            continue;
-        }
-
-        if (trimmed.startsWith(u'@') && !trimmed.startsWith(QStringLiteral("@@"))) {
-            const bool isPage =
-                trimmed.startsWith(QStringLiteral("@page")) && (trimmed.size() == 5 || trimmed[5].isSpace());
-            if (!isPage)
-                return failed(HelpFileError::UnknownDirective, lineNo, trimmed.toString());
-            const QStringView rest = afterDirective(trimmed, 5);
-            qsizetype idEnd = 0;
-            while (idEnd < rest.size() && !rest[idEnd].isSpace())
-                ++idEnd;
-            const QStringView id = rest.left(idEnd);
-            const QStringView title = rest.mid(idEnd).trimmed();
-            if (!isValidId(id) || title.isEmpty())
-                return failed(HelpFileError::BadPageLine, lineNo, trimmed.toString());
-            if (ids.contains(id.toString()))
-                return failed(HelpFileError::DuplicatePage, lineNo, id.toString());
-            ids.insert(id.toString());
-            file.pages.append({id.toString(), title.toString(), lineNo, {}});
-            paragraphOpen = false;
-            continue;
-        }
-
-        if (file.pages.isEmpty())
-            return failed(HelpFileError::TextBeforePage, lineNo);
-
-        HelpPage& page = file.pages.back();
-        QStringView body = trimmed;
-        HelpBlock::Kind kind = HelpBlock::Kind::Paragraph;
-        if (body.startsWith(QStringLiteral("@@"))) {
-            body = body.mid(1);
-        } else if (body == u'-' || body.startsWith(QStringLiteral("- "))) {
-            kind = HelpBlock::Kind::ListItem;
-            body = body.mid(1).trimmed();
-        }
-
-        QList<HelpSpan> spans;
-        Failure failure{};
-        if (!splitSpans(body, spans, failure))
-            return failed(failure.error, lineNo, failure.detail);
-
-        if (kind == HelpBlock::Kind::Paragraph && paragraphOpen && !page.blocks.isEmpty() &&
-            page.blocks.back().kind == HelpBlock::Kind::Paragraph) {
-            page.blocks.back().spans.append({QStringLiteral(" "), QString()});
-            page.blocks.back().spans.append(spans);
-        } else {
-            page.blocks.append({kind, {}});
-            page.blocks.back().spans = spans;
-        }
-        paragraphOpen = kind == HelpBlock::Kind::Paragraph;
-
-        const qsizetype pageIndex = file.pages.size() - 1;
-        const qsizetype blockIndex = page.blocks.size() - 1;
-        const QList<HelpSpan>& stored = page.blocks.back().spans;
-        for (qsizetype s = stored.size() - spans.size(); s < stored.size(); ++s) {
-            if (!stored[s].target.isEmpty())
-                pendingLinks.append({pageIndex, blockIndex, s, lineNo});
         }
     }
 
@@ -223,15 +270,8 @@ HelpFile parseHelpFile(const QByteArray& bytes)
         return failed(HelpFileError::MissingHeader, 0);
     if (file.pages.isEmpty())
         return failed(HelpFileError::NoPages, 0);
-
-    for (const PendingLink& link : pendingLinks) {
-        HelpSpan& span = file.pages[link.page].blocks[link.block].spans[link.span];
-        const HelpPage* target = file.page(span.target);
-        if (!target)
-            return failed(HelpFileError::UnknownLinkTarget, link.line, span.target);
-        if (span.text.isEmpty())
-            span.text = target->title;
-    }
+    if (!parser.resolveLinks())
+        return parser.failure();
     return file;
 }
 

@@ -82,8 +82,8 @@ TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)
     EXPECT_EQ(form.InsHalv[0]->Caption(), u"1/3");
     EXPECT_EQ(form.copyallrad()->Caption(), u"27");
 
-    (*form.Option1)[3]->click();
-    EXPECT_EQ(form.state().mode, 3);
+    form.Option1[3]->click();
+    EXPECT_EQ(form.state().mode, frame::Mode::Procent);
     EXPECT_TRUE(form.System[3]->Visible());
     EXPECT_FALSE(form.System[0]->Visible());
     form.setSystemsparat(true);  // leave without a prompt

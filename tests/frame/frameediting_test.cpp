@@ -12,7 +12,7 @@
 using frame::FrameEditing;
 using frame::FrameMessage;
 namespace GuardColour = frame::GuardColour;
-namespace MatchType = frame::MatchType;
+using frame::MatchType;
 using frametest::fillSlot;
 using frametest::SystemSpec;
 
@@ -58,7 +58,7 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark)
     EXPECT_FALSE(f.markerad[cell(0, 0)]);
     EXPECT_EQ(f.antalmark[0], 1);
     EXPECT_EQ(captions(f, 0), u"|X|");
-    EXPECT_EQ(f.systyp[0], 0);
+    EXPECT_EQ(f.systyp[0], MatchType::None);
     EXPECT_EQ(f.Allrad, u"1");
 
     // The Finnish empty caption counts as empty too.
@@ -172,7 +172,7 @@ TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver)
     EXPECT_TRUE(f.Label1_Click(cell(6, 2)).empty());  // a marked cell: it stays the one mark
     EXPECT_EQ(captions(f, 6), u"||2");
     EXPECT_EQ(f.antalmark[6], 1);
-    EXPECT_EQ(f.systyp[6], 0);
+    EXPECT_EQ(f.systyp[6], MatchType::None);
     EXPECT_EQ(f.Label5[6], u"");
     EXPECT_EQ(f.Label1[cell(6, 0)].ForeColor, GuardColour::Black);
     EXPECT_EQ(f.Allrad, u"1");
@@ -288,7 +288,7 @@ TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot)
     EXPECT_EQ(f.overgrans[0], 1);
     f.Option1_Click(4);
     EXPECT_EQ(f.overgrans[0], 1);  // other modes only switch the frame
-    EXPECT_EQ(f.mode, 4);
+    EXPECT_EQ(f.mode, frame::Mode::Matematisk);
     f.Option1_Click(0);
     EXPECT_EQ(f.overgrans[0], 2);
     EXPECT_EQ(f.InsHalv[0].Caption, u"2/1");
@@ -344,7 +344,7 @@ TEST(FrameEditingProcent, TagCellsAndToggling)
     // A second click removes the match whole.
     f.Label1_Click(cell(5, 2));
     EXPECT_EQ(captions(f, 5), u"||");
-    EXPECT_EQ(f.systyp[5], 0);
+    EXPECT_EQ(f.systyp[5], MatchType::None);
     EXPECT_EQ(f.antalmark[5], 0);
     EXPECT_EQ(f.Label5[5], u"");
     EXPECT_EQ(f.Label1[cell(5, 0)].ForeColor, GuardColour::Black);
@@ -429,7 +429,7 @@ TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
     f.Label1_Click(cell(5, 1));
     EXPECT_EQ(f.Allrad, u"27");
     EXPECT_EQ(f.Label5[5], u"");
-    EXPECT_EQ(f.systyp[5], 0);
+    EXPECT_EQ(f.systyp[5], MatchType::None);
 
     // Taking over the System 1 match empties it first.
     f.Label1_Click(cell(0, 2));
@@ -554,9 +554,9 @@ double expectedTotal(const FrameEditing& f)
     std::array<bool, 3> used{};
     bool percent = false;
     for (int m = 0; m < 13; ++m) {
-        const int t = f.systyp[m];
-        if (t >= 1 && t <= 3)
-            used[t - 1] = true;
+        const MatchType t = f.systyp[m];
+        if (frame::isSystemType(t))
+            used[frame::slotOfType(t)] = true;
         if (t == MatchType::Procent)
             percent = true;
         if (t == MatchType::Matematisk)
@@ -584,9 +584,9 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
         }
         ASSERT_EQ(f.antalmark[m], marks) << where << " match " << m;
         ASSERT_EQ(shown, marks) << where;
-        const int t = f.systyp[m];
-        const int minMarks = t == 0 ? 0 : t == MatchType::Procent ? 3 : 2;
-        const int maxMarks = t == 0 ? 1 : 3;
+        const MatchType t = f.systyp[m];
+        const int minMarks = t == MatchType::None ? 0 : t == MatchType::Procent ? 3 : 2;
+        const int maxMarks = t == MatchType::None ? 1 : 3;
         ASSERT_TRUE(marks >= minMarks && marks <= maxMarks) << where << " match " << m;
         percent = percent || t == MatchType::Procent;
 
@@ -599,7 +599,7 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
             ASSERT_EQ(black, marks) << where;
             ASSERT_EQ(f.Label5[m], QString()) << where;
         } else {
-            const bool baseRow = t >= 1 && t <= 3 && f.slottyp[t - 1] == 1;
+            const bool baseRow = frame::isSystemType(t) && f.slottyp[frame::slotOfType(t)] == 1;
             ASSERT_EQ(black, baseRow ? 1 : 0) << where << " match " << m;
             const auto want = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
             for (int c = 0; c < 3; ++c) {
@@ -610,7 +610,7 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
             }
             const QString tag = t == MatchType::Matematisk ? QStringLiteral("Matematisk")
                 : t == MatchType::Procent                  ? f.Label5[m].left(14)
-                                                           : f.systemTitle(t - 1);
+                                                           : f.systemTitle(frame::slotOfType(t));
             ASSERT_EQ(f.Label5[m], tag) << where;
             ASSERT_TRUE(t != MatchType::Procent || f.Label5[m].size() == 14) << where;
         }
@@ -620,7 +620,7 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
     for (int s = 0; s < 3; ++s) {
         int half = 0, full = 0;
         for (int m = 0; m < 13; ++m) {
-            if (f.systyp[m] != s + 1)
+            if (f.systyp[m] != frame::systemMatchType(s))
                 continue;
             (f.antalmark[m] == 2 ? half : full) += 1;
         }

@@ -2,7 +2,7 @@
 // The equal-row removal the old way, step by step and quadratic: the yardstick the fast removal is
 // compared with, in the tests and in the benchmark.
 
-#include "frame/rowmatrix.h"
+#include "core/rowmatrix.h"
 
 #include <cstring>
 

@@ -45,7 +45,7 @@ void mark(FrameInput& in, int m, const std::string& signs, std::uint8_t type = 0
     mi.marked = {};
     for (char c : signs)
         mi.marked[c == '1' ? 0 : c == 'X' ? 1 : 2] = true;
-    mi.type = type;
+    mi.type = frame::matchTypeFromByte(type);
     mi.startRowSign = startRow;
 }
 

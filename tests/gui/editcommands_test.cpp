@@ -81,7 +81,7 @@ protected:
         main_->NyBlankett_Click();
         processEvents();
         auto* f = qobject_cast<Form1*>(main_->activeChild());
-        (*f->Option1)[4]->click();
+        f->Option1[4]->click();
         for (int i = 0; i < 9; ++i)
             Q_EMIT f->Label1[static_cast<std::size_t>(i)]->Click();
         f->ok->click();
@@ -201,7 +201,7 @@ TEST_F(EditCommands, PasteThatDoesNotFitAsksOnceAndIsCutAtTheEdge)
     user.answerMessageBox(vbmsg::OK);
     main_->klistrain_Click();
     ASSERT_EQ(user.messageBoxes().size(), 2U);
-    EXPECT_EQ(user.messageBoxes()[1].text, messageText(9));
+    EXPECT_EQ(user.messageBoxes()[1].text, currentMessageText(9));
     EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
     EXPECT_EQ(g.SelEndRow(), 3);
     EXPECT_EQ(g.SelEndCol(), 5);
@@ -215,8 +215,8 @@ TEST_F(EditCommands, GoToInASystemLowersNearTheEndAndRefusesARowBeyondIt)
     Gatill* dlg = Gatill::instance();
     main_->gatillmenu->trigger();
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->windowTitle(), uiText(25));
-    EXPECT_EQ(dlg->Label1->Caption(), uiText(135));
+    EXPECT_EQ(dlg->windowTitle(), currentUiText(25));
+    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(135));
     EXPECT_FALSE(main_->Enabled());
 
     dlg->Text1->setText(QStringLiteral("95"));
@@ -231,7 +231,7 @@ TEST_F(EditCommands, GoToInASystemLowersNearTheEndAndRefusesARowBeyondIt)
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
     ASSERT_EQ(user.messageBoxes().size(), 1U);
-    EXPECT_EQ(user.messageBoxes()[0].text, messageText(28));
+    EXPECT_EQ(user.messageBoxes()[0].text, currentMessageText(28));
     EXPECT_EQ(e->Grid1->LeftCol(), 88);
     EXPECT_TRUE(main_->Enabled());
 
@@ -251,7 +251,7 @@ TEST_F(EditCommands, GoToInAFrameShowsTheCoupon)
     Q_EMIT f->Label4->DblClick();
     Gatill* dlg = Gatill::instance();
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->Label1->Caption(), uiText(134));
+    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(134));
     dlg->Text1->setText(QStringLiteral("3"));
     dlg->ok->click();
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
@@ -261,7 +261,7 @@ TEST_F(EditCommands, GoToInAFrameShowsTheCoupon)
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
     ASSERT_EQ(user.messageBoxes().size(), 1U);
-    EXPECT_EQ(user.messageBoxes()[0].text, messageText(5));
+    EXPECT_EQ(user.messageBoxes()[0].text, currentMessageText(5));
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
     EXPECT_TRUE(main_->Enabled());
 }
@@ -275,7 +275,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     Byta* dlg = Byta::instance();
     EXPECT_TRUE((*dlg->Option1)[3]->Value());
     EXPECT_TRUE((*dlg->Option2)[0]->Value());
-    EXPECT_EQ(dlg->SSFrame1->Caption(), uiText(402));
+    EXPECT_EQ(dlg->SSFrame1->Caption(), currentUiText(402));
 
     // Half-guard rows in the selection: no "X" as the target.
     select(g, 1, 2, 3, 3);

@@ -74,7 +74,7 @@ std::vector<std::string> describe(const Form1& f)
         out << QStringLiteral("match %1 '%2' type %3 marks %4")
                    .arg(m)
                    .arg(r.Label5[m])
-                   .arg(r.systyp[m])
+                   .arg(frame::matchTypeByte(r.systyp[m]))
                    .arg(r.antalmark[m]);
     for (int s = 0; s < frame::SlotCount; ++s) {
         out << QStringLiteral("slot %1 %2 rows %3/%4 half %5 %6 full %7 %8 type %9")
@@ -285,7 +285,7 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
     EXPECT_EQ(f.Label5[0]->Caption(), u"<*****>");
     EXPECT_EQ(f.Label5[2]->Caption(), u"<*****>");
     EXPECT_EQ(f.Label5[4]->Caption(), UIText(122));
-    EXPECT_EQ(f.state().systyp[0], 0);
+    EXPECT_EQ(f.state().systyp[0], frame::MatchType::None);
     EXPECT_EQ(f.state().antalmark[2], 0);
     EXPECT_EQ(f.Label1[12]->Caption(), u"1");
     EXPECT_EQ(f.Allrad->Caption(), u"2");  // the mathematical half guard alone

@@ -28,7 +28,7 @@ protected:
     // distance to them is its number of "1".
     void createRowsWithoutOne()
     {
-        (*form_->Option1)[4]->click();
+        form_->Option1[4]->click();
         for (int cell = 0; cell < 9; ++cell)
             Q_EMIT form_->Label1[cell]->Click();
         int i = 0;
@@ -68,12 +68,12 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsAndOkHidesIt)
     EXPECT_EQ(shares(),
         QStringList({withLocaleDecimal("29,6%"), withLocaleDecimal("44,4%"), withLocaleDecimal("22,2%"),
             withLocaleDecimal("3,7%"), withLocaleDecimal("0%")}));
-    EXPECT_EQ(w->windowTitle(), uiText(600));
-    EXPECT_EQ(w->Label1->Caption(), uiText(601));
+    EXPECT_EQ(w->windowTitle(), currentUiText(600));
+    EXPECT_EQ(w->Label1->Caption(), currentUiText(601));
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(w->Label2[std::size_t(i)]->Caption(), uiText(602 + i));
-    EXPECT_EQ(w->Label3->Caption(), uiText(607));
-    EXPECT_EQ(w->ok->Caption(), uiText(400));
+        EXPECT_EQ(w->Label2[std::size_t(i)]->Caption(), currentUiText(602 + i));
+    EXPECT_EQ(w->Label3->Caption(), currentUiText(607));
+    EXPECT_EQ(w->ok->Caption(), currentUiText(400));
     // Inside the main window, nothing cut off.
     EXPECT_TRUE(main_->frameGeometry().contains(w->frameGeometry().center()));
     for (const Label* l : w->Label4)

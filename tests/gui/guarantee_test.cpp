@@ -42,8 +42,8 @@ protected:
         dlg->Helgard->setText(QString::number(full));
         dlg->Rader->setText(QString::number(rows));
         dlg->Datorberakning->setValue(build ? 1 : 0);
-        (*dlg->Option1)[std::size_t(urad)]->setValue(true);
-        (*dlg->feloption)[1]->setValue(true);
+        dlg->Option1[std::size_t(urad)]->setValue(true);
+        dlg->feloption[1]->setValue(true);
         dlg->CommandOK_Click();
         processEvents();
         return qobject_cast<Form2*>(main_->activeChild());

@@ -58,7 +58,7 @@ protected:
         processEvents();
         auto* f = qobject_cast<Form1*>(main_->activeChild());
         EXPECT_NE(f, nullptr);
-        (*f->Option1)[4]->click();
+        f->Option1[4]->click();
         for (int m = 0; m < 13; ++m)
             for (int c = 0; c < (m < 6 ? 3 : 1); ++c)
                 Q_EMIT f->Label1[static_cast<std::size_t>(3 * m + c)]->Click();

@@ -63,7 +63,7 @@ protected:
     // Mathematical guards: each match in `matches` gets the signs in `columns`.
     void mathematical(std::initializer_list<int> matches, std::initializer_list<int> columns = {0, 1, 2})
     {
-        (*form().Option1)[4]->click();
+        form().Option1[4]->click();
         for (int m : matches)
             for (int c : columns)
                 click(cell(m, c));
@@ -107,7 +107,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_TRUE(couponView());
     EXPECT_TRUE(couponItemsEnabled());
     EXPECT_TRUE(form().copyskapat());
-    EXPECT_EQ(form().state().mode, 4);  // the mode chosen before "Skapa"
+    EXPECT_EQ(form().state().mode, frame::Mode::Matematisk);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
     processEvents();
     EXPECT_NEAR(twips::width(&form()), 9105, 30);
@@ -279,10 +279,10 @@ TEST_F(Skapa, FilterBoxesWalkOnEnter)
 TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
 {
     loadSystem(1, 2, 0, {"121", "112"});
-    (*form().Option1)[1]->click();
+    form().Option1[1]->click();
     click(cell(4, 0));
     click(cell(4, 2));  // one of two half guards
-    (*form().Option1)[3]->click();
+    form().Option1[3]->click();
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
@@ -290,7 +290,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     EXPECT_EQ(user_.messageBoxes()[0].style, 48);
     EXPECT_FALSE(couponView());
     EXPECT_FALSE(couponItemsEnabled());
-    EXPECT_EQ(form().state().mode, 1);
+    EXPECT_EQ(form().state().mode, frame::Mode::System2);
     EXPECT_TRUE(form().System[1]->Visible());
     EXPECT_FALSE(form().copyskapat());
 }

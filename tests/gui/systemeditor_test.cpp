@@ -50,8 +50,8 @@ protected:
         dlg->Helgard->setText(QString::fromLatin1(full));
         dlg->Rader->setText(QString::fromLatin1(rows));
         dlg->Datorberakning->setValue(build ? 1 : 0);
-        (*dlg->Option1)[static_cast<std::size_t>(urad)]->setValue(true);
-        (*dlg->feloption)[static_cast<std::size_t>(fel)]->setValue(true);
+        dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
+        dlg->feloption[static_cast<std::size_t>(fel)]->setValue(true);
         for (int e : errors)
             dlg->Check1[static_cast<std::size_t>(e)]->setValue(1);
     }
@@ -101,10 +101,10 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowAt12RightWithItsCaptions)
     EXPECT_EQ(dlg->AntalHalvgard->Caption(), u"Antal halvgarderingar");
     EXPECT_EQ(dlg->Check1[0]->Caption(), u"0 fel");
     EXPECT_EQ(dlg->Check1[13]->Caption(), u"13 fel");
-    EXPECT_EQ((*dlg->feloption)[2]->Caption(), u"11 Rätt (2-felsreducering)");
+    EXPECT_EQ(dlg->feloption[2]->Caption(), u"11 Rätt (2-felsreducering)");
     EXPECT_EQ(dlg->CommandAvbryt->Caption(), u"Avbryt");
-    EXPECT_TRUE((*dlg->Option1)[0]->Value());
-    EXPECT_TRUE((*dlg->feloption)[1]->Value());
+    EXPECT_TRUE(dlg->Option1[0]->Value());
+    EXPECT_TRUE(dlg->feloption[1]->Value());
     EXPECT_EQ(dlg->Datorberakning->Value(), 0);
     EXPECT_EQ(dlg->Height(), 4125);
     EXPECT_FALSE(dlg->Frame3->isEnabled());
@@ -217,29 +217,29 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
 
 TEST_F(SystemEditor, BaseRowDisables11RightAndDatorberakningClearsTheBaseRow)
 {
-    (*dlg->feloption)[2]->setValue(true);
-    (*dlg->Option1)[1]->setValue(true);
-    EXPECT_TRUE((*dlg->feloption)[0]->Value());
-    EXPECT_FALSE((*dlg->feloption)[2]->isEnabled());
+    dlg->feloption[2]->setValue(true);
+    dlg->Option1[1]->setValue(true);
+    EXPECT_TRUE(dlg->feloption[0]->Value());
+    EXPECT_FALSE(dlg->feloption[2]->isEnabled());
     EXPECT_TRUE(dlg->Frame3->isEnabled());
     EXPECT_TRUE(dlg->Check1[5]->Enabled());
     EXPECT_EQ(dlg->systemType(), u"KU");
-    (*dlg->feloption)[1]->setValue(true);
+    dlg->feloption[1]->setValue(true);
     EXPECT_EQ(dlg->systemType(), u"RU");
 
     dlg->Check1[0]->setValue(1);
     dlg->Check1[13]->setValue(1);
-    (*dlg->Option1)[0]->setValue(true);
-    EXPECT_TRUE((*dlg->feloption)[2]->isEnabled());
-    EXPECT_TRUE((*dlg->feloption)[1]->Value());  // not reselected
+    dlg->Option1[0]->setValue(true);
+    EXPECT_TRUE(dlg->feloption[2]->isEnabled());
+    EXPECT_TRUE(dlg->feloption[1]->Value());  // not reselected
     EXPECT_EQ(dlg->Check1[0]->Value(), 0);
     EXPECT_EQ(dlg->Check1[13]->Value(), 0);
     EXPECT_EQ(dlg->systemType(), u"RM");
 
-    (*dlg->Option1)[1]->setValue(true);
+    dlg->Option1[1]->setValue(true);
     dlg->Check1[3]->setValue(1);
     dlg->Datorberakning->setValue(1);
-    EXPECT_TRUE((*dlg->Option1)[0]->Value());
+    EXPECT_TRUE(dlg->Option1[0]->Value());
     EXPECT_EQ(dlg->Check1[3]->Value(), 0);
     EXPECT_FALSE(dlg->Frame3->isEnabled());
     EXPECT_EQ(dlg->Height(), 7395);
@@ -486,7 +486,7 @@ TEST_F(SystemEditor, StoryFromTheMenuToAnEditedGeneratedSystem)
     QTest::keyClick(dlg->Helgard, Qt::Key_Return);
     QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton, {}, QPoint(6, 10));  // on the box itself
     ASSERT_EQ(dlg->Datorberakning->Value(), 1);
-    QTest::mouseClick((*dlg->feloption)[1], Qt::LeftButton, {}, QPoint(6, 9));
+    QTest::mouseClick(dlg->feloption[1], Qt::LeftButton, {}, QPoint(6, 9));
     QTest::mouseClick(dlg->CommandOK, Qt::LeftButton);
     processEvents();
 

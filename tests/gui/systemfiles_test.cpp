@@ -52,8 +52,8 @@ protected:
         dlg->Helgard->setText(QString::number(full));
         dlg->Rader->setText(QString::number(rows));
         dlg->Datorberakning->setValue(0);
-        (*dlg->Option1)[std::size_t(urad)]->setValue(true);
-        (*dlg->feloption)[1]->setValue(true);
+        dlg->Option1[std::size_t(urad)]->setValue(true);
+        dlg->feloption[1]->setValue(true);
         dlg->CommandOK_Click();
         processEvents();
         auto* e = qobject_cast<Form2*>(main_->activeChild());
@@ -221,7 +221,7 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     EXPECT_EQ(dlg->Rader->Text(), u"5");
     EXPECT_EQ(dlg->Helgard->Text(), u"2");
     EXPECT_EQ(dlg->Halvgard->Text(), u"2");
-    EXPECT_TRUE((*dlg->Option1)[1]->Value());
+    EXPECT_TRUE(dlg->Option1[1]->Value());
     EXPECT_EQ(dlg->Datorberakning->Value(), 0);
     EXPECT_FALSE(dlg->isVisible());
 

@@ -37,9 +37,9 @@ TEST(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     NyttSystemInst* dlg = NyttSystemInst::instance();
     dlg->Halvgard->setText(QStringLiteral("0"));
     dlg->Helgard->setText(QStringLiteral("3"));
-    (*dlg->Option1)[0]->setValue(true);
+    dlg->Option1[0]->setValue(true);
     dlg->Datorberakning->setValue(1);
-    (*dlg->feloption)[1]->setValue(true);
+    dlg->feloption[1]->setValue(true);
     dlg->CommandOK_Click();
     processEvents();
     auto* editor = qobject_cast<Form2*>(main->activeChild());

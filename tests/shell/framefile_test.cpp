@@ -55,15 +55,15 @@ FrameFileData richFrame()
     // Match 0: base row "X" black, "1" marked too; match 1: full guard of slot 1.
     d.cellSigns[0] = '1';
     d.cellSigns[1] = 'X';
-    d.matchTypes[0] = 1;
+    d.matchTypes[0] = frame::MatchType::System1;
     d.startRowSigns[0] = 1;
     d.cellSigns[3] = '1';
     d.cellSigns[4] = 'X';
     d.cellSigns[5] = '2';
-    d.matchTypes[1] = 1;
+    d.matchTypes[1] = frame::MatchType::System1;
     // Match 2: a percent match.
     d.cellSigns[6] = '1';
-    d.matchTypes[2] = 4;
+    d.matchTypes[2] = frame::MatchType::Procent;
     d.percentTexts[2] = QStringLiteral("50-25-25");
     // Match 3: a single "2".
     d.cellSigns[11] = '2';
@@ -105,7 +105,7 @@ void expectSameFrame(const FrameFileData& a, const FrameFileData& b)
     EXPECT_EQ(a.matchTypes, b.matchTypes);
     EXPECT_EQ(a.startRowSigns, b.startRowSigns);
     for (int m = 0; m < 13; ++m) {
-        if (a.matchTypes[std::size_t(m)] == 4) {
+        if (a.matchTypes[std::size_t(m)] == frame::MatchType::Procent) {
             EXPECT_EQ(a.percentTexts[std::size_t(m)], b.percentTexts[std::size_t(m)]);
         }
     }
@@ -389,13 +389,13 @@ TEST(FrameReplay, ModesFollowMatchTypesAndMatematiskClicksPlainly)
     FrameFileData d = newFrame();
     d.slotBlocks[0].system.type = 1;  // base-row system in slot 1 must not affect Matematisk
     d.slotBlocks[1].system.type = 0;
-    d.matchTypes[0] = 5;
+    d.matchTypes[0] = frame::MatchType::Matematisk;
     d.cellSigns[0] = '1';
     d.cellSigns[2] = '2';
-    d.matchTypes[1] = 2;
+    d.matchTypes[1] = frame::MatchType::System2;
     d.cellSigns[3] = '1';
     d.cellSigns[4] = 'X';
-    d.matchTypes[2] = 9;  // unknown: no mode choice, the slot stays System 2
+    d.matchTypes[2] = frame::matchTypeFromByte(9);  // unknown: no mode choice, the slot stays System 2
     d.cellSigns[8] = '2';
     const std::vector<ReplayStep> steps = replaySteps(d);
     const std::vector<ReplayStep> head = {
