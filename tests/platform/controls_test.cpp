@@ -80,6 +80,9 @@ TEST(Controls, TextBoxChangeFiresOnEveryChangeAlsoFromCode)
     QTest::keyClicks(&box, QStringLiteral("34"));
     EXPECT_EQ(box.Text(), QStringLiteral("1234"));
     EXPECT_EQ(changes, 3);
+    const QString longComment(40000, QLatin1Char('k'));  // longer than a line edit takes by default
+    box.setText(longComment);
+    EXPECT_EQ(box.Text(), longComment);
 }
 
 TEST(Controls, TextBoxKeyPressCanSwallowOrReplaceKeys)
