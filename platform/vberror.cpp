@@ -54,6 +54,8 @@ QString VbError::descriptionOf(int number)
         return QStringLiteral("Unable to allocate memory for grid");
     case vberr::DialogCancelled:
         return QStringLiteral("Cancel was selected.");
+    case vberr::NotARegularFile:
+        return QStringLiteral("Not a regular file");
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }

@@ -29,6 +29,8 @@ constexpr int PathNotFound = 76;
 constexpr int InvalidPropertyValue = 380;
 constexpr int GridTooManyColumns = 30010;
 constexpr int DialogCancelled = 32755;
+// Our own: a device, pipe or socket where a file was expected (the old system never met one).
+constexpr int NotARegularFile = 32001;
 }  // namespace vberr
 
 class VbError : public std::exception {

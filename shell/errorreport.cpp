@@ -14,6 +14,9 @@ void reportError(const VbError& error, ErrorContext context)
     switch (error.number()) {
     case vberr::DialogCancelled:
         return;
+    case vberr::NotARegularFile:
+        MsgBox(messageText(39), vbmsg::Exclamation);
+        return;
     case vberr::FileAlreadyOpen:
         MsgBox(messageText(4), vbmsg::Exclamation);
         return;
