@@ -1,11 +1,10 @@
 // Velkorin: everything starts in the start procedure.
 
 #include "shell/Module1.h"
-
-#include <QApplication>
+#include "shell/application.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    VelkorinApplication app(argc, argv);
     return Module1::Main();
 }

@@ -24,6 +24,8 @@ QString VbError::descriptionOf(int number)
         return QStringLiteral("Division by zero");
     case vberr::TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case vberr::InternalError:
+        return QStringLiteral("Internal error");
     case vberr::BadFileName:
         return QStringLiteral("Bad file name or number");
     case vberr::FileNotFound:

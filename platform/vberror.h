@@ -14,6 +14,7 @@ constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
+constexpr int InternalError = 51;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
 constexpr int BadFileMode = 54;
