@@ -112,7 +112,7 @@ public:
     void countPlaced(int s);
     int markedCount(int m) const;
 
-    static constexpr int MaxPercentLength = 4;
+    static constexpr int MaxPercentLength = 3;  // "100"
     static constexpr int MsgStyle = 48;  // exclamation icon, OK button
 
     FrameTexts texts;
