@@ -101,7 +101,7 @@ QString IniScan(const QString& key)
     std::int64_t endPos = 0;
     if (!scanIniItems(bytes, key, item, endPos))
         throw VbError(vberr::InputPastEnd);
-    const int eq = item.text.indexOf(QLatin1Char('='));
+    const qsizetype eq = item.text.indexOf(QLatin1Char('='));
     return vb::Trim(eq < 0 ? item.text : item.text.mid(eq + 1));
 }
 
