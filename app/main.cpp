@@ -1,10 +1,11 @@
 // Velkorin: everything starts in the start procedure.
 
+#include "app/commands.h"
 #include "shell/Module1.h"
 #include "shell/application.h"
 
 int main(int argc, char** argv)
 {
     VelkorinApplication app(argc, argv);
-    return Module1::Main();
+    return Module1::Main(registerCommands);
 }

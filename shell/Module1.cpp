@@ -27,7 +27,7 @@ void splashWait(double seconds)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-int Main()
+int Main(const std::function<void(MDIForm1&)>& registerCommands)
 {
     twips::useFormFont();
     auto* splash = new frmSplash;
@@ -37,6 +37,7 @@ int Main()
     splashWait();
 
     MDIForm1 main;
+    registerCommands(main);
     main.MDIForm_Load();
     loadQtTranslations(sprakoffset);
     main.show();

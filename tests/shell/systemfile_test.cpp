@@ -203,7 +203,7 @@ TEST(SystemFileDamage, CountsBeyondTheFileAreKeptWithNoMoreThanTheFileHolds)
 {
     const SystemFileRead huge = readSystemFile(FileBytes().bytes({5, 0, 255, 255}).i16(32767).i16(32767).i16(0).data);
     ASSERT_TRUE(huge.error);
-    EXPECT_EQ(huge.error->number(), 62);
+    EXPECT_EQ(huge.error->number(), vberr::InputPastEnd);
     EXPECT_EQ(huge.reached, SystemReadStage::Counts);
     EXPECT_EQ(huge.data.rows, 32767);
     EXPECT_TRUE(huge.data.signs.isEmpty());
