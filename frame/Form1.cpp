@@ -8,8 +8,10 @@
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
 #include "platform/yielder.h"
+#include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/garanti.h"
 #include "shell/guide.h"
 
 #include <QApplication>
@@ -135,6 +137,7 @@ void Form1::buildControls()
         Grid3[s] = make<Grid>(box, 0, 0, 100, 100);
         Grid3[s]->setVisible(false);
         connect(Ladda[s], &CommandButton::Click, this, [this, s] { Ladda_Click(s); });
+        connect(visagaranti[s], &CommandButton::Click, this, [this, s] { visagaranti_Click(s); });
     }
     // Procent: the three percentages with their spin buttons, and the row count without systems.
     for (int i = 0; i < 3; ++i) {
@@ -374,6 +377,8 @@ void Form1::utskrift_Click()
 
 void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
 
+void Form1::visagaranti_Click(int Index) { garanti::showFromSlot(*Grid3[Index], state().slottyp[Index]); }
+
 void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- window events
@@ -468,6 +473,7 @@ void Form1::connectRowCreation()
         connect(filtertext[i], &TextBox::KeyPress, this, [this, i](int& key) { filtertext_KeyPress(i, key); });
     connect(Label4, &Label::DblClick, this, [this] { Label4_DblClick(); });
     connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
+    connect(ramgaranti, &CommandButton::Click, this, [this] { ramgaranti_Click(); });
 }
 
 void Form1::setFormWidth(int widthTwips)
@@ -690,13 +696,14 @@ void Form1::Visaram_Click()
     render();
 }
 
-QString Form1::gatillText() const
+std::function<void(const Form1&)> Form1::frameGuarantee;
+
+void Form1::ramgaranti_Click()
 {
-    // The go-to dialog's Text1; empty without that dialog.
-    return QString();
+    if (frameGuarantee)
+        frameGuarantee(*this);
 }
 
-void Form1::Label4_DblClick()
-{
-    // The go-to dialog opens here, modeless.
-}
+QString Form1::gatillText() const { return Gatill::number(); }
+
+void Form1::Label4_DblClick() { Gatill::instance()->showDialog(); }

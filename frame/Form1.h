@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <chrono>
+#include <functional>
 
 class CheckBox;
 class CommandButton;
@@ -62,12 +63,14 @@ public:
     QString closeQuestion() const override;
     MainItems enabledItems() const override;
     QString saveAsCaption() const override;
+    void goToCoupon(const QString& number) override { Command1_Click(5, number); }
 
     // ---- handlers ----
     void Label1_Click(int Index);
     void Option1_Click(int Index);
     void Ladda_Click(int Index);  // load a system file into slot Index
     void laddahelram_Click();  // read a frame file into this frame
+    void visagaranti_Click(int Index);  // the guarantee table of slot Index
     void SpinButton1_SpinUp(int Index);
     void SpinButton1_SpinDown(int Index);
     void Text2_Change();
@@ -78,6 +81,10 @@ public:
     void filtertext_KeyPress(int Index, int& KeyAscii);
     void Visaram_Click();  // "Ändra ram": back to editing
     void Label4_DblClick();  // opens the go-to dialog
+    void ramgaranti_Click();  // the frame guarantee of the created rows
+    // What "Ram garanti" runs. Its window shares the progress window outside this library, so the
+    // program hands it in; unset, the button does nothing.
+    static std::function<void(const Form1&)> frameGuarantee;
     void Form_Activate() override;
 
     // Per match, recorded by "Skapa" for the frame guarantee: cells showing their own sign, and

@@ -7,6 +7,7 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/Module1.h"
+#include "shell/editmenu.h"
 #include "shell/errorreport.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
@@ -102,6 +103,7 @@ void MDIForm1::buildMenus()
     Avsluta = item(File, QStringLiteral("Avsluta Velkorin"), &MDIForm1::Avsluta_Click);
 
     edit = menuBar()->addMenu(QStringLiteral("Editera"));
+    connect(edit, &QMenu::aboutToShow, this, &MDIForm1::edit_Click);
     klipput = item(edit, QStringLiteral("Klipp ut"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_X));
     kopiera = item(edit, QStringLiteral("Kopiera"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_C));
     klistrain = item(edit, QStringLiteral("Klistra in"), nullptr, true, QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -495,3 +497,13 @@ void MDIForm1::switchLanguage(const QString& item, bool finnish)
         reportError(e);
     }
 }
+
+// ---------------------------------------------------------------- edit menu
+
+void MDIForm1::edit_Click() { editmenu::edit_Click(*this); }
+void MDIForm1::klipput_Click() { runCommand(MainCommand::Cut); }
+void MDIForm1::kopiera_Click() { runCommand(MainCommand::Copy); }
+void MDIForm1::klistrain_Click() { runCommand(MainCommand::Paste); }
+void MDIForm1::tabort_Click() { runCommand(MainCommand::Delete); }
+void MDIForm1::gatillmenu_Click() { runCommand(MainCommand::GoTo); }
+void MDIForm1::bytut_Click() { runCommand(MainCommand::Replace); }

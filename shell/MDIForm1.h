@@ -77,6 +77,14 @@ public:
     void guidemenu_Click();
     void Finska_Click();
     void Svenska_Click();
+    // The edit menu: its items set as it opens (shell/editmenu.cpp), its commands.
+    void edit_Click();
+    void klipput_Click();
+    void kopiera_Click();
+    void klistrain_Click();
+    void tabort_Click();
+    void gatillmenu_Click();
+    void bytut_Click();
 
     // The old Enabled property: False disables menus, toolbar and every window in the client area,
     // never the separate top-level windows (progress window, dialogs).

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class CommonDialog;
+class Grid;
 
 // The values are those of MDIForm1.aktivtyp.
 enum class DocumentKind : std::uint8_t { None = 0, Frame = 1, System = 2 };
@@ -39,6 +40,13 @@ public:
     // The items on while this document is the active one, and the caption of Save As then.
     virtual MainItems enabledItems() const = 0;
     virtual QString saveAsCaption() const = 0;
+
+    // For the edit menu and its go-to and replace dialogs: the grid of rows that "Gå till" scrolls
+    // and "Byt ut" changes, if the document has one; a note that an edit command changed cells of
+    // its grids; "Gå till" in a document that shows its rows as numbered coupons.
+    virtual Grid* rowsGrid() const { return nullptr; }
+    virtual void cellsEdited() { }
+    virtual void goToCoupon(const QString& /*number*/) { }
 
     // After the document has accepted its close: it no longer counts as the active document.
     bool isClosed() const { return closed_; }

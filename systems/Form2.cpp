@@ -15,6 +15,7 @@
 #include "shell/systemgrids.h"
 #include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
+#include "systems/guaranteefill.h"
 #include "systems/progress.h"
 
 #include <QApplication>
@@ -338,6 +339,11 @@ void Form2::Form_KeyDown(int KeyCode, int /*Shift*/)
         return;
     }
     // Even an unchanged cell outdates the guarantee table.
+    markChanged();
+}
+
+void Form2::markChanged()
+{
     Grid2->setCol(0);
     Grid2->setRow(0);
     Grid2->setText(QStringLiteral("0"));
@@ -368,10 +374,7 @@ void Form2::SystemHandOver()
     main->NyBlankett_Click();
 }
 
-void Form2::Berakna_Click()
-{
-    // The guarantee table of the system is computed and shown here.
-}
+void Form2::Berakna_Click() { showEditorGuarantee(*this); }
 
 void Form2::ganger_Click()
 {

@@ -60,11 +60,15 @@ public:
     QString closeQuestion() const override;
     MainItems enabledItems() const override { return MainItem::SaveAs | MainItem::Search; }
     QString saveAsCaption() const override;
+    Grid* rowsGrid() const override { return Grid1; }
+    void cellsEdited() override { markChanged(); }
 
     // ---- handlers ----
     void Form_Load();
     void Form_Activate() override;
     void Form_KeyDown(int KeyCode, int Shift);
+    // The rows were edited: the guarantee table is outdated and the system unsaved.
+    void markChanged();
     void kommentarer_Change();
     void kommentarer_GotFocus() { setKeyPreview(false); }
     void kommentarer_LostFocus() { setKeyPreview(true); }

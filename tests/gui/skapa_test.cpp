@@ -8,7 +8,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
-#include "support/mainwindow.h"
+#include "support/framewindow.h"
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
@@ -24,26 +24,8 @@ namespace {
 
 constexpr int cell(int m, int c) { return 3 * m + c; }
 
-class Skapa : public ::testing::Test {
+class Skapa : public FrameWindowTest {
 protected:
-    void SetUp() override
-    {
-        sprakoffset = 0;
-        main_ = makeMainWindow();
-        main_->resize(1200, 800);
-        main_->show();
-        main_->NyBlankett_Click();
-        processEvents();
-        form_ = qobject_cast<Form1*>(main_->activeChild());
-        ASSERT_NE(form_, nullptr);
-    }
-    void TearDown() override
-    {
-        if (form_)
-            form_->setSystemsparat(true);
-        main_.reset();
-    }
-
     Form1& form() { return *form_; }
     // The main window's print, search and export items, all alike.
     bool couponItemsEnabled() const
@@ -102,10 +84,6 @@ protected:
     {
         return form_->Grid2->TextMatrix(match + (match - 1) / 3 - (match == 13), 4 * couponRow - 4 + column);
     }
-
-    ScriptedUser user_;
-    std::unique_ptr<MDIForm1> main_;
-    Form1* form_ = nullptr;
 };
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
-// Small helpers shared by the tests: the number of the run-time error a call raises, whole-file
-// reads and writes, and guards that put the environment and the current folder back.
+// Small helpers shared by the tests: the number of the run-time error a call raises, numbers in the
+// locale's decimal separator, whole-file reads and writes, and guards that put the environment and
+// the current folder back.
 
 #include "platform/vberror.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +23,12 @@ int errorOf(F&& f)
         return e.number();
     }
     return 0;
+}
+
+// A number written with a decimal comma, as the running locale writes it.
+inline QString withLocaleDecimal(const char* text)
+{
+    return QString::fromUtf8(text).replace(u',', QLocale::system().decimalPoint());
 }
 
 inline QByteArray readFileBytes(const QString& path)

@@ -1,0 +1,112 @@
+#include "shell/Byta.h"
+
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "shell/Module1.h"
+#include "shell/document.h"
+#include "shell/editcommands.h"
+#include "shell/editmenu.h"
+
+#include <QPointer>
+
+namespace {
+
+QPointer<Byta> theDialog;
+
+constexpr int kSignCount = 4;
+constexpr int kBlank = 3;
+constexpr int kTargetX = 1;
+
+// A group of the four signs, the designed one chosen.
+std::unique_ptr<OptionArray> signOptions(Frame* group, int chosen)
+{
+    auto options = std::make_unique<OptionArray>(group, kSignCount);
+    for (int i = 0; i < kSignCount; ++i) {
+        OptionButton* b = (*options)[static_cast<std::size_t>(i)];
+        b->Move(240, 330 + i * 330, 1200, 285);
+        if (i != kBlank)
+            b->setCaption(editcommands::optionSign(i));
+    }
+    (*options)[static_cast<std::size_t>(chosen)]->setValue(true);
+    return options;
+}
+
+}  // namespace
+
+Byta* Byta::instance()
+{
+    if (!theDialog) {
+        theDialog = new Byta;
+        theDialog->Form_Load();
+    }
+    return theDialog;
+}
+
+Byta::Byta() : LockingDialog(3630, 2520)
+{
+    setObjectName(QStringLiteral("Byta"));
+    SSFrame1 = new Frame(this);
+    SSFrame1->Move(180, 120, 1560, 1680);
+    SSFrame2 = new Frame(this);
+    SSFrame2->Move(1890, 120, 1560, 1680);
+    Option1 = signOptions(SSFrame1, kBlank);
+    Option2 = signOptions(SSFrame2, 0);
+    ok = new CommandButton(this);
+    ok->Move(180, 1980, 1560, 375);
+    avbryt = new CommandButton(this);
+    avbryt->Move(1890, 1980, 1560, 375);
+    connect(ok, &CommandButton::Click, this, &Byta::ok_Click);
+    connect(avbryt, &CommandButton::Click, this, &Byta::avbryt_Click);
+}
+
+Byta::~Byta() = default;
+
+void Byta::Form_Load()
+{
+    setWindowTitle(uiText(26));
+    avbryt->setCaption(uiText(200));
+    ok->setCaption(uiText(400));
+    (*Option1)[kBlank]->setCaption(uiText(401));
+    (*Option2)[kBlank]->setCaption(uiText(401));
+    SSFrame1->setCaption(uiText(402));
+    SSFrame2->setCaption(uiText(403));
+}
+
+void Byta::Form_Activate()
+{
+    // "X" only where every selected row is a full-guard row. The labels are read without moving the
+    // current cell, so a key typed in the editor afterwards never lands in the label column.
+    OptionButton* toX = (*Option2)[kTargetX];
+    toX->setEnabled(true);
+    const Document* doc = activeEditDocument().document;
+    if (const Grid* g = doc ? doc->rowsGrid() : nullptr)
+        for (int r = g->SelStartRow(); r <= g->SelEndRow(); ++r)
+            if (g->TextMatrix(r, 0) != u"1X2")
+                toX->setEnabled(false);
+    lockMainWindow(true);
+}
+
+void Byta::ok_Click()
+{
+    release();
+    Document* doc = activeEditDocument().document;
+    Grid* g = doc ? doc->rowsGrid() : nullptr;
+    const int from = Option1->selected();
+    const int to = Option2->selected();
+    if (!g)
+        return;
+    const QString fromSign = editcommands::optionSign(from);
+    const QString toSign = editcommands::optionSign(to);
+    bool changed = false;
+    for (int c = g->SelStartCol(); c <= g->SelEndCol(); ++c)
+        for (int r = g->SelStartRow(); r <= g->SelEndRow(); ++r) {
+            g->setCol(c);
+            g->setRow(r);
+            if (from != to && g->Text() == fromSign) {
+                g->setText(toSign);
+                changed = true;
+            }
+        }
+    if (changed)
+        doc->cellsEdited();
+}

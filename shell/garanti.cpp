@@ -1,0 +1,200 @@
+#include "shell/garanti.h"
+
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "platform/userinterface.h"
+#include "platform/vbtext.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+#include "shell/reductiontext.h"
+
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kClientWidth = 5340;  // twips
+constexpr int kClientHeight = 3480;
+constexpr int kColumnWidth = 500;
+constexpr int kCentred = 2;
+
+QPointer<garanti>& current()
+{
+    static QPointer<garanti> the;
+    return the;
+}
+
+template <class T>
+T* make(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    twips::move(w, left, top, width, height);
+    w->setMouseTracking(true);
+    return w;
+}
+
+void setHeaderColumn(Grid& g, int col, const QString& caption)
+{
+    g.setTextMatrix(0, col, caption);
+    g.setColWidth(col, kColumnWidth);
+    g.setFixedAlignment(col, kCentred);
+    g.setColAlignment(col, kCentred);
+}
+
+}  // namespace
+
+garanti::garanti(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("garanti"));
+    setMouseTracking(true);
+    twips::resize(this, kClientWidth, kClientHeight);
+    stang = make<CommandButton>(this, 4080, 135, 1155, 375);
+    Label1 = make<Label>(this, 192, 120, 2600, 252);
+    Label2 = make<Label>(this, 2784, 120, 532, 252);
+    Label3 = make<Label>(this, 3296, 120, 532, 252);
+    for (Label* l : {Label1, Label2, Label3})
+        l->setVbAlignment(kCentred);
+    Grid2 = make<Grid>(this, 210, 375, 3765, 1500);
+    Grid2->setCols(7);
+    Grid2->setRows(71);
+    Grid2->setFixedCols(0);
+    Grid2->setHighLight(false);  // the table is only looked at: no current cell hiding a figure
+    Grid1 = make<Grid>(this, 0, 1200, 675, 555);
+    Grid1->setCols(10);
+    Grid1->setRows(71);
+    Grid1->setVisible(false);
+    Label6 = make<Label>(this, 105, 2160, 1380, 240);
+    reducering = make<Label>(this, 1545, 2115, 3675, 315);
+    Label4 = make<Label>(this, 165, 2595, 1305, 285);
+    kommentarer = make<TextBox>(this, 1545, 2580, 3690, 810);
+    kommentarer->installEventFilter(this);
+    Line1 = make<QFrame>(this, 180, 360, 30, 255);
+    Line1->setFrameShape(QFrame::VLine);
+
+    connect(stang, &CommandButton::Click, this, &garanti::stang_Click);
+    for (Label* l : {Label1, Label2, Label3, Label4, Label6, reducering})
+        connect(l, &Label::MouseMove, this, &garanti::Form_MouseMove);
+    connect(stang, &CommandButton::MouseMove, this, &garanti::Form_MouseMove);
+    connect(kommentarer, &TextBox::MouseMove, this, &garanti::Form_MouseMove);
+    connect(Grid2, &Grid::MouseMove, this, &garanti::Form_MouseMove);
+}
+
+QString storedGuaranteeCell(const Grid& g, int row, int col)
+{
+    return row < g.Rows() && col < g.Cols() ? g.TextMatrix(row, col) : QString();
+}
+
+garanti* garanti::loaded() { return current(); }
+
+garanti* garanti::reload()
+{
+    MDIForm1* main = MDIForm1::instance();
+    if (garanti* old = current()) {
+        current() = nullptr;
+        auto* sub = qobject_cast<QMdiSubWindow*>(old->parentWidget());
+        delete (sub ? static_cast<QWidget*>(sub) : old);
+    }
+    if (!main)
+        return nullptr;
+    auto* w = new garanti;
+    w->Form_Load();
+    current() = w;
+    main->addChild(w);
+    return w;
+}
+
+void garanti::unload()
+{
+    if (current() == this)
+        current() = nullptr;
+    // The client area made the frame around the window and deletes it with the window on close.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        deleteLater();
+}
+
+void garanti::Form_Load()
+{
+    setWindowTitle(uiText(500));
+    Label1->setCaption(uiText(501));
+    Label2->setCaption(uiText(502));
+    Label3->setCaption(uiText(503));
+    Label4->setCaption(uiText(302));
+    Label6->setCaption(uiText(504));
+    stang->setCaption(uiText(505));
+}
+
+void garanti::Form_MouseMove()
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->clearHint();
+}
+
+void garanti::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    Form_MouseMove();
+}
+
+bool garanti::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == kommentarer && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        kommentarer_Click();
+    return QWidget::eventFilter(watched, event);
+}
+
+void garanti::kommentarer_Click() { MsgBox(messageText(27), vbmsg::Exclamation); }
+
+void garanti::writeHeader()
+{
+    static const char16_t* const kHeader[6] = {u"13", u"12", u"11", u"10", u"0-9", u"(%)"};
+    for (int c = 0; c < 6; ++c)
+        setHeaderColumn(*Grid2, c, QString::fromUtf16(kHeader[c]));
+    Label1->Move(Label1->Left(), Label1->Top(), Grid2->ColPos(5) + 20, Label1->Height());
+    Label2->Move(Label1->Left() + Label1->Width() - 20, Label2->Top(), Label2->Width(), Label2->Height());
+    Label3->Move(Label2->Left() + Label2->Width() - 20, Label3->Top(), Label3->Width(), Label3->Height());
+}
+
+void garanti::showBaseRowColumn(bool baseRow)
+{
+    Label3->setVisible(baseRow);
+    if (Grid2->Cols() == 7)
+        setHeaderColumn(*Grid2, 6, QStringLiteral("U-rad"));
+}
+
+void garanti::showStored(const Grid& stored, bool baseRow, int cols, int rows)
+{
+    Grid2->setCols(cols);
+    Grid2->setRows(rows);
+    showBaseRowColumn(baseRow);
+    // Only what both grids hold: a stored grid may be larger than the table the slot's type allows.
+    for (int c = 0; c < std::min(cols, stored.Cols()); ++c)
+        for (int r = 1; r < std::min(rows, stored.Rows()); ++r)
+            Grid2->setTextMatrix(r, c, stored.TextMatrix(r, c));
+    reducering->setCaption(translatedReductionText(storedGuaranteeCell(stored, 0, 1), sprakoffset));
+}
+
+void garanti::showFromSlot(const Grid& stored, int slotType)
+{
+    guide::showPage(5);
+    const bool current = storedGuaranteeCell(stored, 0, 0) == u"1";
+    if (!current)
+        MsgBox(messageText(23), vbmsg::Exclamation);
+    garanti* w = reload();
+    if (!w)
+        return;
+    if (stored.Cols() > 2)
+        w->kommentarer->setText(stored.TextMatrix(0, 2));
+    w->writeHeader();
+    if (!current)
+        return;
+    const bool baseRow = slotType != 0;
+    w->showStored(stored, baseRow, baseRow ? 7 : 6, baseRow ? stored.Rows() : 6);
+}

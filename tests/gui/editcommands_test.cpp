@@ -1,0 +1,340 @@
+// The edit menu, "Gå till" and "Byt ut" on real windows with the scripted user: which items a frame
+// and a system offer, copy, cut, delete and paste through the system clipboard, the paste that does
+// not fit, the system marked changed by every edit, the go-to dialog in a frame and a system, the
+// replace dialog, and one story from copying a block to going to a row.
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/userinterface.h"
+#include "platform/vbsystem.h"
+#include "shell/Byta.h"
+#include "shell/Gatill.h"
+#include "shell/Module1.h"
+#include "support/mainwindow.h"
+#include "support/scripteduser.h"
+#include "systems/Form2.h"
+#include "systems/NyttSystemInst.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class EditCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        ClipboardClear();
+        main_ = makeMainWindow();
+        main_->resize(1100, 800);
+        main_->show();
+    }
+    void TearDown() override
+    {
+        markDocumentsSaved(*main_);
+        main_.reset();
+    }
+
+    // A system of two half guards and one full guard (grid rows 1-2 and 3), `rows` system rows, every
+    // cell "1", focus on its grid, saved.
+    Form2* system(int rows)
+    {
+        NyttSystemInst* dlg = NyttSystemInst::instance();
+        dlg->Halvgard->setText(QStringLiteral("2"));
+        dlg->Helgard->setText(QStringLiteral("1"));
+        dlg->Rader->setText(QString::number(rows));
+        dlg->CommandOK_Click();
+        processEvents();
+        auto* e = qobject_cast<Form2*>(main_->activeChild());
+        for (int r = 1; r <= 3; ++r)
+            for (int c = 1; c <= rows; ++c)
+                e->Grid1->setTextMatrix(r, c, QStringLiteral("1"));
+        e->Grid1->setFocus();
+        e->syssparat = true;
+        return e;
+    }
+    static void select(Grid& g, int row1, int col1, int row2, int col2)
+    {
+        g.setRow(row1);
+        g.setCol(col1);
+        g.setSelStartRow(row1);
+        g.setSelStartCol(col1);
+        g.setSelEndRow(row2);
+        g.setSelEndCol(col2);
+    }
+    // The six items as the menu shows them after opening: cut, copy, paste, delete, go to, replace.
+    std::array<bool, 6> items()
+    {
+        main_->edit_Click();
+        return {main_->klipput->isEnabled(), main_->kopiera->isEnabled(), main_->klistrain->isEnabled(),
+            main_->tabort->isEnabled(), main_->gatillmenu->isEnabled(), main_->bytut->isEnabled()};
+    }
+    // The frame with 27 rows (three mathematical full guards) in its coupon view.
+    Form1* frameWithCoupons()
+    {
+        main_->NyBlankett_Click();
+        processEvents();
+        auto* f = qobject_cast<Form1*>(main_->activeChild());
+        (*f->Option1)[4]->click();
+        for (int i = 0; i < 9; ++i)
+            Q_EMIT f->Label1[static_cast<std::size_t>(i)]->Click();
+        f->ok->click();
+        return f;
+    }
+    static QString changeMark(const Form2* e) { return e->Grid2->TextMatrix(0, 0); }
+    // The guarantee table outdated and the system unsaved; then saved again with the table marked `mark`.
+    static void expectChangedThenSave(Form2* e, const QString& mark)
+    {
+        EXPECT_EQ(changeMark(e), u"0");
+        EXPECT_FALSE(e->syssparat);
+        e->syssparat = true;
+        e->Grid2->setTextMatrix(0, 0, mark);
+    }
+
+    ScriptedUser user;
+    std::unique_ptr<MDIForm1> main_;
+};
+
+constexpr std::array<bool, 6> kNone{};
+
+}  // namespace
+
+TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboard)
+{
+    EXPECT_EQ(items(), kNone);
+    // A shortcut before the menu was ever opened, without a document, does nothing.
+    ClipboardSetText(QStringLiteral("1"));
+    main_->klistrain_Click();
+    main_->tabort_Click();
+
+    Form2* e = system(5);
+    ClipboardClear();
+    EXPECT_EQ(items(), (std::array<bool, 6>{true, true, false, true, true, true}));
+    ClipboardSetText(QStringLiteral("X"));
+    EXPECT_EQ(items(), (std::array<bool, 6>{true, true, true, true, true, true}));
+    e->kommentarer->setFocus();
+    EXPECT_EQ(items(), kNone);
+    select(*e->Grid1, 1, 1, 1, 1);
+    main_->tabort_Click();  // the focus is in the comment: no cell changes
+    EXPECT_EQ(e->Grid1->TextMatrix(1, 1), u"1");
+
+    Form1* f = frameWithCoupons();
+    ASSERT_TRUE(f->Grid2->hasFocus() || f->focusWidget() == f->Grid2);
+    EXPECT_EQ(items(), (std::array<bool, 6>{false, true, false, false, true, false}));
+    // Cut and delete do not reach a frame's coupon view, even by their keys.
+    const QString cell = f->Grid2->TextMatrix(1, 1);
+    select(*f->Grid2, 1, 1, 1, 1);
+    main_->klipput_Click();
+    main_->tabort_Click();
+    EXPECT_EQ(f->Grid2->TextMatrix(1, 1), cell);
+    EXPECT_EQ(ClipboardGetText(), u"X");
+}
+
+TEST_F(EditCommands, CopyPutsTheBlockWithCrLfBetweenRows)
+{
+    Form2* e = system(5);
+    Grid& g = *e->Grid1;
+    g.setTextMatrix(2, 3, QStringLiteral("X"));
+    g.setTextMatrix(1, 4, QString());
+    select(g, 1, 2, 2, 4);
+    main_->kopiera_Click();
+    EXPECT_EQ(ClipboardGetText(), QStringLiteral("1\t1\t\r\n1\tX\t1"));
+    select(g, 2, 3, 2, 3);
+    main_->kopiera_Click();
+    EXPECT_EQ(ClipboardGetText(), u"X");
+    EXPECT_TRUE(e->syssparat);
+    EXPECT_EQ(changeMark(e), u"");
+}
+
+TEST_F(EditCommands, EveryChangeOfTheCellsMarksTheSystemChanged)
+{
+    // Cut and delete empty the block; paste trims to the signs; each outdates the guarantee table
+    // (also one never computed) and leaves the system unsaved, as a typed sign does.
+    Form2* e = system(5);
+    Grid& g = *e->Grid1;
+
+    select(g, 1, 1, 2, 2);
+    main_->klipput_Click();
+    EXPECT_EQ(ClipboardGetText(), QStringLiteral("1\t1\r\n1\t1"));
+    EXPECT_EQ(g.Clip(), QStringLiteral("\t\r\t"));
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 2);
+    expectChangedThenSave(e, QStringLiteral("1"));
+
+    select(g, 3, 5, 3, 5);
+    main_->tabort_Click();
+    EXPECT_EQ(g.TextMatrix(3, 5), u"");
+    expectChangedThenSave(e, QString());
+
+    ClipboardSetText(QStringLiteral("  a1X2b "));
+    select(g, 2, 4, 2, 4);
+    main_->klistrain_Click();
+    EXPECT_EQ(g.TextMatrix(2, 4), u"1X2");
+    expectChangedThenSave(e, QString());
+
+    // Nothing that is a sign: nothing at all.
+    ClipboardSetText(QStringLiteral("abc"));
+    main_->klistrain_Click();
+    EXPECT_EQ(g.TextMatrix(2, 4), u"1X2");
+    EXPECT_TRUE(e->syssparat);
+    EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+TEST_F(EditCommands, PasteThatDoesNotFitAsksOnceAndIsCutAtTheEdge)
+{
+    Form2* e = system(5);
+    Grid& g = *e->Grid1;
+    ClipboardSetText(QStringLiteral("2\tX\t2\r\n2\tX\t2\r\n2\tX\t2\r\n"));
+
+    user.answerMessageBox(vbmsg::Cancel);
+    select(g, 2, 4, 2, 4);
+    main_->klistrain_Click();
+    EXPECT_EQ(g.Clip(), u"1");
+    EXPECT_EQ(changeMark(e), u"");
+
+    user.answerMessageBox(vbmsg::OK);
+    main_->klistrain_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 2U);
+    EXPECT_EQ(user.messageBoxes()[1].text, messageText(9));
+    EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
+    EXPECT_EQ(g.SelEndRow(), 3);
+    EXPECT_EQ(g.SelEndCol(), 5);
+    EXPECT_EQ(g.Clip(), QStringLiteral("2\tX\r2\tX"));
+    EXPECT_EQ(g.TextMatrix(1, 4), u"1");
+}
+
+TEST_F(EditCommands, GoToInASystemLowersNearTheEndAndRefusesARowBeyondIt)
+{
+    Form2* e = system(100);
+    Gatill* dlg = Gatill::instance();
+    main_->gatillmenu->trigger();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowTitle(), uiText(25));
+    EXPECT_EQ(dlg->Label1->Caption(), uiText(135));
+    EXPECT_FALSE(main_->Enabled());
+
+    dlg->Text1->setText(QStringLiteral("95"));
+    QTest::keyClick(dlg->Text1, Qt::Key_Return);  // Enter is OK
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_EQ(dlg->Text1->Text(), u"88");
+    EXPECT_EQ(e->Grid1->LeftCol(), 88);
+
+    dlg->showDialog();
+    dlg->Text1->setText(QStringLiteral("101"));
+    user.answerMessageBox(vbmsg::OK);
+    dlg->ok_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1U);
+    EXPECT_EQ(user.messageBoxes()[0].text, messageText(28));
+    EXPECT_EQ(e->Grid1->LeftCol(), 88);
+    EXPECT_TRUE(main_->Enabled());
+
+    // Avbryt and the close box release the main window too; the number stays.
+    dlg->showDialog();
+    dlg->avbryt->click();
+    EXPECT_TRUE(main_->Enabled());
+    dlg->showDialog();
+    dlg->close();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_EQ(dlg->Text1->Text(), u"101");
+}
+
+TEST_F(EditCommands, GoToInAFrameShowsTheCoupon)
+{
+    Form1* f = frameWithCoupons();
+    Q_EMIT f->Label4->DblClick();
+    Gatill* dlg = Gatill::instance();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->Label1->Caption(), uiText(134));
+    dlg->Text1->setText(QStringLiteral("3"));
+    dlg->ok->click();
+    EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
+
+    dlg->showDialog();
+    dlg->Text1->setText(QStringLiteral("4"));
+    user.answerMessageBox(vbmsg::OK);
+    dlg->ok_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1U);
+    EXPECT_EQ(user.messageBoxes()[0].text, messageText(5));
+    EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
+    EXPECT_TRUE(main_->Enabled());
+}
+
+TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
+{
+    Form2* e = system(5);
+    Grid& g = *e->Grid1;
+    g.setTextMatrix(1, 2, QStringLiteral("2"));
+    g.setTextMatrix(3, 3, QString());
+    Byta* dlg = Byta::instance();
+    EXPECT_TRUE((*dlg->Option1)[3]->Value());
+    EXPECT_TRUE((*dlg->Option2)[0]->Value());
+    EXPECT_EQ(dlg->SSFrame1->Caption(), uiText(402));
+
+    // Half-guard rows in the selection: no "X" as the target.
+    select(g, 1, 2, 3, 3);
+    main_->bytut->trigger();
+    EXPECT_FALSE(main_->Enabled());
+    EXPECT_FALSE((*dlg->Option2)[1]->isEnabled());
+    EXPECT_EQ(g.Col(), 2);  // the labels were read without moving into their column
+    (*dlg->Option1)[0]->setValue(true);
+    (*dlg->Option2)[2]->setValue(true);
+    dlg->ok->click();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_EQ(g.Clip(), QStringLiteral("2\t2\r2\t2\r2\t"));
+    EXPECT_EQ(g.TextMatrix(1, 1), u"1");
+    EXPECT_EQ(g.TextMatrix(1, 4), u"1");
+    expectChangedThenSave(e, QStringLiteral("1"));
+
+    // A full-guard row only: "X" offered; the same sign both sides changes nothing.
+    select(g, 3, 1, 3, 5);
+    dlg->showDialog();
+    EXPECT_TRUE((*dlg->Option2)[1]->isEnabled());
+    (*dlg->Option1)[2]->setValue(true);
+    dlg->ok_Click();
+    EXPECT_EQ(g.Clip(), QStringLiteral("1\t2\t\t1\t1"));
+    EXPECT_TRUE(e->syssparat);
+
+    // Blank to "X" fills the empty cell.
+    (*dlg->Option1)[3]->setValue(true);
+    (*dlg->Option2)[1]->setValue(true);
+    dlg->showDialog();
+    dlg->ok_Click();
+    EXPECT_EQ(g.Clip(), QStringLiteral("1\t2\tX\t1\t1"));
+    expectChangedThenSave(e, QString());
+}
+
+TEST_F(EditCommands, CopyABlockPasteItElsewhereReplaceASignAndGoToARow)
+{
+    Form2* e = system(40);
+    Grid& g = *e->Grid1;
+    g.setTextMatrix(3, 2, QStringLiteral("X"));
+    g.setTextMatrix(1, 1, QStringLiteral("2"));
+
+    select(g, 1, 1, 3, 2);
+    main_->kopiera->trigger();
+    select(g, 1, 30, 1, 30);
+    main_->klistrain->trigger();
+    EXPECT_EQ(g.Clip(), QStringLiteral("2\t1\r1\t1\r1\tX"));
+
+    Byta* dlg = Byta::instance();
+    main_->bytut->trigger();
+    (*dlg->Option1)[0]->setValue(true);
+    (*dlg->Option2)[3]->setValue(true);
+    dlg->ok->click();
+    EXPECT_EQ(g.Clip(), QStringLiteral("2\t\r\t\r\tX"));
+    EXPECT_EQ(g.TextMatrix(2, 1), u"1");  // outside the block
+
+    main_->gatillmenu->trigger();
+    Gatill::instance()->Text1->setText(QStringLiteral("30"));
+    Gatill::instance()->ok->click();
+    EXPECT_EQ(g.LeftCol(), 28);
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(user.messageBoxes().empty());
+}

@@ -1,0 +1,122 @@
+// "Ram garanti" on a frame whose rows were made by a real "Skapa": the result window, its captions
+// and shares, "OK", and a cancel in the second stage that shows nothing and keeps the old result.
+
+#include "platform/controls.h"
+#include "support/framewindow.h"
+#include "support/testhelpers.h"
+#include "systems/garantiram.h"
+#include "systems/visare.h"
+
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class FrameGuaranteeWindow : public FrameWindowTest {
+protected:
+    void TearDown() override
+    {
+        garantiram::progressClock = {};
+        visare::instance()->hide();
+        FrameWindowTest::TearDown();
+    }
+
+    // Mathematical full guards on matches 1-3, filtered to the 8 rows without "1": an outcome's
+    // distance to them is its number of "1".
+    void createRowsWithoutOne()
+    {
+        (*form_->Option1)[4]->click();
+        for (int cell = 0; cell < 9; ++cell)
+            Q_EMIT form_->Label1[cell]->Click();
+        int i = 0;
+        for (const char* t : {"0", "13", "13", "0", "0", "0"}) {
+            form_->filtertext[i]->clear();
+            QTest::keyClicks(form_->filtertext[i++], QString::fromLatin1(t));
+        }
+        form_->filtercheck->setValue(1);
+        user_.answerMessageBox(vbmsg::OK);
+        form_->ok->click();
+        ASSERT_EQ(form_->Allrad->Caption(), u"8");
+        ASSERT_TRUE(form_->ramgaranti->isVisible());
+        user_.clear();
+    }
+    static QStringList shares()
+    {
+        QStringList out;
+        for (const Label* l : garantiram::instance()->Label4)
+            out << l->Caption();
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsAndOkHidesIt)
+{
+    createRowsWithoutOne();
+    form_->ramgaranti->click();
+
+    garantiram* w = garantiram::instance();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_FALSE(visare::instance()->isVisible());
+    EXPECT_TRUE(user_.shown().empty());
+    // 8, 12, 6 and 1 of 27 outcomes.
+    EXPECT_EQ(shares(),
+        QStringList({withLocaleDecimal("29,6%"), withLocaleDecimal("44,4%"), withLocaleDecimal("22,2%"),
+            withLocaleDecimal("3,7%"), withLocaleDecimal("0%")}));
+    EXPECT_EQ(w->windowTitle(), uiText(600));
+    EXPECT_EQ(w->Label1->Caption(), uiText(601));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(w->Label2[std::size_t(i)]->Caption(), uiText(602 + i));
+    EXPECT_EQ(w->Label3->Caption(), uiText(607));
+    EXPECT_EQ(w->ok->Caption(), uiText(400));
+    // Inside the main window, nothing cut off.
+    EXPECT_TRUE(main_->frameGeometry().contains(w->frameGeometry().center()));
+    for (const Label* l : w->Label4)
+        EXPECT_TRUE(w->rect().contains(l->geometry()));
+    EXPECT_TRUE(w->rect().contains(w->ok->geometry()));
+
+    w->ok->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+}
+
+TEST_F(FrameGuaranteeWindow, CancelInTheSecondStageShowsNothingAndKeepsTheOldShares)
+{
+    createRowsWithoutOne();
+    form_->ramgaranti->click();
+    garantiram::instance()->ok->click();
+    // Captions this frame would not give, to see that nothing is written.
+    for (Label* l : garantiram::instance()->Label4)
+        l->setCaption(QStringLiteral("old"));
+    const QStringList before = shares();
+
+    // Every step lets events run; "Avbryt" is pressed once the bar has reached the second stage.
+    garantiram::progressClock = [t = std::chrono::steady_clock::time_point{}]() mutable { return t += 1s; };
+    visare* v = visare::instance();
+    bool pressed = false;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [v, &pressed] {
+        const QImage& bar = v->Picture1->surface();
+        const int y = BarArea::pixelY(145);
+        if (!pressed && v->isVisible() && bar.pixel(BarArea::pixelX(495) - 1, y) == 0xFF0000FF) {
+            pressed = true;
+            QTest::mouseClick(v->avbryt, Qt::LeftButton);
+        }
+    });
+    watcher.start();
+    form_->ramgaranti->click();
+    watcher.stop();
+
+    EXPECT_TRUE(pressed);
+    EXPECT_FALSE(garantiram::instance()->isVisible());
+    EXPECT_EQ(shares(), before);
+    EXPECT_FALSE(v->isVisible());
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(user_.shown().empty());
+}

@@ -1,0 +1,280 @@
+// The guarantee table through the windows: "Garantitabell" in the system editor computes, stores and
+// shows the table (or only shows a current one), "Avbryt" leaves the stored table alone, and a
+// frame's "Visa garantitabell" shows the table that travelled with the system file.
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/garanti.h"
+#include "shell/reductiontext.h"
+#include "shell/texts/texts.h"
+#include "support/mainwindow.h"
+#include "support/scripteduser.h"
+#include "systems/Form2.h"
+#include "systems/NyttSystemInst.h"
+#include "systems/visare.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class GuaranteeWindows : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        EXPECT_EQ(garanti::loaded(), nullptr);
+    }
+
+    // A new system from the dialog, built by the computer at 12 right or with `rows` rows to type in.
+    Form2* newSystem(int half, int full, int urad, bool build, std::size_t rows = 1)
+    {
+        NyttSystemInst* dlg = NyttSystemInst::instance();
+        dlg->Halvgard->setText(QString::number(half));
+        dlg->Helgard->setText(QString::number(full));
+        dlg->Rader->setText(QString::number(rows));
+        dlg->Datorberakning->setValue(build ? 1 : 0);
+        (*dlg->Option1)[std::size_t(urad)]->setValue(true);
+        (*dlg->feloption)[1]->setValue(true);
+        dlg->CommandOK_Click();
+        processEvents();
+        return qobject_cast<Form2*>(main_->activeChild());
+    }
+    // One string of signs per system row, "." for an empty cell.
+    Form2* typedSystem(int half, int full, int urad, const std::vector<const char*>& rows)
+    {
+        Form2* e = newSystem(half, full, urad, false, rows.size());
+        if (e)
+            for (std::size_t c = 0; c < rows.size(); ++c)
+                for (int k = 0; rows[c][k]; ++k)
+                    e->Grid1->setTextMatrix(k + 1, int(c) + 1, QString(QChar::fromLatin1(rows[c][k])).remove(u'.'));
+        return e;
+    }
+    // Cells of rows 1.. joined by "|", rows by "/".
+    static QString table(const Grid& g)
+    {
+        QStringList rows;
+        for (int r = 1; r < g.Rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < g.Cols(); ++c)
+                cells << g.TextMatrix(r, c);
+            rows << cells.join(u'|');
+        }
+        return rows.join(u'/');
+    }
+    static QString header(const Grid& g)
+    {
+        QStringList cells;
+        for (int c = 0; c < g.Cols(); ++c)
+            cells << g.TextMatrix(0, c);
+        return cells.join(u'|');
+    }
+    static int garantiWindows()
+    {
+        processEvents();
+        int n = 0;
+        for (QMdiSubWindow* sub : MDIForm1::instance()->mdiArea()->subWindowList())
+            n += qobject_cast<garanti*>(sub->widget()) != nullptr;
+        return n;
+    }
+    bool idle() const { return main_->Enabled() && !visare::instance()->isVisible(); }
+};
+
+TEST_F(GuaranteeWindows, StoryComputeSaveLoadIntoASlotAndShowThere)
+{
+    // A 12-right system of three full guards, built by the computer.
+    Form2* editor = newSystem(0, 3, 0, true);
+    ASSERT_NE(editor, nullptr);
+    editor->kommentarer->setText(QStringLiteral("tre helgarderingar"));
+    const bool saved = editor->syssparat;
+
+    editor->Berakna_Click();
+    garanti* w = garanti::loaded();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(idle());
+    EXPECT_EQ(editor->syssparat, saved);
+    EXPECT_EQ(w->windowTitle(), UIText(500));
+    EXPECT_EQ(header(*w->Grid2), u"13|12|11|10|0-9|(%)");
+    EXPECT_FALSE(w->Label3->Visible());
+    // Every outcome is within one difference of some row: classes 1 and 2 only, shares adding up.
+    EXPECT_EQ(w->Grid2->Rows(), 6);
+    EXPECT_FALSE(w->Grid2->TextMatrix(1, 0).isEmpty());
+    EXPECT_TRUE(w->Grid2->TextMatrix(3, 5).isEmpty());
+    EXPECT_EQ(w->reducering->Caption(), reductionText(editor->rader(), 27, 0));
+    EXPECT_EQ(w->kommentarer->Text(), u"tre helgarderingar");
+    const Grid& stored = *editor->Grid2;
+    EXPECT_EQ(stored.TextMatrix(0, 0), u"1");
+    EXPECT_EQ(stored.TextMatrix(0, 1), w->reducering->Caption());
+    EXPECT_EQ(stored.TextMatrix(0, 2), u"tre helgarderingar");
+    EXPECT_EQ(table(stored), table(*w->Grid2));
+    const QString computed = table(stored);
+
+    // "Använd": the table is current, so the only question is where to save.
+    QTemporaryDir dir;
+    main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(editor->parentWidget()));
+    user.answerFileDialog(dir.filePath(QStringLiteral("system.RM")));
+    editor->Anvand_Click();
+    processEvents();
+    auto* frame = qobject_cast<Form1*>(main_->activeChild());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(user.messageBoxes().empty());
+
+    frame->visagaranti_Click(0);
+    garanti* shown = garanti::loaded();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(garantiWindows(), 1);
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_EQ(table(*shown->Grid2), computed);
+    EXPECT_EQ(shown->reducering->Caption(), stored.TextMatrix(0, 1));
+    EXPECT_EQ(shown->kommentarer->Text(), u"tre helgarderingar");
+    EXPECT_TRUE(main_->Enabled());
+}
+
+TEST_F(GuaranteeWindows, ComputedOnceThenShownInTheRunningLanguage)
+{
+    Form2* e = typedSystem(0, 1, 0, {"1"});
+    ASSERT_NE(e, nullptr);
+    e->Berakna_Click();
+    EXPECT_EQ(table(*garanti::loaded()->Grid2), u"1|||||33%/|1||||67%/|||||/|||||/|||||");
+    EXPECT_EQ(garanti::loaded()->reducering->Caption(), reductionText(1, 3, 0));
+
+    // Stored while Finnish ran; a second click only shows what is stored, in Swedish.
+    const QString finnish = reductionText(1, 3, 10000);
+    e->Grid2->setTextMatrix(0, 1, finnish);
+    e->Grid2->setTextMatrix(2, 4, QStringLiteral("stored"));
+    e->Berakna_Click();
+    garanti* w = garanti::loaded();
+    EXPECT_EQ(garantiWindows(), 1);
+    EXPECT_EQ(w->Grid2->TextMatrix(2, 4), u"stored");
+    EXPECT_EQ(w->reducering->Caption(), reductionText(1, 3, 0));
+    EXPECT_EQ(e->Grid2->TextMatrix(0, 1), finnish);
+    EXPECT_TRUE(idle());
+}
+
+TEST_F(GuaranteeWindows, BaseRowTableHasTheErrorColumnAndItsHeading)
+{
+    Form2* e = typedSystem(0, 1, 1, {"1"});
+    ASSERT_NE(e, nullptr);
+    e->Berakna_Click();
+    garanti* w = garanti::loaded();
+    EXPECT_EQ(header(*w->Grid2), u"13|12|11|10|0-9|(%)|U-rad");
+    EXPECT_TRUE(w->Label3->Visible());
+    EXPECT_EQ(table(*w->Grid2), u"|1||||100%|1/1|||||100%|0");
+    EXPECT_EQ(e->Grid2->Cols(), 7);
+    EXPECT_EQ(e->Grid2->Rows(), 3);
+    // The headings "Chans" and "Fel i" stand over their columns.
+    EXPECT_NEAR(w->Label2->Left(), w->Grid2->Left() + w->Grid2->ColPos(5), 30);
+    EXPECT_NEAR(w->Label3->Left(), w->Grid2->Left() + w->Grid2->ColPos(6), 30);
+}
+
+TEST_F(GuaranteeWindows, AvbrytKeepsTheStoredTableAndItsFlag)
+{
+    for (const char* flag : {"", "0"}) {
+        Form2* e = typedSystem(0, 13, 0, {"1111111111111", "XXXXXXXXXXXXX"});
+        ASSERT_NE(e, nullptr);
+        if (*flag) {
+            e->Grid2->setCols(6);
+            e->Grid2->setRows(6);
+            e->Grid2->setTextMatrix(0, 0, QString::fromLatin1(flag));
+            e->Grid2->setTextMatrix(1, 0, QStringLiteral("old"));
+        }
+        const QString before = table(*e->Grid2);
+        QTimer::singleShot(0, main_.get(), [] { visare::instance()->avbryt_Click(); });
+        e->Berakna_Click();
+        EXPECT_TRUE(idle());
+        EXPECT_EQ(e->Grid2->TextMatrix(0, 0), QString::fromLatin1(flag));
+        EXPECT_EQ(table(*e->Grid2), before);
+        garanti* w = garanti::loaded();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(header(*w->Grid2), u"13|12|11|10|0-9|(%)");
+        EXPECT_EQ(table(*w->Grid2), u"|||||/|||||/|||||/|||||/|||||");
+        EXPECT_TRUE(w->reducering->Caption().isEmpty());
+    }
+}
+
+TEST_F(GuaranteeWindows, SystemTheTableCannotReadGivesAMessageAndNoWindow)
+{
+    Form2* e = typedSystem(0, 2, 0, {"11", "12", "1X"});
+    ASSERT_NE(e, nullptr);
+    e->Grid1->setCols(3);  // fewer columns than rows
+    user.answerMessageBox(vbmsg::OK);
+    e->Berakna_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_TRUE(user.messageBoxes()[0].text.startsWith(MessageText(30)));
+    EXPECT_EQ(garanti::loaded(), nullptr);
+    EXPECT_TRUE(idle());
+    EXPECT_TRUE(e->Grid2->TextMatrix(0, 0).isEmpty());
+}
+
+TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
+{
+    main_->NyBlankett_Click();
+    auto* frame = qobject_cast<Form1*>(main_->activeChild());
+    ASSERT_NE(frame, nullptr);
+    Grid& stored = *frame->Grid3[1];
+
+    // Never computed: message 23, then the window with its header and the comment only.
+    stored.setRows(1);
+    stored.setCols(3);
+    stored.setTextMatrix(0, 2, QStringLiteral("kommentar"));
+    user.answerMessageBox(vbmsg::OK);
+    Q_EMIT frame->visagaranti[1]->Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(23));
+    garanti* w = garanti::loaded();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Grid2->Cols(), 7);
+    EXPECT_EQ(w->Grid2->Rows(), 71);
+    EXPECT_EQ(header(*w->Grid2), u"13|12|11|10|0-9|(%)|");
+    EXPECT_TRUE(w->reducering->Caption().isEmpty());
+    EXPECT_EQ(w->kommentarer->Text(), u"kommentar");
+
+    // A slot without base row shows 6 x 6 even from a larger stored grid.
+    stored.setCols(7);
+    stored.setRows(9);
+    stored.setTextMatrix(0, 0, QStringLiteral("1"));
+    stored.setTextMatrix(0, 1, reductionText(2, 9, 10000));
+    stored.setTextMatrix(1, 0, QStringLiteral("2"));
+    stored.setTextMatrix(8, 6, QStringLiteral("beyond"));
+    user.clear();
+    frame->visagaranti_Click(1);
+    w = garanti::loaded();
+    EXPECT_TRUE(user.messageBoxes().empty());
+    EXPECT_EQ(garantiWindows(), 1);
+    EXPECT_EQ(w->Grid2->Cols(), 6);
+    EXPECT_EQ(w->Grid2->Rows(), 6);
+    EXPECT_EQ(w->Grid2->TextMatrix(1, 0), u"2");
+    EXPECT_EQ(w->reducering->Caption(), reductionText(2, 9, 0));
+
+    // With base row: 7 columns and every stored row.
+    frame->change([](frame::FrameEditing& ram) { ram.slottyp[1] = 1; });
+    frame->visagaranti_Click(1);
+    w = garanti::loaded();
+    EXPECT_EQ(w->Grid2->Rows(), 9);
+    EXPECT_EQ(w->Grid2->TextMatrix(8, 6), u"beyond");
+    EXPECT_TRUE(w->Label3->Visible());
+
+    // A click in the comment box answers with message 27, every time.
+    user.clear();
+    user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+    QTest::mouseClick(w->kommentarer, Qt::LeftButton);
+    QTest::mouseClick(w->kommentarer, Qt::LeftButton);
+    ASSERT_EQ(user.messageBoxes().size(), 2u);
+    EXPECT_EQ(user.messageBoxes()[1].text, MessageText(27));
+
+    // "Stäng" closes it and leaves the main window as it was.
+    w->stang_Click();
+    EXPECT_EQ(garanti::loaded(), nullptr);
+    EXPECT_EQ(garantiWindows(), 0);
+    EXPECT_TRUE(main_->Enabled());
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// The rules behind the edit menu and the go-to dialog: which items a document offers, the clipboard
+// text, the trimming and sizing of a paste with its one message, and where a row jump lands.
+
+#include "shell/editcommands.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+using namespace editcommands;
+
+namespace {
+
+std::array<bool, 6> asArray(const EditItems& i)
+{
+    return {i.klipput, i.kopiera, i.klistrain, i.tabort, i.gatillmenu, i.bytut};
+}
+
+}  // namespace
+
+TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
+{
+    struct Case {
+        DocumentKind kind;
+        bool grid;
+        bool clipboard;
+        std::array<bool, 6> items;  // cut, copy, paste, delete, go to, replace
+    };
+    const Case cases[] = {
+        {DocumentKind::Frame, true, true, {false, true, false, false, true, false}},
+        {DocumentKind::System, true, true, {true, true, true, true, true, true}},
+        {DocumentKind::System, true, false, {true, true, false, true, true, true}},
+        {DocumentKind::System, false, true, {}},
+        {DocumentKind::Frame, false, true, {}},
+        {DocumentKind::None, true, true, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(asArray(editItems(c.kind, c.grid, c.clipboard)), c.items)
+            << static_cast<int>(c.kind) << ' ' << c.grid << ' ' << c.clipboard;
+}
+
+TEST(EditCommands, ClipboardTextEndsEveryRowWithCrLfAndNothingAfterTheLast)
+{
+    EXPECT_EQ(clipboardText(QStringLiteral("1\tX\t2\rX\t\t1")), QStringLiteral("1\tX\t2\r\nX\t\t1"));
+    EXPECT_EQ(clipboardText(QStringLiteral("X")), QStringLiteral("X"));
+    EXPECT_EQ(clipboardText(QStringLiteral("\r\r")), QStringLiteral("\r\n\r\n"));
+}
+
+TEST(EditCommands, PasteTextRunsFromTheFirstToTheLastSign)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"  a1X2b ", "1X2"},
+        {"x", "x"},
+        {"\r\n1\tX\r\n2\t1\r\n", "1\tX\r\n2\t1"},
+        {"1 a 2", "1 a 2"},  // inside, nothing is checked
+        {"abc \t\r\n", ""},
+        {"", ""},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(pasteText(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
+}
+
+TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
+{
+    // A grid of 14 rows (13 positions) and 11 columns (10 system rows).
+    struct Case {
+        const char* text;
+        int startRow, startCol;
+        std::vector<bool> answers;  // OK true, Cancel false, in the order asked
+        std::size_t asked;
+        bool write;
+        int endRow, endCol;
+    };
+    const Case cases[] = {
+        {"1X2", 3, 4, {}, 0, true, 3, 4}, {"1\t2\t1\rX\t2\tX", 3, 4, {}, 0, true, 4, 6},
+        {"1\r2\rX", 12, 4, {true}, 1, true, 13, 4},  // too tall, OK: the first two rows
+        {"1\r2\rX", 12, 4, {false}, 1, false, 9, 4},  // Cancel: the selection as it was
+        {"1\t2\t1", 3, 9, {true}, 1, true, 3, 10},  // too wide, OK
+        {"1\t2\t1", 3, 9, {false}, 1, false, 3, 4},  // Cancel after the rows were set
+        {"1\t2\t1\r1\t2\t1\r1\t2\t1", 12, 9, {true}, 1, true, 13, 10},  // both: one message
+    };
+    for (const Case& c : cases) {
+        std::size_t asked = 0;
+        const Selection before{c.startRow, 9, c.startCol, 4};
+        const PastePlan plan = planPaste(QString::fromLatin1(c.text), before, 14, 11,
+            [&] { return asked < c.answers.size() && c.answers[asked++]; });
+        const std::string where = c.text;
+        EXPECT_EQ(asked, c.asked) << where;
+        EXPECT_EQ(plan.write, c.write) << where;
+        EXPECT_EQ(plan.selection.startRow, c.startRow) << where;
+        EXPECT_EQ(plan.selection.endRow, c.endRow) << where;
+        EXPECT_EQ(plan.selection.endCol, c.endCol) << where;
+    }
+}
+
+TEST(EditCommands, RowJumpInAHundredRowSystemLowersNearTheEnd)
+{
+    struct Case {
+        const char* box;
+        int cols;
+        bool exists;
+        const char* boxAfter;
+        int leftCol;
+    };
+    const Case cases[] = {
+        {"5", 101, true, "5", 5},
+        {"95", 101, true, "88", 88},
+        {"100", 101, true, "88", 88},
+        {"3.7", 101, true, "3.7", 3},
+        {" 12abc", 101, true, " 12abc", 12},
+        {"0", 101, false, "0", 1},
+        {"101", 101, false, "101", 1},
+        {"abc", 101, false, "abc", 1},
+        {"1", 11, true, "1", 1},  // ten rows: every row scrolls to row 1
+        {"10", 11, true, "1", 1},
+    };
+    for (const Case& c : cases) {
+        const RowJump j = jumpToRow(QString::fromLatin1(c.box), c.cols);
+        EXPECT_EQ(j.exists, c.exists) << c.box;
+        EXPECT_EQ(j.boxText, QString::fromLatin1(c.boxAfter)) << c.box;
+        if (c.exists) {
+            EXPECT_EQ(j.leftCol, c.leftCol) << c.box;
+        }
+    }
+}

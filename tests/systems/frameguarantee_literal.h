@@ -1,0 +1,158 @@
+#pragma once
+// The old three passes of the frame guarantee, kept slow on purpose: every row's own outcome and its
+// neighbours, then every pair and every triple of changed matches, each visit building the index
+// over all 13 matches. Progress is reported once per row and pass with the old bar positions. A row
+// without a sign in a guarded match has every digit there as an alternative and no outcome of its
+// own in that match. The tests and the benchmarks hold the fast count against it.
+
+#include "systems/frameguarantee.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace literal {
+
+inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long rowCount,
+    const frameguarantee::Marks& marks, const frameguarantee::Progress& progress = {})
+{
+    using namespace frameguarantee;
+    const OutcomeSpace space = outcomeSpace(marks);
+    const long long n = std::clamp(rowCount, 0LL, rows.upperRow() + 1);
+    std::vector<std::uint8_t> table(static_cast<std::size_t>(space.count), 0);
+    using Digits = std::array<int, MatchCount>;
+
+    // The digits a match is changed to: the next one and the one after it; its own digit once when the
+    // match is not guarded.
+    struct Alternatives {
+        std::array<int, 3> digit{};
+        int count = 0;
+        const int* begin() const { return digit.data(); }
+        const int* end() const { return digit.data() + count; }
+    };
+    auto alternatives = [&](int m, int d) {
+        const int radix = space.radix[std::size_t(m)];
+        Alternatives alt;
+        if (radix == 1)
+            alt = {{d, 0, 0}, 1};
+        else if (d == 0)
+            alt = {{1, 2, 3}, radix};
+        else if (radix == 2)
+            alt = {{3 - d, 0, 0}, 1};
+        else
+            alt = {{d % 3 + 1, (d + 1) % 3 + 1, 0}, 2};
+        return alt;
+    };
+    auto mark = [&](const Digits& D, std::uint8_t code, bool always) {
+        std::int32_t index = 0;
+        for (int m = 0; m < MatchCount; ++m) {
+            if (space.radix[std::size_t(m)] == 1)
+                continue;
+            if (D[std::size_t(m)] == 0)
+                return;  // no such outcome
+            index += space.weight[std::size_t(m)] * (D[std::size_t(m)] - 1);
+        }
+        std::uint8_t& entry = table[std::size_t(index)];
+        if (always || entry == 0)
+            entry = code;
+    };
+    auto digits = [&](long long r) {
+        Digits D{};
+        for (int m = 0; m < MatchCount; ++m) {
+            const std::uint8_t sign = m <= rows.upperMatch() ? rows.at(m, r) : 0;
+            D[std::size_t(m)] = digitOf(sign, space.radix[std::size_t(m)], marks.ettamarkerad[std::size_t(m)] == 1);
+        }
+        return D;
+    };
+    auto cancelled = [&](double x) { return progress && progress(x); };
+    const double N = static_cast<double>(n);
+
+    // Every way to change `depth` more matches after `from`; each nested level starts from a copy of
+    // the digits above, so the outer changes stay in force.
+    auto vary = [&](auto& self, const Digits& D, int from, int depth, std::uint8_t code) -> void {
+        if (depth == 0) {
+            mark(D, code, false);
+            return;
+        }
+        for (int m = from; m < MatchCount; ++m)
+            for (int a : alternatives(m, D[std::size_t(m)])) {
+                Digits E = D;
+                E[std::size_t(m)] = a;
+                self(self, E, m + 1, depth - 1, code);
+            }
+    };
+    // Pass p marks 1 + p on outcomes p changes away; the bar runs 0..495, 495..1980, 1980..4950.
+    const std::array<double, 3> barStart{0, 495, 1980};
+    const std::array<double, 3> barDivisor{10 * N, 3 * N, N};
+    const std::array<double, 3> barScale{4950, 4455, 2970};
+    for (int pass = 1; pass <= 3; ++pass) {
+        const auto p = std::size_t(pass - 1);
+        for (long long r = 0; r < n; ++r) {
+            if (cancelled(barStart[p] + barScale[p] * static_cast<double>(r) / barDivisor[p]))
+                return Counts{{}, space.count, true};
+            const Digits D = digits(r);
+            if (pass == 1)
+                mark(D, 1, true);  // whatever it held
+            vary(vary, D, 0, pass, static_cast<std::uint8_t>(pass + 1));
+        }
+    }
+
+    Counts out;
+    out.total = space.count;
+    for (std::uint8_t entry : table)
+        if (entry > 0)
+            ++out.reached[std::size_t(entry - 1)];
+    return out;
+}
+
+}  // namespace literal
+
+// A frame written as text, for the tests and the benchmark's subcommand: per match the marked signs
+// in the order 1, X, 2 ("1X2", "1X", "12", "X2", "1", "X", "2", "-" for none), a row as 13 of
+// "1", "X", "2" or "-" for no sign.
+namespace frametext {
+
+inline bool markMatch(const std::string& word, frameguarantee::Marks& marks, std::size_t m)
+{
+    static const std::array<const char*, 8> kWords{"1X2", "1X", "12", "X2", "1", "X", "2", "-"};
+    static const std::array<std::uint8_t, 8> kCount{3, 2, 2, 2, 1, 1, 1, 0};
+    for (std::size_t i = 0; i < kWords.size(); ++i)
+        if (word == kWords[i]) {
+            marks.antalmarkerade[m] = kCount[i];
+            marks.ettamarkerad[m] = word[0] == '1' ? 1 : 0;
+            return true;
+        }
+    return false;
+}
+
+inline std::optional<frameguarantee::Marks> marksOf(const std::vector<std::string>& words)
+{
+    frameguarantee::Marks marks;
+    if (words.size() != frameguarantee::MatchCount)
+        return std::nullopt;
+    for (std::size_t m = 0; m < words.size(); ++m)
+        if (!markMatch(words[m], marks, m))
+            return std::nullopt;
+    return marks;
+}
+
+// The rows as row creation leaves them in forminne: matches 0..13, one empty row after the last.
+inline std::optional<RowMatrix> rowsOf(const std::vector<std::string>& lines)
+{
+    RowMatrix rows(13, static_cast<long long>(lines.size()));
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        if (lines[r].size() != frameguarantee::MatchCount)
+            return std::nullopt;
+        for (int m = 0; m < frameguarantee::MatchCount; ++m) {
+            const std::size_t at = std::string("-1X2").find(lines[r][std::size_t(m)]);
+            if (at == std::string::npos)
+                return std::nullopt;
+            rows.at(m, static_cast<long long>(r)) = static_cast<std::uint8_t>(at);
+        }
+    }
+    return rows;
+}
+
+}  // namespace frametext

@@ -1,0 +1,173 @@
+#include "systems/frameguarantee.h"
+
+#include "frameguarantee_literal.h"
+#include "support/testhelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+using namespace frameguarantee;
+
+namespace {
+
+// "1X2 1X2 1X2 1 1 ..." with the words not given as singles "1".
+Marks marksOf(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    words.resize(MatchCount, "1");
+    const auto marks = frametext::marksOf(words);
+    EXPECT_TRUE(marks.has_value()) << text;
+    return marks.value_or(Marks{});
+}
+
+RowMatrix rowsOf(const std::vector<std::string>& lines)
+{
+    const auto rows = frametext::rowsOf(lines);
+    EXPECT_TRUE(rows.has_value());
+    return rows.value_or(RowMatrix(13, 0));
+}
+
+std::array<QString, 5> localised(const std::array<const char*, 5>& texts)
+{
+    std::array<QString, 5> out;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        out[i] = withLocaleDecimal(texts[i]);
+    return out;
+}
+
+Counts countsOf(std::array<std::int32_t, 4> reached, std::int32_t total) { return Counts{reached, total, false}; }
+
+struct FrameCase {
+    const char* name;
+    std::string marks;
+    std::vector<std::string> rows;
+    std::array<std::int32_t, 4> reached;
+    std::int32_t total;
+    std::array<const char*, 5> texts;
+};
+
+}  // namespace
+
+TEST(FrameGuarantee, FramesGiveTheirCountsAndTexts)
+{
+    const std::vector<FrameCase> cases = {
+        {"one row in 3 full guards", "1X2 1X2 1X2", {"1111111111111"}, {1, 6, 12, 8}, 27,
+            {"3,7%", "22,2%", "44,4%", "29,6%", "0%"}},
+        {"one row in 3 half guards", "1X 12 X2", {"1111111111111"}, {1, 3, 3, 1}, 8,
+            {"12,5%", "37,5%", "37,5%", "12,5%", "0%"}},
+        {"full variation", "1X2 X2",
+            {"1X11111111111", "1211111111111", "XX11111111111", "X211111111111", "2X11111111111", "2211111111111"},
+            {6, 0, 0, 0}, 6, {"100%", "0%", "0%", "0%", "0%"}},
+        {"nothing guarded", "", {"1X21X21X21X21", "1111111111111"}, {1, 0, 0, 0}, 1, {"100%", "0%", "0%", "0%", "0%"}},
+        {"no rows", "1X2 1X", {}, {0, 0, 0, 0}, 6, {"0%", "0%", "0%", "0%", "100%"}},
+        {"five full guards, far from the row", "1X2 1X2 1X2 1X2 1X2", {"1111111111111"}, {1, 10, 40, 80}, 243,
+            {"0,4%", "4,1%", "16,4%", "32,9%", "46%"}},
+        {"empty sign in a full guard", "1X2", {"-111111111111"}, {0, 3, 0, 0}, 3, {"0%", "100%", "0%", "0%", "0%"}},
+        {"empty signs in half and full guards", "1X2 X2 12", {"-1-1111111111"}, {0, 0, 6, 6}, 12,
+            {"0%", "0%", "50%", "50%", "0%"}},
+        {"empty in four guarded matches", "1X 1X 1X 1X", {"----111111111"}, {0, 0, 0, 0}, 16,
+            {"0%", "0%", "0%", "0%", "100%"}},
+    };
+    for (const FrameCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Marks marks = marksOf(c.marks);
+        const RowMatrix rows = rowsOf(c.rows);
+        const auto n = static_cast<long long>(c.rows.size());
+        const Counts fast = compute(rows, n, marks);
+        EXPECT_FALSE(fast.cancelled);
+        EXPECT_EQ(fast.reached, c.reached);
+        EXPECT_EQ(fast.total, c.total);
+        EXPECT_EQ(literal::frameGuarantee(rows, n, marks).reached, c.reached);
+        EXPECT_EQ(resultTexts(fast), localised(c.texts));
+    }
+}
+
+TEST(FrameGuarantee, SharesAreCutNotRoundedAndTheRestIsTakenInTenths)
+{
+    EXPECT_EQ(resultTexts(countsOf({2, 0, 0, 1}, 3)), localised({"66,6%", "0%", "0%", "33,3%", "0%"}));
+    EXPECT_EQ(resultTexts(countsOf({117, 351, 79, 30}, 768)), localised({"15,2%", "45,7%", "10,2%", "3,9%", "25%"}));
+    EXPECT_EQ(resultTexts(countsOf({1, 1, 0, 0}, 2)), localised({"50%", "50%", "0%", "0%", "0%"}));
+    EXPECT_EQ(resultTexts(countsOf({7, 0, 0, 0}, 8)), localised({"87,5%", "0%", "0%", "0%", "12%"}));
+}
+
+TEST(FrameGuarantee, DigitsFollowTheMarkedSigns)
+{
+    struct {
+        std::uint8_t sign;
+        int radix;
+        bool oneMarked;
+        int digit;
+    } const cases[] = {
+        {1, 3, true, 1}, {2, 3, true, 2}, {3, 3, true, 3},  // full guard: the sign code
+        {1, 2, true, 1}, {2, 2, true, 2}, {3, 2, true, 2},  // "1X" or "12"
+        {2, 2, false, 1}, {3, 2, false, 2},  // "X2": "X" first
+        {0, 3, true, 0}, {0, 2, false, 0},  // no sign: no digit
+        {0, 1, false, 1},  // not guarded: never varied
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(digitOf(c.sign, c.radix, c.oneMarked), c.digit) << int(c.sign) << " radix " << c.radix;
+}
+
+TEST(FrameGuarantee, FastCountEqualsTheOldPassesOnRandomFrames)
+{
+    std::mt19937 random(20240614);
+    const std::array<const char*, 8> words{"1X2", "1X", "12", "X2", "1", "X", "2", "-"};
+    for (int frame = 0; frame < 300; ++frame) {
+        // Up to 9 guarded matches keeps the old passes quick; the rest singles or unmarked.
+        std::vector<std::string> marksText;
+        int guarded = 0;
+        for (int m = 0; m < MatchCount; ++m) {
+            std::size_t w = random() % words.size();
+            if (w < 4 && ++guarded > 9)
+                w = 4 + random() % 4;
+            marksText.push_back(words[w]);
+        }
+        const auto marks = frametext::marksOf(marksText);
+        ASSERT_TRUE(marks);
+        const long long n = frame % 10 == 0 ? 200 : 1 + random() % 25;
+        RowMatrix rows(13, n);
+        for (long long r = 0; r < n; ++r)
+            for (int m = 0; m < MatchCount; ++m) {
+                if (r > 0 && random() % 4 == 0)
+                    rows.at(m, r) = rows.at(m, r - 1);  // near and repeated rows
+                else
+                    rows.at(m, r) = static_cast<std::uint8_t>(random() % 40 == 0 ? 0 : 1 + random() % 3);
+            }
+        const Counts fast = compute(rows, n, *marks);
+        const Counts slow = literal::frameGuarantee(rows, n, *marks);
+        ASSERT_EQ(fast.total, slow.total) << frame;
+        ASSERT_EQ(fast.reached, slow.reached) << "frame " << frame << " rows " << n;
+    }
+}
+
+TEST(FrameGuarantee, BarRunsThroughTheThreeStagesAndCancelStopsInAny)
+{
+    const Marks marks = marksOf("1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2");
+    std::vector<std::string> lines;
+    for (const char* row : {"1111111111111", "X2X2X2X211111", "2121212111111", "XXXX111111111"})
+        for (int i = 0; i < 100; ++i)
+            lines.push_back(row);
+    const RowMatrix rows = rowsOf(lines);
+    std::vector<double> xs;
+    compute(rows, 400, marks, [&xs](double x) {
+        xs.push_back(x);
+        return false;
+    });
+    ASSERT_FALSE(xs.empty());
+    EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
+    EXPECT_EQ(xs.front(), 0);
+    EXPECT_LT(xs.back(), 4950);
+    for (double stage : {495.0, 1980.0})
+        EXPECT_TRUE(std::find(xs.begin(), xs.end(), stage) != xs.end()) << stage;
+
+    for (double cancelAt : {0.0, 495.0, 1980.0}) {
+        const Counts c = compute(rows, 400, marks, [cancelAt](double x) { return x >= cancelAt; });
+        EXPECT_TRUE(c.cancelled) << cancelAt;
+        EXPECT_EQ(c.reached, (std::array<std::int32_t, 4>{})) << cancelAt;
+    }
+}
