@@ -20,7 +20,7 @@ void showFrameGuarantee(const Form1& form)
 void registerCommands(MDIForm1& main)
 {
     frame::registerCommands(main);
-    systems::registerCommands(main);
+    systems::registerCommands(main, frame::createdRows);
     editmenu::registerCommands(main);
     Form1::frameGuarantee = showFrameGuarantee;
 }

@@ -1,6 +1,7 @@
 #include "frame/framecommands.h"
 
 #include "frame/Form1.h"
+#include "frame/couponexport.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
@@ -29,6 +30,10 @@ void registerCommands(MDIForm1& main)
         form->Tag = QStringLiteral("ladda");
         main.addChild(form);
     });
+    main.setCommand(MainCommand::ExportStryktipset, [&main] { exportCoupons(main, CouponGame::Stryktipset); });
+    main.setCommand(MainCommand::ExportEuropatipset, [&main] { exportCoupons(main, CouponGame::Europatipset); });
 }
+
+RowMatrix createdRows(const Document& document) { return dynamic_cast<const Form1&>(document).state().forminne; }
 
 }  // namespace frame

@@ -378,5 +378,22 @@ void Form2::Berakna_Click() { showEditorGuarantee(*this); }
 
 void Form2::ganger_Click()
 {
-    // The multiplication of partial systems starts here.
+    if (multiplication_.state() != Multiplication::State::WaitingForTarget) {
+        const int caption = multiplication_.takeBlock(Grid1->SelStartRow(), Grid1->SelEndRow(), Grid1->SelStartCol(),
+            Grid1->SelEndCol(), [this](int r, int c) { return Grid1->TextMatrix(r, c); });
+        Grid1->setCol(Grid1->SelEndCol());
+        Grid1->setRow(Grid1->SelEndRow());
+        ganger->setCaption(uiText(caption));
+        return;
+    }
+    const Multiplication::Placement placed = multiplication_.place(Grid1->Row(), Grid1->Col(), Grid1->Rows(),
+        Grid1->Cols(), [this](int r, int c, QChar sign) { Grid1->setTextMatrix(r, c, QString(sign)); });
+    if (placed.message) {
+        MsgBox(messageText(placed.message), vbmsg::Exclamation);
+    } else {
+        Grid1->setCol(placed.lastCol);
+        // A product changes the rows as key edits do: the guarantee table is outdated, the system unsaved.
+        markChanged();
+    }
+    ganger->setCaption(uiText(Multiplication::IdleCaption));
 }

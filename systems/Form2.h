@@ -4,6 +4,7 @@
 // comment; its Load lays the grid out from the new-system dialog and builds the rows when asked.
 
 #include "shell/document.h"
+#include "systems/multiplication.h"
 
 #include <QString>
 #include <QWidget>
@@ -99,4 +100,5 @@ private:
     QString systemtyp_;
     bool keyPreview_ = false;
     bool unloaded_ = false;
+    Multiplication multiplication_;  // the blocks and state of ganger's three clicks
 };

@@ -1,6 +1,6 @@
 // Coupon export text.
 
-#include "shell/exportfile.h"
+#include "frame/exportfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,333 @@
+// The correct-row search window, the multiplication button and the coupon export, driven through the
+// main window's commands with the scripted user: a frame's rows created, searched and exported and the
+// file read back; a system searched and multiplied; the export's questions and failures.
+
+#include "frame/Form1.h"
+#include "frame/exportfile.h"
+#include "platform/controls.h"
+#include "platform/filenumber.h"
+#include "platform/grid.h"
+#include "platform/userinterface.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/texts/texts.h"
+#include "support/mainwindow.h"
+#include "support/scripteduser.h"
+#include "support/testhelpers.h"
+#include "systems/Form2.h"
+#include "systems/NyttSystemInst.h"
+#include "systems/rattrad.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr std::uint32_t kGreen = 0x7F00;
+constexpr std::uint32_t kRed = 0xFF;
+
+class Search : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        main_ = makeMainWindow();
+        main_->resize(1100, 760);
+        main_->show();
+    }
+    void TearDown() override
+    {
+        FileNumber::one().close();
+        sprakoffset = 0;
+        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
+            if (auto* f = qobject_cast<Form1*>(sub->widget()))
+                f->setSystemsparat(true);
+            if (auto* e = qobject_cast<Form2*>(sub->widget()))
+                e->syssparat = true;
+        }
+        main_.reset();
+    }
+
+    // A frame of 729 rows: full mathematical guards on matches 1-6, the single "1" on 7-13.
+    Form1& createdFrame()
+    {
+        main_->NyBlankett_Click();
+        processEvents();
+        auto* f = qobject_cast<Form1*>(main_->activeChild());
+        EXPECT_NE(f, nullptr);
+        (*f->Option1)[4]->click();
+        for (int m = 0; m < 13; ++m)
+            for (int c = 0; c < (m < 6 ? 3 : 1); ++c)
+                Q_EMIT f->Label1[static_cast<std::size_t>(3 * m + c)]->Click();
+        f->ok->click();
+        EXPECT_EQ(f->forminnecopy().upperRow(), 729);
+        return *f;
+    }
+    // A system editor of `positions` full guards and `rows` empty system rows.
+    Form2& system(int positions, int rows)
+    {
+        NyttSystemInst* dlg = NyttSystemInst::instance();
+        dlg->Halvgard->setText(QStringLiteral("0"));
+        dlg->Helgard->setText(QString::number(positions));
+        dlg->Rader->setText(QString::number(rows));
+        dlg->Datorberakning->setValue(0);
+        dlg->CommandOK_Click();
+        processEvents();
+        auto* e = qobject_cast<Form2*>(main_->activeChild());
+        EXPECT_NE(e, nullptr);
+        return *e;
+    }
+    static void setColumn(Form2& e, int col, const char* signs)
+    {
+        for (int i = 0; signs[i]; ++i)
+            e.Grid1->setTextMatrix(i + 1, col, signs[i] == '.' ? QString() : QString(QLatin1Char(signs[i])));
+    }
+    static QString column(const Form2& e, int col, int from, int n)
+    {
+        QString s;
+        for (int r = from; r < from + n; ++r)
+            s += e.Grid1->TextMatrix(r, col).isEmpty() ? QStringLiteral(".") : e.Grid1->TextMatrix(r, col);
+        return s;
+    }
+    // The correct row "1X2..." marked by clicks on the window's cells.
+    static void mark(rattrad& w, const char* row)
+    {
+        for (int m = 0; row[m]; ++m)
+            w.Label1_Click(3 * m + (row[m] == '1' ? 0 : row[m] == 'X' ? 1 : 2));
+    }
+    QString exportTo(const QString& path, CouponGame game = CouponGame::Stryktipset)
+    {
+        user_.answerFileDialog(path);
+        main_->sparafel = false;
+        if (game == CouponGame::Stryktipset)
+            main_->SvenskaSpelStryktipset->trigger();
+        else
+            main_->SvenskaspelEuropatipset->trigger();
+        return path;
+    }
+
+    ScriptedUser user_;
+    std::unique_ptr<MDIForm1> main_;
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(Search, FrameRowsSearchedThenExportedAndReadBack)
+{
+    Form1& frame = createdFrame();
+    const RowMatrix rows = frame.forminnecopy();
+    main_->sok->trigger();
+    rattrad* w = rattrad::current();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(main_->Enabled());
+    EXPECT_EQ(w->windowTitle(), UIText(1004));
+    EXPECT_EQ(w->Text1->Text(), frame.windowTitle());
+    EXPECT_TRUE(w->Label1[38]->Visible());
+
+    // "X" then "1" on match 1 moves the mark; all "1" but "X" on match 13.
+    w->Label1_Click(1);
+    mark(*w, "111111111111X");
+    EXPECT_EQ(w->Label1[1]->Caption(), u"");
+    EXPECT_EQ(w->Label1[0]->Caption(), u"1");
+    w->sok_Click();
+    ASSERT_TRUE(user_.messageBoxes().empty());
+
+    // Only the row of six "1" reaches 12; the rows without a "1" among the guards have 6 right.
+    long long allOnes = -1;
+    for (long long r = 0; r < rows.upperRow() && allOnes < 0; ++r)
+        if (std::all_of(rows.row(r), rows.row(r) + 13, [](std::uint8_t s) { return s == 1; }))
+            allOnes = r;
+    ASSERT_GE(allOnes, 0);
+    const QString text = w->Text2->Text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("12 Rätt i rad %1\r\n\r\n11 Rätt i rad ").arg(allOnes + 1)));
+    EXPECT_TRUE(text.endsWith(u"\r\n\r\n"));
+    EXPECT_FALSE(text.contains(u"\n9 Rätt"));  // above 500 rows the text stops at 10
+    EXPECT_EQ(w->Label6[13]->Caption(), u"");
+    EXPECT_EQ(w->Label6[12]->Caption(), u"1 st");
+    EXPECT_EQ(w->Label6[12]->ForeColor(), kGreen);
+    EXPECT_EQ(w->Label6[6]->Caption(), u"64 st");
+    EXPECT_EQ(w->Label6[6]->ForeColor(), kRed);
+
+    // A second search counts afresh.
+    w->sok_Click();
+    EXPECT_EQ(w->Label6[12]->Caption(), u"1 st");
+    EXPECT_EQ(w->Text2->Text(), text);
+
+    w->avbryt->click();
+    processEvents();
+    EXPECT_EQ(rattrad::current(), nullptr);
+    EXPECT_TRUE(main_->Enabled());
+
+    const QString path = exportTo(dir_.filePath(QStringLiteral("rows.str")));
+    ASSERT_EQ(user_.fileDialogs().size(), 1u);
+    const FileDialogRequest request = user_.fileDialogs().front();
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.filter, u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
+    EXPECT_EQ(request.fileName, frame.windowTitle());
+    EXPECT_EQ(request.flags, 4);
+    EXPECT_FALSE(main_->sparafel);
+    const QByteArray bytes = readFileBytes(path);
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    const QList<QByteArray> lines = bytes.chopped(2).split('\n');
+    ASSERT_EQ(lines.size(), 730);
+    EXPECT_EQ(lines[0], "Stryktipset\r");
+    for (long long r = 0; r < 729; ++r) {
+        const QByteArray& line = lines[static_cast<qsizetype>(r + 1)];
+        ASSERT_EQ(line.count(','), 13) << r;
+        QByteArray expected = "E";
+        for (int m = 0; m < 13; ++m)
+            expected += QByteArray(",") + "?1X2"[rows.at(m, r)];
+        ASSERT_EQ(line, r == 728 ? expected : expected + '\r') << r;
+    }
+}
+
+TEST_F(Search, AnIncompleteRowIsRefusedAndAFreshWindowForgetsTheMarks)
+{
+    createdFrame();
+    main_->runCommand(MainCommand::Search);
+    rattrad* w = rattrad::current();
+    mark(*w, "111111111111");  // match 13 left empty
+    w->Label1_Click(37);
+    w->Label1_Click(37);  // marked and unmarked again
+    user_.answerMessageBox(vbmsg::OK);
+    w->sok_Click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(26));
+    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
+    EXPECT_EQ(w->Label6[0]->Caption(), u"");
+
+    // The command again: the old window goes, the new one starts with no marks and keeps the lock.
+    main_->runCommand(MainCommand::Search);
+    processEvents();
+    EXPECT_NE(rattrad::current(), nullptr);
+    EXPECT_EQ(rattrad::current()->Label1[0]->Caption(), u"");
+    EXPECT_FALSE(main_->Enabled());
+    rattrad::current()->close();
+    EXPECT_TRUE(main_->Enabled());
+}
+
+TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
+{
+    Form2& e = system(7, 3);
+    setColumn(e, 1, "1X21X21");
+    setColumn(e, 2, "1X21X22");
+    setColumn(e, 3, "2.11111");
+    sprakoffset = 10000;  // Finnish: the system's text stays Swedish
+    main_->runCommand(MainCommand::Search);
+    rattrad* w = rattrad::current();
+    EXPECT_EQ(w->sourceKind(), DocumentKind::System);
+    EXPECT_TRUE(w->Label1[20]->Visible());
+    EXPECT_FALSE(w->Label1[21]->Visible());
+    mark(*w, "1X21X21");
+    w->sok_Click();
+    EXPECT_EQ(w->Text2->Text(), u"7 Rätt i rad 1\r\n\r\n6 Rätt i rad 2\r\n\r\n2 Rätt i rad 3\r\n\r\n");
+    EXPECT_EQ(w->Label6[7]->Caption(), QStringLiteral("1") + UIText(10133));
+    // The search leaves the editor's current cell on the last cell it read.
+    EXPECT_EQ(e.Grid1->Col(), 3);
+    EXPECT_EQ(e.Grid1->Row(), 7);
+    w->avbryt_Click();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(main_->SSRibbon3->isEnabled());  // the system is still the active document
+}
+
+TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
+{
+    Form2& e = system(5, 8);
+    setColumn(e, 1, "1X...");
+    setColumn(e, 2, "21...");
+    setColumn(e, 3, "..X..");
+    e.Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    e.syssparat = true;
+    auto select = [&e](int r1, int r2, int c1, int c2) {
+        e.Grid1->setSelStartRow(r1);
+        e.Grid1->setSelEndRow(r2);
+        e.Grid1->setSelStartCol(c1);
+        e.Grid1->setSelEndCol(c2);
+    };
+    EXPECT_EQ(e.ganger->Caption(), UIText(131));
+    select(1, 2, 1, 2);
+    e.ganger_Click();
+    EXPECT_EQ(e.ganger->Caption(), UIText(129));
+    EXPECT_EQ(e.Grid1->Col(), 2);
+    EXPECT_EQ(e.Grid1->Row(), 2);
+    select(3, 3, 3, 3);
+    e.ganger_Click();
+    EXPECT_EQ(e.ganger->Caption(), UIText(130));
+
+    // Rows 3..5 of columns 4 and 5: the last column that fits.
+    e.Grid1->setRow(3);
+    e.Grid1->setCol(4);
+    e.ganger_Click();
+    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_EQ(e.ganger->Caption(), UIText(131));
+    EXPECT_EQ(column(e, 4, 3, 3), u"1XX");
+    EXPECT_EQ(column(e, 5, 3, 3), u"21X");
+    EXPECT_EQ(e.Grid1->Col(), 5);
+    EXPECT_EQ(e.Grid2->TextMatrix(0, 0), u"0");
+    EXPECT_FALSE(e.syssparat);
+
+    // One row lower the product would leave the grid: message 24, the grid unchanged.
+    select(1, 2, 1, 2);
+    e.ganger_Click();
+    select(3, 3, 3, 3);
+    e.ganger_Click();
+    user_.answerMessageBox(vbmsg::OK);
+    e.Grid1->setRow(4);
+    e.Grid1->setCol(4);
+    e.ganger_Click();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(24));
+    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
+    EXPECT_EQ(column(e, 4, 3, 3), u"1XX");
+    EXPECT_EQ(e.ganger->Caption(), UIText(131));
+}
+
+TEST_F(Search, ExportDoesNothingWithoutAFrame)
+{
+    main_->runCommand(MainCommand::ExportEuropatipset);
+    system(3, 2);
+    main_->runCommand(MainCommand::ExportEuropatipset);
+    EXPECT_TRUE(user_.fileDialogs().empty());
+    EXPECT_FALSE(main_->sparafel);
+}
+
+TEST_F(Search, ExportAsksBeforeReplacingAndKeepsTheOldFileOnFailure)
+{
+    createdFrame();
+    const QString path = dir_.filePath(QStringLiteral("old.eur"));
+    writeFileBytes(path, "old");
+
+    user_.answerMessageBox(vbmsg::No);
+    exportTo(path, CouponGame::Europatipset);
+    EXPECT_EQ(user_.messageBoxes().back().text, MessageText(3));
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_EQ(readFileBytes(path), "old");
+
+    // Yes, but the write fails: the old file is still whole and the failure is reported.
+    FileNumber::one().open(dir_.filePath(QStringLiteral("busy")), FileNumber::Mode::BinaryWrite);
+    user_.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+    exportTo(path, CouponGame::Europatipset);
+    EXPECT_EQ(user_.messageBoxes().back().text, MessageText(4));
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_EQ(readFileBytes(path), "old");
+    EXPECT_FALSE(FileNumber::one().isOpen());
+
+    user_.answerMessageBox(vbmsg::Yes);
+    exportTo(path, CouponGame::Europatipset);
+    EXPECT_FALSE(main_->sparafel);
+    EXPECT_TRUE(readFileBytes(path).startsWith("Europatipset\r\nE,"));
+
+    // A folder that is not there: its own message, nothing written, no success.
+    user_.clear();
+    user_.answerMessageBox(vbmsg::OK);
+    exportTo(dir_.filePath(QStringLiteral("missing/new.eur")));
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::OKOnly);
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("missing/new.eur"))));
+}

@@ -1,0 +1,125 @@
+// The correct-row search: marks, counts, the result text, and the fast search beside the literal one.
+
+#include "systems/rightssearch.h"
+#include "systems/rightssearch_literal.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace rightssearch;
+
+namespace {
+
+const QString kLabel = QStringLiteral(" Rätt i rad ");
+
+RowMatrix matrixOf(const std::vector<std::vector<std::uint8_t>>& rows, int positions)
+{
+    RowMatrix m(positions, static_cast<long long>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t p = 0; p < rows[r].size(); ++p)
+            m.at(static_cast<int>(p), static_cast<long long>(r)) = rows[r][p];
+    return m;
+}
+
+TEST(CorrectRow, OneSignPerMatchAndASecondClickRemovesIt)
+{
+    CorrectRow row;
+    row.click(1);  // "X" of match 0
+    row.click(2);  // "2" moves the mark
+    EXPECT_FALSE(row.marked(1));
+    EXPECT_EQ(row.caption(2), u"2");
+    row.click(3);  // match 1 is independent
+    EXPECT_EQ(row.caption(3), u"1");
+    EXPECT_EQ(row.signs(2), (std::vector<std::uint8_t>{3, 1}));
+    row.click(2);
+    EXPECT_EQ(row.caption(2), u"");
+    EXPECT_FALSE(row.signs(2));
+    EXPECT_FALSE(row.signs(13));
+    EXPECT_EQ(CorrectRow().signs(0), std::vector<std::uint8_t>{});  // nothing to fill in
+}
+
+TEST(RightsSearch, CountsAndListsRowsFromTheHighestLevel)
+{
+    // Rows 2 13 right; 5, 17 and 230 12 right (one wrong sign each); the rest none right.
+    const std::vector<std::uint8_t> correct(13, 1);
+    std::vector<std::vector<std::uint8_t>> rows(300, std::vector<std::uint8_t>(13, 2));
+    rows[1].assign(13, 1);
+    for (int r : {4, 16, 229}) {
+        rows[static_cast<std::size_t>(r)].assign(13, 1);
+        rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(r % 13)] = 3;
+    }
+    const SearchResult result = countRights(matrixOf(rows, 13), 300, correct);
+    EXPECT_EQ(result.counts[13], 1);
+    EXPECT_EQ(result.counts[12], 3);
+    EXPECT_EQ(result.counts[0], 296);
+    EXPECT_EQ(resultText(result, 13, 1, kLabel), u"13 Rätt i rad 2\r\n\r\n12 Rätt i rad 5,17,230\r\n\r\n");
+}
+
+TEST(RightsSearch, AFrameAbove500RowsListsOnlyTheLevels13To10)
+{
+    const std::vector<std::uint8_t> correct(13, 1);
+    for (const long long n : {500LL, 501LL}) {
+        // Row r has r % 14 right.
+        RowMatrix m(13, n);
+        for (long long r = 0; r < n; ++r)
+            for (int p = 0; p < r % 14; ++p)
+                m.at(p, r) = 1;
+        const SearchResult result = countRights(m, n, correct);
+        const QString text = resultText(result, 13, lowestFrameLevel(n), kLabel);
+        EXPECT_TRUE(text.startsWith(u"13 Rätt i rad 14,28,"));
+        EXPECT_EQ(text.contains(u"\n9 Rätt"), n == 500) << n;
+        EXPECT_TRUE(text.contains(u"\n10 Rätt"));
+        EXPECT_FALSE(text.contains(u"\n0 Rätt"));
+        EXPECT_GT(result.counts[0], 0);
+    }
+}
+
+TEST(RightsSearch, CountsStayRightBeyond32767RowsOnOneLevel)
+{
+    const long long n = 40000;
+    RowMatrix m(13, n);  // all zero: no row has a sign
+    const SearchResult result = countRights(m, n, std::vector<std::uint8_t>(13, 1));
+    EXPECT_EQ(result.counts[0], n);
+}
+
+TEST(RightsSearch, SystemCellsCountOnlyWhenExactlyASign)
+{
+    struct Case {
+        const char* text;
+        std::uint8_t code;
+    };
+    for (const Case& c : {Case{"1", 1}, Case{"X", 2}, Case{"2", 3}, Case{"", 0}, Case{"x", 0}, Case{"1 ", 0}})
+        EXPECT_EQ(signCodeOfCell(QString::fromLatin1(c.text)), c.code) << c.text;
+}
+
+TEST(RightsSearch, PositionsTheMatrixDoesNotHoldAreNeverRight)
+{
+    // A row matrix never created is bounded (0 to 1, 0 to 1): one row of two cells.
+    RowMatrix never(1, 1);
+    never.at(0, 0) = 1;
+    const SearchResult result = countRights(never, 1, std::vector<std::uint8_t>(13, 1));
+    EXPECT_EQ(result.counts[1], 1);
+}
+
+TEST(RightsSearch, MatchesTheLiteralSearchOnRandomRows)
+{
+    std::mt19937 gen(7);
+    for (int round = 0; round < 200; ++round) {
+        const int positions = 1 + static_cast<int>(gen() % 13);
+        const auto n = static_cast<std::size_t>(gen() % 700);
+        std::vector<std::vector<std::uint8_t>> rows(n, std::vector<std::uint8_t>(static_cast<std::size_t>(positions)));
+        for (auto& row : rows)
+            for (auto& code : row)
+                code = static_cast<std::uint8_t>(gen() % 4);
+        std::vector<std::uint8_t> correct(static_cast<std::size_t>(positions));
+        for (auto& code : correct)
+            code = static_cast<std::uint8_t>(1 + gen() % 3);
+        const int last = round % 2 ? lowestFrameLevel(static_cast<long long>(n)) : 1;
+        const auto literal = rightssearch_literal::search(rows, correct, positions, last, kLabel);
+        const SearchResult fast = countRights(matrixOf(rows, positions), static_cast<long long>(n), correct);
+        ASSERT_EQ(fast.counts, literal.counts) << round;
+        ASSERT_EQ(resultText(fast, positions, last, kLabel), literal.text) << round;
+    }
+}
+
+}  // namespace
