@@ -2,11 +2,10 @@
 
 #include "app/commands.h"
 #include "shell/Module1.h"
-
-#include <QApplication>
+#include "shell/application.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    VelkorinApplication app(argc, argv);
     return Module1::Main(registerCommands);
 }

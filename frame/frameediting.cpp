@@ -74,12 +74,29 @@ int FrameEditing::markedCount(int m) const
     return int(markerad[3 * m]) + int(markerad[3 * m + 1]) + int(markerad[3 * m + 2]);
 }
 
+namespace {
+
+// A percent box's share: a whole number 0 to 100, blanks around it allowed; none for other text.
+std::optional<int> wholePercent(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 3 || !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    const int v = t.toInt();
+    return v <= 100 ? std::optional<int>(v) : std::nullopt;
+}
+
+}  // namespace
+
 QString FrameEditing::PercentText() const
 {
+    // Each share in four columns, read back by position: a wider text would run into the next.
+    constexpr int width = 4;
     QString tag = QStringLiteral("% ");
     for (const QString& t : Text1) {
-        // The boxes hold at most four characters (setText1), so the blank count is never negative.
-        tag += vb::Space(std::max(0, MaxPercentLength - int(t.size()))) + t;
+        const auto v = wholePercent(t);
+        const QString shown = v ? vb::Dec(*v) : t.left(width);
+        tag += vb::Space(width - int(shown.size())) + shown;
     }
     return tag;
 }
@@ -258,8 +275,12 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
         multiplyAllrad(sysrader[s]);
         sysianvand[s] = true;
     } else if (sum == 0 && sysianvand[s]) {
-        divideAllrad(sysrader[s]);
         sysianvand[s] = false;
+        // A slot without rows made the total 0, which no division undoes: count it again.
+        if (sysrader[s] == 0)
+            rowTotalFromTypes(false);
+        else
+            divideAllrad(sysrader[s]);
     }
     colourCounters(s, placeradhalv[s], placeradhel[s]);
 
@@ -315,7 +336,9 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
             Label1[c].ForeColor = GuardColour::Black;
         Label5[m].clear();
     } else {
-        if (vb::Val(Text1[1]) + vb::Val(Text1[2]) + vb::Val(Text1[0]) != 100) {
+        // Whole numbers 0 to 100 only: a negative or fractional share must not pass by its sum.
+        const auto p0 = wholePercent(Text1[0]), p1 = wholePercent(Text1[1]), p2 = wholePercent(Text1[2]);
+        if (!p0 || !p1 || !p2 || *p0 + *p1 + *p2 != 100) {
             messages.push_back({MsgPercentNot100, MsgStyle});
             return;
         }

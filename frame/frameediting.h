@@ -114,7 +114,7 @@ public:
     void countPlaced(int s);
     int markedCount(int m) const;
 
-    static constexpr int MaxPercentLength = 4;
+    static constexpr int MaxPercentLength = 3;  // "100"
     static constexpr int MsgStyle = vbmsg::Exclamation;  // with an OK button
 
     FrameTexts texts;

@@ -19,6 +19,8 @@
 #include "shell/saveas.h"
 #include "shell/systemgrids.h"
 
+#include <algorithm>
+
 namespace framereading {
 
 namespace {
@@ -134,11 +136,13 @@ void loadSystemIntoSlot(Form1& form, int s)
         const SystemFileRead read = readSystemFile(bytes, MagicCheck::Require);
         if (read.reached >= SystemReadStage::Magic)
             form.change([&read](frame::FrameEditing& ram) { ram.filbyte = read.data.magic; });
-        if (read.status == FileReadStatus::WrongType) {
+        // A slot has 13 matches: a bigger system is refused before a grid is built for it.
+        if (read.status == FileReadStatus::WrongType ||
+            (read.reached >= SystemReadStage::Counts && !frame::fitsASlot(read.data))) {
             MsgBox(currentMessageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }
-        if (read.reached >= SystemReadStage::Signs) {
+        if (read.reached >= SystemReadStage::Counts) {
             form.change([&](frame::FrameEditing& ram) {
                 takeSlot(ram, *form.Grid1[s], s, read.data);
                 ram.Label3[s] = main->CommonDialog1->FileTitle;
@@ -165,7 +169,9 @@ void readFrameIntoForm(Form1& form)
         const FrameFileRead read = readFrameFile(bytes);
         if (read.reached >= FrameReadStage::Version)
             form.change([&read](frame::FrameEditing& ram) { ram.filbyte = read.data.version; });
-        if (read.status == FileReadStatus::WrongType) {
+        const auto& slots = read.data.slotBlocks;
+        if (read.status == FileReadStatus::WrongType ||
+            std::any_of(slots.begin(), slots.end(), [](const FrameSlot& s) { return !frame::fitsASlot(s.system); })) {
             MsgBox(currentMessageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }

@@ -5,6 +5,8 @@
 
 namespace frame {
 
+bool fitsASlot(const SystemBlock& system) { return system.guarded <= MatchCount; }
+
 void clearSlotMatches(FrameEditing& f, int s)
 {
     for (int m = 0; m < MatchCount; ++m) {

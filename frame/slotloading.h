@@ -11,6 +11,9 @@ struct SystemBlock;
 
 namespace frame {
 
+// Whether a system has no more guarded positions than a frame has matches.
+bool fitsASlot(const SystemBlock& system);
+
 // The reload of a filled slot: the matches that used slot s lose their marks and get the tag
 // "<*****>", and the row total is counted again from what is left.
 void clearSlotMatches(FrameEditing& f, int s);

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QStyle>
+#include <limits>
 
 QColor vbColor(std::uint32_t value)
 {
@@ -169,6 +170,8 @@ void Label::mouseMoveEvent(QMouseEvent* event)
 TextBox::TextBox(QWidget* parent) : VbControl<QLineEdit>(parent)
 {
     setMouseTracking(true);
+    // A text box of the old kind had no length limit worth the name; a comment must not be cut.
+    setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT Change(); });
 }
 

@@ -29,6 +29,9 @@ void FileNumber::open(const QString& path, Mode mode)
         throw VbError(vberr::FileNotFound);
     if (info.isDir())
         throw VbError(vberr::PathFileAccessError);
+    // A pipe or device would block the program or never end.
+    if (info.exists() && !info.isFile())
+        throw VbError(vberr::NotARegularFile);
     if (!reading && !info.dir().exists())
         throw VbError(vberr::PathNotFound);
 

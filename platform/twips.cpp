@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -46,5 +47,21 @@ int left(const QWidget* w) { return fromPixelsX(w->x()); }
 int top(const QWidget* w) { return fromPixelsY(w->y()); }
 int width(const QWidget* w) { return fromPixelsX(w->width()); }
 int height(const QWidget* w) { return fromPixelsY(w->height()); }
+
+}  // namespace twips
+
+namespace twips {
+
+void useFormFont()
+{
+    const QFont desktop = QApplication::font();
+    QFont font = desktop;
+    font.setPointSize(8);
+    QApplication::setFont(font);
+    // Their layouts are Qt's: with the small font a message box was drawn above its real buttons.
+    for (const char* standard : {"QMessageBox", "QFileDialog", "QAbstractPrintDialog", "QPageSetupDialog",
+             "QPrintPreviewDialog", "QInputDialog", "QProgressDialog", "QColorDialog", "QFontDialog"})
+        QApplication::setFont(desktop, standard);
+}
 
 }  // namespace twips

@@ -31,4 +31,8 @@ int top(const QWidget* w);
 int width(const QWidget* w);
 int height(const QWidget* w);
 
+// The old forms were laid out for an 8-point font: the program's windows get it. Message boxes and
+// the standard dialogs keep the desktop's font, which their own layouts are made for.
+void useFormFont();
+
 }  // namespace twips

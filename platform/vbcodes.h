@@ -10,6 +10,7 @@ constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
+constexpr int InternalError = 51;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
 constexpr int BadFileMode = 54;
@@ -28,6 +29,8 @@ constexpr int InvalidPropertyValue = 380;
 constexpr int GridInvalidRowValue = 30009;
 constexpr int GridTooManyColumns = 30010;
 constexpr int DialogCancelled = 32755;
+// Our own: a device, pipe or socket where a file was expected (the old system never met one).
+constexpr int NotARegularFile = 32001;
 }  // namespace vberr
 
 namespace vbmsg {

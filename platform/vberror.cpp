@@ -24,6 +24,8 @@ QString VbError::descriptionOf(int number)
         return QStringLiteral("Division by zero");
     case vberr::TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case vberr::InternalError:
+        return QStringLiteral("Internal error");
     case vberr::BadFileName:
         return QStringLiteral("Bad file name or number");
     case vberr::FileNotFound:
@@ -56,6 +58,8 @@ QString VbError::descriptionOf(int number)
         return QStringLiteral("Unable to allocate memory for grid");
     case vberr::DialogCancelled:
         return QStringLiteral("Cancel was selected.");
+    case vberr::NotARegularFile:
+        return QStringLiteral("Not a regular file");
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }

@@ -1,7 +1,9 @@
 #include "shell/Module1.h"
 
+#include "platform/twips.h"
 #include "shell/MDIForm1.h"
 #include "shell/frmSplash.h"
+#include "shell/qttranslations.h"
 #include "shell/texts/texts.h"
 
 #include <QApplication>
@@ -27,10 +29,7 @@ void splashWait(double seconds)
 
 int Main(const std::function<void(MDIForm1&)>& registerCommands)
 {
-    // The old windows were laid out in twips for an 8-point system font.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    twips::useFormFont();
     auto* splash = new frmSplash;
     splash->show();
     splash->repaint();
@@ -40,6 +39,7 @@ int Main(const std::function<void(MDIForm1&)>& registerCommands)
     MDIForm1 main;
     registerCommands(main);
     main.MDIForm_Load();
+    loadQtTranslations(sprakoffset);
     main.show();
     delete splash;
     return QApplication::exec();

@@ -14,6 +14,9 @@ void reportError(const VbError& error, ErrorContext context)
     switch (error.number()) {
     case vberr::DialogCancelled:
         return;
+    case vberr::NotARegularFile:
+        MsgBox(currentMessageText(39), vbmsg::Exclamation);
+        return;
     case vberr::FileAlreadyOpen:
         MsgBox(currentMessageText(4), vbmsg::Exclamation);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 // The handlers' common way of showing a trapped run-time error: 55 says the file is already open,
+// a pipe or device chosen as a file gets the wrong-file-type message,
 // 32755 (a cancelled dialog) is silent, 62 from the settings file names AppPath; anything else is
 // the unexpected-error message with the error number, or for the file commands the error's own
 // description.

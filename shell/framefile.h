@@ -83,7 +83,7 @@ struct FrameFileRead {
     FileReadStatus status = FileReadStatus::Ok;
     FrameReadStage reached = FrameReadStage::None;
     // Before Slots: slotsRead whole slot blocks were read; when slotSignsRead, the next slot's counts
-    // and sign block were read too, with guarantee.size() cells of its guarantee block, no name.
+    // were read too, with as much of its sign and guarantee blocks as the file held, no name.
     int slotsRead = 0;
     bool slotSignsRead = false;
     // Before FilterBounds: this many filter texts were read.

@@ -9,7 +9,8 @@
 #include <QScreen>
 
 frmSplash::frmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    // Not topmost: a message shown while the program starts must come in front of it.
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     const int w = twips::toPixelsX(4785);
     const int h = twips::toPixelsY(1800);

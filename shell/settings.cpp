@@ -1,19 +1,24 @@
 #include "shell/settings.h"
 
+#include "platform/atomicfile.h"
 #include "platform/filenumber.h"
 #include "platform/paths.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString kIniName = QStringLiteral("VELKORIN.INI");
+// A settings file holds a few short items; a huge one is read no further than this.
+constexpr std::int64_t kIniReadLimit = 1 << 20;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Reads one delimited item starting at pos, as a delimited-field reader does: leading blanks skipped,
 // a double-quoted item may hold commas, the item ends at a comma or a line end, which is consumed.
-QString readItem(const QByteArray& bytes, std::int64_t& pos)
+QString readItem(const QByteArray& bytes, std::int64_t& pos, std::int64_t& end)
 {
     const std::int64_t n = bytes.size();
     while (pos < n && isBlank(bytes[pos]))
@@ -31,6 +36,7 @@ QString readItem(const QByteArray& bytes, std::int64_t& pos)
         while (pos < n && bytes[pos] != ',' && bytes[pos] != '\r' && bytes[pos] != '\n')
             item.append(bytes[pos++]);
     }
+    end = pos;
     if (pos < n) {
         if (bytes[pos] == '\r') {
             ++pos;
@@ -48,6 +54,15 @@ bool beginsWithKey(const QString& item, const QString& key)
     return item.left(key.size()).compare(key, Qt::CaseInsensitive) == 0;
 }
 
+// The start of the settings file, through file number 1.
+QByteArray readIniStart()
+{
+    FileNumber& f = FileNumber::one();
+    f.open(IniPath(), FileNumber::Mode::BinaryRead);
+    FileNumberCloser closer;
+    return f.readBytes(qMin(f.size(), kIniReadLimit));
+}
+
 }  // namespace
 
 bool scanIniItems(const QByteArray& bytes, const QString& key, IniItem& found, std::int64_t& endPos)
@@ -55,9 +70,10 @@ bool scanIniItems(const QByteArray& bytes, const QString& key, IniItem& found, s
     std::int64_t pos = 0;
     while (pos < bytes.size()) {
         const std::int64_t start = pos;
-        QString item = readItem(bytes, pos);
+        std::int64_t end = pos;
+        QString item = readItem(bytes, pos, end);
         if (beginsWithKey(item, key)) {
-            found = IniItem{std::move(item), start};
+            found = IniItem{std::move(item), start, end};
             return true;
         }
     }
@@ -80,10 +96,7 @@ QString IniPath()
 
 QString IniScan(const QString& key)
 {
-    FileNumber& f = FileNumber::one();
-    f.open(IniPath(), FileNumber::Mode::BinaryRead);
-    FileNumberCloser closer;
-    const QByteArray bytes = f.readBytes(f.size());
+    const QByteArray bytes = readIniStart();
     IniItem item;
     std::int64_t endPos = 0;
     if (!scanIniItems(bytes, key, item, endPos))
@@ -94,15 +107,27 @@ QString IniScan(const QString& key)
 
 void writeLanguageItem(const QString& text)
 {
-    FileNumber& f = FileNumber::one();
-    f.open(IniPath(), FileNumber::Mode::BinaryReadWrite);
-    FileNumberCloser closer;
-    const QByteArray bytes = f.readBytes(f.size());
+    // The file is written anew with the item replaced: written over in place, a longer or shorter
+    // old item would run into the next one.
+    QByteArray bytes;
+    if (QFileInfo::exists(vb::nativePath(IniPath()))) {
+        bytes = readIniStart();
+        if (bytes.size() >= kIniReadLimit)
+            throw VbError(vberr::OutOfMemory);  // rewriting only the start would lose the rest
+    }
+    const QByteArray line = vb::toCp1252(text);
     IniItem item;
     std::int64_t endPos = 0;
-    f.seek(scanIniItems(bytes, QStringLiteral("Language"), item, endPos) ? item.start : endPos);
-    f.writeBytes(vb::toCp1252(text));
-    f.flush();
+    if (scanIniItems(bytes, QStringLiteral("Language"), item, endPos)) {
+        bytes.replace(item.start, item.end - item.start, line);
+    } else {
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+            bytes += "\r\n";
+        bytes += line;
+    }
+    if (FileNumber::one().isOpen())
+        throw VbError(vberr::FileAlreadyOpen);
+    vb::writeFileAtomically(IniPath(), bytes);
 }
 
 QString dialogStartFolder(const QString& appPath)

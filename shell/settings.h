@@ -9,12 +9,13 @@
 QString IniPath();
 
 // Value of the first item that begins with key (letter case ignored, at the start only): the text after
-// the first "=", trimmed. Error 62 when no item begins with key; the open errors of the file otherwise.
+// the first "=", trimmed. Only the first megabyte of the file is read. Error 62 when no item begins with key; the open
+// errors of the file otherwise.
 QString IniScan(const QString& key);
 
-// Rewrites the language item: the 16 characters of text (e.g. "Language=Finnish") are written over the
-// start of the first item that begins with "Language", or appended at the end of the file when there is
-// none. Raises the open errors; closes file number 1 in every case.
+// Rewrites the language item: text (e.g. "Language=Finnish") takes the place of the first item that
+// begins with "Language", or is appended on a line of its own when there is none; every other item is
+// kept and a missing file is created. Raises the read and write errors; leaves file number 1 closed.
 void writeLanguageItem(const QString& text);
 
 // The start folder of the file dialogs: AppPath plus "\System\", without doubling a trailing "\".
@@ -27,6 +28,7 @@ QString helpFilePath(const QString& appPath, std::int16_t sprakoffset);
 struct IniItem {
     QString text;
     std::int64_t start = 0;
+    std::int64_t end = 0;  // where the item's own characters end, before its delimiter
 };
 
 // Scans bytes item by item for the key; returns the matching item, or nothing with endPos set to the

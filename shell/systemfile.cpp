@@ -90,9 +90,9 @@ void writeSystemBlock(ByteWriter& w, const SystemBlock& b)
         w.writeTaggedText(cell);
 }
 
-void readSystemBlock(ByteReader& r, SystemBlock& out, bool& signsRead)
+void readSystemBlock(ByteReader& r, SystemBlock& out, bool& countsRead)
 {
-    signsRead = false;
+    countsRead = false;
     const int type = r.readByte();
     const int gCols = r.readByte();
     const int gRows = r.readByte();
@@ -101,21 +101,21 @@ void readSystemBlock(ByteReader& r, SystemBlock& out, bool& signsRead)
     const int fullGuards = r.readInt16();
     if (rows < 0 || guarded < 0 || fullGuards < 0 || fullGuards > guarded)
         throw invalidFileFormat();
-    // Both blocks must fit before anything is sized for them.
-    const std::int64_t signBytes = std::int64_t(guarded) * rows;
-    const std::int64_t cells = std::int64_t(gCols) * gRows;
-    r.require(signBytes + cells * kTaggedValueMinSize);
-
     out.type = type;
     out.gCols = gCols;
     out.gRows = gRows;
     out.rows = rows;
     out.guarded = guarded;
     out.fullGuards = fullGuards;
-    out.signs = r.readBytes(signBytes);
     out.guarantee.clear();
-    signsRead = true;
-    out.guarantee.reserve(qsizetype(cells));
+    countsRead = true;
+    // What the file holds of the sign block is kept even when it ends early; nothing is sized
+    // beyond the bytes that are there.
+    const std::int64_t signBytes = std::int64_t(guarded) * rows;
+    out.signs = r.readBytes(std::min<std::int64_t>(signBytes, r.remaining()));
+    if (out.signs.size() < signBytes)
+        throw VbError(vberr::InputPastEnd);
+    const std::int64_t cells = std::int64_t(gCols) * gRows;
     for (std::int64_t i = 0; i < cells; ++i)
         out.guarantee.append(r.readTaggedText());
 }
@@ -132,7 +132,7 @@ SystemFileRead readSystemFile(QByteArrayView bytes, MagicCheck check)
 {
     SystemFileRead result;
     ByteReader r(bytes);
-    bool signsRead = false;
+    bool countsRead = false;
     try {
         result.data.magic = r.readByte();
         result.reached = SystemReadStage::Magic;
@@ -140,13 +140,15 @@ SystemFileRead readSystemFile(QByteArrayView bytes, MagicCheck check)
             result.status = FileReadStatus::WrongType;
             return result;
         }
-        readSystemBlock(r, result.data, signsRead);
+        readSystemBlock(r, result.data, countsRead);
         result.reached = SystemReadStage::Complete;
     } catch (const VbError& e) {
         result.status = FileReadStatus::Damaged;
         result.error = e;
-        if (signsRead)
-            result.reached = SystemReadStage::Signs;
+        if (countsRead)
+            result.reached = result.data.signs.size() == qsizetype(result.data.guarded) * result.data.rows
+                ? SystemReadStage::Signs
+                : SystemReadStage::Counts;
     }
     return result;
 }

@@ -61,10 +61,11 @@ enum class FileReadStatus {
     Damaged  // truncated or corrupt: `error` says how (62 past the end, 321 invalid structure)
 };
 
-// How far a system file was read. Signs: the counts and the sign block were read (and are sound);
-// of the guarantee block, the first guarantee.size() cells (column first). Before Signs the data
-// holds nothing but, from Magic on, the magic byte.
-enum class SystemReadStage { None, Magic, Signs, Complete };
+// How far a system file was read. Counts: the counts are sound and signs holds the part of the sign
+// block that the file had. Signs: the whole sign block was read; of the guarantee block, the first
+// guarantee.size() cells (column first). Before Counts the data holds nothing but, from Magic on,
+// the magic byte.
+enum class SystemReadStage { None, Magic, Counts, Signs, Complete };
 
 struct SystemFileRead {
     FileReadStatus status = FileReadStatus::Ok;
@@ -78,13 +79,13 @@ enum class MagicCheck {
     Require  // a frame slot takes only magic 5
 };
 
-// Never throws. A header is taken only when its counts are sound (R, M, H not negative, H <= M)
-// and the blocks they announce fit in the bytes left, so nothing is allocated for absurd counts.
+// Never throws. A header is taken only when its counts are sound (R, M, H not negative, H <= M);
+// the blocks are read as far as the bytes go, so nothing is allocated for counts the file does not hold.
 // A type byte other than 0 and 1 is reported as read; the caller decides.
 SystemFileRead readSystemFile(QByteArrayView bytes, MagicCheck check = MagicCheck::Ignore);
 
 // The block shared with the frame file, on an open reader or writer. readSystemBlock raises VbError
-// when damaged; it leaves `out` untouched until the counts and the sign block have been read and
-// then sets `signsRead`, after which the guarantee cells are appended one by one.
+// when damaged; it leaves `out` untouched until sound counts have been read and then sets
+// `countsRead`, after which the sign bytes and the guarantee cells are filled in as far as they go.
 void writeSystemBlock(ByteWriter& w, const SystemBlock& block);
-void readSystemBlock(ByteReader& r, SystemBlock& out, bool& signsRead);
+void readSystemBlock(ByteReader& r, SystemBlock& out, bool& countsRead);

@@ -75,11 +75,21 @@ void fillSigns(Grid& signs, const SystemBlock& b)
             signs.setTextMatrix(k, c, texts[b.sign(k, c)]);
 }
 
+int editableGuaranteeColumns(int stored)
+{
+    // The editor knows the flag column, the comment in column 2, and the 6- or 7-column table.
+    for (const int allowed : {1, 3, 6})
+        if (stored <= allowed)
+            return allowed;
+    return 7;
+}
+
 void putGuarantee(Grid& guarantee, const SystemBlock& b)
 {
-    guarantee.setCols(b.gCols);
-    guarantee.setRows(b.gRows);
-    const qsizetype cells = qMin(b.guarantee.size(), qsizetype(b.gCols) * b.gRows);
+    const int cols = editableGuaranteeColumns(b.gCols);
+    guarantee.setCols(cols);
+    guarantee.setRows(qMax(1, b.gRows));
+    const qsizetype cells = qMin(b.guarantee.size(), qsizetype(qMin(cols, b.gCols)) * b.gRows);
     for (qsizetype i = 0; i < cells; ++i) {
         const int c = int(i / b.gRows);
         const int r = int(i % b.gRows);

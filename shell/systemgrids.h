@@ -19,8 +19,10 @@ void putSigns(Grid& signs, const SystemBlock& block);
 // Fills the cells of an already laid-out sign grid, as far as both reach.
 void fillSigns(Grid& signs, const SystemBlock& block);
 // Sizes the guarantee grid to gCols columns and gRows rows and fills it column first with the
-// cells the block holds (all of them, or those read before a file ended).
+// cells the block holds (all of them, or those read before a file ended). A stored shape the
+// editor cannot work with is widened to the next of 1, 3, 6 or 7 columns (cut at 7) and 1 row.
 void putGuarantee(Grid& guarantee, const SystemBlock& block);
+int editableGuaranteeColumns(int stored);
 
 // A Tag's text as the old conversions took it: blanks around a plain number allowed.
 int tagByte(const QString& tag);

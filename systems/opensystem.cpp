@@ -52,7 +52,7 @@ void openSystemForEditing()
         const QString path = dialog.FileName;
         // The first byte is not tested here: any system file the editor can lay out is taken.
         const SystemFileRead read = readSystemFile(readWholeFile(path), MagicCheck::Ignore);
-        if (read.reached < SystemReadStage::Signs)
+        if (read.reached < SystemReadStage::Counts)
             throw *read.error;
         const SystemFileData& system = read.data;
         fillNewSystemDialog(system);

@@ -103,7 +103,7 @@ TEST_F(FrameWindow, RowCountBoxAndSpinButtons)
     Q_EMIT form.SpinButton1[0]->SpinUp();
     EXPECT_EQ(form.Text1[0]->Text(), u"35");
     form.Text1[2]->setText(QStringLiteral("123456"));
-    EXPECT_EQ(form.state().Text1[2].size(), 4);
+    EXPECT_EQ(form.state().Text1[2].size(), 3);
     form.setSystemsparat(true);
 }
 

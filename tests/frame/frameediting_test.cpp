@@ -1,4 +1,5 @@
 #include "frame/frameediting.h"
+#include "frame/rowcreation.h"
 #include "platform/vbtext.h"
 #include "slotfill.h"
 
@@ -368,18 +369,53 @@ TEST(FrameEditingProcent, PercentagesMustTotal100)
     EXPECT_EQ(f.Label5[1], u"");
 }
 
-TEST(FrameEditingProcent, OverlongPercentTextCannotBreakTheTag)
+TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100Only)
+{
+    struct Case {
+        const char* boxes[3];
+        bool placed;
+    };
+    const Case cases[] = {
+        {{"0", "5", "95"}, true},
+        {{" 50 ", "30", "20"}, true},
+        {{"100", "0", "0"}, true},
+        {{"0", "5", "0095"}, false},  // four characters: the "2" box would run into "X" in the tag
+        {{"-10", "60", "50"}, false},
+        {{"50.5", "49.5", "0"}, false},
+        {{"1e2", "0", "0"}, false},
+        {{"101", "-1", "0"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boxes[2]);
+        FrameEditing f;
+        for (int i = 0; i < 3; ++i)
+            f.setText1(i, QString::fromLatin1(c.boxes[i]));
+        f.Option1_Click(3);
+        EXPECT_EQ(f.Label1_Click(cell(0, 0)).empty(), c.placed);
+        EXPECT_EQ(f.systyp[0] == MatchType::Procent, c.placed);
+        if (c.placed) {
+            EXPECT_EQ(f.Label5[0].size(), 14);
+            const auto back = rowcreation::percentValuesFromText(f.Label5[0]);
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(back[std::size_t(i)], QString::fromLatin1(c.boxes[i]).trimmed().toDouble());
+        }
+    }
+}
+
+TEST(FrameEditing, SlotWithoutRowsGivesTheTotalBackWhenItsGuardGoes)
 {
     FrameEditing f;
-    f.setText1(0, QStringLiteral("00050"));
-    f.setText1(1, QStringLiteral("30"));
-    f.setText1(2, QStringLiteral("20"));
-    EXPECT_EQ(f.Text1[0], u"0005");
-    EXPECT_EQ(f.PercentText().size(), 14);
-    f.setText1(0, QStringLiteral("0050"));
-    f.Option1_Click(3);
-    EXPECT_TRUE(f.Label1_Click(cell(0, 0)).empty());
-    EXPECT_EQ(f.Label5[0], u"% 0050  30  20");
+    f.Option1_Click(4);
+    f.Label1_Click(cell(3, 0));
+    f.Label1_Click(cell(3, 1));
+    fillSlot(f, 0, sys(3, 0, 0, 0, "A.RM"));
+    f.Option1_Click(0);
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));
+    EXPECT_EQ(f.Allrad, u"0");
+    f.Label1_Click(cell(0, 1));
+    EXPECT_FALSE(f.sysianvand[0]);
+    EXPECT_EQ(f.Allrad, u"2");
 }
 
 TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2)

@@ -307,6 +307,27 @@ TEST_F(FrameFiles, SlotRefusesAnythingButASystemFile)
     EXPECT_EQ(f.state().filbyte, 11);
 }
 
+TEST_F(FrameFiles, SystemOfMoreThanThirteenPositionsIsRefusedBeforeAnyGridIsBuilt)
+{
+    Form1& f = newFrame();
+    user.answerMessageBox(vbmsg::OK);
+    load(f, 1, put(QStringLiteral("big.RM"), writeSystemFile(makeSystem(0, 10, 4, 3))));
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(39));
+    EXPECT_EQ(f.Label3[1]->Caption(), u"Inget system");
+    EXPECT_EQ(f.Grid1[1]->Rows(), 2);
+
+    FrameFileData d;
+    d.slotBlocks[2].system = makeSystem(0, 14, 0, 2);
+    const auto fresh = describe(f);
+    user.clear();
+    user.answerFileDialog(put(QStringLiteral("big.1X2"), writeFrameFile(d))).answerMessageBox(vbmsg::OK);
+    f.laddahelram_Click();
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(39));
+    expectSame(describe(f), fresh);
+}
+
 TEST_F(FrameFiles, DamagedSystemFileIsReportedAndKeepsWhatWasRead)
 {
     Form1& f = newFrame();
@@ -327,7 +348,21 @@ TEST_F(FrameFiles, DamagedSystemFileIsReportedAndKeepsWhatWasRead)
     // Tags and numbers agree, so the frame still saves as it stands.
     EXPECT_EQ(f.System[2]->Tag, u"1");
 
-    // Absurd counts: nothing is taken at all.
+    // Cut inside the sign block: the numbers and the grid's size are kept, with the signs read.
+    user.clear();
+    user.answerMessageBox(vbmsg::OK);
+    load(f, 1, put(QStringLiteral("signs.RM"), whole.left(10 + 7)));
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, u"Input past end of file");
+    EXPECT_EQ(f.Label3[1]->Caption(), u"signs.RM");
+    EXPECT_EQ(f.InsRader[1]->Caption(), u"5");
+    EXPECT_EQ(f.InsHalv[1]->Caption(), u"0/2");
+    EXPECT_EQ(f.Grid1[1]->Rows(), 4);
+    EXPECT_EQ(f.Grid1[1]->Cols(), 6);
+    EXPECT_EQ(f.Grid1[1]->TextMatrix(2, 2), f.Grid1[2]->TextMatrix(2, 2));
+    EXPECT_EQ(f.Grid1[1]->TextMatrix(2, 3), QString(QChar(0)));
+
+    // More rows than the grid takes: refused before anything changes.
     QByteArray absurd = whole;
     absurd[4] = char(0xFF);
     absurd[5] = char(0x7F);  // R = 32767 rows the file does not hold
@@ -335,7 +370,7 @@ TEST_F(FrameFiles, DamagedSystemFileIsReportedAndKeepsWhatWasRead)
     user.answerMessageBox(vbmsg::OK);
     load(f, 0, put(QStringLiteral("absurd.RM"), absurd));
     ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, u"Input past end of file");
+    EXPECT_EQ(user.messageBoxes()[0].text, VbError::descriptionOf(vberr::GridTooManyColumns));
     EXPECT_EQ(f.Label3[0]->Caption(), u"Inget system");
     EXPECT_EQ(f.Grid1[0]->Cols(), 2);
 

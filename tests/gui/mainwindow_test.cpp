@@ -7,7 +7,9 @@
 #include "platform/filenumber.h"
 #include "platform/twips.h"
 #include "shell/Module1.h"
+#include "shell/frmSplash.h"
 #include "shell/guide.h"
+#include "shell/qttranslations.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
@@ -85,6 +87,24 @@ TEST_F(MainWindow, MissingSettingsFileLeavesEverythingBuiltIn)
     EXPECT_EQ(w.SparaSom->text(), QStringLiteral("Spara som..."));
     EXPECT_EQ(w.gatillmenu->text(), QStringLiteral("Gå till ..."));
     EXPECT_EQ(w.guidesyns, 0);
+}
+
+TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFront)
+{
+    frmSplash splash;
+    EXPECT_FALSE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(splash.windowFlags().testFlag(Qt::X11BypassWindowManagerHint));
+}
+
+TEST(StartUp, QtsOwnTextsSpeakTheRunningLanguage)
+{
+    // Debian's qt6-translations-l10n: the scripts install it.
+    ASSERT_TRUE(loadQtTranslations(10000));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Tiedosto&nimi:");
+    ASSERT_TRUE(loadQtTranslations(0));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Fil&namn:");
+    unloadQtTranslations();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"File &name:");
 }
 
 TEST_F(MainWindow, MissingLanguageOrAppPathStopsTheLoadAtThatStep)

@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -293,7 +294,7 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
     EXPECT_EQ(main().mdiArea()->subWindowList().size(), windows);
 
-    // Counts that the file does not hold: reported, no editor, nothing sized for them.
+    // More rows than the grid takes.
     d.type = 0;
     QByteArray absurd = writeSystemFile(d);
     absurd[4] = char(0xFF);
@@ -304,18 +305,51 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
         f.write(absurd);
     }
     user.clear();
-    user.answerFileDialog(odd).answerMessageBox(vbmsg::OK);
+    user.answerFileDialog(odd).answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
     main().OppnaSystem->trigger();
     processEvents();
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, u"Input past end of file");
-    EXPECT_EQ(main().mdiArea()->subWindowList().size(), windows);
+    // The editor's own load refuses the rows; it stays open with what was read, as after any cut.
+    ASSERT_EQ(user.messageBoxes().size(), 2u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(33));
+    EXPECT_EQ(user.messageBoxes()[1].text, u"Input past end of file");
+    EXPECT_EQ(main().mdiArea()->subWindowList().size(), windows + 1);
 
     // A cancelled dialog says nothing.
     user.clear();
     user.cancelFileDialog();
     main().OppnaSystem->trigger();
     EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+TEST_F(SystemFiles, StoredGuaranteeGridOfAnOddShapeCanBeEdited)
+{
+    for (const auto& [cols, rows] : {std::pair{0, 0}, std::pair{2, 3}, std::pair{1, 0}, std::pair{12, 2}}) {
+        SCOPED_TRACE(cols * 100 + rows);
+        SystemFileData d;
+        d.guarded = 1;
+        d.rows = 2;
+        d.gCols = cols;
+        d.gRows = rows;
+        d.resizeToCounts();
+        const QString file = path(QStringLiteral("odd.RM"));
+        QFile::remove(file);
+        {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(writeSystemFile(d));
+        }
+        user.clear();
+        user.answerFileDialog(file);
+        main().OppnaSystem->trigger();
+        processEvents();
+        auto* e = qobject_cast<Form2*>(main().activeChild());
+        ASSERT_NE(e, nullptr);
+        QTest::keyClicks(e->kommentarer, QStringLiteral("ok"));
+        QTest::keyClick(e->Grid1, Qt::Key_1);
+        EXPECT_EQ(e->Grid2->TextMatrix(0, 2), u"ok");
+        EXPECT_EQ(e->Grid2->TextMatrix(0, 0), u"0");
+        EXPECT_TRUE(user.messageBoxes().empty());
+    }
 }
 
 TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)

@@ -2,6 +2,9 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -36,6 +39,22 @@ TEST(Controls, TwipsFollowTheDpi)
     twips::move(&w, 1440, 720, 2880, 1440);
     EXPECT_EQ(w.width(), twips::toPixelsX(2880));
     EXPECT_EQ(twips::left(&w), twips::fromPixelsX(twips::toPixelsX(1440)));
+}
+
+TEST(Controls, FormsTakeTheEightPointFontAndStandardDialogsKeepTheirOwn)
+{
+    const QFont desktop = QApplication::font();
+    twips::useFormFont();
+    QWidget form;
+    auto* label = new Label(&form);
+    QMessageBox box;
+    QFileDialog files;
+    for (QWidget* w : std::initializer_list<QWidget*>{&form, label, &box, &files})
+        w->ensurePolished();
+    EXPECT_EQ(label->font().pointSize(), 8);
+    EXPECT_EQ(box.font().pointSize(), desktop.pointSize());
+    EXPECT_EQ(files.font().pointSize(), desktop.pointSize());
+    QApplication::setFont(desktop);
 }
 
 TEST(Controls, LabelClicksAndCaption)
@@ -80,6 +99,9 @@ TEST(Controls, TextBoxChangeFiresOnEveryChangeAlsoFromCode)
     QTest::keyClicks(&box, QStringLiteral("34"));
     EXPECT_EQ(box.Text(), QStringLiteral("1234"));
     EXPECT_EQ(changes, 3);
+    const QString longComment(40000, QLatin1Char('k'));  // longer than a line edit takes by default
+    box.setText(longComment);
+    EXPECT_EQ(box.Text(), longComment);
 }
 
 TEST(Controls, TextBoxKeyPressCanSwallowOrReplaceKeys)

@@ -8,6 +8,7 @@
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +47,13 @@ TEST_F(FileNumberTest, OpenErrors)
     EXPECT_FALSE(f.isOpen());
     EXPECT_EQ(errorOf([&] { f.open(at(u"nofolder/x"_s), FileNumber::Mode::TextOutput); }), vberr::PathNotFound);
     EXPECT_EQ(errorOf([&] { f.open(dir.path(), FileNumber::Mode::BinaryWrite); }), vberr::PathFileAccessError);
+    EXPECT_FALSE(f.isOpen());
+    // Only regular files: a device or a named pipe could block or never end.
+    ASSERT_EQ(::mkfifo(at(u"pipe"_s).toLocal8Bit().constData(), 0600), 0);
+    for (const QString& odd : {QStringLiteral("/dev/null"), at(u"pipe"_s)})
+        for (const auto mode :
+            {FileNumber::Mode::BinaryRead, FileNumber::Mode::BinaryReadWrite, FileNumber::Mode::TextOutput})
+            EXPECT_EQ(errorOf([&] { f.open(odd, mode); }), vberr::NotARegularFile);
     EXPECT_FALSE(f.isOpen());
 
     f.open(at(u"x"_s), FileNumber::Mode::BinaryWrite);

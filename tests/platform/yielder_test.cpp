@@ -102,8 +102,8 @@ TEST(Yielder, YieldNowRunsEventsWhateverTheClock)
 
 TEST(Yielder, RealClockAndEventLoopSmoke)
 {
-    // The default processEvents runs the application's loop; with the real clock a few steps
-    // spread over more than the interval must yield at least once.
+    // The default processEvents runs the application's loop with the real clock. Steps go on
+    // until it yields, however slowly the machine runs: no window of wall-clock time to miss.
     bool asked = false;
     Yielder y(
         [&] {
@@ -111,9 +111,7 @@ TEST(Yielder, RealClockAndEventLoopSmoke)
             return false;
         },
         1ms);
-    const auto end = Yielder::Clock::now() + 20ms;
-    while (Yielder::Clock::now() < end)
+    while (y.yields() == 0)
         y.step();
     EXPECT_TRUE(asked);
-    EXPECT_GE(y.yields(), 1);
 }

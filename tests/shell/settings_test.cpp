@@ -53,28 +53,43 @@ TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheOldErrors)
     EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("Language")); }), vberr::FileAlreadyOpen);
 }
 
-TEST_F(SettingsFile, LanguageSwitchRewritesSixteenBytesInPlace)
+TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
 {
-    write("AppPath=/opt/v\r\nLanguage=Swedish\r\nOther=1\r\n");
-    writeLanguageItem(QStringLiteral("Language=Finnish"));
-    EXPECT_EQ(read(), QByteArray("AppPath=/opt/v\r\nLanguage=Finnish\r\nOther=1\r\n"));
-    writeLanguageItem(QStringLiteral("Language=Finnish"));
-    EXPECT_EQ(read(), QByteArray("AppPath=/opt/v\r\nLanguage=Finnish\r\nOther=1\r\n"));
-
-    // A longer old item keeps its tail after the new text.
-    write("Language = Finnish\r\n");
-    writeLanguageItem(QStringLiteral("Language=Swedish"));
-    EXPECT_EQ(read(), QByteArray("Language=Swedishsh\r\n"));
-    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Swedishsh"));
+    struct Case {
+        QByteArray before;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"AppPath=/opt/v\r\nLanguage=Swedish\r\nOther=1\r\n", "AppPath=/opt/v\r\nLanguage=Finnish\r\nOther=1\r\n"},
+        {"Language=Fi\r\nAppPath=/opt/v\r\n", "Language=Finnish\r\nAppPath=/opt/v\r\n"},
+        {"  language = Swedish and more,AppPath=/opt/v\n", "Language=Finnish,AppPath=/opt/v\n"},
+        {"AppPath=/opt/v\r\n", "AppPath=/opt/v\r\nLanguage=Finnish"},
+        {"AppPath=/opt/v", "AppPath=/opt/v\r\nLanguage=Finnish"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before.toStdString());
+        write(c.before);
+        writeLanguageItem(QStringLiteral("Language=Finnish"));
+        EXPECT_EQ(read(), c.after);
+        EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
+        EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("/opt/v"));
+        EXPECT_FALSE(FileNumber::one().isOpen());
+    }
 }
 
-TEST_F(SettingsFile, LanguageSwitchAppendsWithoutLineEndWhenThereIsNoItem)
+TEST_F(SettingsFile, LanguageSwitchCreatesAMissingFile)
 {
-    write("AppPath=/opt/v\r\n");
-    writeLanguageItem(QStringLiteral("Language=Finnish"));
-    EXPECT_EQ(read(), QByteArray("AppPath=/opt/v\r\nLanguage=Finnish"));
-    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
-    EXPECT_FALSE(FileNumber::one().isOpen());
+    QFile::remove(path());
+    writeLanguageItem(QStringLiteral("Language=Swedish"));
+    EXPECT_EQ(read(), QByteArray("Language=Swedish"));
+}
+
+TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsRead)
+{
+    write(QByteArray(3 << 20, ' ') + "\r\nLanguage=Finnish\r\n");
+    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("Language")); }), vberr::InputPastEnd);
+    EXPECT_NE(errorOf([] { writeLanguageItem(QStringLiteral("Language=Swedish")); }), 0);
+    EXPECT_EQ(read().size(), (3 << 20) + 20);
 }
 
 TEST(SettingsPaths, TrailingBackslashIsNotDoubled)

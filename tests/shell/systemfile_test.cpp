@@ -1,7 +1,9 @@
 // System file: byte layout, round trips and damaged files.
 
 #include "filebytes.h"
+#include "platform/grid.h"
 #include "shell/systemfile.h"
+#include "shell/systemgrids.h"
 
 #include <gtest/gtest.h>
 
@@ -152,12 +154,16 @@ TEST(SystemFileDamage, EveryTruncationIsReportedAsPastTheEnd)
         ASSERT_EQ(r.status, FileReadStatus::Damaged);
         ASSERT_TRUE(r.error);
         EXPECT_EQ(r.error->number(), 62);
-        // The counts are taken only once both blocks can fit: a cut inside them leaves nothing.
-        const int minimalEnd = signsEnd + 6 * 4;
+        // Whatever was read before the cut is kept: the counts, the signs, the first cells.
         if (n == 0) {
             EXPECT_EQ(r.reached, SystemReadStage::None);
-        } else if (n < minimalEnd) {
+        } else if (n < 10) {
             EXPECT_EQ(r.reached, SystemReadStage::Magic);
+        } else if (n < signsEnd) {
+            EXPECT_EQ(r.reached, SystemReadStage::Counts);
+            EXPECT_EQ(r.data.rows, 3);
+            EXPECT_EQ(r.data.gCols, 3);
+            EXPECT_EQ(r.data.signs, sample().signs.left(n - 10));
         } else {
             EXPECT_EQ(r.reached, SystemReadStage::Signs);
             EXPECT_EQ(r.data.signs, sample().signs);
@@ -177,13 +183,10 @@ TEST(SystemFileDamage, AbsurdAndNegativeCountsAreRefusedBeforeSizing)
         int error;
     };
     const Case cases[] = {
-        {"huge grid", FileBytes().bytes({5, 0, 255, 255}).i16(32767).i16(32767).i16(0).data, 62},
         {"negative rows", FileBytes().bytes({5, 0, 0, 0}).i16(-1).i16(2).i16(0).data, 321},
         {"negative guarded", FileBytes().bytes({5, 0, 0, 0}).i16(1).i16(-3).i16(0).data, 321},
         {"negative full guards", FileBytes().bytes({5, 0, 0, 0}).i16(0).i16(0).i16(-1).data, 321},
         {"more full guards than guarded", FileBytes().bytes({5, 0, 0, 0}).i16(0).i16(1).i16(2).data, 321},
-        // A guarantee grid whose every cell would need 4 bytes, in a file of a few bytes.
-        {"guarantee grid beyond the file", FileBytes().bytes({5, 0, 200, 200}).i16(0).i16(0).i16(0).text("x").data, 62},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -193,6 +196,47 @@ TEST(SystemFileDamage, AbsurdAndNegativeCountsAreRefusedBeforeSizing)
         EXPECT_EQ(r.error->number(), c.error);
         EXPECT_EQ(r.reached, SystemReadStage::Magic);
         EXPECT_TRUE(r.data.signs.isEmpty());
+    }
+}
+
+TEST(SystemFileDamage, CountsBeyondTheFileAreKeptWithNoMoreThanTheFileHolds)
+{
+    const SystemFileRead huge = readSystemFile(FileBytes().bytes({5, 0, 255, 255}).i16(32767).i16(32767).i16(0).data);
+    ASSERT_TRUE(huge.error);
+    EXPECT_EQ(huge.error->number(), vberr::InputPastEnd);
+    EXPECT_EQ(huge.reached, SystemReadStage::Counts);
+    EXPECT_EQ(huge.data.rows, 32767);
+    EXPECT_TRUE(huge.data.signs.isEmpty());
+
+    const SystemFileRead table =
+        readSystemFile(FileBytes().bytes({5, 0, 200, 200}).i16(0).i16(0).i16(0).text("x").data);
+    ASSERT_TRUE(table.error);
+    EXPECT_EQ(table.reached, SystemReadStage::Signs);
+    EXPECT_EQ(table.data.guarantee, QStringList{QStringLiteral("x")});
+}
+
+TEST(SystemGrids, AStoredGuaranteeGridTakesAShapeTheEditorHandles)
+{
+    struct Case {
+        int cols, rows;
+        int wantCols, wantRows;
+    };
+    const Case cases[] = {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 4, 3, 4}, {3, 2, 3, 2}, {4, 1, 6, 1}, {5, 3, 6, 3},
+        {6, 3, 6, 3}, {7, 2, 7, 2}, {9, 2, 7, 2}, {255, 255, 7, 255}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cols * 1000 + c.rows);
+        SystemBlock b;
+        b.gCols = c.cols;
+        b.gRows = c.rows;
+        b.resizeToCounts();
+        for (int col = 0; col < c.cols; ++col)
+            b.setGuaranteeCell(c.rows - 1, col, QString::number(col));
+        Grid g;
+        putGuarantee(g, b);
+        EXPECT_EQ(g.Cols(), c.wantCols);
+        EXPECT_EQ(g.Rows(), c.wantRows);
+        for (int col = 0; col < std::min(c.cols, c.wantCols) && c.rows > 0; ++col)
+            EXPECT_EQ(g.TextMatrix(c.rows - 1, col), QString::number(col));
     }
 }
 
