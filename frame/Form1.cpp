@@ -8,6 +8,7 @@
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
 #include "platform/yielder.h"
+#include "printing/printjob.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
@@ -392,10 +393,7 @@ void Form1::Text2_KeyPress(int& KeyAscii)
 
 // ---------------------------------------------------------------- seams for other commands
 
-void Form1::utskrift_Click()
-{
-    // Printing of the created rows onto coupons.
-}
+void Form1::utskrift_Click() { printFrameRows(ram.forminne, Allrad->Caption()); }
 
 void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
 

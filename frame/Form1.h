@@ -41,7 +41,7 @@ public:
     // The same with the go-to dialog's text, read for Index 5.
     void Command1_Click(int Index, const QString& gatillText);
     void OK_Click();  // "Skapa": create the rows
-    void utskrift_Click();  // print the created rows (called by the print dialog)
+    Q_INVOKABLE void utskrift_Click();  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
     std::array<std::uint8_t, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }

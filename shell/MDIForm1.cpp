@@ -17,6 +17,8 @@
 #include "shell/settings.h"
 #include "shell/toolbarpictures.h"
 #include "systems/NyttSystemInst.h"
+#include "printing/printerinst.h"
+#include "printing/printruta.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,6 +117,7 @@ void MDIForm1::buildMenus()
 
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
+    connect(printer, &QAction::triggered, this, [] { printerinst::instance()->showDialog(); });
     installningar->addSeparator();
     Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
     Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
@@ -366,7 +369,7 @@ void MDIForm1::SkrivUt_Click()
     QWidget* child = activeChild();
     if (!child || QString::fromLatin1(child->metaObject()->className()) != QStringLiteral("Form1"))
         return;
-    // The print dialog opens here once it exists.
+    printruta::instance()->showDialog();
 }
 
 void MDIForm1::Avsluta_Click() { close(); }

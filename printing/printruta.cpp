@@ -1,0 +1,197 @@
+#include "printing/printruta.h"
+
+#include "platform/controls.h"
+#include "platform/prnshw.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QPointer>
+
+namespace {
+
+QPointer<printruta> theDialog;
+
+template <class T>
+T* make(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    w->Move(left, top, width, height);
+    return w;
+}
+
+void lockMainWindow(bool locked)
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->SetEnabled(!locked);
+}
+
+}  // namespace
+
+printruta* printruta::instance()
+{
+    if (!theDialog) {
+        theDialog = new printruta(MDIForm1::instance());
+        theDialog->Form_Load();
+    }
+    return theDialog;
+}
+
+bool printruta::exists() { return !theDialog.isNull(); }
+
+PrintChoices printruta::currentChoices() { return theDialog ? theDialog->choices() : PrintChoices{}; }
+
+printruta::printruta(QWidget* parent) : QWidget(parent, Qt::Dialog)
+{
+    setObjectName(QStringLiteral("printruta"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+}
+
+printruta::~printruta()
+{
+    Form_Terminate();
+    delete skrivoption;
+    delete orient;
+}
+
+void printruta::buildControls()
+{
+    setFixedSize(twips::toPixelsX(4935), twips::toPixelsY(3660));
+    Frame2 = make<Frame>(this, 120, 120, 4695, 1095);
+    skrivoption = new OptionArray(Frame2, 2);
+    (*skrivoption)[0]->Move(180, 300, 2400, 255);
+    (*skrivoption)[1]->Move(180, 660, 975, 255);
+    fran = make<TextBox>(Frame2, 1200, 630, 855, 315);
+    Label1 = make<Label>(Frame2, 2160, 675, 720, 255);
+    Label1->setVbAlignment(2);
+    till = make<TextBox>(Frame2, 2985, 630, 855, 315);
+
+    Frame3 = make<Frame>(this, 120, 1335, 2280, 1095);
+    orient = new OptionArray(Frame3, 2);
+    (*orient)[0]->Move(180, 300, 1935, 255);
+    (*orient)[1]->Move(180, 660, 1935, 255);
+
+    Frame1 = make<Frame>(this, 2535, 1335, 2280, 1095);
+    for (std::size_t i = 0; i < joker.size(); ++i) {
+        joker[i] = make<CheckBox>(Frame1, 180, 300 + static_cast<int>(i) * 360, 1935, 255);
+        joker[i]->Index = static_cast<int>(i);
+    }
+
+    skrivare = make<CommandButton>(this, 120, 2640, 1455, 375);
+    ok = make<CommandButton>(this, 1860, 2640, 1455, 375);
+    avbryt = make<CommandButton>(this, 3360, 2640, 1455, 375);
+
+    // The starting values: all coupons, straight, no jokers, empty range.
+    (*skrivoption)[0]->setValue(true);
+    (*orient)[0]->setValue(true);
+
+    connect(skrivare, &CommandButton::Click, this, &printruta::skrivare_Click);
+    connect(ok, &CommandButton::Click, this, &printruta::ok_Click);
+    connect(avbryt, &CommandButton::Click, this, &printruta::avbryt_Click);
+}
+
+PrintChoices printruta::choices() const
+{
+    PrintChoices c;
+    c.straight = (*orient)[0]->Value();
+    c.range = (*skrivoption)[1]->Value();
+    c.fran = fran->Text();
+    c.till = till->Text();
+    c.joker1 = joker[0]->Value() == 1;
+    c.joker2 = joker[1]->Value() == 1;
+    return c;
+}
+
+void printruta::showDialog()
+{
+    if (!placed_) {
+        placed_ = true;
+        if (QWidget* main = parentWidget())
+            move(main->geometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+    Form_Activate();
+}
+
+// ---------------------------------------------------------------- window events
+
+void printruta::Form_Load()
+{
+    InitPSD();
+    lockMainWindow(true);
+    avbryt->setCaption(uiText(200));
+    Frame1->setCaption(uiText(900));
+    Frame2->setCaption(uiText(901));
+    Frame3->setCaption(uiText(902));
+    joker[0]->setCaption(uiText(904));
+    joker[1]->setCaption(uiText(905));
+    Label1->setCaption(uiText(906));
+    ok->setCaption(uiText(908));
+    (*orient)[0]->setCaption(uiText(909));
+    (*orient)[1]->setCaption(uiText(910));
+    setWindowTitle(uiText(908));
+    skrivare->setCaption(uiText(913));
+    (*skrivoption)[0]->setCaption(uiText(914));
+    (*skrivoption)[1]->setCaption(uiText(907));
+}
+
+void printruta::Form_Activate()
+{
+    lockMainWindow(true);
+    guide::showPage(7);
+    for (OptionButton* b : *skrivoption)
+        b->setEnabled(true);
+    fran->setEnabled(true);
+    till->setEnabled(true);
+}
+
+void printruta::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        Form_Activate();
+}
+
+void printruta::skrivare_Click() { ShowPSD(); }
+
+void printruta::ok_Click()
+{
+    lockMainWindow(false);
+    hide();
+    // The print reports its own failures; nothing here may stop the dialog from closing.
+    try {
+        if (MDIForm1* main = MDIForm1::instance())
+            if (QWidget* document = main->activeChild())
+                QMetaObject::invokeMethod(document, "utskrift_Click");
+    } catch (...) {
+    }
+}
+
+void printruta::avbryt_Click()
+{
+    lockMainWindow(false);
+    hide();
+}
+
+void printruta::Form_Unload()
+{
+    lockMainWindow(false);
+    FreePSD();
+}
+
+void printruta::Form_Terminate()
+{
+    lockMainWindow(false);
+    FreePSD();
+}
+
+void printruta::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
