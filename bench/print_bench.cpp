@@ -3,7 +3,6 @@
 #include "harness.h"
 
 #include "platform/gdi.h"
-#include "platform/userinterface.h"
 #include "printing/printroutine.h"
 
 #include <QFile>
@@ -13,29 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-class BenchHooks final : public PrintHooks {
-public:
-    BenchHooks(gdi::RecordingContext::Caps caps, PrintCalibration cal, bool ok37)
-        : dc_(caps), cal_(cal), ok37_(ok37)
-    {
-    }
-    gdi::DeviceContext& StartPrint() override { return dc_; }
-    void NewPagePrint(gdi::DeviceContext& dc) override { dc.newPage(); }
-    void EndPrint(gdi::DeviceContext& dc) override { dc.endDocument(); }
-    PrintCalibration readCalibration() override { return cal_; }
-    int message(int id, int, int) override
-    {
-        dc_.note(QStringLiteral("Message"), {id});
-        return id == printmsg::OutsideMargin && !ok37_ ? vbmsg::Cancel : vbmsg::OK;
-    }
-    const gdi::RecordingContext& recording() const { return dc_; }
-
-private:
-    gdi::RecordingContext dc_;
-    PrintCalibration cal_;
-    bool ok37_;
-};
 
 bool readJson(const std::string& path, QJsonObject& out)
 {
@@ -99,7 +75,7 @@ int printCommand(const std::vector<std::string>& args)
     choices.till = in.value(u"till").toString();
     choices.joker1 = in.value(u"joker1").toBool();
     choices.joker2 = in.value(u"joker2").toBool();
-    BenchHooks hooks(caps, cal, in.value(u"answer37").toString() != u"Cancel");
+    RecordingPrintHooks hooks(caps, cal, in.value(u"answer37").toString() == u"Cancel");
     const int error = printCoupons(rows, in.value(u"n_rows").toString(), choices, hooks);
     for (const gdi::GdiCall& c : hooks.recording().callsNamed({"MoveToEx", "LineTo", "Rectangle", "NewPagePrint", "Message"}))
         std::printf("%s\n", c.text().toUtf8().constData());

@@ -244,3 +244,16 @@ int printCoupons(const RowMatrix& forminne, const QString& allrad, const PrintCh
 {
     return Printer(forminne, allrad, choices, hooks).run();
 }
+
+PrintCalibration RecordingPrintHooks::readCalibration()
+{
+    if (calibrationError_)
+        throw VbError(calibrationError_);
+    return calibration_;
+}
+
+int RecordingPrintHooks::message(int id, int, int)
+{
+    dc_.note(QStringLiteral("Message"), {id});
+    return id == printmsg::OutsideMargin && cancelAt37_ ? vbmsg::Cancel : vbmsg::OK;
+}

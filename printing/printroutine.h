@@ -26,7 +26,7 @@ constexpr int Unexpected = 30;  // followed by " Error: " and the number
 constexpr int BadRange = 31;
 constexpr int NoAppPath = 32;
 constexpr int OutsideMargin = 37;
-constexpr int NoRowsPerCoupon = 40;
+constexpr int NoRowsPerCoupon = 60;
 }  // namespace printmsg
 
 class PrintHooks {
@@ -46,3 +46,28 @@ public:
 // Prints rows 0 .. Val(allrad) - 1 of forminne. Returns the run-time error that stopped the print
 // (after its message was shown), 0 when none did.
 int printCoupons(const RowMatrix& forminne, const QString& allrad, const PrintChoices& choices, PrintHooks& hooks);
+
+// Hooks that print on a recording context: message boxes are noted there as "Message id", answered
+// OK except message 37 when told to cancel it; readCalibration hands out the given record or raises
+// the given error.
+class RecordingPrintHooks final : public PrintHooks {
+public:
+    RecordingPrintHooks(gdi::RecordingContext::Caps caps, PrintCalibration calibration, bool cancelAt37 = false)
+        : dc_(caps), calibration_(calibration), cancelAt37_(cancelAt37)
+    {
+    }
+    gdi::DeviceContext& StartPrint() override { return dc_; }
+    void NewPagePrint(gdi::DeviceContext& dc) override { dc.newPage(); }
+    void EndPrint(gdi::DeviceContext& dc) override { dc.endDocument(); }
+    PrintCalibration readCalibration() override;
+    int message(int id, int style, int errorNumber) override;
+
+    void failCalibrationWith(int errorNumber) { calibrationError_ = errorNumber; }
+    const gdi::RecordingContext& recording() const { return dc_; }
+
+private:
+    gdi::RecordingContext dc_;
+    PrintCalibration calibration_;
+    bool cancelAt37_;
+    int calibrationError_ = 0;
+};
