@@ -4,47 +4,49 @@
 
 namespace gdi {
 
-Handle DeviceContext::add(const GdiObject& object)
+namespace {
+
+struct ObjectTable {
+    std::map<Handle, GdiObject> objects;
+    Handle next = 1;
+};
+
+ObjectTable& table()
 {
-    const Handle h = nextHandle_++;
-    objects_[h] = object;
+    static ObjectTable t;
+    return t;
+}
+
+Handle add(const GdiObject& object)
+{
+    ObjectTable& t = table();
+    const Handle h = t.next++;
+    t.objects[h] = object;
     return h;
 }
 
-Handle DeviceContext::CreatePen(int style, int width, std::uint32_t colour)
-{
-    const Handle h = add({GdiObject::Kind::Pen, style, width, colour});
-    recordObjectCall(QStringLiteral("CreatePen"), {style, width, colour});
-    return h;
-}
+}  // namespace
 
-Handle DeviceContext::CreateSolidBrush(std::uint32_t colour)
-{
-    const Handle h = add({GdiObject::Kind::Brush, 0, 0, colour});
-    recordObjectCall(QStringLiteral("CreateSolidBrush"), {colour});
-    return h;
-}
+Handle CreatePen(int style, int width, std::uint32_t colour) { return add({GdiObject::Kind::Pen, style, width, colour}); }
+
+Handle CreateSolidBrush(std::uint32_t colour) { return add({GdiObject::Kind::Brush, 0, 0, colour}); }
+
+bool DeleteObject(Handle object) { return table().objects.erase(object) == 1; }
+
+std::size_t liveObjects() { return table().objects.size(); }
 
 Handle DeviceContext::SelectObject(Handle object)
 {
     recordObjectCall(QStringLiteral("SelectObject"), {object});
-    const auto it = objects_.find(object);
-    if (it == objects_.end())
+    const auto& objects = table().objects;
+    const auto it = objects.find(object);
+    if (it == objects.end())
         return 0;
     Handle& slot = it->second.kind == GdiObject::Kind::Pen ? pen_ : brush_;
     const Handle before = slot;
     slot = object;
     objectSelected(it->second);
     return before;
-}
-
-bool DeviceContext::DeleteObject(Handle object)
-{
-    recordObjectCall(QStringLiteral("DeleteObject"), {object});
-    // A selected object stays in use until something else is selected, as on a real context.
-    if (object == pen_ || object == brush_)
-        return false;
-    return objects_.erase(object) == 1;
 }
 
 void DeviceContext::recordObjectCall(const QString&, const std::vector<long long>&) { }

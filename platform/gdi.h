@@ -1,7 +1,8 @@
 #pragma once
 // The drawing calls the old program made on a printer's device context, as an interface: a printer
 // implementation draws them with QPainter (platform/prnshw), the recording context keeps a list of
-// every call for tests and the bench. Pens and brushes are handles owned by the context.
+// every call for tests and the bench. Pens and brushes are process-wide handles, as they were: they
+// outlive the context they were selected into and are deleted after it.
 
 #include <QString>
 #include <cstdint>
@@ -33,15 +34,19 @@ struct GdiObject {
     std::uint32_t colour = 0;  // 0x00BBGGRR
 };
 
+Handle CreatePen(int style, int width, std::uint32_t colour);
+Handle CreateSolidBrush(std::uint32_t colour);
+// False for an unknown handle.
+bool DeleteObject(Handle object);
+// Pens and brushes not yet deleted.
+std::size_t liveObjects();
+
 class DeviceContext {
 public:
     virtual ~DeviceContext() = default;
 
-    Handle CreatePen(int style, int width, std::uint32_t colour);
-    Handle CreateSolidBrush(std::uint32_t colour);
     // Returns the object of the same kind selected before, 0 for none or an unknown handle.
     Handle SelectObject(Handle object);
-    bool DeleteObject(Handle object);
 
     virtual int GetDeviceCaps(int index) = 0;
     virtual bool MoveToEx(int x, int y, POINTAPI* previous) = 0;
@@ -59,9 +64,6 @@ protected:
     virtual void recordObjectCall(const QString& name, const std::vector<long long>& args);
 
 private:
-    Handle add(const GdiObject& object);
-    std::map<Handle, GdiObject> objects_;
-    Handle nextHandle_ = 1;
     Handle pen_ = 0;
     Handle brush_ = 0;
 };

@@ -257,19 +257,28 @@ void printerinst::start()
         failure = error;
     }
     // The boxes the reading got to, in record order.
+    // The check runs on every text put in, also one equal to the box's design text.
     for (int i = 0; i < fields && i < DistanceCount; ++i) {
         const QString text = vb::Dec(read.distance[static_cast<std::size_t>(i)]);
-        if (i < static_cast<int>(Text1.size()))
-            Text1[static_cast<std::size_t>(i)]->setText(text);
-        else
-            Text2[static_cast<std::size_t>(i) - Text1.size()]->setText(text);
+        const auto k = static_cast<std::size_t>(i);
+        if (k < Text1.size()) {
+            Text1[k]->setText(text);
+            Text1_Change(i);
+        } else {
+            Text2[k - Text1.size()]->setText(text);
+            Text2_Change(i - static_cast<int>(Text1.size()));
+        }
     }
-    if (fields > DistanceCount)
+    if (fields > DistanceCount) {
         Text3->setText(angleText(read.ANGLE));
+        Text3_Change();
+    }
     if (fields > DistanceCount + 1)
         (*kryssruta)[read.STYLE == 1 ? 0 : 1]->setValue(true);
-    if (fields > DistanceCount + 2)
+    if (fields > DistanceCount + 2) {
         RadKupong->setText(vb::Dec(read.RPC));
+        RadKupong_Change();
+    }
     if (failure) {
         reportError(*failure, ErrorContext::SettingsFile);
         FileNumber::one().close();

@@ -95,8 +95,8 @@ void Printer::finish()
     if (!dc_)
         return;
     hooks_.EndPrint(*dc_);
-    dc_->DeleteObject(pen_);
-    dc_->DeleteObject(brush_);
+    gdi::DeleteObject(pen_);
+    gdi::DeleteObject(brush_);
 }
 
 void Printer::selectTools()
@@ -107,8 +107,8 @@ void Printer::selectTools()
 
 bool Printer::prepare()
 {
-    pen_ = dc_->CreatePen(gdi::PS_SOLID, 2, 0);
-    brush_ = dc_->CreateSolidBrush(0);
+    pen_ = gdi::CreatePen(gdi::PS_SOLID, 2, 0);
+    brush_ = gdi::CreateSolidBrush(0);
     selectTools();
 
     const int dpiX = dc_->GetDeviceCaps(gdi::LOGPIXELSX);
