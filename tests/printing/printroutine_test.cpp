@@ -329,9 +329,9 @@ TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
 
 TEST(PrintRoutine, NoRowsPerCouponIsRefusedBeforeAnythingIsDrawn)
 {
-    for (std::int16_t rpc : {0, -3}) {
+    for (const int rpc : {0, -3}) {
         PrintCalibration cal = resetCalibration();
-        cal.RPC = rpc;
+        cal.RPC = static_cast<std::int16_t>(rpc);
         const Printed run = print(sameRows(5), cal);
         EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {printmsg::NoRowsPerCoupon})});
         EXPECT_EQ(run.marks(), 0);
