@@ -25,7 +25,7 @@ public:
 
     // Where each letter stands, in twips of the picture.
     static constexpr std::array<std::pair<int, int>, 7> kLetterAt = {
-        {{420, 450}, {240, 1000}, {2220, 2850}, {1020, 1350}, {1500, 2850}, {1020, 1800}, {1830, 2850}}};
+        {{720, 400}, {300, 1000}, {1600, 2280}, {300, 1330}, {640, 2280}, {960, 1110}, {860, 2280}}};
 
 protected:
     void paintEvent(QPaintEvent*) override
