@@ -1,5 +1,6 @@
 // Velkorin: everything starts in the start procedure.
 
+#include "app/commands.h"
 #include "shell/Module1.h"
 
 #include <QApplication>
@@ -7,5 +8,5 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return Module1::Main();
+    return Module1::Main(registerCommands);
 }

@@ -1,6 +1,7 @@
 # Warnings, strict Qt defines and sanitizers: every target links velkorin_options.
 add_library(velkorin_options INTERFACE)
-target_compile_options(velkorin_options INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(velkorin_options INTERFACE -Wall -Wextra -Wpedantic -Wold-style-cast -Wshadow
+  -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual)
 if(VELKORIN_WERROR)
   target_compile_options(velkorin_options INTERFACE -Werror)
 endif()
@@ -8,6 +9,7 @@ target_compile_definitions(velkorin_options INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CAST_TO_ASCII
   QT_NO_CAST_FROM_BYTEARRAY
+  QT_NO_CONTEXTLESS_CONNECT
   QT_NO_URL_CAST_FROM_STRING
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_NO_FOREACH

@@ -8,7 +8,6 @@
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
 #include "platform/yielder.h"
-#include "printing/printjob.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
@@ -52,31 +51,6 @@ Label* label(QWidget* parent, const QString& caption, int left, int top, int wid
     auto* l = make<Label>(parent, left, top, width, height);
     l->setCaption(caption);
     return l;
-}
-
-// The main window's print, search and export items.
-void enableCouponItems(bool on)
-{
-    MDIForm1* main = MDIForm1::instance();
-    if (!main)
-        return;
-    for (QAction* a : {main->sok, main->SkrivUt, main->SvenskaSpelStryktipset, main->SvenskaspelEuropatipset})
-        if (a)
-            a->setEnabled(on);
-    for (ToolbarButton* b : {main->SSRibbon3, main->SSRibbon2})
-        if (b)
-            b->setEnabled(on);
-}
-
-void enableSaveAs(bool on)
-{
-    MDIForm1* main = MDIForm1::instance();
-    if (!main)
-        return;
-    if (main->SparaSom)
-        main->SparaSom->setEnabled(on);
-    if (main->SSRibbon5)
-        main->SSRibbon5->setEnabled(on);
 }
 
 }  // namespace
@@ -393,7 +367,7 @@ void Form1::Text2_KeyPress(int& KeyAscii)
 
 // ---------------------------------------------------------------- seams for other commands
 
-void Form1::utskrift_Click() { printFrameRows(ram.forminne, Allrad->Caption()); }
+void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, Allrad->Caption()); }
 
 void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
 
@@ -401,40 +375,37 @@ void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- window events
 
+// ---------------------------------------------------------------- as a document
+
+void Form1::saveAs(CommonDialog& dialog) { framereading::saveFrameAs(*this, dialog); }
+
+QString Form1::closeQuestion() const { return messageText(34) + windowTitle() + messageText(35); }
+
+MainItems Form1::enabledItems() const
+{
+    // Print, search and export work on created rows: on from "Skapa" until back to editing.
+    if (view_ == FrameView::Editing)
+        return MainItem::SaveAs;
+    return MainItem::SaveAs | MainItem::Print | MainItem::Search | MainItem::Export;
+}
+
+QString Form1::saveAsCaption() const { return uiText(120); }
+
 void Form1::Form_Activate()
 {
     if (Tag == u"ladda") {
         laddahelram_Click();
         Tag.clear();
     }
-    if (grid2frame->Visible())
-        enableCouponItems(true);
-    enableSaveAs(true);
-    MDIForm1* main = MDIForm1::instance();
-    if (main) {
-        if (main->SparaSom)
-            main->SparaSom->setText(uiText(120));
-        main->aktivtyp = 1;
-    }
     guide::showPage(3);
+    MDIForm1* main = MDIForm1::instance();
     if (main && !main->anvandsystem.isEmpty())
         Ladda_Click(0);
 }
 
-void Form1::Form_Deactivate()
-{
-    enableSaveAs(false);
-    enableCouponItems(false);
-    if (MDIForm1* main = MDIForm1::instance())
-        main->aktivtyp = 0;
-}
-
 void Form1::Form_Unload()
 {
-    enableSaveAs(false);
-    enableCouponItems(false);
-    if (MDIForm1* main = MDIForm1::instance())
-        main->aktivtyp = 0;
+    closing();
     guide::showPage(1);
 }
 
@@ -446,7 +417,7 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!ram.systemsparat && !MDIForm1::confirmDocumentClose(this, messageText(34) + windowTitle() + messageText(35))) {
+    if (!ram.systemsparat && !MDIForm1::confirmDocumentClose(*this)) {
         event->ignore();
         return;
     }
@@ -532,13 +503,14 @@ void Form1::showView(FrameView view)
     grid2frame->setVisible(ram.grid2frameVisible);
     AvbrytBe->setVisible(creating);
     Skaparlabel->setVisible(creating);
+    view_ = view;
+    changed();
 }
 
 void Form1::abortSkapa()
 {
     setFormWidth(kEditingFormWidth);
     showView(FrameView::Editing);
-    enableCouponItems(false);
 }
 
 void Form1::recordMarks(const rowcreation::MarkCounts& marks)
@@ -564,7 +536,6 @@ void Form1::OK_Click()
     ram.avbrytskapa = false;
     setFormWidth(kCouponFormWidth);
     showView(FrameView::Creating);
-    enableCouponItems(true);
 
     const frame::FilterSettings filter = filterSettings();
     if (ram.skapat) {
@@ -711,7 +682,6 @@ void Form1::Visaram_Click()
 {
     setFormWidth(kEditingFormWidth);
     showView(FrameView::Editing);  // also takes "Avbryt" away when the filter left no rows
-    enableCouponItems(false);
     ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
     ram.Allrad = vb::Dec(ram.allradram);
     render();
@@ -719,11 +689,11 @@ void Form1::Visaram_Click()
 
 QString Form1::gatillText() const
 {
-    // The go-to dialog's Text1, once that dialog exists.
+    // The go-to dialog's Text1; empty without that dialog.
     return QString();
 }
 
 void Form1::Label4_DblClick()
 {
-    // Opens the go-to dialog (modeless) once that dialog exists.
+    // The go-to dialog opens here, modeless.
 }

@@ -5,11 +5,12 @@
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
 #include "frame/skapa.h"
-#include "shell/mdichild.h"
+#include "shell/document.h"
 
 #include <QWidget>
 #include <array>
 #include <chrono>
+#include <functional>
 
 class CheckBox;
 class CommandButton;
@@ -20,7 +21,7 @@ class OptionArray;
 class SpinButton;
 class TextBox;
 
-class Form1 : public QWidget, public MdiChild {
+class Form1 : public QWidget, public Document {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -29,10 +30,15 @@ public:
     // "ladda" while the frame must read a frame file on its next activation.
     QString Tag;
 
-    // The frame's member data and the state of its editing controls. Code that changes it from
-    // outside the editing handlers calls render() afterwards.
-    frame::FrameEditing ram;
-    void render();
+    // The frame's member data and the state of its editing controls, read-only. Code outside the
+    // editing handlers changes it only through change(), which shows the result.
+    const frame::FrameEditing& state() const { return ram; }
+    template <class F>
+    void change(F&& edit)
+    {
+        edit(ram);
+        render();
+    }
 
     // ---- public members other windows call by name ----
     bool systemsparat() const { return ram.systemsparat; }
@@ -41,12 +47,24 @@ public:
     // The same with the go-to dialog's text, read for Index 5.
     void Command1_Click(int Index, const QString& gatillText);
     void OK_Click();  // "Skapa": create the rows
-    Q_INVOKABLE void utskrift_Click();  // print the created rows (called by the print dialog)
+    // Prints created rows: rows 0 .. Val(allrad) - 1 of forminne. The printing library supplies it.
+    using RowPrinter = std::function<void(const RowMatrix& forminne, const QString& allrad)>;
+    void utskrift_Click(const RowPrinter& print);  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
     std::array<std::uint8_t, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
     Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
+
+    // ---- as a document of the main window ----
+    DocumentKind kind() const override { return DocumentKind::Frame; }
+    QString className() const override { return QStringLiteral("Form1"); }
+    QString caption() const override { return windowTitle(); }
+    bool isSaved() const override { return ram.systemsparat; }
+    void saveAs(CommonDialog& dialog) override;
+    QString closeQuestion() const override;
+    MainItems enabledItems() const override;
+    QString saveAsCaption() const override;
 
     // ---- handlers ----
     void Label1_Click(int Index);
@@ -64,7 +82,6 @@ public:
     void Visaram_Click();  // "Ändra ram": back to editing
     void Label4_DblClick();  // opens the go-to dialog
     void Form_Activate() override;
-    void Form_Deactivate() override;
 
     // Per match, recorded by "Skapa" for the frame guarantee: cells showing their own sign, and
     // whether "1" is one of them.
@@ -130,6 +147,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    frame::FrameEditing ram;
+    void render();
     void buildControls();
     void Form_Load();
     void Form_Unload();
@@ -145,6 +164,7 @@ private:
     frame::FilterSettings filterSettings() const;
     QString gatillText() const;  // the go-to dialog's Text1
 
+    FrameView view_ = FrameView::Editing;
     bool creating_ = false;  // "Skapa" is running and letting events run
 
     bool rendering_ = false;  // control writes from render() are not user edits

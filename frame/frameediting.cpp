@@ -94,7 +94,7 @@ void FrameEditing::divideAllrad(double divisor)
     Allrad = vb::Dec(vb::Val(Allrad) / divisor);
 }
 
-void FrameEditing::procedureR(bool clearProcentram)
+void FrameEditing::rowTotalFromTypes(bool clearProcentram)
 {
     Allrad = QStringLiteral("1");
     std::array<bool, 6> seen{};
@@ -118,7 +118,7 @@ void FrameEditing::procedureR(bool clearProcentram)
         procentram = false;
 }
 
-void FrameEditing::stepT()
+void FrameEditing::totalFromRowCountBox()
 {
     if (vb::Val(Allrad) <= 1 && procentram)
         Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
@@ -204,13 +204,27 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index)
 
 void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& messages)
 {
+    // The click is worked out on a copy and taken only when it is allowed: a refused click leaves
+    // the frame as it was, also a match the click would have emptied first. The rows take no part.
+    RowMatrix rows = std::move(forminne);
+    FrameEditing next = *this;
+    forminne = std::move(rows);
+    if (next.applySystemClick(s, Index, messages)) {
+        next.forminne = std::move(forminne);
+        *this = std::move(next);
+    } else {
+        overgrans[s] = next.overgrans[s];  // the over-limit rule counts refused clicks too
+    }
+}
+
+bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>& messages)
+{
     const int m = Index / 3;
     const bool baseRow = slottyp[s] == 1;
     markerad[Index] = !markerad[Index];
     if (!baseRow && markedCount(m) >= 2 && slotEmpty(s)) {
         messages.push_back({MsgNoSystem, MsgStyle});
-        markerad[Index] = !markerad[Index];
-        return;
+        return false;
     }
     const std::uint8_t typeBefore = systyp[m];
     if ((systyp[m] != 0 && systyp[m] != s + 1) || (baseRow && antalmark[m] == 3)) {
@@ -221,12 +235,10 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     // its own system here, else the in-use step below would divide its rows out a second time.
     if (typeBefore == s + 1)
         systyp[m] = typeBefore;
-    procedureR(true);
+    rowTotalFromTypes(true);
     if (typeBefore == s + 1)
         systyp[m] = static_cast<std::uint8_t>(antalmark[m] >= 2 ? s + 1 : 0);
 
-    const QString captionBefore = Label1[Index].Caption;
-    const std::uint8_t countBefore = antalmark[m];
     if (!markerad[Index]) {
         Label1[Index].Caption.clear();
         --antalmark[m];
@@ -234,27 +246,21 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
         Label1[Index].Caption = signCaption(Index % 3);
         ++antalmark[m];
     }
-    auto typeFromCount = [&] {
-        if (antalmark[m] == 2 || antalmark[m] == 3)
-            systyp[m] = static_cast<std::uint8_t>(s + 1);
-        else if (antalmark[m] < 2)
-            systyp[m] = MatchType::None;
-    };
-    typeFromCount();
+    if (antalmark[m] == 2 || antalmark[m] == 3)
+        systyp[m] = static_cast<std::uint8_t>(s + 1);
+    else if (antalmark[m] < 2)
+        systyp[m] = MatchType::None;
 
     countPlaced(s);
 
-    auto inUse = [&] {
-        const int sum = placeradhalv[s] + placeradhel[s];
-        if (sum > 0 && !sysianvand[s]) {
-            multiplyAllrad(sysrader[s]);
-            sysianvand[s] = true;
-        } else if (sum == 0 && sysianvand[s]) {
-            divideAllrad(sysrader[s]);
-            sysianvand[s] = false;
-        }
-    };
-    inUse();
+    const int sum = placeradhalv[s] + placeradhel[s];
+    if (sum > 0 && !sysianvand[s]) {
+        multiplyAllrad(sysrader[s]);
+        sysianvand[s] = true;
+    } else if (sum == 0 && sysianvand[s]) {
+        divideAllrad(sysrader[s]);
+        sysianvand[s] = false;
+    }
     colourCounters(s, placeradhalv[s], placeradhel[s]);
 
     // Over-limit rule: one click too many half guards is the way to a full guard; a second is not.
@@ -273,15 +279,8 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
         messages.push_back({MsgTooManyHalf, MsgStyle});
         undo = true;
     }
-    if (undo) {
-        markerad[Index] = !markerad[Index];
-        Label1[Index].Caption = captionBefore;
-        antalmark[m] = countBefore;
-        typeFromCount();
-        countPlaced(s);
-        // The refused click may have been the one that put the slot in use.
-        inUse();
-    }
+    if (undo)
+        return false;
 
     // Colour the match; in a base-row system the sign marked first keeps its black.
     const int marks = antalmark[m];
@@ -304,7 +303,8 @@ void FrameEditing::systemClick(int s, int Index, std::vector<FrameMessage>& mess
     placeradhel[s] = static_cast<std::uint8_t>(after.full);
     colourCounters(s, halvefter[s], placeradhel[s]);
 
-    stepT();
+    totalFromRowCountBox();
+    return true;
 }
 
 void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
@@ -328,7 +328,7 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
         antalmark[m] = 3;
         Label5[m] = PercentText();
     }
-    procedureR(false);
+    rowTotalFromTypes(false);
     bool other = false, percent = false;
     for (int j = 0; j < MatchCount; ++j) {
         if (systyp[j] == MatchType::Procent)
@@ -339,7 +339,7 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
     if (!other && percent)
         Allrad = vb::Dec(vb::Int(vb::Val(Text2)));
     procentram = percent;
-    stepT();
+    totalFromRowCountBox();
 }
 
 void FrameEditing::matematiskClick(int Index)
@@ -347,7 +347,7 @@ void FrameEditing::matematiskClick(int Index)
     const int m = Index / 3;
     if (systyp[m] != MatchType::None && systyp[m] != MatchType::Matematisk)
         clearMatch(m);
-    procedureR(true);
+    rowTotalFromTypes(true);
     markerad[Index] = !markerad[Index];
     if (!markerad[Index]) {
         Label1[Index].Caption.clear();
@@ -378,7 +378,7 @@ void FrameEditing::matematiskClick(int Index)
             Label1[c].ForeColor = colour;
         Label5[m] = texts.matematisk;
     }
-    stepT();
+    totalFromRowCountBox();
 }
 
 // ---------------------------------------------------------------- mode choice

@@ -6,6 +6,7 @@
 
 #include "frame/framecodes.h"
 #include "frame/rowmatrix.h"
+#include "platform/vbcodes.h"
 
 #include <QString>
 #include <array>
@@ -92,14 +93,14 @@ public:
     // A key typed in Text2; true when the focus is to move to "Skapa" (Enter).
     bool Text2_KeyPress(int keyAscii);
 
-    // ---- helpers the window and later handlers use ----
+    // ---- helpers the window and the readers use ----
     QString PercentText() const;  // tag of a Procent match from the boxes
     bool slotEmpty(int s) const;  // Label3(s) says no system is loaded
     static bool isEmptySlotCaption(const QString& caption);
     QString systemTitle(int s) const;  // Label3(s) after its last "\"
     int allowedHalf(int s) const { return sysgard[s] - syshelgard[s]; }
-    // Row total from the match types (procedure R); clears procentram when asked and no Procent match.
-    void procedureR(bool clearProcentram);
+    // Row total from the match types; clears procentram when asked and no Procent match.
+    void rowTotalFromTypes(bool clearProcentram);
     // Recount slot s from the match types: placed counts, in-use flag, counter captions and colours.
     void recountSlot(int s);
     // Half and full guards among the matches of type s + 1.
@@ -113,19 +114,22 @@ public:
     int markedCount(int m) const;
 
     static constexpr int MaxPercentLength = 4;
-    static constexpr int MsgStyle = 48;  // exclamation icon, OK button
+    static constexpr int MsgStyle = vbmsg::Exclamation;  // with an OK button
 
     FrameTexts texts;
 
 private:
     void systemClick(int s, int Index, std::vector<FrameMessage>& messages);
+    // The click on a copy; false when it is refused.
+    bool applySystemClick(int s, int Index, std::vector<FrameMessage>& messages);
     void procentClick(int m, std::vector<FrameMessage>& messages);
     void matematiskClick(int Index);
     void clearMatch(int m);
     void colourCounters(int s, int half, int full);
     void multiplyAllrad(double factor);
     void divideAllrad(double divisor);
-    void stepT();
+    // A frame of Procent matches only (total at most 1) takes its total from the row-count box.
+    void totalFromRowCountBox();
 };
 
 }  // namespace frame

@@ -29,6 +29,7 @@ constexpr int kMsgReload = 12;
 constexpr int kMsgWrongType = 39;
 constexpr int kGuideLoadSystem = 8;
 constexpr int kGuideReadFrame = 4;
+constexpr int kGuideSaveFrame = 2;
 
 // The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
 // user picks in the open dialog. The dialog's FileName and FileTitle describe it afterwards.
@@ -51,26 +52,26 @@ QByteArray chooseAndRead(MDIForm1& main, const QString& filter)
 }
 
 // One slot from a file: the sign grid first, since it is the one part that may refuse its size.
-void takeSlot(Form1& form, int s, const SystemBlock& system)
+void takeSlot(frame::FrameEditing& ram, Grid& signs, int s, const SystemBlock& system)
 {
-    putSigns(*form.Grid1[s], system);
-    frame::takeSlotNumbers(form.ram, s, system);
+    putSigns(signs, system);
+    frame::takeSlotNumbers(ram, s, system);
 }
 
 // Everything of a frame file read so far, in the order the frame takes it.
 void applyFrameFile(Form1& form, const FrameFileRead& read)
 {
-    frame::FrameEditing& ram = form.ram;
     const FrameFileData& d = read.data;
     const int slots =
         read.reached >= FrameReadStage::Slots ? frame::SlotCount : read.slotsRead + (read.slotSignsRead ? 1 : 0);
     for (int s = 0; s < slots; ++s) {
         const FrameSlot& slot = d.slotBlocks[std::size_t(s)];
-        takeSlot(form, s, slot.system);
         const bool named = read.reached >= FrameReadStage::Slots || s < read.slotsRead;
-        if (named)
-            frame::takeSlotName(ram, s, slot.name, slot.system.fullGuards);
-        form.render();
+        form.change([&](frame::FrameEditing& ram) {
+            takeSlot(ram, *form.Grid1[s], s, slot.system);
+            if (named)
+                frame::takeSlotName(ram, s, slot.name, slot.system.fullGuards);
+        });
         putGuarantee(*form.Grid3[s], slot.system);
     }
     if (read.reached < FrameReadStage::CellRecords)
@@ -86,14 +87,13 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
             form.Label1_Click(step.index);
             break;
         case ReplayStep::Kind::SetPercentText:
-            ram.Label5[step.index] = step.text;
-            form.render();
+            form.change([&step](frame::FrameEditing& ram) { ram.Label5[step.index] = step.text; });
             break;
         }
     }
     if (read.reached < FrameReadStage::RowMatrix)
         return;
-    ram.forminne = d.rowMatrix;
+    form.change([&d](frame::FrameEditing& ram) { ram.forminne = d.rowMatrix; });
     if (read.reached < FrameReadStage::FilterOn)
         return;
     form.filtercheck->setValue(d.filterOn);
@@ -102,28 +102,27 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
         form.filtertext[i]->setText(d.filterBounds[std::size_t(i)]);
     if (read.reached < FrameReadStage::CreatedRows)
         return;
-    ram.temptempallrad = d.createdRows;
+    form.change([&d](frame::FrameEditing& ram) { ram.temptempallrad = d.createdRows; });
     if (d.version == kFrameFileVersion && read.reached >= FrameReadStage::RemoveEqualRows)
         form.LikaRaderCheck->setValue(d.removeEqualRows);
     if (read.reached < FrameReadStage::PercentOnlyRows)
         return;
-    ram.setText2(d.percentOnlyRows);
-    form.render();
-    // After the change handlers above, which clear it.
-    if (read.reached == FrameReadStage::Complete)
-        ram.skapat = d.created != 0;
+    form.change([&](frame::FrameEditing& ram) {
+        ram.setText2(d.percentOnlyRows);
+        // After the change handlers above, which clear it.
+        if (read.reached == FrameReadStage::Complete)
+            ram.skapat = d.created != 0;
+    });
 }
 
 }  // namespace
 
 void loadSystemIntoSlot(Form1& form, int s)
 {
-    frame::FrameEditing& ram = form.ram;
-    if (!ram.slotEmpty(s)) {
+    if (!form.state().slotEmpty(s)) {
         if (MsgBox(messageText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
             return;
-        frame::clearSlotMatches(ram, s);
-        form.render();
+        form.change([s](frame::FrameEditing& ram) { frame::clearSlotMatches(ram, s); });
     }
     MDIForm1* main = MDIForm1::instance();
     if (!main)
@@ -134,15 +133,16 @@ void loadSystemIntoSlot(Form1& form, int s)
         const QByteArray bytes = chooseAndRead(*main, systemFileFilter());
         const SystemFileRead read = readSystemFile(bytes, MagicCheck::Require);
         if (read.reached >= SystemReadStage::Magic)
-            ram.filbyte = read.data.magic;
+            form.change([&read](frame::FrameEditing& ram) { ram.filbyte = read.data.magic; });
         if (read.status == FileReadStatus::WrongType) {
             MsgBox(messageText(kMsgWrongType), vbmsg::Exclamation);
             return;
         }
         if (read.reached >= SystemReadStage::Signs) {
-            takeSlot(form, s, read.data);
-            ram.Label3[s] = main->CommonDialog1->FileTitle;
-            form.render();
+            form.change([&](frame::FrameEditing& ram) {
+                takeSlot(ram, *form.Grid1[s], s, read.data);
+                ram.Label3[s] = main->CommonDialog1->FileTitle;
+            });
             putGuarantee(*form.Grid3[s], read.data);
         }
         if (read.error)
@@ -157,7 +157,6 @@ void readFrameIntoForm(Form1& form)
     MDIForm1* main = MDIForm1::instance();
     if (!main)
         return;
-    frame::FrameEditing& ram = form.ram;
     const FileNumberCloser closer;
     try {
         guide::showPage(kGuideReadFrame);
@@ -165,7 +164,7 @@ void readFrameIntoForm(Form1& form)
         const QString path = main->CommonDialog1->FileName;
         const FrameFileRead read = readFrameFile(bytes);
         if (read.reached >= FrameReadStage::Version)
-            ram.filbyte = read.data.version;
+            form.change([&read](frame::FrameEditing& ram) { ram.filbyte = read.data.version; });
         if (read.status == FileReadStatus::WrongType) {
             MsgBox(messageText(kMsgWrongType), vbmsg::Exclamation);
             return;
@@ -176,10 +175,12 @@ void readFrameIntoForm(Form1& form)
 
         form.Option1_Click(frame::Mode::System1);
         form.setWindowTitle(path);
-        if (ram.skapat) {
+        if (form.state().skapat) {
             if (form.filtercheck->Value() == 1) {
-                ram.allradram = vb::CLng(vb::Val(ram.Allrad));
-                ram.temptempallrad = read.data.rowTotal;
+                form.change([&read](frame::FrameEditing& ram) {
+                    ram.allradram = vb::CLng(vb::Val(ram.Allrad));
+                    ram.temptempallrad = read.data.rowTotal;
+                });
             }
             // With skapat set this shows the stored rows in the coupon view.
             form.OK_Click();
@@ -191,7 +192,7 @@ void readFrameIntoForm(Form1& form)
 
 FrameFileData frameFileDataOf(const Form1& form)
 {
-    const frame::FrameEditing& ram = form.ram;
+    const frame::FrameEditing& ram = form.state();
     FrameFileData d;
     for (int s = 0; s < frame::SlotCount; ++s) {
         FrameSlot& slot = d.slotBlocks[std::size_t(s)];
@@ -209,6 +210,17 @@ FrameFileData frameFileDataOf(const Form1& form)
     d.percentOnlyRows = ram.Text2;
     d.created = ram.skapat ? -1 : 0;
     return d;
+}
+
+void saveFrameAs(Form1& form, CommonDialog& dialog)
+{
+    dialog.Filter = kFrameFilter;
+    dialog.FileName = form.windowTitle();
+    guide::showPage(kGuideSaveFrame);
+    const QString path = chooseSaveTarget(dialog);
+    writeThroughFileNumberOne(path, writeFrameFile(frameFileDataOf(form)));
+    form.setSystemsparat(true);
+    form.setWindowTitle(path);
 }
 
 }  // namespace framereading

@@ -2,6 +2,7 @@
 // The frame's two file readers: a system file into one of its slots ("Öppna"), and a whole frame
 // file, rebuilt through the frame's own mode choices and cell clicks.
 
+class CommonDialog;
 class Form1;
 struct FrameFileData;
 
@@ -17,5 +18,9 @@ void readFrameIntoForm(Form1& form);
 // The frame file of a frame as it stands: slots from the grids and tags, cells from the editing
 // state, rows, options and counts. Raises VbError when a tag or a count does not convert.
 FrameFileData frameFileDataOf(const Form1& form);
+
+// The frame's Save As: the save dialog, the overwrite question, the frame file; then saved and
+// captioned with the file's path.
+void saveFrameAs(Form1& form, CommonDialog& dialog);
 
 }  // namespace framereading

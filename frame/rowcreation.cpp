@@ -1,5 +1,6 @@
 #include "frame/rowcreation.h"
 
+#include "platform/vbcodes.h"
 #include "platform/vbtext.h"
 
 #include <unistd.h>
@@ -623,15 +624,15 @@ std::optional<Message> messageFor(const Result& r, const std::function<QString(i
     auto number = [](long long n) { return QString::number(n); };
     switch (r.outcome) {
     case Outcome::FilterKeptAll:
-        return Message{messageText(18) + number(r.left), 64};
+        return Message{messageText(18) + number(r.left), vbmsg::Information};
     case Outcome::FilterRemoved:
         return Message{messageText(19) + number(r.total - r.left) + messageText(20) + number(r.total) +
                 messageText(21) + number(r.left) + messageText(22),
             64};
     case Outcome::FilterRemovedAll:
-        return Message{messageText(17), 48};
+        return Message{messageText(17), vbmsg::Exclamation};
     case Outcome::SlotInvalid:
-        return Message{messageText(13) + number(r.failedSlot + 1) + messageText(r.slotMessage), 48};
+        return Message{messageText(13) + number(r.failedSlot + 1) + messageText(r.slotMessage), vbmsg::Exclamation};
     case Outcome::Created:
     case Outcome::Cancelled:
     case Outcome::OutOfMemory:

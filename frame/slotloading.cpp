@@ -20,7 +20,7 @@ void clearSlotMatches(FrameEditing& f, int s)
     }
     // The row total without the cleared slot: Matematisk factors and the other slots in use.
     // Procent matches do not count here.
-    f.procedureR(false);
+    f.rowTotalFromTypes(false);
     f.sysianvand[s] = false;
 }
 

@@ -10,11 +10,6 @@
 #include <QString>
 #include <cstdint>
 
-namespace vberr {
-// A structure that cannot be: a negative count, an unknown tag.
-constexpr int InvalidFileFormat = 321;
-}  // namespace vberr
-
 // Error 321 with its description.
 VbError invalidFileFormat();
 

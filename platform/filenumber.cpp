@@ -7,36 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <array>
-#include <cstring>
-#include <type_traits>
-
-namespace {
-
-template <typename T>
-T fromLittleEndian(const std::array<unsigned char, sizeof(T)>& b)
-{
-    std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::uint32_t, T>> u = 0;
-    for (std::size_t i = sizeof(T); i-- > 0;)
-        u = static_cast<decltype(u)>((u << 8) | b[i]);
-    T v;
-    std::memcpy(&v, &u, sizeof v);
-    return v;
-}
-
-template <typename T>
-QByteArray toLittleEndian(T v)
-{
-    std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::uint32_t, T>> u;
-    static_assert(sizeof u == sizeof v);
-    std::memcpy(&u, &v, sizeof v);
-    QByteArray out(sizeof v, Qt::Uninitialized);
-    for (std::size_t i = 0; i < sizeof v; ++i)
-        out[static_cast<qsizetype>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
-    return out;
-}
-
-}  // namespace
 
 FileNumber& FileNumber::one()
 {
@@ -161,41 +131,6 @@ void FileNumber::readExactly(char* into, std::int64_t n)
         throw VbError(vberr::InputPastEnd);
 }
 
-std::uint8_t FileNumber::readByte()
-{
-    char c = 0;
-    readExactly(&c, 1);
-    return static_cast<std::uint8_t>(c);
-}
-
-std::int16_t FileNumber::readInt16()
-{
-    std::array<unsigned char, 2> b{};
-    readExactly(reinterpret_cast<char*>(b.data()), 2);
-    return fromLittleEndian<std::int16_t>(b);
-}
-
-std::uint16_t FileNumber::readUInt16()
-{
-    std::array<unsigned char, 2> b{};
-    readExactly(reinterpret_cast<char*>(b.data()), 2);
-    return fromLittleEndian<std::uint16_t>(b);
-}
-
-std::int32_t FileNumber::readInt32()
-{
-    std::array<unsigned char, 4> b{};
-    readExactly(reinterpret_cast<char*>(b.data()), 4);
-    return fromLittleEndian<std::int32_t>(b);
-}
-
-float FileNumber::readFloat()
-{
-    std::array<unsigned char, 4> b{};
-    readExactly(reinterpret_cast<char*>(b.data()), 4);
-    return fromLittleEndian<float>(b);
-}
-
 QByteArray FileNumber::readBytes(std::int64_t n)
 {
     requireReadable();
@@ -208,14 +143,6 @@ QByteArray FileNumber::readBytes(std::int64_t n)
     return out;
 }
 
-QString FileNumber::readTaggedText()
-{
-    if (readInt16() != 8)
-        throw VbError(vberr::TypeMismatch);
-    const std::uint16_t n = readUInt16();
-    return vb::fromCp1252(readBytes(n));
-}
-
 void FileNumber::writeRaw(const QByteArray& bytes)
 {
     requireWritable();
@@ -223,32 +150,5 @@ void FileNumber::writeRaw(const QByteArray& bytes)
         throw VbError(vberr::DiskFull);
 }
 
-void FileNumber::writeByte(std::uint8_t v) { writeRaw(QByteArray(1, static_cast<char>(v))); }
-
-void FileNumber::writeInt16(std::int16_t v) { writeRaw(toLittleEndian(v)); }
-
-void FileNumber::writeInt32(std::int32_t v) { writeRaw(toLittleEndian(v)); }
-
-void FileNumber::writeFloat(float v) { writeRaw(toLittleEndian(v)); }
-
 void FileNumber::writeBytes(const QByteArray& bytes) { writeRaw(bytes); }
 
-void FileNumber::writeTaggedText(const QString& text)
-{
-    const QByteArray bytes = vb::toCp1252(text);
-    // The count is 16 bits: a longer text would write a record that reads back wrong.
-    if (bytes.size() > 0xFFFF)
-        throw VbError(vberr::Overflow);
-    QByteArray record = toLittleEndian(std::int16_t{8});
-    record += toLittleEndian(static_cast<std::uint16_t>(bytes.size()));
-    record += bytes;
-    writeRaw(record);
-}
-
-void FileNumber::printLine(const QString& line)
-{
-    requireOpen();
-    if (mode_ != Mode::TextOutput)
-        throw VbError(vberr::BadFileMode);
-    writeRaw(vb::toCp1252(line) + QByteArrayLiteral("\r\n"));
-}

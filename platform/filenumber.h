@@ -1,6 +1,6 @@
 #pragma once
-// File number 1: the one open file of the program. Binary little-endian records, tagged text values
-// and CR LF text output, with the old run-time error numbers. Close() is always safe to call again.
+// File number 1: the one open file of the program, read and written as whole runs of bytes with the
+// old run-time error numbers. Close() is always safe to call again.
 
 #include <QByteArray>
 #include <QFile>
@@ -41,28 +41,11 @@ public:
     std::int64_t size() const;
     bool eof() const;
 
-    // Reads raise error 62 when the file ends before the value does (checked before any memory is
-    // taken for it), 54 in TextOutput mode. Any call while closed raises 52; writes in BinaryRead raise 54.
-    std::uint8_t readByte();
-    std::int16_t readInt16();
-    std::uint16_t readUInt16();
-    std::int32_t readInt32();
-    float readFloat();
+    // Reads raise error 62 when the file ends before the bytes do (checked before any memory is taken
+    // for them), 54 in TextOutput mode. Any call while closed raises 52; writes in BinaryRead raise 54.
+    // The file formats themselves are read and written with ByteReader and ByteWriter.
     QByteArray readBytes(std::int64_t n);
-    // Tagged value: int16 tag; tag 8 is text: uint16 byte count and that many Windows-1252 bytes.
-    // Any other tag raises error 13 (type mismatch).
-    QString readTaggedText();
-
-    void writeByte(std::uint8_t v);
-    void writeInt16(std::int16_t v);
-    void writeInt32(std::int32_t v);
-    void writeFloat(float v);
     void writeBytes(const QByteArray& bytes);
-    // Tag 8, uint16 length, Windows-1252 bytes; error 6 for more than 65535 bytes.
-    void writeTaggedText(const QString& text);
-
-    // Text output: the text in Windows-1252 followed by CR LF (TextOutput mode only, else error 54).
-    void printLine(const QString& line);
 
 private:
     void requireOpen() const;

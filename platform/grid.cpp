@@ -24,7 +24,6 @@ namespace {
 
 constexpr int DefaultColWidth = 600;  // twips
 constexpr int DefaultRowHeight = 240;  // twips
-constexpr int InvalidRowValue = 30009;
 
 Qt::Alignment qtAlignment(int vb)
 {
@@ -258,7 +257,7 @@ void Grid::clampState()
 void Grid::checkRow(int row) const
 {
     if (row < 0 || row >= rows_)
-        throw VbError(InvalidRowValue, QStringLiteral("Invalid Row value"));
+        throw VbError(vberr::GridInvalidRowValue, QStringLiteral("Invalid Row value"));
 }
 
 void Grid::checkCol(int col) const
@@ -304,7 +303,7 @@ void Grid::setTextMatrix(int row, int col, const QString& text)
 void Grid::setCell(int row, int col, const QString& text)
 {
     if (rows_ == 0 || cols_ == 0)
-        throw VbError(InvalidRowValue, QStringLiteral("Invalid Row value"));
+        throw VbError(vberr::GridInvalidRowValue, QStringLiteral("Invalid Row value"));
     cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)] = text;
     scheduleSync();
 }

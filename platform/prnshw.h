@@ -13,10 +13,6 @@
 
 class QPrinter;
 
-namespace vberr {
-constexpr int PrinterError = 482;
-}  // namespace vberr
-
 std::int32_t InitPSD();
 // The printer and page set-up dialog (through the UserInterface); 1 when the user accepted it.
 std::int32_t ShowPSD();

@@ -3,6 +3,8 @@
 // viewer, the printer choice and beeps. The program installs the real desktop implementation;
 // tests install a scripted user that answers in order and records what was shown.
 
+#include "platform/vbcodes.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -12,27 +14,6 @@
 class QPrinter;
 
 // MsgBox styles and results, with the old values.
-namespace vbmsg {
-constexpr int OKOnly = 0;
-constexpr int OKCancel = 1;
-constexpr int AbortRetryIgnore = 2;
-constexpr int YesNoCancel = 3;
-constexpr int YesNo = 4;
-constexpr int RetryCancel = 5;
-constexpr int Critical = 16;  // stop icon
-constexpr int Question = 32;
-constexpr int Exclamation = 48;
-constexpr int Information = 64;
-
-constexpr int OK = 1;
-constexpr int Cancel = 2;
-constexpr int Abort = 3;
-constexpr int Retry = 4;
-constexpr int Ignore = 5;
-constexpr int Yes = 6;
-constexpr int No = 7;
-}  // namespace vbmsg
-
 struct FileDialogRequest {
     bool save = false;  // ShowSave, else ShowOpen
     QString filter;  // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"

@@ -48,6 +48,8 @@ QString VbError::descriptionOf(int number)
         return QStringLiteral("Path/File access error");
     case vberr::PathNotFound:
         return QStringLiteral("Path not found");
+    case vberr::ObjectNotSet:
+        return QStringLiteral("Object variable or With block variable not set");
     case vberr::InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
     case vberr::GridTooManyColumns:

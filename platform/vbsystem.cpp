@@ -1,20 +1,10 @@
-// DoEvents, Timer and the text clipboard on Qt.
+// The text clipboard on Qt.
 
 #include "platform/vbsystem.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDateTime>
 #include <QMimeData>
-#include <QTime>
-
-void DoEvents()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-double Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 void ClipboardClear() { QGuiApplication::clipboard()->clear(); }
 

@@ -1,13 +1,7 @@
 #pragma once
-// The small system calls of the old program: letting events run, the clock and the text clipboard.
+// The text clipboard of the old program.
 
 #include <QString>
-
-// Lets pending window events run, then returns.
-void DoEvents();
-
-// Seconds since midnight, local time, with fractions.
-double Timer();
 
 // The text clipboard.
 void ClipboardClear();

@@ -10,6 +10,6 @@
 // Prints with the given choices; returns what printCoupons returns.
 int printOnPrinter(const RowMatrix& forminne, const QString& allrad, const PrintChoices& choices);
 
-// The print dialog's "Skriv ut" reaches a frame's utskrift_Click, which calls this with its rows and
-// its Allrad caption: the print dialog's choices on the printer.
+// What a frame's utskrift_Click is handed when the print dialog's "Skriv ut" calls it: the frame's
+// rows and Allrad caption printed with the dialog's choices.
 void printFrameRows(const RowMatrix& forminne, const QString& allrad);

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QPointer>
+#include <utility>
 
 namespace {
 
@@ -98,8 +99,9 @@ PrintChoices printruta::choices() const
     return c;
 }
 
-void printruta::showDialog()
+void printruta::showDialog(PrintAction print)
 {
+    print_ = std::move(print);
     showDialogWindow(this, placed_);
     Form_Activate();
 }
@@ -151,9 +153,8 @@ void printruta::ok_Click()
     hide();
     // The print reports its own failures; nothing here may stop the dialog from closing.
     try {
-        if (MDIForm1* main = MDIForm1::instance())
-            if (QWidget* document = main->activeChild())
-                QMetaObject::invokeMethod(document, "utskrift_Click");
+        if (print_)
+            print_();
     } catch (...) {
     }
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class CheckBox;
 class CommandButton;
@@ -22,8 +23,10 @@ public:
     static bool exists();
     ~printruta() override;
 
-    // The main window's print command.
-    void showDialog();
+    // What "Skriv ut" carries out once the dialog is hidden: the print of the active document.
+    using PrintAction = std::function<void()>;
+    // The main window's print command. The action replaces the one of an earlier showing.
+    void showDialog(PrintAction print);
     PrintChoices choices() const;
     // The loaded dialog's choices, the starting values when it is not loaded.
     static PrintChoices currentChoices();
@@ -59,4 +62,5 @@ private:
     explicit printruta(QWidget* parent);
     void buildControls();
     bool placed_ = false;
+    PrintAction print_;
 };

@@ -1,6 +1,5 @@
 #include "shell/MDIForm1.h"
 
-#include "frame/Form1.h"
 #include "platform/commondialog.h"
 #include "platform/filenumber.h"
 #include "platform/paths.h"
@@ -11,14 +10,9 @@
 #include "shell/errorreport.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
-#include "shell/mdichild.h"
-#include "shell/opensystem.h"
 #include "shell/saveas.h"
 #include "shell/settings.h"
 #include "shell/toolbarpictures.h"
-#include "systems/NyttSystemInst.h"
-#include "printing/printerinst.h"
-#include "printing/printruta.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,6 +21,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
@@ -94,15 +89,15 @@ void MDIForm1::buildMenus()
     };
 
     File = menuBar()->addMenu(QStringLiteral("Arkiv"));
-    NyBlankett = item(File, QStringLiteral("Skapa ny systemram"), &MDIForm1::NyBlankett_Click);
-    laddablankett = item(File, QStringLiteral("Öppna systemram"), &MDIForm1::laddablankett_Click);
+    NyBlankett = item(File, QStringLiteral("Skapa ny systemram"));
+    laddablankett = item(File, QStringLiteral("Öppna systemram"));
     File->addSeparator();
     SparaSom = item(File, QStringLiteral("Spara som..."), &MDIForm1::sparasom_Click, false);
     Exportera = File->addMenu(QStringLiteral("Exportera"));
     SvenskaSpelStryktipset = item(Exportera, QStringLiteral("Svenska spel Stryktipset (Egna rader)"), nullptr, false);
     SvenskaspelEuropatipset = item(Exportera, QStringLiteral("Svenska spel Europatipset (Egna rader)"), nullptr, false);
     File->addSeparator();
-    SkrivUt = item(File, QStringLiteral("Skriv ut"), &MDIForm1::SkrivUt_Click, false);
+    SkrivUt = item(File, QStringLiteral("Skriv ut"), nullptr, false);
     File->addSeparator();
     Avsluta = item(File, QStringLiteral("Avsluta Velkorin"), &MDIForm1::Avsluta_Click);
 
@@ -117,7 +112,6 @@ void MDIForm1::buildMenus()
 
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
-    connect(printer, &QAction::triggered, this, [] { printerinst::instance()->showDialog(); });
     installningar->addSeparator();
     Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
     Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
@@ -126,9 +120,7 @@ void MDIForm1::buildMenus()
 
     verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
-    connect(NyttSystem, &QAction::triggered, this, [] { NyttSystemInst::instance()->showDialog(); });
     OppnaSystem = item(verktyg, QStringLiteral("Editera system"));
-    connect(OppnaSystem, &QAction::triggered, this, [] { openSystemForEditing(); });
     verktyg->addSeparator();
     sok = item(verktyg, QStringLiteral("Sök efter rätta rader"), nullptr, false);
 
@@ -140,6 +132,37 @@ void MDIForm1::buildMenus()
     help = item(helpmenu, QStringLiteral("Hjälpsidor"), &MDIForm1::help_Click, true, QKeySequence(Qt::Key_F1));
     guidemenu =
         item(helpmenu, QStringLiteral("Guiden"), &MDIForm1::guidemenu_Click, true, QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    const std::pair<QAction*, MainCommand> commands[] = {{NyBlankett, MainCommand::NewFrame},
+        {laddablankett, MainCommand::OpenFrame}, {SkrivUt, MainCommand::Print},
+        {SvenskaSpelStryktipset, MainCommand::ExportStryktipset},
+        {SvenskaspelEuropatipset, MainCommand::ExportEuropatipset}, {klipput, MainCommand::Cut},
+        {kopiera, MainCommand::Copy}, {klistrain, MainCommand::Paste}, {tabort, MainCommand::Delete},
+        {gatillmenu, MainCommand::GoTo}, {bytut, MainCommand::Replace}, {printer, MainCommand::PrinterSettings},
+        {NyttSystem, MainCommand::NewSystem}, {OppnaSystem, MainCommand::EditSystem}, {sok, MainCommand::Search}};
+    for (const auto& [action, command] : commands)
+        bindCommand(action, nullptr, command);
+}
+
+void MDIForm1::bindCommand(QAction* action, ToolbarButton* button, MainCommand command)
+{
+    if (action)
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    if (button)
+        connect(button, &ToolbarButton::Click, this, [this, command] { runCommand(command); });
+}
+
+void MDIForm1::setCommand(MainCommand command, std::function<void()> run)
+{
+    commands_[std::size_t(command)] = std::move(run);
+}
+
+void MDIForm1::runCommand(MainCommand command)
+{
+    // A copy: the command may register another one while it runs.
+    const std::function<void()> run = commands_[std::size_t(command)];
+    if (run)
+        run();
 }
 
 void MDIForm1::setMenuCaptions()
@@ -173,17 +196,18 @@ void MDIForm1::buildToolbar()
         int left;
         ToolbarPicture picture;
         int hint;
-        void (MDIForm1::*command)();
+        void (MDIForm1::*handler)();
+        std::optional<MainCommand> command;
         bool enabled;
     };
     const Button buttons[] = {
-        {&SSRibbon1, 60, ToolbarPicture::NewFrame, 101, &MDIForm1::NyBlankett_Click, true},
-        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, &MDIForm1::laddablankett_Click, true},
-        {&SSRibbon5, 1380, ToolbarPicture::Save, 109, &MDIForm1::sparasom_Click, false},
-        {&SSRibbon2, 2055, ToolbarPicture::Print, 103, &MDIForm1::SkrivUt_Click, false},
-        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, nullptr, false},
-        {&SSRibbon6, 4350, ToolbarPicture::Help, 111, &MDIForm1::help_Click, true},
-        {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, true},
+        {&SSRibbon1, 60, ToolbarPicture::NewFrame, 101, nullptr, MainCommand::NewFrame, true},
+        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, nullptr, MainCommand::OpenFrame, true},
+        {&SSRibbon5, 1380, ToolbarPicture::Save, 109, &MDIForm1::sparasom_Click, std::nullopt, false},
+        {&SSRibbon2, 2055, ToolbarPicture::Print, 103, nullptr, MainCommand::Print, false},
+        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, nullptr, MainCommand::Search, false},
+        {&SSRibbon6, 4350, ToolbarPicture::Help, 111, &MDIForm1::help_Click, std::nullopt, true},
+        {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, std::nullopt, true},
     };
     for (const Button& b : buttons) {
         auto* button = new ToolbarButton(SSPanel1);  // SSPanel1 starts at the strip's corner
@@ -195,8 +219,10 @@ void MDIForm1::buildToolbar()
         const int hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
             [this, hint](VbMouse) { setHint(uiText(hint), uiText(hint + 1)); });
+        if (b.handler)
+            connect(button, &ToolbarButton::Click, this, b.handler);
         if (b.command)
-            connect(button, &ToolbarButton::Click, this, b.command);
+            bindCommand(nullptr, button, *b.command);
         *b.slot = button;
     }
     layoutToolbar();
@@ -267,6 +293,33 @@ QWidget* MDIForm1::activeChild() const
     return sub ? sub->widget() : nullptr;
 }
 
+Document* MDIForm1::activeDocument() const
+{
+    auto* document = dynamic_cast<Document*>(activeChild());
+    return document && !document->isClosed() ? document : nullptr;
+}
+
+void MDIForm1::updateActions()
+{
+    const Document* document = activeDocument();
+    aktivtyp = document ? document->kind() : DocumentKind::None;
+    const MainItems on = document ? document->enabledItems() : MainItems();
+    const auto set = [&on](MainItem item, std::initializer_list<QAction*> actions,
+                         std::initializer_list<ToolbarButton*> buttons) {
+        for (QAction* a : actions)
+            a->setEnabled(on.testFlag(item));
+        for (ToolbarButton* b : buttons)
+            b->setEnabled(on.testFlag(item));
+    };
+    set(MainItem::SaveAs, {SparaSom}, {SSRibbon5});
+    set(MainItem::Print, {SkrivUt}, {SSRibbon2});
+    set(MainItem::Search, {sok}, {SSRibbon3});
+    set(MainItem::Export, {SvenskaSpelStryktipset, SvenskaspelEuropatipset}, {});
+    // The caption stays as the last document left it.
+    if (document)
+        SparaSom->setText(document->saveAsCaption());
+}
+
 void MDIForm1::subWindowActivated(QMdiSubWindow* window)
 {
     QWidget* now = window ? window->widget() : nullptr;
@@ -285,16 +338,18 @@ void MDIForm1::subWindowActivated(QMdiSubWindow* window)
     lastActive_ = now;
     if (MdiChild* child = asChild(now))
         child->Form_Activate();
+    updateActions();
 }
 
-bool MDIForm1::confirmDocumentClose(QWidget* document, const QString& question)
+bool MDIForm1::confirmDocumentClose(Document& document)
 {
-    const int answer = MsgBox(question, vbmsg::YesNoCancel | vbmsg::Question);
+    const int answer = MsgBox(document.closeQuestion(), vbmsg::YesNoCancel | vbmsg::Question);
     MDIForm1* main = instance();
     if (answer == vbmsg::Yes && main) {
         // Save As works on the active document: make it this one, whoever asked to close it.
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(document->parentWidget()))
-            main->mdiArea_->setActiveSubWindow(sub);
+        if (auto* widget = dynamic_cast<QWidget*>(&document))
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(widget->parentWidget()))
+                main->mdiArea_->setActiveSubWindow(sub);
         main->sparasom_Click();
     }
     return answer == vbmsg::No;
@@ -345,32 +400,13 @@ void MDIForm1::SetEnabled(bool enabled)
     mdiArea_->setEnabled(enabled);
 }
 
-Form1* MDIForm1::openFrame()
-{
-    ++ramnummer;
-    auto* frame = new Form1;
-    frame->setWindowTitle(uiText(100) + vb::Str(ramnummer));
-    return frame;
-}
+void MDIForm1::NyBlankett_Click() { runCommand(MainCommand::NewFrame); }
 
-void MDIForm1::NyBlankett_Click() { addChild(openFrame()); }
-
-void MDIForm1::laddablankett_Click()
-{
-    Form1* frame = openFrame();
-    frame->Tag = QStringLiteral("ladda");
-    addChild(frame);
-}
+void MDIForm1::laddablankett_Click() { runCommand(MainCommand::OpenFrame); }
 
 void MDIForm1::sparasom_Click() { saveActiveDocumentAs(*this); }
 
-void MDIForm1::SkrivUt_Click()
-{
-    QWidget* child = activeChild();
-    if (!child || QString::fromLatin1(child->metaObject()->className()) != QStringLiteral("Form1"))
-        return;
-    printruta::instance()->showDialog();
-}
+void MDIForm1::SkrivUt_Click() { runCommand(MainCommand::Print); }
 
 void MDIForm1::Avsluta_Click() { close(); }
 

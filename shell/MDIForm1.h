@@ -1,20 +1,45 @@
 #pragma once
 // The main window: menus, toolbar with its two-line hints, the client area that holds every frame,
 // system and child window, the docked guide, and the public members the windows talk through.
+// It knows documents only through the Document interface: the libraries above it register the
+// commands that make or act on documents (setCommand), and it sets its items from the active
+// document (updateActions).
 
 #include "platform/controls.h"
+#include "shell/document.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class CommonDialog;
-class Form1;
+
+// The commands of menu items and toolbar buttons that the main window does not carry out itself.
+// A command nobody registered does nothing.
+enum class MainCommand {
+    NewFrame,
+    OpenFrame,
+    Print,
+    ExportStryktipset,
+    ExportEuropatipset,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    GoTo,
+    Replace,
+    PrinterSettings,
+    NewSystem,
+    EditSystem,
+    Search,
+    Count
+};
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
@@ -28,11 +53,17 @@ public:
     // Public members.
     QString anvandsystem;  // system file for System 1 of the next new frame
     bool sparafel = false;  // the last Save As or export wrote nothing
-    std::uint8_t aktivtyp = 0;  // active document: 1 frame, 2 system, 0 none
+    DocumentKind aktivtyp = DocumentKind::None;  // the active document's kind, set by updateActions
     std::uint8_t guidesyns = 0;  // 255 while the guide is shown
 
     // Load handler: language, dialog start folder, captions, guide.
     void MDIForm_Load();
+
+    // What a menu item or toolbar button of the command runs.
+    void setCommand(MainCommand command, std::function<void()> run);
+    void runCommand(MainCommand command);
+    // Sets every document item and aktivtyp from the active document.
+    void updateActions();
 
     // Commands.
     void NyBlankett_Click();
@@ -56,10 +87,12 @@ public:
     QMdiSubWindow* addChild(QWidget* child);
     // The active document or child window (its widget), nullptr when none.
     QWidget* activeChild() const;
+    // The active child when it is a document that has not been closed, else nullptr.
+    Document* activeDocument() const;
     QMdiArea* mdiArea() const { return mdiArea_; }
-    // The close prompt of a document with unsaved changes (question: Yes/No/Cancel). Yes runs Save As
-    // on that document and keeps it open, Cancel keeps it open; returns true when it may close (No).
-    static bool confirmDocumentClose(QWidget* document, const QString& question);
+    // The close prompt of a document with unsaved changes (its closeQuestion: Yes/No/Cancel). Yes runs
+    // Save As on that document and keeps it open, Cancel keeps it open; returns true when it may close.
+    static bool confirmDocumentClose(Document& document);
     // Places the guide at the right edge of the client area (shown or not).
     void dockGuide();
 
@@ -128,7 +161,10 @@ private:
     void layoutToolbar();
     void switchLanguage(const QString& item, bool finnish);
     void subWindowActivated(QMdiSubWindow* window);
-    Form1* openFrame();
+    // The menu item and toolbar button (either may be null) that run command.
+    void bindCommand(QAction* action, ToolbarButton* button, MainCommand command);
+
+    std::array<std::function<void()>, std::size_t(MainCommand::Count)> commands_;
 
     QMdiArea* mdiArea_ = nullptr;
     QWidget* strip_ = nullptr;

@@ -25,7 +25,7 @@ void splashWait(double seconds)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-int Main()
+int Main(const std::function<void(MDIForm1&)>& registerCommands)
 {
     // The old windows were laid out in twips for an 8-point system font.
     QFont font = QApplication::font();
@@ -38,6 +38,7 @@ int Main()
     splashWait();
 
     MDIForm1 main;
+    registerCommands(main);
     main.MDIForm_Load();
     main.show();
     delete splash;

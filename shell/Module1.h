@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+class MDIForm1;
 
 // Language offset of every text look-up: 0 Swedish, 10000 Finnish. Set once by the main window's load.
 extern std::int16_t sprakoffset;
@@ -13,8 +16,9 @@ QString messageText(int id);
 QString guideText(int id);
 
 namespace Module1 {
-// Shows the splash, waits, opens the main window and runs the program; returns the exit code.
-int Main();
+// Shows the splash, waits, opens the main window with its commands registered and runs the
+// program; returns the exit code.
+int Main(const std::function<void(MDIForm1&)>& registerCommands);
 // The splash wait: lets events run until two seconds have passed on a clock that does not restart
 // at midnight.
 void splashWait(double seconds = 2.0);

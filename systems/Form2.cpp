@@ -1,5 +1,6 @@
 #include "systems/Form2.h"
 
+#include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -9,6 +10,9 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
+#include "shell/saveas.h"
+#include "shell/systemfile.h"
+#include "shell/systemgrids.h"
 #include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
 #include "systems/progress.h"
@@ -40,19 +44,9 @@ T* make(QWidget* parent)
     return new T(parent);
 }
 
-// The main window's Save As and search items.
-void enableSystemItems(bool on)
-{
-    MDIForm1* main = MDIForm1::instance();
-    if (!main)
-        return;
-    for (QAction* a : {main->SparaSom, main->sok})
-        if (a)
-            a->setEnabled(on);
-    for (ToolbarButton* b : {main->SSRibbon5, main->SSRibbon3})
-        if (b)
-            b->setEnabled(on);
-}
+constexpr int kGuideSaveSystem = 12;
+constexpr int kMsgNoGuaranteeTable = 1;
+constexpr int kMsgOldGuaranteeTable = 2;
 
 }  // namespace
 
@@ -261,40 +255,46 @@ void Form2::Form_Activate()
 {
     guide::showPage(11);
     setWindowTitle(captionPattern());
-    MDIForm1* main = MDIForm1::instance();
-    if (!main)
-        return;
-    if (main->SparaSom) {
-        main->SparaSom->setEnabled(true);
-        main->SparaSom->setText(uiText(127));
-    }
-    if (main->SSRibbon5)
-        main->SSRibbon5->setEnabled(true);
-    main->aktivtyp = 2;
-    if (main->sok)
-        main->sok->setEnabled(true);
-    if (main->SSRibbon3)
-        main->SSRibbon3->setEnabled(true);
-}
-
-void Form2::Form_Deactivate()
-{
-    enableSystemItems(false);
-    if (MDIForm1* main = MDIForm1::instance())
-        main->aktivtyp = 0;
 }
 
 void Form2::Form_Unload()
 {
     unloaded_ = true;
-    enableSystemItems(false);
-    if (MDIForm1* main = MDIForm1::instance())
-        main->aktivtyp = 0;
+    closing();
 }
+
+// ---------------------------------------------------------------- as a document
+
+// The guarantee table's computed flag: "" never computed, "0" outdated. A No ends the save.
+void Form2::saveAs(CommonDialog& dialog)
+{
+    const QString flag = Grid2->TextMatrix(0, 0);
+    int question = 0;
+    if (flag.isEmpty())
+        question = kMsgNoGuaranteeTable;
+    else if (flag == u"0")
+        question = kMsgOldGuaranteeTable;
+    if (question && MsgBox(messageText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        throw SaveDeclined{};
+
+    dialog.Filter = systemFileFilter();
+    dialog.FileName = windowTitle();
+    guide::showPage(kGuideSaveSystem);
+    const QString path = chooseSaveTarget(dialog);
+    SystemFileData file;
+    static_cast<SystemBlock&>(file) = systemBlockOf(*Grid1, *Grid2, Grid1->Tag, Tag);
+    writeThroughFileNumberOne(path, writeSystemFile(file));
+    setWindowTitle(path);
+    syssparat = true;
+}
+
+QString Form2::closeQuestion() const { return messageText(36) + windowTitle() + messageText(35); }
+
+QString Form2::saveAsCaption() const { return uiText(127); }
 
 void Form2::closeEvent(QCloseEvent* event)
 {
-    if (!syssparat && !MDIForm1::confirmDocumentClose(this, messageText(36) + windowTitle() + messageText(35))) {
+    if (!syssparat && !MDIForm1::confirmDocumentClose(*this)) {
         event->ignore();
         return;
     }

@@ -3,7 +3,7 @@
 // grid (one column per system row), the hidden guarantee grid that travels with the system, and the
 // comment; its Load lays the grid out from the new-system dialog and builds the rows when asked.
 
-#include "shell/mdichild.h"
+#include "shell/document.h"
 
 #include <QString>
 #include <QWidget>
@@ -14,7 +14,7 @@ class Label;
 class TextBox;
 struct GeneratedSystem;
 
-class Form2 : public QWidget, public MdiChild {
+class Form2 : public QWidget, public Document {
     Q_OBJECT
 public:
     // New Form2 with its caption set: runs Load (reading NyttSystemInst, building the rows when
@@ -51,10 +51,19 @@ public:
     bool KeyPreview() const { return keyPreview_; }
     void setKeyPreview(bool on) { keyPreview_ = on; }
 
+    // ---- as a document of the main window ----
+    DocumentKind kind() const override { return DocumentKind::System; }
+    QString className() const override { return QStringLiteral("Form2"); }
+    QString caption() const override { return windowTitle(); }
+    bool isSaved() const override { return syssparat; }
+    void saveAs(CommonDialog& dialog) override;
+    QString closeQuestion() const override;
+    MainItems enabledItems() const override { return MainItem::SaveAs | MainItem::Search; }
+    QString saveAsCaption() const override;
+
     // ---- handlers ----
     void Form_Load();
     void Form_Activate() override;
-    void Form_Deactivate() override;
     void Form_KeyDown(int KeyCode, int Shift);
     void kommentarer_Change();
     void kommentarer_GotFocus() { setKeyPreview(false); }

@@ -1,12 +1,10 @@
 // The frame window on its own: layout and captions on load, the editing handlers reached through
-// the controls, the row-count box, the close prompt, and what activating and closing a frame switch in
-// the main window.
+// the controls, the row-count box and the close prompt.
 
 #include "frame/Form1.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
-#include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
@@ -14,8 +12,6 @@
 #include "support/scripteduser.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -78,8 +74,7 @@ TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)
     EXPECT_EQ(user.messageBoxes()[0].style, 48);
     EXPECT_EQ(form.Label1[5]->Caption(), u"");
 
-    frametest::fillSlot(form.ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")});
-    form.render();
+    form.change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")}); });
     Q_EMIT form.Label1[5]->Click();
     EXPECT_EQ(form.Allrad->Caption(), u"27");
     EXPECT_EQ(form.Label5[1]->Caption(), u"A.RM");
@@ -88,17 +83,17 @@ TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)
     EXPECT_EQ(form.copyallrad()->Caption(), u"27");
 
     (*form.Option1)[3]->click();
-    EXPECT_EQ(form.ram.mode, 3);
+    EXPECT_EQ(form.state().mode, 3);
     EXPECT_TRUE(form.System[3]->Visible());
     EXPECT_FALSE(form.System[0]->Visible());
-    form.ram.systemsparat = true;  // leave without a prompt
+    form.setSystemsparat(true);  // leave without a prompt
 }
 
 TEST_F(FrameWindow, RowCountBoxAndSpinButtons)
 {
     form.Text2->setText(QStringLiteral("20abc"));
     EXPECT_EQ(form.Text2->Text(), u"20");
-    EXPECT_EQ(form.ram.Text2, u"20");
+    EXPECT_EQ(form.state().Text2, u"20");
     form.Text2->setText(QStringLiteral("0"));
     EXPECT_EQ(form.Text2->Text(), u"1");
     EXPECT_FALSE(form.systemsparat());
@@ -108,7 +103,7 @@ TEST_F(FrameWindow, RowCountBoxAndSpinButtons)
     Q_EMIT form.SpinButton1[0]->SpinUp();
     EXPECT_EQ(form.Text1[0]->Text(), u"35");
     form.Text1[2]->setText(QStringLiteral("123456"));
-    EXPECT_EQ(form.ram.Text1[2].size(), 4);
+    EXPECT_EQ(form.state().Text1[2].size(), 4);
     form.setSystemsparat(true);
 }
 
@@ -123,92 +118,4 @@ TEST_F(FrameWindow, ClosePromptAfterAnEdit)
     EXPECT_EQ(user.messageBoxes()[0].text, MessageText(34) + u"Namnlös 1" + MessageText(35));
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNoCancel | vbmsg::Question);
     EXPECT_TRUE(form.close());
-}
-
-TEST(FrameInMainWindow, ActivationDeactivationAndClosingSwitchTheMainWindowItems)
-{
-    sprakoffset = 0;
-    ScriptedUser user;
-    auto main = std::make_unique<MDIForm1>();
-    main->resize(1200, 800);
-    main->show();
-    main->NyBlankett_Click();
-    QCoreApplication::processEvents();
-    auto* form = qobject_cast<Form1*>(main->activeChild());
-    ASSERT_NE(form, nullptr);
-    auto guidePage = [] { return guide::instance()->guidetext->toPlainText(); };
-    auto shown = [](QString page) { return page.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };
-    auto couponItems = [&](bool on) {
-        for (QAction* a : {main->sok, main->SkrivUt, main->SvenskaSpelStryktipset, main->SvenskaspelEuropatipset})
-            EXPECT_EQ(a->isEnabled(), on) << a->text().toStdString();
-        EXPECT_EQ(main->SSRibbon2->isEnabled(), on);
-        EXPECT_EQ(main->SSRibbon3->isEnabled(), on);
-    };
-    auto setCouponItems = [&](bool on) {
-        for (QAction* a : {main->sok, main->SkrivUt, main->SvenskaSpelStryktipset, main->SvenskaspelEuropatipset})
-            a->setEnabled(on);
-        main->SSRibbon2->setEnabled(on);
-        main->SSRibbon3->setEnabled(on);
-    };
-    EXPECT_TRUE(main->SparaSom->isEnabled());
-    EXPECT_TRUE(main->SSRibbon5->isEnabled());
-    EXPECT_EQ(main->SparaSom->text(), UIText(120));
-    EXPECT_EQ(main->aktivtyp, 1);
-    EXPECT_EQ(guidePage(), shown(GuideText(3)));
-    couponItems(false);
-
-    // Activation never disables: items another frame's coupon view enabled stay on.
-    setCouponItems(true);
-    form->Form_Activate();
-    couponItems(true);
-    form->Form_Deactivate();
-    couponItems(false);
-    EXPECT_FALSE(main->SparaSom->isEnabled());
-    EXPECT_FALSE(main->SSRibbon5->isEnabled());
-    EXPECT_EQ(main->aktivtyp, 0);
-
-    // A frame showing its coupons enables them on activation.
-    form->grid2frame->setVisible(true);
-    form->Form_Activate();
-    couponItems(true);
-    form->grid2frame->setVisible(false);
-
-    // Closing the last frame leaves everything it switched off.
-    ASSERT_TRUE(form->parentWidget()->close());
-    QCoreApplication::processEvents();
-    couponItems(false);
-    EXPECT_FALSE(main->SparaSom->isEnabled());
-    EXPECT_FALSE(main->SSRibbon5->isEnabled());
-    EXPECT_EQ(main->aktivtyp, 0);
-    EXPECT_EQ(guidePage(), shown(GuideText(1)));
-    EXPECT_TRUE(user.messageBoxes().empty());
-}
-
-TEST(FrameInMainWindow, YesOnTheClosePromptSavesAndKeepsTheFrameOpen)
-{
-    sprakoffset = 0;
-    ScriptedUser user;
-    QTemporaryDir dir;
-    auto main = std::make_unique<MDIForm1>();
-    main->show();
-    main->NyBlankett_Click();
-    QCoreApplication::processEvents();
-    auto* form = qobject_cast<Form1*>(main->activeChild());
-    ASSERT_NE(form, nullptr);
-    QWidget* window = form->parentWidget();
-    Q_EMIT form->Label1[0]->Click();
-
-    // A cancelled save still keeps the frame.
-    user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
-    EXPECT_FALSE(window->close());
-    EXPECT_FALSE(form->systemsparat());
-
-    const QString path = dir.filePath(QStringLiteral("RAM.1X2"));
-    user.answerMessageBox(vbmsg::Yes).answerFileDialog(path);
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(form->systemsparat());
-    EXPECT_TRUE(QFileInfo::exists(path));
-    ASSERT_EQ(user.messageBoxes().size(), 2u);
-    EXPECT_TRUE(window->close());  // saved now: no prompt
-    EXPECT_EQ(user.messageBoxes().size(), 2u);
 }

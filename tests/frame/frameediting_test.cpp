@@ -238,6 +238,30 @@ TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign)
     EXPECT_EQ(f.systyp[12], MatchType::System3);
 }
 
+TEST(FrameEditingSystem, RefusedClickOnABaseRowFullGuardLeavesTheFrameAsItWas)
+{
+    FrameEditing f;
+    fillSlot(f, 0, sys(1, 1, 9, 1));
+    for (int c : {0, 1, 2})
+        f.Label1_Click(cell(1, c));  // the full guard
+    f.Label1_Click(cell(0, 0));
+    f.Label1_Click(cell(0, 1));  // the half guard: at the limit
+    f.Label1_Click(cell(2, 0));
+    f.Label1_Click(cell(2, 2));  // one half guard too many, on the way to a full guard
+    const FrameEditing before = f;
+    // The click would empty the full guard's match; the half guards are still over the limit.
+    EXPECT_EQ(f.Label1_Click(cell(1, 2)), msgs({10}));
+    EXPECT_EQ(captions(f, 1), u"1|X|2");
+    EXPECT_EQ(f.antalmark[1], 3);
+    EXPECT_EQ(f.systyp[1], MatchType::System1);
+    EXPECT_EQ(f.markerad, before.markerad);
+    EXPECT_EQ(f.Label1, before.Label1);
+    EXPECT_EQ(f.Label5, before.Label5);
+    EXPECT_EQ(f.Allrad, before.Allrad);
+    EXPECT_EQ(f.InsHalv, before.InsHalv);
+    EXPECT_EQ(f.InsHel, before.InsHel);
+}
+
 TEST(FrameEditingSystem, CouponViewRefusesEveryClick)
 {
     FrameEditing f;

@@ -7,7 +7,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/vbtext.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
@@ -62,7 +62,7 @@ QString gridText(const Grid& g)
 // Everything of a frame that its file carries or that the reader rebuilds, one line per item.
 std::vector<std::string> describe(const Form1& f)
 {
-    const frame::FrameEditing& r = f.ram;
+    const frame::FrameEditing& r = f.state();
     QStringList out;
     for (int i = 0; i < frame::CellCount; ++i)
         out << QStringLiteral("cell %1 '%2' %3 %4")
@@ -124,7 +124,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1100, 760);
         main_->show();
         processEvents();
@@ -228,11 +228,11 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
     EXPECT_EQ(f.InsHel[1]->Caption(), u"0/2");
     EXPECT_EQ(f.Grid1[1]->Tag, u"1");
     EXPECT_EQ(f.System[1]->Tag, u"2");
-    EXPECT_EQ(f.ram.filbyte, 5);
-    EXPECT_EQ(f.ram.slottyp[1], 1);
-    EXPECT_EQ(f.ram.sysrader[1], 12);
-    EXPECT_EQ(f.ram.sysgard[1], 6);
-    EXPECT_EQ(f.ram.syshelgard[1], 2);
+    EXPECT_EQ(f.state().filbyte, 5);
+    EXPECT_EQ(f.state().slottyp[1], 1);
+    EXPECT_EQ(f.state().sysrader[1], 12);
+    EXPECT_EQ(f.state().sysgard[1], 6);
+    EXPECT_EQ(f.state().syshelgard[1], 2);
     EXPECT_TRUE(f.systemsparat());  // nothing is marked by a load
 
     const Grid& g1 = *f.Grid1[1];
@@ -279,17 +279,17 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
     EXPECT_EQ(user.messageBoxes().size(), 1u);  // the cancel says nothing
     for (int i : {0, 1, 6, 8}) {
         EXPECT_EQ(f.Label1[i]->Caption(), u"") << i;
-        EXPECT_FALSE(f.ram.markerad[i]);
+        EXPECT_FALSE(f.state().markerad[i]);
         EXPECT_EQ(f.Label1[i]->ForeColor(), frame::GuardColour::Green) << "colours stay";
     }
     EXPECT_EQ(f.Label5[0]->Caption(), u"<*****>");
     EXPECT_EQ(f.Label5[2]->Caption(), u"<*****>");
     EXPECT_EQ(f.Label5[4]->Caption(), UIText(122));
-    EXPECT_EQ(f.ram.systyp[0], 0);
-    EXPECT_EQ(f.ram.antalmark[2], 0);
+    EXPECT_EQ(f.state().systyp[0], 0);
+    EXPECT_EQ(f.state().antalmark[2], 0);
     EXPECT_EQ(f.Label1[12]->Caption(), u"1");
     EXPECT_EQ(f.Allrad->Caption(), u"2");  // the mathematical half guard alone
-    EXPECT_FALSE(f.ram.sysianvand[0]);
+    EXPECT_FALSE(f.state().sysianvand[0]);
     EXPECT_EQ(f.Label3[0]->Caption(), u"3-0-8.RM");  // the old system stays in the slot
 }
 
@@ -304,7 +304,7 @@ TEST_F(FrameFiles, SlotRefusesAnythingButASystemFile)
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(f.Label3[0]->Caption(), u"Inget system");
     EXPECT_EQ(f.Grid1[0]->Rows(), 2);
-    EXPECT_EQ(f.ram.filbyte, 11);
+    EXPECT_EQ(f.state().filbyte, 11);
 }
 
 TEST_F(FrameFiles, DamagedSystemFileIsReportedAndKeepsWhatWasRead)
@@ -407,8 +407,8 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrame)
     EXPECT_TRUE(user.messageBoxes().empty());
     expectSame(describe(g), before);
     EXPECT_EQ(g.windowTitle(), file);
-    EXPECT_EQ(g.ram.filbyte, 11);
-    EXPECT_EQ(g.ram.mode, frame::Mode::System1);
+    EXPECT_EQ(g.state().filbyte, 11);
+    EXPECT_EQ(g.state().mode, frame::Mode::System1);
     EXPECT_FALSE(g.systemsparat());  // the replayed clicks count as edits
 
     // Saved again it gives the same bytes.
@@ -437,7 +437,7 @@ TEST_F(FrameFiles, VersionTenHasNoEqualRowsChoiceAndOtherVersionsAreRefused)
     user.answerFileDialog(put(QStringLiteral("v10.1X2"), v10));
     g.laddahelram_Click();
     EXPECT_TRUE(user.messageBoxes().empty());
-    EXPECT_EQ(g.ram.filbyte, 10);
+    EXPECT_EQ(g.state().filbyte, 10);
     EXPECT_EQ(g.LikaRaderCheck->Value(), 1);
     g.LikaRaderCheck->setValue(0);
     expectSame(describe(g), describe(f));
@@ -484,7 +484,7 @@ TEST_F(FrameFiles, NewFrameWritesEmptySlotsAndReadsThemBackEmpty)
         EXPECT_EQ(g.Label3[s]->Caption(), u"Inget system");
         EXPECT_EQ(g.InsRader[s]->Caption(), u"0");
         EXPECT_EQ(g.InsHalv[s]->Caption(), u"0/0");
-        EXPECT_EQ(g.ram.sysrader[s], 0);
+        EXPECT_EQ(g.state().sysrader[s], 0);
     }
     EXPECT_TRUE(g.systemsparat());  // nothing was clicked
     EXPECT_EQ(g.windowTitle(), file);
@@ -498,8 +498,10 @@ TEST_F(FrameFiles, StoredRowsComeBackWithTheirCounts)
     for (int j = 0; j < 4; ++j)
         for (int m = 0; m < 13; ++m)
             rows.at(m, j) = std::uint8_t(1 + (m + j) % 3);
-    f.ram.forminne = rows;
-    f.ram.temptempallrad = 4;
+    f.change([&rows](frame::FrameEditing& ram) {
+        ram.forminne = rows;
+        ram.temptempallrad = 4;
+    });
     const QString file = path(QStringLiteral("rader.1X2"));
     saveAs(file);
     const FrameFileRead read = readFrameFile(contents(file));
@@ -510,9 +512,9 @@ TEST_F(FrameFiles, StoredRowsComeBackWithTheirCounts)
     Form1& g = newFrame();
     user.answerFileDialog(file);
     g.laddahelram_Click();
-    EXPECT_EQ(g.ram.forminne, rows);
-    EXPECT_EQ(g.ram.temptempallrad, 4);
-    EXPECT_FALSE(g.ram.skapat);
+    EXPECT_EQ(g.state().forminne, rows);
+    EXPECT_EQ(g.state().temptempallrad, 4);
+    EXPECT_FALSE(g.state().skapat);
 }
 
 TEST_F(FrameFiles, FrameSavedWithCreatedRowsOpensInTheCouponView)
@@ -574,7 +576,7 @@ TEST_F(FrameFiles, FrameSavedWithCreatedRowsOpensInTheCouponView)
     EXPECT_EQ(h.filtercheck->Value(), 1);
     EXPECT_EQ(h.Allrad->Caption(), f.Allrad->Caption());
     EXPECT_EQ(h.copytemptempallrad(), f.copytemptempallrad());
-    EXPECT_EQ(h.ram.allradram, 12);
+    EXPECT_EQ(h.state().allradram, 12);
     EXPECT_EQ(h.forminnecopy(), f.forminnecopy());
 }
 
@@ -625,7 +627,7 @@ TEST_F(FrameFiles, DamagedFrameFileIsReportedAndKeepsWhatWasRead)
     h.laddahelram_Click();
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(h.Label1[1]->Caption(), u"X");
-    EXPECT_EQ(h.ram.forminne.upperMatch(), 1);
+    EXPECT_EQ(h.state().forminne.upperMatch(), 1);
     EXPECT_EQ(h.filtercheck->Value(), 0);  // after the matrix: not reached
     (void)f;
 }
@@ -670,7 +672,7 @@ TEST_F(FrameFiles, FailedSaveKeepsTheOldFileAndTheFramesState)
 {
     Form1& f = editedFrame();
     const QString existing = put(QStringLiteral("gammal.1X2"), QByteArray("old"));
-    f.ram.SystemTag[2] = QStringLiteral("x");  // a slot tag that is no number
+    f.change([](frame::FrameEditing& ram) { ram.SystemTag[2] = QStringLiteral("x"); });  // a slot tag that is no number
     user.answerFileDialog(existing).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
     main().sparafel = false;
     main().sparasom_Click();
@@ -684,7 +686,7 @@ TEST_F(FrameFiles, FailedSaveKeepsTheOldFileAndTheFramesState)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // three systems and the old file
 
     // A folder that does not exist.
-    f.ram.SystemTag[2] = QStringLiteral("0");
+    f.change([](frame::FrameEditing& ram) { ram.SystemTag[2] = QStringLiteral("0"); });
     user.clear();
     user.answerFileDialog(path(QStringLiteral("nowhere/ram.1X2"))).answerMessageBox(vbmsg::OK);
     main().sparasom_Click();

@@ -1,19 +1,22 @@
 // The main window driven through its handlers: start-up with good and bad settings files, captions,
-// frame numbering, the docked guide, help, the language switch and exit with unsaved documents.
+// frame numbering, the docked guide, help, the language switch, the items the active document
+// switches, and exit with unsaved documents.
 
 #include "frame/Form1.h"
 #include "platform/commondialog.h"
 #include "platform/filenumber.h"
 #include "platform/twips.h"
-#include "shell/MDIForm1.h"
+#include "printing/printruta.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -37,7 +40,7 @@ protected:
     QString iniPath() const { return config_.iniPath(); }
     MDIForm1& load()
     {
-        window_ = std::make_unique<MDIForm1>();
+        window_ = makeMainWindow();
         window_->resize(1000, 700);
         window_->show();
         window_->MDIForm_Load();
@@ -301,6 +304,7 @@ TEST_F(MainWindow, PrintWithoutAFrameDoesNothingAndTheLockDisablesTheMainWindow)
     MDIForm1& w = load();
     w.SkrivUt_Click();
     EXPECT_TRUE(user.shown().empty());
+    EXPECT_FALSE(printruta::exists());
     w.SetEnabled(false);
     EXPECT_FALSE(w.Enabled());
     EXPECT_FALSE(w.menuBar()->isEnabled());
@@ -374,6 +378,72 @@ TEST_F(MainWindow, AFrameOpenedWhileAnotherIsMaximisedFillsTheClientArea)
     for (QMdiSubWindow* sub : w.mdiArea()->subWindowList())
         if (auto* f = qobject_cast<Form1*>(sub->widget()))
             f->setSystemsparat(true);
+}
+
+TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItems)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/velkorin\r\n");
+    ScriptedUser user;
+    MDIForm1& w = load();
+    auto on = [&w] {
+        return std::array{w.SparaSom->isEnabled(), w.SSRibbon5->isEnabled(), w.SkrivUt->isEnabled(),
+            w.SSRibbon2->isEnabled(), w.sok->isEnabled(), w.SSRibbon3->isEnabled(),
+            w.SvenskaSpelStryktipset->isEnabled(), w.SvenskaspelEuropatipset->isEnabled()};
+    };
+    const auto saveOnly = std::array{true, true, false, false, false, false, false, false};
+    const auto none = std::array{false, false, false, false, false, false, false, false};
+    w.NyBlankett_Click();
+    processEvents();
+    auto* form = qobject_cast<Form1*>(w.activeChild());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(on(), saveOnly);
+    EXPECT_EQ(w.SparaSom->text(), UIText(120));
+    EXPECT_EQ(w.aktivtyp, DocumentKind::Frame);
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), GuideText(3).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    // The guide is a child window but no document: nothing is on while it is active.
+    w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guideFrame()));
+    EXPECT_EQ(on(), none);
+    EXPECT_EQ(w.aktivtyp, DocumentKind::None);
+    w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+    EXPECT_EQ(on(), saveOnly);
+
+    // Closing the last frame leaves everything off; the Save As caption stays.
+    ASSERT_TRUE(form->parentWidget()->close());
+    processEvents();
+    EXPECT_EQ(on(), none);
+    EXPECT_EQ(w.aktivtyp, DocumentKind::None);
+    EXPECT_EQ(w.SparaSom->text(), UIText(120));
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), GuideText(1).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+TEST_F(MainWindow, YesOnTheClosePromptSavesAndKeepsTheFrameOpen)
+{
+    writeIni("Language=Swedish\r\nAppPath=/opt/velkorin\r\n");
+    ScriptedUser user;
+    QTemporaryDir dir;
+    MDIForm1& w = load();
+    w.NyBlankett_Click();
+    processEvents();
+    auto* form = qobject_cast<Form1*>(w.activeChild());
+    ASSERT_NE(form, nullptr);
+    QWidget* window = form->parentWidget();
+    Q_EMIT form->Label1[0]->Click();
+
+    // A cancelled save still keeps the frame.
+    user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
+    EXPECT_FALSE(window->close());
+    EXPECT_FALSE(form->systemsparat());
+
+    const QString path = dir.filePath(QStringLiteral("RAM.1X2"));
+    user.answerMessageBox(vbmsg::Yes).answerFileDialog(path);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(form->systemsparat());
+    EXPECT_TRUE(QFileInfo::exists(path));
+    ASSERT_EQ(user.messageBoxes().size(), 2u);
+    EXPECT_TRUE(window->close());  // saved now: no prompt
+    EXPECT_EQ(user.messageBoxes().size(), 2u);
 }
 
 TEST_F(MainWindow, ALockedMainWindowCannotBeClosed)

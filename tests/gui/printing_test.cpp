@@ -11,6 +11,7 @@
 #include "printing/printruta.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 
@@ -31,16 +32,18 @@ protected:
         sprakoffset = 0;
         config_.writeIni("[Velkorin]\r\nAppPath=" + config_.folder().toUtf8() + "\r\n");
         writeFileBytes(tipsPath(), encodeCalibration(resetCalibration()));
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->show();
         main_->NyBlankett_Click();
         processEvents();
         frame_ = qobject_cast<Form1*>(main_->activeChild());
         ASSERT_NE(frame_, nullptr);
-        frame_->ram.forminne = RowMatrix(12, 24);
-        for (long long r = 0; r < 25; ++r)
-            for (int m = 0; m < 13; ++m)
-                frame_->ram.forminne.at(m, r) = 1;
+        frame_->change([](frame::FrameEditing& ram) {
+            ram.forminne = RowMatrix(12, 24);
+            for (long long r = 0; r < 25; ++r)
+                for (int m = 0; m < 13; ++m)
+                    ram.forminne.at(m, r) = 1;
+        });
         frame_->Allrad->setCaption(QStringLiteral("25"));
         prnshw::setContextMaker([this] {
             auto dc = std::make_unique<gdi::RecordingContext>(gdi::RecordingContext::Caps{254, 254, 0, 0});

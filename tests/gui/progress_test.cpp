@@ -2,7 +2,7 @@
 // on the main window, cancelling by "Avbryt" and by other means, the bar's pixels, the throttled yield
 // and the two finish orders.
 
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "support/scripteduser.h"
 #include "systems/progress.h"
@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(900, 600);
         main_->show();
         processEvents();

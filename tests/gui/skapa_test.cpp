@@ -8,7 +8,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1200, 800);
         main_->show();
         main_->NyBlankett_Click();
@@ -67,14 +67,15 @@ protected:
     void loadSystem(int s, int half, int full, const std::vector<const char*>& positions)
     {
         const int rows = static_cast<int>(std::strlen(positions.at(0)));
-        frametest::fillSlot(form().ram, s, {0, rows, half + full, full, QStringLiteral("S.RM")});
+        form().change([&](frame::FrameEditing& ram) {
+            frametest::fillSlot(ram, s, {0, rows, half + full, full, QStringLiteral("S.RM")});
+        });
         Grid& g = *form().Grid1[s];
         g.setRows(static_cast<int>(positions.size()) + 1);
         g.setCols(rows + 1);
         for (std::size_t k = 0; k < positions.size(); ++k)
             for (int j = 0; j < rows; ++j)
                 g.setTextMatrix(static_cast<int>(k) + 1, j + 1, QString(QLatin1Char(positions[k][j])));
-        form().render();
     }
     void click(int i) { Q_EMIT form().Label1[i]->Click(); }
     // Mathematical guards: each match in `matches` gets the signs in `columns`.
@@ -128,7 +129,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_TRUE(couponView());
     EXPECT_TRUE(couponItemsEnabled());
     EXPECT_TRUE(form().copyskapat());
-    EXPECT_EQ(form().ram.mode, 4);  // the mode chosen before "Skapa"
+    EXPECT_EQ(form().state().mode, 4);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
     processEvents();
     EXPECT_NEAR(twips::width(&form()), 9105, 30);
@@ -169,13 +170,13 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     // Go to: coupon 2 exists, coupon 3 and a text do not.
     user_.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
     form().Command1_Click(5, QStringLiteral("1"));
-    EXPECT_EQ(form().ram.kupongstart, 0);
+    EXPECT_EQ(form().state().kupongstart, 0);
     form().Command1_Click(5, QStringLiteral("3"));
     form().Command1_Click(5, QStringLiteral("tre"));
     ASSERT_EQ(user_.messageBoxes().size(), 2u);
     EXPECT_EQ(user_.messageBoxes()[0].text, u"Den valda kupongen finns ej!");
     EXPECT_EQ(user_.messageBoxes()[0].style, 48);
-    EXPECT_EQ(form().ram.kupongstart, 0);
+    EXPECT_EQ(form().state().kupongstart, 0);
     user_.clear();
 
     // "Ändra ram" goes back to editing and turns the coupon items off.
@@ -282,7 +283,7 @@ TEST_F(Skapa, EqualRowsKeepTheLastOfEachGroup)
 TEST_F(Skapa, FilterBoxesWalkOnEnter)
 {
     form().filtercheck->setValue(1);
-    form().ram.skapat = true;
+    form().change([](frame::FrameEditing& ram) { ram.skapat = true; });
     form().filtertext[0]->setText(QStringLiteral("09"));
     int key = 13;
     Q_EMIT form().filtertext[0]->KeyPress(key);
@@ -291,7 +292,7 @@ TEST_F(Skapa, FilterBoxesWalkOnEnter)
     form().filtertext[1]->setText(QStringLiteral("15"));
     Q_EMIT form().filtertext[1]->KeyPress(key);
     EXPECT_EQ(form().filtertext[1]->Text(), u"15");
-    form().ram.skapat = true;
+    form().change([](frame::FrameEditing& ram) { ram.skapat = true; });
     int other = 'a';
     Q_EMIT form().filtertext[4]->KeyPress(other);
     EXPECT_FALSE(form().copyskapat());
@@ -311,7 +312,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     EXPECT_EQ(user_.messageBoxes()[0].style, 48);
     EXPECT_FALSE(couponView());
     EXPECT_FALSE(couponItemsEnabled());
-    EXPECT_EQ(form().ram.mode, 1);
+    EXPECT_EQ(form().state().mode, 1);
     EXPECT_TRUE(form().System[1]->Visible());
     EXPECT_FALSE(form().copyskapat());
 }

@@ -4,7 +4,7 @@
 
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1000, 700);
         main_->show();
         (void)QTest::qWaitForWindowActive(main_.get());
@@ -348,7 +348,7 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
     settings("5", "2", "151");
     Form2* first = ok();
     EXPECT_EQ(first->windowTitle(), u"System");
-    EXPECT_EQ(main_->aktivtyp, 2);
+    EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
     EXPECT_TRUE(main_->SparaSom->isEnabled());
     EXPECT_EQ(main_->SparaSom->text(), u"Spara system som...");
     EXPECT_TRUE(main_->SSRibbon5->isEnabled());
@@ -368,7 +368,7 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
     // Closing the active editor switches the items off.
     second->syssparat = true;
     EXPECT_TRUE(second->close());
-    EXPECT_EQ(main_->aktivtyp, 0);
+    EXPECT_EQ(main_->aktivtyp, DocumentKind::None);
     EXPECT_FALSE(main_->SparaSom->isEnabled());
     EXPECT_FALSE(main_->SSRibbon3->isEnabled());
     EXPECT_TRUE(user.messageBoxes().empty());
@@ -388,10 +388,10 @@ TEST_F(SystemEditor, ClosePromptYesAndCancelKeepTheEditorNoClosesIt)
         user.messageBoxes()[0].text, u"Systemet " + caption + u" har ändrats utan att sparas! Vill du spara den nu?");
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNoCancel | vbmsg::Question);
     EXPECT_FALSE(e->close());
-    EXPECT_EQ(main_->aktivtyp, 2);
+    EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
     EXPECT_TRUE(e->close());
     EXPECT_EQ(user.messageBoxes().size(), 3u);
-    EXPECT_EQ(main_->aktivtyp, 0);
+    EXPECT_EQ(main_->aktivtyp, DocumentKind::None);
 }
 
 TEST_F(SystemEditor, CancelledBuildLeavesEmptyColumnsAsTypedIn)

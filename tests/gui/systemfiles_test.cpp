@@ -6,7 +6,7 @@
 #include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         sprakoffset = 0;
-        main_ = std::make_unique<MDIForm1>();
+        main_ = makeMainWindow();
         main_->resize(1100, 760);
         main_->show();
         processEvents();
@@ -345,7 +345,7 @@ TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)
     EXPECT_EQ(frame->InsHel[0]->Caption(), u"0/1");
     EXPECT_EQ(frame->Grid1[0]->Rows(), 5);
     EXPECT_EQ(frame->Grid1[0]->TextMatrix(4, 6), e->Grid1->TextMatrix(4, 6));
-    EXPECT_EQ(frame->ram.filbyte, 5);
+    EXPECT_EQ(frame->state().filbyte, 5);
     EXPECT_TRUE(e->syssparat);
 }
 

@@ -5,7 +5,7 @@
 #include "frame/Form1.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "shell/MDIForm1.h"
+#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
@@ -28,7 +28,7 @@ TEST(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     sprakoffset = 0;
     ScriptedUser user;
     QTemporaryDir dir;
-    auto main = std::make_unique<MDIForm1>();
+    auto main = makeMainWindow();
     main->resize(1200, 800);
     main->show();
     processEvents();

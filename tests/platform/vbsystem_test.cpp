@@ -12,11 +12,3 @@ TEST(VbSystem, ClipboardHoldsPlainTextWithLineBreaksAsGiven)
     ClipboardClear();
     EXPECT_EQ(ClipboardGetText(), QString());
 }
-
-TEST(VbSystem, TimerCountsSecondsSinceMidnight)
-{
-    const double t = Timer();
-    EXPECT_GE(t, 0.0);
-    EXPECT_LT(t, 86400.0);
-    DoEvents();  // with nothing pending it just returns
-}

@@ -1,4 +1,4 @@
-#include "shell/opensystem.h"
+#include "systems/opensystem.h"
 
 #include "platform/commondialog.h"
 #include "platform/controls.h"

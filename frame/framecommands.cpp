@@ -1,0 +1,34 @@
+#include "frame/framecommands.h"
+
+#include "frame/Form1.h"
+#include "platform/vbtext.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+
+namespace frame {
+
+namespace {
+
+// "Namnlös" and the running number of frames opened in this run.
+Form1* newFrame(MDIForm1& main)
+{
+    ++main.ramnummer;
+    auto* form = new Form1;
+    form->setWindowTitle(uiText(100) + vb::Str(main.ramnummer));
+    return form;
+}
+
+}  // namespace
+
+void registerCommands(MDIForm1& main)
+{
+    main.setCommand(MainCommand::NewFrame, [&main] { main.addChild(newFrame(main)); });
+    main.setCommand(MainCommand::OpenFrame, [&main] {
+        // The frame reads its file when it is first activated.
+        Form1* form = newFrame(main);
+        form->Tag = QStringLiteral("ladda");
+        main.addChild(form);
+    });
+}
+
+}  // namespace frame

@@ -1,0 +1,54 @@
+#pragma once
+// A document in the main window's client area (a frame or a system editor) as the main window sees
+// it: what it is, its caption, whether it is saved, how it saves itself, its close prompt and which
+// of the main window's items it enables as it stands. The main window sets its items from the active
+// document alone; a document calls changed() whenever one of its answers may have become different.
+
+#include "shell/mdichild.h"
+
+#include <QFlags>
+#include <QString>
+#include <cstdint>
+
+class CommonDialog;
+
+// The values are those of MDIForm1.aktivtyp.
+enum class DocumentKind : std::uint8_t { None = 0, Frame = 1, System = 2 };
+
+// The main window's items a document switches on; every other document item is off.
+enum class MainItem : unsigned {
+    SaveAs = 1u << 0,  // SparaSom, SSRibbon5
+    Print = 1u << 1,  // SkrivUt, SSRibbon2
+    Search = 1u << 2,  // sok, SSRibbon3
+    Export = 1u << 3,  // the two coupon exports
+};
+Q_DECLARE_FLAGS(MainItems, MainItem)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MainItems)
+
+class Document : public MdiChild {
+public:
+    virtual DocumentKind kind() const = 0;
+    // The class name other windows compare (ActiveDocumentTest): "Form1" or "Form2".
+    virtual QString className() const = 0;
+    virtual QString caption() const = 0;
+    virtual bool isSaved() const = 0;
+    // Save As through the main window's file dialog. Raises VbError, or SaveDeclined for a No.
+    virtual void saveAs(CommonDialog& dialog) = 0;
+    // "Vill du spara ... ?" as the close prompt asks it.
+    virtual QString closeQuestion() const = 0;
+    // The items on while this document is the active one, and the caption of Save As then.
+    virtual MainItems enabledItems() const = 0;
+    virtual QString saveAsCaption() const = 0;
+
+    // After the document has accepted its close: it no longer counts as the active document.
+    bool isClosed() const { return closed_; }
+
+protected:
+    // Tells the main window to set its items again.
+    void changed();
+    // Called once the close has been accepted.
+    void closing();
+
+private:
+    bool closed_ = false;
+};
