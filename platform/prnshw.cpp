@@ -170,6 +170,10 @@ void setContextMaker(std::function<std::unique_ptr<gdi::DeviceContext>()> maker)
 
 std::unique_ptr<gdi::DeviceContext> paintOn(QPrinter& printer)
 {
+    // Qt's PDF printer without a file name (where no printer is installed and none was chosen)
+    // refuses to begin and then stays active, refusing every later job too: refuse it here.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        return nullptr;
     auto dc = std::make_unique<PainterContext>(printer);
     if (!dc->begin())
         return nullptr;

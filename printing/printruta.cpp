@@ -53,7 +53,8 @@ printruta::~printruta()
 
 void printruta::buildControls()
 {
-    setFixedSize(twips::toPixelsX(4935), twips::toPixelsY(3660));
+    // The client area: the buttons' row with the same margin below it as the frames have above.
+    setFixedSize(twips::toPixelsX(4935), twips::toPixelsY(3255));
     Frame2 = makeControl<Frame>(this, 120, 120, 4695, 1095);
     skrivoption = new OptionArray(Frame2, 2);
     (*skrivoption)[0]->Move(180, 300, 2400, 255);

@@ -169,5 +169,6 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QWidget* strip_ = nullptr;
     QPointer<QWidget> lastActive_;
+    QPointer<QWidget> focusBeforeLock_;
     bool enabled_ = true;
 };

@@ -15,6 +15,7 @@
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
@@ -115,6 +116,19 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
     processEvents();
 }
 
+// The lock moves the focus out of the frame (to the guide), which would leave no document active
+// once the main window is active again; the unlock gives it back.
+TEST_F(Printing, FocusIsBackInTheFrameAfterThePrintDialog)
+{
+    QApplication::setActiveWindow(main_.get());
+    frame_->Text2->setFocus();
+    processEvents();
+    main_->SkrivUt_Click();
+    printruta::instance()->avbryt_Click();
+    processEvents();
+    EXPECT_EQ(main_->focusWidget(), frame_->Text2);
+}
+
 TEST_F(Printing, PrintDialogInFinnish)
 {
     sprakoffset = 10000;
@@ -181,6 +195,23 @@ TEST_F(Printing, CalibrationDialogWithoutAppPathWritesNothing)
         EXPECT_EQ(box.text, messageText(32));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(resetCalibration()));
+}
+
+// With no printer installed, Qt's PDF printer has no file until one is chosen: a print before
+// that fails with the printer error, and one after the choice still prints.
+TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrint)
+{
+    prnshw::setContextMaker(nullptr);
+    InitPSD();
+    QPrinter& printer = *prnshw::printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    EXPECT_EQ(errorOf([] { StartPrint(); }), vberr::PrinterError);
+    printer.setOutputFileName(config_.folder() + QStringLiteral("/later.pdf"));
+    const std::int32_t hdc = StartPrint();
+    EXPECT_EQ(EndPrint(hdc), 1);
+    FreePSD();
+    EXPECT_TRUE(QFileInfo::exists(config_.folder() + QStringLiteral("/later.pdf")));
 }
 
 // Crosses on a real PDF: rendered back, each cross's centre is dark and the middle between two
