@@ -2,6 +2,10 @@
 
 #include "frame/Form1.h"
 #include "frame/framecommands.h"
+#include "printing/printcommands.h"
+#include "printing/printjob.h"
+#include "printing/printruta.h"
+#include "shell/MDIForm1.h"
 #include "shell/editmenu.h"
 #include "systems/garantiram.h"
 #include "systems/systemcommands.h"
@@ -15,6 +19,26 @@ void showFrameGuarantee(const Form1& form)
         form.state().forminne, form.state().Allrad, {form.antalmarkerade, form.ettamarkerad});
 }
 
+Form1* activeFrame(const MDIForm1& main)
+{
+    Document* document = main.activeDocument();
+    return document && document->kind() == DocumentKind::Frame ? dynamic_cast<Form1*>(document) : nullptr;
+}
+
+// Printing and frames know nothing of each other: the print dialog of the printing library, and
+// its "Skriv ut" printing the rows of the frame active at that moment.
+void registerPrint(MDIForm1& main)
+{
+    main.setCommand(MainCommand::Print, [&main] {
+        if (!activeFrame(main))
+            return;
+        printruta::instance()->showDialog([&main] {
+            if (Form1* frame = activeFrame(main))
+                frame->utskrift_Click(printFrameRows);
+        });
+    });
+}
+
 }  // namespace
 
 void registerCommands(MDIForm1& main)
@@ -23,4 +47,6 @@ void registerCommands(MDIForm1& main)
     systems::registerCommands(main, frame::createdRows);
     editmenu::registerCommands(main);
     Form1::frameGuarantee = showFrameGuarantee;
+    printing::registerCommands(main);
+    registerPrint(main);
 }

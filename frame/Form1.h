@@ -46,7 +46,9 @@ public:
     // The same with the go-to dialog's text, read for Index 5.
     void Command1_Click(int Index, const QString& gatillText);
     void OK_Click();  // "Skapa": create the rows
-    void utskrift_Click();  // print the created rows (called by the print dialog)
+    // Prints created rows: rows 0 .. Val(allrad) - 1 of forminne. The printing library supplies it.
+    using RowPrinter = std::function<void(const RowMatrix& forminne, const QString& allrad)>;
+    void utskrift_Click(const RowPrinter& print);  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
     std::array<frame::MatchType, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>
@@ -98,6 +100,13 @@ public:
 
     void beep() override { QApplication::beep(); }
 
+    // Qt's own dialog always offers printing to a PDF file, so a machine without printers prints too.
+    bool printerSetup(QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
+    }
+
 private:
     static QString buttonFor(int result)
     {
@@ -148,6 +157,8 @@ DesktopUserInterface& desktop()
 UserInterface* installed = nullptr;
 
 }  // namespace
+
+bool UserInterface::printerSetup(QPrinter&) { return false; }
 
 std::vector<int> messageBoxButtons(int style)
 {

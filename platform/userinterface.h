@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QPrinter;
+
 // MsgBox styles and results, with the old values.
 struct FileDialogRequest {
     bool save = false;  // ShowSave, else ShowOpen
@@ -34,6 +36,8 @@ public:
     // Open a help file at a help command (3 = contents).
     virtual void showHelp(const QString& helpFile, int command) = 0;
     virtual void beep() = 0;
+    // The printer and page set-up dialog on printer; true when accepted. Shows nothing by default.
+    virtual bool printerSetup(QPrinter& printer);
 
     // The installed implementation (the desktop one unless a test installed its own).
     static UserInterface& current();

@@ -26,6 +26,7 @@ constexpr int PathNotFound = 76;
 constexpr int ObjectNotSet = 91;
 constexpr int InvalidFileFormat = 321;  // a structure that cannot be: a negative count, an unknown tag
 constexpr int InvalidPropertyValue = 380;
+constexpr int PrinterError = 482;
 constexpr int GridInvalidRowValue = 30009;
 constexpr int GridTooManyColumns = 30010;
 constexpr int DialogCancelled = 32755;

@@ -392,12 +392,21 @@ void MDIForm1::setHint(const QString& line1, const QString& line2)
 
 void MDIForm1::SetEnabled(bool enabled)
 {
+    // A disabled MDI area hands the focus on (to the guide) and so deactivates its child once the
+    // main window is active again; unlocking gives the focus back where the lock found it.
+    if (!enabled && enabled_)
+        focusBeforeLock_ = focusWidget();
     enabled_ = enabled;
     menuBar()->setEnabled(enabled);
     // The buttons go dark; the hint panel stays readable.
     SSPanel1->setEnabled(enabled);
     SSPanel2->setEnabled(enabled);
     mdiArea_->setEnabled(enabled);
+    if (enabled) {
+        if (focusBeforeLock_)
+            focusBeforeLock_->setFocus();
+        focusBeforeLock_ = nullptr;
+    }
 }
 
 void MDIForm1::NyBlankett_Click() { runCommand(MainCommand::NewFrame); }

@@ -178,5 +178,6 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QWidget* strip_ = nullptr;
     QPointer<QWidget> lastActive_;
+    QPointer<QWidget> focusBeforeLock_;
     bool enabled_ = true;
 };

@@ -1,4 +1,4 @@
-// Message box texts, Swedish (1..39) and Finnish (10001..10039). A two-part message is its two
+// Message box texts, Swedish (1..39, 60) and Finnish (10001..10039, 10060). A two-part message is its two
 // sentences joined by a lone CR. Blanks at either end belong to the text: callers append numbers
 // and names there.
 
@@ -55,6 +55,7 @@ constexpr Entry kEntries[] = {
         u"grader och försök igen."},
     {38, u"Starta om programmet för att byta språk.\rKäynnistä ohjelma uudelleen, kielenvaihtoa varten."},
     {39, u"Fel filtyp! Denna typ av fil går inte att ladda in här."},
+    {60, u"'Rader / Kupong' i Skrivar inställningar måste vara 1 till 25. Kupongutskrift kunde inte genomföras."},
     {10001, u"Kyseisen järjestelmän takuutaulukkoa ei ole laskelmoitu. Haluatko kuitenki tallentaa järjestelmän?"},
     {10002,
         u"Olet muokannut järjestelmää, mutta et ole laskenut uutta takuutaulukkoa.\r Haluatko kuitenkin tallentaa "
@@ -102,6 +103,7 @@ constexpr Entry kEntries[] = {
         u"lipukeasema 180 asteen ja yritä uudelleen."},
     {10038, u"Käynnistä ohjelma uudelleen, kielenvaihtoa varten.\rStarta om programmet för att byta språk."},
     {10039, u"File Error: Can't load this type of file!"},
+    {10060, u"'Rivit / Kuponki' tulostinasetuksissa täytyy olla 1-25. Kuponkia ei voitu tulostaa."},
 };
 
 }  // namespace

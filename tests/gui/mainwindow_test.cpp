@@ -6,6 +6,7 @@
 #include "platform/commondialog.h"
 #include "platform/filenumber.h"
 #include "platform/twips.h"
+#include "printing/printruta.h"
 #include "shell/Module1.h"
 #include "shell/frmSplash.h"
 #include "shell/guide.h"
@@ -323,6 +324,7 @@ TEST_F(MainWindow, PrintWithoutAFrameDoesNothingAndTheLockDisablesTheMainWindow)
     MDIForm1& w = load();
     w.SkrivUt_Click();
     EXPECT_TRUE(user.shown().empty());
+    EXPECT_FALSE(printruta::exists());
     w.SetEnabled(false);
     EXPECT_FALSE(w.Enabled());
     EXPECT_FALSE(w.menuBar()->isEnabled());

@@ -104,3 +104,9 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs)
     }
     return true;
 }
+
+bool ScriptedUser::printerSetup(QPrinter&)
+{
+    shown_.push_back({Shown::PrinterSetup, QString(), 0, QString(), {}});
+    return true;
+}

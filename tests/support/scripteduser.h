@@ -14,7 +14,7 @@
 class ScriptedUser : public UserInterface {
 public:
     struct Shown {
-        enum Kind { MessageBox, FileDialog, Help, Beep } kind;
+        enum Kind { MessageBox, FileDialog, Help, Beep, PrinterSetup } kind;
         QString text;  // box text; help file
         int style = 0;  // box style; help command
         QString title;
@@ -44,6 +44,8 @@ public:
     std::optional<QString> fileDialog(const FileDialogRequest& request) override;
     void showHelp(const QString& helpFile, int command) override;
     void beep() override;
+    // Recorded and accepted, the printer left as it is.
+    bool printerSetup(QPrinter& printer) override;
 
 private:
     std::deque<int> boxAnswers_;

@@ -1,0 +1,183 @@
+#include "platform/prnshw.h"
+
+#include "platform/controls.h"
+#include "platform/userinterface.h"
+#include "platform/vberror.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <map>
+
+namespace {
+
+// Draws the calls on a printer, in device pixels from the printable area's top left corner.
+class PainterContext final : public gdi::DeviceContext {
+public:
+    explicit PainterContext(QPrinter& printer) : printer_(printer) { }
+    bool begin() { return painter_.begin(&printer_); }
+
+    int GetDeviceCaps(int index) override
+    {
+        const int dpi = printer_.resolution();
+        const QPageLayout layout = printer_.pageLayout();
+        const QPoint offset = layout.paintRectPixels(dpi).topLeft() - layout.fullRectPixels(dpi).topLeft();
+        switch (index) {
+        case gdi::LOGPIXELSX:
+        case gdi::LOGPIXELSY:
+            return dpi;
+        case gdi::PHYSICALOFFSETX:
+            return offset.x();
+        case gdi::PHYSICALOFFSETY:
+            return offset.y();
+        default:
+            return 0;
+        }
+    }
+    bool MoveToEx(int x, int y, gdi::POINTAPI* previous) override
+    {
+        if (previous)
+            *previous = {position_.x(), position_.y()};
+        position_ = QPoint(x, y);
+        return true;
+    }
+    bool LineTo(int x, int y) override
+    {
+        painter_.drawLine(position_, QPoint(x, y));
+        position_ = QPoint(x, y);
+        return true;
+    }
+    bool Rectangle(int left, int top, int right, int bottom) override
+    {
+        const QRect r = QRect(QPoint(std::min(left, right), std::min(top, bottom)),
+            QPoint(std::max(left, right), std::max(top, bottom)));
+        painter_.drawRect(r);
+        return true;
+    }
+    void newPage() override { printer_.newPage(); }
+    void endDocument() override { painter_.end(); }
+
+protected:
+    void objectSelected(const gdi::GdiObject& object) override
+    {
+        const QColor colour = vbColor(object.colour);
+        if (object.kind == gdi::GdiObject::Kind::Pen)
+            painter_.setPen(QPen(colour, object.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        else
+            painter_.setBrush(QBrush(colour));
+    }
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    QPoint position_;
+};
+
+struct Library {
+    std::unique_ptr<QPrinter> printer;
+    int prepared = 0;
+    std::map<std::int32_t, std::unique_ptr<gdi::DeviceContext>> contexts;
+    std::int32_t nextHandle = 1;
+    std::function<std::unique_ptr<gdi::DeviceContext>()> maker;
+};
+
+Library& library()
+{
+    static Library lib;
+    return lib;
+}
+
+QPrinter& printerForJob()
+{
+    Library& lib = library();
+    if (!lib.printer)
+        lib.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *lib.printer;
+}
+
+}  // namespace
+
+std::int32_t InitPSD()
+{
+    Library& lib = library();
+    if (lib.prepared++ == 0)
+        printerForJob();
+    return 1;
+}
+
+std::int32_t ShowPSD()
+{
+    return UserInterface::current().printerSetup(printerForJob()) ? 1 : 0;
+}
+
+std::int32_t FreePSD()
+{
+    Library& lib = library();
+    if (lib.prepared == 0)
+        return 0;
+    // A job still running keeps its printer.
+    if (--lib.prepared == 0 && lib.contexts.empty())
+        lib.printer.reset();
+    return 1;
+}
+
+std::int32_t StartPrint()
+{
+    Library& lib = library();
+    std::unique_ptr<gdi::DeviceContext> dc = lib.maker ? lib.maker() : prnshw::paintOn(printerForJob());
+    if (!dc)
+        throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+    const std::int32_t h = lib.nextHandle++;
+    lib.contexts[h] = std::move(dc);
+    return h;
+}
+
+std::int32_t NewPagePrint(std::int32_t hdc)
+{
+    gdi::DeviceContext* dc = prnshw::deviceContext(hdc);
+    if (!dc)
+        return 0;
+    dc->newPage();
+    return 1;
+}
+
+std::int32_t EndPrint(std::int32_t hdc)
+{
+    Library& lib = library();
+    const auto it = lib.contexts.find(hdc);
+    if (it == lib.contexts.end())
+        return 0;
+    it->second->endDocument();
+    lib.contexts.erase(it);
+    if (lib.prepared == 0 && lib.contexts.empty())
+        lib.printer.reset();
+    return 1;
+}
+
+namespace prnshw {
+
+gdi::DeviceContext* deviceContext(std::int32_t hdc)
+{
+    const auto& contexts = library().contexts;
+    const auto it = contexts.find(hdc);
+    return it == contexts.end() ? nullptr : it->second.get();
+}
+
+QPrinter* printer() { return library().printer.get(); }
+
+int preparedCount() { return library().prepared; }
+
+void setContextMaker(std::function<std::unique_ptr<gdi::DeviceContext>()> maker) { library().maker = std::move(maker); }
+
+std::unique_ptr<gdi::DeviceContext> paintOn(QPrinter& printer)
+{
+    // Qt's PDF printer without a file name (where no printer is installed and none was chosen)
+    // refuses to begin and then stays active, refusing every later job too: refuse it here.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        return nullptr;
+    auto dc = std::make_unique<PainterContext>(printer);
+    if (!dc->begin())
+        return nullptr;
+    return dc;
+}
+
+}  // namespace prnshw

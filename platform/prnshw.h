@@ -1,0 +1,43 @@
+#pragma once
+// The printing library the old program called (prnshw), on Qt Print Support: the printer and page
+// settings (InitPSD / ShowPSD / FreePSD) and the print job on a device context (StartPrint /
+// NewPagePrint / EndPrint). Every argument and result is a 32-bit integer; a context handle leads to
+// its DeviceContext through deviceContext().
+
+#include "platform/gdi.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+std::int32_t InitPSD();
+// The printer and page set-up dialog (through the UserInterface); 1 when the user accepted it.
+std::int32_t ShowPSD();
+// Releases what one InitPSD prepared; a call with nothing prepared does nothing.
+std::int32_t FreePSD();
+// A context on the chosen printer, its first page started. Error 482 when the printer cannot start.
+std::int32_t StartPrint();
+std::int32_t NewPagePrint(std::int32_t hdc);
+// Ends the last page and the job, and disposes of the context.
+std::int32_t EndPrint(std::int32_t hdc);
+
+namespace prnshw {
+
+// The context behind a handle from StartPrint, nullptr when there is none.
+gdi::DeviceContext* deviceContext(std::int32_t hdc);
+// The printer the settings describe while prepared (nullptr when not).
+QPrinter* printer();
+// How many InitPSD calls are not yet freed.
+int preparedCount();
+
+// Where StartPrint's contexts come from: nullptr restores the printer. Tests point it at recording
+// contexts (the maker keeps what it needs to inspect them after EndPrint).
+void setContextMaker(std::function<std::unique_ptr<gdi::DeviceContext>()> maker);
+
+// A context drawing on printer with QPainter; nullptr when the printer will not start.
+std::unique_ptr<gdi::DeviceContext> paintOn(QPrinter& printer);
+
+}  // namespace prnshw

@@ -1,0 +1,185 @@
+#include "printing/printruta.h"
+
+#include "platform/controls.h"
+#include "platform/windowhelp.h"
+#include "platform/prnshw.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/guide.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QPointer>
+#include <utility>
+
+namespace {
+
+QPointer<printruta> theDialog;
+
+void lockMainWindow(bool locked)
+{
+    if (MDIForm1* main = MDIForm1::instance())
+        main->SetEnabled(!locked);
+}
+
+}  // namespace
+
+printruta* printruta::instance()
+{
+    if (!theDialog) {
+        theDialog = new printruta(MDIForm1::instance());
+        theDialog->Form_Load();
+    }
+    return theDialog;
+}
+
+bool printruta::exists() { return !theDialog.isNull(); }
+
+PrintChoices printruta::currentChoices() { return theDialog ? theDialog->choices() : PrintChoices{}; }
+
+printruta::printruta(QWidget* parent) : QWidget(parent, Qt::Dialog)
+{
+    setObjectName(QStringLiteral("printruta"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+}
+
+printruta::~printruta()
+{
+    Form_Terminate();
+    delete skrivoption;
+    delete orient;
+}
+
+void printruta::buildControls()
+{
+    // The client area: the buttons' row with the same margin below it as the frames have above.
+    setFixedSize(twips::toPixelsX(4935), twips::toPixelsY(3255));
+    Frame2 = makeControl<Frame>(this, 120, 120, 4695, 1095);
+    skrivoption = new OptionArray(Frame2, 2);
+    (*skrivoption)[0]->Move(180, 300, 2400, 255);
+    (*skrivoption)[1]->Move(180, 660, 975, 255);
+    fran = makeControl<TextBox>(Frame2, 1200, 630, 855, 315);
+    Label1 = makeControl<Label>(Frame2, 2160, 675, 720, 255);
+    Label1->setVbAlignment(2);
+    till = makeControl<TextBox>(Frame2, 2985, 630, 855, 315);
+
+    Frame3 = makeControl<Frame>(this, 120, 1335, 2280, 1095);
+    orient = new OptionArray(Frame3, 2);
+    (*orient)[0]->Move(180, 300, 1935, 255);
+    (*orient)[1]->Move(180, 660, 1935, 255);
+
+    Frame1 = makeControl<Frame>(this, 2535, 1335, 2280, 1095);
+    for (std::size_t i = 0; i < joker.size(); ++i) {
+        joker[i] = makeControl<CheckBox>(Frame1, 180, 300 + static_cast<int>(i) * 360, 1935, 255);
+        joker[i]->Index = static_cast<int>(i);
+    }
+
+    skrivare = makeControl<CommandButton>(this, 120, 2640, 1455, 375);
+    ok = makeControl<CommandButton>(this, 1860, 2640, 1455, 375);
+    avbryt = makeControl<CommandButton>(this, 3360, 2640, 1455, 375);
+
+    // The starting values: all coupons, straight, no jokers, empty range.
+    (*skrivoption)[0]->setValue(true);
+    (*orient)[0]->setValue(true);
+
+    connect(skrivare, &CommandButton::Click, this, &printruta::skrivare_Click);
+    connect(ok, &CommandButton::Click, this, &printruta::ok_Click);
+    connect(avbryt, &CommandButton::Click, this, &printruta::avbryt_Click);
+}
+
+PrintChoices printruta::choices() const
+{
+    PrintChoices c;
+    c.straight = (*orient)[0]->Value();
+    c.range = (*skrivoption)[1]->Value();
+    c.fran = fran->Text();
+    c.till = till->Text();
+    c.joker1 = joker[0]->Value() == 1;
+    c.joker2 = joker[1]->Value() == 1;
+    return c;
+}
+
+void printruta::showDialog(PrintAction print)
+{
+    print_ = std::move(print);
+    showDialogWindow(this, placed_);
+    Form_Activate();
+}
+
+// ---------------------------------------------------------------- window events
+
+void printruta::Form_Load()
+{
+    InitPSD();
+    lockMainWindow(true);
+    avbryt->setCaption(currentUiText(200));
+    Frame1->setCaption(currentUiText(900));
+    Frame2->setCaption(currentUiText(901));
+    Frame3->setCaption(currentUiText(902));
+    joker[0]->setCaption(currentUiText(904));
+    joker[1]->setCaption(currentUiText(905));
+    Label1->setCaption(currentUiText(906));
+    ok->setCaption(currentUiText(908));
+    (*orient)[0]->setCaption(currentUiText(909));
+    (*orient)[1]->setCaption(currentUiText(910));
+    setWindowTitle(currentUiText(908));
+    skrivare->setCaption(currentUiText(913));
+    (*skrivoption)[0]->setCaption(currentUiText(914));
+    (*skrivoption)[1]->setCaption(currentUiText(907));
+}
+
+void printruta::Form_Activate()
+{
+    lockMainWindow(true);
+    guide::showPage(7);
+    for (OptionButton* b : *skrivoption)
+        b->setEnabled(true);
+    fran->setEnabled(true);
+    till->setEnabled(true);
+}
+
+void printruta::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        Form_Activate();
+}
+
+void printruta::skrivare_Click() { ShowPSD(); }
+
+void printruta::ok_Click()
+{
+    lockMainWindow(false);
+    hide();
+    // The print reports its own failures; nothing here may stop the dialog from closing.
+    try {
+        if (print_)
+            print_();
+    } catch (...) {
+    }
+}
+
+void printruta::avbryt_Click()
+{
+    lockMainWindow(false);
+    hide();
+}
+
+void printruta::Form_Unload()
+{
+    lockMainWindow(false);
+    FreePSD();
+}
+
+void printruta::Form_Terminate()
+{
+    lockMainWindow(false);
+    FreePSD();
+}
+
+void printruta::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

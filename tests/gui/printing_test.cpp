@@ -1,0 +1,284 @@
+// Printing through the windows: the print dialog's choices kept and reset, its lock and Finnish
+// captions, the calibration dialog reading and writing tips.cnf, a frame printed on a recording
+// context, and one real PDF whose crosses stand where the calibration puts them.
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "platform/prnshw.h"
+#include "printing/calibration.h"
+#include "printing/printerinst.h"
+#include "printing/printjob.h"
+#include "printing/printruta.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "support/mainwindow.h"
+#include "support/scripteduser.h"
+#include "support/testhelpers.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class Printing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        config_.writeIni("[Velkorin]\r\nAppPath=" + config_.folder().toUtf8() + "\r\n");
+        writeFileBytes(tipsPath(), encodeCalibration(resetCalibration()));
+        main_ = makeMainWindow();
+        main_->show();
+        main_->NyBlankett_Click();
+        processEvents();
+        frame_ = qobject_cast<Form1*>(main_->activeChild());
+        ASSERT_NE(frame_, nullptr);
+        frame_->change([](frame::FrameEditing& ram) {
+            ram.forminne = RowMatrix(12, 24);
+            for (long long r = 0; r < 25; ++r)
+                for (int m = 0; m < 13; ++m)
+                    ram.forminne.at(m, r) = 1;
+        });
+        frame_->Allrad->setCaption(QStringLiteral("25"));
+        prnshw::setContextMaker([this] {
+            auto dc = std::make_unique<gdi::RecordingContext>(gdi::RecordingContext::Caps{254, 254, 0, 0});
+            log_ = dc->log();
+            return dc;
+        });
+    }
+    void TearDown() override
+    {
+        prnshw::setContextMaker(nullptr);
+        frame_->setSystemsparat(true);
+        main_.reset();
+        EXPECT_EQ(prnshw::preparedCount(), 0);
+    }
+    QString tipsPath() const { return config_.folder() + QStringLiteral("/tips.cnf"); }
+    int printed(const char* name) const
+    {
+        return log_ ? static_cast<int>(gdi::RecordingContext::named(*log_, {name}).size()) : -1;
+    }
+
+    ScratchConfig config_;
+    ScriptedUser user_;
+    std::unique_ptr<MDIForm1> main_;
+    Form1* frame_ = nullptr;
+    std::shared_ptr<const std::vector<gdi::GdiCall>> log_;
+};
+
+TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
+{
+    main_->SkrivUt_Click();
+    printruta* dialog = printruta::instance();
+    EXPECT_FALSE(main_->Enabled());
+    EXPECT_EQ(prnshw::preparedCount(), 1);
+    (*dialog->skrivoption)[1]->setValue(true);
+    dialog->fran->setText(QStringLiteral("3"));
+    dialog->till->setText(QStringLiteral("2"));
+    (*dialog->orient)[1]->setValue(true);
+    dialog->joker[1]->setValue(1);
+    dialog->skrivare_Click();
+    EXPECT_EQ(user_.shown().back().kind, ScriptedUser::Shown::PrinterSetup);
+    dialog->ok_Click();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_FALSE(dialog->isVisible());
+    // Coupons 2 and 3: rows 10..24, turned, joker 2 on both pages.
+    EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
+    EXPECT_EQ(printed("NewPagePrint"), 1);
+
+    main_->SkrivUt_Click();
+    ASSERT_EQ(printruta::instance(), dialog);
+    EXPECT_EQ(dialog->fran->Text(), u"3");
+    EXPECT_TRUE((*dialog->orient)[1]->Value());
+    EXPECT_EQ(dialog->joker[1]->Value(), 1);
+    dialog->avbryt_Click();
+    EXPECT_TRUE(main_->Enabled());
+
+    main_->SkrivUt_Click();
+    printruta::instance()->close();
+    processEvents();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_FALSE(printruta::exists());
+    EXPECT_EQ(prnshw::preparedCount(), 0);
+    main_->SkrivUt_Click();
+    dialog = printruta::instance();
+    EXPECT_TRUE((*dialog->skrivoption)[0]->Value());
+    EXPECT_TRUE((*dialog->orient)[0]->Value());
+    EXPECT_EQ(dialog->joker[0]->Value() + dialog->joker[1]->Value(), 0);
+    EXPECT_TRUE(dialog->fran->Text().isEmpty() && dialog->till->Text().isEmpty());
+    dialog->close();
+    processEvents();
+}
+
+// The lock moves the focus out of the frame (to the guide), which would leave no document active
+// once the main window is active again; the unlock gives it back.
+TEST_F(Printing, FocusIsBackInTheFrameAfterThePrintDialog)
+{
+    QApplication::setActiveWindow(main_.get());
+    frame_->Text2->setFocus();
+    processEvents();
+    main_->SkrivUt_Click();
+    printruta::instance()->avbryt_Click();
+    processEvents();
+    EXPECT_EQ(main_->focusWidget(), frame_->Text2);
+}
+
+TEST_F(Printing, PrintDialogInFinnish)
+{
+    sprakoffset = 10000;
+    main_->SkrivUt_Click();
+    printruta* dialog = printruta::instance();
+    EXPECT_EQ((*dialog->skrivoption)[1]->Caption(), u" ");
+    EXPECT_EQ(dialog->Label1->Caption(), u"-->");
+    dialog->close();
+    processEvents();
+}
+
+TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
+{
+    PrintCalibration stored = resetCalibration();
+    stored.distance[TOP] = 0;  // shows as an empty box
+    stored.ANGLE = 0.5F;
+    stored.STYLE = 0;
+    stored.RPC = 12;
+    writeFileBytes(tipsPath(), encodeCalibration(stored) + "tail");
+    main_->printer->trigger();
+    printerinst* dialog = printerinst::instance();
+    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(dialog->Text1[0]->Text().isEmpty());
+    EXPECT_EQ(dialog->Text1[1]->Text(), u"140");
+    EXPECT_EQ(dialog->Text3->Text(), u"0.5");
+    EXPECT_TRUE((*dialog->kryssruta)[1]->Value());
+    EXPECT_EQ(dialog->RadKupong->Text(), u"12");
+
+    // Typing 3 then 0 into the rows box clears it at the 0.
+    dialog->RadKupong->clear();
+    dialog->RadKupong->setFocus();
+    QTest::keyClicks(dialog->RadKupong, QStringLiteral("30"));
+    EXPECT_TRUE(dialog->RadKupong->Text().isEmpty());
+    QTest::keyClicks(dialog->RadKupong, QStringLiteral("25"));
+    EXPECT_EQ(dialog->RadKupong->Text(), u"25");
+
+    // Enter walks the boxes and ends on OK without pressing it.
+    dialog->Text1[5]->setFocus();
+    QTest::keyClick(dialog->Text1[5], Qt::Key_Return);
+    QTest::keyClick(dialog->Text1[6], Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+
+    dialog->aterstall_Click();
+    dialog->aterstalljoker_Click();
+    dialog->ok_Click();
+    EXPECT_FALSE(dialog->isVisible());
+    PrintCalibration expected = resetCalibration();
+    expected.ANGLE = 0.5F;
+    expected.STYLE = 0;
+    expected.RPC = 25;
+    EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(expected) + "tail");
+}
+
+TEST_F(Printing, CalibrationDialogWithoutAppPathWritesNothing)
+{
+    config_.writeIni("[Velkorin]\r\n");
+    user_.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+    main_->printer->trigger();
+    printerinst* dialog = printerinst::instance();
+    dialog->start();
+    dialog->ok_Click();
+    ASSERT_EQ(user_.messageBoxes().size(), 3U);  // the opening, start() again, OK
+    for (const auto& box : user_.messageBoxes())
+        EXPECT_EQ(box.text, currentMessageText(32));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(resetCalibration()));
+}
+
+// With no printer installed, Qt's PDF printer has no file until one is chosen: a print before
+// that fails with the printer error, and one after the choice still prints.
+TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrint)
+{
+    prnshw::setContextMaker(nullptr);
+    InitPSD();
+    QPrinter& printer = *prnshw::printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    EXPECT_EQ(errorOf([] { StartPrint(); }), vberr::PrinterError);
+    printer.setOutputFileName(config_.folder() + QStringLiteral("/later.pdf"));
+    const std::int32_t hdc = StartPrint();
+    EXPECT_EQ(EndPrint(hdc), 1);
+    FreePSD();
+    EXPECT_TRUE(QFileInfo::exists(config_.folder() + QStringLiteral("/later.pdf")));
+}
+
+// Crosses on a real PDF: rendered back, each cross's centre is dark and the middle between two
+// crosses is light.
+TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed";
+    prnshw::setContextMaker(nullptr);
+    const QString pdf = config_.folder() + QStringLiteral("/coupons.pdf");
+    InitPSD();
+    QPrinter& printer = *prnshw::printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setResolution(300);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+
+    PrintCalibration cal = resetCalibration();
+    cal.distance[TOP] = 400;
+    cal.distance[LEFT] = 300;
+    cal.distance[CROSSW] = 40;
+    cal.distance[CROSSH] = 40;
+    writeFileBytes(tipsPath(), encodeCalibration(cal));
+    RowMatrix rows(12, 11);
+    for (long long r = 0; r < 12; ++r)
+        for (int m = 0; m < 13; ++m)
+            rows.at(m, r) = static_cast<std::uint8_t>(1 + (m + r) % 3);
+    EXPECT_EQ(printOnPrinter(rows, QStringLiteral("12"), PrintChoices{}), 0);
+    FreePSD();
+    EXPECT_TRUE(user_.messageBoxes().empty());
+
+    QProcess render;
+    render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
+                               QStringLiteral("-png"), pdf, config_.folder() + QStringLiteral("/page")});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    const QImage first(config_.folder() + QStringLiteral("/page-1.png"));
+    const QImage second(config_.folder() + QStringLiteral("/page-2.png"));
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+
+    // On paper (from its corner) a distance d in tenths of a millimetre is d * 300 / 254 pixels.
+    auto px = [](double tenths) { return tenths * 300.0 / 254.0; };
+    // Any dark pixel within a few pixels of (x, y): the two strokes cross there.
+    auto dark = [](const QImage& page, double x, double y) {
+        for (int dy = -4; dy <= 4; ++dy)
+            for (int dx = -4; dx <= 4; ++dx)
+                if (qGray(page.pixel(qRound(x) + dx, qRound(y) + dy)) < 128)
+                    return true;
+        return false;
+    };
+    const double stride = 3 * 40 + 2 * cal.distance[HGAP] + cal.distance[ROWGAP];
+    for (const auto& [page, firstRow, count] : {std::tuple{&first, 0, 10}, std::tuple{&second, 10, 2}}) {
+        for (int r = 0; r < count; ++r) {
+            for (int m = 0; m < 13; ++m) {
+                const int code = 1 + (m + firstRow + r) % 3;
+                const double x = cal.distance[LEFT] + r * stride + (code - 1) * (40 + cal.distance[HGAP]) + 20;
+                const double y = cal.distance[TOP] + m * (40 + cal.distance[VGAP]) + 20;
+                EXPECT_TRUE(dark(*page, px(x), px(y))) << "row " << firstRow + r << " match " << m;
+                // The empty box beside it.
+                const double other = x + (code == 3 ? -1 : 1) * (40 + cal.distance[HGAP]);
+                EXPECT_FALSE(dark(*page, px(other), px(y))) << "row " << firstRow + r << " match " << m;
+            }
+        }
+    }
+}
+
+}  // namespace
