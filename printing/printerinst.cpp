@@ -73,7 +73,7 @@ QPointer<printerinst> theDialog;
 
 Label* wrapped(QWidget* parent, int left, int top, int width, int height)
 {
-    Label* l = makeControl<Label>(parent, left, top, width, height);
+    Label* l = make<Label>(parent, left, top, width, height);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
@@ -131,21 +131,21 @@ void printerinst::buildControls()
         const std::uint32_t colour = CouponSketch::kColours[i];
         auto& pair = *letterArrays[i];
         const auto [x, y] = CouponSketch::kLetterAt[i];
-        pair[0] = makeControl<Label>(Picture1, x, y, 240, 255);
-        pair[1] = makeControl<Label>(page0, 4380, 165 + static_cast<int>(i) * 480, 240, 255);
+        pair[0] = make<Label>(Picture1, x, y, 240, 255);
+        pair[1] = make<Label>(page0, 4380, 165 + static_cast<int>(i) * 480, 240, 255);
         for (Label* l : pair) {
             l->setCaption(letter);
             l->setForeColor(colour);
             l->setFontBold(true);
         }
-        Text1[i] = makeControl<TextBox>(page0, 4680, 120 + static_cast<int>(i) * 480, 855, 315);
+        Text1[i] = make<TextBox>(page0, 4680, 120 + static_cast<int>(i) * 480, 855, 315);
         Text1[i]->Index = static_cast<int>(i);
         Text1[i]->setText(QStringLiteral("0"));
-        Label3[i] = makeControl<Label>(page0, 5640, 165 + static_cast<int>(i) * 480, 2520, 255);
+        Label3[i] = make<Label>(page0, 5640, 165 + static_cast<int>(i) * 480, 2520, 255);
     }
-    Label9 = makeControl<Label>(page0, 4680, 3540, 1000, 255);
+    Label9 = make<Label>(page0, 4680, 3540, 1000, 255);
     Label9->setCaption(QStringLiteral("1/10 mm"));
-    aterstall = makeControl<CommandButton>(page0, 6600, 3840, 1455, 375);
+    aterstall = make<CommandButton>(page0, 6600, 3840, 1455, 375);
 
     // Tab 1: style, rows per coupon, jokers and skew.
     QWidget* page1 = SSTab1->page(1);
@@ -153,32 +153,32 @@ void printerinst::buildControls()
     (*kryssruta)[0]->Move(120, 120, 3800, 255);
     (*kryssruta)[1]->Move(120, 420, 3800, 255);
     (*kryssruta)[0]->setValue(true);
-    RadKupongLabel = makeControl<Label>(page1, 4260, 165, 2100, 255);
-    RadKupong = makeControl<TextBox>(page1, 6480, 120, 855, 315);
+    RadKupongLabel = make<Label>(page1, 4260, 165, 2100, 255);
+    RadKupong = make<TextBox>(page1, 6480, 120, 855, 315);
 
-    Frame1 = makeControl<Frame>(page1, 120, 780, 3960, 3480);
+    Frame1 = make<Frame>(page1, 120, 780, 3960, 3480);
     for (std::size_t j = 0; j < 2; ++j) {
         const int top = 270 + static_cast<int>(j) * 1080;
-        Label4[j] = makeControl<Label>(Frame1, 150, top, 1200, 255);
+        Label4[j] = make<Label>(Frame1, 150, top, 1200, 255);
         for (std::size_t k = 0; k < 2; ++k) {
             const std::size_t i = j * 2 + k;
             const int row = top + 330 + static_cast<int>(k) * 360;
-            Label5[i] = makeControl<Label>(Frame1, 300, row + 30, 2300, 255);
-            Text2[i] = makeControl<TextBox>(Frame1, 2700, row, 855, 315);
+            Label5[i] = make<Label>(Frame1, 300, row + 30, 2300, 255);
+            Text2[i] = make<TextBox>(Frame1, 2700, row, 855, 315);
             Text2[i]->Index = static_cast<int>(i);
         }
     }
     Label6 = wrapped(Frame1, 150, 2460, 2500, 900);
-    aterstalljoker = makeControl<CommandButton>(Frame1, 2700, 2940, 1100, 375);
+    aterstalljoker = make<CommandButton>(Frame1, 2700, 2940, 1100, 375);
 
-    Frame2 = makeControl<Frame>(page1, 4200, 780, 3840, 3480);
+    Frame2 = make<Frame>(page1, 4200, 780, 3840, 3480);
     Label7 = wrapped(Frame2, 150, 180, 3540, 2460);
-    Label8 = makeControl<Label>(Frame2, 150, 2790, 2400, 255);
-    Text3 = makeControl<TextBox>(Frame2, 2700, 2750, 855, 315);
+    Label8 = make<Label>(Frame2, 150, 2790, 2400, 255);
+    Text3 = make<TextBox>(Frame2, 2700, 2750, 855, 315);
 
     Label2 = wrapped(this, 120, 4980, 5400, 735);
-    ok = makeControl<CommandButton>(this, 5640, 5100, 1335, 375);
-    avbryt = makeControl<CommandButton>(this, 7065, 5100, 1335, 375);
+    ok = make<CommandButton>(this, 5640, 5100, 1335, 375);
+    avbryt = make<CommandButton>(this, 7065, 5100, 1335, 375);
 
     for (std::size_t i = 0; i < Text1.size(); ++i) {
         const int index = static_cast<int>(i);

@@ -55,29 +55,29 @@ void printruta::buildControls()
 {
     // The client area: the buttons' row with the same margin below it as the frames have above.
     setFixedSize(twips::toPixelsX(4935), twips::toPixelsY(3255));
-    Frame2 = makeControl<Frame>(this, 120, 120, 4695, 1095);
+    Frame2 = make<Frame>(this, 120, 120, 4695, 1095);
     skrivoption = new OptionArray(Frame2, 2);
     (*skrivoption)[0]->Move(180, 300, 2400, 255);
     (*skrivoption)[1]->Move(180, 660, 975, 255);
-    fran = makeControl<TextBox>(Frame2, 1200, 630, 855, 315);
-    Label1 = makeControl<Label>(Frame2, 2160, 675, 720, 255);
+    fran = make<TextBox>(Frame2, 1200, 630, 855, 315);
+    Label1 = make<Label>(Frame2, 2160, 675, 720, 255);
     Label1->setVbAlignment(2);
-    till = makeControl<TextBox>(Frame2, 2985, 630, 855, 315);
+    till = make<TextBox>(Frame2, 2985, 630, 855, 315);
 
-    Frame3 = makeControl<Frame>(this, 120, 1335, 2280, 1095);
+    Frame3 = make<Frame>(this, 120, 1335, 2280, 1095);
     orient = new OptionArray(Frame3, 2);
     (*orient)[0]->Move(180, 300, 1935, 255);
     (*orient)[1]->Move(180, 660, 1935, 255);
 
-    Frame1 = makeControl<Frame>(this, 2535, 1335, 2280, 1095);
+    Frame1 = make<Frame>(this, 2535, 1335, 2280, 1095);
     for (std::size_t i = 0; i < joker.size(); ++i) {
-        joker[i] = makeControl<CheckBox>(Frame1, 180, 300 + static_cast<int>(i) * 360, 1935, 255);
+        joker[i] = make<CheckBox>(Frame1, 180, 300 + static_cast<int>(i) * 360, 1935, 255);
         joker[i]->Index = static_cast<int>(i);
     }
 
-    skrivare = makeControl<CommandButton>(this, 120, 2640, 1455, 375);
-    ok = makeControl<CommandButton>(this, 1860, 2640, 1455, 375);
-    avbryt = makeControl<CommandButton>(this, 3360, 2640, 1455, 375);
+    skrivare = make<CommandButton>(this, 120, 2640, 1455, 375);
+    ok = make<CommandButton>(this, 1860, 2640, 1455, 375);
+    avbryt = make<CommandButton>(this, 3360, 2640, 1455, 375);
 
     // The starting values: all coupons, straight, no jokers, empty range.
     (*skrivoption)[0]->setValue(true);
