@@ -486,8 +486,9 @@ void Form1::setFormWidth(int widthTwips)
 void Form1::showView(FrameView view)
 {
     // Give the focus to the new view before the old one hides: a hidden focus widget would hand it
-    // to the next window in the main window and deactivate this frame.
-    QWidget* focus = QApplication::focusWidget();
+    // to the next window in the main window and deactivate this frame. The window's own focus widget
+    // counts while a message box has the focus.
+    QWidget* focus = window()->focusWidget();
     const bool focusHere = focus && isAncestorOf(focus);
     const bool editing = view == FrameView::Editing, creating = view == FrameView::Creating;
     ram.grid2frameVisible = view == FrameView::Coupons;

@@ -85,6 +85,8 @@ public:
 
     // Puts a window into the client area and shows it.
     QMdiSubWindow* addChild(QWidget* child);
+    // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
+    void keepInsideArea(QMdiSubWindow* sub) const;
     // The active document or child window (its widget), nullptr when none.
     QWidget* activeChild() const;
     // The active child when it is a document that has not been closed, else nullptr.
@@ -169,5 +171,6 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QWidget* strip_ = nullptr;
     QPointer<QWidget> lastActive_;
+    QPointer<QMdiSubWindow> activeBeforeLock_;  // given the activation back when the lock ends
     bool enabled_ = true;
 };
