@@ -495,6 +495,7 @@ void MDIForm1::ordnaico_Click()
         if (x > 0 && x + size.width() > mdiArea_->viewport()->width())
             x = 0;
         sub->move(x, bottom - size.height());
+        sub->raise();  // in front of the guide and the documents, as icons are
         x += size.width();
     }
 }

@@ -145,6 +145,9 @@ TEST_F(Windows, CascadeKeepsEverySizeAndIconsGoToTheBottom)
     EXPECT_EQ(windows[2]->geometry().bottom(), area().bottom());
     EXPECT_FALSE(windows[0]->geometry().intersects(windows[2]->geometry()));
     EXPECT_EQ(windows[1]->pos(), kept);
+    const auto stacking = main_->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    for (QMdiSubWindow* icon : {windows[0], windows[2]})  // none hidden behind a window
+        EXPECT_GE(stacking.indexOf(icon), stacking.size() - 2);
 }
 
 // The activation goes where it was before the focus went away, and the main window's items with it.
