@@ -90,6 +90,7 @@ void Form1::buildControls()
             cell->setFontBold(true);
             cell->setFontSize(9);
             cell->setVbAlignment(2);
+            cell->setAlignment(Qt::AlignCenter);  // the sign in the middle of its box, whatever the font
             cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);  // plain lines would take the guard colour
             cell->setBackColor(0xFFFFFF);
             connect(cell, &Label::Click, this, [this, i] { Label1_Click(i); });
@@ -182,7 +183,7 @@ void Form1::buildControls()
     }
     LikaRaderCheck = make<CheckBox>(filterframe, 90, 1200, 240, 255);
     Label10 = label(filterframe, QStringLiteral("Ta bort lika rader"), 360, 1200, 1700, 255);
-    ok = make<CommandButton>(systempanel, 0, 5400, 1020, 375);
+    ok = make<CommandButton>(systempanel, 90, 5400, 1020, 375);  // inside the panel's border
     connect(ok, &CommandButton::Click, this, [this] { OK_Click(); });
     laddahelram = make<CommandButton>(systempanel, 1080, 5400, 1080, 375);
     laddahelram->setCaption(QStringLiteral("ladda hela ramen"));
@@ -201,7 +202,7 @@ void Form1::buildControls()
     grid2frame = make<Frame>(this, kPanelLeft, 0, 5850, 5900);
     grid2frame->setFlat(true);
     grid2frame->setVisible(false);
-    Label4 = label(grid2frame, QStringLiteral("Kupong"), 60, 240, 2100, 285);
+    Label4 = label(grid2frame, QStringLiteral("Kupong"), 60, 240, 3480, 285);  // up to the buttons: 7-digit rows
     static const char* const kNavigation[4] = {"|<", "<", ">", ">|"};
     for (int i = 0; i < 4; ++i) {
         Command1[i] = make<CommandButton>(grid2frame, 3600 + i * 510, 180, 480, 345);
