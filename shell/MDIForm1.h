@@ -85,8 +85,6 @@ public:
 
     // Puts a window into the client area and shows it.
     QMdiSubWindow* addChild(QWidget* child);
-    // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
-    void keepInsideArea(QMdiSubWindow* sub) const;
     // The active document or child window (its widget), nullptr when none.
     QWidget* activeChild() const;
     // The active child when it is a document that has not been closed, else nullptr.
@@ -163,6 +161,8 @@ private:
     void layoutToolbar();
     void switchLanguage(const QString& item, bool finnish);
     void subWindowActivated(QMdiSubWindow* window);
+    // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
+    void keepInsideArea(QMdiSubWindow* sub) const;
     // The menu item and toolbar button (either may be null) that run command.
     void bindCommand(QAction* action, ToolbarButton* button, MainCommand command);
 

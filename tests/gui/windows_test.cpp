@@ -10,7 +10,7 @@
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
-#include "../frame/slotfill.h"
+#include "frame/slotfill.h"
 
 #include <QApplication>
 #include <QMdiArea>
