@@ -92,6 +92,7 @@ void Form1::buildFrameCells()
             cell->setFontBold(true);
             cell->setFontSize(9);
             cell->setVbAlignment(2);
+            cell->setAlignment(Qt::AlignCenter);  // the sign in the middle of its box, whatever the font
             cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);  // plain lines would take the guard colour
             cell->setBackColor(0xFFFFFF);
             connect(cell, &Label::Click, this, [this, i] { Label1_Click(i); });
@@ -199,7 +200,7 @@ void Form1::buildFilter()
     }
     LikaRaderCheck = make<CheckBox>(filterframe, 90, 1200, 240, 255);
     Label10 = label(filterframe, QStringLiteral("Ta bort lika rader"), 360, 1200, 1700, 255);
-    ok = make<CommandButton>(systempanel, 0, 5400, 1020, 375);
+    ok = make<CommandButton>(systempanel, 90, 5400, 1020, 375);  // inside the panel's border
     connect(ok, &CommandButton::Click, this, [this] { OK_Click(); });
     laddahelram = make<CommandButton>(systempanel, 1080, 5400, 1080, 375);
     laddahelram->setCaption(QStringLiteral("ladda hela ramen"));
@@ -223,7 +224,7 @@ void Form1::buildCouponView()
     grid2frame = make<Frame>(this, kPanelLeft, 0, 5850, 5900);
     grid2frame->setFlat(true);
     grid2frame->setVisible(false);
-    Label4 = label(grid2frame, QStringLiteral("Kupong"), 60, 240, 2100, 285);
+    Label4 = label(grid2frame, QStringLiteral("Kupong"), 60, 240, 3480, 285);  // up to the buttons: 7-digit rows
     static const char* const kNavigation[4] = {"|<", "<", ">", ">|"};
     for (int i = 0; i < 4; ++i) {
         Command1[i] = make<CommandButton>(grid2frame, 3600 + i * 510, 180, 480, 345);
@@ -508,8 +509,9 @@ void Form1::setFormWidth(int widthTwips)
 void Form1::showView(FrameView view)
 {
     // Give the focus to the new view before the old one hides: a hidden focus widget would hand it
-    // to the next window in the main window and deactivate this frame.
-    QWidget* focus = QApplication::focusWidget();
+    // to the next window in the main window and deactivate this frame. The window's own focus widget
+    // counts while a message box has the focus.
+    QWidget* focus = window()->focusWidget();
     const bool focusHere = focus && isAncestorOf(focus);
     const bool editing = view == FrameView::Editing, creating = view == FrameView::Creating;
     ram.grid2frameVisible = view == FrameView::Coupons;

@@ -272,19 +272,36 @@ void MDIForm1::MDIForm_Load()
 
 QMdiSubWindow* MDIForm1::addChild(QWidget* child)
 {
-    // The child's own size (its client area in the old layout) decides the window's size.
-    const QSize client = child->size();
-    QMdiSubWindow* sub = mdiArea_->addSubWindow(child);
+    // The child's own size (its client area in the old layout) decides the window's size. The window
+    // has that size before the area places it, so it is placed by the size it shows.
+    auto* sub = new QMdiSubWindow(mdiArea_->viewport());  // in the area, it knows its frame margins
+    sub->setWidget(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(child->size().grownBy(sub->contentsMargins()));
+    keepInsideArea(sub);
+    mdiArea_->addSubWindow(sub);
     sub->setWindowTitle(child->windowTitle());
     connect(child, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     if (child != guide::instance()) {
-        sub->show();
-        // A window that opens maximised, like the one before it, keeps the client area's size.
-        if (!sub->isMaximized())
-            sub->resize(client + (sub->size() - child->size()));
+        sub->show();  // activates it, which may widen a frame (its coupon view)
+        keepInsideArea(sub);
         mdiArea_->setActiveSubWindow(sub);
     }
     return sub;
+}
+
+void MDIForm1::keepInsideArea(QMdiSubWindow* sub) const
+{
+    // A window that opens maximised, like the one before it, keeps the client area's size. An area
+    // not shown yet has no size to go by.
+    if (sub->isMaximized() || sub->isMinimized() || !mdiArea_->isVisible())
+        return;
+    const QRect area(QPoint(), mdiArea_->viewport()->size());
+    QRect r(sub->pos(), sub->size().boundedTo(area.size()));
+    r.moveRight(std::min(r.right(), area.right()));
+    r.moveBottom(std::min(r.bottom(), area.bottom()));
+    r.moveTopLeft(QPoint(std::max(r.left(), 0), std::max(r.top(), 0)));
+    sub->setGeometry(r);
 }
 
 QWidget* MDIForm1::activeChild() const
@@ -392,20 +409,33 @@ void MDIForm1::setHint(const QString& line1, const QString& line2)
 
 void MDIForm1::SetEnabled(bool enabled)
 {
-    // A disabled MDI area hands the focus on (to the guide) and so deactivates its child once the
-    // main window is active again; unlocking gives the focus back where the lock found it.
-    if (!enabled && enabled_)
+    // Disabling the client area takes the focus out of it; when it comes back, the area would hand
+    // the activation to the first window that takes the focus (often the guide). The window that
+    // was active before the lock gets it back, with the focus where the lock found it.
+    if (!enabled && enabled_) {
+        activeBeforeLock_ = mdiArea_->activeSubWindow();
         focusBeforeLock_ = focusWidget();
+    }
     enabled_ = enabled;
     menuBar()->setEnabled(enabled);
     // The buttons go dark; the hint panel stays readable.
     SSPanel1->setEnabled(enabled);
     SSPanel2->setEnabled(enabled);
     mdiArea_->setEnabled(enabled);
-    if (enabled) {
-        if (focusBeforeLock_)
-            focusBeforeLock_->setFocus();
+    if (enabled && activeBeforeLock_) {
+        QMdiSubWindow* sub = activeBeforeLock_;
+        QWidget* focus = focusBeforeLock_;
+        activeBeforeLock_ = nullptr;
         focusBeforeLock_ = nullptr;
+        if (mdiArea_->subWindowList().contains(sub) && sub->isVisible()) {
+            mdiArea_->setActiveSubWindow(sub);
+            if (!focus || !sub->isAncestorOf(focus))
+                focus = sub->widget() ? sub->widget()->focusWidget() : nullptr;
+            if (focus)
+                focus->setFocus();
+            else
+                sub->setFocus();
+        }
     }
 }
 
@@ -438,7 +468,26 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void MDIForm1::ordna_Click() { mdiArea_->cascadeSubWindows(); }
+void MDIForm1::ordna_Click()
+{
+    // Cascade by one title bar, each window at its own size (the forms have no layout for the area's
+    // own cascade to size them by), in stacking order so the active window ends on top. A window
+    // that would reach past the area starts a new cascade at the top left.
+    const QSize area = mdiArea_->viewport()->size();
+    QPoint at;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!sub->isVisible() || sub->isMinimized())
+            continue;
+        if (sub->isMaximized())
+            sub->showNormal();
+        if (at != QPoint() && (at.x() + sub->width() > area.width() || at.y() + sub->height() > area.height()))
+            at = QPoint();
+        sub->move(at);
+        sub->raise();
+        const int step = sub->contentsMargins().top();
+        at += QPoint(step, step);
+    }
+}
 
 void MDIForm1::ordnaico_Click()
 {
@@ -452,6 +501,7 @@ void MDIForm1::ordnaico_Click()
         if (x > 0 && x + size.width() > mdiArea_->viewport()->width())
             x = 0;
         sub->move(x, bottom - size.height());
+        sub->raise();  // in front of the guide and the documents, as icons are
         x += size.width();
     }
 }

@@ -170,6 +170,8 @@ private:
     void layoutToolbar();
     void switchLanguage(const QString& item, bool finnish);
     void subWindowActivated(QMdiSubWindow* window);
+    // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
+    void keepInsideArea(QMdiSubWindow* sub) const;
     // The menu item and toolbar button (either may be null) that run command.
     void bindCommand(QAction* action, ToolbarButton* button, MainCommand command);
 
@@ -178,6 +180,7 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QWidget* strip_ = nullptr;
     QPointer<QWidget> lastActive_;
-    QPointer<QWidget> focusBeforeLock_;
+    QPointer<QMdiSubWindow> activeBeforeLock_;  // given the activation back when the lock ends
+    QPointer<QWidget> focusBeforeLock_;  // and the focus, when it is still inside that window
     bool enabled_ = true;
 };

@@ -236,7 +236,10 @@ void NyttSystemInst::mouseMoveEvent(QMouseEvent* event)
 void NyttSystemInst::CommandOK_Click()
 {
     hide();
-    Form2::open(currentUiText(132));
+    // The pattern at once, not "System" until the next activation: Save As and the close prompt
+    // name the new system by it.
+    Form2* editor = Form2::open(currentUiText(132));
+    editor->setWindowTitle(editor->captionPattern());
 }
 
 void NyttSystemInst::CommandAvbryt_Click() { hide(); }

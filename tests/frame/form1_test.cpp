@@ -2,6 +2,7 @@
 // the controls, the row-count box and the close prompt.
 
 #include "frame/Form1.h"
+#include "frame/couponview.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -12,6 +13,8 @@
 #include "support/scripteduser.h"
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QStyle>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -61,6 +64,33 @@ TEST_F(FrameWindow, NewFrameLayoutAndCaptions)
 
     EXPECT_TRUE(form.close());  // saved: no prompt
     EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+// Nothing cut off or across a border: the signs in the middle of their boxes, "Skapa" inside its
+// panel, the coupon heading whole for the highest row numbers.
+TEST_F(FrameWindow, SignsSkapaAndCouponHeadingFitWhereTheyAre)
+{
+    Q_EMIT form.Label1[0]->Click();
+    form.show();
+    Label& cell = *form.Label1[0];
+    const QImage image = cell.grab().toImage();
+    int top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = cell.contentsRect().left(); x <= cell.contentsRect().right(); ++x)
+            if (qGray(image.pixel(x, y)) < 80) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(bottom, top);  // the sign was drawn
+    EXPECT_NEAR(top + bottom, 2 * cell.contentsRect().center().y(), 3);
+
+    const int border = form.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, form.systempanel);
+    EXPECT_TRUE(form.systempanel->rect().adjusted(border, border, -border, -border).contains(form.ok->geometry()));
+
+    const QString highest = couponview::caption(9999990, UIText(136), UIText(137));
+    EXPECT_LE(form.Label4->fontMetrics().horizontalAdvance(highest), form.Label4->contentsRect().width());
+    EXPECT_TRUE(form.grid2frame->rect().contains(form.Label4->geometry()));
+    EXPECT_FALSE(form.Label4->geometry().intersects(form.Command1[0]->geometry()));
 }
 
 TEST_F(FrameWindow, CellClicksShowTheModelAndItsMessages)

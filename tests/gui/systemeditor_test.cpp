@@ -279,7 +279,7 @@ TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
     EXPECT_EQ(e->Berakna->Caption(), u"Garantitabell");
     EXPECT_EQ(e->ganger->Caption(), u"Multiplikation");
     EXPECT_EQ(e->Label4->Caption(), u"Kommentarer");
-    EXPECT_EQ(e->windowTitle(), u"System");  // until the next activation
+    EXPECT_EQ(e->windowTitle(), u"1-0-1.RM");
     EXPECT_FALSE(locked());
     EXPECT_TRUE(user.messageBoxes().empty());
 }
@@ -347,7 +347,7 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
 {
     settings("5", "2", "151");
     Form2* first = ok();
-    EXPECT_EQ(first->windowTitle(), u"System");
+    EXPECT_EQ(first->windowTitle(), u"2-5-151.RM");
     EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
     EXPECT_TRUE(main_->SparaSom->isEnabled());
     EXPECT_EQ(main_->SparaSom->text(), u"Spara system som...");
@@ -405,7 +405,7 @@ TEST_F(SystemEditor, CancelledBuildLeavesEmptyColumnsAsTypedIn)
     for (int c = 1; c <= 7; ++c)
         EXPECT_EQ(column(e, c), u"") << c;
     EXPECT_EQ(e->rader(), 7);
-    EXPECT_EQ(e->windowTitle(), u"System");
+    EXPECT_EQ(e->windowTitle(), u"9-0-7.RM");
     reactivate(e);
     EXPECT_FALSE(locked());
     EXPECT_TRUE(user.messageBoxes().empty());
@@ -498,7 +498,7 @@ TEST_F(SystemEditor, StoryFromTheMenuToAnEditedGeneratedSystem)
     ASSERT_EQ(e->Grid1->Cols(), 10);
     for (int c = 1; c <= 9; ++c)
         EXPECT_EQ(column(e, c), QString::fromLatin1(rows[c - 1])) << c;
-    EXPECT_EQ(e->windowTitle(), u"System");
+    EXPECT_EQ(e->windowTitle(), u"4-0-9.RM");
 
     e->Grid1->setRow(3);
     e->Grid1->setCol(9);

@@ -101,6 +101,8 @@ TEST(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     ASSERT_NE(reopened, frame);
     EXPECT_EQ(reopened->windowTitle(), frameFile);
     EXPECT_TRUE(reopened->grid2frame->isVisible());
+    EXPECT_EQ(reopened->size(), frame->size());  // at the coupon width, as after "Skapa"
+    EXPECT_TRUE(reopened->rect().contains(reopened->grid2frame->geometry()));
     EXPECT_EQ(reopened->forminnecopy(), rows);
     EXPECT_EQ(reopened->Allrad->Caption(), QString::number(systemRows));
     EXPECT_EQ(user.unusedAnswers(), 0u);

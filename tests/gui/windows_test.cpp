@@ -1,0 +1,184 @@
+// The windows inside the main window: where documents open and at what size, what the window menu
+// does to them, and which window is active when a message box or the main window's lock has taken
+// the focus away and given it back.
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "systems/Form2.h"
+#include "support/mainwindow.h"
+#include "support/scripteduser.h"
+#include "support/testhelpers.h"
+#include "frame/slotfill.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Shows every message box as a real modal box does to the windows: another window has the
+// activation while it is up, and the main window gets it back only later, from the window manager.
+void takeTheActivation()
+{
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    waitFor([&box] { return box.isActiveWindow(); });
+}
+
+class BoxTakingFocus : public ScriptedUser {
+public:
+    int messageBox(const QString& text, int style, const QString& title) override
+    {
+        takeTheActivation();
+        return ScriptedUser::messageBox(text, style, title);
+    }
+};
+
+class Windows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        config_.writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
+        main_ = makeMainWindow();
+        main_->resize(1000, 700);
+        main_->show();
+        main_->MDIForm_Load();  // the guide is shown, as at start
+        giveTheActivationBack();
+    }
+    void TearDown() override
+    {
+        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
+            if (auto* f = qobject_cast<Form1*>(sub->widget()))
+                f->setSystemsparat(true);
+            if (auto* e = qobject_cast<Form2*>(sub->widget()))
+                e->syssparat = true;
+        }
+        main_.reset();
+    }
+    void giveTheActivationBack()
+    {
+        main_->activateWindow();
+        waitFor([this] { return main_->isActiveWindow(); });
+    }
+    QRect area() const { return QRect(QPoint(), main_->mdiArea()->viewport()->size()); }
+    static QMdiSubWindow* windowOf(QWidget* document) { return qobject_cast<QMdiSubWindow*>(document->parentWidget()); }
+    Form1* newFrame()
+    {
+        main_->NyBlankett_Click();
+        processEvents();
+        return qobject_cast<Form1*>(main_->activeChild());
+    }
+
+    ScratchConfig config_;
+    BoxTakingFocus user_;
+    std::unique_ptr<MDIForm1> main_;
+};
+
+TEST_F(Windows, DocumentsOpenAtTheirFormSizeFullyInsideTheArea)
+{
+    const QSize frameSize = Form1().size();
+    const QSize editorSize = Form2().size();
+    std::vector<QWidget*> documents;
+    for (int i = 0; i < 4; ++i)
+        documents.push_back(newFrame());
+    documents.push_back(Form2::open(QStringLiteral("S")));
+    processEvents();
+    for (QWidget* d : documents) {
+        SCOPED_TRACE(d->windowTitle().toStdString());
+        EXPECT_EQ(d->size(), d == documents.back() ? editorSize : frameSize);
+        EXPECT_TRUE(area().contains(windowOf(d)->geometry()));
+    }
+
+    // An area smaller than the editor: as large as the area, and all of it in view.
+    main_->resize(500, 330);
+    processEvents();
+    Form2* editor = Form2::open(QStringLiteral("S"));
+    processEvents();
+    EXPECT_LT(area().height(), editorSize.height());
+    EXPECT_EQ(windowOf(editor)->geometry(), area());
+}
+
+TEST_F(Windows, CascadeKeepsEverySizeAndIconsGoToTheBottom)
+{
+    std::vector<QMdiSubWindow*> windows;
+    for (int i = 0; i < 3; ++i)
+        windows.push_back(windowOf(newFrame()));
+    windows.push_back(windowOf(Form2::open(QStringLiteral("S"))));
+    std::vector<QSize> sizes;
+    for (QMdiSubWindow* w : windows)
+        sizes.push_back(w->size());
+    windows[1]->showMaximized();
+    QMdiSubWindow* active = main_->mdiArea()->activeSubWindow();
+
+    main_->ordna_Click();
+    processEvents();
+    QPoint previous(-1, -1);
+    for (QMdiSubWindow* w : main_->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+        if (!w->isVisible())
+            continue;
+        EXPECT_FALSE(w->isMaximized());
+        EXPECT_GT(w->y(), previous.y());  // one step further down and right each
+        EXPECT_GT(w->x(), previous.x());
+        EXPECT_TRUE(area().contains(w->geometry()));
+        previous = w->pos();
+    }
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        EXPECT_EQ(windows[i]->size(), sizes[i]) << i;
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), active);
+    EXPECT_EQ(main_->mdiArea()->subWindowList(QMdiArea::StackingOrder).back(), active);
+
+    // Minimised windows in a row along the bottom, the others left where they are.
+    windows[0]->showMinimized();
+    windows[2]->showMinimized();
+    windows[0]->move(200, 100);
+    const QPoint kept = windows[1]->pos();
+    main_->ordnaico_Click();
+    processEvents();
+    EXPECT_EQ(windows[0]->geometry().bottom(), area().bottom());
+    EXPECT_EQ(windows[2]->geometry().bottom(), area().bottom());
+    EXPECT_FALSE(windows[0]->geometry().intersects(windows[2]->geometry()));
+    EXPECT_EQ(windows[1]->pos(), kept);
+    const auto stacking = main_->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    for (QMdiSubWindow* icon : {windows[0], windows[2]})  // none hidden behind a window
+        EXPECT_GE(stacking.indexOf(icon), stacking.size() - 2);
+}
+
+// The activation goes where it was before the focus went away, and the main window's items with it.
+TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndAfterARefusedSkapa)
+{
+    Form1* first = newFrame();
+    newFrame();
+    main_->mdiArea()->setActiveSubWindow(windowOf(first));
+    first->ok->setFocus();
+
+    // The progress window holds the lock and the activation.
+    main_->SetEnabled(false);
+    takeTheActivation();
+    main_->SetEnabled(true);
+    giveTheActivationBack();
+    EXPECT_EQ(main_->activeChild(), first);
+    EXPECT_TRUE(main_->SparaSom->isEnabled());
+
+    // A half guard more than System 2 allows: "Skapa" is refused with a message box.
+    first->change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 1, {0, 3, 2, 0, QStringLiteral("S.RM")}); });
+    first->Option1[1]->click();
+    Q_EMIT first->Label1[12]->Click();
+    Q_EMIT first->Label1[14]->Click();
+    first->ok->setFocus();
+    user_.answerMessageBox(vbmsg::OK);
+    first->ok->click();
+    giveTheActivationBack();
+    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    EXPECT_TRUE(first->systempanel->isVisible());
+    EXPECT_EQ(main_->activeChild(), first);
+    EXPECT_TRUE(main_->SparaSom->isEnabled());
+}
+
+}  // namespace
