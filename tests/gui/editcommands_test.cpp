@@ -25,33 +25,19 @@
 
 namespace {
 
-class EditCommands : public ::testing::Test {
+class EditCommands : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        sprakoffset = 0;
         ClipboardClear();
-        main_ = makeMainWindow();
-        main_->resize(1100, 800);
-        main_->show();
-    }
-    void TearDown() override
-    {
-        markDocumentsSaved(*main_);
-        main_.reset();
+        MainWindowTest::SetUp();
     }
 
     // A system of two half guards and one full guard (grid rows 1-2 and 3), `rows` system rows, every
     // cell "1", focus on its grid, saved.
     Form2* system(int rows)
     {
-        NyttSystemInst* dlg = NyttSystemInst::instance();
-        dlg->Halvgard->setText(QStringLiteral("2"));
-        dlg->Helgard->setText(QStringLiteral("1"));
-        dlg->Rader->setText(QString::number(rows));
-        dlg->CommandOK_Click();
-        processEvents();
-        auto* e = qobject_cast<Form2*>(main_->activeChild());
+        Form2* e = newSystem(2, 1, rows);
         for (int r = 1; r <= 3; ++r)
             for (int c = 1; c <= rows; ++c)
                 e->Grid1->setTextMatrix(r, c, QStringLiteral("1"));
@@ -78,9 +64,7 @@ protected:
     // The frame with 27 rows (three mathematical full guards) in its coupon view.
     Form1* frameWithCoupons()
     {
-        main_->NyBlankett_Click();
-        processEvents();
-        auto* f = qobject_cast<Form1*>(main_->activeChild());
+        Form1* f = &newFrame();
         f->Option1[4]->click();
         for (int i = 0; i < 9; ++i)
             Q_EMIT f->Label1[static_cast<std::size_t>(i)]->Click();
@@ -96,9 +80,6 @@ protected:
         e->syssparat = true;
         e->Grid2->setTextMatrix(0, 0, mark);
     }
-
-    ScriptedUser user;
-    std::unique_ptr<MDIForm1> main_;
 };
 
 constexpr std::array<bool, 6> kNone{};
