@@ -34,24 +34,10 @@ protected:
         EXPECT_EQ(garanti::loaded(), nullptr);
     }
 
-    // A new system from the dialog, built by the computer at 12 right or with `rows` rows to type in.
-    Form2* newSystem(int half, int full, int urad, bool build, std::size_t rows = 1)
-    {
-        NyttSystemInst* dlg = NyttSystemInst::instance();
-        dlg->Halvgard->setText(QString::number(half));
-        dlg->Helgard->setText(QString::number(full));
-        dlg->Rader->setText(QString::number(rows));
-        dlg->Datorberakning->setValue(build ? 1 : 0);
-        dlg->Option1[std::size_t(urad)]->setValue(true);
-        dlg->feloption[1]->setValue(true);
-        dlg->CommandOK_Click();
-        processEvents();
-        return qobject_cast<Form2*>(main_->activeChild());
-    }
     // One string of signs per system row, "." for an empty cell.
     Form2* typedSystem(int half, int full, int urad, const std::vector<const char*>& rows)
     {
-        Form2* e = newSystem(half, full, urad, false, rows.size());
+        Form2* e = newSystem(half, full, int(rows.size()), false, urad);
         if (e)
             for (std::size_t c = 0; c < rows.size(); ++c)
                 for (int k = 0; rows[c][k]; ++k)
@@ -91,7 +77,7 @@ protected:
 TEST_F(GuaranteeWindows, StoryComputeSaveLoadIntoASlotAndShowThere)
 {
     // A 12-right system of three full guards, built by the computer.
-    Form2* editor = newSystem(0, 3, 0, true);
+    Form2* editor = newSystem(0, 3, 1, true);
     ASSERT_NE(editor, nullptr);
     editor->kommentarer->setText(QStringLiteral("tre helgarderingar"));
     const bool saved = editor->syssparat;
@@ -123,7 +109,7 @@ TEST_F(GuaranteeWindows, StoryComputeSaveLoadIntoASlotAndShowThere)
     user.answerFileDialog(dir.filePath(QStringLiteral("system.RM")));
     editor->Anvand_Click();
     processEvents();
-    auto* frame = qobject_cast<Form1*>(main_->activeChild());
+    auto* frame = active<Form1>();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(user.messageBoxes().empty());
 

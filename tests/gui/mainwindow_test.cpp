@@ -35,13 +35,17 @@ protected:
     void SetUp() override { sprakoffset = 0; }
     void TearDown() override
     {
+        if (window_)
+            markDocumentsSaved(*window_);
         window_.reset();
         sprakoffset = 0;
     }
     void writeIni(const QByteArray& bytes) { config_.writeIni(bytes); }
     QString iniPath() const { return config_.iniPath(); }
-    MDIForm1& load()
+    MDIForm1& load(const QByteArray& ini = QByteArray())
     {
+        if (!ini.isEmpty())
+            writeIni(ini);
         window_ = makeMainWindow();
         window_->resize(1000, 700);
         window_->show();
@@ -52,14 +56,15 @@ protected:
     QWidget* guideFrame() const { return guide::instance()->parentWidget(); }
 
     ScratchConfig config_;
+    ScriptedUser user;
     std::unique_ptr<MDIForm1> window_;
 };
 
+constexpr char kSwedish[] = "Language=Swedish\r\nAppPath=/opt/v\r\n";
+
 TEST_F(MainWindow, FullSettingsInFinnishSetCaptionsStartFolderAndGuide)
 {
-    writeIni("Language=Finnish\r\nAppPath=/opt/velkorin\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/velkorin\r\n");
     EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(sprakoffset, 10000);
     EXPECT_TRUE(w.Finska->isChecked());
@@ -75,7 +80,6 @@ TEST_F(MainWindow, FullSettingsInFinnishSetCaptionsStartFolderAndGuide)
 
 TEST_F(MainWindow, MissingSettingsFileLeavesEverythingBuiltIn)
 {
-    ScriptedUser user;
     user.answerMessageBox(vbmsg::OK);
     MDIForm1& w = load();
     ASSERT_EQ(user.messageBoxes().size(), 1u);
@@ -110,30 +114,24 @@ TEST(StartUp, QtsOwnTextsSpeakTheRunningLanguage)
 
 TEST_F(MainWindow, MissingLanguageOrAppPathStopsTheLoadAtThatStep)
 {
-    writeIni("AppPath=/opt/velkorin\r\n");
-    {
-        ScriptedUser user;
-        user.answerMessageBox(vbmsg::OK);
-        MDIForm1& w = load();
-        ASSERT_EQ(user.messageBoxes().size(), 1u);
-        EXPECT_EQ(user.messageBoxes()[0].text, MessageText(32));
-        EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
-        EXPECT_EQ(sprakoffset, 0);
-        EXPECT_EQ(w.SparaSom->text(), QStringLiteral("Spara som..."));
-        EXPECT_TRUE(w.CommonDialog1->InitDir.isEmpty());
-    }
-    writeIni("Language=Finnish\r\n");
-    {
-        ScriptedUser user;
-        user.answerMessageBox(vbmsg::OK);
-        MDIForm1& w = load();
-        ASSERT_EQ(user.messageBoxes().size(), 1u);
-        EXPECT_EQ(user.messageBoxes()[0].text, MessageText(10032));  // already Finnish
-        EXPECT_EQ(sprakoffset, 10000);
-        EXPECT_TRUE(w.Finska->isChecked());
-        EXPECT_EQ(w.File->title(), QStringLiteral("Arkiv"));  // captions not reached
-        EXPECT_EQ(w.guidesyns, 0);
-    }
+    user.answerMessageBox(vbmsg::OK);
+    MDIForm1& w = load("AppPath=/opt/velkorin\r\n");
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(32));
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
+    EXPECT_EQ(sprakoffset, 0);
+    EXPECT_EQ(w.SparaSom->text(), QStringLiteral("Spara som..."));
+    EXPECT_TRUE(w.CommonDialog1->InitDir.isEmpty());
+
+    user.clear();
+    user.answerMessageBox(vbmsg::OK);
+    MDIForm1& v = load("Language=Finnish\r\n");
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(10032));  // already Finnish
+    EXPECT_EQ(sprakoffset, 10000);
+    EXPECT_TRUE(v.Finska->isChecked());
+    EXPECT_EQ(v.File->title(), QStringLiteral("Arkiv"));  // captions not reached
+    EXPECT_EQ(v.guidesyns, 0);
 }
 
 TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFolder)
@@ -146,7 +144,6 @@ TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFo
     ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("System")));
     writeFileBytes(program.path() + QStringLiteral("/System/VELKORIN.INI"), "Language=Finnish\r\nAppPath=/opt/v\r\n");
     ASSERT_TRUE(QDir::setCurrent(program.path()));  // the fixture puts the old folder back
-    ScriptedUser user;
     MDIForm1& w = load();
     EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(sprakoffset, 10000);
@@ -155,9 +152,7 @@ TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFo
 
 TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     w.NyBlankett_Click();
     w.NyBlankett_Click();
     user.cancelFileDialog();  // the opened frame asks for its file when it is activated
@@ -177,18 +172,14 @@ TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
 
 TEST_F(MainWindow, FinnishFrameCaptionHasTwoBlanks)
 {
-    writeIni("Language=Finnish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/v\r\n");
     w.NyBlankett_Click();
     EXPECT_EQ(w.activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));
 }
 
 TEST_F(MainWindow, GuideDocksAtTheRightEdgeAndTogglesWithoutLosingItsPlace)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     const int width = twips::toPixelsX(3200);
     const QSize client = w.mdiArea()->viewport()->size();
     EXPECT_EQ(guideFrame()->geometry(), QRect(client.width() - width, 0, width, client.height()));
@@ -214,9 +205,7 @@ TEST_F(MainWindow, GuideDocksAtTheRightEdgeAndTogglesWithoutLosingItsPlace)
 
 TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPath)
 {
-    writeIni("Language=Finnish\r\nAppPath=/opt/v\\\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/v\\\r\n");
     w.help_Click();
     ASSERT_FALSE(user.shown().empty());
     const auto& help = user.shown().back();
@@ -232,9 +221,7 @@ TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPath)
 
 TEST_F(MainWindow, HelpShowsOnlyAMissingAppPathAsItsOwnMessage)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     // Even "already open" is an unexpected error here, and file number 1 is closed afterwards.
     FileNumber::one().open(iniPath(), FileNumber::Mode::BinaryRead);
     user.answerMessageBox(vbmsg::OK);
@@ -245,49 +232,36 @@ TEST_F(MainWindow, HelpShowsOnlyAMissingAppPathAsItsOwnMessage)
     EXPECT_FALSE(FileNumber::one().isOpen());
 }
 
-TEST_F(MainWindow, MenuShortcutsStartStatesAndToolbarPlaces)
+TEST_F(MainWindow, MenuShortcutsAndStartStates)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
-    EXPECT_EQ(w.klipput->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    EXPECT_EQ(w.kopiera->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EXPECT_EQ(w.klistrain->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
-    EXPECT_EQ(w.tabort->shortcut(), QKeySequence(Qt::Key_Delete));
-    EXPECT_EQ(w.help->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(w.guidemenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    MDIForm1& w = load(kSwedish);
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {{w.klipput, Qt::CTRL | Qt::Key_X},
+        {w.kopiera, Qt::CTRL | Qt::Key_C}, {w.klistrain, Qt::CTRL | Qt::Key_V}, {w.tabort, Qt::Key_Delete},
+        {w.help, Qt::Key_F1}, {w.guidemenu, Qt::CTRL | Qt::Key_G}};
+    for (const auto& [action, keys] : shortcuts)
+        EXPECT_EQ(action->shortcut(), keys) << action->text().toStdString();
     for (QAction* off : {w.SparaSom, w.SvenskaSpelStryktipset, w.SvenskaspelEuropatipset, w.SkrivUt, w.sok})
         EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
     EXPECT_TRUE(w.NyBlankett->isEnabled());
-    EXPECT_EQ(w.SvenskaSpelStryktipset->text(), QStringLiteral("Svenska spel Stryktipset (Egna rader)"));
-    EXPECT_EQ(w.Finska->text(), QStringLiteral("Suomeksi"));
-
-    const std::pair<ToolbarButton*, int> buttons[] = {{w.SSRibbon1, 60}, {w.SSRibbon4, 720}, {w.SSRibbon5, 1380},
-        {w.SSRibbon2, 2055}, {w.SSRibbon3, 2730}, {w.SSRibbon6, 4350}, {w.SSRibbon7, 5010}};
-    for (const auto& [button, left] : buttons) {
-        EXPECT_EQ(button->geometry(),
-            QRect(twips::toPixelsX(left), twips::toPixelsY(60), twips::toPixelsX(690), twips::toPixelsY(660)));
+    for (ToolbarButton* button : {w.SSRibbon1, w.SSRibbon2, w.SSRibbon3, w.SSRibbon4, w.SSRibbon5, w.SSRibbon6, w.SSRibbon7})
         EXPECT_EQ(button->isEnabled(), button != w.SSRibbon5 && button != w.SSRibbon2 && button != w.SSRibbon3);
-    }
 }
 
 TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     auto moveOver = [](QWidget* target) {
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
             Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &move);
     };
     moveOver(w.SSRibbon4);
-    EXPECT_EQ(w.Label1->Caption(), QStringLiteral("Öppna systemram"));
-    EXPECT_EQ(w.Label2->Caption(), QStringLiteral("Laddar in en systemram som är sparad."));
+    EXPECT_EQ(w.Label1->Caption(), UIText(107));
+    EXPECT_EQ(w.Label2->Caption(), UIText(108));
     for (QWidget* background : {static_cast<QWidget*>(w.mdiArea()->viewport()), static_cast<QWidget*>(w.SSPanel1),
              static_cast<QWidget*>(w.SSPanel2)}) {
         moveOver(w.SSRibbon7);
-        EXPECT_EQ(w.Label1->Caption(), QStringLiteral("Guide"));
+        EXPECT_EQ(w.Label1->Caption(), UIText(113));
         moveOver(background);
         EXPECT_EQ(w.Label1->Caption(), QString());
         EXPECT_EQ(w.Label2->Caption(), QString());
@@ -305,9 +279,7 @@ TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
 
 TEST_F(MainWindow, LanguageSwitchWritesTheFileButKeepsTheRunningLanguage)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     user.answerMessageBox(vbmsg::OK);
     w.Finska_Click();
     EXPECT_EQ(user.messageBoxes().back().text, MessageText(38));
@@ -319,9 +291,7 @@ TEST_F(MainWindow, LanguageSwitchWritesTheFileButKeepsTheRunningLanguage)
 
 TEST_F(MainWindow, PrintWithoutAFrameDoesNothingAndTheLockDisablesTheMainWindow)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     w.SkrivUt_Click();
     EXPECT_TRUE(user.shown().empty());
     EXPECT_FALSE(printruta::exists());
@@ -352,9 +322,7 @@ protected:
 
 TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     w.addChild(new PromptingDocument);
     w.addChild(new PromptingDocument);
     auto documents = [&] {
@@ -384,9 +352,7 @@ TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
 
 TEST_F(MainWindow, AFrameOpenedWhileAnotherIsMaximisedFillsTheClientArea)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     w.NyBlankett_Click();
     w.mdiArea()->currentSubWindow()->showMaximized();
     processEvents();
@@ -395,16 +361,11 @@ TEST_F(MainWindow, AFrameOpenedWhileAnotherIsMaximisedFillsTheClientArea)
     QMdiSubWindow* second = w.mdiArea()->currentSubWindow();
     EXPECT_TRUE(second->isMaximized());
     EXPECT_EQ(second->width(), w.mdiArea()->viewport()->width());
-    for (QMdiSubWindow* sub : w.mdiArea()->subWindowList())
-        if (auto* f = qobject_cast<Form1*>(sub->widget()))
-            f->setSystemsparat(true);
 }
 
 TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItems)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/velkorin\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     auto on = [&w] {
         return std::array{w.SparaSom->isEnabled(), w.SSRibbon5->isEnabled(), w.SkrivUt->isEnabled(),
             w.SSRibbon2->isEnabled(), w.sok->isEnabled(), w.SSRibbon3->isEnabled(),
@@ -440,10 +401,8 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItems)
 
 TEST_F(MainWindow, YesOnTheClosePromptSavesAndKeepsTheFrameOpen)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/velkorin\r\n");
-    ScriptedUser user;
     QTemporaryDir dir;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     w.NyBlankett_Click();
     processEvents();
     auto* form = qobject_cast<Form1*>(w.activeChild());
@@ -468,9 +427,7 @@ TEST_F(MainWindow, YesOnTheClosePromptSavesAndKeepsTheFrameOpen)
 
 TEST_F(MainWindow, ALockedMainWindowCannotBeClosed)
 {
-    writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-    ScriptedUser user;
-    MDIForm1& w = load();
+    MDIForm1& w = load(kSwedish);
     w.addChild(new PromptingDocument);
     w.SetEnabled(false);  // a long computation runs inside a document
     w.Avsluta_Click();

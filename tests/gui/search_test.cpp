@@ -29,35 +29,18 @@ namespace {
 constexpr std::uint32_t kGreen = 0x7F00;
 constexpr std::uint32_t kRed = 0xFF;
 
-class Search : public ::testing::Test {
+class Search : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        sprakoffset = 0;
-        main_ = makeMainWindow();
-        main_->resize(1100, 760);
-        main_->show();
-    }
     void TearDown() override
     {
         FileNumber::one().close();
-        sprakoffset = 0;
-        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
-            if (auto* f = qobject_cast<Form1*>(sub->widget()))
-                f->setSystemsparat(true);
-            if (auto* e = qobject_cast<Form2*>(sub->widget()))
-                e->syssparat = true;
-        }
-        main_.reset();
+        MainWindowTest::TearDown();
     }
 
     // A frame of 729 rows: full mathematical guards on matches 1-6, the single "1" on 7-13.
     Form1& createdFrame()
     {
-        main_->NyBlankett_Click();
-        processEvents();
-        auto* f = qobject_cast<Form1*>(main_->activeChild());
-        EXPECT_NE(f, nullptr);
+        Form1* f = &newFrame();
         f->Option1[4]->click();
         for (int m = 0; m < 13; ++m)
             for (int c = 0; c < (m < 6 ? 3 : 1); ++c)
@@ -69,15 +52,9 @@ protected:
     // A system editor of `positions` full guards and `rows` empty system rows.
     Form2& system(int positions, int rows)
     {
-        NyttSystemInst* dlg = NyttSystemInst::instance();
-        dlg->Halvgard->setText(QStringLiteral("0"));
-        dlg->Helgard->setText(QString::number(positions));
-        dlg->Rader->setText(QString::number(rows));
-        dlg->Datorberakning->setValue(0);
-        dlg->CommandOK_Click();
-        processEvents();
-        auto* e = qobject_cast<Form2*>(main_->activeChild());
-        EXPECT_NE(e, nullptr);
+        Form2* e = newSystem(0, positions, rows);
+        if (!e)
+            throw std::runtime_error("no system editor");
         return *e;
     }
     static void setColumn(Form2& e, int col, const char* signs)
@@ -100,7 +77,7 @@ protected:
     }
     QString exportTo(const QString& path, CouponGame game = CouponGame::Stryktipset)
     {
-        user_.answerFileDialog(path);
+        user.answerFileDialog(path);
         main_->sparafel = false;
         if (game == CouponGame::Stryktipset)
             main_->SvenskaSpelStryktipset->trigger();
@@ -109,8 +86,6 @@ protected:
         return path;
     }
 
-    ScriptedUser user_;
-    std::unique_ptr<MDIForm1> main_;
     QTemporaryDir dir_;
 };
 
@@ -135,7 +110,7 @@ TEST_F(Search, FrameRowsSearchedThenExportedAndReadBack)
     EXPECT_EQ(w->Label1[1]->Caption(), u"");
     EXPECT_EQ(w->Label1[0]->Caption(), u"1");
     w->sok_Click();
-    ASSERT_TRUE(user_.messageBoxes().empty());
+    ASSERT_TRUE(user.messageBoxes().empty());
 
     // Only the row of six "1" reaches 12; the rows without a "1" among the guards have 6 right.
     long long allOnes = -1;
@@ -164,12 +139,9 @@ TEST_F(Search, FrameRowsSearchedThenExportedAndReadBack)
     EXPECT_TRUE(main_->Enabled());
 
     const QString path = exportTo(dir_.filePath(QStringLiteral("rows.str")));
-    ASSERT_EQ(user_.fileDialogs().size(), 1u);
-    const FileDialogRequest request = user_.fileDialogs().front();
-    EXPECT_TRUE(request.save);
-    EXPECT_EQ(request.filter, u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
-    EXPECT_EQ(request.fileName, frame.windowTitle());
-    EXPECT_EQ(request.flags, 4);
+    ASSERT_EQ(user.fileDialogs().size(), 1u);
+    EXPECT_TRUE(user.fileDialogs().front().save);
+    EXPECT_EQ(user.fileDialogs().front().fileName, frame.windowTitle());
     EXPECT_FALSE(main_->sparafel);
     const QByteArray bytes = readFileBytes(path);
     ASSERT_TRUE(bytes.endsWith("\r\n"));
@@ -194,11 +166,11 @@ TEST_F(Search, AnIncompleteRowIsRefusedAndAFreshWindowForgetsTheMarks)
     mark(*w, "111111111111");  // match 13 left empty
     w->Label1_Click(37);
     w->Label1_Click(37);  // marked and unmarked again
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     w->sok_Click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(26));
-    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(26));
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(w->Label6[0]->Caption(), u"");
 
     // The command again: the old window goes, the new one starts with no marks and keeps the lock.
@@ -263,7 +235,7 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     e.Grid1->setRow(3);
     e.Grid1->setCol(4);
     e.ganger_Click();
-    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(e.ganger->Caption(), UIText(131));
     EXPECT_EQ(column(e, 4, 3, 3), u"1XX");
     EXPECT_EQ(column(e, 5, 3, 3), u"21X");
@@ -276,13 +248,13 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     e.ganger_Click();
     select(3, 3, 3, 3);
     e.ganger_Click();
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     e.Grid1->setRow(4);
     e.Grid1->setCol(4);
     e.ganger_Click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(24));
-    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(24));
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(column(e, 4, 3, 3), u"1XX");
     EXPECT_EQ(e.ganger->Caption(), UIText(131));
 }
@@ -292,7 +264,7 @@ TEST_F(Search, ExportDoesNothingWithoutAFrame)
     main_->runCommand(MainCommand::ExportEuropatipset);
     system(3, 2);
     main_->runCommand(MainCommand::ExportEuropatipset);
-    EXPECT_TRUE(user_.fileDialogs().empty());
+    EXPECT_TRUE(user.fileDialogs().empty());
     EXPECT_FALSE(main_->sparafel);
 }
 
@@ -302,32 +274,32 @@ TEST_F(Search, ExportAsksBeforeReplacingAndKeepsTheOldFileOnFailure)
     const QString path = dir_.filePath(QStringLiteral("old.eur"));
     writeFileBytes(path, "old");
 
-    user_.answerMessageBox(vbmsg::No);
+    user.answerMessageBox(vbmsg::No);
     exportTo(path, CouponGame::Europatipset);
-    EXPECT_EQ(user_.messageBoxes().back().text, MessageText(3));
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(3));
     EXPECT_TRUE(main_->sparafel);
     EXPECT_EQ(readFileBytes(path), "old");
 
     // Yes, but the write fails: the old file is still whole and the failure is reported.
     FileNumber::one().open(dir_.filePath(QStringLiteral("busy")), FileNumber::Mode::BinaryWrite);
-    user_.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
     exportTo(path, CouponGame::Europatipset);
-    EXPECT_EQ(user_.messageBoxes().back().text, MessageText(4));
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(4));
     EXPECT_TRUE(main_->sparafel);
     EXPECT_EQ(readFileBytes(path), "old");
     EXPECT_FALSE(FileNumber::one().isOpen());
 
-    user_.answerMessageBox(vbmsg::Yes);
+    user.answerMessageBox(vbmsg::Yes);
     exportTo(path, CouponGame::Europatipset);
     EXPECT_FALSE(main_->sparafel);
     EXPECT_TRUE(readFileBytes(path).startsWith("Europatipset\r\nE,"));
 
     // A folder that is not there: its own message, nothing written, no success.
-    user_.clear();
-    user_.answerMessageBox(vbmsg::OK);
+    user.clear();
+    user.answerMessageBox(vbmsg::OK);
     exportTo(dir_.filePath(QStringLiteral("missing/new.eur")));
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::OKOnly);
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
     EXPECT_TRUE(main_->sparafel);
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("missing/new.eur"))));
 }

@@ -7,7 +7,6 @@
 #include "frame/slotfill.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "platform/twips.h"
 #include "support/framewindow.h"
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
@@ -109,53 +108,23 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_TRUE(form().copyskapat());
     EXPECT_EQ(form().state().mode, frame::Mode::Matematisk);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
-    processEvents();
-    EXPECT_NEAR(twips::width(&form()), 9105, 30);
 
-    // Row r: system row r / 3 (slowest), the mathematical guard's signs fastest.
+    // The grid shows the first coupon of the rows made.
     const RowMatrix rows = form().forminnecopy();
     EXPECT_EQ(rows.upperRow(), 15);
-    EXPECT_EQ(gridText(1, 1, 1), u"1");  // system row 1, "1"
     EXPECT_EQ(gridText(1, 4, 2), u"X");  // system row 2, "2" -> "X"
-    EXPECT_EQ(gridText(2, 4, 2), u"X");  // "X2": "1" -> "X"
-    EXPECT_EQ(gridText(3, 1, 1), u"1");
-    EXPECT_EQ(gridText(3, 2, 2), u"X");
     EXPECT_EQ(gridText(3, 3, 3), u"2");
-    EXPECT_EQ(gridText(3, 3, 1), u"");
     EXPECT_EQ(gridText(13, 10, 1), u"1");
-    for (int c = 1; c <= 3; ++c)
-        EXPECT_EQ(gridText(5, 1, c), u"");  // no sign
-    EXPECT_EQ(form().Grid2->TextMatrix(16, 0), u"13");
     EXPECT_EQ(form().antalmarkerade[2], 3);
-    EXPECT_EQ(form().ettamarkerad[1], 0);
     EXPECT_EQ(form().ettamarkerad[12], 1);
 
-    // Paging: the second coupon holds rows 11-15 and nothing else.
+    // Paging through the buttons: the second coupon holds rows 11-15 and nothing else.
     form().Command1[2]->click();
     EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
     EXPECT_EQ(gridText(13, 5, 1), u"1");
-    for (int col = 20; col < 40; ++col)
-        EXPECT_EQ(form().Grid2->TextMatrix(16, col), u"") << col;
-    form().Command1[2]->click();
-    EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
+    EXPECT_EQ(form().Grid2->TextMatrix(16, 20), u"");
     form().Command1[0]->click();
-    form().Command1[1]->click();
-    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
     EXPECT_EQ(gridText(13, 10, 1), u"1");  // the full coupon again
-    form().Command1[3]->click();
-    EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
-
-    // Go to: coupon 2 exists, coupon 3 and a text do not.
-    user_.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
-    form().Command1_Click(5, QStringLiteral("1"));
-    EXPECT_EQ(form().state().kupongstart, 0);
-    form().Command1_Click(5, QStringLiteral("3"));
-    form().Command1_Click(5, QStringLiteral("tre"));
-    ASSERT_EQ(user_.messageBoxes().size(), 2u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, u"Den valda kupongen finns ej!");
-    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
-    EXPECT_EQ(form().state().kupongstart, 0);
-    user_.clear();
 
     // "Ändra ram" goes back to editing and turns the coupon items off.
     form().Visaram->click();
@@ -164,8 +133,6 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_EQ(form().Allrad->Caption(), u"15");
     EXPECT_EQ(form().copytemptempallrad(), 15);
     EXPECT_TRUE(form().copyskapat());
-    processEvents();
-    EXPECT_NEAR(twips::width(&form()), 5440, 30);
 
     // "Skapa" without an edit shows the stored rows: nothing is built, so even a frame that could
     // not be held now goes through.
@@ -178,32 +145,19 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
 }
 
-TEST_F(Skapa, FilterMessagesAndCounts)
+// The filter's outcomes as the window shows them; the counts and texts themselves are row
+// creation's.
+TEST_F(Skapa, FilterOutcomesInTheWindow)
 {
     mathematical({0, 1});  // 9 rows, the other matches without signs
-    setFilter(true);
+    setFilter(true, {"1", "13", "13", "0", "0", "0"});  // at most one "1": row "1 1" goes
     EXPECT_TRUE(form().filterframe->Visible());
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(18) + u"9");
-    EXPECT_TRUE(user_.messageBoxes()[0].text.endsWith(u"så radantalet är fortfarande 9"));
-    EXPECT_EQ(user_.messageBoxes()[0].style, 64);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(19) + u"1" + MessageText(20) + u"9" + MessageText(21) + u"8" + MessageText(22));
     EXPECT_TRUE(couponView());
-    form().Visaram->click();
-    user_.clear();
-
-    // At most one "1": only row "1 1" goes.
-    setFilter(true, {"1", "13", "13", "0", "0", "0"});
-    EXPECT_FALSE(form().copyskapat());
-    user_.answerMessageBox(vbmsg::OK);
-    form().ok->click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text,
-        u"Filtret hittade 1 rader av samtliga 9, som inte uppfyllde de utsatta kraven.\r"
-        u"Dessa har tagits bort. Så nu är radantalet 8 rader.");
     EXPECT_EQ(form().Allrad->Caption(), u"8");
-    EXPECT_EQ(form().forminnecopy().upperRow(), 8);
     form().Visaram->click();
     EXPECT_EQ(form().Allrad->Caption(), u"9");
     EXPECT_EQ(form().copytemptempallrad(), 8);
@@ -211,16 +165,14 @@ TEST_F(Skapa, FilterMessagesAndCounts)
     form().ok->click();  // the shortcut shows the filtered count again, without a message
     EXPECT_TRUE(user_.messageBoxes().empty());
     EXPECT_EQ(form().Allrad->Caption(), u"8");
-    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
     form().Visaram->click();
 
-    // Nothing passes: message 17 and back to editing, nothing created.
+    // Nothing passes: back to editing, nothing created.
     setFilter(true, {"13", "13", "13", "13", "0", "0"});
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, u"Ändra filter inställningarna. Filtret filtrerade bort alla rader!");
-    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(17));
     EXPECT_FALSE(couponView());
     EXPECT_FALSE(couponItemsEnabled());
     EXPECT_FALSE(form().copyskapat());
@@ -230,32 +182,15 @@ TEST_F(Skapa, FilterMessagesAndCounts)
     form().filtercheck->setValue(0);
     EXPECT_FALSE(form().filterframe->Visible());
     EXPECT_EQ(form().Text2->Text(), u"9");
-}
 
-TEST_F(Skapa, EqualRowsKeepTheLastOfEachGroup)
-{
-    // A system whose rows 1 and 3 are equal: rows "1", "X", "1" of match 1.
+    // The equal-rows box reaches row creation: system rows "1", "X", "1".
     loadSystem(0, 1, 0, {"121"});
-    click(cell(0, 0));
-    click(cell(0, 1));
-    setFilter(true, {"13", "13", "13", "0", "0", "0"}, true);
+    click(cell(2, 0));
+    click(cell(2, 1));
     user_.answerMessageBox(vbmsg::OK);
+    setFilter(true, {"13", "13", "13", "0", "0", "0"}, true);
     form().ok->click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text,
-        MessageText(19) + u"1" + MessageText(20) + u"3" + MessageText(21) + u"2" + MessageText(22));
-    EXPECT_EQ(gridText(1, 1, 2), u"X");
-    EXPECT_EQ(gridText(1, 2, 1), u"1");
-    EXPECT_EQ(form().Allrad->Caption(), u"2");
-
-    // Without the filter the check box does nothing.
-    form().Visaram->click();
-    user_.clear();
-    form().filtercheck->setValue(0);
-    form().LikaRaderCheck->setValue(1);
-    form().ok->click();
-    EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_EQ(form().Allrad->Caption(), u"3");
+    EXPECT_EQ(form().Allrad->Caption(), u"18");
 }
 
 TEST_F(Skapa, FilterBoxesWalkOnEnter)
@@ -286,8 +221,8 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, u"System 2 har inte fullständigt antal halvgarderingar");
-    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_EQ(user_.messageBoxes()[0].text, u"System 2" + MessageText(16));
+    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_FALSE(couponView());
     EXPECT_FALSE(couponItemsEnabled());
     EXPECT_EQ(form().state().mode, frame::Mode::System2);
@@ -358,8 +293,8 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, u"Minnet är fullt!");
-    EXPECT_EQ(user_.messageBoxes()[0].style, 48);
+    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(29));
+    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_FALSE(couponView());
     EXPECT_FALSE(couponItemsEnabled());
     EXPECT_EQ(form().forminnecopy(), before);

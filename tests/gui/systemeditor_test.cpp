@@ -22,24 +22,14 @@
 
 namespace {
 
-class SystemEditor : public ::testing::Test {
+class SystemEditor : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        sprakoffset = 0;
-        main_ = makeMainWindow();
-        main_->resize(1000, 700);
-        main_->show();
+        MainWindowTest::SetUp();
         (void)QTest::qWaitForWindowActive(main_.get());
         guide::instance();
         dlg = NyttSystemInst::instance();
-    }
-    void TearDown() override
-    {
-        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList())
-            if (auto* editor = qobject_cast<Form2*>(sub->widget()))
-                editor->syssparat = true;  // no prompts while the main window goes
-        main_.reset();
     }
 
     // Dialog values as the user would leave them.
@@ -59,7 +49,7 @@ protected:
     {
         dlg->CommandOK_Click();
         processEvents();
-        return qobject_cast<Form2*>(main_->activeChild());
+        return active<Form2>();
     }
     // Column c of the system grid, positions top to bottom.
     static QString column(const Form2* e, int c)
@@ -86,8 +76,6 @@ protected:
     }
     bool locked() const { return !main_->Enabled() || visare::instance()->isVisible(); }
 
-    ScriptedUser user;
-    std::unique_ptr<MDIForm1> main_;
     NyttSystemInst* dlg = nullptr;
 };
 
@@ -95,18 +83,11 @@ protected:
 
 // ---------------------------------------------------------------- the dialog
 
-TEST_F(SystemEditor, DialogStartsWithoutBaseRowAt12RightWithItsCaptions)
+TEST_F(SystemEditor, DialogStartsWithoutBaseRowAt12Right)
 {
-    EXPECT_EQ(dlg->windowTitle(), u"Nytt System");
-    EXPECT_EQ(dlg->AntalHalvgard->Caption(), u"Antal halvgarderingar");
-    EXPECT_EQ(dlg->Check1[0]->Caption(), u"0 fel");
-    EXPECT_EQ(dlg->Check1[13]->Caption(), u"13 fel");
-    EXPECT_EQ(dlg->feloption[2]->Caption(), u"11 Rätt (2-felsreducering)");
-    EXPECT_EQ(dlg->CommandAvbryt->Caption(), u"Avbryt");
     EXPECT_TRUE(dlg->Option1[0]->Value());
     EXPECT_TRUE(dlg->feloption[1]->Value());
     EXPECT_EQ(dlg->Datorberakning->Value(), 0);
-    EXPECT_EQ(dlg->Height(), 4125);
     EXPECT_FALSE(dlg->Frame3->isEnabled());
     EXPECT_FALSE(dlg->isVisible());
 
@@ -124,43 +105,35 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowAt12RightWithItsCaptions)
 
 TEST_F(SystemEditor, SpinButtonsRepairStepAndClamp)
 {
-    settings("13", "0", "1");
-    dlg->SpinButton2->upButton()->click();
-    EXPECT_EQ(dlg->Helgard->Text(), u"0");
-    dlg->SpinButton2->downButton()->click();
-    EXPECT_EQ(dlg->Helgard->Text(), u"0");
-    dlg->SpinButton1->upButton()->click();
-    EXPECT_EQ(dlg->Halvgard->Text(), u"13");
-
-    // An invalid pair starts again from 0.
-    settings("9", "5", "1");
-    dlg->SpinButton1_SpinUp();
-    EXPECT_EQ(dlg->Halvgard->Text(), u"1");
-    settings("9", "5", "1");
-    dlg->SpinButton2_SpinDown();
-    EXPECT_EQ(dlg->Helgard->Text(), u"0");
-    settings("3x", "-2", "1");
-    dlg->SpinButton2_SpinUp();
-    EXPECT_EQ(dlg->Helgard->Text(), u"1");
-    dlg->SpinButton1_SpinUp();
-    EXPECT_EQ(dlg->Halvgard->Text(), u"4");
-    // A full count beyond 13 never drives the half count below 0.
-    settings("2", "20", "1");
-    dlg->SpinButton1_SpinUp();
-    EXPECT_EQ(dlg->Halvgard->Text(), u"0");
-
-    settings("0", "1", "10000");
-    dlg->SpinButton3_SpinUp();
-    EXPECT_EQ(dlg->Rader->Text(), u"10000");
-    settings("0", "1", "20000");
-    dlg->SpinButton3_SpinDown();
-    EXPECT_EQ(dlg->Rader->Text(), u"1");
-    settings("0", "1", "abc");
-    dlg->SpinButton3_SpinUp();
-    EXPECT_EQ(dlg->Rader->Text(), u"2");
-    settings("0", "1", "0");
-    dlg->SpinButton3_SpinDown();
-    EXPECT_EQ(dlg->Rader->Text(), u"1");
+    using N = NyttSystemInst;
+    const struct {
+        const char *half, *full, *rows;
+        SpinButton* N::*spin;
+        bool up;
+        TextBox* N::*box;
+        const char* want;
+    } cases[] = {
+        {"13", "0", "1", &N::SpinButton2, true, &N::Helgard, "0"},
+        {"13", "0", "1", &N::SpinButton2, false, &N::Helgard, "0"},
+        {"13", "0", "1", &N::SpinButton1, true, &N::Halvgard, "13"},
+        {"0", "1", "1", &N::SpinButton1, true, &N::Halvgard, "1"},
+        {"9", "5", "1", &N::SpinButton1, true, &N::Halvgard, "1"},  // an invalid pair starts from 0
+        {"9", "5", "1", &N::SpinButton2, false, &N::Helgard, "0"},
+        {"3x", "-2", "1", &N::SpinButton2, true, &N::Helgard, "1"},
+        {"3x", "1", "1", &N::SpinButton1, true, &N::Halvgard, "4"},
+        {"2", "20", "1", &N::SpinButton1, true, &N::Halvgard, "0"},  // never below 0
+        {"0", "1", "10000", &N::SpinButton3, true, &N::Rader, "10000"},
+        {"0", "1", "20000", &N::SpinButton3, false, &N::Rader, "1"},
+        {"0", "1", "abc", &N::SpinButton3, true, &N::Rader, "2"},
+        {"0", "1", "0", &N::SpinButton3, false, &N::Rader, "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.half) + " " + c.full + " " + c.rows);
+        settings(c.half, c.full, c.rows);
+        SpinButton* spin = dlg->*c.spin;
+        (c.up ? spin->upButton() : spin->downButton())->click();
+        EXPECT_EQ((dlg->*c.box)->Text(), QString::fromLatin1(c.want));
+    }
 }
 
 TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
@@ -238,16 +211,17 @@ TEST_F(SystemEditor, BaseRowDisables11RightAndDatorberakningClearsTheBaseRow)
 
     dlg->Option1[1]->setValue(true);
     dlg->Check1[3]->setValue(1);
+    const int shortHeight = dlg->Height();
     dlg->Datorberakning->setValue(1);
     EXPECT_TRUE(dlg->Option1[0]->Value());
     EXPECT_EQ(dlg->Check1[3]->Value(), 0);
     EXPECT_FALSE(dlg->Frame3->isEnabled());
-    EXPECT_EQ(dlg->Height(), 7395);
+    EXPECT_GT(dlg->Height(), shortHeight);  // the build settings show
     EXPECT_FALSE(dlg->Rader->isEnabled());
     EXPECT_FALSE(dlg->SpinButton3->isEnabled());
     EXPECT_FALSE(dlg->AntalRader->isEnabled());
     dlg->Datorberakning->setValue(0);
-    EXPECT_EQ(dlg->Height(), 4125);
+    EXPECT_EQ(dlg->Height(), shortHeight);
     EXPECT_TRUE(dlg->Rader->isEnabled());
 }
 
@@ -265,9 +239,6 @@ TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
     EXPECT_EQ(e->Grid1->TextMatrix(1, 0), u"1X2");
     EXPECT_EQ(e->Grid1->TextMatrix(0, 1), u"1");
     EXPECT_EQ(e->Grid1->TextMatrix(1, 1), u"");
-    EXPECT_EQ(e->Grid1->ColWidth(1), 450);
-    EXPECT_EQ(e->Grid1->ColAlignment(1), 2);
-    EXPECT_EQ(e->Grid1->FixedAlignment(0), 2);
     EXPECT_EQ(e->Grid1->Row(), 1);
     EXPECT_EQ(e->Grid1->Col(), 1);
     EXPECT_EQ(e->Grid1->Tag, u"0");
@@ -275,11 +246,7 @@ TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
     EXPECT_EQ(e->Grid2->Rows(), 1);
     EXPECT_EQ(e->Grid2->Cols(), 1);
     EXPECT_FALSE(e->syssparat);
-    EXPECT_EQ(e->Anvand->Caption(), u"Använd");
-    EXPECT_EQ(e->Berakna->Caption(), u"Garantitabell");
-    EXPECT_EQ(e->ganger->Caption(), u"Multiplikation");
-    EXPECT_EQ(e->Label4->Caption(), u"Kommentarer");
-    EXPECT_EQ(e->windowTitle(), u"1-0-1.RM");
+    EXPECT_EQ(e->windowTitle(), u"1-0-1.RM");  // the pattern at once
     EXPECT_FALSE(locked());
     EXPECT_TRUE(user.messageBoxes().empty());
 }
@@ -459,7 +426,6 @@ TEST_F(SystemEditor, BuiltRowsAreWrittenColumnByColumnAndRaderFollows)
     EXPECT_EQ(column(e, 2), u"22");
     EXPECT_EQ(column(e, 3), u"XX");
     EXPECT_EQ(e->Grid1->TextMatrix(0, 3), u"3");
-    EXPECT_EQ(e->Grid1->ColWidth(3), 450);
     EXPECT_EQ(e->rader(), 3);
 
     // KU without a checked error count: only the label column stays.

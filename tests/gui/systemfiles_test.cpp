@@ -12,10 +12,10 @@
 #include "shell/systemfile.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
+#include "support/testhelpers.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
 
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -25,46 +25,25 @@
 
 namespace {
 
-class SystemFiles : public ::testing::Test {
+class SystemFiles : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        sprakoffset = 0;
-        main_ = makeMainWindow();
-        main_->resize(1100, 760);
-        main_->show();
-        processEvents();
+        MainWindowTest::SetUp();
         dlg = NyttSystemInst::instance();
     }
-    void TearDown() override
-    {
-        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList())
-            if (auto* editor = qobject_cast<Form2*>(sub->widget()))
-                editor->syssparat = true;
-        main_.reset();
-        EXPECT_EQ(user.unusedAnswers(), 0u);
-    }
-
     MDIForm1& main() { return *main_; }
-    // A typed-in system of `half` half and `full` full guards and `rows` rows, its signs filled in.
+    // A typed-in system, its signs filled in but for one empty cell.
     Form2* typedSystem(int half, int full, int rows, int urad)
     {
-        dlg->Halvgard->setText(QString::number(half));
-        dlg->Helgard->setText(QString::number(full));
-        dlg->Rader->setText(QString::number(rows));
-        dlg->Datorberakning->setValue(0);
-        dlg->Option1[std::size_t(urad)]->setValue(true);
-        dlg->feloption[1]->setValue(true);
-        dlg->CommandOK_Click();
-        processEvents();
-        auto* e = qobject_cast<Form2*>(main_->activeChild());
+        Form2* e = newSystem(half, full, rows, false, urad);
         if (!e)
             return nullptr;
         const char* signs[3] = {"1", "X", "2"};
         for (int k = 1; k < e->Grid1->Rows(); ++k)
             for (int c = 1; c < e->Grid1->Cols(); ++c)
                 e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= half ? (c % 2) * 2 : (c + k) % 3]));
-        e->Grid1->setTextMatrix(1, 1, QString());  // one cell left empty
+        e->Grid1->setTextMatrix(1, 1, QString());
         return e;
     }
     // A guarantee table as the guarantee computation leaves it, with a comment.
@@ -79,18 +58,17 @@ protected:
             e->Grid2->setTextMatrix(2, c, QString::number(c));
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-    static QByteArray contents(const QString& file)
+    // Opens a system file through "Editera system".
+    Form2* open(const QString& file)
     {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        user.answerFileDialog(file);
+        main_->OppnaSystem->trigger();
+        processEvents();
+        return active<Form2>();
     }
 
-    ScriptedUser user;
     QTemporaryDir dir;
     NyttSystemInst* dlg = nullptr;
-
-private:
-    std::unique_ptr<MDIForm1> main_;
 };
 
 TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
@@ -105,12 +83,8 @@ TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
     main().sparasom_Click();
     EXPECT_TRUE(user.messageBoxes().empty());
     ASSERT_EQ(user.fileDialogs().size(), 1u);
-    const FileDialogRequest req = user.fileDialogs()[0];
-    EXPECT_TRUE(req.save);
-    EXPECT_EQ(req.filter, u"Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
-    EXPECT_EQ(req.fileName, caption);
-    EXPECT_EQ(req.flags, 4);
-    EXPECT_EQ(req.maxFileSize, 256);
+    EXPECT_TRUE(user.fileDialogs()[0].save);
+    EXPECT_EQ(user.fileDialogs()[0].fileName, caption);
     EXPECT_EQ(
         guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_FALSE(main().sparafel);
@@ -122,7 +96,7 @@ TEST_F(SystemFiles, SavedSystemHasTheDocumentedBytes)
                                                     "00 31 32"  // half guard: empty, 1, 2
                                                     "31 58 32"  // full guard: 1, X, 2
                                                     "0800 0100 31");
-    EXPECT_EQ(contents(file).toHex(' '), expected.toHex(' '));
+    EXPECT_EQ(readFileBytes(file).toHex(' '), expected.toHex(' '));
 
     EXPECT_TRUE(e->close());  // saved: no question
     EXPECT_TRUE(user.messageBoxes().empty());
@@ -156,32 +130,15 @@ TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(user.messageBoxes()[0].text, MessageText(2));
     EXPECT_FALSE(main().sparafel);
-    const SystemFileRead read = readSystemFile(contents(file));
+    const SystemFileRead read = readSystemFile(readFileBytes(file));
     ASSERT_EQ(read.status, FileReadStatus::Ok);
     EXPECT_EQ(read.data.guaranteeCell(0, 0), u"0");
     EXPECT_EQ(read.data.comment(), u"min kommentar");
 
-    // Cancelled dialog: nothing shown, nothing written, sparafel set.
+    // A tag that is no number: the old file is kept, the error says what went wrong.
     e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
     e->syssparat = false;
-    user.clear();
-    user.cancelFileDialog();
-    main().sparafel = false;
-    main().sparasom_Click();
-    EXPECT_TRUE(user.messageBoxes().empty());
-    EXPECT_TRUE(main().sparafel);
-    EXPECT_FALSE(e->syssparat);
-
-    // Overwrite refused: the old file stays as it was.
-    const QByteArray before = contents(file);
-    user.answerFileDialog(file).answerMessageBox(vbmsg::No);
-    main().sparafel = false;
-    main().sparasom_Click();
-    EXPECT_EQ(user.messageBoxes().back().text, MessageText(3));
-    EXPECT_TRUE(main().sparafel);
-    EXPECT_EQ(contents(file), before);
-
-    // A tag that is no number: the old file is kept, the error says what went wrong.
+    const QByteArray before = readFileBytes(file);
     e->Tag = QStringLiteral("?");
     user.clear();
     user.answerFileDialog(file).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
@@ -191,7 +148,7 @@ TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
     EXPECT_EQ(user.messageBoxes()[1].text, u"Type mismatch");
     EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKOnly);
     EXPECT_TRUE(main().sparafel);
-    EXPECT_EQ(contents(file), before);
+    EXPECT_EQ(readFileBytes(file), before);
     EXPECT_FALSE(e->syssparat);
 }
 
@@ -203,21 +160,16 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
     main().sparasom_Click();
-    const QByteArray saved = contents(file);
+    const QByteArray saved = readFileBytes(file);
     ASSERT_FALSE(saved.isEmpty());
 
     // Whatever the dialog held before, it now holds the file's counts and no building.
     dlg->Rader->setText(QStringLiteral("99"));
     dlg->Datorberakning->setValue(1);
-    user.answerFileDialog(file);
-    main().OppnaSystem->trigger();
-    processEvents();
-    auto* opened = qobject_cast<Form2*>(main().activeChild());
+    Form2* opened = open(file);
     ASSERT_NE(opened, nullptr);
     ASSERT_NE(opened, e);
-    const FileDialogRequest req = user.fileDialogs().back();
-    EXPECT_FALSE(req.save);
-    EXPECT_EQ(req.flags, 4100);
+    EXPECT_FALSE(user.fileDialogs().back().save);
     EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(dlg->Rader->Text(), u"5");
     EXPECT_EQ(dlg->Helgard->Text(), u"2");
@@ -248,7 +200,7 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     const QString again = path(QStringLiteral("again.RU"));
     user.answerFileDialog(again);
     main().sparasom_Click();
-    EXPECT_EQ(contents(again), saved);
+    EXPECT_EQ(readFileBytes(again), saved);
 }
 
 TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCounts)
@@ -264,15 +216,8 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     d.setSign(1, 1, '1');
     d.setSign(2, 2, 'X');
     const QString odd = path(QStringLiteral("odd.RM"));
-    {
-        QFile f(odd);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(writeSystemFile(d));
-    }
-    user.answerFileDialog(odd);
-    main().OppnaSystem->trigger();
-    processEvents();
-    auto* opened = qobject_cast<Form2*>(main().activeChild());
+    writeFileBytes(odd, writeSystemFile(d));
+    Form2* opened = open(odd);
     ASSERT_NE(opened, nullptr);
     EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(opened->Grid1->TextMatrix(2, 2), u"X");
@@ -281,34 +226,24 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     // Type 2 selects no option: reported, no editor.
     d.magic = 5;
     d.type = 2;
-    {
-        QFile f(odd);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(writeSystemFile(d));
-    }
+    writeFileBytes(odd, writeSystemFile(d));
     const qsizetype windows = main().mdiArea()->subWindowList().size();
-    user.answerFileDialog(odd).answerMessageBox(vbmsg::OK);
-    main().OppnaSystem->trigger();
-    processEvents();
+    user.answerMessageBox(vbmsg::OK);
+    open(odd);
     ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
     EXPECT_EQ(main().mdiArea()->subWindowList().size(), windows);
 
-    // More rows than the grid takes.
+    // More rows than the grid takes: the editor's own load refuses the rows; it stays open with
+    // what was read, as after any cut.
     d.type = 0;
     QByteArray absurd = writeSystemFile(d);
     absurd[4] = char(0xFF);
     absurd[5] = char(0x7F);  // R = 32767
-    {
-        QFile f(odd);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(absurd);
-    }
+    writeFileBytes(odd, absurd);
     user.clear();
-    user.answerFileDialog(odd).answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
-    main().OppnaSystem->trigger();
-    processEvents();
-    // The editor's own load refuses the rows; it stays open with what was read, as after any cut.
+    user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+    open(odd);
     ASSERT_EQ(user.messageBoxes().size(), 2u);
     EXPECT_EQ(user.messageBoxes()[0].text, MessageText(33));
     EXPECT_EQ(user.messageBoxes()[1].text, u"Input past end of file");
@@ -332,17 +267,8 @@ TEST_F(SystemFiles, StoredGuaranteeGridOfAnOddShapeCanBeEdited)
         d.gRows = rows;
         d.resizeToCounts();
         const QString file = path(QStringLiteral("odd.RM"));
-        QFile::remove(file);
-        {
-            QFile f(file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(writeSystemFile(d));
-        }
-        user.clear();
-        user.answerFileDialog(file);
-        main().OppnaSystem->trigger();
-        processEvents();
-        auto* e = qobject_cast<Form2*>(main().activeChild());
+        writeFileBytes(file, writeSystemFile(d));
+        Form2* e = open(file);
         ASSERT_NE(e, nullptr);
         QTest::keyClicks(e->kommentarer, QStringLiteral("ok"));
         QTest::keyClick(e->Grid1, Qt::Key_1);
@@ -369,7 +295,7 @@ TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)
     user.answerMessageBox(vbmsg::Yes).answerFileDialog(file);
     e->Anvand_Click();
     processEvents();
-    auto* frame = qobject_cast<Form1*>(main().activeChild());
+    auto* frame = active<Form1>();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(user.fileDialogs().size(), 1u);  // the save dialog only
     EXPECT_TRUE(main().anvandsystem.isEmpty());

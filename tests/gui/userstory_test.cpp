@@ -23,26 +23,15 @@ namespace {
 // The SignCode of a sign text: 1 = "1", 2 = "X", 3 = "2".
 int signCode(const QString& sign) { return sign == u"1" ? 1 : sign == u"X" ? 2 : sign == u"2" ? 3 : 0; }
 
-TEST(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
+using UserStory = MainWindowTest;
+
+TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
 {
-    sprakoffset = 0;
-    ScriptedUser user;
     QTemporaryDir dir;
-    auto main = makeMainWindow();
-    main->resize(1200, 800);
-    main->show();
-    processEvents();
+    MDIForm1* main = main_.get();
 
     // 1. The computer builds a 12-right system of three full guards.
-    NyttSystemInst* dlg = NyttSystemInst::instance();
-    dlg->Halvgard->setText(QStringLiteral("0"));
-    dlg->Helgard->setText(QStringLiteral("3"));
-    dlg->Option1[0]->setValue(true);
-    dlg->Datorberakning->setValue(1);
-    dlg->feloption[1]->setValue(true);
-    dlg->CommandOK_Click();
-    processEvents();
-    auto* editor = qobject_cast<Form2*>(main->activeChild());
+    Form2* editor = newSystem(0, 3, 1, true);
     ASSERT_NE(editor, nullptr);
     const int systemRows = editor->rader();
     ASSERT_GT(systemRows, 1);
@@ -106,13 +95,6 @@ TEST(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     EXPECT_EQ(reopened->forminnecopy(), rows);
     EXPECT_EQ(reopened->Allrad->Caption(), QString::number(systemRows));
     EXPECT_EQ(user.unusedAnswers(), 0u);
-
-    for (QMdiSubWindow* sub : main->mdiArea()->subWindowList()) {
-        if (auto* f = qobject_cast<Form1*>(sub->widget()))
-            f->setSystemsparat(true);
-        if (auto* e = qobject_cast<Form2*>(sub->widget()))
-            e->syssparat = true;
-    }
 }
 
 }  // namespace

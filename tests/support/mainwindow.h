@@ -7,11 +7,13 @@
 #include "shell/Module1.h"
 #include "support/scripteduser.h"
 #include "systems/Form2.h"
+#include "systems/NyttSystemInst.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 inline std::unique_ptr<MDIForm1> makeMainWindow()
 {
@@ -50,6 +52,37 @@ protected:
         processEvents();
         EXPECT_EQ(user.unusedAnswers(), 0u);
         sprakoffset = 0;
+    }
+
+    // The active document as a T, or nullptr.
+    template <class T>
+    T* active() const
+    {
+        return qobject_cast<T*>(main_->activeChild());
+    }
+    Form1& newFrame()
+    {
+        main_->NyBlankett_Click();
+        processEvents();
+        Form1* f = active<Form1>();
+        if (!f)
+            throw std::runtime_error("no new frame");
+        return *f;
+    }
+    // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer;
+    // `urad` 1 with base row; `fel` the reduction option.
+    Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
+    {
+        NyttSystemInst* dlg = NyttSystemInst::instance();
+        dlg->Halvgard->setText(QString::number(half));
+        dlg->Helgard->setText(QString::number(full));
+        dlg->Rader->setText(QString::number(rows));
+        dlg->Datorberakning->setValue(build ? 1 : 0);
+        dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
+        dlg->feloption[static_cast<std::size_t>(fel)]->setValue(true);
+        dlg->CommandOK_Click();
+        processEvents();
+        return active<Form2>();
     }
 
     ScriptedUser user;
