@@ -63,16 +63,6 @@ std::string column(const RowMatrix& rows, int m, long long n)
     return s;
 }
 
-RowMatrix matrixOf(const std::vector<std::string>& rows)
-{
-    RowMatrix mx(13, static_cast<long long>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t m = 0; m < rows[r].size(); ++m)
-            mx.at(static_cast<int>(m), static_cast<long long>(r)) =
-                static_cast<std::uint8_t>(std::string(".1X2").find(rows[r][m]));
-    return mx;
-}
-
 QString fakeText(int id) { return QStringLiteral("<%1>").arg(id); }
 
 constexpr FilterBounds kOpenFilter{{13, 13, 13}, {0, 0, 0}};
@@ -255,75 +245,54 @@ TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
     EXPECT_FALSE(checkSlots(unused));
 }
 
-TEST(RowCreation, PercentQuotas)
+TEST(RowCreation, PercentQuotasAreMetExactly)
 {
-    // 50/30/20 of 10: quotas 5.3, 3.3, 2.3; "1" takes row 0 and 10 - 3 - 2 - 1 = 4 more.
-    FrameInput in = frameOf(10);
-    mark(in, 0, "1X2", 4);
-    in.matches[0].percent = {50, 30, 20};
+    // Each sign takes its share of the rows plus 0.3, cut to a whole row; row 0 and the rows the
+    // cutting leaves over go to the largest share, a tie to the earlier sign.
+    struct Case {
+        std::array<double, 3> percent;
+        int rows;
+        std::array<long long, 3> count;  // of "1", "X", "2"
+    };
+    const Case cases[] = {
+        {{50, 30, 20}, 10, {5, 3, 2}},
+        {{34, 33, 33}, 100, {34, 33, 33}},
+        {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
+        {{20, 20, 60}, 1, {0, 0, 1}},
+        {{50, 50, 0}, 3, {2, 1, 0}},  // ties
+        {{50, 0, 50}, 3, {2, 0, 1}},
+        {{0, 50, 50}, 3, {0, 2, 1}},
+        {{0, 50, 50}, 100, {0, 50, 50}},
+        {{0, 0, 100}, 9, {0, 0, 9}},
+    };
     SeededRandom seeded(7);
-    Result r = createRows(in, seeded);
-    ASSERT_EQ(r.outcome, Outcome::Created);
-    std::string col = column(r.rows, 0, 10);
-    EXPECT_EQ(col[0], '1');
-    EXPECT_EQ(std::count(col.begin(), col.end(), '1'), 5);
-    EXPECT_EQ(std::count(col.begin(), col.end(), 'X'), 3);
-    EXPECT_EQ(std::count(col.begin(), col.end(), '2'), 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.percent) + " of " + std::to_string(c.rows));
+        FrameInput in = frameOf(c.rows);
+        mark(in, 9, "1X2", 4);
+        in.matches[9].percent = c.percent;
+        const Result r = createRows(in, seeded);
+        ASSERT_EQ(r.outcome, Outcome::Created);
+        const std::string col = column(r.rows, 9, c.rows);
+        const auto first = std::max_element(c.count.begin(), c.count.end()) - c.count.begin();
+        EXPECT_EQ(col[0], "1X2"[first]);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), c.count[std::size_t(k)]) << k;
+    }
 
-    // 34/33/33 of 3: "1" (1.32) takes row 0 and nothing else; each row with "1" spent takes one
-    // wasted draw and one of two, the last row with "1" and "X" spent three draws and is "2".
-    in = frameOf(3);
+    // 34/33/33 of 3: "1" takes row 0 and nothing else; each row with "1" spent takes one wasted
+    // draw and one of two, the last row with "1" and "X" spent three draws and is "2".
+    FrameInput in = frameOf(3);
     mark(in, 0, "1X2", 4);
     in.matches[0].percent = {34, 33, 33};
     ScriptedRandom scripted({0.99, 0.1, 0.5, 0.5, 0.5});
-    r = createRows(in, scripted);
+    Result r = createRows(in, scripted);
     EXPECT_EQ(scripted.used, 5u);
     EXPECT_EQ(column(r.rows, 0, 3), "1X2");
     ScriptedRandom other({0.0, 0.9, 0.0, 0.0, 0.0});
     r = createRows(in, other);
     EXPECT_EQ(other.used, 5u);
     EXPECT_EQ(column(r.rows, 0, 3), "12X");
-
-    // 0/50/50: "1" never occurs; the tie between "X" and "2" gives row 0 to "X".
-    for (int rows : {1, 2, 3, 4, 9, 100}) {
-        in = frameOf(rows);
-        mark(in, 5, "1X2", 4);
-        in.matches[5].percent = {0, 50, 50};
-        r = createRows(in, seeded);
-        col = column(r.rows, 5, rows);
-        EXPECT_EQ(col[0], 'X');
-        EXPECT_EQ(std::count(col.begin(), col.end(), '1'), 0) << rows;
-        EXPECT_EQ(std::count(col.begin(), col.end(), '.'), 0) << rows;
-    }
-}
-
-TEST(RowCreation, PercentQuotasAreMetExactlyForAnySplit)
-{
-    SeededRandom seeded(11);
-    std::mt19937 gen(3);
-    for (int round = 0; round < 300; ++round) {
-        const int rows = 1 + static_cast<int>(gen() % 60);
-        const int a = static_cast<int>(gen() % 101);
-        const int b = static_cast<int>(gen() % (101 - a));
-        const std::array<double, 3> p{double(a), double(b), double(100 - a - b)};
-        FrameInput in = frameOf(rows);
-        mark(in, 9, "1X2", 4);
-        in.matches[9].percent = p;
-        const Result r = createRows(in, seeded);
-        ASSERT_EQ(r.outcome, Outcome::Created);
-        double q[3];
-        for (int k = 0; k < 3; ++k)
-            q[k] = p[k] / 100 * rows + 0.3;
-        const int first = (q[0] >= q[1] && q[0] >= q[2]) ? 0 : (q[1] >= q[2]) ? 1 : 2;
-        long long want[3];
-        for (int k = 0; k < 3; ++k)
-            want[k] = static_cast<long long>(std::floor(q[k]));
-        want[first] = rows - (want[0] + want[1] + want[2] - want[first]);
-        const std::string col = column(r.rows, 9, rows);
-        EXPECT_EQ(col[0], "1X2"[first]);
-        for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), want[k]) << rows << " rows at " << a << "/" << b;
-    }
 }
 
 TEST(RowCreation, PercentOnlyFrameFillsEveryRowOfTheConstants)
@@ -461,16 +430,6 @@ TEST(RowCreation, FastEqualRowRemovalMatchesTheLiteralOne)
     for (long long j = 0; j < e; ++j)
         for (int m = 0; m < 13; ++m)
             ASSERT_EQ(big.at(m, left - e + j), tail.at(m, j));
-}
-
-TEST(RowCreation, EqualRowRemovalOfTheExample)
-{
-    RowMatrix mx = matrixOf({"1", "X", "1", "2", "X"});
-    EXPECT_EQ(removeEqualRows(mx, 5), 3);
-    EXPECT_EQ(column(mx, 0, 5), "12X..");
-    RowMatrix one = matrixOf({"1X2"});
-    EXPECT_EQ(removeEqualRows(one, 1), 1);
-    EXPECT_EQ(column(one, 2, 1), "2");
 }
 
 TEST(RowCreation, CancelLeavesThroughTheAbortPath)
