@@ -580,24 +580,16 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
         ASSERT_TRUE(marks >= minMarks && marks <= maxMarks) << where << " match " << m;
         percent = percent || t == MatchType::Procent;
 
-        // Colours of the marked cells and the tag.
-        int black = 0;
-        for (int c = 0; c < 3; ++c)
-            if (f.markerad[cell(m, c)] && f.Label1[cell(m, c)].ForeColor == GuardColour::Black)
-                ++black;
+        // Colours of the marked cells (one black base-row sign at most) and the tag.
+        const std::string col = colours(f, m);
+        const auto black = std::count(col.begin(), col.end(), 'k');
         if (marks < 2) {
             ASSERT_EQ(black, marks) << where;
             ASSERT_EQ(f.Label5[m], QString()) << where;
         } else {
             const bool baseRow = frame::isSystemType(t) && f.slottyp[frame::slotOfType(t)] == 1;
             ASSERT_EQ(black, baseRow ? 1 : 0) << where << " match " << m;
-            const auto want = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
-            for (int c = 0; c < 3; ++c) {
-                const auto& l = f.Label1[cell(m, c)];
-                if (f.markerad[cell(m, c)] && l.ForeColor != GuardColour::Black) {
-                    ASSERT_EQ(l.ForeColor, want) << where;
-                }
-            }
+            ASSERT_EQ(std::count(col.begin(), col.end(), marks == 2 ? 'g' : 'r'), marks - black) << where;
             const QString tag = t == MatchType::Matematisk ? QStringLiteral("Matematisk")
                 : t == MatchType::Procent                  ? f.Label5[m].left(14)
                                                            : f.systemTitle(frame::slotOfType(t));

@@ -101,17 +101,8 @@ bool coversAll(const GeneratedSystem& g, int half, int full, int within)
 
 TEST(Generation, FullVariationRunsPositionZeroFastest)
 {
-    const GeneratedSystem g = generateSystem(settingsOf(2, 1, 0, 0));
-    const QStringList rows = rowsOf(g);
-    ASSERT_EQ(rows.size(), 12);
-    EXPECT_EQ(rows[0], u"111");
-    EXPECT_EQ(rows[1], u"211");
-    EXPECT_EQ(rows[2], u"121");
-    EXPECT_EQ(rows[3], u"221");
-    EXPECT_EQ(rows[4], u"112");
-    EXPECT_EQ(rows[8], u"11X");
-    EXPECT_EQ(rows[11], u"22X");
-    expectSame(settingsOf(2, 1, 0, 0));
+    expectRows(settingsOf(2, 1, 0, 0), {u"111"_s, u"211"_s, u"121"_s, u"221"_s, u"112"_s, u"212"_s, u"122"_s,
+                                           u"222"_s, u"11X"_s, u"21X"_s, u"12X"_s, u"22X"_s});
 }
 
 TEST(Generation, CoveringExamples)
