@@ -63,6 +63,15 @@ std::string column(const RowMatrix& rows, int m, long long n)
     return s;
 }
 
+// Rows made without draws; the frame must be created.
+Result created(const FrameInput& in)
+{
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    EXPECT_EQ(r.outcome, Outcome::Created);
+    return r;
+}
+
 QString fakeText(int id) { return QStringLiteral("<%1>").arg(id); }
 
 constexpr FilterBounds kOpenFilter{{13, 13, 13}, {0, 0, 0}};
@@ -75,9 +84,7 @@ TEST(RowCreation, SinglesGiveOneRowAndUnmarkedMatchesNoSign)
     mark(in, 0, "1");
     mark(in, 4, "X");
     mark(in, 12, "2");
-    ScriptedRandom rnd;
-    const Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    const Result r = created(in);
     EXPECT_EQ(r.total, 1);
     EXPECT_EQ(r.rows.upperMatch(), 13);
     EXPECT_EQ(r.rows.upperRow(), 1);  // one row and the empty one after it, as the old bounds
@@ -100,9 +107,7 @@ TEST(RowCreation, SystemOneVariesSlowerThanSystemTwo)
     slot(in, 1, 2, 1, 0, {"12"});  // one half guard
     mark(in, 3, "1X2", 1);
     mark(in, 7, "1X", 2);
-    ScriptedRandom rnd;
-    const Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    const Result r = created(in);
     EXPECT_EQ(column(r.rows, 3, 6), "11XX22");
     EXPECT_EQ(column(r.rows, 7, 6), "1X1X1X");
 }
@@ -112,9 +117,7 @@ TEST(RowCreation, FirstMathematicalGuardVariesFastest)
     FrameInput in = frameOf(4);
     mark(in, 2, "X2", 5);
     mark(in, 5, "12", 5);
-    ScriptedRandom rnd;
-    Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    Result r = created(in);
     EXPECT_EQ(column(r.rows, 2, 4), "X2X2");
     EXPECT_EQ(column(r.rows, 5, 4), "1122");
 
@@ -124,8 +127,7 @@ TEST(RowCreation, FirstMathematicalGuardVariesFastest)
     mark(in, 0, "1X2", 5);
     mark(in, 1, "1X", 5);
     mark(in, 12, "X2", 1);
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 0, 12), "1X21X21X21X2");
     EXPECT_EQ(column(r.rows, 1, 12), "111XXX111XXX");
     EXPECT_EQ(column(r.rows, 12, 12), "XXXXXX222222");
@@ -178,17 +180,14 @@ TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
     FrameInput in = frameOf(3);
     slot(in, 0, 3, 1, 0, {"1X2"});
     mark(in, 6, "X2", 1);
-    ScriptedRandom rnd;
-    Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    Result r = created(in);
     EXPECT_EQ(column(r.rows, 6, 3), "X.2");
 
     // Base row black "2", other "1": system "1" -> 2, "2" -> 1.
     in = frameOf(2);
     slot(in, 0, 2, 1, 0, {"12"}, 1);
     mark(in, 6, "12", 1, 2);
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 6, 2), "21");
 
     // Half guards take grid rows 1, 2 in match order, the full guard row G - H + 1 = 3, wherever
@@ -198,8 +197,7 @@ TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
     mark(in, 0, "1X2", 1);
     mark(in, 1, "1X", 1);
     mark(in, 2, "12", 1);
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 0, 2), "12");
     EXPECT_EQ(column(r.rows, 1, 2), "11");
     EXPECT_EQ(column(r.rows, 2, 2), "22");
@@ -382,8 +380,7 @@ TEST(RowCreation, EqualRowsKeepTheLastOfEachGroup)
 
     // Without the filter the check box does nothing.
     in.filter = false;
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 4, 5), "1X12X");
 
     // One row left by the filter survives the removal unchanged.
