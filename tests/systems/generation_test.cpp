@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <cmath>
 #include <random>
 #include <utility>
 #include <vector>
@@ -173,6 +172,9 @@ TEST(Generation, ProgressIsTheStepByStepProgressThinnedOut)
         ASSERT_FALSE(fast.empty());
         EXPECT_LT(fast.size(), slow.size());
         EXPECT_EQ(fast.front(), slow.front());
+        if (s.urad) {
+            EXPECT_EQ(fast.back(), slow.back());  // a base-row build ends on the full bar
+        }
         // Every call of the fast builder is one the step-by-step method makes, in the same order.
         std::size_t at = 0;
         for (const Call& c : fast) {
@@ -185,51 +187,18 @@ TEST(Generation, ProgressIsTheStepByStepProgressThinnedOut)
     }
 }
 
-// The step-by-step method's bar, worked out by hand on the smallest examples, so that the reference
-// itself is held to the old mapping and the fast builder's start and end match it.
+// The step-by-step method's bar, worked out by hand on the smallest example, so that the reference
+// itself is held to the old mapping.
 TEST(Generation, StepByStepProgressFollowsTheOldBarMapping)
 {
-    using Call = std::pair<long long, long long>;
-    auto callsOf = [](const GenerationSettings& s, bool fast) {
-        std::vector<Call> calls;
-        const GenerationProgress record = [&](long long d, long long t) {
-            calls.emplace_back(d, t);
-            return false;
-        };
-        if (fast)
-            generateSystem(s, record);
-        else
-            literal::generateSystem(s, record);
-        return calls;
-    };
-
     // 2 full guards, 12 right: one call per turn, covered of N + 1. "11" covers 5, "22" 3 more, "XX"
     // the last; then one empty scan writes "XX" again and the second ends the covering.
-    const GenerationSettings covering = settingsOf(0, 2, 1, 0);
-    const std::vector<Call> greedy = {{0, 10}, {5, 10}, {8, 10}, {9, 10}, {9, 10}};
-    EXPECT_EQ(callsOf(covering, false), greedy);
-    EXPECT_EQ(callsOf(covering, true).front(), greedy.front());
-
-    // RU, 2 full guards, 1 and 2 errors: the selection runs to 3000 (3000 r / 9 of 4950); the first
-    // pass leaves 3 of the 8 rows (change 0 - 3, so 3000 + 1950 / 4^(1/4)) and the second pass covers
-    // none, which draws the full 4950.
-    const GenerationSettings ru = settingsOf(0, 2, 1, 1, {1, 2});
-    std::vector<Call> expected;
-    for (long long r = 1; r <= 9; ++r)
-        expected.emplace_back(3000 * r, 4950 * 9);
-    expected.emplace_back(std::llround((3000.0 + 1950.0 / std::pow(4.0, 0.25)) * 9), 4950 * 9);
-    expected.emplace_back(4950 * 9, 4950 * 9);
-    EXPECT_EQ(callsOf(ru, false), expected);
-    const std::vector<Call> fast = callsOf(ru, true);
-    ASSERT_FALSE(fast.empty());
-    EXPECT_EQ(fast.front(), expected.front());
-    EXPECT_EQ(fast.back(), expected.back());
-
-    // KU runs the selection over the whole bar.
-    const std::vector<Call> ku = callsOf(settingsOf(0, 2, 0, 1, {1}), false);
-    ASSERT_EQ(ku.size(), 9u);
-    EXPECT_EQ(ku.front(), Call(4950, 4950 * 9));
-    EXPECT_EQ(ku.back(), Call(4950 * 9, 4950 * 9));
+    std::vector<std::pair<long long, long long>> calls;
+    literal::generateSystem(settingsOf(0, 2, 1, 0), [&](long long d, long long t) {
+        calls.emplace_back(d, t);
+        return false;
+    });
+    EXPECT_EQ(calls, (std::vector<std::pair<long long, long long>>{{0, 10}, {5, 10}, {8, 10}, {9, 10}, {9, 10}}));
 }
 
 TEST(Generation, CancelLeavesNoRows)
