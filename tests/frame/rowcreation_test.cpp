@@ -137,41 +137,40 @@ TEST(RowCreation, PatternTables)
 {
     const std::array<bool, 3> oneX{true, true, false}, x2{false, true, true}, one2{true, false, true},
         all{true, true, true}, single{true, false, false};
-    using SM = std::array<std::uint8_t, 3>;
-    EXPECT_EQ(signMap(0, oneX, kNoStartRow).sign, (SM{1, 0, 2}));
-    EXPECT_EQ(signMap(0, x2, kNoStartRow).sign, (SM{2, 0, 3}));
-    EXPECT_EQ(signMap(0, one2, kNoStartRow).sign, (SM{1, 0, 3}));
-    EXPECT_EQ(signMap(0, all, kNoStartRow).sign, (SM{1, 2, 3}));
-    EXPECT_EQ(signMap(0, x2, kNoStartRow).pointer, GuardPointer::Half);
-    EXPECT_EQ(signMap(0, all, kNoStartRow).pointer, GuardPointer::Full);
-    EXPECT_EQ(signMap(0, single, kNoStartRow).pointer, GuardPointer::None);
-
-    // Base row: system "1" is the black sign, "X" and "2" the others in the order "1", "X", "2".
+    // Without a base row the marked signs in order; with one, system "1" is the black sign, "X" and
+    // "2" the others in the order "1", "X", "2". No black cell among the marks: no pointer moves.
     struct Case {
-        int black;
+        int type, black;
         std::array<bool, 3> marked;
-        SM sign;
+        std::array<std::uint8_t, 3> sign;
         GuardPointer pointer;
     };
+    constexpr int none = kNoStartRow;
     const Case cases[] = {
-        {0, oneX, {1, 0, 2}, GuardPointer::Half},
-        {0, one2, {1, 0, 3}, GuardPointer::Half},
-        {0, all, {1, 2, 3}, GuardPointer::Full},
-        {1, oneX, {2, 0, 1}, GuardPointer::Half},
-        {1, x2, {2, 0, 3}, GuardPointer::Half},
-        {1, all, {2, 1, 3}, GuardPointer::Full},
-        {2, one2, {3, 0, 1}, GuardPointer::Half},
-        {2, x2, {3, 0, 2}, GuardPointer::Half},
-        {2, all, {3, 1, 2}, GuardPointer::Full},
+        {0, none, oneX, {1, 0, 2}, GuardPointer::Half},
+        {0, none, x2, {2, 0, 3}, GuardPointer::Half},
+        {0, none, one2, {1, 0, 3}, GuardPointer::Half},
+        {0, none, all, {1, 2, 3}, GuardPointer::Full},
+        {0, none, single, {}, GuardPointer::None},
+        {1, 0, oneX, {1, 0, 2}, GuardPointer::Half},
+        {1, 0, one2, {1, 0, 3}, GuardPointer::Half},
+        {1, 0, all, {1, 2, 3}, GuardPointer::Full},
+        {1, 1, oneX, {2, 0, 1}, GuardPointer::Half},
+        {1, 1, x2, {2, 0, 3}, GuardPointer::Half},
+        {1, 1, all, {2, 1, 3}, GuardPointer::Full},
+        {1, 2, one2, {3, 0, 1}, GuardPointer::Half},
+        {1, 2, x2, {3, 0, 2}, GuardPointer::Half},
+        {1, 2, all, {3, 1, 2}, GuardPointer::Full},
+        {1, none, oneX, {}, GuardPointer::None},
+        {1, 2, oneX, {}, GuardPointer::None},
     };
     for (const Case& c : cases) {
-        const SignMap map = signMap(1, c.marked, static_cast<std::uint8_t>(c.black));
-        EXPECT_EQ(map.sign, c.sign) << "black " << c.black;
-        EXPECT_EQ(map.pointer, c.pointer) << "black " << c.black;
+        const SignMap map = signMap(static_cast<std::uint8_t>(c.type), c.marked, static_cast<std::uint8_t>(c.black));
+        if (c.pointer != GuardPointer::None) {
+            EXPECT_EQ(map.sign, c.sign) << c.type << " black " << c.black;
+        }
+        EXPECT_EQ(map.pointer, c.pointer) << c.type << " black " << c.black;
     }
-    // No black cell among the marks: nothing written, no pointer moved.
-    EXPECT_EQ(signMap(1, oneX, kNoStartRow).pointer, GuardPointer::None);
-    EXPECT_EQ(signMap(1, oneX, 2).pointer, GuardPointer::None);
 }
 
 TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
