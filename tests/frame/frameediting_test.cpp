@@ -1,3 +1,7 @@
+// The frame's editing rules without a window: the system modes and their limits, Procent and
+// Matematisk matches, the percent and row-count boxes, and random click sequences against the
+// invariants.
+
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
 #include "platform/vbtext.h"
@@ -5,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <random>
 #include <set>
 #include <sstream>
@@ -16,6 +19,7 @@ namespace GuardColour = frame::GuardColour;
 using frame::MatchType;
 using frametest::fillSlot;
 using frametest::SystemSpec;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,6 +46,40 @@ QString captions(const FrameEditing& f, int m)
     return f.Label1[cell(m, 0)].Caption + u'|' + f.Label1[cell(m, 1)].Caption + u'|' + f.Label1[cell(m, 2)].Caption;
 }
 
+// The colours of match m's marked cells: k black, g green, r dark red; "." for an unmarked cell.
+std::string colours(const FrameEditing& f, int m)
+{
+    std::string s;
+    for (int c = 0; c < 3; ++c) {
+        const std::uint32_t colour = f.Label1[cell(m, c)].ForeColor;
+        s += !f.markerad[cell(m, c)]         ? '.'
+            : colour == GuardColour::Black   ? 'k'
+            : colour == GuardColour::Green   ? 'g'
+            : colour == GuardColour::DarkRed ? 'r'
+                                             : '?';
+    }
+    return s;
+}
+
+// A counter label as caption and colour: "1/3" in black, "3/2!" in the over-limit red.
+QString counter(const frame::LabelState& l)
+{
+    return l.Caption + (l.ForeColor == GuardColour::CounterRed ? QStringLiteral("!") : QString());
+}
+
+void click(FrameEditing& f, std::initializer_list<int> cells)
+{
+    for (int i : cells)
+        EXPECT_TRUE(f.Label1_Click(i).empty()) << "cell " << i;
+}
+
+void setPercent(FrameEditing& f, const char* a, const char* b, const char* c)
+{
+    f.setText1(0, QString::fromLatin1(a));
+    f.setText1(1, QString::fromLatin1(b));
+    f.setText1(2, QString::fromLatin1(c));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- System modes
@@ -51,8 +89,7 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark)
     FrameEditing f;
     f.systemsparat = true;
     f.skapat = true;
-    EXPECT_TRUE(f.Label1_Click(cell(0, 1)).empty());
-    EXPECT_TRUE(f.Label1_Click(cell(5, 2)).empty());
+    click(f, {cell(0, 1), cell(5, 2)});
     EXPECT_FALSE(f.systemsparat);
     EXPECT_FALSE(f.skapat);
     EXPECT_EQ(f.Label1_Click(cell(0, 0)), msgs({7}));
@@ -66,7 +103,7 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark)
     f.Label3[0] = QStringLiteral("Ei järjestelmää ");
     EXPECT_EQ(f.Label1_Click(cell(0, 2)), msgs({7}));
     // Removing the single mark needs no system.
-    EXPECT_TRUE(f.Label1_Click(cell(0, 1)).empty());
+    click(f, {cell(0, 1)});
     EXPECT_EQ(captions(f, 0), u"||");
 }
 
@@ -74,37 +111,31 @@ TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBac
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "C:\\SYSTEM\\3-0-27.RM"));
-    f.Label1_Click(cell(2, 0));
+    click(f, {cell(2, 0)});
     EXPECT_EQ(f.Allrad, u"1");
-    f.Label1_Click(cell(2, 2));
+    click(f, {cell(2, 2)});
     EXPECT_EQ(f.Allrad, u"27");
     EXPECT_TRUE(f.sysianvand[0]);
     EXPECT_EQ(f.systyp[2], MatchType::System1);
     EXPECT_EQ(f.Label5[2], u"3-0-27.RM");  // the title after the last "\"
-    EXPECT_EQ(f.Label1[cell(2, 0)].ForeColor, GuardColour::Green);
-    EXPECT_EQ(f.InsHalv[0].Caption, u"1/3");
-    EXPECT_EQ(f.InsHel[0].Caption, u"0/0");
-    f.Label1_Click(cell(3, 0));
-    f.Label1_Click(cell(3, 1));
+    EXPECT_EQ(colours(f, 2), "g.g");
+    EXPECT_EQ(counter(f.InsHalv[0]), u"1/3");
+    EXPECT_EQ(counter(f.InsHel[0]), u"0/0");
+    click(f, {cell(3, 0), cell(3, 1)});
     EXPECT_EQ(f.Allrad, u"27");  // the factor counts once per system
-    f.Label1_Click(cell(3, 1));
-    f.Label1_Click(cell(2, 2));
+    click(f, {cell(3, 1), cell(2, 2)});
     EXPECT_EQ(f.Allrad, u"1");
     EXPECT_FALSE(f.sysianvand[0]);
     EXPECT_EQ(f.Label5[2], u"");
-    EXPECT_EQ(f.Label1[cell(2, 0)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(colours(f, 2), "k..");
 }
 
 TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(2, 1, 27));
-    for (int m : {0, 1, 2}) {
-        f.Label1_Click(cell(m, 0));
-        EXPECT_TRUE(f.Label1_Click(cell(m, 1)).empty());
-    }
-    EXPECT_EQ(f.InsHalv[0].Caption, u"3/2");
-    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::CounterRed);
+    click(f, {cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1), cell(2, 0), cell(2, 1)});
+    EXPECT_EQ(counter(f.InsHalv[0]), u"3/2!");
     EXPECT_EQ(f.overgrans[0], 1);
 
     // A single elsewhere still leaves three half guards: refused.
@@ -112,17 +143,15 @@ TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10)
     EXPECT_FALSE(f.markerad[cell(7, 2)]);
     EXPECT_EQ(f.antalmark[7], 0);
     EXPECT_EQ(f.Label1[cell(7, 2)].Caption, u"");
-    EXPECT_EQ(f.InsHalv[0].Caption, u"3/2");
-    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::CounterRed);
+    EXPECT_EQ(counter(f.InsHalv[0]), u"3/2!");
 
     // Turning the third half guard into the allowed full guard is kept and clears the counter.
-    EXPECT_TRUE(f.Label1_Click(cell(2, 2)).empty());
+    click(f, {cell(2, 2)});
     EXPECT_EQ(f.antalmark[2], 3);
-    EXPECT_EQ(f.InsHalv[0].Caption, u"2/2");
-    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::Black);
-    EXPECT_EQ(f.InsHel[0].Caption, u"1/1");
+    EXPECT_EQ(counter(f.InsHalv[0]), u"2/2");
+    EXPECT_EQ(counter(f.InsHel[0]), u"1/1");
     EXPECT_EQ(f.overgrans[0], 0);
-    EXPECT_EQ(f.Label1[cell(2, 1)].ForeColor, GuardColour::DarkRed);
+    EXPECT_EQ(colours(f, 2), "rrr");
     EXPECT_EQ(f.Allrad, u"27");
 }
 
@@ -130,17 +159,15 @@ TEST(FrameEditingSystem, FullGuardBeyondTheSystemIsRefusedAtOnce)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27));
-    f.Label1_Click(cell(4, 0));
-    f.Label1_Click(cell(4, 1));
+    click(f, {cell(4, 0), cell(4, 1)});
     EXPECT_EQ(f.Label1_Click(cell(4, 2)), msgs({8}));
     EXPECT_FALSE(f.markerad[cell(4, 2)]);
     EXPECT_EQ(f.antalmark[4], 2);
     EXPECT_EQ(captions(f, 4), u"1|X|");
     EXPECT_EQ(f.systyp[4], MatchType::System1);
     EXPECT_EQ(f.placeradhel[0], 0);
-    EXPECT_EQ(f.InsHel[0].Caption, u"0/0");
-    EXPECT_EQ(f.InsHel[0].ForeColor, GuardColour::Black);
-    EXPECT_EQ(f.Label1[cell(4, 0)].ForeColor, GuardColour::Green);
+    EXPECT_EQ(counter(f.InsHel[0]), u"0/0");
+    EXPECT_EQ(colours(f, 4), "gg.");
     EXPECT_EQ(f.Allrad, u"27");
 }
 
@@ -151,7 +178,7 @@ TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone)
     // slot in use.
     FrameEditing f;
     fillSlot(f, 0, sys(-1, 1, 9));
-    EXPECT_TRUE(f.Label1_Click(cell(0, 0)).empty());
+    click(f, {cell(0, 0)});
     EXPECT_EQ(f.Label1_Click(cell(0, 1)), msgs({10}));
     EXPECT_EQ(f.antalmark[0], 1);
     EXPECT_EQ(f.Allrad, u"1");
@@ -164,31 +191,29 @@ TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver)
     fillSlot(f, 0, sys(3, 1, 27, 0, "A.RM"));
     fillSlot(f, 1, sys(3, 1, 9, 0, "B.RM"));
     f.Option1_Click(1);
-    f.Label1_Click(cell(6, 0));
-    f.Label1_Click(cell(6, 2));
+    click(f, {cell(6, 0), cell(6, 2)});
     EXPECT_EQ(f.Allrad, u"9");
     EXPECT_EQ(f.Label5[6], u"B.RM");
 
     f.Option1_Click(0);
-    EXPECT_TRUE(f.Label1_Click(cell(6, 2)).empty());  // a marked cell: it stays the one mark
+    click(f, {cell(6, 2)});  // a marked cell: it stays the one mark
     EXPECT_EQ(captions(f, 6), u"||2");
     EXPECT_EQ(f.antalmark[6], 1);
     EXPECT_EQ(f.systyp[6], MatchType::None);
     EXPECT_EQ(f.Label5[6], u"");
-    EXPECT_EQ(f.Label1[cell(6, 0)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(colours(f, 6), "..k");
     EXPECT_EQ(f.Allrad, u"1");
     // The slot that lost its match shows it at once.
     EXPECT_EQ(f.placeradhalv[1], 0);
     EXPECT_FALSE(f.sysianvand[1]);
     EXPECT_EQ(f.InsHalv[1].Caption, u"0/3");
 
-    f.Label1_Click(cell(6, 1));
+    click(f, {cell(6, 1)});
     EXPECT_EQ(f.systyp[6], MatchType::System1);
     EXPECT_EQ(f.Allrad, u"27");
     // Choosing System 2 again finds nothing stale.
     f.Option1_Click(1);
-    f.Label1_Click(cell(9, 0));
-    f.Label1_Click(cell(9, 1));
+    click(f, {cell(9, 0), cell(9, 1)});
     EXPECT_EQ(f.Allrad, u"243");
 }
 
@@ -196,33 +221,26 @@ TEST(FrameEditingSystem, BaseRowSignStaysBlack)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(2, 1, 9, 1, "U.RU"));
-    f.Label1_Click(cell(3, 1));  // "X" first: the base-row sign
-    f.Label1_Click(cell(3, 0));
-    EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Black);
-    EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::Green);
+    click(f, {cell(3, 1), cell(3, 0)});  // "X" first: the base-row sign
+    EXPECT_EQ(colours(f, 3), "gk.");
     EXPECT_EQ(f.Label5[3], u"U.RU");
-    f.Label1_Click(cell(3, 2));
-    EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Black);
-    EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::DarkRed);
-    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::DarkRed);
+    click(f, {cell(3, 2)});
+    EXPECT_EQ(colours(f, 3), "rkr");
     EXPECT_EQ(f.Allrad, u"9");
 
     // Any click on a base-row full guard starts the match again with that sign alone, in black.
-    f.Label1_Click(cell(3, 0));
+    click(f, {cell(3, 0)});
     EXPECT_EQ(captions(f, 3), u"1||");
     EXPECT_EQ(f.antalmark[3], 1);
-    EXPECT_EQ(f.Label1[cell(3, 0)].ForeColor, GuardColour::Black);
+    EXPECT_EQ(colours(f, 3), "k..");
     EXPECT_EQ(f.Allrad, u"1");
 
     // Removing the base-row sign of a half guard leaves the other sign black; adding one makes
     // the remaining sign the new base-row sign.
-    f.Label1_Click(cell(3, 2));
-    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::Green);
-    f.Label1_Click(cell(3, 0));
-    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::Black);
-    f.Label1_Click(cell(3, 1));
-    EXPECT_EQ(f.Label1[cell(3, 2)].ForeColor, GuardColour::Black);
-    EXPECT_EQ(f.Label1[cell(3, 1)].ForeColor, GuardColour::Green);
+    click(f, {cell(3, 2)});
+    EXPECT_EQ(colours(f, 3), "k.g");
+    click(f, {cell(3, 0), cell(3, 1)});
+    EXPECT_EQ(colours(f, 3), ".gk");
 }
 
 TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign)
@@ -230,12 +248,10 @@ TEST(FrameEditingSystem, BaseRowFullGuardRefusedKeepsItsBaseSign)
     FrameEditing f;
     fillSlot(f, 2, sys(3, 0, 9, 1));
     f.Option1_Click(2);
-    f.Label1_Click(cell(12, 2));
-    f.Label1_Click(cell(12, 0));
+    click(f, {cell(12, 2), cell(12, 0)});
     EXPECT_EQ(f.Label1_Click(cell(12, 1)), msgs({8}));
     EXPECT_EQ(captions(f, 12), u"1||2");
-    EXPECT_EQ(f.Label1[cell(12, 2)].ForeColor, GuardColour::Black);
-    EXPECT_EQ(f.Label1[cell(12, 0)].ForeColor, GuardColour::Green);
+    EXPECT_EQ(colours(f, 12), "g.k");
     EXPECT_EQ(f.systyp[12], MatchType::System3);
 }
 
@@ -243,12 +259,9 @@ TEST(FrameEditingSystem, RefusedClickOnABaseRowFullGuardLeavesTheFrameAsItWas)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(1, 1, 9, 1));
-    for (int c : {0, 1, 2})
-        f.Label1_Click(cell(1, c));  // the full guard
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));  // the half guard: at the limit
-    f.Label1_Click(cell(2, 0));
-    f.Label1_Click(cell(2, 2));  // one half guard too many, on the way to a full guard
+    click(f, {cell(1, 0), cell(1, 1), cell(1, 2)});  // the full guard
+    click(f, {cell(0, 0), cell(0, 1)});  // the half guard: at the limit
+    click(f, {cell(2, 0), cell(2, 2)});  // one half guard too many, on the way to a full guard
     const FrameEditing before = f;
     // The click would empty the full guard's match; the half guards are still over the limit.
     EXPECT_EQ(f.Label1_Click(cell(1, 2)), msgs({10}));
@@ -278,41 +291,27 @@ TEST(FrameEditingSystem, CouponViewRefusesEveryClick)
     EXPECT_EQ(f.Label1[cell(1, 1)].Caption, u"");
 }
 
-TEST(FrameEditingSystem, ModeChoiceRecountsTheSlot)
+TEST(FrameEditingSystem, ModeChoiceRecountsTheSlotButNeverForgivesTheExtraHalfGuard)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(1, 0, 3));
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));
-    f.Label1_Click(cell(1, 0));
-    f.Label1_Click(cell(1, 1));  // tolerated: 2 of 1
+    click(f, {cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1)});  // the second tolerated: 2 of 1
     EXPECT_EQ(f.overgrans[0], 1);
     f.Option1_Click(4);
     EXPECT_EQ(f.overgrans[0], 1);  // other modes only switch the frame
     EXPECT_EQ(f.mode, frame::Mode::Matematisk);
     f.Option1_Click(0);
     EXPECT_EQ(f.overgrans[0], 2);
-    EXPECT_EQ(f.InsHalv[0].Caption, u"2/1");
-    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::CounterRed);
+    EXPECT_EQ(counter(f.InsHalv[0]), u"2/1!");
     EXPECT_EQ(f.Allrad, u"3");
-    // Removing the extra half guard is within the limit again.
-    EXPECT_TRUE(f.Label1_Click(cell(1, 1)).empty());
-    EXPECT_EQ(f.overgrans[0], 0);
-    EXPECT_EQ(f.InsHalv[0].ForeColor, GuardColour::Black);
-}
-
-TEST(FrameEditingSystem, ChoosingTheModeOverAndOverNeverForgivesTheExtraHalfGuard)
-{
-    FrameEditing f;
-    fillSlot(f, 0, sys(1, 0, 3));
-    for (int m : {0, 1}) {
-        f.Label1_Click(cell(m, 0));
-        f.Label1_Click(cell(m, 1));  // the second one tolerated: 2 of 1
-    }
     for (int i = 0; i < 254; ++i)
         f.Option1_Click(0);
     EXPECT_EQ(f.Label1_Click(cell(7, 0)), msgs({10}));
     EXPECT_FALSE(f.markerad[cell(7, 0)]);
+    // Removing the extra half guard is within the limit again.
+    click(f, {cell(1, 1)});
+    EXPECT_EQ(f.overgrans[0], 0);
+    EXPECT_EQ(counter(f.InsHalv[0]), u"1/1");
 }
 
 // ---------------------------------------------------------------- Procent and Matematisk
@@ -320,65 +319,46 @@ TEST(FrameEditingSystem, ChoosingTheModeOverAndOverNeverForgivesTheExtraHalfGuar
 TEST(FrameEditingProcent, TagCellsAndToggling)
 {
     FrameEditing f;
-    f.setText1(0, QStringLiteral("50"));
-    f.setText1(1, QStringLiteral("30"));
-    f.setText1(2, QStringLiteral("20"));
+    setPercent(f, "50", "30", "20");
     f.Option1_Click(3);
-    EXPECT_TRUE(f.Label1_Click(cell(5, 1)).empty());
+    click(f, {cell(5, 1)});
     EXPECT_EQ(f.Label5[5], u"%   50  30  20");
-    EXPECT_EQ(f.Label5[5].size(), 14);
     EXPECT_EQ(captions(f, 5), u"1|X|2");
-    for (int c = 0; c < 3; ++c)
-        EXPECT_EQ(f.Label1[cell(5, c)].ForeColor, GuardColour::DarkRed);
+    EXPECT_EQ(colours(f, 5), "rrr");
     EXPECT_EQ(f.systyp[5], MatchType::Procent);
     EXPECT_EQ(f.antalmark[5], 3);
     EXPECT_TRUE(f.procentram);
 
     // Each match keeps the percentages of its own click.
-    f.setText1(0, QStringLiteral("100"));
-    f.setText1(1, QStringLiteral("0"));
-    f.setText1(2, QStringLiteral("0"));
-    f.Label1_Click(cell(6, 0));
+    setPercent(f, "100", "0", "0");
+    click(f, {cell(6, 0)});
     EXPECT_EQ(f.Label5[5], u"%   50  30  20");
     EXPECT_EQ(f.Label5[6], u"%  100   0   0");
 
     // A second click removes the match whole.
-    f.Label1_Click(cell(5, 2));
+    click(f, {cell(5, 2)});
     EXPECT_EQ(captions(f, 5), u"||");
     EXPECT_EQ(f.systyp[5], MatchType::None);
     EXPECT_EQ(f.antalmark[5], 0);
     EXPECT_EQ(f.Label5[5], u"");
-    EXPECT_EQ(f.Label1[cell(5, 0)].ForeColor, GuardColour::Black);
-    f.Label1_Click(cell(6, 0));
+    EXPECT_EQ(colours(f, 5), "...");
+    click(f, {cell(6, 0)});
     EXPECT_FALSE(f.procentram);
     EXPECT_EQ(f.Allrad, u"1");
 }
 
-TEST(FrameEditingProcent, PercentagesMustTotal100)
-{
-    FrameEditing f;
-    f.setText1(0, QStringLiteral("50"));
-    f.setText1(1, QStringLiteral("30"));
-    f.setText1(2, QStringLiteral("30"));
-    f.Option1_Click(3);
-    f.Label1_Click(cell(0, 0));  // a single is replaced... only when the sum is right
-    f.systemsparat = true;
-    EXPECT_EQ(f.Label1_Click(cell(1, 0)), msgs({11}));
-    EXPECT_FALSE(f.systemsparat);
-    EXPECT_EQ(f.antalmark[1], 0);
-    EXPECT_EQ(f.Label5[1], u"");
-}
-
-TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100Only)
+TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100SummingTo100)
 {
     struct Case {
         const char* boxes[3];
-        bool placed;
+        bool placed;  // else message 11
     };
     const Case cases[] = {
         {{"0", "5", "95"}, true},
         {{" 50 ", "30", "20"}, true},
         {{"100", "0", "0"}, true},
+        {{"50", "30", "30"}, false},
+        {{"50", "30", "10"}, false},
         {{"0", "5", "0095"}, false},  // four characters: the "2" box would run into "X" in the tag
         {{"-10", "60", "50"}, false},
         {{"50.5", "49.5", "0"}, false},
@@ -386,15 +366,17 @@ TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100Only)
         {{"101", "-1", "0"}, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.boxes[2]);
+        SCOPED_TRACE(std::string(c.boxes[0]) + "/" + c.boxes[1] + "/" + c.boxes[2]);
         FrameEditing f;
-        for (int i = 0; i < 3; ++i)
-            f.setText1(i, QString::fromLatin1(c.boxes[i]));
+        setPercent(f, c.boxes[0], c.boxes[1], c.boxes[2]);
         f.Option1_Click(3);
-        EXPECT_EQ(f.Label1_Click(cell(0, 0)).empty(), c.placed);
+        f.systemsparat = true;
+        EXPECT_EQ(f.Label1_Click(cell(0, 0)), c.placed ? Msgs{} : msgs({11}));
+        EXPECT_FALSE(f.systemsparat);
         EXPECT_EQ(f.systyp[0] == MatchType::Procent, c.placed);
+        EXPECT_EQ(f.antalmark[0], c.placed ? 3 : 0);
+        EXPECT_EQ(f.Label5[0].size(), c.placed ? 14 : 0);
         if (c.placed) {
-            EXPECT_EQ(f.Label5[0].size(), 14);
             const auto back = rowcreation::percentValuesFromText(f.Label5[0]);
             for (int i = 0; i < 3; ++i)
                 EXPECT_EQ(back[std::size_t(i)], QString::fromLatin1(c.boxes[i]).trimmed().toDouble());
@@ -406,14 +388,12 @@ TEST(FrameEditing, SlotWithoutRowsGivesTheTotalBackWhenItsGuardGoes)
 {
     FrameEditing f;
     f.Option1_Click(4);
-    f.Label1_Click(cell(3, 0));
-    f.Label1_Click(cell(3, 1));
+    click(f, {cell(3, 0), cell(3, 1)});
     fillSlot(f, 0, sys(3, 0, 0, 0, "A.RM"));
     f.Option1_Click(0);
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));
+    click(f, {cell(0, 0), cell(0, 1)});
     EXPECT_EQ(f.Allrad, u"0");
-    f.Label1_Click(cell(0, 1));
+    click(f, {cell(0, 1)});
     EXPECT_FALSE(f.sysianvand[0]);
     EXPECT_EQ(f.Allrad, u"2");
 }
@@ -422,25 +402,24 @@ TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "A.RM"));
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));
+    click(f, {cell(0, 0), cell(0, 1)});
     EXPECT_EQ(f.Allrad, u"27");
     f.setText2(QStringLiteral("40"));
     EXPECT_EQ(f.Allrad, u"27");  // systems win over Text2
     f.Option1_Click(3);
-    f.Label1_Click(cell(0, 2));  // the System 1 half guard becomes a Procent match
+    click(f, {cell(0, 2)});  // the System 1 half guard becomes a Procent match
     EXPECT_EQ(f.systyp[0], MatchType::Procent);
     EXPECT_EQ(f.Allrad, u"40");
     EXPECT_FALSE(f.sysianvand[0]);
     EXPECT_EQ(f.InsHalv[0].Caption, u"0/3");
 
-    // One mathematical half guard doubles what procedure R computes from 1, not from Text2.
+    // One mathematical half guard doubles the product of the guards, which starts from 1, not Text2.
     f.Option1_Click(4);
-    f.Label1_Click(cell(3, 0));
+    click(f, {cell(3, 0)});
     EXPECT_EQ(f.Allrad, u"40");
-    f.Label1_Click(cell(3, 1));
+    click(f, {cell(3, 1)});
     EXPECT_EQ(f.Allrad, u"2");
-    f.Label1_Click(cell(3, 1));
+    click(f, {cell(3, 1)});
     EXPECT_EQ(f.Allrad, u"40");  // back to singles and Procent: Text2 again
 }
 
@@ -448,96 +427,50 @@ TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27));
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));
+    click(f, {cell(0, 0), cell(0, 1)});
     f.Option1_Click(4);
-    f.Label1_Click(cell(5, 0));
-    EXPECT_EQ(f.Allrad, u"27");
-    f.Label1_Click(cell(5, 1));
-    EXPECT_EQ(f.Allrad, u"54");
-    EXPECT_EQ(f.Label5[5], u"Matematisk");
-    EXPECT_EQ(f.Label1[cell(5, 1)].ForeColor, GuardColour::Green);
-    f.Label1_Click(cell(5, 2));
-    EXPECT_EQ(f.Allrad, u"81");
-    EXPECT_EQ(f.Label1[cell(5, 1)].ForeColor, GuardColour::DarkRed);
-    f.Label1_Click(cell(5, 0));
-    EXPECT_EQ(f.Allrad, u"54");
-    f.Label1_Click(cell(5, 1));
-    EXPECT_EQ(f.Allrad, u"27");
+    const std::pair<int, const char16_t*> steps[] = {
+        {cell(5, 0), u"27"}, {cell(5, 1), u"54"}, {cell(5, 2), u"81"}, {cell(5, 0), u"54"}, {cell(5, 1), u"27"}};
+    for (const auto& [i, total] : steps) {
+        click(f, {i});
+        EXPECT_EQ(f.Allrad, QString::fromUtf16(total)) << i;
+    }
     EXPECT_EQ(f.Label5[5], u"");
     EXPECT_EQ(f.systyp[5], MatchType::None);
 
     // Taking over the System 1 match empties it first.
-    f.Label1_Click(cell(0, 2));
+    click(f, {cell(0, 2)});
     EXPECT_EQ(captions(f, 0), u"||2");
     EXPECT_EQ(f.Allrad, u"1");
     EXPECT_FALSE(f.sysianvand[0]);
-}
 
-TEST(FrameEditingMatematisk, TheTagComesFromTheLanguage)
-{
+    // The tag comes from the language.
     frame::FrameTexts fi;
     fi.matematisk = QStringLiteral("Matemaattinen");
-    FrameEditing f(fi);
-    f.Option1_Click(4);
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));
-    EXPECT_EQ(f.Label5[0], u"Matemaattinen");
+    FrameEditing finnish(fi);
+    finnish.Option1_Click(4);
+    click(finnish, {cell(0, 0), cell(0, 1)});
+    EXPECT_EQ(finnish.Label5[0], u"Matemaattinen");
 }
 
 // ---------------------------------------------------------------- percent and row-count inputs
 
 TEST(FrameInputs, Text2IsRepaired)
 {
-    struct Case {
-        const char16_t* in;
-        const char16_t* out;
-    };
-    for (const Case c : {Case{u"0", u"1"}, Case{u"-5", u"1"}, Case{u"1594323", u"1594323"}, Case{u"1594324", u"1"},
-             Case{u"20abc", u"20"}, Case{u" 20", u"20"}, Case{u"", u"1"}, Case{u"abc", u"1"}, Case{u"007", u"7"}}) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {{u"0", u"1"}, {u"-5", u"1"},
+        {u"1594323", u"1594323"}, {u"1594324", u"1"}, {u"20abc", u"20"}, {u" 20", u"20"}, {u"", u"1"},
+        {u"abc", u"1"}, {u"007", u"7"}};
+    for (const auto& [in, out] : cases) {
         FrameEditing f;
         f.skapat = true;
-        f.setText2(QString::fromUtf16(c.in));
-        EXPECT_EQ(f.Text2, QString::fromUtf16(c.out)) << QString::fromUtf16(c.in).toStdString();
+        f.setText2(QString::fromUtf16(in));
+        EXPECT_EQ(f.Text2, QString::fromUtf16(out)) << QString::fromUtf16(in).toStdString();
         EXPECT_FALSE(f.skapat);
         EXPECT_FALSE(f.systemsparat);
     }
-}
-
-TEST(FrameInputs, Text2TotalFollowsTheMatchTypes)
-{
+    // Enter normalises what was typed before its change ran; other keys do nothing.
     FrameEditing f;
-    fillSlot(f, 0, sys(3, 0, 151));
-    f.Label1_Click(cell(0, 0));
-    f.Label1_Click(cell(0, 1));
-    f.Option1_Click(4);
-    for (int m : {4, 5})
-        for (int c = 0; c < 3; ++c)
-            f.Label1_Click(cell(m, c));
-    EXPECT_EQ(f.Allrad, u"1359");
-    f.setText2(QStringLiteral("77"));
-    EXPECT_EQ(f.Allrad, u"1359");
-
-    FrameEditing p;
-    p.Option1_Click(3);
-    p.Label1_Click(cell(2, 0));
-    EXPECT_EQ(p.Allrad, u"1");
-    p.setText2(QStringLiteral("40"));
-    EXPECT_EQ(p.Allrad, u"40");
-    p.Option1_Click(0);
-    p.Label1_Click(cell(9, 0));  // a single keeps the Text2 total
-    EXPECT_EQ(p.Allrad, u"40");
-    p.Option1_Click(3);
-    p.Label1_Click(cell(2, 0));
-    EXPECT_FALSE(p.procentram);
-    p.setText2(QStringLiteral("30"));
-    EXPECT_EQ(p.Allrad, u"1");
-}
-
-TEST(FrameInputs, Text2EnterNormalisesAndMovesOn)
-{
-    FrameEditing f;
-    f.Text2 = QStringLiteral(" 12x");  // as typed, before its change ran
+    f.Text2 = QStringLiteral(" 12x");
     EXPECT_FALSE(f.Text2_KeyPress('5'));
     EXPECT_EQ(f.Text2, u" 12x");
     EXPECT_TRUE(f.Text2_KeyPress(13));
@@ -547,22 +480,44 @@ TEST(FrameInputs, Text2EnterNormalisesAndMovesOn)
     EXPECT_EQ(f.Text2, u"1");
 }
 
+TEST(FrameInputs, Text2TotalFollowsTheMatchTypes)
+{
+    FrameEditing f;
+    fillSlot(f, 0, sys(3, 0, 151));
+    click(f, {cell(0, 0), cell(0, 1)});
+    f.Option1_Click(4);
+    click(f, {cell(4, 0), cell(4, 1), cell(4, 2), cell(5, 0), cell(5, 1), cell(5, 2)});
+    EXPECT_EQ(f.Allrad, u"1359");
+    f.setText2(QStringLiteral("77"));
+    EXPECT_EQ(f.Allrad, u"1359");
+
+    FrameEditing p;
+    p.Option1_Click(3);
+    click(p, {cell(2, 0)});
+    EXPECT_EQ(p.Allrad, u"1");
+    p.setText2(QStringLiteral("40"));
+    EXPECT_EQ(p.Allrad, u"40");
+    p.Option1_Click(0);
+    click(p, {cell(9, 0)});  // a single keeps the Text2 total
+    EXPECT_EQ(p.Allrad, u"40");
+    p.Option1_Click(3);
+    click(p, {cell(2, 0)});
+    EXPECT_FALSE(p.procentram);
+    p.setText2(QStringLiteral("30"));
+    EXPECT_EQ(p.Allrad, u"1");
+}
+
 TEST(FrameInputs, SpinButtonsKeepTheLimits)
 {
     FrameEditing f;
-    f.setText1(0, QStringLiteral("50"));
-    f.setText1(1, QStringLiteral("30"));
-    f.setText1(2, QStringLiteral("20"));
+    setPercent(f, "50", "30", "20");
     for (int i = 0; i < 3; ++i)
         f.SpinButton1_SpinUp(i);
-    EXPECT_EQ(f.Text1[0], u"50");
-    EXPECT_EQ(f.Text1[1], u"30");
+    EXPECT_EQ(f.Text1, (std::array<QString, 3>{u"50"_s, u"30"_s, u"20"_s}));
     f.SpinButton1_SpinDown(2);
-    EXPECT_EQ(f.Text1[2], u"19");
     f.SpinButton1_SpinUp(0);
-    EXPECT_EQ(f.Text1[0], u"51");
     f.SpinButton1_SpinUp(0);
-    EXPECT_EQ(f.Text1[0], u"51");
+    EXPECT_EQ(f.Text1, (std::array<QString, 3>{u"51"_s, u"30"_s, u"19"_s}));
 
     f.setText1(1, QStringLiteral("0"));
     f.SpinButton1_SpinDown(1);
@@ -576,8 +531,7 @@ TEST(FrameInputs, SpinButtonsKeepTheLimits)
     f.SpinButton1_SpinDown(1);
     f.SpinButton1_SpinUp(1);
     f.SpinButton1_SpinUp(2);
-    EXPECT_EQ(f.Text1[1], u"ab");
-    EXPECT_EQ(f.Text1[2], u"19");
+    EXPECT_EQ(f.Text1, (std::array<QString, 3>{u"51"_s, u"ab"_s, u"19"_s}));
 }
 
 // ---------------------------------------------------------------- random click sequences
@@ -626,24 +580,16 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
         ASSERT_TRUE(marks >= minMarks && marks <= maxMarks) << where << " match " << m;
         percent = percent || t == MatchType::Procent;
 
-        // Colours of the marked cells and the tag.
-        int black = 0;
-        for (int c = 0; c < 3; ++c)
-            if (f.markerad[cell(m, c)] && f.Label1[cell(m, c)].ForeColor == GuardColour::Black)
-                ++black;
+        // Colours of the marked cells (one black base-row sign at most) and the tag.
+        const std::string col = colours(f, m);
+        const auto black = std::count(col.begin(), col.end(), 'k');
         if (marks < 2) {
             ASSERT_EQ(black, marks) << where;
             ASSERT_EQ(f.Label5[m], QString()) << where;
         } else {
             const bool baseRow = frame::isSystemType(t) && f.slottyp[frame::slotOfType(t)] == 1;
             ASSERT_EQ(black, baseRow ? 1 : 0) << where << " match " << m;
-            const auto want = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
-            for (int c = 0; c < 3; ++c) {
-                const auto& l = f.Label1[cell(m, c)];
-                if (f.markerad[cell(m, c)] && l.ForeColor != GuardColour::Black) {
-                    ASSERT_EQ(l.ForeColor, want) << where;
-                }
-            }
+            ASSERT_EQ(std::count(col.begin(), col.end(), marks == 2 ? 'g' : 'r'), marks - black) << where;
             const QString tag = t == MatchType::Matematisk ? QStringLiteral("Matematisk")
                 : t == MatchType::Procent                  ? f.Label5[m].left(14)
                                                            : f.systemTitle(frame::slotOfType(t));

@@ -63,14 +63,13 @@ std::string column(const RowMatrix& rows, int m, long long n)
     return s;
 }
 
-RowMatrix matrixOf(const std::vector<std::string>& rows)
+// Rows made without draws; the frame must be created.
+Result created(const FrameInput& in)
 {
-    RowMatrix mx(13, static_cast<long long>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t m = 0; m < rows[r].size(); ++m)
-            mx.at(static_cast<int>(m), static_cast<long long>(r)) =
-                static_cast<std::uint8_t>(std::string(".1X2").find(rows[r][m]));
-    return mx;
+    ScriptedRandom rnd;
+    Result r = createRows(in, rnd);
+    EXPECT_EQ(r.outcome, Outcome::Created);
+    return r;
 }
 
 QString fakeText(int id) { return QStringLiteral("<%1>").arg(id); }
@@ -85,9 +84,7 @@ TEST(RowCreation, SinglesGiveOneRowAndUnmarkedMatchesNoSign)
     mark(in, 0, "1");
     mark(in, 4, "X");
     mark(in, 12, "2");
-    ScriptedRandom rnd;
-    const Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    const Result r = created(in);
     EXPECT_EQ(r.total, 1);
     EXPECT_EQ(r.rows.upperMatch(), 13);
     EXPECT_EQ(r.rows.upperRow(), 1);  // one row and the empty one after it, as the old bounds
@@ -110,9 +107,7 @@ TEST(RowCreation, SystemOneVariesSlowerThanSystemTwo)
     slot(in, 1, 2, 1, 0, {"12"});  // one half guard
     mark(in, 3, "1X2", 1);
     mark(in, 7, "1X", 2);
-    ScriptedRandom rnd;
-    const Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    const Result r = created(in);
     EXPECT_EQ(column(r.rows, 3, 6), "11XX22");
     EXPECT_EQ(column(r.rows, 7, 6), "1X1X1X");
 }
@@ -122,9 +117,7 @@ TEST(RowCreation, FirstMathematicalGuardVariesFastest)
     FrameInput in = frameOf(4);
     mark(in, 2, "X2", 5);
     mark(in, 5, "12", 5);
-    ScriptedRandom rnd;
-    Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    Result r = created(in);
     EXPECT_EQ(column(r.rows, 2, 4), "X2X2");
     EXPECT_EQ(column(r.rows, 5, 4), "1122");
 
@@ -134,8 +127,7 @@ TEST(RowCreation, FirstMathematicalGuardVariesFastest)
     mark(in, 0, "1X2", 5);
     mark(in, 1, "1X", 5);
     mark(in, 12, "X2", 1);
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 0, 12), "1X21X21X21X2");
     EXPECT_EQ(column(r.rows, 1, 12), "111XXX111XXX");
     EXPECT_EQ(column(r.rows, 12, 12), "XXXXXX222222");
@@ -145,41 +137,40 @@ TEST(RowCreation, PatternTables)
 {
     const std::array<bool, 3> oneX{true, true, false}, x2{false, true, true}, one2{true, false, true},
         all{true, true, true}, single{true, false, false};
-    using SM = std::array<std::uint8_t, 3>;
-    EXPECT_EQ(signMap(0, oneX, kNoStartRow).sign, (SM{1, 0, 2}));
-    EXPECT_EQ(signMap(0, x2, kNoStartRow).sign, (SM{2, 0, 3}));
-    EXPECT_EQ(signMap(0, one2, kNoStartRow).sign, (SM{1, 0, 3}));
-    EXPECT_EQ(signMap(0, all, kNoStartRow).sign, (SM{1, 2, 3}));
-    EXPECT_EQ(signMap(0, x2, kNoStartRow).pointer, GuardPointer::Half);
-    EXPECT_EQ(signMap(0, all, kNoStartRow).pointer, GuardPointer::Full);
-    EXPECT_EQ(signMap(0, single, kNoStartRow).pointer, GuardPointer::None);
-
-    // Base row: system "1" is the black sign, "X" and "2" the others in the order "1", "X", "2".
+    // Without a base row the marked signs in order; with one, system "1" is the black sign, "X" and
+    // "2" the others in the order "1", "X", "2". No black cell among the marks: no pointer moves.
     struct Case {
-        int black;
+        int type, black;
         std::array<bool, 3> marked;
-        SM sign;
+        std::array<std::uint8_t, 3> sign;
         GuardPointer pointer;
     };
+    constexpr int none = kNoStartRow;
     const Case cases[] = {
-        {0, oneX, {1, 0, 2}, GuardPointer::Half},
-        {0, one2, {1, 0, 3}, GuardPointer::Half},
-        {0, all, {1, 2, 3}, GuardPointer::Full},
-        {1, oneX, {2, 0, 1}, GuardPointer::Half},
-        {1, x2, {2, 0, 3}, GuardPointer::Half},
-        {1, all, {2, 1, 3}, GuardPointer::Full},
-        {2, one2, {3, 0, 1}, GuardPointer::Half},
-        {2, x2, {3, 0, 2}, GuardPointer::Half},
-        {2, all, {3, 1, 2}, GuardPointer::Full},
+        {0, none, oneX, {1, 0, 2}, GuardPointer::Half},
+        {0, none, x2, {2, 0, 3}, GuardPointer::Half},
+        {0, none, one2, {1, 0, 3}, GuardPointer::Half},
+        {0, none, all, {1, 2, 3}, GuardPointer::Full},
+        {0, none, single, {}, GuardPointer::None},
+        {1, 0, oneX, {1, 0, 2}, GuardPointer::Half},
+        {1, 0, one2, {1, 0, 3}, GuardPointer::Half},
+        {1, 0, all, {1, 2, 3}, GuardPointer::Full},
+        {1, 1, oneX, {2, 0, 1}, GuardPointer::Half},
+        {1, 1, x2, {2, 0, 3}, GuardPointer::Half},
+        {1, 1, all, {2, 1, 3}, GuardPointer::Full},
+        {1, 2, one2, {3, 0, 1}, GuardPointer::Half},
+        {1, 2, x2, {3, 0, 2}, GuardPointer::Half},
+        {1, 2, all, {3, 1, 2}, GuardPointer::Full},
+        {1, none, oneX, {}, GuardPointer::None},
+        {1, 2, oneX, {}, GuardPointer::None},
     };
     for (const Case& c : cases) {
-        const SignMap map = signMap(1, c.marked, static_cast<std::uint8_t>(c.black));
-        EXPECT_EQ(map.sign, c.sign) << "black " << c.black;
-        EXPECT_EQ(map.pointer, c.pointer) << "black " << c.black;
+        const SignMap map = signMap(static_cast<std::uint8_t>(c.type), c.marked, static_cast<std::uint8_t>(c.black));
+        if (c.pointer != GuardPointer::None) {
+            EXPECT_EQ(map.sign, c.sign) << c.type << " black " << c.black;
+        }
+        EXPECT_EQ(map.pointer, c.pointer) << c.type << " black " << c.black;
     }
-    // No black cell among the marks: nothing written, no pointer moved.
-    EXPECT_EQ(signMap(1, oneX, kNoStartRow).pointer, GuardPointer::None);
-    EXPECT_EQ(signMap(1, oneX, 2).pointer, GuardPointer::None);
 }
 
 TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
@@ -188,17 +179,14 @@ TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
     FrameInput in = frameOf(3);
     slot(in, 0, 3, 1, 0, {"1X2"});
     mark(in, 6, "X2", 1);
-    ScriptedRandom rnd;
-    Result r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    Result r = created(in);
     EXPECT_EQ(column(r.rows, 6, 3), "X.2");
 
     // Base row black "2", other "1": system "1" -> 2, "2" -> 1.
     in = frameOf(2);
     slot(in, 0, 2, 1, 0, {"12"}, 1);
     mark(in, 6, "12", 1, 2);
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 6, 2), "21");
 
     // Half guards take grid rows 1, 2 in match order, the full guard row G - H + 1 = 3, wherever
@@ -208,8 +196,7 @@ TEST(RowCreation, SlotExpansionReadsTheGridRowsOfItsGuards)
     mark(in, 0, "1X2", 1);
     mark(in, 1, "1X", 1);
     mark(in, 2, "12", 1);
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 0, 2), "12");
     EXPECT_EQ(column(r.rows, 1, 2), "11");
     EXPECT_EQ(column(r.rows, 2, 2), "22");
@@ -255,75 +242,54 @@ TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
     EXPECT_FALSE(checkSlots(unused));
 }
 
-TEST(RowCreation, PercentQuotas)
+TEST(RowCreation, PercentQuotasAreMetExactly)
 {
-    // 50/30/20 of 10: quotas 5.3, 3.3, 2.3; "1" takes row 0 and 10 - 3 - 2 - 1 = 4 more.
-    FrameInput in = frameOf(10);
-    mark(in, 0, "1X2", 4);
-    in.matches[0].percent = {50, 30, 20};
+    // Each sign takes its share of the rows plus 0.3, cut to a whole row; row 0 and the rows the
+    // cutting leaves over go to the largest share, a tie to the earlier sign.
+    struct Case {
+        std::array<double, 3> percent;
+        int rows;
+        std::array<long long, 3> count;  // of "1", "X", "2"
+    };
+    const Case cases[] = {
+        {{50, 30, 20}, 10, {5, 3, 2}},
+        {{34, 33, 33}, 100, {34, 33, 33}},
+        {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
+        {{20, 20, 60}, 1, {0, 0, 1}},
+        {{50, 50, 0}, 3, {2, 1, 0}},  // ties
+        {{50, 0, 50}, 3, {2, 0, 1}},
+        {{0, 50, 50}, 3, {0, 2, 1}},
+        {{0, 50, 50}, 100, {0, 50, 50}},
+        {{0, 0, 100}, 9, {0, 0, 9}},
+    };
     SeededRandom seeded(7);
-    Result r = createRows(in, seeded);
-    ASSERT_EQ(r.outcome, Outcome::Created);
-    std::string col = column(r.rows, 0, 10);
-    EXPECT_EQ(col[0], '1');
-    EXPECT_EQ(std::count(col.begin(), col.end(), '1'), 5);
-    EXPECT_EQ(std::count(col.begin(), col.end(), 'X'), 3);
-    EXPECT_EQ(std::count(col.begin(), col.end(), '2'), 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.percent) + " of " + std::to_string(c.rows));
+        FrameInput in = frameOf(c.rows);
+        mark(in, 9, "1X2", 4);
+        in.matches[9].percent = c.percent;
+        const Result r = createRows(in, seeded);
+        ASSERT_EQ(r.outcome, Outcome::Created);
+        const std::string col = column(r.rows, 9, c.rows);
+        const auto first = std::max_element(c.count.begin(), c.count.end()) - c.count.begin();
+        EXPECT_EQ(col[0], "1X2"[first]);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), c.count[std::size_t(k)]) << k;
+    }
 
-    // 34/33/33 of 3: "1" (1.32) takes row 0 and nothing else; each row with "1" spent takes one
-    // wasted draw and one of two, the last row with "1" and "X" spent three draws and is "2".
-    in = frameOf(3);
+    // 34/33/33 of 3: "1" takes row 0 and nothing else; each row with "1" spent takes one wasted
+    // draw and one of two, the last row with "1" and "X" spent three draws and is "2".
+    FrameInput in = frameOf(3);
     mark(in, 0, "1X2", 4);
     in.matches[0].percent = {34, 33, 33};
     ScriptedRandom scripted({0.99, 0.1, 0.5, 0.5, 0.5});
-    r = createRows(in, scripted);
+    Result r = createRows(in, scripted);
     EXPECT_EQ(scripted.used, 5u);
     EXPECT_EQ(column(r.rows, 0, 3), "1X2");
     ScriptedRandom other({0.0, 0.9, 0.0, 0.0, 0.0});
     r = createRows(in, other);
     EXPECT_EQ(other.used, 5u);
     EXPECT_EQ(column(r.rows, 0, 3), "12X");
-
-    // 0/50/50: "1" never occurs; the tie between "X" and "2" gives row 0 to "X".
-    for (int rows : {1, 2, 3, 4, 9, 100}) {
-        in = frameOf(rows);
-        mark(in, 5, "1X2", 4);
-        in.matches[5].percent = {0, 50, 50};
-        r = createRows(in, seeded);
-        col = column(r.rows, 5, rows);
-        EXPECT_EQ(col[0], 'X');
-        EXPECT_EQ(std::count(col.begin(), col.end(), '1'), 0) << rows;
-        EXPECT_EQ(std::count(col.begin(), col.end(), '.'), 0) << rows;
-    }
-}
-
-TEST(RowCreation, PercentQuotasAreMetExactlyForAnySplit)
-{
-    SeededRandom seeded(11);
-    std::mt19937 gen(3);
-    for (int round = 0; round < 300; ++round) {
-        const int rows = 1 + static_cast<int>(gen() % 60);
-        const int a = static_cast<int>(gen() % 101);
-        const int b = static_cast<int>(gen() % (101 - a));
-        const std::array<double, 3> p{double(a), double(b), double(100 - a - b)};
-        FrameInput in = frameOf(rows);
-        mark(in, 9, "1X2", 4);
-        in.matches[9].percent = p;
-        const Result r = createRows(in, seeded);
-        ASSERT_EQ(r.outcome, Outcome::Created);
-        double q[3];
-        for (int k = 0; k < 3; ++k)
-            q[k] = p[k] / 100 * rows + 0.3;
-        const int first = (q[0] >= q[1] && q[0] >= q[2]) ? 0 : (q[1] >= q[2]) ? 1 : 2;
-        long long want[3];
-        for (int k = 0; k < 3; ++k)
-            want[k] = static_cast<long long>(std::floor(q[k]));
-        want[first] = rows - (want[0] + want[1] + want[2] - want[first]);
-        const std::string col = column(r.rows, 9, rows);
-        EXPECT_EQ(col[0], "1X2"[first]);
-        for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(std::count(col.begin(), col.end(), "1X2"[k]), want[k]) << rows << " rows at " << a << "/" << b;
-    }
 }
 
 TEST(RowCreation, PercentOnlyFrameFillsEveryRowOfTheConstants)
@@ -413,8 +379,7 @@ TEST(RowCreation, EqualRowsKeepTheLastOfEachGroup)
 
     // Without the filter the check box does nothing.
     in.filter = false;
-    r = createRows(in, rnd);
-    ASSERT_EQ(r.outcome, Outcome::Created);
+    r = created(in);
     EXPECT_EQ(column(r.rows, 4, 5), "1X12X");
 
     // One row left by the filter survives the removal unchanged.
@@ -461,16 +426,6 @@ TEST(RowCreation, FastEqualRowRemovalMatchesTheLiteralOne)
     for (long long j = 0; j < e; ++j)
         for (int m = 0; m < 13; ++m)
             ASSERT_EQ(big.at(m, left - e + j), tail.at(m, j));
-}
-
-TEST(RowCreation, EqualRowRemovalOfTheExample)
-{
-    RowMatrix mx = matrixOf({"1", "X", "1", "2", "X"});
-    EXPECT_EQ(removeEqualRows(mx, 5), 3);
-    EXPECT_EQ(column(mx, 0, 5), "12X..");
-    RowMatrix one = matrixOf({"1X2"});
-    EXPECT_EQ(removeEqualRows(one, 1), 1);
-    EXPECT_EQ(column(one, 2, 1), "2");
 }
 
 TEST(RowCreation, CancelLeavesThroughTheAbortPath)

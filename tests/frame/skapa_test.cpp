@@ -15,15 +15,6 @@ namespace {
 
 constexpr int cell(int m, int c) { return 3 * m + c; }
 
-class NoDraws final : public rowcreation::UniformSource {
-public:
-    double next() override
-    {
-        ADD_FAILURE() << "no draws expected";
-        return 0;
-    }
-};
-
 }  // namespace
 
 TEST(SkapaInput, MarksTypesAndTheBaseRowSign)
@@ -51,23 +42,12 @@ TEST(SkapaInput, MarksTypesAndTheBaseRowSign)
     EXPECT_EQ(in.matches[0].startRowSign, frame::NoStartRowSign);  // black cells, none marked
     EXPECT_EQ(in.slots[0].type, 1);
     EXPECT_EQ(in.slots[0].rows, 2);
+    EXPECT_EQ(in.slots[0].grid, (std::vector<std::string>{"12"}));
     EXPECT_EQ(in.rowTotal, 4);
     EXPECT_TRUE(in.filter);
     EXPECT_TRUE(in.removeEqualRows);
     EXPECT_EQ(in.bounds.max, (std::array<double, 3>{9, 8, 0}));
     EXPECT_EQ(in.bounds.min, (std::array<double, 3>{1, 0, 2}));
-
-    // Black "2" with "1" beside it: system "1" gives "2" and system "2" gives "1".
-    in.filter = false;
-    NoDraws random;
-    const rowcreation::Result r = rowcreation::createRows(in, random, {});
-    ASSERT_EQ(r.outcome, rowcreation::Outcome::Created);
-    EXPECT_EQ(r.rows.at(2, 0), 3);
-    EXPECT_EQ(r.rows.at(2, 1), 3);
-    EXPECT_EQ(r.rows.at(2, 2), 1);
-    EXPECT_EQ(r.rows.at(5, 0), 1);
-    EXPECT_EQ(r.rows.at(5, 1), 2);
-    EXPECT_EQ(r.rows.at(7, 3), 2);
 }
 
 TEST(SkapaInput, PercentMatchesReadTheirTags)

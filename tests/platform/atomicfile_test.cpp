@@ -1,7 +1,7 @@
 // Saving through a temporary file: the old file survives every failure.
 
 #include "platform/atomicfile.h"
-#include "platform/vberror.h"
+#include "support/testhelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,37 +14,25 @@
 
 namespace {
 
-QByteArray contents(const QString& path)
+int saveError(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return errorOf([&] { vb::writeFileAtomically(path, bytes); });
 }
 
-void put(const QString& path, const QByteArray& bytes)
+// The folder holds the one file and nothing left beside it.
+void expectOnly(const QTemporaryDir& dir, const QString& name)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-int errorOf(const QString& path, const QByteArray& bytes)
-{
-    try {
-        vb::writeFileAtomically(path, bytes);
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 TEST(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ram.1X2"));
-    put(path, QByteArray(1000, 'a'));
+    writeFileBytes(path, QByteArray(1000, 'a'));
     vb::writeFileAtomically(path, "short");
-    EXPECT_EQ(contents(path), "short");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ram.1X2")});
+    EXPECT_EQ(readFileBytes(path), "short");
+    expectOnly(dir, QStringLiteral("ram.1X2"));
 }
 
 TEST(AtomicFile, OldStylePathsWork)
@@ -52,14 +40,14 @@ TEST(AtomicFile, OldStylePathsWork)
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("System"));
     vb::writeFileAtomically(dir.path() + QStringLiteral("\\system\\a.RM"), "x");
-    EXPECT_EQ(contents(dir.filePath(QStringLiteral("System/a.RM"))), "x");
+    EXPECT_EQ(readFileBytes(dir.filePath(QStringLiteral("System/a.RM"))), "x");
 }
 
 TEST(AtomicFile, FailuresRaiseAndKeepTheOldFile)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(errorOf(dir.filePath(QStringLiteral("missing/a.RM")), "x"), 76);
-    EXPECT_EQ(errorOf(dir.path(), "x"), 75);  // a folder is no file
+    EXPECT_EQ(saveError(dir.filePath(QStringLiteral("missing/a.RM")), "x"), 76);
+    EXPECT_EQ(saveError(dir.path(), "x"), 75);  // a folder is no file
     EXPECT_TRUE(QDir(dir.path()).exists());
 }
 
@@ -72,7 +60,7 @@ int errorUnderSizeLimit(rlim_t limit, const QString& path, const QByteArray& byt
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit lim{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &lim);
-        ::_exit(errorOf(path, bytes) % 256);
+        ::_exit(saveError(path, bytes) % 256);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -95,10 +83,10 @@ TEST(AtomicFile, AFullDiskKeepsTheOldFileWhole)
         SCOPED_TRACE(c.size);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("ram.1X2"));
-        put(path, "old");
+        writeFileBytes(path, "old");
         EXPECT_EQ(errorUnderSizeLimit(c.limit, path, QByteArray(c.size, 'n')), c.error);
-        EXPECT_TRUE(contents(path) == "old");
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ram.1X2")});
+        EXPECT_EQ(readFileBytes(path), "old");
+        expectOnly(dir, QStringLiteral("ram.1X2"));
     }
 }
 
@@ -106,7 +94,7 @@ TEST(AtomicFile, KeepsTheOldFilesPermissions)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.RM"));
-    put(path, "old");
+    writeFileBytes(path, "old");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     vb::writeFileAtomically(path, "new");
     EXPECT_EQ(QFile::permissions(path),

@@ -5,42 +5,6 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-TEST(UserInterface, ScriptedUserAnswersInOrderAndRecordsEverything)
-{
-    ScriptedUser user;
-    user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::Yes);
-    user.answerFileDialog(QStringLiteral("/tmp/a.1X2")).cancelFileDialog();
-
-    EXPECT_EQ(MsgBox(QStringLiteral("En del"), vbmsg::OKCancel + vbmsg::Exclamation), vbmsg::Cancel);
-    Beep();
-    FileDialogRequest open;
-    open.flags = 4100;
-    EXPECT_EQ(UserInterface::current().fileDialog(open), QStringLiteral("/tmp/a.1X2"));
-    UserInterface::current().showHelp(QStringLiteral("tipsswe.hlp"), 3);
-    EXPECT_EQ(MsgBox(QStringLiteral("Spara?"), vbmsg::YesNo + vbmsg::Exclamation), vbmsg::Yes);
-    FileDialogRequest save;
-    save.save = true;
-    EXPECT_EQ(UserInterface::current().fileDialog(save), std::nullopt);
-
-    const auto& shown = user.shown();
-    ASSERT_EQ(shown.size(), 6u);
-    EXPECT_EQ(shown[0].kind, ScriptedUser::Shown::MessageBox);
-    EXPECT_EQ(shown[0].text, QStringLiteral("En del"));
-    EXPECT_EQ(shown[0].style, 49);
-    EXPECT_EQ(shown[1].kind, ScriptedUser::Shown::Beep);
-    EXPECT_EQ(shown[2].kind, ScriptedUser::Shown::FileDialog);
-    EXPECT_EQ(shown[2].request.flags, 4100);
-    EXPECT_EQ(shown[3].kind, ScriptedUser::Shown::Help);
-    EXPECT_EQ(shown[3].text, QStringLiteral("tipsswe.hlp"));
-    EXPECT_EQ(shown[3].style, 3);
-    EXPECT_EQ(shown[4].style, 52);
-    EXPECT_TRUE(shown[5].request.save);
-    EXPECT_EQ(user.messageBoxes().size(), 2u);
-    EXPECT_EQ(user.fileDialogs().size(), 2u);
-    EXPECT_EQ(user.beeps(), 1);
-    EXPECT_EQ(user.unusedAnswers(), 0u);
-}
-
 TEST(UserInterface, AnUnscriptedBoxFailsTheTestButAnswersHarmlessly)
 {
     ScriptedUser user;

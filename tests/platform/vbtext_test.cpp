@@ -13,63 +13,46 @@ using namespace vb;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+struct ValCase {
+    const char16_t* text;
+    double value;
+};
+
+void expectVal(std::initializer_list<ValCase> cases)
+{
+    for (const ValCase& c : cases)
+        EXPECT_EQ(Val(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
+}
+
 }  // namespace
 
 TEST(Val, TakesTheLeadingNumber)
 {
-    EXPECT_EQ(Val(u"3.7"_s), 3.7);
-    EXPECT_EQ(Val(u"20abc"_s), 20);
-    EXPECT_EQ(Val(u" -5"_s), -5);
-    EXPECT_EQ(Val(u"+7"_s), 7);
-    EXPECT_EQ(Val(u"abc"_s), 0);
-    EXPECT_EQ(Val(QString()), 0);
-    EXPECT_EQ(Val(u"-"_s), 0);
-    EXPECT_EQ(Val(u"."_s), 0);
-    EXPECT_EQ(Val(u".5"_s), 0.5);
-    EXPECT_EQ(Val(u"-.5"_s), -0.5);
-    EXPECT_EQ(Val(u"5."_s), 5);
-    EXPECT_EQ(Val(u"1.2.3"_s), 1.2);
-    EXPECT_EQ(Val(u"03"_s), 3);
-    EXPECT_EQ(Val(u"3x"_s), 3);
-    EXPECT_EQ(Val(u"--5"_s), 0);
-    EXPECT_EQ(Val(u"1,5"_s), 1);  // the point is the only decimal separator
-    EXPECT_EQ(Val(u"1594323"_s), 1594323);
+    expectVal({{u"3.7", 3.7}, {u"20abc", 20}, {u" -5", -5}, {u"+7", 7}, {u"abc", 0}, {u"", 0}, {u"-", 0}, {u".", 0},
+        {u".5", 0.5}, {u"-.5", -0.5}, {u"5.", 5}, {u"1.2.3", 1.2}, {u"03", 3}, {u"--5", 0},
+        {u"1,5", 1},  // the point is the only decimal separator
+        {u"1594323", 1594323}});
 }
 
 TEST(Val, BlanksAnywhereInTheNumberAreSkipped)
 {
-    EXPECT_EQ(Val(u"1 2 3"_s), 123);
-    EXPECT_EQ(Val(u"\t\r\n 4\t5"_s), 45);
-    EXPECT_EQ(Val(u"- 5 . 2 5"_s), -5.25);
-    EXPECT_EQ(Val(u"1 e 2"_s), 100);
-    EXPECT_EQ(Val(u"7"_s + QChar(0xA0) + u"8"_s), 7);  // a no-break space is not a blank
+    expectVal({{u"1 2 3", 123}, {u"\t\r\n 4\t5", 45}, {u"- 5 . 2 5", -5.25}, {u"1 e 2", 100},
+        {u"7\u00A08", 7}});  // a no-break space is not a blank
 }
 
 TEST(Val, ExponentsAndRadixPrefixes)
 {
-    EXPECT_EQ(Val(u"1e3"_s), 1000);
-    EXPECT_EQ(Val(u"2.5D2"_s), 250);
-    EXPECT_EQ(Val(u"1E-2"_s), 0.01);
-    EXPECT_EQ(Val(u"1e"_s), 1);
-    EXPECT_EQ(Val(u"1e+x"_s), 1);
-    EXPECT_EQ(Val(u"&H1F"_s), 31);
-    EXPECT_EQ(Val(u"&hff zz"_s), 255);
-    EXPECT_EQ(Val(u"&HFFFF"_s), -1);
-    EXPECT_EQ(Val(u"&H8000"_s), -32768);
-    EXPECT_EQ(Val(u"&H10000"_s), 65536);
-    EXPECT_EQ(Val(u"&HFFFFFFFF"_s), -1);
-    EXPECT_EQ(Val(u"&O17"_s), 15);
-    EXPECT_EQ(Val(u"&O8"_s), 0);
-    EXPECT_EQ(Val(u"&"_s), 0);
-    EXPECT_EQ(Val(u"&X1"_s), 0);
+    expectVal({{u"1e3", 1000}, {u"2.5D2", 250}, {u"1E-2", 0.01}, {u"1e", 1}, {u"1e+x", 1}, {u"&H1F", 31},
+        {u"&hff zz", 255}, {u"&HFFFF", -1}, {u"&H8000", -32768}, {u"&H10000", 65536}, {u"&HFFFFFFFF", -1},
+        {u"&O17", 15}, {u"&O8", 0}, {u"&", 0}, {u"&X1", 0}});
 }
 
 TEST(Val, OutOfRangeNeverRaises)
 {
-    EXPECT_EQ(Val(u"1e999"_s), std::numeric_limits<double>::max());
-    EXPECT_EQ(Val(u"-1e999"_s), -std::numeric_limits<double>::max());
-    EXPECT_EQ(Val(u"1e-999"_s), 0);
-    EXPECT_EQ(Val(QString(400, u'9')), std::numeric_limits<double>::max());
+    const double max = std::numeric_limits<double>::max();
+    expectVal({{u"1e999", max}, {u"-1e999", -max}, {u"1e-999", 0}});
+    EXPECT_EQ(Val(QString(400, u'9')), max);
     EXPECT_GT(Val(u"&H"_s + QString(40, u'F')), 1e47);
 }
 
@@ -83,56 +66,37 @@ TEST(Numbers, IntIsFloorAndSpaceCounts)
     EXPECT_EQ(errorOf([] { Space(-1); }), vberr::InvalidCall);
 }
 
-TEST(Numbers, DecIsPlainWithTheLocaleSeparator)
+TEST(Numbers, DecIsPlainWithTheLocaleSeparatorAndStrHasASignPlace)
 {
-    const QString sep = QLocale::system().decimalPoint();
-    EXPECT_EQ(Dec(20), u"20"_s);
-    EXPECT_EQ(Dec(-5), u"-5"_s);
-    EXPECT_EQ(Dec(0), u"0"_s);
-    EXPECT_EQ(Dec(-0.0), u"0"_s);
-    EXPECT_EQ(Dec(1594323), u"1594323"_s);
-    EXPECT_EQ(Dec(3.7), u"3"_s + sep + u"7"_s);
-    EXPECT_EQ(Dec(-0.25), u"-0"_s + sep + u"25"_s);
-    EXPECT_EQ(Dec(0.0001), u"0"_s + sep + u"0001"_s);
-    EXPECT_EQ(Dec(0.1 + 0.2), u"0"_s + sep + u"3"_s);  // 15 significant digits hide the binary tail
-    EXPECT_EQ(Dec(123456789012345.0), u"123456789012345"_s);
-    EXPECT_EQ(Dec(1e15), u"1E+15"_s);
-    EXPECT_EQ(Dec(0.00001), u"1E-05"_s);
-    EXPECT_EQ(Dec(99.99999999999999), u"100"_s);
+    const std::pair<double, const char*> dec[] = {{20, "20"}, {-5, "-5"}, {0, "0"}, {-0.0, "0"},
+        {1594323, "1594323"}, {3.7, "3,7"}, {-0.25, "-0,25"}, {0.0001, "0,0001"},
+        {0.1 + 0.2, "0,3"},  // 15 significant digits hide the binary tail
+        {123456789012345.0, "123456789012345"}, {1e15, "1E+15"}, {0.00001, "1E-05"}, {99.99999999999999, "100"}};
+    for (const auto& [x, text] : dec)
+        EXPECT_EQ(Dec(x), withLocaleDecimal(text)) << x;
     EXPECT_EQ(CStr(12), u"12"_s);
-}
-
-TEST(Numbers, StrHasASignPlace)
-{
-    EXPECT_EQ(Str(1), u" 1"_s);
-    EXPECT_EQ(Str(0), u" 0"_s);
-    EXPECT_EQ(Str(-5), u"-5"_s);
-    EXPECT_EQ(Str(2.5), u" 2.5"_s);
-    EXPECT_EQ(Str(0.5), u" .5"_s);
-    EXPECT_EQ(Str(-0.5), u"-.5"_s);
+    const std::pair<double, const char*> str[] = {
+        {1, " 1"}, {0, " 0"}, {-5, "-5"}, {2.5, " 2.5"}, {0.5, " .5"}, {-0.5, "-.5"}};
+    for (const auto& [x, text] : str)
+        EXPECT_EQ(Str(x), QString::fromLatin1(text)) << x;
 }
 
 TEST(Numbers, IntegerConversionsRoundHalfToEvenAndOverflowAsError6)
 {
-    EXPECT_EQ(CInt(2.5), 2);
-    EXPECT_EQ(CInt(3.5), 4);
-    EXPECT_EQ(CInt(-2.5), -2);
-    EXPECT_EQ(CInt(-3.5), -4);
-    EXPECT_EQ(CInt(2.4999), 2);
-    EXPECT_EQ(CInt(-2.6), -3);
-    EXPECT_EQ(CInt(32767.4), 32767);
-    EXPECT_EQ(CInt(-32768.5), -32768);
-    EXPECT_EQ(errorOf([] { CInt(32767.5); }), vberr::Overflow);
-    EXPECT_EQ(errorOf([] { CInt(-32769); }), vberr::Overflow);
-    EXPECT_EQ(errorOf([] { CInt(std::numeric_limits<double>::quiet_NaN()); }), vberr::Overflow);
+    const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {-2.6, -3},
+        {32767.4, 32767}, {-32768.5, -32768}};
+    for (const auto& [x, n] : cint)
+        EXPECT_EQ(CInt(x), n) << x;
+    for (double x : {32767.5, -32769.0, std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(errorOf([x] { CInt(x); }), vberr::Overflow) << x;
     EXPECT_EQ(CLng(1594323.5), 1594324);
     EXPECT_EQ(CLng(-2147483648.0), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(errorOf([] { CLng(2147483647.5); }), vberr::Overflow);
-    EXPECT_EQ(errorOf([] { CLng(1e300); }), vberr::Overflow);
+    for (double x : {2147483647.5, 1e300})
+        EXPECT_EQ(errorOf([x] { CLng(x); }), vberr::Overflow) << x;
     EXPECT_EQ(toInt16(-32768), -32768);
     EXPECT_EQ(toInt16(32767), 32767);
-    EXPECT_EQ(errorOf([] { toInt16(32768); }), vberr::Overflow);
-    EXPECT_EQ(errorOf([] { toInt16(-32769); }), vberr::Overflow);
+    for (long long x : {32768LL, -32769LL})
+        EXPECT_EQ(errorOf([x] { toInt16(x); }), vberr::Overflow) << x;
 }
 
 TEST(Cp1252, EveryByteRoundTrips)

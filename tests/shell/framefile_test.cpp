@@ -85,38 +85,8 @@ FrameFileData richFrame()
     return d;
 }
 
-void expectSameFrame(const FrameFileData& a, const FrameFileData& b)
-{
-    for (int s = 0; s < 3; ++s) {
-        SCOPED_TRACE(s);
-        const SystemBlock& x = a.slotBlocks[std::size_t(s)].system;
-        const SystemBlock& y = b.slotBlocks[std::size_t(s)].system;
-        EXPECT_EQ(a.slotBlocks[std::size_t(s)].name, b.slotBlocks[std::size_t(s)].name);
-        EXPECT_EQ(x.type, y.type);
-        EXPECT_EQ(x.gCols, y.gCols);
-        EXPECT_EQ(x.gRows, y.gRows);
-        EXPECT_EQ(x.rows, y.rows);
-        EXPECT_EQ(x.guarded, y.guarded);
-        EXPECT_EQ(x.fullGuards, y.fullGuards);
-        EXPECT_EQ(x.signs, y.signs);
-        EXPECT_EQ(x.guarantee, y.guarantee);
-    }
-    EXPECT_EQ(a.cellSigns, b.cellSigns);
-    EXPECT_EQ(a.matchTypes, b.matchTypes);
-    EXPECT_EQ(a.startRowSigns, b.startRowSigns);
-    for (int m = 0; m < 13; ++m) {
-        if (a.matchTypes[std::size_t(m)] == frame::MatchType::Procent) {
-            EXPECT_EQ(a.percentTexts[std::size_t(m)], b.percentTexts[std::size_t(m)]);
-        }
-    }
-    EXPECT_EQ(a.rowMatrix, b.rowMatrix);
-    EXPECT_EQ(a.filterOn, b.filterOn);
-    EXPECT_EQ(a.filterBounds, b.filterBounds);
-    EXPECT_EQ(a.createdRows, b.createdRows);
-    EXPECT_EQ(a.rowTotal, b.rowTotal);
-    EXPECT_EQ(a.percentOnlyRows, b.percentOnlyRows);
-    EXPECT_EQ(a.created, b.created);
-}
+// Everything the file holds came back: written again, the bytes are the same.
+void expectSameFrame(const FrameFileData& a, const FrameFileData& b) { EXPECT_EQ(writeFrameFile(a), writeFrameFile(b)); }
 
 QByteArray tail(const QByteArray& b, int n) { return b.right(n); }
 
@@ -185,7 +155,6 @@ TEST(FrameFile, RoundTripWithAndWithoutCreatedRows)
         EXPECT_EQ(r.slotsRead, 3);
         EXPECT_EQ(r.filterBoundsRead, 6);
         EXPECT_EQ(r.data.version, 11);
-        EXPECT_EQ(r.data.removeEqualRows, d.removeEqualRows);
         expectSameFrame(d, r.data);
     }
     // Elements beyond the written bounds read back as zero.
@@ -206,8 +175,9 @@ TEST(FrameFile, VersionTenHasNoEqualRowsByte)
     ASSERT_EQ(r.status, FileReadStatus::Ok);
     EXPECT_EQ(r.reached, FrameReadStage::Complete);
     EXPECT_EQ(r.data.version, 10);
-    EXPECT_EQ(r.data.removeEqualRows, 0);
-    expectSameFrame(richFrame(), r.data);
+    FrameFileData want = richFrame();
+    want.removeEqualRows = 0;
+    expectSameFrame(want, r.data);
 
     // Read as version 11, the same bytes come one short.
     bytes[0] = 11;

@@ -1,10 +1,10 @@
 // System file: byte layout, round trips and damaged files.
 
 #include "filebytes.h"
-#include "platform/grid.h"
 #include "shell/systemfile.h"
-#include "shell/systemgrids.h"
+#include "support/testhelpers.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,17 +64,13 @@ TEST(SystemFile, RoundTripKeepsSignsTableAndComment)
     EXPECT_EQ(read.reached, SystemReadStage::Complete);
     const SystemFileData& d = read.data;
     EXPECT_EQ(d.magic, 5);
-    EXPECT_EQ(d.type, 1);
-    EXPECT_EQ(d.rows, 3);
-    EXPECT_EQ(d.guarded, 2);
-    EXPECT_EQ(d.fullGuards, 1);
+    EXPECT_EQ(writeSystemFile(d), sampleBytes());
     EXPECT_EQ(d.sign(1, 2), 'X');
     EXPECT_EQ(d.sign(1, 3), 0);
     EXPECT_EQ(d.sign(2, 1), '2');
     EXPECT_EQ(d.guaranteeCell(1, 0), u"13");
     EXPECT_EQ(d.guaranteeCell(1, 2), u"1-2");
     EXPECT_EQ(d.comment(), u"my comment ä");
-    EXPECT_EQ(d.guarantee, sample().guarantee);
 }
 
 TEST(SystemFile, NoCommentWithFewerThanThreeColumns)
@@ -108,29 +104,18 @@ TEST(SystemFile, MagicIsReportedButOnlyTheSlotReaderRefusesIt)
 
 TEST(SystemFile, WriterRefusesValuesThatDoNotFitTheirFields)
 {
-    auto errorOf = [](const SystemFileData& d) {
-        try {
-            writeSystemFile(d);
-        } catch (const VbError& e) {
-            return e.number();
-        }
-        return 0;
+    const std::pair<std::function<void(SystemFileData&)>, int> cases[] = {
+        {[](SystemFileData& d) { d.gCols = 256; }, vberr::Overflow},
+        {[](SystemFileData& d) { d.fullGuards = 40000; }, vberr::Overflow},
+        {[](SystemFileData& d) { d.signs.chop(1); }, vberr::InvalidCall},
+        {[](SystemFileData& d) { d.guarantee.append(QString()); }, vberr::InvalidCall},
+        {[](SystemFileData& d) { d.guarantee[0] = QString(70000, QLatin1Char('a')); }, vberr::Overflow},
     };
-    SystemFileData d = sample();
-    d.gCols = 256;
-    EXPECT_EQ(errorOf(d), 6);
-    d = sample();
-    d.fullGuards = 40000;
-    EXPECT_EQ(errorOf(d), 6);
-    d = sample();
-    d.signs.chop(1);
-    EXPECT_EQ(errorOf(d), 5);
-    d = sample();
-    d.guarantee.append(QString());
-    EXPECT_EQ(errorOf(d), 5);
-    d = sample();
-    d.guarantee[0] = QString(70000, QLatin1Char('a'));
-    EXPECT_EQ(errorOf(d), 6);
+    for (const auto& [spoil, error] : cases) {
+        SystemFileData d = sample();
+        spoil(d);
+        EXPECT_EQ(errorOf([&] { writeSystemFile(d); }), error);
+    }
 }
 
 TEST(SystemFile, SignBytesAndTexts)
@@ -213,31 +198,6 @@ TEST(SystemFileDamage, CountsBeyondTheFileAreKeptWithNoMoreThanTheFileHolds)
     ASSERT_TRUE(table.error);
     EXPECT_EQ(table.reached, SystemReadStage::Signs);
     EXPECT_EQ(table.data.guarantee, QStringList{QStringLiteral("x")});
-}
-
-TEST(SystemGrids, AStoredGuaranteeGridTakesAShapeTheEditorHandles)
-{
-    struct Case {
-        int cols, rows;
-        int wantCols, wantRows;
-    };
-    const Case cases[] = {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 4, 3, 4}, {3, 2, 3, 2}, {4, 1, 6, 1}, {5, 3, 6, 3},
-        {6, 3, 6, 3}, {7, 2, 7, 2}, {9, 2, 7, 2}, {255, 255, 7, 255}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.cols * 1000 + c.rows);
-        SystemBlock b;
-        b.gCols = c.cols;
-        b.gRows = c.rows;
-        b.resizeToCounts();
-        for (int col = 0; col < c.cols; ++col)
-            b.setGuaranteeCell(c.rows - 1, col, QString::number(col));
-        Grid g;
-        putGuarantee(g, b);
-        EXPECT_EQ(g.Cols(), c.wantCols);
-        EXPECT_EQ(g.Rows(), c.wantRows);
-        for (int col = 0; col < std::min(c.cols, c.wantCols) && c.rows > 0; ++col)
-            EXPECT_EQ(g.TextMatrix(c.rows - 1, col), QString::number(col));
-    }
 }
 
 TEST(SystemFileDamage, UnknownTagStopsWithTheCellsReadSoFar)
