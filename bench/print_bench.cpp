@@ -56,6 +56,9 @@ bool calibrationOf(const QJsonArray& fields, PrintCalibration& c)
     return true;
 }
 
+// A caption or box text; a number given instead stands for its text.
+QString textOf(const QJsonValue& v) { return v.isDouble() ? QString::number(v.toDouble(), 'g', 17) : v.toString(); }
+
 int printCommand(const std::vector<std::string>& args)
 {
     QJsonObject in;
@@ -71,12 +74,12 @@ int printCommand(const std::vector<std::string>& args)
     PrintChoices choices;
     choices.straight = in.value(u"straight").toBool(true);
     choices.range = in.value(u"range").toBool();
-    choices.fran = in.value(u"fran").toString();
-    choices.till = in.value(u"till").toString();
+    choices.fran = textOf(in.value(u"fran"));
+    choices.till = textOf(in.value(u"till"));
     choices.joker1 = in.value(u"joker1").toBool();
     choices.joker2 = in.value(u"joker2").toBool();
     RecordingPrintHooks hooks(caps, cal, in.value(u"answer37").toString() == u"Cancel");
-    const int error = printCoupons(rows, in.value(u"n_rows").toString(), choices, hooks);
+    const int error = printCoupons(rows, textOf(in.value(u"n_rows")), choices, hooks);
     for (const gdi::GdiCall& c : hooks.recording().callsNamed({"MoveToEx", "LineTo", "Rectangle", "NewPagePrint", "Message"}))
         std::printf("%s\n", c.text().toUtf8().constData());
     if (error)

@@ -6,6 +6,8 @@
 #include "platform/vbtext.h"
 
 #include <cmath>
+#include <exception>
+#include <new>
 
 namespace {
 
@@ -75,12 +77,20 @@ private:
 int Printer::run()
 {
     int error = 0;
+    // Whatever stops the print is reported here and ends the job: the print dialog that called
+    // the routine shows nothing itself.
     try {
         dc_ = &hooks_.StartPrint();
         if (prepare())
             printPages();
     } catch (const VbError& e) {
         error = e.number();
+    } catch (const std::bad_alloc&) {
+        error = vberr::OutOfMemory;
+    } catch (const std::exception&) {
+        error = vberr::InternalError;
+    }
+    if (error) {
         const int id = error == vberr::FileAlreadyOpen ? printmsg::FileAlreadyOpen
             : error == vberr::InputPastEnd             ? printmsg::NoAppPath
                                                        : printmsg::Unexpected;

@@ -6,6 +6,7 @@
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
+#include <new>
 
 namespace {
 
@@ -325,6 +326,27 @@ TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
         EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {c.message})}) << c.name;
         expectJobEnded(run);
     }
+}
+
+// A failure that is not a run-time error (out of memory) is still reported and still ends the job:
+// the print dialog that called the routine shows nothing itself.
+TEST(PrintRoutine, OutOfMemoryIsReportedAndEndsTheJob)
+{
+    class Starved final : public PrintHooks {
+    public:
+        RecordingPrintHooks inner{kExact, resetCalibration()};
+        gdi::DeviceContext& StartPrint() override { return inner.StartPrint(); }
+        void NewPagePrint(gdi::DeviceContext& dc) override { inner.NewPagePrint(dc); }
+        void EndPrint(gdi::DeviceContext& dc) override { inner.EndPrint(dc); }
+        PrintCalibration readCalibration() override { throw std::bad_alloc(); }
+        int message(int id, int style, int errorNumber) override { return inner.message(id, style, errorNumber); }
+    } hooks;
+    Printed run;
+    run.error = printCoupons(sameRows(2), QStringLiteral("2"), {}, hooks);
+    run.calls = hooks.inner.recording().calls();
+    EXPECT_EQ(run.error, vberr::OutOfMemory);
+    EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {printmsg::Unexpected})});
+    expectJobEnded(run);
 }
 
 TEST(PrintRoutine, NoRowsPerCouponIsRefusedBeforeAnythingIsDrawn)
