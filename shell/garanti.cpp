@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProxyStyle>
 
 #include <algorithm>
 
@@ -22,6 +23,17 @@ constexpr int kClientWidth = 5340;  // twips
 constexpr int kClientHeight = 3480;
 constexpr int kColumnWidth = 500;
 constexpr int kCentred = 2;
+
+// The columns are as narrow as the old grid's, whose cells had no text margin and never elided: a
+// five-character "15-32" has to show whole.
+class TightCells : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        // The item text margin is this metric + 1 on either side.
+        return metric == PM_FocusFrameHMargin ? -1 : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QPointer<garanti>& current()
 {
@@ -55,6 +67,10 @@ garanti::garanti(QWidget* parent) : QWidget(parent)
     Grid2->setRows(71);
     Grid2->setFixedCols(0);
     Grid2->setHighLight(false);  // the table is only looked at: no current cell hiding a figure
+    Grid2->setTextElideMode(Qt::ElideNone);
+    auto* tight = new TightCells;
+    tight->setParent(this);  // made after the grid, so it outlives it
+    Grid2->setStyle(tight);
     Grid1 = make<Grid>(this, 0, 1200, 675, 555);
     Grid1->setCols(10);
     Grid1->setRows(71);
