@@ -4,8 +4,6 @@
 #include "shell/MDIForm1.h"
 
 #include <QCloseEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 LockingDialog::LockingDialog(int widthTwips, int heightTwips)
     : QWidget(
@@ -29,10 +27,6 @@ void LockingDialog::showDialog()
         if (QWidget* main = parentWidget())
             move(main->geometry().center() - rect().center());
     }
-    if (MDIForm1* main = MDIForm1::instance(); main && !isVisible()) {
-        document_ = main->mdiArea()->currentSubWindow();
-        focus_ = document_ && document_->widget() ? document_->widget()->focusWidget() : nullptr;
-    }
     show();
     raise();
     activateWindow();
@@ -43,18 +37,6 @@ void LockingDialog::release()
 {
     lockMainWindow(false);
     hide();
-    returnToDocument();
-}
-
-void LockingDialog::returnToDocument()
-{
-    MDIForm1* main = MDIForm1::instance();
-    if (!main || !document_)
-        return;
-    main->activateWindow();
-    main->mdiArea()->setActiveSubWindow(document_);
-    if (focus_)
-        focus_->setFocus();
 }
 
 void LockingDialog::closeEvent(QCloseEvent* event)
@@ -62,5 +44,4 @@ void LockingDialog::closeEvent(QCloseEvent* event)
     // Kept for the next use, as OK and Avbryt keep it.
     lockMainWindow(false);
     event->accept();
-    returnToDocument();
 }

@@ -2,10 +2,7 @@
 // A small single-instance dialog of the main window, shown without waiting, that keeps the main
 // window disabled while it is up: its OK and Avbryt release it, and so does closing it.
 
-#include <QPointer>
 #include <QWidget>
-
-class QMdiSubWindow;
 
 class LockingDialog : public QWidget {
     Q_OBJECT
@@ -25,11 +22,5 @@ protected:
     void closeEvent(QCloseEvent* event) override;  // Unload
 
 private:
-    // The document the dialog works on gets the activation back, not whichever window the window
-    // manager picks once the client area is enabled again.
-    void returnToDocument();
-
     bool placed_ = false;
-    QPointer<QMdiSubWindow> document_;
-    QPointer<QWidget> focus_;  // disabling the client area takes the focus from the document
 };

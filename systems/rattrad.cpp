@@ -12,8 +12,6 @@
 #include "systems/Form2.h"
 
 #include <QCloseEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <utility>
 
@@ -164,7 +162,6 @@ void rattrad::Form_Load()
     marks_ = {};
     QWidget* active = main ? main->activeChild() : nullptr;
     Text1->setText(active ? active->windowTitle() : QString());
-    searched_ = active ? qobject_cast<QMdiSubWindow*>(active->parentWidget()) : nullptr;
     hide();
     Document* document = main ? main->activeDocument() : nullptr;
     kind_ = document ? document->kind() : DocumentKind::None;
@@ -258,14 +255,9 @@ void rattrad::avbryt_Click()
 void rattrad::Form_Unload()
 {
     unloaded_ = true;
-    if (MDIForm1* main = MDIForm1::instance()) {
+    // The main window gives the activation back to the searched document itself.
+    if (MDIForm1* main = MDIForm1::instance())
         main->SetEnabled(true);
-        // The lock moved the focus out of the client area; the searched document stays the active one.
-        if (searched_) {
-            main->mdiArea()->setActiveSubWindow(searched_);
-            searched_->setFocus();
-        }
-    }
 }
 
 void rattrad::Form_MouseMove()

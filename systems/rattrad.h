@@ -16,7 +16,6 @@
 class CommandButton;
 class Form2;
 class Label;
-class QMdiSubWindow;
 class TextBox;
 
 // A multi-line text box whose Text keeps its CR LF line ends; the view shows plain lines.
@@ -87,6 +86,5 @@ private:
     int positionsPlusOne_ = 0;
     RowMatrix rows_;  // the frame's rows as they were at load
     QPointer<Form2> editor_;
-    QPointer<QMdiSubWindow> searched_;  // the child window active at load, active again at unload
     bool unloaded_ = false;
 };
