@@ -52,6 +52,9 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     strip_->setFixedHeight(twips::toPixelsY(kStripHeight));
     mdiArea_ = new QMdiArea(central);
     mdiArea_->setBackground(QColor(128, 128, 128));
+    // A closed window hands the activation to the one active before it, as the old client area did;
+    // by creation order it would go to the guide.
+    mdiArea_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdiArea_->viewport()->setMouseTracking(true);
     mdiArea_->viewport()->installEventFilter(this);
     column->addWidget(strip_);

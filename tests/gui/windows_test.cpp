@@ -181,4 +181,16 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndAfterARefusedSkapa)
     EXPECT_TRUE(main_->SparaSom->isEnabled());
 }
 
+// As in the old program: a closed document hands the activation to the one active before it, not to
+// the guide that happens to be the oldest window.
+TEST_F(Windows, ClosingADocumentActivatesTheOneActiveBeforeIt)
+{
+    Form1* first = newFrame();
+    Form1* second = newFrame();
+    windowOf(second)->close();
+    processEvents();
+    EXPECT_EQ(main_->activeChild(), first);
+    EXPECT_TRUE(main_->SparaSom->isEnabled());
+}
+
 }  // namespace
