@@ -25,6 +25,14 @@ namespace {
 constexpr int DefaultColWidth = 600;  // twips
 constexpr int DefaultRowHeight = 240;  // twips
 
+// The old grid drew a cell's text as a C string: it ends at the first NUL. A sign byte 0 read from a
+// system file stays in the cell (it is no sign, but not an empty cell either) and shows as nothing.
+QString drawnText(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
 Qt::Alignment qtAlignment(int vb)
 {
     const Qt::Alignment h = vb == 1 ? Qt::AlignRight : vb == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -72,7 +80,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     const bool fixed = r < grid_->fixedRows_ || c < grid_->fixedCols_;
     switch (role) {
     case Qt::DisplayRole:
-        return grid_->cell(r, c);
+        return drawnText(grid_->cell(r, c));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(qtAlignment(fixed ? grid_->FixedAlignment(c) : grid_->ColAlignment(c)));
     case Qt::BackgroundRole:
@@ -93,7 +101,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (r >= grid_->rows_ || c >= grid_->cols_)
         return {};
     if (role == Qt::DisplayRole)
-        return grid_->cell(r, c);
+        return drawnText(grid_->cell(r, c));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(qtAlignment(horizontal ? grid_->FixedAlignment(c) : grid_->FixedAlignment(0)));
     return {};

@@ -185,6 +185,11 @@ TEST(Grid, FixedCellsAreCellsAndShowAsHeaders)
     g.setFixedCols(0);
     EXPECT_EQ(g.model()->rowCount(), 3);
     EXPECT_EQ(g.model()->data(g.model()->index(0, 0), Qt::DisplayRole).toString(), QStringLiteral("0,0"));
+
+    // A sign byte 0 from a file stays in the cell but is drawn as nothing, as the old grid drew it.
+    g.setTextMatrix(1, 1, QString(QChar(0)));
+    EXPECT_EQ(g.TextMatrix(1, 1).size(), 1);
+    EXPECT_EQ(g.model()->data(g.model()->index(1, 1), Qt::DisplayRole).toString(), QString());
 }
 
 TEST(Grid, SizesInTwipsAndAlignments)
