@@ -39,8 +39,8 @@ protected:
     // The view shown ("coupons" or "frame"), the coupon items, and whether rows are held as created.
     std::string view() const
     {
-        return std::string(couponView() ? "coupons" : "frame") + (couponItemsEnabled() ? " on" : " off")
-            + (form_->copyskapat() ? " created" : "");
+        return std::string(couponView() ? "coupons" : "frame") + (couponItemsEnabled() ? " on" : " off") +
+            (form_->copyskapat() ? " created" : "");
     }
     void expectOneBox(const QString& text, int style)
     {

@@ -4,10 +4,10 @@
 
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/textof.h"
 #include "systems/Form2.h"
@@ -66,10 +66,7 @@ protected:
         QTest::keyClick(box, key);
         return QApplication::focusWidget();
     }
-    void activate(Form2* e)
-    {
-        main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(e->parentWidget()));
-    }
+    void activate(Form2* e) { main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(e->parentWidget())); }
     // Deactivates the editor and activates it again.
     void reactivate(Form2* e)
     {
@@ -204,8 +201,8 @@ TEST_F(SystemEditor, BaseRowDisables11RightAndDatorberakningClearsTheBaseRow)
     EXPECT_TRUE(dlg->Option1[0]->Value());
     EXPECT_EQ(dlg->Check1[3]->Value(), 0);
     EXPECT_GT(dlg->Height(), shortHeight);  // the build settings show
-    EXPECT_FALSE(dlg->Frame3->isEnabled() || dlg->Rader->isEnabled() || dlg->SpinButton3->isEnabled()
-        || dlg->AntalRader->isEnabled());
+    EXPECT_FALSE(dlg->Frame3->isEnabled() || dlg->Rader->isEnabled() || dlg->SpinButton3->isEnabled() ||
+        dlg->AntalRader->isEnabled());
     dlg->Datorberakning->setValue(0);
     EXPECT_EQ(dlg->Height(), shortHeight);
     EXPECT_TRUE(dlg->Rader->isEnabled());

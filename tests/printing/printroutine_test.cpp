@@ -176,7 +176,8 @@ TEST(PrintRoutine, PagesAndCouponRange)
         {25, "0", "1", {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
+        SCOPED_TRACE(
+            testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
         const Printed run = print(sameRows(c.rows), resetCalibration(), c.fran ? range(c.fran, c.till) : PrintChoices{},
             c.fran ? kExact : kWorked);
         EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(31) : std::vector<GdiCall>{});
@@ -253,7 +254,8 @@ TEST(PrintRoutine, OneDegreeOfSkewMovesFarPointsBySeventeenPixels)
 TEST(PrintRoutine, TurnedCouponIsMirroredWithoutTheMarginCheck)
 {
     // 300 dpi; the offsets alone place the first cross at (100, 100) on the coupon.
-    const Printed run = print(rowsOf({"1------------"}), grid(0, 0), {.straight = false, .range = false, .fran = {}, .till = {}}, {300, 300, 100, 100});
+    const Printed run = print(rowsOf({"1------------"}), grid(0, 0),
+        {.straight = false, .range = false, .fran = {}, .till = {}}, {300, 300, 100, 100});
     EXPECT_EQ(run.named({"MoveToEx"}).front(), call("MoveToEx", {2445, 1158}));
     EXPECT_EQ(run.count("Message"), 0);
 }
