@@ -140,8 +140,8 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
     main_->printer->trigger();
     printerinst* dialog = printerinst::instance();
     EXPECT_TRUE(main_->Enabled() && (*dialog->kryssruta)[1]->Value());
-    EXPECT_EQ(dialog->Text1[0]->Text() + u'|' + dialog->Text1[1]->Text() + u'|' + dialog->Text3->Text() + u'|'
-            + dialog->RadKupong->Text(),
+    EXPECT_EQ(dialog->Text1[0]->Text() + u'|' + dialog->Text1[1]->Text() + u'|' + dialog->Text3->Text() + u'|' +
+            dialog->RadKupong->Text(),
         u"|140|0.5|12");
 
     // Typing 3 then 0 into the rows box clears it at the 0.
