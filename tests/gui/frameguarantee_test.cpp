@@ -60,20 +60,15 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsAndOkHidesIt)
     form_->ramgaranti->click();
 
     garantiram* w = garantiram::instance();
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_FALSE(visare::instance()->isVisible());
+    EXPECT_TRUE(w->isVisible() && main_->Enabled() && !visare::instance()->isVisible());
     EXPECT_TRUE(user_.shown().empty());
     // 8, 12, 6 and 1 of 27 outcomes.
-    EXPECT_EQ(shares(),
-        QStringList({withLocaleDecimal("29,6%"), withLocaleDecimal("44,4%"), withLocaleDecimal("22,2%"),
-            withLocaleDecimal("3,7%"), withLocaleDecimal("0%")}));
+    EXPECT_EQ(shares(), withLocaleDecimal("29,6%|44,4%|22,2%|3,7%|0%").split(u'|'));
     EXPECT_EQ(w->windowTitle(), currentUiText(600));
     EXPECT_EQ(w->Label1->Caption(), currentUiText(601));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(w->Label2[std::size_t(i)]->Caption(), currentUiText(602 + i));
-    EXPECT_EQ(w->Label3->Caption(), currentUiText(607));
-    EXPECT_EQ(w->ok->Caption(), currentUiText(400));
+    EXPECT_EQ(w->Label3->Caption() + w->ok->Caption(), currentUiText(607) + currentUiText(400));
     // Inside the main window, nothing cut off.
     EXPECT_TRUE(main_->frameGeometry().contains(w->frameGeometry().center()));
     for (const Label* l : w->Label4)
@@ -81,8 +76,7 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsAndOkHidesIt)
     EXPECT_TRUE(w->rect().contains(w->ok->geometry()));
 
     w->ok->click();
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(main_->Enabled());
+    EXPECT_TRUE(!w->isVisible() && main_->Enabled());
 }
 
 TEST_F(FrameGuaranteeWindow, CancelInTheSecondStageShowsNothingAndKeepsTheOldShares)
@@ -114,9 +108,7 @@ TEST_F(FrameGuaranteeWindow, CancelInTheSecondStageShowsNothingAndKeepsTheOldSha
     watcher.stop();
 
     EXPECT_TRUE(pressed);
-    EXPECT_FALSE(garantiram::instance()->isVisible());
     EXPECT_EQ(shares(), before);
-    EXPECT_FALSE(v->isVisible());
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_TRUE(user_.shown().empty());
+    EXPECT_FALSE(garantiram::instance()->isVisible() || v->isVisible());
+    EXPECT_TRUE(main_->Enabled() && user_.shown().empty());
 }

@@ -2,17 +2,13 @@
 // captions, the calibration dialog reading and writing tips.cnf, a frame printed on a recording
 // context, and one real PDF whose crosses stand where the calibration puts them.
 
-#include "frame/Form1.h"
 #include "platform/controls.h"
 #include "platform/prnshw.h"
 #include "printing/calibration.h"
 #include "printing/printerinst.h"
 #include "printing/printjob.h"
 #include "printing/printruta.h"
-#include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "support/mainwindow.h"
-#include "support/scripteduser.h"
 #include "support/testhelpers.h"
 
 #include <QFileInfo>
@@ -21,8 +17,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -76,8 +70,7 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
 {
     main_->SkrivUt_Click();
     printruta* dialog = printruta::instance();
-    EXPECT_FALSE(main_->Enabled());
-    EXPECT_EQ(prnshw::preparedCount(), 1);
+    EXPECT_TRUE(!main_->Enabled() && prnshw::preparedCount() == 1);
     (*dialog->skrivoption)[1]->setValue(true);
     dialog->fran->setText(QStringLiteral("3"));
     dialog->till->setText(QStringLiteral("2"));
@@ -86,8 +79,7 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
     dialog->skrivare_Click();
     EXPECT_EQ(user_.shown().back().kind, ScriptedUser::Shown::PrinterSetup);
     dialog->ok_Click();
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(main_->Enabled() && !dialog->isVisible());
     // Coupons 2 and 3: rows 10..24, turned, joker 2 on both pages.
     EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
     EXPECT_EQ(printed("NewPagePrint"), 1);
@@ -103,13 +95,10 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
     main_->SkrivUt_Click();
     printruta::instance()->close();
     processEvents();
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_FALSE(printruta::exists());
-    EXPECT_EQ(prnshw::preparedCount(), 0);
+    EXPECT_TRUE(main_->Enabled() && !printruta::exists() && prnshw::preparedCount() == 0);
     main_->SkrivUt_Click();
     dialog = printruta::instance();
-    EXPECT_TRUE((*dialog->skrivoption)[0]->Value());
-    EXPECT_TRUE((*dialog->orient)[0]->Value());
+    EXPECT_TRUE((*dialog->skrivoption)[0]->Value() && (*dialog->orient)[0]->Value());
     EXPECT_EQ(dialog->joker[0]->Value() + dialog->joker[1]->Value(), 0);
     EXPECT_TRUE(dialog->fran->Text().isEmpty() && dialog->till->Text().isEmpty());
     dialog->close();
@@ -150,12 +139,10 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
     writeFileBytes(tipsPath(), encodeCalibration(stored) + "tail");
     main_->printer->trigger();
     printerinst* dialog = printerinst::instance();
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_TRUE(dialog->Text1[0]->Text().isEmpty());
-    EXPECT_EQ(dialog->Text1[1]->Text(), u"140");
-    EXPECT_EQ(dialog->Text3->Text(), u"0.5");
-    EXPECT_TRUE((*dialog->kryssruta)[1]->Value());
-    EXPECT_EQ(dialog->RadKupong->Text(), u"12");
+    EXPECT_TRUE(main_->Enabled() && (*dialog->kryssruta)[1]->Value());
+    EXPECT_EQ(dialog->Text1[0]->Text() + u'|' + dialog->Text1[1]->Text() + u'|' + dialog->Text3->Text() + u'|' +
+            dialog->RadKupong->Text(),
+        u"|140|0.5|12");
 
     // Typing 3 then 0 into the rows box clears it at the 0.
     dialog->RadKupong->clear();
@@ -233,10 +220,8 @@ TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
     printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
 
     PrintCalibration cal = resetCalibration();
-    cal.distance[TOP] = 400;
-    cal.distance[LEFT] = 300;
-    cal.distance[CROSSW] = 40;
-    cal.distance[CROSSH] = 40;
+    for (const auto& [d, value] : {std::pair{TOP, 400}, {LEFT, 300}, {CROSSW, 40}, {CROSSH, 40}})
+        cal.distance[d] = static_cast<std::int16_t>(value);
     writeFileBytes(tipsPath(), encodeCalibration(cal));
     RowMatrix rows(12, 11);
     for (long long r = 0; r < 12; ++r)
@@ -250,10 +235,6 @@ TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
     render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
                                QStringLiteral("-png"), pdf, config_.folder() + QStringLiteral("/page")});
     ASSERT_TRUE(render.waitForFinished(60000));
-    const QImage first(config_.folder() + QStringLiteral("/page-1.png"));
-    const QImage second(config_.folder() + QStringLiteral("/page-2.png"));
-    ASSERT_FALSE(first.isNull());
-    ASSERT_FALSE(second.isNull());
 
     // On paper (from its corner) a distance d in tenths of a millimetre is d * 300 / 254 pixels.
     auto px = [](double tenths) { return tenths * 300.0 / 254.0; };
@@ -266,16 +247,18 @@ TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
         return false;
     };
     const double stride = 3 * 40 + 2 * cal.distance[HGAP] + cal.distance[ROWGAP];
-    for (const auto& [page, firstRow, count] : {std::tuple{&first, 0, 10}, std::tuple{&second, 10, 2}}) {
+    for (const auto& [number, firstRow, count] : {std::tuple{1, 0, 10}, std::tuple{2, 10, 2}}) {
+        const QImage page(config_.folder() + QStringLiteral("/page-%1.png").arg(number));
+        ASSERT_FALSE(page.isNull()) << number;
         for (int r = 0; r < count; ++r) {
             for (int m = 0; m < 13; ++m) {
                 const int code = 1 + (m + firstRow + r) % 3;
                 const double x = cal.distance[LEFT] + r * stride + (code - 1) * (40 + cal.distance[HGAP]) + 20;
                 const double y = cal.distance[TOP] + m * (40 + cal.distance[VGAP]) + 20;
-                EXPECT_TRUE(dark(*page, px(x), px(y))) << "row " << firstRow + r << " match " << m;
+                EXPECT_TRUE(dark(page, px(x), px(y))) << "row " << firstRow + r << " match " << m;
                 // The empty box beside it.
                 const double other = x + (code == 3 ? -1 : 1) * (40 + cal.distance[HGAP]);
-                EXPECT_FALSE(dark(*page, px(other), px(y))) << "row " << firstRow + r << " match " << m;
+                EXPECT_FALSE(dark(page, px(other), px(y))) << "row " << firstRow + r << " match " << m;
             }
         }
     }

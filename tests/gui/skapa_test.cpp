@@ -3,21 +3,14 @@
 // filter's messages, validation, cancelling through "Avbryt" and the refusal of a frame too large
 // to hold.
 
-#include "frame/Form1.h"
 #include "frame/slotfill.h"
 #include "platform/controls.h"
-#include "platform/grid.h"
-#include "support/framewindow.h"
-#include "shell/Module1.h"
 #include "shell/texts/texts.h"
-#include "support/scripteduser.h"
+#include "support/framewindow.h"
+#include "support/textof.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -40,9 +33,19 @@ protected:
     bool couponView() const
     {
         EXPECT_NE(form_->grid2frame->Visible(), form_->systempanel->Visible());
-        EXPECT_FALSE(form_->AvbrytBe->Visible());
-        EXPECT_FALSE(form_->Skaparlabel->Visible());
+        EXPECT_FALSE(form_->AvbrytBe->Visible() || form_->Skaparlabel->Visible());
         return form_->grid2frame->Visible();
+    }
+    // The view shown ("coupons" or "frame"), the coupon items, and whether rows are held as created.
+    std::string view() const
+    {
+        return std::string(couponView() ? "coupons" : "frame") + (couponItemsEnabled() ? " on" : " off") +
+            (form_->copyskapat() ? " created" : "");
+    }
+    void expectOneBox(const QString& text, int style)
+    {
+        EXPECT_EQ(boxTexts(user_), QStringList{text});
+        EXPECT_EQ(user_.messageBoxes().at(0).style, style);
     }
     // A system in slot s as loading its file leaves it: numbers in the frame, rows in Grid1(s).
     void loadSystem(int s, int half, int full, const std::vector<const char*>& positions)
@@ -99,13 +102,11 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     mathematical({2});
     click(cell(12, 0));
     ASSERT_EQ(form().Allrad->Caption(), u"15");
-    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_EQ(view(), "frame off");
 
     form().ok->click();
     EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_TRUE(couponView());
-    EXPECT_TRUE(couponItemsEnabled());
-    EXPECT_TRUE(form().copyskapat());
+    EXPECT_EQ(view(), "coupons on created");
     EXPECT_EQ(form().state().mode, frame::Mode::Matematisk);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
 
@@ -128,19 +129,16 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
 
     // "Ändra ram" goes back to editing and turns the coupon items off.
     form().Visaram->click();
-    EXPECT_FALSE(couponView());
-    EXPECT_FALSE(couponItemsEnabled());
+    EXPECT_EQ(view(), "frame off created");
     EXPECT_EQ(form().Allrad->Caption(), u"15");
     EXPECT_EQ(form().copytemptempallrad(), 15);
-    EXPECT_TRUE(form().copyskapat());
 
     // "Skapa" without an edit shows the stored rows: nothing is built, so even a frame that could
     // not be held now goes through.
     form().memoryLimits = {1, 1};
     form().ok->click();
     EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_TRUE(couponView());
-    EXPECT_TRUE(couponItemsEnabled());
+    EXPECT_EQ(view(), "coupons on created");
     EXPECT_EQ(form().forminnecopy(), rows);
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
 }
@@ -154,8 +152,8 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     EXPECT_TRUE(form().filterframe->Visible());
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(19) + u"1" + MessageText(20) + u"9" + MessageText(21) + u"8" + MessageText(22));
+    EXPECT_EQ(boxTexts(user_),
+        QStringList{MessageText(19) + u"1" + MessageText(20) + u"9" + MessageText(21) + u"8" + MessageText(22)});
     EXPECT_TRUE(couponView());
     EXPECT_EQ(form().Allrad->Caption(), u"8");
     form().Visaram->click();
@@ -171,11 +169,8 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     setFilter(true, {"13", "13", "13", "13", "0", "0"});
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(17));
-    EXPECT_FALSE(couponView());
-    EXPECT_FALSE(couponItemsEnabled());
-    EXPECT_FALSE(form().copyskapat());
+    EXPECT_EQ(boxTexts(user_), QStringList{MessageText(17)});
+    EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().Allrad->Caption(), u"9");
 
     // Unticking the filter puts the row total into the row-count box.
@@ -211,14 +206,10 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     form().Option1[3]->click();
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, u"System 2" + MessageText(16));
-    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
-    EXPECT_FALSE(couponView());
-    EXPECT_FALSE(couponItemsEnabled());
+    expectOneBox(u"System 2" + MessageText(16), vbmsg::Exclamation);
+    EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().state().mode, frame::Mode::System2);
     EXPECT_TRUE(form().System[1]->Visible());
-    EXPECT_FALSE(form().copyskapat());
 }
 
 TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
@@ -235,9 +226,7 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
     form().ok->click();
     EXPECT_TRUE(avbrytShown);
     EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_FALSE(couponView());
-    EXPECT_FALSE(couponItemsEnabled());
-    EXPECT_FALSE(form().copyskapat());
+    EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().Label1[cell(0, 0)]->Caption(), u"1");
     EXPECT_EQ(form().Allrad->Caption(), u"1594323");
     EXPECT_EQ(form().forminnecopy().upperRow(), 1594323);
@@ -245,8 +234,7 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
     // Closing the frame while it creates cancels the creation and keeps the window.
     QTimer::singleShot(0, &form(), [&] { form().parentWidget()->close(); });
     form().ok->click();
-    EXPECT_FALSE(couponView());
-    EXPECT_FALSE(form().copyskapat());
+    EXPECT_EQ(view(), "frame off");
     EXPECT_TRUE(form().isVisible());
 }
 
@@ -256,14 +244,12 @@ TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
     form().skapaYieldInterval = std::chrono::milliseconds(0);
     QTimer::singleShot(0, &form(), [&] { form().AvbrytBe->click(); });
     form().ok->click();
-    ASSERT_FALSE(couponView());
-    ASSERT_FALSE(form().copyskapat());
+    ASSERT_EQ(view(), "frame off");
 
     // No edit in between, yet no shortcut: the rows are built anew and all of them are there.
     form().ok->click();
     EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_TRUE(couponView());
-    EXPECT_TRUE(form().copyskapat());
+    EXPECT_EQ(view(), "coupons on created");
     EXPECT_EQ(form().Allrad->Caption(), u"6561");
     const RowMatrix rows = form().forminnecopy();
     ASSERT_EQ(rows.upperRow(), 6561);
@@ -283,14 +269,10 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     form().memoryLimits = {10, 1 << 30};
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_EQ(user_.messageBoxes()[0].text, MessageText(29));
-    EXPECT_EQ(user_.messageBoxes()[0].style, vbmsg::Exclamation);
-    EXPECT_FALSE(couponView());
-    EXPECT_FALSE(couponItemsEnabled());
+    expectOneBox(MessageText(29), vbmsg::Exclamation);
+    EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().forminnecopy(), before);
     EXPECT_EQ(form().antalmarkerade, marksBefore);
     EXPECT_EQ(form().Allrad->Caption(), u"18");
     EXPECT_EQ(form().Label1[cell(2, 1)]->Caption(), u"X");
-    EXPECT_FALSE(form().copyskapat());
 }

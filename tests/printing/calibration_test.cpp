@@ -72,18 +72,14 @@ protected:
     ScratchConfig config_;
 };
 
-TEST_F(CalibrationFile, ReadsWhatItWrote)
+TEST_F(CalibrationFile, ReadsWhatItWroteAndKeepsTheBytesAfterTheRecord)
 {
     writeCalibrationFile(sample());
     EXPECT_EQ(readFileBytes(file()), sampleBytes());
-    EXPECT_EQ(readCalibrationFile(), sample());
-}
-
-TEST_F(CalibrationFile, WritingKeepsTheBytesAfterTheRecord)
-{
     writeFileBytes(file(), QByteArray(29, 'x') + "tail");
     writeCalibrationFile(sample());
     EXPECT_EQ(readFileBytes(file()), sampleBytes() + "tail");
+    EXPECT_EQ(readCalibrationFile(), sample());
 }
 
 TEST_F(CalibrationFile, DamagedOrMissing)
@@ -109,32 +105,18 @@ TEST(CalibrationBox, ClearsZeroAndOutOfRange)
         double lo;
         double hi;
         bool keeps;
-    } cases[] = {
-        {"0", -20000, 20000, false},
-        {"00", -20000, 20000, true},
-        {"-0", -20000, 20000, true},
-        {"", -20000, 20000, true},
-        {"20000", -20000, 20000, true},
-        {"20001", -20000, 20000, false},
-        {"-20001", -20000, 20000, false},
-        {".5", -1, 1, true},
-        {"1.5", -1, 1, false},
-        {"3", 1, 25, true},
-        {"30", 1, 25, false},
-        {"25", 1, 25, true},
-        {"00", 1, 25, false},
-        {"", 1, 25, false},
-    };
+    } cases[] = {{"0", -20000, 20000, false}, {"00", -20000, 20000, true}, {"-0", -20000, 20000, true},
+        {"", -20000, 20000, true}, {"20000", -20000, 20000, true}, {"20001", -20000, 20000, false},
+        {"-20001", -20000, 20000, false}, {".5", -1, 1, true}, {"1.5", -1, 1, false}, {"3", 1, 25, true},
+        {"30", 1, 25, false}, {"25", 1, 25, true}, {"00", 1, 25, false}, {"", 1, 25, false}};
     for (const auto& c : cases)
         EXPECT_EQ(calibrationBoxKeeps(QString::fromLatin1(c.text), c.lo, c.hi), c.keeps) << c.text;
 }
 
 TEST(CalibrationBox, AngleTextReadsBack)
 {
-    EXPECT_EQ(angleText(0), u"0");
-    EXPECT_EQ(angleText(1), u"1");
-    EXPECT_EQ(angleText(-0.25F), u"-0.25");
-    EXPECT_EQ(angleText(0.1F), u"0.1");
+    EXPECT_EQ(
+        QStringList({angleText(0), angleText(1), angleText(-0.25F), angleText(0.1F)}).join(u' '), u"0 1 -0.25 0.1");
 }
 
 }  // namespace

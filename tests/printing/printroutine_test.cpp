@@ -37,13 +37,15 @@ RowMatrix sameRows(long long n, std::uint8_t code = 1)
     return m;
 }
 
-PrintCalibration grid(std::int16_t top, std::int16_t left)
+// The reset calibration with some distances changed.
+PrintCalibration calibration(std::initializer_list<std::pair<CalibrationDistance, std::int16_t>> changes)
 {
     PrintCalibration c = resetCalibration();
-    c.distance[TOP] = top;
-    c.distance[LEFT] = left;
+    for (const auto& [d, value] : changes)
+        c.distance[d] = value;
     return c;
 }
+PrintCalibration grid(std::int16_t top, std::int16_t left) { return calibration({{TOP, top}, {LEFT, left}}); }
 
 struct Printed {
     std::vector<GdiCall> calls;
@@ -83,6 +85,29 @@ Printed print(const RowMatrix& rows, const PrintCalibration& cal, const PrintCho
 }
 
 GdiCall call(const char* name, std::vector<long long> args = {}) { return {QString::fromLatin1(name), std::move(args)}; }
+std::vector<GdiCall> messages(int id) { return {call("Message", {id})}; }
+
+// Coupons fran..till only.
+PrintChoices range(const char* fran, const char* till)
+{
+    return {.range = true, .fran = QString::fromLatin1(fran), .till = QString::fromLatin1(till)};
+}
+
+PrintChoices jokers(bool joker1, bool joker2)
+{
+    PrintChoices c;
+    c.joker1 = joker1;
+    c.joker2 = joker2;
+    return c;
+}
+
+// Marks per page for pages of full rows without jokers.
+std::vector<int> fullRows(std::vector<int> rowsPerPage)
+{
+    for (int& r : rowsPerPage)
+        r *= 13;
+    return rowsPerPage;
+}
 
 // The job ends, and the pen and the brush go, on every way out.
 void expectJobEnded(const Printed& run)
@@ -97,45 +122,18 @@ TEST(PrintRoutine, WorkedExampleCallForCall)
 {
     const Printed run = print(rowsOf({"X------------", "-2-----------"}), resetCalibration(), {}, kWorked);
     ASSERT_GE(run.calls.size(), 2U);
-    const std::vector<GdiCall> expected = {
-        call("SelectObject", run.calls[0].args),  // the pen
-        call("SelectObject", run.calls[1].args),  // the brush
-        call("GetDeviceCaps", {88}),
-        call("GetDeviceCaps", {90}),
-        call("GetDeviceCaps", {112}),
-        call("GetDeviceCaps", {113}),
-        // "X" of match 1, row 1.
-        call("MoveToEx", {387, 314}),
-        call("LineTo", {420, 364}),
-        call("MoveToEx", {420, 314}),
-        call("LineTo", {387, 364}),
-        // "2" of match 2, row 2: 281 + 347 + 212, 314 + 102.
-        call("MoveToEx", {840, 416}),
-        call("LineTo", {873, 466}),
-        call("MoveToEx", {873, 416}),
-        call("LineTo", {840, 466}),
-        call("EndPrint"),
-    };
+    // The pen, the brush, the device's sizes; "X" of match 1, row 1; "2" of match 2, row 2 at
+    // 281 + 347 + 212, 314 + 102.
+    const std::vector<GdiCall> expected = {call("SelectObject", run.calls[0].args),
+        call("SelectObject", run.calls[1].args), call("GetDeviceCaps", {88}), call("GetDeviceCaps", {90}),
+        call("GetDeviceCaps", {112}), call("GetDeviceCaps", {113}), call("MoveToEx", {387, 314}),
+        call("LineTo", {420, 364}), call("MoveToEx", {420, 314}), call("LineTo", {387, 364}),
+        call("MoveToEx", {840, 416}), call("LineTo", {873, 466}), call("MoveToEx", {873, 416}),
+        call("LineTo", {840, 466}), call("EndPrint")};
     EXPECT_EQ(run.calls, expected);
     EXPECT_NE(run.calls[0].args, run.calls[1].args);
     EXPECT_EQ(gdi::liveObjects(), 0U);
     EXPECT_EQ(run.error, 0);
-}
-
-TEST(PrintRoutine, OneCouponPerPageAndNoEmptyLastPage)
-{
-    const struct {
-        long long rows;
-        std::vector<int> rowsPerPage;
-    } cases[] = {{25, {10, 10, 5}}, {20, {10, 10}}, {10, {10}}, {1, {1}}};
-    for (const auto& c : cases) {
-        const Printed run = print(sameRows(c.rows), resetCalibration(), {}, kWorked);
-        std::vector<int> marks;
-        for (int r : c.rowsPerPage)
-            marks.push_back(13 * r);
-        EXPECT_EQ(run.marksPerPage(), marks) << c.rows;
-        expectJobEnded(run);
-    }
 }
 
 TEST(PrintRoutine, PenAndBrushSelectedAgainAfterEveryPageBreak)
@@ -155,14 +153,18 @@ TEST(PrintRoutine, PenAndBrushSelectedAgainAfterEveryPageBreak)
     EXPECT_EQ(run.count("NewPagePrint"), 2);
 }
 
-TEST(PrintRoutine, CouponRange)
+// One coupon per page, no empty last page; a range of coupons, or message 31.
+TEST(PrintRoutine, PagesAndCouponRange)
 {
     const struct {
         long long rows;
-        const char* fran;
-        const char* till;
+        const char *fran, *till;  // no range when null
         std::vector<int> rowsPerPage;  // empty: message 31
     } cases[] = {
+        {25, nullptr, nullptr, {10, 10, 5}},
+        {20, nullptr, nullptr, {10, 10}},
+        {10, nullptr, nullptr, {10}},
+        {1, nullptr, nullptr, {1}},
         {25, "2", "3", {10, 5}},
         {25, "3", "2", {10, 5}},
         {25, "1", "1", {10}},
@@ -174,36 +176,24 @@ TEST(PrintRoutine, CouponRange)
         {25, "0", "1", {}},
     };
     for (const auto& c : cases) {
-        PrintChoices choices;
-        choices.range = true;
-        choices.fran = QString::fromLatin1(c.fran);
-        choices.till = QString::fromLatin1(c.till);
-        const Printed run = print(sameRows(c.rows), resetCalibration(), choices);
-        if (c.rowsPerPage.empty()) {
-            EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {31})}) << c.fran << "-" << c.till;
-            EXPECT_EQ(run.marks(), 0);
-        } else {
-            std::vector<int> marks;
-            for (int r : c.rowsPerPage)
-                marks.push_back(13 * r);
-            EXPECT_EQ(run.marksPerPage(), marks) << c.fran << "-" << c.till;
-        }
+        SCOPED_TRACE(
+            testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
+        const Printed run = print(sameRows(c.rows), resetCalibration(), c.fran ? range(c.fran, c.till) : PrintChoices{},
+            c.fran ? kExact : kWorked);
+        EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(31) : std::vector<GdiCall>{});
+        EXPECT_EQ(run.marksPerPage(), c.rowsPerPage.empty() ? std::vector<int>{0} : fullRows(c.rowsPerPage));
         expectJobEnded(run);
     }
 }
 
 TEST(PrintRoutine, RangeGivenBackwardsPrintsTheSamePages)
 {
-    PrintChoices forward;
-    forward.range = true;
-    forward.fran = QStringLiteral("2");
-    forward.till = QStringLiteral("3");
-    PrintChoices backward = forward;
-    std::swap(backward.fran, backward.till);
     RowMatrix rows = sameRows(25);
     rows.at(4, 17) = 3;
-    const auto drawn = [](const Printed& p) { return p.named({"MoveToEx", "LineTo", "NewPagePrint"}); };
-    EXPECT_EQ(drawn(print(rows, resetCalibration(), forward)), drawn(print(rows, resetCalibration(), backward)));
+    const auto drawn = [&rows](const PrintChoices& choices) {
+        return print(rows, resetCalibration(), choices).named({"MoveToEx", "LineTo", "NewPagePrint"});
+    };
+    EXPECT_EQ(drawn(range("2", "3")), drawn(range("3", "2")));
 }
 
 TEST(PrintRoutine, SignCodeZeroLeavesTheMatchEmpty)
@@ -215,27 +205,22 @@ TEST(PrintRoutine, SignCodeZeroLeavesTheMatchEmpty)
 
 TEST(PrintRoutine, JokersAfterTheRowsOnEveryPage)
 {
-    PrintChoices choices;
-    choices.joker1 = true;
-    choices.joker2 = true;
-    PrintCalibration cal = grid(100, 200);
-    const Printed run = print(sameRows(12), cal, choices);
+    const PrintCalibration cal = grid(100, 200);
+    const Printed run = print(sameRows(12), cal, jokers(true, true));
     EXPECT_EQ(run.marksPerPage(), (std::vector<int>{10 * 13 + 2, 2 * 13 + 2}));
     // The page's last two marks: joker 1, then joker 2.
     const std::vector<GdiCall> moves = run.named({"MoveToEx", "NewPagePrint"});
     const std::vector<GdiCall> tail(moves.end() - 4, moves.end());
     EXPECT_EQ(tail[0], call("MoveToEx", {200 + 1, 100 + 690}));
     EXPECT_EQ(tail[2], call("MoveToEx", {200 + 1, 100 + 735}));
-    EXPECT_EQ(print(sameRows(12), cal).marksPerPage(), (std::vector<int>{10 * 13, 2 * 13}));
+    EXPECT_EQ(print(sameRows(12), cal).marksPerPage(), fullRows({10, 2}));
 }
 
 TEST(PrintRoutine, FilledBoxesStayUprightAndJokerTwoTakesTheOtherDiagonal)
 {
     PrintCalibration cal = grid(100, 200);
     cal.STYLE = 0;
-    PrintChoices choices;
-    choices.joker2 = true;
-    const Printed straight = print(rowsOf({"1------------"}), cal, choices);
+    const Printed straight = print(rowsOf({"1------------"}), cal, jokers(false, true));
     const std::int16_t cw = cal.distance[CROSSW];
     const std::int16_t ch = cal.distance[CROSSH];
     EXPECT_EQ(straight.named({"Rectangle"}),
@@ -254,22 +239,23 @@ TEST(PrintRoutine, FilledBoxesStayUprightAndJokerTwoTakesTheOtherDiagonal)
 
 TEST(PrintRoutine, OneDegreeOfSkewMovesFarPointsBySeventeenPixels)
 {
-    PrintCalibration cal = grid(0, 1000);
-    cal.ANGLE = 1;
-    EXPECT_EQ(print(rowsOf({"1------------"}), cal).named({"MoveToEx"}).front(), call("MoveToEx", {1000, 17}));
-    cal = grid(1000, 0);
-    cal.ANGLE = 1;
-    EXPECT_EQ(print(rowsOf({"1------------"}), cal).named({"MoveToEx"}).front(), call("MoveToEx", {-17, 1000}));
-    cal.ANGLE = 0;
-    EXPECT_EQ(print(rowsOf({"1------------"}), cal).named({"MoveToEx"}).front(), call("MoveToEx", {0, 1000}));
+    const struct {
+        std::int16_t top, left;
+        float angle;
+        long long x, y;
+    } cases[] = {{0, 1000, 1, 1000, 17}, {1000, 0, 1, -17, 1000}, {1000, 0, 0, 0, 1000}};
+    for (const auto& c : cases) {
+        PrintCalibration cal = grid(c.top, c.left);
+        cal.ANGLE = c.angle;
+        EXPECT_EQ(print(rowsOf({"1------------"}), cal).named({"MoveToEx"}).front(), call("MoveToEx", {c.x, c.y}));
+    }
 }
 
 TEST(PrintRoutine, TurnedCouponIsMirroredWithoutTheMarginCheck)
 {
-    PrintChoices turned;
-    turned.straight = false;
     // 300 dpi; the offsets alone place the first cross at (100, 100) on the coupon.
-    const Printed run = print(rowsOf({"1------------"}), grid(0, 0), turned, {300, 300, 100, 100});
+    const Printed run = print(rowsOf({"1------------"}), grid(0, 0),
+        {.straight = false, .range = false, .fran = {}, .till = {}}, {300, 300, 100, 100});
     EXPECT_EQ(run.named({"MoveToEx"}).front(), call("MoveToEx", {2445, 1158}));
     EXPECT_EQ(run.count("Message"), 0);
 }
@@ -278,29 +264,18 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
 {
     const gdi::RecordingContext::Caps margin{254, 254, 0, 120};
     const Printed cancelled = print(sameRows(3), grid(100, 200), {}, margin, true);
-    EXPECT_EQ(cancelled.named({"Message"}), std::vector<GdiCall>{call("Message", {37})});
+    EXPECT_EQ(cancelled.named({"Message"}), messages(37));
     EXPECT_EQ(cancelled.marks(), 0);
     expectJobEnded(cancelled);
 
     const Printed anyway = print(sameRows(3), grid(100, 200), {}, margin, false);
-    EXPECT_EQ(anyway.named({"Message"}), std::vector<GdiCall>{call("Message", {37})});
+    EXPECT_EQ(anyway.named({"Message"}), messages(37));
     EXPECT_EQ(anyway.named({"MoveToEx"}).front(), call("MoveToEx", {200, -20}));
     EXPECT_EQ(anyway.marks(), 39);
 }
 
 TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
 {
-    PrintCalibration tooFar = resetCalibration();
-    tooFar.distance[TOP] = 20000;  // 47244 pixels at 600 dpi
-    PrintCalibration tallRow = grid(0, 0);
-    tallRow.distance[VGAP] = 20000;
-    tallRow.distance[CROSSH] = 20000;
-    PrintCalibration wideRow = grid(0, 0);
-    wideRow.distance[CROSSW] = 11000;
-    PrintCalibration farJoker = grid(20000, 0);
-    farJoker.distance[J1Y] = 20000;
-    PrintChoices joker;
-    joker.joker1 = true;
     const struct {
         const char* name;
         PrintCalibration cal;
@@ -310,11 +285,11 @@ TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
         int error;
         int message;
     } cases[] = {
-        {"conversion", tooFar, kWorked, {}, 0, 6, 30},
+        {"conversion", calibration({{TOP, 20000}}), kWorked, {}, 0, 6, 30},  // 47244 pixels at 600 dpi
         {"offset", grid(-32000, 0), {254, 254, 0, 1000}, {}, 0, 6, 30},
-        {"match line", tallRow, kExact, {}, 0, 6, 30},
-        {"row stride", wideRow, kExact, {}, 0, 6, 30},
-        {"joker", farJoker, kExact, joker, 0, 6, 30},
+        {"match line", calibration({{TOP, 0}, {LEFT, 0}, {VGAP, 20000}, {CROSSH, 20000}}), kExact, {}, 0, 6, 30},
+        {"row stride", calibration({{TOP, 0}, {LEFT, 0}, {CROSSW, 11000}}), kExact, {}, 0, 6, 30},
+        {"joker", calibration({{TOP, 20000}, {LEFT, 0}, {J1Y, 20000}}), kExact, jokers(true, false), 0, 6, 30},
         {"no resolution", resetCalibration(), {0, 600, 0, 0}, {}, 0, 11, 30},
         {"file open", resetCalibration(), kExact, {}, 55, 55, 4},
         {"no AppPath", resetCalibration(), kExact, {}, 62, 62, 32},
@@ -323,7 +298,7 @@ TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
     for (const auto& c : cases) {
         const Printed run = print(sameRows(2), c.cal, c.choices, c.caps, false, c.calibrationError);
         EXPECT_EQ(run.error, c.error) << c.name;
-        EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {c.message})}) << c.name;
+        EXPECT_EQ(run.named({"Message"}), messages(c.message)) << c.name;
         expectJobEnded(run);
     }
 }
@@ -345,7 +320,7 @@ TEST(PrintRoutine, OutOfMemoryIsReportedAndEndsTheJob)
     run.error = printCoupons(sameRows(2), QStringLiteral("2"), {}, hooks);
     run.calls = hooks.inner.recording().calls();
     EXPECT_EQ(run.error, vberr::OutOfMemory);
-    EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {printmsg::Unexpected})});
+    EXPECT_EQ(run.named({"Message"}), messages(printmsg::Unexpected));
     expectJobEnded(run);
 }
 
@@ -355,7 +330,7 @@ TEST(PrintRoutine, NoRowsPerCouponIsRefusedBeforeAnythingIsDrawn)
         PrintCalibration cal = resetCalibration();
         cal.RPC = static_cast<std::int16_t>(rpc);
         const Printed run = print(sameRows(5), cal);
-        EXPECT_EQ(run.named({"Message"}), std::vector<GdiCall>{call("Message", {printmsg::NoRowsPerCoupon})});
+        EXPECT_EQ(run.named({"Message"}), messages(printmsg::NoRowsPerCoupon));
         EXPECT_EQ(run.marks(), 0);
         expectJobEnded(run);
     }

@@ -25,34 +25,25 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
     using Digits = std::array<int, MatchCount>;
 
     // The digits a match is changed to: the next one and the one after it; its own digit once when the
-    // match is not guarded.
-    struct Alternatives {
-        std::array<int, 3> digit{};
-        int count = 0;
-        const int* begin() const { return digit.data(); }
-        const int* end() const { return digit.data() + count; }
-    };
-    auto alternatives = [&](int m, int d) {
+    // match is not guarded, every digit when the row has no sign there.
+    auto alternatives = [&](int m, int d) -> std::vector<int> {
         const int radix = space.radix[std::size_t(m)];
-        Alternatives alt;
         if (radix == 1)
-            alt = {{d, 0, 0}, 1};
-        else if (d == 0)
-            alt = {{1, 2, 3}, radix};
-        else if (radix == 2)
-            alt = {{3 - d, 0, 0}, 1};
-        else
-            alt = {{d % 3 + 1, (d + 1) % 3 + 1, 0}, 2};
-        return alt;
+            return {d};
+        if (d == 0)
+            return radix == 2 ? std::vector<int>{1, 2} : std::vector<int>{1, 2, 3};
+        if (radix == 2)
+            return {3 - d};
+        return {d % 3 + 1, (d + 1) % 3 + 1};
     };
     auto mark = [&](const Digits& D, std::uint8_t code, bool always) {
         std::int32_t index = 0;
-        for (int m = 0; m < MatchCount; ++m) {
-            if (space.radix[std::size_t(m)] == 1)
+        for (std::size_t m = 0; m < MatchCount; ++m) {
+            if (space.radix[m] == 1)
                 continue;
-            if (D[std::size_t(m)] == 0)
+            if (D[m] == 0)
                 return;  // no such outcome
-            index += space.weight[std::size_t(m)] * (D[std::size_t(m)] - 1);
+            index += space.weight[m] * (D[m] - 1);
         }
         std::uint8_t& entry = table[std::size_t(index)];
         if (always || entry == 0)
@@ -66,7 +57,6 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
         }
         return D;
     };
-    auto cancelled = [&](double x) { return progress && progress(x); };
     const double N = static_cast<double>(n);
 
     // Every way to change `depth` more matches after `from`; each nested level starts from a copy of
@@ -90,7 +80,7 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
     for (int pass = 1; pass <= 3; ++pass) {
         const auto p = std::size_t(pass - 1);
         for (long long r = 0; r < n; ++r) {
-            if (cancelled(barStart[p] + barScale[p] * static_cast<double>(r) / barDivisor[p]))
+            if (progress && progress(barStart[p] + barScale[p] * static_cast<double>(r) / barDivisor[p]))
                 return Counts{{}, space.count, true};
             const Digits D = digits(r);
             if (pass == 1)
@@ -114,27 +104,20 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
 // "1", "X", "2" or "-" for no sign.
 namespace frametext {
 
-inline bool markMatch(const std::string& word, frameguarantee::Marks& marks, std::size_t m)
-{
-    static const std::array<const char*, 8> kWords{"1X2", "1X", "12", "X2", "1", "X", "2", "-"};
-    static const std::array<std::uint8_t, 8> kCount{3, 2, 2, 2, 1, 1, 1, 0};
-    for (std::size_t i = 0; i < kWords.size(); ++i)
-        if (word == kWords[i]) {
-            marks.antalmarkerade[m] = kCount[i];
-            marks.ettamarkerad[m] = word[0] == '1' ? 1 : 0;
-            return true;
-        }
-    return false;
-}
-
 inline std::optional<frameguarantee::Marks> marksOf(const std::vector<std::string>& words)
 {
-    frameguarantee::Marks marks;
+    static const std::array<std::string, 8> kWords{"1X2", "1X", "12", "X2", "1", "X", "2", "-"};
+    static const std::array<std::uint8_t, 8> kCount{3, 2, 2, 2, 1, 1, 1, 0};
     if (words.size() != frameguarantee::MatchCount)
         return std::nullopt;
-    for (std::size_t m = 0; m < words.size(); ++m)
-        if (!markMatch(words[m], marks, m))
+    frameguarantee::Marks marks;
+    for (std::size_t m = 0; m < words.size(); ++m) {
+        const auto i = static_cast<std::size_t>(std::find(kWords.begin(), kWords.end(), words[m]) - kWords.begin());
+        if (i == kWords.size())
             return std::nullopt;
+        marks.antalmarkerade[m] = kCount[i];
+        marks.ettamarkerad[m] = words[m][0] == '1' ? 1 : 0;
+    }
     return marks;
 }
 

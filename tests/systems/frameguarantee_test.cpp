@@ -32,15 +32,15 @@ RowMatrix rowsOf(const std::vector<std::string>& lines)
     return rows.value_or(RowMatrix(13, 0));
 }
 
-std::array<QString, 5> localised(const std::array<const char*, 5>& texts)
+// The five shares joined by "|".
+QString sharesOf(const Counts& c)
 {
-    std::array<QString, 5> out;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        out[i] = withLocaleDecimal(texts[i]);
-    return out;
+    QStringList out;
+    for (const QString& t : resultTexts(c))
+        out << t;
+    return out.join(u'|');
 }
-
-Counts countsOf(std::array<std::int32_t, 4> reached, std::int32_t total) { return Counts{reached, total, false}; }
+QString sharesOf(std::array<std::int32_t, 4> reached, std::int32_t total) { return sharesOf({reached, total, false}); }
 
 struct FrameCase {
     const char* name;
@@ -48,7 +48,7 @@ struct FrameCase {
     std::vector<std::string> rows;
     std::array<std::int32_t, 4> reached;
     std::int32_t total;
-    std::array<const char*, 5> texts;
+    const char* shares;
 };
 
 }  // namespace
@@ -56,22 +56,18 @@ struct FrameCase {
 TEST(FrameGuarantee, FramesGiveTheirCountsAndTexts)
 {
     const std::vector<FrameCase> cases = {
-        {"one row in 3 full guards", "1X2 1X2 1X2", {"1111111111111"}, {1, 6, 12, 8}, 27,
-            {"3,7%", "22,2%", "44,4%", "29,6%", "0%"}},
-        {"one row in 3 half guards", "1X 12 X2", {"1111111111111"}, {1, 3, 3, 1}, 8,
-            {"12,5%", "37,5%", "37,5%", "12,5%", "0%"}},
+        {"one row in 3 full guards", "1X2 1X2 1X2", {"1111111111111"}, {1, 6, 12, 8}, 27, "3,7%|22,2%|44,4%|29,6%|0%"},
+        {"one row in 3 half guards", "1X 12 X2", {"1111111111111"}, {1, 3, 3, 1}, 8, "12,5%|37,5%|37,5%|12,5%|0%"},
         {"full variation", "1X2 X2",
             {"1X11111111111", "1211111111111", "XX11111111111", "X211111111111", "2X11111111111", "2211111111111"},
-            {6, 0, 0, 0}, 6, {"100%", "0%", "0%", "0%", "0%"}},
-        {"nothing guarded", "", {"1X21X21X21X21", "1111111111111"}, {1, 0, 0, 0}, 1, {"100%", "0%", "0%", "0%", "0%"}},
-        {"no rows", "1X2 1X", {}, {0, 0, 0, 0}, 6, {"0%", "0%", "0%", "0%", "100%"}},
+            {6, 0, 0, 0}, 6, "100%|0%|0%|0%|0%"},
+        {"nothing guarded", "", {"1X21X21X21X21", "1111111111111"}, {1, 0, 0, 0}, 1, "100%|0%|0%|0%|0%"},
+        {"no rows", "1X2 1X", {}, {0, 0, 0, 0}, 6, "0%|0%|0%|0%|100%"},
         {"five full guards, far from the row", "1X2 1X2 1X2 1X2 1X2", {"1111111111111"}, {1, 10, 40, 80}, 243,
-            {"0,4%", "4,1%", "16,4%", "32,9%", "46%"}},
-        {"empty sign in a full guard", "1X2", {"-111111111111"}, {0, 3, 0, 0}, 3, {"0%", "100%", "0%", "0%", "0%"}},
-        {"empty signs in half and full guards", "1X2 X2 12", {"-1-1111111111"}, {0, 0, 6, 6}, 12,
-            {"0%", "0%", "50%", "50%", "0%"}},
-        {"empty in four guarded matches", "1X 1X 1X 1X", {"----111111111"}, {0, 0, 0, 0}, 16,
-            {"0%", "0%", "0%", "0%", "100%"}},
+            "0,4%|4,1%|16,4%|32,9%|46%"},
+        {"empty sign in a full guard", "1X2", {"-111111111111"}, {0, 3, 0, 0}, 3, "0%|100%|0%|0%|0%"},
+        {"empty signs in half and full guards", "1X2 X2 12", {"-1-1111111111"}, {0, 0, 6, 6}, 12, "0%|0%|50%|50%|0%"},
+        {"empty in four guarded matches", "1X 1X 1X 1X", {"----111111111"}, {0, 0, 0, 0}, 16, "0%|0%|0%|0%|100%"},
     };
     for (const FrameCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -83,16 +79,16 @@ TEST(FrameGuarantee, FramesGiveTheirCountsAndTexts)
         EXPECT_EQ(fast.reached, c.reached);
         EXPECT_EQ(fast.total, c.total);
         EXPECT_EQ(literal::frameGuarantee(rows, n, marks).reached, c.reached);
-        EXPECT_EQ(resultTexts(fast), localised(c.texts));
+        EXPECT_EQ(sharesOf(fast), withLocaleDecimal(c.shares));
     }
 }
 
 TEST(FrameGuarantee, SharesAreCutNotRoundedAndTheRestIsTakenInTenths)
 {
-    EXPECT_EQ(resultTexts(countsOf({2, 0, 0, 1}, 3)), localised({"66,6%", "0%", "0%", "33,3%", "0%"}));
-    EXPECT_EQ(resultTexts(countsOf({117, 351, 79, 30}, 768)), localised({"15,2%", "45,7%", "10,2%", "3,9%", "25%"}));
-    EXPECT_EQ(resultTexts(countsOf({1, 1, 0, 0}, 2)), localised({"50%", "50%", "0%", "0%", "0%"}));
-    EXPECT_EQ(resultTexts(countsOf({7, 0, 0, 0}, 8)), localised({"87,5%", "0%", "0%", "0%", "12%"}));
+    EXPECT_EQ(sharesOf({2, 0, 0, 1}, 3), withLocaleDecimal("66,6%|0%|0%|33,3%|0%"));
+    EXPECT_EQ(sharesOf({117, 351, 79, 30}, 768), withLocaleDecimal("15,2%|45,7%|10,2%|3,9%|25%"));
+    EXPECT_EQ(sharesOf({1, 1, 0, 0}, 2), withLocaleDecimal("50%|50%|0%|0%|0%"));
+    EXPECT_EQ(sharesOf({7, 0, 0, 0}, 8), withLocaleDecimal("87,5%|0%|0%|0%|12%"));
 }
 
 TEST(FrameGuarantee, DigitsFollowTheMarkedSigns)

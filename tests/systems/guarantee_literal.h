@@ -18,42 +18,38 @@ inline GuaranteeCounts countGuarantee(const GuaranteeSystem& s, const GuaranteeP
     checkGuaranteeSystem(s);
     const int n = std::min(s.positions(), 13);  // checked above; the bound is for the compiler
     const int free = 13 - n;
-    GuaranteeCounts out;
-    out.positions = n;
-    const double outcomes = std::pow(2.0, s.halvgard) * std::pow(3.0, s.helgard);
-    out.outcomes = outcomes;
-    std::array<std::uint8_t, 15> digit{};
+    GuaranteeCounts empty;
+    empty.positions = n;
+    empty.outcomes = std::pow(2.0, s.halvgard) * std::pow(3.0, s.helgard);
+    const double outcomes = empty.outcomes;
+    GuaranteeCounts out = empty;
+    std::array<std::uint8_t, 15> digits{};
     std::array<std::int16_t, 71> rowCount{};
+    auto digit = [&digits](int j) -> std::uint8_t& { return digits[std::size_t(j)]; };
     for (double i = 1; i <= outcomes; ++i) {
         if (progress && progress(static_cast<long long>(i) - 1, static_cast<long long>(outcomes))) {
-            GuaranteeCounts cancelled;
-            cancelled.positions = n;
-            cancelled.outcomes = outcomes;
-            cancelled.cancelled = true;
-            return cancelled;
+            empty.cancelled = true;
+            return empty;
         }
         for (int j = 1; j <= n; ++j) {
-            if ((j <= s.halvgard && digit[std::size_t(j)] == 2) || digit[std::size_t(j)] == 3) {
-                digit[std::size_t(j)] = 0;
-                ++digit[std::size_t(j + 1)];
+            if ((j <= s.halvgard && digit(j) == 2) || digit(j) == 3) {
+                digit(j) = 0;
+                ++digit(j + 1);
             }
         }
         int z = 0;
-        if (s.baseRow)
-            for (int j = 1; j <= n; ++j)
-                z += digit[std::size_t(j)] == 0;
+        for (int j = 1; s.baseRow && j <= n; ++j)
+            z += digit(j) == 0;
         for (int r = 0; r < s.rows; ++r) {
             if (!s.baseRow) {
                 int rights = 13;
                 for (int k = 1; k <= n && rights >= 10; ++k)
-                    if (s.code(r, k - 1) != digit[std::size_t(k)])
-                        --rights;
+                    rights -= s.code(r, k - 1) != digit(k);
                 ++rowCount[std::size_t(rights >= 10 ? rights - 9 : 0)];
             } else {
                 int rights = free;
                 for (int k = 1; k <= n; ++k)
-                    if (s.code(r, k - 1) == digit[std::size_t(k)])
-                        ++rights;
+                    rights += s.code(r, k - 1) == digit(k);
                 ++rowCount[std::size_t(5 * z + (rights >= 10 ? rights - 9 : 0))];
             }
         }
@@ -69,14 +65,12 @@ inline GuaranteeCounts countGuarantee(const GuaranteeSystem& s, const GuaranteeP
         if (s.baseRow)
             ++out.outcomesOfZ[std::size_t(z)];
         for (int c = 0; c <= 4; ++c) {
-            const std::int16_t v = count(c);
-            if (v > out.maximum[t][std::size_t(c)])
-                out.maximum[t][std::size_t(c)] = v;
-            if (v < out.minimum[t][std::size_t(c)])
-                out.minimum[t][std::size_t(c)] = v;
+            std::int16_t &most = out.maximum[t][std::size_t(c)], &least = out.minimum[t][std::size_t(c)];
+            most = std::max(most, count(c));
+            least = std::min(least, count(c));
         }
         rowCount.fill(0);
-        ++digit[1];
+        ++digit(1);
     }
     return out;
 }
