@@ -406,7 +406,7 @@ TEST(RowCreation, CancelLeavesThroughTheAbortPath)
 
     // The stop test is asked at a cheap cadence, not once per row.
     calls = 0;
-    r = createRows(in, rnd, [&] { return ++calls < 0; });
+    r = createRows(in, rnd, [&] { return ++calls < 0; });  // counts, never stops
     EXPECT_EQ(r.outcome, Outcome::Created);
     EXPECT_GE(calls, 2);
     EXPECT_LE(calls, 6561 / kStopCadence + 20);
