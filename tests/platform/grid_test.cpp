@@ -25,13 +25,17 @@ void fill(Grid& g, int rows, int cols)
             g.setTextMatrix(r, c, QString::number(r) + QLatin1Char(',') + QString::number(c));
 }
 
-// Row r's cells from column 1 on, joined by "|".
-QString rowText(const Grid& g, int r)
+// Rows first..last, each its cells from column 1 on joined by "|", the rows by " / ".
+QString rowText(const Grid& g, int first, int last)
 {
-    QStringList cells;
-    for (int c = 1; c < g.Cols(); ++c)
-        cells << g.TextMatrix(r, c);
-    return cells.join(u'|');
+    QStringList rows;
+    for (int r = first; r <= last; ++r) {
+        QStringList cells;
+        for (int c = 1; c < g.Cols(); ++c)
+            cells << g.TextMatrix(r, c);
+        rows << cells.join(u'|');
+    }
+    return rows.join(u" / ");
 }
 
 void select(Grid& g, int r1, int c1, int r2, int c2)
@@ -68,13 +72,12 @@ TEST(Grid, ClipSetFillsTheBlockAndTakesCrLfAsOneRowBreak)
     size(g, 5, 4);
     select(g, 1, 1, 2, 2);
     g.setClip(QStringLiteral("1\tX\r\n2\t1"));
-    EXPECT_EQ(rowText(g, 1), u"1|X|");
-    EXPECT_EQ(rowText(g, 2), u"2|1|");  // no LF kept at the start of the row
+    EXPECT_EQ(rowText(g, 1, 2), u"1|X| / 2|1|");  // no LF kept at the start of the row
 
     // A lone CR and a lone LF break rows too.
     select(g, 1, 1, 3, 1);
     g.setClip(QStringLiteral("a\rb\nc"));
-    EXPECT_EQ(rowText(g, 1) + rowText(g, 2) + rowText(g, 3), u"a|X|b|1|c||");
+    EXPECT_EQ(rowText(g, 1, 3), u"a|X| / b|1| / c||");
 }
 
 TEST(Grid, ClipSetWritesNothingBeyondTheBlockAndLeavesMissingCellsAlone)
@@ -83,18 +86,15 @@ TEST(Grid, ClipSetWritesNothingBeyondTheBlockAndLeavesMissingCellsAlone)
     fill(g, 4, 4);
     select(g, 1, 1, 1, 2);
     g.setClip(QStringLiteral("a\tb\tc\rd\te"));
-    EXPECT_EQ(rowText(g, 1), u"a|b|1,3");
-    EXPECT_EQ(rowText(g, 2), u"2,1|2,2|2,3");
+    EXPECT_EQ(rowText(g, 1, 2), u"a|b|1,3 / 2,1|2,2|2,3");
 
     select(g, 1, 1, 2, 3);
     g.setClip(QStringLiteral("x"));
-    EXPECT_EQ(rowText(g, 1), u"x|b|1,3");
-    EXPECT_EQ(rowText(g, 2), u"2,1|2,2|2,3");
+    EXPECT_EQ(rowText(g, 1, 2), u"x|b|1,3 / 2,1|2,2|2,3");
 
     // Empty cells in the text empty the cells.
     g.setClip(QStringLiteral("\t\r\t"));
-    EXPECT_EQ(rowText(g, 1), u"||1,3");
-    EXPECT_EQ(rowText(g, 2), u"||2,3");
+    EXPECT_EQ(rowText(g, 1, 2), u"||1,3 / ||2,3");
 }
 
 TEST(Grid, TooManyColumnsRaises30010AndLeavesTheGridAsItWas)
