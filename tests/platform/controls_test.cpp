@@ -27,12 +27,9 @@ TEST(Controls, ColourValuesAreBlueGreenRed)
 
 TEST(Controls, TwipsFollowTheDpi)
 {
-    EXPECT_EQ(twips::toPixels(1440, 96), 96);
-    EXPECT_EQ(twips::toPixels(15, 96), 1);
-    EXPECT_EQ(twips::toPixels(5, 96), 0);
-    EXPECT_EQ(twips::toPixels(690, 144), 69);
-    EXPECT_EQ(twips::fromPixels(96, 96), 1440);
-    EXPECT_EQ(twips::fromPixels(1, 96), 15);
+    EXPECT_EQ((std::vector{twips::toPixels(1440, 96), twips::toPixels(15, 96), twips::toPixels(5, 96),
+                  twips::toPixels(690, 144), twips::fromPixels(96, 96), twips::fromPixels(1, 96)}),
+        (std::vector{96, 1, 0, 69, 1440, 15}));
     EXPECT_GT(twips::dpiX(), 0);
 
     QWidget w;
@@ -68,8 +65,7 @@ TEST(Controls, LabelClicksAndCaption)
     QTest::mouseClick(&label, Qt::LeftButton);
     QTest::mouseDClick(&label, Qt::LeftButton);
     EXPECT_EQ(label.Caption(), QStringLiteral("X"));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(std::pair(clicks, doubles), std::pair(1, 1));
     label.setVbAlignment(2);
     EXPECT_EQ(label.Alignment(), 2);
 }
@@ -79,12 +75,11 @@ TEST(Controls, VisibleAndEnabledAreTheControlsOwn)
     QWidget window;  // never shown
     Label label(&window);
     EXPECT_TRUE(label.Visible());
-    label.setVisible(false);
-    EXPECT_FALSE(label.Visible());
     window.setEnabled(false);
     EXPECT_TRUE(label.Enabled());
+    label.setVisible(false);
     label.setEnabled(false);
-    EXPECT_FALSE(label.Enabled());
+    EXPECT_FALSE(label.Visible() || label.Enabled());
 }
 
 TEST(Controls, TextBoxChangeFiresOnEveryChangeAlsoFromCode)
@@ -97,8 +92,7 @@ TEST(Controls, TextBoxChangeFiresOnEveryChangeAlsoFromCode)
     box.setText(QStringLiteral("12"));  // same text: no change
     EXPECT_EQ(changes, 1);
     QTest::keyClicks(&box, QStringLiteral("34"));
-    EXPECT_EQ(box.Text(), QStringLiteral("1234"));
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(std::pair(box.Text(), changes), std::pair(QStringLiteral("1234"), 3));
     const QString longComment(40000, QLatin1Char('k'));  // longer than a line edit takes by default
     box.setText(longComment);
     EXPECT_EQ(box.Text(), longComment);
@@ -133,14 +127,12 @@ TEST(Controls, CheckBoxValueAndClickAlsoFromCode)
     int clicks = 0;
     QObject::connect(&box, &CheckBox::Click, [&] { ++clicks; });
     box.setValue(1);
-    EXPECT_EQ(box.Value(), 1);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(std::pair(box.Value(), clicks), std::pair(1, 1));
     box.setValue(1);
     EXPECT_EQ(clicks, 1);
     box.resize(60, 20);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 10));
-    EXPECT_EQ(box.Value(), 0);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::pair(box.Value(), clicks), std::pair(0, 2));
 }
 
 TEST(Controls, OptionArrayIsExclusiveAndReportsTheIndex)
@@ -178,11 +170,8 @@ TEST(Controls, ButtonsFireTheirEventsOncePerPress)
     QTest::mouseClick(spin.upButton(), Qt::LeftButton);
     QTest::mouseClick(spin.downButton(), Qt::LeftButton);
     QTest::mouseClick(spin.downButton(), Qt::LeftButton);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(toolClicks.count(), 1);
+    EXPECT_EQ(std::tuple(clicks.count(), toolClicks.count(), ups.count(), downs.count()), std::tuple(1, 1, 1, 2));
     EXPECT_FALSE(tool.isDown());  // pops up again at once
-    EXPECT_EQ(ups.count(), 1);
-    EXPECT_EQ(downs.count(), 2);
 }
 
 TEST(Controls, TabPagesAreContainersWithCaptions)
@@ -192,8 +181,7 @@ TEST(Controls, TabPagesAreContainersWithCaptions)
     tab.setTabCaption(1, QStringLiteral("Övriga kryssinställningar"));
     TextBox box(tab.page(1));
     tab.setCurrentTab(1);
-    EXPECT_EQ(tab.count(), 2);
+    EXPECT_EQ(std::pair(tab.count(), tab.CurrentTab()), std::pair(2, 1));
     EXPECT_EQ(tab.TabCaption(1), QStringLiteral("Övriga kryssinställningar"));
     EXPECT_EQ(box.parentWidget(), tab.page(1));
-    EXPECT_EQ(tab.CurrentTab(), 1);
 }

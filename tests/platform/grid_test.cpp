@@ -10,23 +10,32 @@
 
 namespace {
 
-// A grid of rows x cols whose cell (r, c) holds "r,c".
-void fill(Grid& g, int rows, int cols)
+void size(Grid& g, int rows, int cols)
 {
     g.setRows(rows);
     g.setCols(cols);
+}
+
+// A grid of rows x cols whose cell (r, c) holds "r,c".
+void fill(Grid& g, int rows, int cols)
+{
+    size(g, rows, cols);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
             g.setTextMatrix(r, c, QString::number(r) + QLatin1Char(',') + QString::number(c));
 }
 
-// Row r's cells from column 1 on, joined by "|".
-QString rowText(const Grid& g, int r)
+// Rows first..last, each its cells from column 1 on joined by "|", the rows by " / ".
+QString rowText(const Grid& g, int first, int last)
 {
-    QStringList cells;
-    for (int c = 1; c < g.Cols(); ++c)
-        cells << g.TextMatrix(r, c);
-    return cells.join(u'|');
+    QStringList rows;
+    for (int r = first; r <= last; ++r) {
+        QStringList cells;
+        for (int c = 1; c < g.Cols(); ++c)
+            cells << g.TextMatrix(r, c);
+        rows << cells.join(u'|');
+    }
+    return rows.join(u" / ");
 }
 
 void select(Grid& g, int r1, int c1, int r2, int c2)
@@ -36,6 +45,10 @@ void select(Grid& g, int r1, int c1, int r2, int c2)
     g.setSelEndRow(r2);
     g.setSelEndCol(c2);
 }
+
+using Block = std::array<int, 4>;  // start row, start column, end row, end column
+Block selection(const Grid& g) { return {g.SelStartRow(), g.SelStartCol(), g.SelEndRow(), g.SelEndCol()}; }
+std::pair<int, int> current(const Grid& g) { return {g.Row(), g.Col()}; }
 
 }  // namespace
 
@@ -49,25 +62,22 @@ TEST(Grid, ClipJoinsCellsByTabAndRowsByCrWithNothingAfterTheLastRow)
     EXPECT_EQ(g.Clip(), QStringLiteral("2,2"));
     // Start and end given the other way round read as the same block.
     select(g, 2, 3, 1, 1);
-    EXPECT_EQ(g.SelStartRow(), 1);
-    EXPECT_EQ(g.SelEndCol(), 3);
+    EXPECT_EQ(selection(g), (Block{1, 1, 2, 3}));
     EXPECT_EQ(g.Clip(), QStringLiteral("1,1\t1,2\t1,3\r2,1\t2,2\t2,3"));
 }
 
 TEST(Grid, ClipSetFillsTheBlockAndTakesCrLfAsOneRowBreak)
 {
     Grid g;
-    g.setRows(5);
-    g.setCols(4);
+    size(g, 5, 4);
     select(g, 1, 1, 2, 2);
     g.setClip(QStringLiteral("1\tX\r\n2\t1"));
-    EXPECT_EQ(rowText(g, 1), u"1|X|");
-    EXPECT_EQ(rowText(g, 2), u"2|1|");  // no LF kept at the start of the row
+    EXPECT_EQ(rowText(g, 1, 2), u"1|X| / 2|1|");  // no LF kept at the start of the row
 
     // A lone CR and a lone LF break rows too.
     select(g, 1, 1, 3, 1);
     g.setClip(QStringLiteral("a\rb\nc"));
-    EXPECT_EQ(rowText(g, 1) + rowText(g, 2) + rowText(g, 3), u"a|X|b|1|c||");
+    EXPECT_EQ(rowText(g, 1, 3), u"a|X| / b|1| / c||");
 }
 
 TEST(Grid, ClipSetWritesNothingBeyondTheBlockAndLeavesMissingCellsAlone)
@@ -76,18 +86,15 @@ TEST(Grid, ClipSetWritesNothingBeyondTheBlockAndLeavesMissingCellsAlone)
     fill(g, 4, 4);
     select(g, 1, 1, 1, 2);
     g.setClip(QStringLiteral("a\tb\tc\rd\te"));
-    EXPECT_EQ(rowText(g, 1), u"a|b|1,3");
-    EXPECT_EQ(rowText(g, 2), u"2,1|2,2|2,3");
+    EXPECT_EQ(rowText(g, 1, 2), u"a|b|1,3 / 2,1|2,2|2,3");
 
     select(g, 1, 1, 2, 3);
     g.setClip(QStringLiteral("x"));
-    EXPECT_EQ(rowText(g, 1), u"x|b|1,3");
-    EXPECT_EQ(rowText(g, 2), u"2,1|2,2|2,3");
+    EXPECT_EQ(rowText(g, 1, 2), u"x|b|1,3 / 2,1|2,2|2,3");
 
     // Empty cells in the text empty the cells.
     g.setClip(QStringLiteral("\t\r\t"));
-    EXPECT_EQ(rowText(g, 1), u"||1,3");
-    EXPECT_EQ(rowText(g, 2), u"||2,3");
+    EXPECT_EQ(rowText(g, 1, 2), u"||1,3 / ||2,3");
 }
 
 TEST(Grid, TooManyColumnsRaises30010AndLeavesTheGridAsItWas)
@@ -97,10 +104,7 @@ TEST(Grid, TooManyColumnsRaises30010AndLeavesTheGridAsItWas)
     g.setColWidth(2, 450);
     g.setCol(3);
     EXPECT_EQ(errorOf([&] { g.setCols(Grid::MaxCols + 1); }), vberr::GridTooManyColumns);
-    EXPECT_EQ(g.Cols(), 4);
-    EXPECT_EQ(g.Rows(), 3);
-    EXPECT_EQ(g.Col(), 3);
-    EXPECT_EQ(g.ColWidth(2), 450);
+    EXPECT_EQ(std::tuple(g.Cols(), g.Rows(), g.Col(), g.ColWidth(2)), std::tuple(4, 3, 3, 450));
     EXPECT_EQ(g.TextMatrix(2, 3), QStringLiteral("2,3"));
 
     g.setCols(Grid::MaxCols);
@@ -115,12 +119,9 @@ TEST(Grid, ShrinkingKeepsCurrentCellAndSelectionInside)
     g.setRow(9);
     g.setCol(9);
     select(g, 5, 5, 9, 9);
-    g.setRows(4);
-    g.setCols(3);
-    EXPECT_EQ(g.Row(), 3);
-    EXPECT_EQ(g.Col(), 2);
-    EXPECT_EQ(g.SelEndRow(), 3);
-    EXPECT_EQ(g.SelEndCol(), 2);
+    size(g, 4, 3);
+    EXPECT_EQ(current(g), std::pair(3, 2));
+    EXPECT_EQ(selection(g), (Block{3, 2, 3, 2}));
     EXPECT_EQ(g.Text(), QStringLiteral("3,2"));
     EXPECT_EQ(errorOf([&] { g.setRow(4); }), 30009);
     EXPECT_EQ(errorOf([&] { (void)g.TextMatrix(0, 3); }), vberr::GridTooManyColumns);
@@ -139,12 +140,8 @@ TEST(Grid, CurrentCellMovesWithoutTouchingTheSelection)
     EXPECT_EQ(g.TextMatrix(4, 0), QStringLiteral("1X2"));
     EXPECT_EQ(rowColChanges, 2);
     processEvents();  // the view catching up must not move our selection either
-    EXPECT_EQ(g.SelStartRow(), 1);
-    EXPECT_EQ(g.SelEndRow(), 3);
-    EXPECT_EQ(g.SelStartCol(), 1);
-    EXPECT_EQ(g.SelEndCol(), 2);
-    EXPECT_EQ(g.Row(), 4);
-    EXPECT_EQ(g.Col(), 0);
+    EXPECT_EQ(selection(g), (Block{1, 1, 3, 2}));
+    EXPECT_EQ(current(g), std::pair(4, 0));
 }
 
 TEST(Grid, SelectionFollowsTheUser)
@@ -160,13 +157,9 @@ TEST(Grid, SelectionFollowsTheUser)
     const QRect from = g.visualRect(g.model()->index(1, 1));
     const QRect to = g.visualRect(g.model()->index(2, 3));
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, from.center());
-    EXPECT_EQ(g.Row(), 2);
-    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(current(g), std::pair(2, 2));
     QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ShiftModifier, to.center());
-    EXPECT_EQ(g.SelStartRow(), 2);
-    EXPECT_EQ(g.SelEndRow(), 3);
-    EXPECT_EQ(g.SelStartCol(), 2);
-    EXPECT_EQ(g.SelEndCol(), 4);
+    EXPECT_EQ(selection(g), (Block{2, 2, 3, 4}));
     EXPECT_GE(selChanges, 1);
     EXPECT_EQ(g.Clip(), QStringLiteral("2,2\t2,3\t2,4\r3,2\t3,3\t3,4"));
 }
@@ -195,19 +188,15 @@ TEST(Grid, FixedCellsAreCellsAndShowAsHeaders)
 TEST(Grid, SizesInTwipsAndAlignments)
 {
     Grid g;
-    g.setRows(6);
-    g.setCols(6);
+    size(g, 6, 6);
     for (int i = 0; i < 6; ++i)
         g.setColWidth(i, i == 4 ? 5 : 180);
     g.setColWidth(0, 280);
     g.setRowHeight(4, 5);
     g.setColAlignment(3, 2);
     g.setFixedAlignment(3, 1);
-    EXPECT_EQ(g.ColWidth(4), 5);
-    EXPECT_EQ(g.RowHeight(4), 5);
-    EXPECT_EQ(g.ColPos(2), 280 + 180);
-    EXPECT_EQ(g.ColAlignment(3), 2);
-    EXPECT_EQ(g.FixedAlignment(3), 1);
+    EXPECT_EQ(std::tuple(g.ColWidth(4), g.RowHeight(4), g.ColPos(2), g.ColAlignment(3), g.FixedAlignment(3)),
+        std::tuple(5, 5, 280 + 180, 2, 1));
     EXPECT_EQ(errorOf([&] { g.setColAlignment(3, 7); }), vberr::InvalidPropertyValue);
     g.syncView();
     // Column 4 (model column 3) is a thin separator, the others share one width.
@@ -218,8 +207,7 @@ TEST(Grid, SizesInTwipsAndAlignments)
 TEST(Grid, LeftColReadsBackAsSetAndIsCheckedAgainstTheColumns)
 {
     Grid g;
-    g.setRows(14);
-    g.setCols(101);
+    size(g, 14, 101);
     g.setLeftCol(88);
     EXPECT_EQ(g.LeftCol(), 88);
     EXPECT_EQ(errorOf([&] { g.setLeftCol(101); }), vberr::InvalidPropertyValue);
@@ -237,13 +225,11 @@ TEST(Grid, KeysReachTheProgramAndCharactersDoNotMoveTheGrid)
     QTest::keyClick(&g, Qt::Key_Space);
     EXPECT_EQ(downs, (std::vector<int>{16, 88, 49, 32}));  // Shift has its own KeyDown
     EXPECT_EQ(presses, (std::vector<int>{'X', '1', ' '}));
-    EXPECT_EQ(g.Row(), 1);
-    EXPECT_EQ(g.Col(), 1);
+    EXPECT_EQ(current(g), std::pair(1, 1));
 
     // Arrows still move the current cell; a handler can swallow them.
     QTest::keyClick(&g, Qt::Key_Down);
-    EXPECT_EQ(g.Row(), 2);
-    EXPECT_EQ(g.SelStartRow(), 2);
+    EXPECT_EQ(std::pair(g.Row(), g.SelStartRow()), std::pair(2, 2));
     QObject::connect(&g, &Grid::KeyDown, [](int& code, int) { code = 0; });
     QTest::keyClick(&g, Qt::Key_Down);
     EXPECT_EQ(g.Row(), 2);
@@ -253,8 +239,7 @@ TEST(Grid, WholeSystemGridRoundTripsThroughClip)
 {
     // The largest system: every cell set, copied and pasted back into an emptied grid.
     Grid g;
-    g.setRows(14);
-    g.setCols(Grid::MaxCols);
+    size(g, 14, Grid::MaxCols);
     static const QString signs[] = {QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("2")};
     for (int c = 1; c < g.Cols(); ++c)
         for (int r = 1; r < g.Rows(); ++r)
@@ -265,8 +250,7 @@ TEST(Grid, WholeSystemGridRoundTripsThroughClip)
     EXPECT_EQ(clip.count(QChar(9)), 13 * (Grid::MaxCols - 2));
 
     Grid h;
-    h.setRows(14);
-    h.setCols(Grid::MaxCols);
+    size(h, 14, Grid::MaxCols);
     select(h, 1, 1, 13, Grid::MaxCols - 1);
     h.setClip(clip);
     EXPECT_EQ(h.TextMatrix(13, Grid::MaxCols - 1), g.TextMatrix(13, Grid::MaxCols - 1));
@@ -277,8 +261,7 @@ TEST(Grid, AThinSeparatorColumnOrRowNeverVanishes)
 {
     // The coupon view separates its groups by columns and rows of a few twips: less than a pixel.
     Grid g;
-    g.setRows(5);
-    g.setCols(6);
+    size(g, 5, 6);
     g.setFixedRows(0);  // every grid row and column is then a row and column of the view
     g.setFixedCols(0);
     g.setColWidth(4, 5);

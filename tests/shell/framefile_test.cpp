@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kEmpty = QStringLiteral("Inget system");
@@ -14,19 +16,21 @@ constexpr int kEmptySlotSize = 9 + 1 + 2 * 4 + 4 + 12;
 // A slot as a new frame writes it: its grids at their designed size, H from the Tag "0".
 FrameSlot designedEmptySlot()
 {
-    FrameSlot s;
-    s.system.gCols = 2;
-    s.system.gRows = 1;
-    s.system.rows = 1;
-    s.system.guarded = 1;
+    FrameSlot s{SystemBlock{0, 2, 1, 1, 1, 0, {}, {}}, kEmpty};
     s.system.resizeToCounts();
-    s.name = kEmpty;
     return s;
 }
 
 FileBytes& designedEmptySlotBytes(FileBytes& b)
 {
     return b.bytes({0, 2, 1}).i16(1).i16(1).i16(0).bytes({0}).text("").text("").text("Inget system");
+}
+
+// Cell signs from cell 0 on, '0' for an unmarked cell.
+void setCells(FrameFileData& d, const char* signs)
+{
+    for (std::size_t i = 0; signs[i]; ++i)
+        d.cellSigns[i] = std::uint8_t(signs[i]);
 }
 
 FrameFileData newFrame()
@@ -41,32 +45,16 @@ FrameFileData newFrame()
 FrameFileData richFrame()
 {
     FrameFileData d = newFrame();
-    SystemBlock& sys = d.slotBlocks[0].system;
-    sys.type = 1;
-    sys.gCols = 3;
-    sys.gRows = 2;
-    sys.rows = 2;
-    sys.guarded = 2;
-    sys.fullGuards = 1;
-    sys.signs = QByteArray("1X21", 4);
-    sys.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("r"), QStringLiteral("1-2"),
-        QStringLiteral("kommentar"), QString()};
-    d.slotBlocks[0].name = QStringLiteral("2-0-2.KU");
-    // Match 0: base row "X" black, "1" marked too; match 1: full guard of slot 1.
-    d.cellSigns[0] = '1';
-    d.cellSigns[1] = 'X';
-    d.matchTypes[0] = frame::MatchType::System1;
+    d.slotBlocks[0] = {SystemBlock{1, 3, 2, 2, 2, 1, QByteArray("1X21", 4),
+                           {u"1"_s, u"13"_s, u"r"_s, u"1-2"_s, u"kommentar"_s, QString()}},
+        u"2-0-2.KU"_s};
+    // Match 0: base row "X" black, "1" marked too; match 1: full guard of slot 1; match 2: a percent
+    // match; match 3: a single "2".
+    setCells(d, "1X01X2100002");
+    d.matchTypes[0] = d.matchTypes[1] = frame::MatchType::System1;
     d.startRowSigns[0] = 1;
-    d.cellSigns[3] = '1';
-    d.cellSigns[4] = 'X';
-    d.cellSigns[5] = '2';
-    d.matchTypes[1] = frame::MatchType::System1;
-    // Match 2: a percent match.
-    d.cellSigns[6] = '1';
     d.matchTypes[2] = frame::MatchType::Procent;
-    d.percentTexts[2] = QStringLiteral("50-25-25");
-    // Match 3: a single "2".
-    d.cellSigns[11] = '2';
+    d.percentTexts[2] = u"50-25-25"_s;
     d.startRowSigns[3] = 2;
     RowMatrix rows(13, 2);
     for (int i = 0; i < 13; ++i) {
@@ -75,20 +63,20 @@ FrameFileData richFrame()
     }
     d.rowMatrix = rows;
     d.filterOn = 1;
-    d.filterBounds = {QStringLiteral("0"), QStringLiteral("13"), QStringLiteral("1"), QStringLiteral("5"), QString(),
-        QStringLiteral("9")};
+    d.filterBounds = {u"0"_s, u"13"_s, u"1"_s, u"5"_s, QString(), u"9"_s};
     d.createdRows = 2;
     d.rowTotal = 18;
     d.removeEqualRows = 1;
-    d.percentOnlyRows = QStringLiteral("1");
+    d.percentOnlyRows = u"1"_s;
     d.created = -1;
     return d;
 }
 
 // Everything the file holds came back: written again, the bytes are the same.
-void expectSameFrame(const FrameFileData& a, const FrameFileData& b) { EXPECT_EQ(writeFrameFile(a), writeFrameFile(b)); }
-
-QByteArray tail(const QByteArray& b, int n) { return b.right(n); }
+void expectSameFrame(const FrameFileData& a, const FrameFileData& b)
+{
+    EXPECT_EQ(writeFrameFile(a), writeFrameFile(b));
+}
 
 TEST(FrameFile, NewFrameWritesTheDocumentedBytes)
 {
@@ -132,35 +120,26 @@ TEST(FrameFile, RowMatrixIsThirteenByNMatchFirstAndFieldsFiveToEleven)
         after.bytes({1 + i % 3, 3});  // rows of match 1 first
     after.bytes({1}).text("0").text("13").text("1").text("5").text("").text("9");
     after.i32(2).i32(18).bytes({1}).text("1").i16(-1);
-    EXPECT_EQ(tail(bytes, int(after.data.size())), after.data);
-    EXPECT_EQ(tail(bytes, 2), QByteArray("\xFF\xFF", 2));
-}
-
-TEST(FrameFile, EditedFrameKeepsItsOldRowsWithFieldElevenZero)
-{
-    FrameFileData d = richFrame();
-    d.created = 0;
-    const FrameFileRead r = readFrameFile(writeFrameFile(d));
-    ASSERT_EQ(r.status, FileReadStatus::Ok);
-    EXPECT_EQ(r.data.created, 0);
-    EXPECT_EQ(r.data.rowMatrix, richFrame().rowMatrix);
+    EXPECT_EQ(bytes.right(after.data.size()), after.data);
 }
 
 TEST(FrameFile, RoundTripWithAndWithoutCreatedRows)
 {
-    for (const FrameFileData& d : {newFrame(), richFrame()}) {
+    FrameFileData edited = richFrame();  // keeps its old rows with field 11 zero
+    edited.created = 0;
+    for (const FrameFileData& d : {newFrame(), richFrame(), edited}) {
         const FrameFileRead r = readFrameFile(writeFrameFile(d));
         ASSERT_EQ(r.status, FileReadStatus::Ok);
         EXPECT_EQ(r.reached, FrameReadStage::Complete);
         EXPECT_EQ(r.slotsRead, 3);
         EXPECT_EQ(r.filterBoundsRead, 6);
         EXPECT_EQ(r.data.version, 11);
+        EXPECT_EQ(r.data.rowMatrix, d.rowMatrix);
         expectSameFrame(d, r.data);
     }
     // Elements beyond the written bounds read back as zero.
-    const FrameFileRead r = readFrameFile(writeFrameFile(richFrame()));
-    EXPECT_EQ(r.data.rowMatrix.at(13, 0), 0);
-    EXPECT_EQ(r.data.rowMatrix.at(0, 2), 0);
+    const RowMatrix rows = readFrameFile(writeFrameFile(richFrame())).data.rowMatrix;
+    EXPECT_EQ(rows.at(13, 0) + rows.at(0, 2), 0);
 }
 
 TEST(FrameFile, VersionTenHasNoEqualRowsByte)
@@ -201,9 +180,8 @@ TEST(FrameFile, StartRowSignOfAMatch)
 {
     using C = std::array<QString, 3>;
     using F = std::array<std::uint32_t, 3>;
-    const QString one = QStringLiteral("1"), x = QStringLiteral("X"), two = QStringLiteral("2");
+    const QString one = u"1"_s, x = u"X"_s, two = u"2"_s, none;
     // Base-row "X" drawn black beside a green "1".
-    const QString none;
     EXPECT_EQ(startRowSignOf(C{one, x, none}, F{40704, 0, 40704}), 1);
     // A single "2": every cell black.
     EXPECT_EQ(startRowSignOf(C{none, none, two}, F{0, 0, 0}), 2);
@@ -215,8 +193,8 @@ TEST(FrameFile, StartRowSignOfAMatch)
     EXPECT_EQ(cellSignByteOf(QString()), '0');
     EXPECT_EQ(cellSignByteOf(x), 'X');
     EXPECT_TRUE(isEmptySlotName(kEmpty));
-    EXPECT_TRUE(isEmptySlotName(QStringLiteral("Ei järjestelmää ")));
-    EXPECT_FALSE(isEmptySlotName(QStringLiteral("Ei järjestelmää")));
+    EXPECT_TRUE(isEmptySlotName(u"Ei järjestelmää "_s));
+    EXPECT_FALSE(isEmptySlotName(u"Ei järjestelmää"_s));
 }
 
 TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
@@ -266,13 +244,10 @@ TEST(FrameFileDamage, AbsurdRowMatrixIsRefusedWithoutSizingIt)
         std::int32_t u2;
         int error;
     };
-    const Case cases[] = {
-        {"most rows a frame can have, larger than the file", 13, 1594323, 62},
-        {"2^31 - 1 rows", 13, 0x7FFFFFFF, 62},
-        {"negative rows", 1, -1, 321},
+    const Case cases[] = {{"most rows a frame can have, larger than the file", 13, 1594323, 62},
+        {"2^31 - 1 rows", 13, 0x7FFFFFFF, 62}, {"negative rows", 1, -1, 321},
         {"no matches but 2^31 - 1 rows", 0, 0x7FFFFFFF, 321},
-        {"just over the most rows a frame can have", 0, 1594324, 321},
-    };
+        {"just over the most rows a frame can have", 0, 1594324, 321}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QByteArray bytes = writeFrameFile(newFrame());
@@ -304,12 +279,10 @@ TEST(FrameFileDamage, CorruptSlotsRecordsAndTagsStopTheReading)
 {
     // Slot 2 claims a huge system.
     QByteArray bytes = writeFrameFile(newFrame());
-    bytes[1 + kEmptySlotSize + 3] = char(0xFF);
-    bytes[1 + kEmptySlotSize + 4] = char(0x7F);
-    bytes[1 + kEmptySlotSize + 5] = char(0xFF);
-    bytes[1 + kEmptySlotSize + 6] = char(0x7F);
+    bytes.replace(1 + kEmptySlotSize + 3, 4, "\xFF\x7F\xFF\x7F");
     FrameFileRead r = readFrameFile(bytes);
     EXPECT_EQ(r.status, FileReadStatus::Damaged);
+    ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->number(), 62);
     EXPECT_EQ(r.slotsRead, 1);
     EXPECT_TRUE(r.slotSignsRead);
@@ -341,12 +314,10 @@ TEST(FrameReplay, BaseRowCellIsClickedFirstInItsMatch)
         if (s.kind != K::ChooseMode)
             clicks.push_back(s);
     }
-    const std::vector<ReplayStep> expected = {
-        {K::ClickCell, 1, {}}, {K::ClickCell, 0, {}},  // "X" then "1"
+    const std::vector<ReplayStep> expected = {{K::ClickCell, 1, {}}, {K::ClickCell, 0, {}},  // "X" then "1"
         {K::ClickCell, 3, {}}, {K::ClickCell, 4, {}}, {K::ClickCell, 5, {}},  // no black cell
-        {K::ClickCell, 6, {}}, {K::SetPercentText, 2, QStringLiteral("50-25-25")},
-        {K::ClickCell, 11, {}},  // single "2", base-row sign 2
-    };
+        {K::ClickCell, 6, {}}, {K::SetPercentText, 2, u"50-25-25"_s},
+        {K::ClickCell, 11, {}}};  // single "2", base-row sign 2
     EXPECT_EQ(clicks, expected);
     // Each cell chooses its mode first: three times Procent for the percent match.
     EXPECT_EQ(steps[0], (ReplayStep{K::ChooseMode, 0, {}}));
@@ -363,28 +334,14 @@ TEST(FrameReplay, ModesFollowMatchTypesAndMatematiskClicksPlainly)
     d.slotBlocks[0].system.type = 1;  // base-row system in slot 1 must not affect Matematisk
     d.slotBlocks[1].system.type = 0;
     d.matchTypes[0] = frame::MatchType::Matematisk;
-    d.cellSigns[0] = '1';
-    d.cellSigns[2] = '2';
     d.matchTypes[1] = frame::MatchType::System2;
-    d.cellSigns[3] = '1';
-    d.cellSigns[4] = 'X';
     d.matchTypes[2] = frame::matchTypeFromByte(9);  // unknown: no mode choice, the slot stays System 2
-    d.cellSigns[8] = '2';
+    setCells(d, "1021X0002");
     const std::vector<ReplayStep> steps = replaySteps(d);
-    const std::vector<ReplayStep> head = {
-        {K::ChooseMode, 4, {}},
-        {K::ClickCell, 0, {}},
-        {K::ChooseMode, 4, {}},
-        {K::ChooseMode, 4, {}},
-        {K::ClickCell, 2, {}},
-        {K::ChooseMode, 1, {}},
-        {K::ClickCell, 3, {}},
-        {K::ChooseMode, 1, {}},
-        {K::ClickCell, 4, {}},
-        {K::ChooseMode, 1, {}},
-        {K::ClickCell, 8, {}},
-        {K::ChooseMode, 0, {}},
-    };
+    const std::vector<ReplayStep> head = {{K::ChooseMode, 4, {}}, {K::ClickCell, 0, {}}, {K::ChooseMode, 4, {}},
+        {K::ChooseMode, 4, {}}, {K::ClickCell, 2, {}}, {K::ChooseMode, 1, {}}, {K::ClickCell, 3, {}},
+        {K::ChooseMode, 1, {}}, {K::ClickCell, 4, {}}, {K::ChooseMode, 1, {}}, {K::ClickCell, 8, {}},
+        {K::ChooseMode, 0, {}}};
     ASSERT_GE(steps.size(), head.size());
     EXPECT_EQ(std::vector<ReplayStep>(steps.begin(), steps.begin() + qsizetype(head.size())), head);
 }

@@ -7,17 +7,26 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray readShipped(const char* name)
 {
     QFile file(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/") + QString::fromLatin1(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 HelpFile parse(const char* utf8) { return parseHelpFile(QByteArray(utf8)); }
+
+// A page's links as "target:text".
+QStringList linksOf(const HelpPage& page)
+{
+    QStringList links;
+    for (const HelpLink& link : page.links())
+        links << link.target + u':' + link.text;
+    return links;
+}
 
 QSet<QString> pageIds(const HelpFile& file)
 {
@@ -63,8 +72,7 @@ TEST(HelpFile, BothLanguagesHaveTheSamePages)
 {
     const HelpFile swedish = parseHelpFile(readShipped("tipsswe.hlp"));
     const HelpFile finnish = parseHelpFile(readShipped("tipsfin.hlp"));
-    ASSERT_TRUE(swedish.ok());
-    ASSERT_TRUE(finnish.ok());
+    ASSERT_TRUE(swedish.ok() && finnish.ok());
     EXPECT_EQ(pageIds(swedish), pageIds(finnish));
     EXPECT_GE(swedish.pages.size(), 15);
 }
@@ -90,12 +98,8 @@ TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
     EXPECT_EQ(file.pages[1].title, u"Page two");
     EXPECT_EQ(
         contents.plainText(), u"First line goes on. See the second page.\n\n- item Page two\n- <b>&\n\n@page is text");
-    const QList<HelpLink> links = contents.links();
-    ASSERT_EQ(links.size(), 2);
-    EXPECT_EQ(links[0].target, u"two");
-    EXPECT_EQ(links[0].text, u"the second page");
-    EXPECT_EQ(links[1].text, u"Page two");
-    EXPECT_EQ(file.pages[1].links().front().text, u"Contents");
+    EXPECT_EQ(linksOf(contents), (QStringList{u"two:the second page"_s, u"two:Page two"_s}));
+    EXPECT_EQ(linksOf(file.pages[1]), QStringList{u"contents:Contents"_s});
 
     const QString html = helpPageHtml(contents);
     EXPECT_TRUE(html.contains(u"<a href=\"page:two\">the second page</a>"));
@@ -111,30 +115,24 @@ TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
         HelpFileError error;
         int line;
     };
-    const Case cases[] = {
-        {"", HelpFileError::Empty, 0},
-        {"  \n\r\n", HelpFileError::Empty, 0},
-        {"@page a A\n", HelpFileError::MissingHeader, 1},
-        {"@helper x\n@page a A\n", HelpFileError::MissingHeader, 1},
-        {"@help x\n", HelpFileError::NoPages, 0},
-        {"@help x\ntext\n@page a A\n", HelpFileError::TextBeforePage, 2},
-        {"@help x\n@page\n", HelpFileError::BadPageLine, 2},
-        {"@help x\n@page a\n", HelpFileError::BadPageLine, 2},
-        {"@help x\n@page a/b Title\n", HelpFileError::BadPageLine, 2},
-        {"@help x\n@page a A\n@page a B\n", HelpFileError::DuplicatePage, 3},
-        {"@help x\n@page a A\n@link b\n", HelpFileError::UnknownDirective, 3},
-        {"@help x\n@page a A\nsee [[a|here\n", HelpFileError::BadLink, 3},
-        {"@help x\n@page a A\nsee [[a|here [[b]]\n", HelpFileError::BadLink, 3},
-        {"@help x\n@page a A\nsee [[|here]]\n", HelpFileError::BadLink, 3},
-        {"@help x\n@page a A\nsee [[a|]]\n", HelpFileError::BadLink, 3},
-        {"@help x\n@page a A\n\nsee [[b|there]]\n", HelpFileError::UnknownLinkTarget, 4},
-        {"@help x\n@page a A\nbad \xC3\x28 byte\n", HelpFileError::NotUtf8, 0},
-    };
+    using E = HelpFileError;
+    const Case cases[] = {{"", E::Empty, 0}, {"  \n\r\n", E::Empty, 0}, {"@page a A\n", E::MissingHeader, 1},
+        {"@helper x\n@page a A\n", E::MissingHeader, 1}, {"@help x\n", E::NoPages, 0},
+        {"@help x\ntext\n@page a A\n", E::TextBeforePage, 2}, {"@help x\n@page\n", E::BadPageLine, 2},
+        {"@help x\n@page a\n", E::BadPageLine, 2}, {"@help x\n@page a/b Title\n", E::BadPageLine, 2},
+        {"@help x\n@page a A\n@page a B\n", E::DuplicatePage, 3},
+        {"@help x\n@page a A\n@link b\n", E::UnknownDirective, 3},
+        {"@help x\n@page a A\nsee [[a|here\n", E::BadLink, 3},
+        {"@help x\n@page a A\nsee [[a|here [[b]]\n", E::BadLink, 3},
+        {"@help x\n@page a A\nsee [[|here]]\n", E::BadLink, 3}, {"@help x\n@page a A\nsee [[a|]]\n", E::BadLink, 3},
+        {"@help x\n@page a A\n\nsee [[b|there]]\n", E::UnknownLinkTarget, 4},
+        {"@help x\n@page a A\nbad \xC3\x28 byte\n", E::NotUtf8, 0}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
         const HelpFile file = parse(c.text);
-        EXPECT_EQ(file.error, c.error) << c.text;
-        EXPECT_EQ(file.errorLine, c.line) << c.text;
-        EXPECT_TRUE(file.pages.isEmpty()) << c.text;
+        EXPECT_EQ(file.error, c.error);
+        EXPECT_EQ(file.errorLine, c.line);
+        EXPECT_TRUE(file.pages.isEmpty());
         EXPECT_EQ(file.contents(), nullptr);
         EXPECT_FALSE(helpFileErrorText(file, false).isEmpty());
         EXPECT_FALSE(helpFileErrorText(file, true).isEmpty());
@@ -158,12 +156,9 @@ TEST(HelpFile, OversizedAndRandomInputNeverCrashes)
     for (int round = 0; round < 2000; ++round) {
         QByteArray input;
         const int n = int(rng.bounded(40));
-        for (int i = 0; i < n; ++i) {
-            if (round % 2)
-                input.append(char(rng.bounded(256)));
-            else
-                input.append(pieces[rng.bounded(int(std::size(pieces)))]);
-        }
+        for (int i = 0; i < n; ++i)
+            input.append(
+                round % 2 ? QByteArray(1, char(rng.bounded(256))) : pieces[rng.bounded(int(std::size(pieces)))]);
         const HelpFile file = parseHelpFile(input);
         if (file.ok()) {
             ASSERT_NE(file.contents(), nullptr);

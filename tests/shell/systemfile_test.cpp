@@ -7,54 +7,33 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // R = 3 system rows, M = 2 guarded matches (1 half, 1 full), base row, 3 x 2 guarantee grid.
 SystemFileData sample()
 {
     SystemFileData d;
-    d.type = 1;
-    d.gCols = 3;
-    d.gRows = 2;
-    d.rows = 3;
-    d.guarded = 2;
-    d.fullGuards = 1;
-    d.signs = QByteArray("1X\0"
-                         "21X",
-        6);
-    d.guarantee = {QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("reduced"), QString(),
-        QStringLiteral("my comment ä"), QStringLiteral("1-2")};
+    static_cast<SystemBlock&>(d) = {1, 3, 2, 3, 2, 1, QByteArray("1X\00021X", 6),
+        {u"1"_s, u"13"_s, u"reduced"_s, QString(), u"my comment ä"_s, u"1-2"_s}};
     return d;
 }
 
 QByteArray sampleBytes()
 {
-    return FileBytes()
-        .bytes({5, 1, 3, 2})
-        .i16(3)
-        .i16(2)
-        .i16(1)
-        .bytes({'1', 'X', 0, '2', '1', 'X'})
-        .text("1")
-        .text("13")  // column 0
-        .text("reduced")
-        .text("")  // column 1
-        .text("my comment \xE4")
-        .text("1-2")  // column 2
-        .data;
+    FileBytes b;
+    b.bytes({5, 1, 3, 2}).i16(3).i16(2).i16(1).bytes({'1', 'X', 0, '2', '1', 'X'});
+    // The guarantee cells column first: "1", "13" | "reduced", "" | the comment, "1-2".
+    b.text("1").text("13").text("reduced").text("").text("my comment \xE4").text("1-2");
+    return b.data;
 }
 
 TEST(SystemFile, WritesTheLayoutByteForByte)
 {
-    const QByteArray bytes = writeSystemFile(sample());
-    EXPECT_EQ(bytes, sampleBytes());
-    // The sign block ends at 10 + M x R also with an empty cell in it.
-    EXPECT_EQ(bytes.mid(10, 6),
-        QByteArray("1X\0"
-                   "21X",
-            6));
-    // An empty guarantee cell is 08 00 00 00.
-    EXPECT_TRUE(bytes.contains(QByteArray("\x08\x00\x00\x00", 4)));
+    // The sign block ends at 10 + M x R also with an empty cell in it; an empty text is 08 00 00 00.
+    EXPECT_EQ(writeSystemFile(sample()), sampleBytes());
+    EXPECT_EQ(writeSystemFile(SystemFileData()), FileBytes().bytes({5, 0, 0, 0}).i16(0).i16(0).i16(0).data);
 }
 
 TEST(SystemFile, RoundTripKeepsSignsTableAndComment)
@@ -65,26 +44,15 @@ TEST(SystemFile, RoundTripKeepsSignsTableAndComment)
     const SystemFileData& d = read.data;
     EXPECT_EQ(d.magic, 5);
     EXPECT_EQ(writeSystemFile(d), sampleBytes());
-    EXPECT_EQ(d.sign(1, 2), 'X');
-    EXPECT_EQ(d.sign(1, 3), 0);
-    EXPECT_EQ(d.sign(2, 1), '2');
-    EXPECT_EQ(d.guaranteeCell(1, 0), u"13");
-    EXPECT_EQ(d.guaranteeCell(1, 2), u"1-2");
-    EXPECT_EQ(d.comment(), u"my comment ä");
-}
+    EXPECT_EQ((std::vector<int>{d.sign(1, 2), d.sign(1, 3), d.sign(2, 1)}), (std::vector<int>{'X', 0, '2'}));
+    EXPECT_EQ((QStringList{d.guaranteeCell(1, 0), d.guaranteeCell(1, 2), d.comment()}),
+        (QStringList{u"13"_s, u"1-2"_s, u"my comment ä"_s}));
 
-TEST(SystemFile, NoCommentWithFewerThanThreeColumns)
-{
-    SystemFileData d = sample();
-    d.gCols = 2;
-    d.guarantee.resize(4);
-    EXPECT_EQ(readSystemFile(writeSystemFile(d)).data.comment(), QString());
-}
-
-TEST(SystemFile, EmptySystemIsTheHeaderAlone)
-{
-    SystemFileData d;
-    EXPECT_EQ(writeSystemFile(d), FileBytes().bytes({5, 0, 0, 0}).i16(0).i16(0).i16(0).data);
+    // No comment with fewer than three columns.
+    SystemFileData narrow = sample();
+    narrow.gCols = 2;
+    narrow.guarantee.resize(4);
+    EXPECT_EQ(readSystemFile(writeSystemFile(narrow)).data.comment(), QString());
 }
 
 TEST(SystemFile, MagicIsReportedButOnlyTheSlotReaderRefusesIt)
@@ -160,67 +128,44 @@ TEST(SystemFileDamage, EveryTruncationIsReportedAsPastTheEnd)
     }
 }
 
-TEST(SystemFileDamage, AbsurdAndNegativeCountsAreRefusedBeforeSizing)
+TEST(SystemFileDamage, BadCountsTagsAndLongTextsStopWithWhatWasRead)
 {
+    auto head = [](int gCols, int gRows, int rows, int guarded, int full) {
+        return FileBytes().bytes({5, 0, gCols, gRows}).i16(rows).i16(guarded).i16(full);
+    };
+    QByteArray unknownTag = sampleBytes();
+    unknownTag[16 + 4 + 1 + 4 + 2] = 3;  // the third cell's tag, after "1" and "13"
+    using S = SystemReadStage;
     struct Case {
         const char* what;
         QByteArray bytes;
         int error;
+        S reached;
+        qsizetype signs;
+        QStringList guarantee;
     };
-    const Case cases[] = {
-        {"negative rows", FileBytes().bytes({5, 0, 0, 0}).i16(-1).i16(2).i16(0).data, 321},
-        {"negative guarded", FileBytes().bytes({5, 0, 0, 0}).i16(1).i16(-3).i16(0).data, 321},
-        {"negative full guards", FileBytes().bytes({5, 0, 0, 0}).i16(0).i16(0).i16(-1).data, 321},
-        {"more full guards than guarded", FileBytes().bytes({5, 0, 0, 0}).i16(0).i16(1).i16(2).data, 321},
-    };
+    // Negative counts are refused before anything is sized; counts beyond the file are kept, with no
+    // more signs than the file holds.
+    const Case cases[] = {{"negative rows", head(0, 0, -1, 2, 0).data, 321, S::Magic, 0, {}},
+        {"negative guarded", head(0, 0, 1, -3, 0).data, 321, S::Magic, 0, {}},
+        {"negative full guards", head(0, 0, 0, 0, -1).data, 321, S::Magic, 0, {}},
+        {"more full guards than guarded", head(0, 0, 0, 1, 2).data, 321, S::Magic, 0, {}},
+        {"counts beyond the file", head(255, 255, 32767, 32767, 0).data, 62, S::Counts, 0, {}},
+        {"table beyond the file", head(200, 200, 0, 0, 0).text("x").data, 62, S::Signs, 0, {u"x"_s}},
+        {"unknown tag", unknownTag, 321, S::Signs, 6, {u"1"_s, u"13"_s}},
+        {"text longer than the file", head(1, 1, 0, 0, 0).i16(8).i16(60000).data + "abc", 62, S::Signs, 0, {}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const SystemFileRead r = readSystemFile(c.bytes);
         EXPECT_EQ(r.status, FileReadStatus::Damaged);
         ASSERT_TRUE(r.error);
         EXPECT_EQ(r.error->number(), c.error);
-        EXPECT_EQ(r.reached, SystemReadStage::Magic);
-        EXPECT_TRUE(r.data.signs.isEmpty());
+        EXPECT_EQ(r.reached, c.reached);
+        EXPECT_EQ(r.data.signs.size(), c.signs);
+        EXPECT_EQ(r.data.guarantee, c.guarantee);
     }
-}
-
-TEST(SystemFileDamage, CountsBeyondTheFileAreKeptWithNoMoreThanTheFileHolds)
-{
-    const SystemFileRead huge = readSystemFile(FileBytes().bytes({5, 0, 255, 255}).i16(32767).i16(32767).i16(0).data);
-    ASSERT_TRUE(huge.error);
-    EXPECT_EQ(huge.error->number(), vberr::InputPastEnd);
-    EXPECT_EQ(huge.reached, SystemReadStage::Counts);
-    EXPECT_EQ(huge.data.rows, 32767);
-    EXPECT_TRUE(huge.data.signs.isEmpty());
-
-    const SystemFileRead table =
-        readSystemFile(FileBytes().bytes({5, 0, 200, 200}).i16(0).i16(0).i16(0).text("x").data);
-    ASSERT_TRUE(table.error);
-    EXPECT_EQ(table.reached, SystemReadStage::Signs);
-    EXPECT_EQ(table.data.guarantee, QStringList{QStringLiteral("x")});
-}
-
-TEST(SystemFileDamage, UnknownTagStopsWithTheCellsReadSoFar)
-{
-    QByteArray bytes = sampleBytes();
-    const int thirdCell = 16 + 4 + 1 + 4 + 2;  // after "1" and "13"
-    bytes[thirdCell] = 3;  // a tag other than text
-    const SystemFileRead r = readSystemFile(bytes);
-    EXPECT_EQ(r.status, FileReadStatus::Damaged);
-    ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.error->number(), 321);
-    EXPECT_EQ(r.error->description(), u"Invalid file format");
-    EXPECT_EQ(r.reached, SystemReadStage::Signs);
-    EXPECT_EQ(r.data.guarantee, (QStringList{QStringLiteral("1"), QStringLiteral("13")}));
-}
-
-TEST(SystemFileDamage, TextLongerThanTheFileIsPastTheEnd)
-{
-    QByteArray bytes = FileBytes().bytes({5, 0, 1, 1}).i16(0).i16(0).i16(0).i16(8).i16(60000).data;
-    bytes.append("abc");
-    const SystemFileRead r = readSystemFile(bytes);
-    ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.error->number(), 62);
+    EXPECT_EQ(readSystemFile(cases[4].bytes).data.rows, 32767);
+    EXPECT_EQ(readSystemFile(unknownTag).error->description(), u"Invalid file format");
 }
 
 }  // namespace

@@ -3,20 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <set>
-#include <vector>
 
 namespace {
 
 constexpr int kFinnish = 10000;
-
-std::vector<int> range(int first, int last)
-{
-    std::vector<int> ids;
-    for (int id = first; id <= last; ++id)
-        ids.push_back(id);
-    return ids;
-}
 
 TEST(TextTables, EveryCaptionExistsInBothLanguagesButOne)
 {
@@ -58,10 +50,8 @@ TEST(TextTables, MissingIdsGiveTheEmptyTextWithoutFallback)
         EXPECT_TRUE(MessageText(id).isEmpty()) << id;
 
     // Page 9 is an empty page, page 13 no page at all: both leave the guide blank.
-    EXPECT_TRUE(GuideText(9).isEmpty());
-    EXPECT_TRUE(GuideText(10009).isEmpty());
-    EXPECT_TRUE(GuideText(13).isEmpty());
-    EXPECT_TRUE(GuideText(0).isEmpty());
+    for (int page : {9, 10009, 13, 0})
+        EXPECT_TRUE(GuideText(page).isEmpty()) << page;
     EXPECT_TRUE(texts::find(texts::Table::Guide, 9).has_value());
     EXPECT_FALSE(texts::find(texts::Table::Guide, 13).has_value());
 }
@@ -84,11 +74,8 @@ TEST(TextTables, TextsAreKeptAsWrittenBlanksAndLoneCrIncluded)
 
 TEST(TextTables, FinnishCaptionsAreTranslated)
 {
-    for (int id : range(201, 228)) {
-        if (id == 213 || id == 208 || id == 209)
-            continue;
-        EXPECT_NE(UIText(id), UIText(id + kFinnish)) << id;
-    }
+    for (int id = 201; id <= 228; ++id)
+        EXPECT_TRUE(id == 208 || id == 209 || id == 213 || UIText(id) != UIText(id + kFinnish)) << id;
     for (int id : {903, 911, 912})
         EXPECT_NE(UIText(id), UIText(id + kFinnish)) << id;
 }
@@ -97,16 +84,8 @@ TEST(TextTables, GuidePagesUseCrLfLineBreaks)
 {
     for (int page = 1; page <= 12; ++page) {
         for (int key : {page, page + kFinnish}) {
-            const QString text = GuideText(key);
-            for (qsizetype i = 0; i < text.size(); ++i) {
-                if (text[i] == u'\n') {
-                    ASSERT_TRUE(i > 0 && text[i - 1] == u'\r') << "lone LF on page " << key;
-                }
-                if (text[i] == u'\r') {
-                    ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == u'\n') << "lone CR on page " << key;
-                }
-            }
-            EXPECT_FALSE(text.contains(QStringLiteral("\r\n\r\n\r\n"))) << key;
+            static const QRegularExpression loneCrOrLf(QStringLiteral("\r(?!\n)|(?<!\r)\n|(\r\n){3}"));
+            EXPECT_FALSE(GuideText(key).contains(loneCrOrLf)) << "page " << key;
         }
     }
 }

@@ -18,14 +18,10 @@ using Row = std::array<std::uint8_t, 15>;
 
 inline GeneratedSystem generateSystem(const GenerationSettings& settings, const GenerationProgress& progress = {})
 {
-    const int halvgard = settings.halvgard;
-    const int helgard = settings.helgard;
-    const int n = halvgard + helgard;
+    const int halvgard = settings.halvgard, helgard = settings.helgard, n = halvgard + helgard;
     long long N = 1;
-    for (int k = 0; k < halvgard; ++k)
-        N *= 2;
-    for (int k = 0; k < helgard; ++k)
-        N *= 3;
+    for (int k = 0; k < n; ++k)
+        N *= k < halvgard ? 2 : 3;
 
     GeneratedSystem out;
     out.positions = n;
@@ -36,16 +32,15 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
     };
 
     // 1. Full variation.
-    std::vector<std::uint8_t> F(static_cast<std::size_t>((N + 2) * (n + 1)), 0);
-    auto f = [&](long long r, int k) -> std::uint8_t& { return F[static_cast<std::size_t>(r * (n + 1) + k)]; };
+    std::vector<std::uint8_t> F((N + 2) * (n + 1), 0);
+    auto f = [&](long long r, int k) -> std::uint8_t& { return F[r * (n + 1) + k]; };
     std::array<int, 16> D{};
     for (long long r = 1; r <= N; ++r) {
-        for (int k = 0; k <= n - 1; ++k) {
+        for (int k = 0; k <= n - 1; ++k)
             if ((D[k] == 2 && k <= halvgard - 1) || D[k] == 3) {
                 D[k] = 0;
                 D[k + 1] = D[k + 1] + 1;
             }
-        }
         for (int k = 0; k <= n - 1; ++k)
             f(r, k) = static_cast<std::uint8_t>(D[k]);
         D[0] = D[0] + 1;
@@ -57,7 +52,7 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
     auto g = [&](long long p) -> Row& {
         while (p >= static_cast<long long>(G.size()))
             G.resize(G.size() + 50);
-        return G[static_cast<std::size_t>(p)];
+        return G[p];
     };
     auto rowNumber = [&](const Row& d) {
         long long number = 1, weight = 1;
@@ -69,8 +64,7 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
     };
     auto write = [&] {
         for (long long c = 0; c < P; ++c)
-            for (int k = 0; k < n; ++k)
-                out.digits.push_back(G[static_cast<std::size_t>(c)][k]);
+            out.digits.insert(out.digits.end(), G[c].begin(), G[c].begin() + n);
         out.rows = P;
         return out;
     };
@@ -78,21 +72,16 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
     if (settings.urad == 0) {
         if (settings.fel != 1 && settings.fel != 2) {
             // 2. 13 right: every combination in row-number order.
-            for (long long r = 1; r <= N; ++r) {
+            for (long long r = 1; r <= N; ++r, ++P)
                 for (int k = 0; k < n; ++k)
                     g(P)[k] = f(r, k);
-                P = P + 1;
-            }
             return write();
         }
 
         // 3. Greedy covering.
-        const int R = settings.fel == 1 ? 2 : 3;
-        const int L = settings.fel == 1 ? 0 : 1;
-        const int w = halvgard + 2 * helgard;
-        std::vector<Row> list(static_cast<std::size_t>(2 + w + L * w * w));
-        long long start = 1;
-        long long covered = 0;
+        const int R = settings.fel == 1 ? 2 : 3, L = settings.fel == 1 ? 0 : 1, w = halvgard + 2 * helgard;
+        std::vector<Row> list(2 + w + L * w * w);
+        long long start = 1, covered = 0;
         int E = 0;
         Row B{};
         while (true) {
@@ -100,31 +89,22 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
                 return cancel();
             if (P > 0) {
                 long long best = 0;
-                const long long from = start;
-                for (long long r = from; r <= N; ++r) {
+                for (long long r = start; r <= N; ++r) {
                     long long score = 0;
                     const std::uint8_t* fr = &f(r, 0);
-                    if (fr[0] != 127) {
-                        const Row* g0 = G.data();
-                        for (long long p = 0; p <= P - 1; ++p) {
-                            const std::uint8_t* gp = g0[p].data();
-                            int count = 0;
-                            for (int k = 0; k < n && count < R + 1; ++k)
-                                if (fr[k] != gp[k])
-                                    ++count;
-                            if (count == R)
-                                score += 1;
-                            else if (count > R)
-                                score += 2;
-                        }
+                    const Row* g0 = G.data();  // raw pointers keep the unoptimised test build quick
+                    for (long long p = 0; fr[0] != 127 && p <= P - 1; ++p) {
+                        const std::uint8_t* gp = g0[p].data();
+                        int count = 0;
+                        for (int k = 0; k < n && count < R + 1; ++k)
+                            count += fr[k] != gp[k];
+                        score += count == R ? 1 : count > R ? 2 : 0;
                     }
-                    const bool accepted = score == 2 * P;
                     if (score > best) {
                         best = score;
-                        for (int k = 0; k <= n; ++k)
-                            B[k] = f(r, k);
+                        std::copy(fr, fr + n + 1, B.begin());
                     }
-                    if (accepted) {
+                    if (score == 2 * P) {
                         start = r;
                         break;
                     }
@@ -137,28 +117,18 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
                     P = P - 1;
                 }
             }
-            for (int k = 0; k < n; ++k)
-                g(P)[k] = B[k];
+            std::copy(B.begin(), B.begin() + n, g(P).begin());
             list[0] = B;
             for (int j = 0; j <= L * w; ++j) {
                 int e = j * w + 1;
-                for (int k = 0; k < n; ++k) {
-                    const Row& from = list[static_cast<std::size_t>(j)];
-                    if (k < halvgard) {
-                        list[static_cast<std::size_t>(e)] = from;
-                        list[static_cast<std::size_t>(e)][k] = static_cast<std::uint8_t>(1 - from[k]);
-                        ++e;
-                    } else {
-                        for (int a = 1; a <= 2; ++a) {
-                            list[static_cast<std::size_t>(e)] = from;
-                            list[static_cast<std::size_t>(e)][k] = static_cast<std::uint8_t>((from[k] + a) % 3);
-                            ++e;
-                        }
+                for (int k = 0; k < n; ++k)
+                    for (int a = 1; a <= (k < halvgard ? 1 : 2); ++a, ++e) {
+                        list[e] = list[j];
+                        list[e][k] = static_cast<std::uint8_t>((list[j][k] + a) % (k < halvgard ? 2 : 3));
                     }
-                }
             }
             for (int i = 0; i <= w + L * w * w; ++i) {
-                const long long r = rowNumber(list[static_cast<std::size_t>(i)]);
+                const long long r = rowNumber(list[i]);
                 if (f(r, 0) != 127) {
                     covered = covered + 1;
                     f(r, 0) = 127;
@@ -173,11 +143,9 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
     for (long long r = 1; r <= N; ++r) {
         int e = 0;
         for (int k = 0; k < n; ++k)
-            if (f(r, k) != 0)
-                ++e;
-        if (settings.allowed[static_cast<std::size_t>(e)]) {
-            for (int k = 0; k <= n; ++k)
-                g(P)[k] = f(r, k);
+            e += f(r, k) != 0;
+        if (settings.allowed[e]) {
+            std::copy(&f(r, 0), &f(r, 0) + n + 1, g(P).begin());
             P = P + 1;
         }
         if (stop(s * r, 4950 * N))
@@ -187,32 +155,27 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
         return write();
 
     // 4a. RU reduction in passes.
-    std::vector<Row> M(static_cast<std::size_t>(N + 2));
+    std::vector<Row> M(N + 2);
     for (long long i = 0; i < P; ++i)
-        for (int k = 0; k <= 12; ++k)
-            M[static_cast<std::size_t>(i)][k] = G[static_cast<std::size_t>(i)][k];
+        std::copy(G[i].begin(), G[i].begin() + 13, M[i].begin());
     // The digits of M never change (only the mark does), so each row's number of errors is counted
     // once; a distance that has reached 2 is no longer 1; positions n..12 hold 0 in every row. All
     // three only spare the tests time.
-    std::vector<int> errors(static_cast<std::size_t>(P));
+    std::vector<int> errors(P);
     for (long long i = 0; i < P; ++i)
         for (int k = 0; k <= 12; ++k)
-            if (M[static_cast<std::size_t>(i)][k] != 0)
-                ++errors[static_cast<std::size_t>(i)];
-    // Raw pointers in the inner loops keep the unoptimised test build quick.
+            errors[i] += M[i][k] != 0;
     Row* m = M.data();
     Row* g0 = G.data();
     const int* err = errors.data();
     long long prev = 0;
     while (true) {
         for (int e = 0; e <= 13; ++e) {
-            if (!settings.allowed[static_cast<std::size_t>(e)])
+            if (!settings.allowed[e])
                 continue;
             for (long long i = 0; i <= P - 1; ++i) {
                 const std::uint8_t* mi = m[i].data();
-                int c = err[i];
-                if (mi[0] == 64 || g0[i][0] == 32)
-                    c = 64;
+                const int c = mi[0] == 64 || g0[i][0] == 32 ? 64 : err[i];
                 if (c != e)
                     continue;
                 g0[i][0] = 32;
@@ -222,8 +185,7 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
                         continue;
                     int d = 0;
                     for (int k = 0; k <= n - 1 && d < 2; ++k)
-                        if (mj[k] != mi[k])
-                            ++d;
+                        d += mj[k] != mi[k];
                     if (d == 1)
                         mj[0] = 64;
                 }
@@ -232,26 +194,19 @@ inline GeneratedSystem generateSystem(const GenerationSettings& settings, const 
         }
         long long count = 0;
         for (long long i = 0; i < P; ++i)
-            if (M[static_cast<std::size_t>(i)][0] != 64)
-                ++count;
+            count += M[i][0] != 64;
         const long long change = prev - count;
         const double x = 3000.0 + 1950.0 / std::pow(static_cast<double>(std::llabs(change) + 1), 1.0 / 4.0);
         if (stop(std::llround(x * static_cast<double>(N)), 4950 * N))
             return cancel();
-        if (count != prev) {
-            prev = count;
-            continue;
-        }
-        break;
+        if (count == prev)
+            break;
+        prev = count;
     }
     long long kept = 0;
-    for (long long i = 0; i < P; ++i) {
-        if (M[static_cast<std::size_t>(i)][0] == 64)
-            continue;
-        for (int k = 0; k <= 12; ++k)
-            G[static_cast<std::size_t>(kept)][k] = M[static_cast<std::size_t>(i)][k];
-        ++kept;
-    }
+    for (long long i = 0; i < P; ++i)
+        if (M[i][0] != 64)
+            std::copy(M[i].begin(), M[i].begin() + 13, G[kept++].begin());
     P = kept;
     return write();
 }
