@@ -1,28 +1,18 @@
 // The correct-row search window, the multiplication button and the coupon export, driven through the
-// main window's commands with the scripted user: a frame's rows created, searched and exported and the
-// file read back; a system searched and multiplied; the export's questions and failures.
+// main window's commands with the scripted user.
 
-#include "frame/Form1.h"
 #include "frame/exportfile.h"
 #include "platform/controls.h"
 #include "platform/filenumber.h"
 #include "platform/grid.h"
-#include "platform/userinterface.h"
-#include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/scripteduser.h"
 #include "support/testhelpers.h"
-#include "systems/Form2.h"
-#include "systems/NyttSystemInst.h"
+#include "support/textof.h"
 #include "systems/rattrad.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -52,22 +42,14 @@ protected:
     // A system editor of `positions` full guards and `rows` empty system rows.
     Form2& system(int positions, int rows)
     {
-        Form2* e = newSystem(0, positions, rows);
-        if (!e)
-            throw std::runtime_error("no system editor");
-        return *e;
+        if (Form2* e = newSystem(0, positions, rows))
+            return *e;
+        throw std::runtime_error("no system editor");
     }
     static void setColumn(Form2& e, int col, const char* signs)
     {
         for (int i = 0; signs[i]; ++i)
             e.Grid1->setTextMatrix(i + 1, col, signs[i] == '.' ? QString() : QString(QLatin1Char(signs[i])));
-    }
-    static QString column(const Form2& e, int col, int from, int n)
-    {
-        QString s;
-        for (int r = from; r < from + n; ++r)
-            s += e.Grid1->TextMatrix(r, col).isEmpty() ? QStringLiteral(".") : e.Grid1->TextMatrix(r, col);
-        return s;
     }
     // The correct row "1X2..." marked by clicks on the window's cells.
     static void mark(rattrad& w, const char* row)
@@ -168,8 +150,7 @@ TEST_F(Search, AnIncompleteRowIsRefusedAndAFreshWindowForgetsTheMarks)
     w->Label1_Click(37);  // marked and unmarked again
     user.answerMessageBox(vbmsg::OK);
     w->sok_Click();
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(26));
+    ASSERT_EQ(boxTexts(user), QStringList{MessageText(26)});
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(w->Label6[0]->Caption(), u"");
 
@@ -215,20 +196,19 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     setColumn(e, 3, "..X..");
     e.Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
     e.syssparat = true;
-    auto select = [&e](int r1, int r2, int c1, int c2) {
+    // The block clicked: A, then B, then the target at the current cell.
+    auto click = [&e](int r1, int r2, int c1, int c2) {
         e.Grid1->setSelStartRow(r1);
         e.Grid1->setSelEndRow(r2);
         e.Grid1->setSelStartCol(c1);
         e.Grid1->setSelEndCol(c2);
+        e.ganger_Click();
     };
     EXPECT_EQ(e.ganger->Caption(), UIText(131));
-    select(1, 2, 1, 2);
-    e.ganger_Click();
+    click(1, 2, 1, 2);
     EXPECT_EQ(e.ganger->Caption(), UIText(129));
-    EXPECT_EQ(e.Grid1->Col(), 2);
-    EXPECT_EQ(e.Grid1->Row(), 2);
-    select(3, 3, 3, 3);
-    e.ganger_Click();
+    EXPECT_EQ(std::pair(e.Grid1->Row(), e.Grid1->Col()), std::pair(2, 2));
+    click(3, 3, 3, 3);
     EXPECT_EQ(e.ganger->Caption(), UIText(130));
 
     // Rows 3..5 of columns 4 and 5: the last column that fits.
@@ -237,25 +217,22 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     e.ganger_Click();
     EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(e.ganger->Caption(), UIText(131));
-    EXPECT_EQ(column(e, 4, 3, 3), u"1XX");
-    EXPECT_EQ(column(e, 5, 3, 3), u"21X");
+    const QString product = QStringLiteral("1|2||||||/X|1||||||/||X|1|2|||/|||X|1|||/|||X|X|||");
+    EXPECT_EQ(gridText(*e.Grid1, 1, 1), product);
     EXPECT_EQ(e.Grid1->Col(), 5);
     EXPECT_EQ(e.Grid2->TextMatrix(0, 0), u"0");
     EXPECT_FALSE(e.syssparat);
 
     // One row lower the product would leave the grid: message 24, the grid unchanged.
-    select(1, 2, 1, 2);
-    e.ganger_Click();
-    select(3, 3, 3, 3);
-    e.ganger_Click();
+    click(1, 2, 1, 2);
+    click(3, 3, 3, 3);
     user.answerMessageBox(vbmsg::OK);
     e.Grid1->setRow(4);
     e.Grid1->setCol(4);
     e.ganger_Click();
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(24));
+    ASSERT_EQ(boxTexts(user), QStringList{MessageText(24)});
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
-    EXPECT_EQ(column(e, 4, 3, 3), u"1XX");
+    EXPECT_EQ(gridText(*e.Grid1, 1, 1), product);
     EXPECT_EQ(e.ganger->Caption(), UIText(131));
 }
 
