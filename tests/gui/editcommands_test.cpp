@@ -168,7 +168,7 @@ TEST_F(EditCommands, PasteThatDoesNotFitAsksOnceAndIsCutAtTheEdge)
     EXPECT_EQ(gridText(g, 1, 1), u"1|1|1|1|1/1|1|1|2|X/1|1|1|2|X");
 }
 
-TEST_F(EditCommands, GoToInASystemLowersNearTheEndAndRefusesARowBeyondIt)
+TEST_F(EditCommands, GoToLowersNearTheEndOfASystemShowsAFramesCouponAndRefusesARowBeyond)
 {
     Form2* e = system(100);
     Gatill* dlg = Gatill::instance();
@@ -201,24 +201,20 @@ TEST_F(EditCommands, GoToInASystemLowersNearTheEndAndRefusesARowBeyondIt)
     dlg->close();
     EXPECT_TRUE(main_->Enabled());
     EXPECT_EQ(dlg->Text1->Text(), u"101");
-}
 
-TEST_F(EditCommands, GoToInAFrameShowsTheCoupon)
-{
+    // In a frame it shows the coupon.
     Form1* f = frameWithCoupons();
     Q_EMIT f->Label4->DblClick();
-    Gatill* dlg = Gatill::instance();
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(dlg->Label1->Caption(), currentUiText(134));
     dlg->Text1->setText(QStringLiteral("3"));
     dlg->ok->click();
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
-
     dlg->showDialog();
     dlg->Text1->setText(QStringLiteral("4"));
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(5)});
+    EXPECT_EQ(boxTexts(user), (QStringList{currentMessageText(28), currentMessageText(5)}));
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
     EXPECT_TRUE(main_->Enabled());
 }

@@ -48,6 +48,11 @@ protected:
             e->Grid2->setTextMatrix(2, c, QString::number(c));
     }
     QString path(const QString& name) const { return dir.filePath(name); }
+    void saveAs()
+    {
+        main_->sparafel = false;
+        main_->sparasom_Click();
+    }
     // Opens a system file through "Editera system".
     Form2* open(const QString& file)
     {
@@ -69,8 +74,7 @@ TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
 
     // Never computed, No: no dialog, nothing written.
     user.answerMessageBox(vbmsg::No);
-    main_->sparafel = false;
-    main_->sparasom_Click();
+    saveAs();
     ASSERT_EQ(boxTexts(user), QStringList{MessageText(1)});
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNo | vbmsg::Exclamation);
     EXPECT_TRUE(user.fileDialogs().empty());
@@ -83,8 +87,7 @@ TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
     user.clear();
     const QString file = path(QStringLiteral("gammal.RM"));
     user.answerMessageBox(vbmsg::Yes).answerFileDialog(file);
-    main_->sparafel = false;
-    main_->sparasom_Click();
+    saveAs();
     EXPECT_EQ(boxTexts(user), QStringList{MessageText(2)});
     EXPECT_FALSE(main_->sparafel);
     const SystemFileRead read = readSystemFile(readFileBytes(file));
@@ -99,8 +102,7 @@ TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
     e->Tag = QStringLiteral("?");
     user.clear();
     user.answerFileDialog(file).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
-    main_->sparafel = false;
-    main_->sparasom_Click();
+    saveAs();
     ASSERT_EQ(user.messageBoxes().size(), 2u);
     EXPECT_EQ(user.messageBoxes()[1].text, u"Type mismatch");
     EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKOnly);
@@ -117,7 +119,7 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     const QString caption = e->windowTitle();
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
-    main_->sparasom_Click();
+    saveAs();
     EXPECT_EQ(user.fileDialogs().back().fileName, caption);
     EXPECT_EQ(guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_TRUE(e->syssparat);
@@ -150,19 +152,13 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     // Saved again it gives the same bytes.
     const QString again = path(QStringLiteral("again.RU"));
     user.answerFileDialog(again);
-    main_->sparasom_Click();
+    saveAs();
     EXPECT_EQ(readFileBytes(again), saved);
 }
 
 TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCounts)
 {
-    SystemFileData d;
-    d.magic = 9;
-    d.guarded = 2;
-    d.fullGuards = 1;
-    d.rows = 2;
-    d.gCols = 1;
-    d.gRows = 1;
+    SystemFileData d{{.gCols = 1, .gRows = 1, .rows = 2, .guarded = 2, .fullGuards = 1, .signs = {}, .guarantee = {}}, 9};
     d.resizeToCounts();
     d.setSign(1, 1, '1');
     d.setSign(2, 2, 'X');
