@@ -68,8 +68,8 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
     };
     for (const Case& c : cases) {
         std::size_t asked = 0;
-        const PastePlan plan = planPaste(QString::fromLatin1(c.text), Selection{c.startRow, 9, c.startCol, 4}, 14,
-            11, [&] { return asked < c.answers.size() && c.answers[asked++]; });
+        const PastePlan plan = planPaste(QString::fromLatin1(c.text), Selection{c.startRow, 9, c.startCol, 4}, 14, 11,
+            [&] { return asked < c.answers.size() && c.answers[asked++]; });
         const Selection& s = plan.selection;
         EXPECT_EQ(std::tuple(asked, plan.write, s.startRow, s.endRow, s.endCol),
             std::tuple(c.asked, c.write, c.startRow, c.endRow, c.endCol))
