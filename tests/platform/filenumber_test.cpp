@@ -1,12 +1,8 @@
 #include "platform/filenumber.h"
-#include "platform/vberror.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "support/testhelpers.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -42,8 +38,8 @@ TEST_F(FileNumberTest, BytesRoundTripAndReadsPastTheEndRaise62WithoutTakingMemor
 
 TEST_F(FileNumberTest, OpenErrors)
 {
-    EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), FileNumber::Mode::BinaryRead); }), vberr::FileNotFound);
-    EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), FileNumber::Mode::BinaryReadWrite); }), vberr::FileNotFound);
+    for (const auto mode : {FileNumber::Mode::BinaryRead, FileNumber::Mode::BinaryReadWrite})
+        EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), mode); }), vberr::FileNotFound);
     EXPECT_FALSE(f.isOpen());
     EXPECT_EQ(errorOf([&] { f.open(at(u"nofolder/x"_s), FileNumber::Mode::TextOutput); }), vberr::PathNotFound);
     EXPECT_EQ(errorOf([&] { f.open(dir.path(), FileNumber::Mode::BinaryWrite); }), vberr::PathFileAccessError);
@@ -68,28 +64,24 @@ TEST_F(FileNumberTest, OpenErrors)
 
 TEST_F(FileNumberTest, ModesDecideWhatMayBeDone)
 {
-    writeFileBytes(at(u"data"_s), "0123456789");
-    f.open(at(u"data"_s), FileNumber::Mode::BinaryRead);
-    EXPECT_EQ(errorOf([&] { f.writeBytes("1"); }), vberr::BadFileMode);
-    f.close();
-
-    f.open(at(u"data"_s), FileNumber::Mode::BinaryReadWrite);  // overwrite in place
-    f.seek(2);
-    f.writeBytes("ab");
-    f.close();
-    EXPECT_EQ(readFileBytes(at(u"data"_s)), QByteArray("01ab456789"));
-
-    f.open(at(u"data"_s), FileNumber::Mode::BinaryWrite);  // keeps the content, extends it
-    f.seek(10);
-    f.writeBytes("!");
-    f.close();
-    EXPECT_EQ(readFileBytes(at(u"data"_s)), QByteArray("01ab456789!"));
-
-    f.open(at(u"data"_s), FileNumber::Mode::TextOutput);  // starts anew
-    f.writeBytes("R");
+    const QString data = at(u"data"_s);
+    writeFileBytes(data, "0123456789");
+    // `bytes` written at `pos` in `mode`: the write's error number, 0 when none.
+    auto write = [&](FileNumber::Mode mode, std::int64_t pos, const char* bytes) {
+        FileNumberCloser closer;
+        f.open(data, mode);
+        f.seek(pos);
+        return errorOf([&] { f.writeBytes(bytes); });
+    };
+    EXPECT_EQ(write(FileNumber::Mode::BinaryRead, 0, "1"), vberr::BadFileMode);
+    EXPECT_EQ(write(FileNumber::Mode::BinaryReadWrite, 2, "ab"), 0);  // overwrite in place
+    EXPECT_EQ(readFileBytes(data), QByteArray("01ab456789"));
+    EXPECT_EQ(write(FileNumber::Mode::BinaryWrite, 10, "!"), 0);  // keeps the content, extends it
+    EXPECT_EQ(readFileBytes(data), QByteArray("01ab456789!"));
+    EXPECT_EQ(write(FileNumber::Mode::TextOutput, 0, "R"), 0);  // starts anew
+    EXPECT_EQ(readFileBytes(data), QByteArray("R"));
+    f.open(data, FileNumber::Mode::TextOutput);
     EXPECT_EQ(errorOf([&] { f.readBytes(1); }), vberr::BadFileMode);
-    f.close();
-    EXPECT_EQ(readFileBytes(at(u"data"_s)), QByteArray("R"));
 }
 
 TEST_F(FileNumberTest, OldStylePathsAndTheCloserWork)
@@ -100,12 +92,11 @@ TEST_F(FileNumberTest, OldStylePathsAndTheCloserWork)
         FileNumberCloser closer;
         f.open(dir.path() + u"\\SYSTEM\\sys1.rm"_s, FileNumber::Mode::BinaryRead);
         EXPECT_EQ(f.readBytes(1), QByteArray("z"));
-        try {
+        EXPECT_EQ(errorOf([&] {
             FileNumberCloser inner;
             f.readBytes(1);
-        } catch (const VbError& e) {
-            EXPECT_EQ(e.number(), vberr::InputPastEnd);
-        }
+        }),
+            vberr::InputPastEnd);
         EXPECT_FALSE(f.isOpen());  // closed on the error path
     }
     EXPECT_FALSE(f.isOpen());

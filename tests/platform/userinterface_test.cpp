@@ -49,15 +49,10 @@ TEST(UserInterface, VbFiltersBecomeQtFilters)
 
 TEST(UserInterface, HelpGoesToTheInstalledViewer)
 {
-    QString file;
-    int command = 0;
-    setHelpViewer([&](const QString& f, int c) {
-        file = f;
-        command = c;
-    });
+    QString seen;
+    setHelpViewer([&](const QString& file, int command) { seen = file + u' ' + QString::number(command); });
     UserInterface::current().showHelp(QStringLiteral("tipsfin.hlp"), 3);
     setHelpViewer({});
-    EXPECT_EQ(file, QStringLiteral("tipsfin.hlp"));
-    EXPECT_EQ(command, 3);
+    EXPECT_EQ(seen, u"tipsfin.hlp 3");
     UserInterface::current().showHelp(QStringLiteral("x"), 3);  // no viewer: nothing
 }

@@ -6,18 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 using namespace editcommands;
-
-namespace {
-
-std::array<bool, 6> asArray(const EditItems& i)
-{
-    return {i.klipput, i.kopiera, i.klistrain, i.tabort, i.gatillmenu, i.bytut};
-}
-
-}  // namespace
 
 TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
 {
@@ -27,17 +19,16 @@ TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
         bool clipboard;
         std::array<bool, 6> items;  // cut, copy, paste, delete, go to, replace
     };
-    const Case cases[] = {
-        {DocumentKind::Frame, true, true, {false, true, false, false, true, false}},
+    const Case cases[] = {{DocumentKind::Frame, true, true, {false, true, false, false, true, false}},
         {DocumentKind::System, true, true, {true, true, true, true, true, true}},
         {DocumentKind::System, true, false, {true, true, false, true, true, true}},
-        {DocumentKind::System, false, true, {}},
-        {DocumentKind::Frame, false, true, {}},
-        {DocumentKind::None, true, true, {}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(asArray(editItems(c.kind, c.grid, c.clipboard)), c.items)
+        {DocumentKind::System, false, true, {}}, {DocumentKind::Frame, false, true, {}},
+        {DocumentKind::None, true, true, {}}};
+    for (const Case& c : cases) {
+        const EditItems i = editItems(c.kind, c.grid, c.clipboard);
+        EXPECT_EQ((std::array{i.klipput, i.kopiera, i.klistrain, i.tabort, i.gatillmenu, i.bytut}), c.items)
             << static_cast<int>(c.kind) << ' ' << c.grid << ' ' << c.clipboard;
+    }
 }
 
 TEST(EditCommands, ClipboardTextEndsEveryRowWithCrLfAndNothingAfterTheLast)
@@ -49,14 +40,9 @@ TEST(EditCommands, ClipboardTextEndsEveryRowWithCrLfAndNothingAfterTheLast)
 
 TEST(EditCommands, PasteTextRunsFromTheFirstToTheLastSign)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"  a1X2b ", "1X2"},
-        {"x", "x"},
-        {"\r\n1\tX\r\n2\t1\r\n", "1\tX\r\n2\t1"},
-        {"1 a 2", "1 a 2"},  // inside, nothing is checked
-        {"abc \t\r\n", ""},
-        {"", ""},
-    };
+    const std::pair<const char*, const char*> cases[] = {{"  a1X2b ", "1X2"}, {"x", "x"},
+        {"\r\n1\tX\r\n2\t1\r\n", "1\tX\r\n2\t1"}, {"1 a 2", "1 a 2"} /* inside, nothing is checked */,
+        {"abc \t\r\n", ""}, {"", ""}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(pasteText(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
 }
@@ -82,15 +68,12 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
     };
     for (const Case& c : cases) {
         std::size_t asked = 0;
-        const Selection before{c.startRow, 9, c.startCol, 4};
-        const PastePlan plan = planPaste(QString::fromLatin1(c.text), before, 14, 11,
+        const PastePlan plan = planPaste(QString::fromLatin1(c.text), Selection{c.startRow, 9, c.startCol, 4}, 14, 11,
             [&] { return asked < c.answers.size() && c.answers[asked++]; });
-        const std::string where = c.text;
-        EXPECT_EQ(asked, c.asked) << where;
-        EXPECT_EQ(plan.write, c.write) << where;
-        EXPECT_EQ(plan.selection.startRow, c.startRow) << where;
-        EXPECT_EQ(plan.selection.endRow, c.endRow) << where;
-        EXPECT_EQ(plan.selection.endCol, c.endCol) << where;
+        const Selection& s = plan.selection;
+        EXPECT_EQ(std::tuple(asked, plan.write, s.startRow, s.endRow, s.endCol),
+            std::tuple(c.asked, c.write, c.startRow, c.endRow, c.endCol))
+            << c.text;
     }
 }
 
@@ -101,26 +84,16 @@ TEST(EditCommands, RowJumpInAHundredRowSystemLowersNearTheEnd)
         int cols;
         bool exists;
         const char* boxAfter;
-        int leftCol;
+        int leftCol;  // when the row exists
     };
-    const Case cases[] = {
-        {"5", 101, true, "5", 5},
-        {"95", 101, true, "88", 88},
-        {"100", 101, true, "88", 88},
-        {"3.7", 101, true, "3.7", 3},
-        {" 12abc", 101, true, " 12abc", 12},
-        {"0", 101, false, "0", 1},
-        {"101", 101, false, "101", 1},
-        {"abc", 101, false, "abc", 1},
-        {"1", 11, true, "1", 1},  // ten rows: every row scrolls to row 1
-        {"10", 11, true, "1", 1},
-    };
+    const Case cases[] = {{"5", 101, true, "5", 5}, {"95", 101, true, "88", 88}, {"100", 101, true, "88", 88},
+        {"3.7", 101, true, "3.7", 3}, {" 12abc", 101, true, " 12abc", 12}, {"0", 101, false, "0", 0},
+        {"101", 101, false, "101", 0}, {"abc", 101, false, "abc", 0},
+        {"1", 11, true, "1", 1} /* ten rows: every row scrolls to row 1 */, {"10", 11, true, "1", 1}};
     for (const Case& c : cases) {
         const RowJump j = jumpToRow(QString::fromLatin1(c.box), c.cols);
-        EXPECT_EQ(j.exists, c.exists) << c.box;
-        EXPECT_EQ(j.boxText, QString::fromLatin1(c.boxAfter)) << c.box;
-        if (c.exists) {
-            EXPECT_EQ(j.leftCol, c.leftCol) << c.box;
-        }
+        EXPECT_EQ(std::tuple(j.exists, j.boxText, j.exists ? j.leftCol : 0),
+            std::tuple(c.exists, QString::fromLatin1(c.boxAfter), c.leftCol))
+            << c.box;
     }
 }

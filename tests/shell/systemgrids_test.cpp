@@ -9,8 +9,7 @@
 TEST(SystemGrids, AStoredGuaranteeGridTakesAShapeTheEditorHandles)
 {
     struct Case {
-        int cols, rows;
-        int wantCols, wantRows;
+        int cols, rows, wantCols, wantRows;
     };
     const Case cases[] = {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 4, 3, 4}, {3, 2, 3, 2}, {4, 1, 6, 1}, {5, 3, 6, 3},
         {6, 3, 6, 3}, {7, 2, 7, 2}, {9, 2, 7, 2}, {255, 255, 7, 255}};
@@ -24,8 +23,7 @@ TEST(SystemGrids, AStoredGuaranteeGridTakesAShapeTheEditorHandles)
             b.setGuaranteeCell(c.rows - 1, col, QString::number(col));
         Grid g;
         putGuarantee(g, b);
-        EXPECT_EQ(g.Cols(), c.wantCols);
-        EXPECT_EQ(g.Rows(), c.wantRows);
+        EXPECT_EQ(std::pair(g.Cols(), g.Rows()), std::pair(c.wantCols, c.wantRows));
         for (int col = 0; col < std::min(c.cols, c.wantCols) && c.rows > 0; ++col)
             EXPECT_EQ(g.TextMatrix(c.rows - 1, col), QString::number(col));
     }

@@ -58,8 +58,7 @@ TEST(Multiplication, ProductOrderIsAOuterBInner)
     Product run;
     run.take(1, {"1", "X"});
     run.take(10, {"1", "2", "X"});
-    const auto placed = run.place(5, 20);
-    EXPECT_EQ(placed.lastCol, 25);
+    EXPECT_EQ(run.place(5, 20).lastCol, 25);
     const char* expected[] = {"11", "12", "1X", "X1", "X2", "XX"};
     for (int t = 0; t < 6; ++t)
         EXPECT_EQ(run.cells.column(20 + t, 5, 2), QString::fromLatin1(expected[t])) << t;

@@ -11,6 +11,7 @@ using namespace rightssearch;
 namespace {
 
 const QString kLabel = QStringLiteral(" Rätt i rad ");
+const std::vector<std::uint8_t> kOnes(13, 1);
 
 RowMatrix matrixOf(const std::vector<std::vector<std::uint8_t>>& rows, int positions)
 {
@@ -41,30 +42,26 @@ TEST(CorrectRow, OneSignPerMatchAndASecondClickRemovesIt)
 TEST(RightsSearch, CountsAndListsRowsFromTheHighestLevel)
 {
     // Rows 2 13 right; 5, 17 and 230 12 right (one wrong sign each); the rest none right.
-    const std::vector<std::uint8_t> correct(13, 1);
     std::vector<std::vector<std::uint8_t>> rows(300, std::vector<std::uint8_t>(13, 2));
     rows[1].assign(13, 1);
     for (int r : {4, 16, 229}) {
         rows[static_cast<std::size_t>(r)].assign(13, 1);
         rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(r % 13)] = 3;
     }
-    const SearchResult result = countRights(matrixOf(rows, 13), 300, correct);
-    EXPECT_EQ(result.counts[13], 1);
-    EXPECT_EQ(result.counts[12], 3);
-    EXPECT_EQ(result.counts[0], 296);
+    const SearchResult result = countRights(matrixOf(rows, 13), 300, kOnes);
+    EXPECT_EQ(result.counts, (RightsCount{296, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 1}));
     EXPECT_EQ(resultText(result, 13, 1, kLabel), u"13 Rätt i rad 2\r\n\r\n12 Rätt i rad 5,17,230\r\n\r\n");
 }
 
 TEST(RightsSearch, AFrameAbove500RowsListsOnlyTheLevels13To10)
 {
-    const std::vector<std::uint8_t> correct(13, 1);
     for (const long long n : {500LL, 501LL}) {
         // Row r has r % 14 right.
         RowMatrix m(13, n);
         for (long long r = 0; r < n; ++r)
             for (int p = 0; p < r % 14; ++p)
                 m.at(p, r) = 1;
-        const SearchResult result = countRights(m, n, correct);
+        const SearchResult result = countRights(m, n, kOnes);
         const QString text = resultText(result, 13, lowestFrameLevel(n), kLabel);
         EXPECT_TRUE(text.startsWith(u"13 Rätt i rad 14,28,"));
         EXPECT_EQ(text.contains(u"\n9 Rätt"), n == 500) << n;
@@ -76,10 +73,8 @@ TEST(RightsSearch, AFrameAbove500RowsListsOnlyTheLevels13To10)
 
 TEST(RightsSearch, CountsStayRightBeyond32767RowsOnOneLevel)
 {
-    const long long n = 40000;
-    RowMatrix m(13, n);  // all zero: no row has a sign
-    const SearchResult result = countRights(m, n, std::vector<std::uint8_t>(13, 1));
-    EXPECT_EQ(result.counts[0], n);
+    // All zero: no row has a sign.
+    EXPECT_EQ(countRights(RowMatrix(13, 40000), 40000, kOnes).counts[0], 40000);
 }
 
 TEST(RightsSearch, SystemCellsCountOnlyWhenExactlyASign)
@@ -97,8 +92,7 @@ TEST(RightsSearch, PositionsTheMatrixDoesNotHoldAreNeverRight)
     // A row matrix never created is bounded (0 to 1, 0 to 1): one row of two cells.
     RowMatrix never(1, 1);
     never.at(0, 0) = 1;
-    const SearchResult result = countRights(never, 1, std::vector<std::uint8_t>(13, 1));
-    EXPECT_EQ(result.counts[1], 1);
+    EXPECT_EQ(countRights(never, 1, kOnes).counts[1], 1);
 }
 
 TEST(RightsSearch, MatchesTheLiteralSearchOnRandomRows)
