@@ -7,6 +7,7 @@
 #include "platform/vbtext.h"
 #include "slotfill.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -76,8 +77,8 @@ std::string counter(const frame::LabelState& l)
 // Slot s in one line: its half and full counters, "used" and how often it was over the limit.
 std::string slot(const FrameEditing& f, int s)
 {
-    return counter(f.InsHalv[s]) + ' ' + counter(f.InsHel[s]) + (f.sysianvand[s] ? " used" : "")
-        + (f.overgrans[s] ? " over" + std::to_string(f.overgrans[s]) : "");
+    return counter(f.InsHalv[s]) + ' ' + counter(f.InsHel[s]) + (f.sysianvand[s] ? " used" : "") +
+        (f.overgrans[s] ? " over" + std::to_string(f.overgrans[s]) : "");
 }
 
 // Everything a click shows: every match, every slot and the total.
@@ -95,6 +96,17 @@ void click(FrameEditing& f, std::initializer_list<int> cells)
 {
     for (int i : cells)
         EXPECT_TRUE(f.Label1_Click(i).empty()) << "cell " << i;
+}
+
+// Clicks the cells in turn; the total after each, as "27 54 81".
+std::string totals(FrameEditing& f, std::initializer_list<int> cells)
+{
+    QStringList out;
+    for (int i : cells) {
+        click(f, {i});
+        out << f.Allrad;
+    }
+    return out.join(u' ').toStdString();
 }
 
 void setPercent(FrameEditing& f, const char* a, const char* b, const char* c)
@@ -131,16 +143,11 @@ TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBac
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "C:\\SYSTEM\\3-0-27.RM"));
-    click(f, {cell(2, 0)});
-    EXPECT_EQ(f.Allrad, u"1");
-    click(f, {cell(2, 2)});
-    EXPECT_EQ(f.Allrad, u"27");
+    EXPECT_EQ(totals(f, {cell(2, 0), cell(2, 2)}), "1 27");
     EXPECT_EQ(match(f, 2), "1.2 g.g 2 S1 3-0-27.RM");  // the title after the last "\"
     EXPECT_EQ(slot(f, 0), "1/3 0/0 used");
-    click(f, {cell(3, 0), cell(3, 1)});
-    EXPECT_EQ(f.Allrad, u"27");  // the factor counts once per system
-    click(f, {cell(3, 1), cell(2, 2)});
-    EXPECT_EQ(f.Allrad, u"1");
+    // The factor counts once per system.
+    EXPECT_EQ(totals(f, {cell(3, 0), cell(3, 1), cell(3, 1), cell(2, 2)}), "27 27 27 1");
     EXPECT_EQ(match(f, 2), "1.. k.. 1 -");
     EXPECT_EQ(slot(f, 0), "0/3 0/0");
 }
@@ -208,13 +215,11 @@ TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver)
     EXPECT_EQ(f.placeradhalv[1], 0);
     EXPECT_EQ(slot(f, 1), "0/3 0/1");
 
-    click(f, {cell(6, 1)});
+    EXPECT_EQ(totals(f, {cell(6, 1)}), "27");
     EXPECT_EQ(f.systyp[6], MatchType::System1);
-    EXPECT_EQ(f.Allrad, u"27");
     // Choosing System 2 again finds nothing stale.
     f.Option1_Click(1);
-    click(f, {cell(9, 0), cell(9, 1)});
-    EXPECT_EQ(f.Allrad, u"243");
+    EXPECT_EQ(totals(f, {cell(9, 0), cell(9, 1)}), "27 243");
 }
 
 TEST(FrameEditingSystem, BaseRowSignStaysBlack)
@@ -364,11 +369,8 @@ TEST(FrameEditing, SlotWithoutRowsGivesTheTotalBackWhenItsGuardGoes)
     click(f, {cell(3, 0), cell(3, 1)});
     fillSlot(f, 0, sys(3, 0, 0, 0, "A.RM"));
     f.Option1_Click(0);
-    click(f, {cell(0, 0), cell(0, 1)});
-    EXPECT_EQ(f.Allrad, u"0");
-    click(f, {cell(0, 1)});
+    EXPECT_EQ(totals(f, {cell(0, 0), cell(0, 1), cell(0, 1)}), "2 0 2");
     EXPECT_FALSE(f.sysianvand[0]);
-    EXPECT_EQ(f.Allrad, u"2");
 }
 
 TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2)
@@ -387,12 +389,8 @@ TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2)
 
     // One mathematical half guard doubles the product of the guards, which starts from 1, not Text2.
     f.Option1_Click(4);
-    click(f, {cell(3, 0)});
-    EXPECT_EQ(f.Allrad, u"40");
-    click(f, {cell(3, 1)});
-    EXPECT_EQ(f.Allrad, u"2");
-    click(f, {cell(3, 1)});
-    EXPECT_EQ(f.Allrad, u"40");  // back to singles and Procent: Text2 again
+    // Back to singles and Procent: Text2 again.
+    EXPECT_EQ(totals(f, {cell(3, 0), cell(3, 1), cell(3, 1)}), "40 2 40");
 }
 
 TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
@@ -401,12 +399,7 @@ TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
     fillSlot(f, 0, sys(3, 0, 27));
     click(f, {cell(0, 0), cell(0, 1)});
     f.Option1_Click(4);
-    const std::pair<int, const char16_t*> steps[] = {
-        {cell(5, 0), u"27"}, {cell(5, 1), u"54"}, {cell(5, 2), u"81"}, {cell(5, 0), u"54"}, {cell(5, 1), u"27"}};
-    for (const auto& [i, total] : steps) {
-        click(f, {i});
-        EXPECT_EQ(f.Allrad, QString::fromUtf16(total)) << i;
-    }
+    EXPECT_EQ(totals(f, {cell(5, 0), cell(5, 1), cell(5, 2), cell(5, 0), cell(5, 1)}), "27 54 81 54 27");
     EXPECT_EQ(match(f, 5), "..2 ..k 1 -");
 
     // Taking over the System 1 match empties it first.
@@ -428,9 +421,8 @@ TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
 
 TEST(FrameInputs, Text2IsRepaired)
 {
-    const std::pair<const char16_t*, const char16_t*> cases[] = {{u"0", u"1"}, {u"-5", u"1"},
-        {u"1594323", u"1594323"}, {u"1594324", u"1"}, {u"20abc", u"20"}, {u" 20", u"20"}, {u"", u"1"},
-        {u"abc", u"1"}, {u"007", u"7"}};
+    const std::pair<const char16_t*, const char16_t*> cases[] = {{u"0", u"1"}, {u"-5", u"1"}, {u"1594323", u"1594323"},
+        {u"1594324", u"1"}, {u"20abc", u"20"}, {u" 20", u"20"}, {u"", u"1"}, {u"abc", u"1"}, {u"007", u"7"}};
     for (const auto& [in, out] : cases) {
         FrameEditing f;
         f.skapat = true;
@@ -457,20 +449,18 @@ TEST(FrameInputs, Text2TotalFollowsTheMatchTypes)
     fillSlot(f, 0, sys(3, 0, 151));
     click(f, {cell(0, 0), cell(0, 1)});
     f.Option1_Click(4);
-    click(f, {cell(4, 0), cell(4, 1), cell(4, 2), cell(5, 0), cell(5, 1), cell(5, 2)});
-    EXPECT_EQ(f.Allrad, u"1359");
+    EXPECT_EQ(totals(f, {cell(4, 0), cell(4, 1), cell(4, 2), cell(5, 0), cell(5, 1), cell(5, 2)}),
+        "151 302 453 453 906 1359");
     f.setText2(QStringLiteral("77"));
     EXPECT_EQ(f.Allrad, u"1359");
 
     FrameEditing p;
     p.Option1_Click(3);
-    click(p, {cell(2, 0)});
-    EXPECT_EQ(p.Allrad, u"1");
+    EXPECT_EQ(totals(p, {cell(2, 0)}), "1");
     p.setText2(QStringLiteral("40"));
     EXPECT_EQ(p.Allrad, u"40");
     p.Option1_Click(0);
-    click(p, {cell(9, 0)});  // a single keeps the Text2 total
-    EXPECT_EQ(p.Allrad, u"40");
+    EXPECT_EQ(totals(p, {cell(9, 0)}), "40");  // a single keeps the Text2 total
     p.Option1_Click(3);
     click(p, {cell(2, 0)});
     EXPECT_FALSE(p.procentram);
@@ -549,10 +539,10 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
         const bool baseRow = marks >= 2 && frame::isSystemType(t) && f.slottyp[frame::slotOfType(t)] == 1;
         ASSERT_EQ(black, marks < 2 ? marks : int(baseRow));
         ASSERT_EQ(std::count(col.begin(), col.end(), marks == 2 ? 'g' : 'r'), marks - black);
-        const QString tag = marks < 2             ? QString()
-            : t == MatchType::Matematisk          ? QStringLiteral("Matematisk")
-            : t == MatchType::Procent             ? f.Label5[m].left(14)
-                                                  : f.systemTitle(frame::slotOfType(t));
+        const QString tag = marks < 2    ? QString()
+            : t == MatchType::Matematisk ? QStringLiteral("Matematisk")
+            : t == MatchType::Procent    ? f.Label5[m].left(14)
+                                         : f.systemTitle(frame::slotOfType(t));
         ASSERT_EQ(f.Label5[m], tag);
         ASSERT_TRUE(t != MatchType::Procent || f.Label5[m].size() == 14);
         if (frame::isSystemType(t))

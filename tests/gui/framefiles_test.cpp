@@ -7,12 +7,12 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/vbtext.h"
-#include "support/mainwindow.h"
 #include "shell/Module1.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
 #include "shell/texts/texts.h"
+#include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/shownboxes.h"
 #include "support/testhelpers.h"
@@ -85,9 +85,9 @@ std::vector<std::string> describe(const Form1& f)
     for (int m = 0; m < frame::MatchCount; ++m)
         out << words("match", m, r.Label5[m], frame::matchTypeByte(r.systyp[m]), r.antalmark[m]);
     for (int s = 0; s < frame::SlotCount; ++s) {
-        out << words("slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption,
-            r.InsHalv[s].ForeColor, r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s],
-            r.syshelgard[s], r.placeradhalv[s], r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
+        out << words("slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption, r.InsHalv[s].ForeColor,
+            r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s], r.syshelgard[s], r.placeradhalv[s],
+            r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
         out << gridText(*f.Grid1[s]) << gridText(*f.Grid3[s]);
     }
     out << words(r.Allrad, r.Text2, f.filtercheck->Value(), f.LikaRaderCheck->Value(), r.forminne.upperMatch(),
@@ -206,8 +206,8 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
     EXPECT_EQ(guidePage(), page(8));
     EXPECT_EQ(slotText(f, 1), u"4-2-12.RU 12 0/4 0/2");
     const frame::FrameEditing& r = f.state();
-    EXPECT_EQ(words(f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1], r.sysgard[1],
-                  r.syshelgard[1]),
+    EXPECT_EQ(
+        words(f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1], r.sysgard[1], r.syshelgard[1]),
         u"1 2 5 1 12 6 2");
     EXPECT_TRUE(f.systemsparat());  // nothing is marked by a load
 
@@ -268,8 +268,7 @@ TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefu
         bool wholeFrame;
         int filbyte;
     } cases[] = {{"ram.1X2", writeFrameFile(FrameFileData()), false, 11},
-        {"big.RM", writeSystemFile(makeSystem(0, 10, 4, 3)), false, 5},
-        {"big.1X2", writeFrameFile(big), true, 11}};
+        {"big.RM", writeSystemFile(makeSystem(0, 10, 4, 3)), false, 5}, {"big.1X2", writeFrameFile(big), true, 11}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         user.clear();
@@ -511,10 +510,10 @@ TEST_F(FrameFiles, CancelledDeclinedOrFailedSaveKeepsTheOldFileAndTheFramesState
         const char* slotTag;  // "x" is no number: the write fails
         Boxes boxes;
     } steps[] = {
-        {QString(), {}, "0", {}},
-        {existing, {vbmsg::No}, "0", replace},
+        {QString(), {}, "0", {}}, {existing, {vbmsg::No}, "0", replace},
         {existing, {vbmsg::Yes, vbmsg::OK}, "x", {replace[0], {QStringLiteral("Type mismatch"), vbmsg::OKOnly}}},
-        {path(QStringLiteral("nowhere/ram.1X2")), {vbmsg::OK}, "0", {{QStringLiteral("Path not found"), vbmsg::OKOnly}}},
+        {path(QStringLiteral("nowhere/ram.1X2")), {vbmsg::OK}, "0",
+            {{QStringLiteral("Path not found"), vbmsg::OKOnly}}},
         {existing, {vbmsg::Yes}, "0", replace},  // saved
     };
     for (const auto& step : steps) {
