@@ -70,11 +70,8 @@ TEST(AtomicFile, AFullDiskKeepsTheOldFileWhole)
         qsizetype size;
         int error;
     };
-    const Case cases[] = {
-        {4096, 10000, 61},  // stays inside the write buffer until the end
-        {4096, 100000, 61},
-        {0, 10, 61},
-    };
+    const Case cases[] = {{4096, 10000, 61},  // stays inside the write buffer until the end
+        {4096, 100000, 61}, {0, 10, 61}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.size);
         QTemporaryDir dir;

@@ -63,8 +63,7 @@ TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
         {"Language=Fi\r\nAppPath=/opt/v\r\n", "Language=Finnish\r\nAppPath=/opt/v\r\n"},
         {"  language = Swedish and more,AppPath=/opt/v\n", "Language=Finnish,AppPath=/opt/v\n"},
         {"AppPath=/opt/v\r\n", "AppPath=/opt/v\r\nLanguage=Finnish"},
-        {"AppPath=/opt/v", "AppPath=/opt/v\r\nLanguage=Finnish"},
-    };
+        {"AppPath=/opt/v", "AppPath=/opt/v\r\nLanguage=Finnish"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.before.toStdString());
         write(c.before);
