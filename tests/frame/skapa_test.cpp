@@ -69,28 +69,24 @@ TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa)
 {
     std::array<QString, 6> t = {QStringLiteral("09"), QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("2"),
         QStringLiteral("0"), QStringLiteral("1")};
-    FilterEnter e = frame::filterEnter(0, t);
-    EXPECT_EQ(e.text, u"9");
-    EXPECT_EQ(e.focus, 3);
-    EXPECT_EQ(frame::filterEnter(3, t).focus, 1);
-    EXPECT_EQ(frame::filterEnter(1, t).focus, 4);
-    EXPECT_EQ(frame::filterEnter(4, t).focus, 2);
-    EXPECT_EQ(frame::filterEnter(2, t).focus, 5);
-    EXPECT_EQ(frame::filterEnter(5, t).focus, FilterEnter::FocusSkapa);
+    // Enter in box i: the box's text afterwards and the box that takes the focus.
+    auto enter = [&t](int i) {
+        const FilterEnter e = frame::filterEnter(i, t);
+        return e.text.toStdString() + " " + std::to_string(e.focus);
+    };
+    constexpr int stays = FilterEnter::FocusStays, skapa = FilterEnter::FocusSkapa;
+    EXPECT_EQ(enter(0), "9 3");
+    const std::pair<int, int> walk[] = {{3, 1}, {1, 4}, {4, 2}, {2, 5}, {5, skapa}};
+    for (const auto& [from, to] : walk)
+        EXPECT_EQ(frame::filterEnter(from, t).focus, to) << from;
 
     t[0] = QStringLiteral("15");
-    e = frame::filterEnter(0, t);
-    EXPECT_EQ(e.text, u"15");
-    EXPECT_EQ(e.focus, FilterEnter::FocusStays);
+    EXPECT_EQ(enter(0), "15 " + std::to_string(stays));
     t[0] = QStringLiteral("1");  // Max below Min
-    EXPECT_EQ(frame::filterEnter(0, t).focus, FilterEnter::FocusStays);
-    EXPECT_EQ(frame::filterEnter(3, t).focus, FilterEnter::FocusStays);
+    EXPECT_EQ(frame::filterEnter(0, t).focus, stays);
+    EXPECT_EQ(frame::filterEnter(3, t).focus, stays);
     t[4] = QStringLiteral("-1abc");
-    e = frame::filterEnter(4, t);
-    EXPECT_EQ(e.text, u"-1");
-    EXPECT_EQ(e.focus, FilterEnter::FocusStays);
+    EXPECT_EQ(enter(4), "-1 " + std::to_string(stays));
     t[5] = QStringLiteral("x");
-    e = frame::filterEnter(5, t);
-    EXPECT_EQ(e.text, u"0");
-    EXPECT_EQ(e.focus, FilterEnter::FocusSkapa);
+    EXPECT_EQ(enter(5), "0 " + std::to_string(skapa));
 }

@@ -14,12 +14,13 @@
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
+#include "support/shownboxes.h"
 #include "support/testhelpers.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -62,36 +63,51 @@ protected:
 
 constexpr char kSwedish[] = "Language=Swedish\r\nAppPath=/opt/v\r\n";
 
-TEST_F(MainWindow, FullSettingsInFinnishSetCaptionsStartFolderAndGuide)
+QString page(int id) { return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// What a start takes from the settings: language, its menu items, captions, the dialogs' start folder
+// and the guide.
+std::string started(const MDIForm1& w)
 {
-    MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/velkorin\r\n");
-    EXPECT_TRUE(user.messageBoxes().empty());
-    EXPECT_EQ(sprakoffset, 10000);
-    EXPECT_TRUE(w.Finska->isChecked());
-    EXPECT_FALSE(w.Svenska->isChecked());
-    EXPECT_EQ(w.File->title(), QStringLiteral("Arkisto"));
-    EXPECT_EQ(w.SparaSom->text(), QStringLiteral("Tallenna nimellä"));
-    EXPECT_EQ(w.CommonDialog1->InitDir, QStringLiteral("/opt/velkorin\\System\\"));
-    EXPECT_EQ(w.guidesyns, 255);
-    EXPECT_TRUE(guideFrame()->isVisible());
-    EXPECT_EQ(
-        guide::instance()->guidetext->Text(), GuideText(10001).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return QStringList{QString::number(sprakoffset), QString::number(w.Finska->isChecked()),
+        QString::number(w.Svenska->isChecked()), w.File->title(), w.SparaSom->text(), w.gatillmenu->text(),
+        w.CommonDialog1->InitDir, QString::number(w.guidesyns)}
+        .join(u'|')
+        .toStdString();
 }
 
-TEST_F(MainWindow, MissingSettingsFileLeavesEverythingBuiltIn)
+// A settings file that is missing or lacks an item stops the start at that step with its message.
+TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
 {
-    user.answerMessageBox(vbmsg::OK);
-    MDIForm1& w = load();
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(30) + QStringLiteral(" Error: 53"));
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Critical);
-    EXPECT_EQ(sprakoffset, 0);
-    EXPECT_FALSE(w.Finska->isChecked());
-    EXPECT_FALSE(w.Svenska->isChecked());
-    EXPECT_TRUE(w.CommonDialog1->InitDir.isEmpty());
-    EXPECT_EQ(w.SparaSom->text(), QStringLiteral("Spara som..."));
-    EXPECT_EQ(w.gatillmenu->text(), QStringLiteral("Gå till ..."));
-    EXPECT_EQ(w.guidesyns, 0);
+    const Boxes none;
+    const struct {
+        QByteArray ini;  // empty: no file
+        Boxes boxes;
+        const char* started;
+    } cases[] = {
+        {"", {{MessageText(30) + QStringLiteral(" Error: 53"), vbmsg::Critical}},
+            "0|0|0|Arkiv|Spara som...|Gå till ...||0"},
+        {"AppPath=/opt/velkorin\r\n", {{MessageText(32), vbmsg::Exclamation}},
+            "0|0|0|Arkiv|Spara som...|Gå till ...||0"},
+        {"Language=Finnish\r\n", {{MessageText(10032), vbmsg::Exclamation}},  // already Finnish, no captions
+            "10000|1|0|Arkiv|Spara som...|Gå till ...||0"},
+        {"Language=Finnish\r\nAppPath=/opt/velkorin\r\n", none,
+            "10000|1|0|Arkisto|Tallenna nimellä|Siirry|/opt/velkorin\\System\\|255"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini.toStdString());
+        sprakoffset = 0;
+        user.clear();
+        QFile::remove(iniPath());
+        if (!c.boxes.empty())
+            user.answerMessageBox(vbmsg::OK);
+        EXPECT_EQ(started(load(c.ini)), c.started);
+        EXPECT_EQ(boxesShown(user), c.boxes);
+    }
+    EXPECT_TRUE(guideFrame()->isVisible());
+    EXPECT_EQ(guide::instance()->guidetext->Text(), page(10001));
+    window_->NyBlankett_Click();
+    EXPECT_EQ(window_->activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
 }
 
 TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFront)
@@ -112,28 +128,6 @@ TEST(StartUp, QtsOwnTextsSpeakTheRunningLanguage)
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"File &name:");
 }
 
-TEST_F(MainWindow, MissingLanguageOrAppPathStopsTheLoadAtThatStep)
-{
-    user.answerMessageBox(vbmsg::OK);
-    MDIForm1& w = load("AppPath=/opt/velkorin\r\n");
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(32));
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
-    EXPECT_EQ(sprakoffset, 0);
-    EXPECT_EQ(w.SparaSom->text(), QStringLiteral("Spara som..."));
-    EXPECT_TRUE(w.CommonDialog1->InitDir.isEmpty());
-
-    user.clear();
-    user.answerMessageBox(vbmsg::OK);
-    MDIForm1& v = load("Language=Finnish\r\n");
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(10032));  // already Finnish
-    EXPECT_EQ(sprakoffset, 10000);
-    EXPECT_TRUE(v.Finska->isChecked());
-    EXPECT_EQ(v.File->title(), QStringLiteral("Arkiv"));  // captions not reached
-    EXPECT_EQ(v.guidesyns, 0);
-}
-
 TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFolder)
 {
     EnvGuard xdg("XDG_CONFIG_HOME");
@@ -144,10 +138,8 @@ TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFo
     ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("System")));
     writeFileBytes(program.path() + QStringLiteral("/System/VELKORIN.INI"), "Language=Finnish\r\nAppPath=/opt/v\r\n");
     ASSERT_TRUE(QDir::setCurrent(program.path()));  // the fixture puts the old folder back
-    MDIForm1& w = load();
+    EXPECT_EQ(started(load()).substr(0, 17), "10000|1|0|Arkisto");
     EXPECT_TRUE(user.messageBoxes().empty());
-    EXPECT_EQ(sprakoffset, 10000);
-    EXPECT_EQ(w.File->title(), QStringLiteral("Arkisto"));
 }
 
 TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
@@ -164,17 +156,8 @@ TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
         if (auto* f = qobject_cast<Form1*>(sub->widget()))
             titles << f->windowTitle();
     }
-    EXPECT_TRUE(titles.contains(QStringLiteral("Namnlös 1")));
-    EXPECT_TRUE(titles.contains(QStringLiteral("Namnlös 2")));
-    EXPECT_TRUE(titles.contains(QStringLiteral("Namnlös 4")));
+    EXPECT_EQ(titles.join(u',').toStdString(), "Namnlös 1,Namnlös 2,Namnlös 3,Namnlös 4");
     EXPECT_EQ(w.ramnummer, 4);
-}
-
-TEST_F(MainWindow, FinnishFrameCaptionHasTwoBlanks)
-{
-    MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/v\r\n");
-    w.NyBlankett_Click();
-    EXPECT_EQ(w.activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));
 }
 
 TEST_F(MainWindow, GuideDocksAtTheRightEdgeAndTogglesWithoutLosingItsPlace)
@@ -207,11 +190,9 @@ TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPath)
 {
     MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/v\\\r\n");
     w.help_Click();
-    ASSERT_FALSE(user.shown().empty());
-    const auto& help = user.shown().back();
-    EXPECT_EQ(help.kind, ScriptedUser::Shown::Help);
-    EXPECT_EQ(help.text, QStringLiteral("/opt/v/tipsfin.hlp"));
-    EXPECT_EQ(help.style, 3);
+    ASSERT_EQ(user.shown().size(), 1u);
+    EXPECT_EQ(user.shown()[0].kind, ScriptedUser::Shown::Help);
+    EXPECT_EQ(user.shown()[0].text + QString::number(user.shown()[0].style), u"/opt/v/tipsfin.hlp3");
 
     writeIni("Language=Finnish\r\n");
     user.answerMessageBox(vbmsg::OK);
@@ -226,9 +207,7 @@ TEST_F(MainWindow, HelpShowsOnlyAMissingAppPathAsItsOwnMessage)
     FileNumber::one().open(iniPath(), FileNumber::Mode::BinaryRead);
     user.answerMessageBox(vbmsg::OK);
     w.help_Click();
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].text, MessageText(30) + QStringLiteral(" Error: 55"));
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Critical);
+    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(30) + QStringLiteral(" Error: 55"), vbmsg::Critical}}));
     EXPECT_FALSE(FileNumber::one().isOpen());
 }
 
@@ -243,7 +222,8 @@ TEST_F(MainWindow, MenuShortcutsAndStartStates)
     for (QAction* off : {w.SparaSom, w.SvenskaSpelStryktipset, w.SvenskaspelEuropatipset, w.SkrivUt, w.sok})
         EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
     EXPECT_TRUE(w.NyBlankett->isEnabled());
-    for (ToolbarButton* button : {w.SSRibbon1, w.SSRibbon2, w.SSRibbon3, w.SSRibbon4, w.SSRibbon5, w.SSRibbon6, w.SSRibbon7})
+    for (ToolbarButton* button :
+        {w.SSRibbon1, w.SSRibbon2, w.SSRibbon3, w.SSRibbon4, w.SSRibbon5, w.SSRibbon6, w.SSRibbon7})
         EXPECT_EQ(button->isEnabled(), button != w.SSRibbon5 && button != w.SSRibbon2 && button != w.SSRibbon3);
 }
 
@@ -256,15 +236,13 @@ TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
         QCoreApplication::sendEvent(target, &move);
     };
     moveOver(w.SSRibbon4);
-    EXPECT_EQ(w.Label1->Caption(), UIText(107));
-    EXPECT_EQ(w.Label2->Caption(), UIText(108));
+    EXPECT_EQ(w.Label1->Caption() + u'|' + w.Label2->Caption(), UIText(107) + u'|' + UIText(108));
     for (QWidget* background : {static_cast<QWidget*>(w.mdiArea()->viewport()), static_cast<QWidget*>(w.SSPanel1),
              static_cast<QWidget*>(w.SSPanel2)}) {
         moveOver(w.SSRibbon7);
         EXPECT_EQ(w.Label1->Caption(), UIText(113));
         moveOver(background);
-        EXPECT_EQ(w.Label1->Caption(), QString());
-        EXPECT_EQ(w.Label2->Caption(), QString());
+        EXPECT_EQ(w.Label1->Caption() + w.Label2->Caption(), QString());
     }
 
     QTest::mouseClick(w.SSRibbon1, Qt::LeftButton);
@@ -283,9 +261,7 @@ TEST_F(MainWindow, LanguageSwitchWritesTheFileButKeepsTheRunningLanguage)
     user.answerMessageBox(vbmsg::OK);
     w.Finska_Click();
     EXPECT_EQ(user.messageBoxes().back().text, MessageText(38));
-    EXPECT_TRUE(w.Finska->isChecked());
-    EXPECT_FALSE(w.Svenska->isChecked());
-    EXPECT_EQ(sprakoffset, 0);
+    EXPECT_EQ(started(w).substr(0, 11), "0|1|0|Arkiv");
     EXPECT_EQ(config_.readIni(), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
 }
 
@@ -296,10 +272,7 @@ TEST_F(MainWindow, PrintWithoutAFrameDoesNothingAndTheLockDisablesTheMainWindow)
     EXPECT_TRUE(user.shown().empty());
     EXPECT_FALSE(printruta::exists());
     w.SetEnabled(false);
-    EXPECT_FALSE(w.Enabled());
-    EXPECT_FALSE(w.menuBar()->isEnabled());
-    EXPECT_FALSE(w.mdiArea()->isEnabled());
-    EXPECT_FALSE(w.SSRibbon1->isEnabled());
+    EXPECT_FALSE(w.Enabled() || w.menuBar()->isEnabled() || w.mdiArea()->isEnabled() || w.SSRibbon1->isEnabled());
     w.SetEnabled(true);
     EXPECT_TRUE(w.SSRibbon1->isEnabled());
     EXPECT_FALSE(w.SSRibbon2->isEnabled());  // still off until a frame shows its rows
@@ -331,23 +304,17 @@ TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
             n += dynamic_cast<PromptingDocument*>(sub->widget()) ? 1 : 0;
         return n;
     };
-    user.answerMessageBox(vbmsg::No).answerMessageBox(vbmsg::Cancel);
-    w.Avsluta_Click();
-    processEvents();
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(documents(), 1);
-
-    user.answerMessageBox(vbmsg::Yes);
-    w.Avsluta_Click();
-    processEvents();
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(documents(), 1);
-
-    user.answerMessageBox(vbmsg::No);
-    w.Avsluta_Click();
-    processEvents();
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(documents(), 0);
+    // The answers of each exit, and the documents left open after it.
+    const std::pair<std::vector<int>, int> exits[] = {
+        {{vbmsg::No, vbmsg::Cancel}, 1}, {{vbmsg::Yes}, 1}, {{vbmsg::No}, 0}};
+    for (const auto& [answers, left] : exits) {
+        for (int a : answers)
+            user.answerMessageBox(a);
+        w.Avsluta_Click();
+        processEvents();
+        EXPECT_EQ(w.isVisible(), left > 0);
+        EXPECT_EQ(documents(), left);
+    }
 }
 
 TEST_F(MainWindow, AFrameOpenedWhileAnotherIsMaximisedFillsTheClientArea)
@@ -380,7 +347,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItems)
     EXPECT_EQ(on(), saveOnly);
     EXPECT_EQ(w.SparaSom->text(), UIText(120));
     EXPECT_EQ(w.aktivtyp, DocumentKind::Frame);
-    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), GuideText(3).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(3));
 
     // The guide is a child window but no document: nothing is on while it is active.
     w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guideFrame()));
@@ -395,7 +362,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItems)
     EXPECT_EQ(on(), none);
     EXPECT_EQ(w.aktivtyp, DocumentKind::None);
     EXPECT_EQ(w.SparaSom->text(), UIText(120));
-    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), GuideText(1).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(1));
     EXPECT_TRUE(user.messageBoxes().empty());
 }
 

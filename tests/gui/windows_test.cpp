@@ -3,14 +3,14 @@
 // the focus away and given it back.
 
 #include "frame/Form1.h"
+#include "frame/slotfill.h"
 #include "platform/controls.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "systems/Form2.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
-#include "frame/slotfill.h"
+#include "systems/Form2.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -54,12 +54,7 @@ protected:
     }
     void TearDown() override
     {
-        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
-            if (auto* f = qobject_cast<Form1*>(sub->widget()))
-                f->setSystemsparat(true);
-            if (auto* e = qobject_cast<Form2*>(sub->widget()))
-                e->syssparat = true;
-        }
+        markDocumentsSaved(*main_);
         main_.reset();
     }
     void giveTheActivationBack()
@@ -124,8 +119,7 @@ TEST_F(Windows, CascadeKeepsEverySizeAndIconsGoToTheBottom)
         if (!w->isVisible())
             continue;
         EXPECT_FALSE(w->isMaximized());
-        EXPECT_GT(w->y(), previous.y());  // one step further down and right each
-        EXPECT_GT(w->x(), previous.x());
+        EXPECT_TRUE(w->x() > previous.x() && w->y() > previous.y());  // one step further down and right each
         EXPECT_TRUE(area().contains(w->geometry()));
         previous = w->pos();
     }

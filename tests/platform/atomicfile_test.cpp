@@ -33,11 +33,7 @@ TEST(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
     vb::writeFileAtomically(path, "short");
     EXPECT_EQ(readFileBytes(path), "short");
     expectOnly(dir, QStringLiteral("ram.1X2"));
-}
-
-TEST(AtomicFile, OldStylePathsWork)
-{
-    QTemporaryDir dir;
+    // Old-style paths work too.
     QDir(dir.path()).mkdir(QStringLiteral("System"));
     vb::writeFileAtomically(dir.path() + QStringLiteral("\\system\\a.RM"), "x");
     EXPECT_EQ(readFileBytes(dir.filePath(QStringLiteral("System/a.RM"))), "x");
@@ -74,11 +70,8 @@ TEST(AtomicFile, AFullDiskKeepsTheOldFileWhole)
         qsizetype size;
         int error;
     };
-    const Case cases[] = {
-        {4096, 10000, 61},  // stays inside the write buffer until the end
-        {4096, 100000, 61},
-        {0, 10, 61},
-    };
+    const Case cases[] = {{4096, 10000, 61},  // stays inside the write buffer until the end
+        {4096, 100000, 61}, {0, 10, 61}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.size);
         QTemporaryDir dir;

@@ -4,7 +4,7 @@
 #include "platform/vberror.h"
 #include "shell/application.h"
 #include "shell/texts/texts.h"
-#include "support/scripteduser.h"
+#include "support/shownboxes.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -28,10 +28,8 @@ TEST(ErrorNet, AnEscapedErrorShowsMessage30WithItsNumber)
         ScriptedUser user;
         user.answerMessageBox(vbmsg::OK);
         EXPECT_FALSE(deliverReportingErrors(c.handler));
-        ASSERT_EQ(user.messageBoxes().size(), 1u);
         EXPECT_EQ(
-            user.messageBoxes()[0].text, MessageText(30) + QStringLiteral(" Error: ") + QString::number(c.number));
-        EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Critical);
+            boxesShown(user), (Boxes{{MessageText(30) + u" Error: " + QString::number(c.number), vbmsg::Critical}}));
     }
     ScriptedUser quiet;
     EXPECT_TRUE(deliverReportingErrors([] { return true; }));

@@ -20,25 +20,24 @@ protected:
     ScratchConfig config_;
 };
 
-TEST_F(SettingsFile, KeysMatchCaseBlindAtTheStartAndValuesAreTrimmed)
+// Keys match case-blind at the start of an item, values are trimmed, and a comma ends an item unless
+// quoted.
+TEST_F(SettingsFile, ItemsAreFoundAsTheOldReaderFoundThem)
 {
-    write("language = Finnish\r\nAppPath=C:\\Velkorin\r\n");
-    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
-    write("Languages=finnish\r\n");
-    EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("finnish"));
-    write("x=1\r\n  AppPath=/opt/velkorin\r\n");
-    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("/opt/velkorin"));
-    EXPECT_FALSE(FileNumber::one().isOpen());
-}
-
-TEST_F(SettingsFile, CommaEndsAnItemUnlessQuoted)
-{
-    write("AppPath=C:\\Program Files,Velkorin\r\n");
-    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("C:\\Program Files"));
-    write("Language=Swedish,\"AppPath=C:\\a,b\"\r\n");
-    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("C:\\a,b"));
-    write("AppPath\r\n");
-    EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("AppPath"));
+    const char* cases[][3] = {
+        // file, key, value
+        {"language = Finnish\r\nAppPath=C:\\Velkorin\r\n", "Language", "Finnish"},
+        {"Languages=finnish\r\n", "Language", "finnish"},
+        {"x=1\r\n  AppPath=/opt/velkorin\r\n", "AppPath", "/opt/velkorin"},
+        {"AppPath=C:\\Program Files,Velkorin\r\n", "AppPath", "C:\\Program Files"},
+        {"Language=Swedish,\"AppPath=C:\\a,b\"\r\n", "AppPath", "C:\\a,b"},
+        {"AppPath\r\n", "AppPath", "AppPath"},
+    };
+    for (const auto& [file, key, value] : cases) {
+        write(file);
+        EXPECT_EQ(IniScan(QString::fromLatin1(key)), QString::fromLatin1(value)) << file;
+        EXPECT_FALSE(FileNumber::one().isOpen());
+    }
 }
 
 TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheOldErrors)
@@ -64,8 +63,7 @@ TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
         {"Language=Fi\r\nAppPath=/opt/v\r\n", "Language=Finnish\r\nAppPath=/opt/v\r\n"},
         {"  language = Swedish and more,AppPath=/opt/v\n", "Language=Finnish,AppPath=/opt/v\n"},
         {"AppPath=/opt/v\r\n", "AppPath=/opt/v\r\nLanguage=Finnish"},
-        {"AppPath=/opt/v", "AppPath=/opt/v\r\nLanguage=Finnish"},
-    };
+        {"AppPath=/opt/v", "AppPath=/opt/v\r\nLanguage=Finnish"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.before.toStdString());
         write(c.before);
