@@ -1,6 +1,7 @@
 #include "shell/lockingdialog.h"
 
 #include "platform/twips.h"
+#include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
 
 #include <QCloseEvent>
@@ -22,14 +23,7 @@ void LockingDialog::lockMainWindow(bool locked)
 
 void LockingDialog::showDialog()
 {
-    if (!placed_) {
-        placed_ = true;
-        if (QWidget* main = parentWidget())
-            move(main->geometry().center() - rect().center());
-    }
-    show();
-    raise();
-    activateWindow();
+    showDialogWindow(this, placed_);
     Form_Activate();
 }
 

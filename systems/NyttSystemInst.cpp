@@ -1,6 +1,7 @@
 #include "systems/NyttSystemInst.h"
 
 #include "platform/controls.h"
+#include "platform/windowhelp.h"
 #include "platform/twips.h"
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
@@ -206,15 +207,7 @@ void NyttSystemInst::Form_Load()
 
 void NyttSystemInst::showDialog()
 {
-    if (!placed_) {
-        // The first time over the middle of the main window; afterwards where the user left it.
-        placed_ = true;
-        if (QWidget* main = parentWidget())
-            move(main->geometry().center() - rect().center());
-    }
-    show();
-    raise();
-    activateWindow();
+    showDialogWindow(this, placed_);
 }
 
 void NyttSystemInst::Form_Activate() { guide::showPage(10); }

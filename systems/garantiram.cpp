@@ -1,6 +1,7 @@
 #include "systems/garantiram.h"
 
 #include "platform/controls.h"
+#include "platform/windowhelp.h"
 #include "platform/twips.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
@@ -78,14 +79,7 @@ void garantiram::ok_Click() { hide(); }
 
 void garantiram::showModeless()
 {
-    if (!placed_) {
-        // The first time over the middle of the main window; afterwards where the user left it.
-        placed_ = true;
-        if (QWidget* main = parentWidget(); main && main->isVisible())
-            move(main->geometry().center() - rect().center());
-    }
-    show();
-    raise();
+    showDialogWindow(this, placed_);
 }
 
 void garantiram::mouseMoveEvent(QMouseEvent* event)
