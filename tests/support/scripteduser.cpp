@@ -49,7 +49,7 @@ int ScriptedUser::beeps() const
 {
     int n = 0;
     for (const Shown& s : shown_)
-        n += s.kind == Shown::Beep ? 1 : 0;
+        n += s.kind == Shown::Beeped ? 1 : 0;
     return n;
 }
 
@@ -85,7 +85,7 @@ void ScriptedUser::showHelp(const QString& helpFile, int command)
     shown_.push_back({Shown::Help, helpFile, command, QString(), {}});
 }
 
-void ScriptedUser::beep() { shown_.push_back({Shown::Beep, QString(), 0, QString(), {}}); }
+void ScriptedUser::beep() { shown_.push_back({Shown::Beeped, QString(), 0, QString(), {}}); }
 
 void processEvents()
 {

@@ -14,7 +14,7 @@
 class ScriptedUser : public UserInterface {
 public:
     struct Shown {
-        enum Kind { MessageBox, FileDialog, Help, Beep, PrinterSetup } kind;
+        enum Kind { MessageBox, FileDialog, Help, Beeped, PrinterSetup } kind;
         QString text;  // box text; help file
         int style = 0;  // box style; help command
         QString title;

@@ -235,7 +235,8 @@ TEST(Generation, ResultsAboveTheGridLimitAreFlagged)
 
 TEST(Generation, RefusesGuardCountsOutsideTheDialogLimits)
 {
-    for (auto [half, full] : {std::pair{0, 0}, std::pair{-1, 3}, std::pair{3, -1}, std::pair{7, 7}}) {
+    for (const auto& guards : {std::pair{0, 0}, std::pair{-1, 3}, std::pair{3, -1}, std::pair{7, 7}}) {
+        const int half = guards.first, full = guards.second;
         EXPECT_EQ(errorOf([&] { generateSystem(settingsOf(half, full, 1, 0)); }), vberr::InvalidCall)
             << half << " " << full;
     }
