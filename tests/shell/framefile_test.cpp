@@ -72,6 +72,11 @@ FrameFileData richFrame()
     return d;
 }
 
+using ReadState = std::tuple<FileReadStatus, int, FrameReadStage>;
+
+// A read's status, run-time error number (0 for none) and the stage it reached, as one value.
+ReadState stateOf(const FrameFileRead& r) { return {r.status, r.error ? r.error->number() : 0, r.reached}; }
+
 // Everything the file holds came back: written again, the bytes are the same.
 void expectSameFrame(const FrameFileData& a, const FrameFileData& b)
 {
@@ -94,7 +99,7 @@ TEST(FrameFile, NewFrameWritesTheDocumentedBytes)
     EXPECT_EQ(writeFrameFile(newFrame()), b.data);
 }
 
-TEST(FrameFile, CellRecordsCarryBaseRowSignsAndThePercentTextOnce)
+TEST(FrameFile, CellRecordsRowMatrixAndLastFieldsOfARichFrame)
 {
     const QByteArray bytes = writeFrameFile(richFrame());
     const qsizetype slotsEnd =
@@ -109,11 +114,8 @@ TEST(FrameFile, CellRecordsCarryBaseRowSignsAndThePercentTextOnce)
         .bytes({'0', 0, 2, '0', 0, 2, '2', 0, 2});  // a single "2"
     EXPECT_EQ(bytes.mid(slotsEnd, cells.data.size()), cells.data);
     EXPECT_EQ(bytes.count("50-25-25"), 1);
-}
 
-TEST(FrameFile, RowMatrixIsThirteenByNMatchFirstAndFieldsFiveToEleven)
-{
-    const QByteArray bytes = writeFrameFile(richFrame());
+    // The row matrix is 13 by N, match first, then fields 5 to 11.
     FileBytes after;
     after.bytes({13}).i32(2);
     for (int i = 0; i < 13; ++i)
@@ -129,12 +131,8 @@ TEST(FrameFile, RoundTripWithAndWithoutCreatedRows)
     edited.created = 0;
     for (const FrameFileData& d : {newFrame(), richFrame(), edited}) {
         const FrameFileRead r = readFrameFile(writeFrameFile(d));
-        ASSERT_EQ(r.status, FileReadStatus::Ok);
-        EXPECT_EQ(r.reached, FrameReadStage::Complete);
-        EXPECT_EQ(r.slotsRead, 3);
-        EXPECT_EQ(r.filterBoundsRead, 6);
-        EXPECT_EQ(r.data.version, 11);
-        EXPECT_EQ(r.data.rowMatrix, d.rowMatrix);
+        ASSERT_EQ(stateOf(r), ReadState(FileReadStatus::Ok, 0, FrameReadStage::Complete));
+        EXPECT_EQ(std::tuple(r.slotsRead, r.filterBoundsRead, r.data.version), std::tuple(3, 6, 11));
         expectSameFrame(d, r.data);
     }
     // Elements beyond the written bounds read back as zero.
@@ -142,7 +140,7 @@ TEST(FrameFile, RoundTripWithAndWithoutCreatedRows)
     EXPECT_EQ(rows.at(13, 0) + rows.at(0, 2), 0);
 }
 
-TEST(FrameFile, VersionTenHasNoEqualRowsByte)
+TEST(FrameFile, VersionTenHasNoEqualRowsByteAndOtherVersionsAreTheWrongType)
 {
     QByteArray bytes = writeFrameFile(richFrame());
     bytes[0] = 10;
@@ -151,8 +149,7 @@ TEST(FrameFile, VersionTenHasNoEqualRowsByte)
     ASSERT_EQ(bytes[at], 1);
     bytes.remove(at, 1);
     const FrameFileRead r = readFrameFile(bytes);
-    ASSERT_EQ(r.status, FileReadStatus::Ok);
-    EXPECT_EQ(r.reached, FrameReadStage::Complete);
+    ASSERT_EQ(stateOf(r), ReadState(FileReadStatus::Ok, 0, FrameReadStage::Complete));
     EXPECT_EQ(r.data.version, 10);
     FrameFileData want = richFrame();
     want.removeEqualRows = 0;
@@ -161,18 +158,13 @@ TEST(FrameFile, VersionTenHasNoEqualRowsByte)
     // Read as version 11, the same bytes come one short.
     bytes[0] = 11;
     EXPECT_EQ(readFrameFile(bytes).status, FileReadStatus::Damaged);
-}
 
-TEST(FrameFile, OtherVersionsAreTheWrongType)
-{
+    // Other versions are the wrong type.
     for (int v : {0, 5, 9, 12, 255}) {
-        QByteArray bytes = writeFrameFile(newFrame());
         bytes[0] = char(v);
-        const FrameFileRead r = readFrameFile(bytes);
-        EXPECT_EQ(r.status, FileReadStatus::WrongType) << v;
-        EXPECT_EQ(r.reached, FrameReadStage::Version);
-        EXPECT_EQ(r.data.version, v);
-        EXPECT_EQ(r.slotsRead, 0);
+        const FrameFileRead w = readFrameFile(bytes);
+        EXPECT_EQ(stateOf(w), ReadState(FileReadStatus::WrongType, 0, FrameReadStage::Version)) << v;
+        EXPECT_EQ(w.data.version, v);
     }
 }
 
@@ -205,9 +197,7 @@ TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
     for (int n = 0; n < bytes.size(); ++n) {
         SCOPED_TRACE(n);
         const FrameFileRead r = readFrameFile(bytes.left(n));
-        ASSERT_EQ(r.status, FileReadStatus::Damaged);
-        ASSERT_TRUE(r.error);
-        ASSERT_EQ(r.error->number(), 62);
+        ASSERT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 62, r.reached));
         ASSERT_GE(r.reached, last);  // a longer prefix never reads less
         last = r.reached;
         if (r.reached < FrameReadStage::Slots) {
@@ -238,33 +228,25 @@ qsizetype newFrameMatrixAt() { return 1 + 3 * kEmptySlotSize + 39 * 3; }
 
 TEST(FrameFileDamage, AbsurdRowMatrixIsRefusedWithoutSizingIt)
 {
-    struct Case {
+    const struct {
         const char* what;
         int u1;
         std::int32_t u2;
         int error;
-    };
-    const Case cases[] = {{"most rows a frame can have, larger than the file", 13, 1594323, 62},
+    } cases[] = {{"most rows a frame can have, larger than the file", 13, 1594323, 62},
         {"2^31 - 1 rows", 13, 0x7FFFFFFF, 62}, {"negative rows", 1, -1, 321},
         {"no matches but 2^31 - 1 rows", 0, 0x7FFFFFFF, 321},
         {"just over the most rows a frame can have", 0, 1594324, 321}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& c : cases) {
         QByteArray bytes = writeFrameFile(newFrame());
-        const QByteArray head = bytes.left(newFrameMatrixAt());
-        bytes = head + FileBytes().bytes({c.u1}).i32(c.u2).data + bytes.mid(newFrameMatrixAt() + 6);
-        const FrameFileRead r = readFrameFile(bytes);
-        EXPECT_EQ(r.status, FileReadStatus::Damaged);
-        ASSERT_TRUE(r.error);
-        EXPECT_EQ(r.error->number(), c.error);
-        EXPECT_EQ(r.reached, FrameReadStage::CellRecords);
+        bytes.replace(newFrameMatrixAt(), 6, FileBytes().bytes({c.u1}).i32(c.u2).data);
+        EXPECT_EQ(
+            stateOf(readFrameFile(bytes)), ReadState(FileReadStatus::Damaged, c.error, FrameReadStage::CellRecords))
+            << c.what;
     }
-}
 
-// Row creation takes more rows than 3^13 from odd systems (rows repeated); such a frame must open
-// again. With rows on file the bytes left are the bound.
-TEST(FrameFile, MoreRowsThanAFullFrameReadBack)
-{
+    // Row creation takes more rows than 3^13 from odd systems (rows repeated); such a frame must open
+    // again. With rows on file the bytes left are the bound.
     FrameFileData d = newFrame();
     RowMatrix rows(1, 1594324);
     for (long long j = 0; j < rows.upperRow(); ++j)
@@ -281,9 +263,7 @@ TEST(FrameFileDamage, CorruptSlotsRecordsAndTagsStopTheReading)
     QByteArray bytes = writeFrameFile(newFrame());
     bytes.replace(1 + kEmptySlotSize + 3, 4, "\xFF\x7F\xFF\x7F");
     FrameFileRead r = readFrameFile(bytes);
-    EXPECT_EQ(r.status, FileReadStatus::Damaged);
-    ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.error->number(), 62);
+    EXPECT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 62, FrameReadStage::Version));
     EXPECT_EQ(r.slotsRead, 1);
     EXPECT_TRUE(r.slotSignsRead);
     EXPECT_EQ(r.data.slotBlocks[1].system.rows, 32767);  // taken, with no more signs than the file holds
@@ -293,19 +273,17 @@ TEST(FrameFileDamage, CorruptSlotsRecordsAndTagsStopTheReading)
     bytes = writeFrameFile(newFrame());
     bytes[1 + 3 * kEmptySlotSize + 2] = 7;
     r = readFrameFile(bytes);
-    EXPECT_EQ(r.error->number(), 321);
-    EXPECT_EQ(r.reached, FrameReadStage::Slots);
+    EXPECT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 321, FrameReadStage::Slots));
 
     // An unknown tag in the third filter text.
     bytes = writeFrameFile(newFrame());
     bytes[newFrameMatrixAt() + 6 + 1 + 2 * 4] = 2;
     r = readFrameFile(bytes);
-    EXPECT_EQ(r.error->number(), 321);
-    EXPECT_EQ(r.reached, FrameReadStage::FilterOn);
+    EXPECT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 321, FrameReadStage::FilterOn));
     EXPECT_EQ(r.filterBoundsRead, 2);
 }
 
-TEST(FrameReplay, BaseRowCellIsClickedFirstInItsMatch)
+TEST(FrameReplay, BaseRowCellIsClickedFirstAndModesFollowMatchTypes)
 {
     using K = ReplayStep::Kind;
     const std::vector<ReplayStep> steps = replaySteps(richFrame());
@@ -325,11 +303,8 @@ TEST(FrameReplay, BaseRowCellIsClickedFirstInItsMatch)
     for (const ReplayStep& s : steps)
         procentChoices += (s.kind == K::ChooseMode && s.index == 3);
     EXPECT_EQ(procentChoices, 3);
-}
 
-TEST(FrameReplay, ModesFollowMatchTypesAndMatematiskClicksPlainly)
-{
-    using K = ReplayStep::Kind;
+    // Modes follow the match types, and Matematisk clicks plainly.
     FrameFileData d = newFrame();
     d.slotBlocks[0].system.type = 1;  // base-row system in slot 1 must not affect Matematisk
     d.slotBlocks[1].system.type = 0;
@@ -337,13 +312,13 @@ TEST(FrameReplay, ModesFollowMatchTypesAndMatematiskClicksPlainly)
     d.matchTypes[1] = frame::MatchType::System2;
     d.matchTypes[2] = frame::matchTypeFromByte(9);  // unknown: no mode choice, the slot stays System 2
     setCells(d, "1021X0002");
-    const std::vector<ReplayStep> steps = replaySteps(d);
+    const std::vector<ReplayStep> again = replaySteps(d);
     const std::vector<ReplayStep> head = {{K::ChooseMode, 4, {}}, {K::ClickCell, 0, {}}, {K::ChooseMode, 4, {}},
         {K::ChooseMode, 4, {}}, {K::ClickCell, 2, {}}, {K::ChooseMode, 1, {}}, {K::ClickCell, 3, {}},
         {K::ChooseMode, 1, {}}, {K::ClickCell, 4, {}}, {K::ChooseMode, 1, {}}, {K::ClickCell, 8, {}},
         {K::ChooseMode, 0, {}}};
-    ASSERT_GE(steps.size(), head.size());
-    EXPECT_EQ(std::vector<ReplayStep>(steps.begin(), steps.begin() + qsizetype(head.size())), head);
+    ASSERT_GE(again.size(), head.size());
+    EXPECT_EQ(std::vector<ReplayStep>(again.begin(), again.begin() + qsizetype(head.size())), head);
 }
 
 }  // namespace
