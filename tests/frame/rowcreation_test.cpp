@@ -218,7 +218,7 @@ TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
     EXPECT_EQ(failure(), std::pair(-1, 0));
 }
 
-TEST(RowCreation, PercentQuotasAreMetExactly)
+TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
 {
     // Each sign takes its share of the rows plus 0.3, cut to a whole row; row 0 and the rows the
     // cutting leaves over go to the largest share, a tie to the earlier sign.
@@ -261,10 +261,8 @@ TEST(RowCreation, PercentQuotasAreMetExactly)
         EXPECT_EQ(columns(createRows(in, scripted).rows, {0}, 3), rows);
         EXPECT_EQ(scripted.used, 5u);
     }
-}
 
-TEST(RowCreation, PercentTextIsReadBackByPosition)
-{
+    // The percent text is read back by position.
     using P = std::array<double, 3>;
     // "3a", text the boxes let through that is no whole number: its leading number, as the sum was made.
     for (const auto& [text, want] :
