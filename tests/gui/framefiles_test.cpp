@@ -2,18 +2,14 @@
 // their No and Cancel paths, the slot loader's edge cases, round trips through the windows and what
 // a damaged file leaves behind.
 
-#include "frame/Form1.h"
 #include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "platform/vbtext.h"
-#include "shell/Module1.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/scripteduser.h"
 #include "support/shownboxes.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
@@ -49,16 +45,15 @@ SystemFileData makeSystem(int type, int half, int full, int rows)
 }
 
 // The words of one line: texts as they are, numbers in decimal.
-QString word(const QString& text) { return text; }
-QString word(const char* text) { return QString::fromLatin1(text); }
-template <class N>
-QString word(N n)
-{
-    return QString::number(n);
-}
 template <class... T>
 QString words(const T&... items)
 {
+    const auto word = [](const auto& x) {
+        if constexpr (std::is_arithmetic_v<std::remove_cvref_t<decltype(x)>>)
+            return QString::number(x);
+        else
+            return QStringView(x).toString();
+    };
     return QStringList{word(items)...}.join(u' ');
 }
 
@@ -69,11 +64,11 @@ std::string describe(const Form1& f)
     const frame::FrameEditing& r = f.state();
     QStringList out;
     for (int i = 0; i < frame::CellCount; ++i)
-        out << words("cell", i, r.Label1[i].Caption, r.Label1[i].ForeColor, r.markerad[i]);
+        out << words(u"cell", i, r.Label1[i].Caption, r.Label1[i].ForeColor, r.markerad[i]);
     for (int m = 0; m < frame::MatchCount; ++m)
-        out << words("match", m, r.Label5[m], frame::matchTypeByte(r.systyp[m]), r.antalmark[m]);
+        out << words(u"match", m, r.Label5[m], frame::matchTypeByte(r.systyp[m]), r.antalmark[m]);
     for (int s = 0; s < frame::SlotCount; ++s) {
-        out << words("slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption, r.InsHalv[s].ForeColor,
+        out << words(u"slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption, r.InsHalv[s].ForeColor,
             r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s], r.syshelgard[s], r.placeradhalv[s],
             r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
         for (const Grid* g : {f.Grid1[s], f.Grid3[s]})
@@ -173,7 +168,7 @@ protected:
 // ---------------------------------------------------------------- a system into a slot
 // The scripted user fails a test on any message box or file dialog it was not told to answer.
 
-TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
+TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHeld)
 {
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
@@ -193,7 +188,35 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabels)
         for (int c = 1; c <= 12; ++c)  // byte 0, at (1, 12), is the character 0: no sign
             EXPECT_EQ(g1.TextMatrix(k, c), QString(QChar(char16_t(sys.sign(k, c))))) << k << "," << c;
     EXPECT_EQ(gridText(*f.Grid3[1]), u"1|1:3|kommentar åäö|||/|||||/0|10|20|30|40|50");
-    EXPECT_EQ(words(f.Label3[0]->Caption(), f.Grid1[0]->Rows()), u"Inget system 2");  // the other slots untouched
+
+    // A damaged file is reported and keeps what was read. More rows than the grid takes: refused
+    // before anything changes, the other slots stay as they were.
+    const QByteArray whole = writeSystemFile(makeSystem(0, 2, 1, 5));
+    const Boxes pastEnd{{QStringLiteral("Input past end of file"), vbmsg::OKOnly}};
+    QByteArray absurd = whole;
+    absurd[4] = char(0xFF);
+    absurd[5] = char(0x7F);  // R = 32767 rows the file does not hold
+    load(f, 0, put(QStringLiteral("absurd.RM"), absurd), true);
+    EXPECT_EQ(user.messageBoxes().at(0).text, VbError::descriptionOf(vberr::GridTooManyColumns));
+    EXPECT_EQ(words(f.Label3[0]->Caption(), f.Grid1[0]->Cols()), u"Inget system 2");
+
+    // An empty file has not even a first byte.
+    load(f, 0, put(QStringLiteral("empty.RM"), QByteArray()), true);
+    EXPECT_EQ(boxes(), pastEnd);
+    EXPECT_EQ(f.Label3[0]->Caption(), u"Inget system");
+
+    // Cut inside the last guarantee cell: counts and signs are sound, the table ends early. Tags and
+    // numbers agree, so the frame still saves as it stands.
+    load(f, 2, put(QStringLiteral("cut.RM"), whole.left(whole.size() - 1)), true);
+    EXPECT_EQ(boxes(), pastEnd);
+    EXPECT_EQ(words(slotText(f, 2), f.Grid1[2]->Cols(), f.System[2]->Tag), u"cut.RM 5 0/2 0/1 6 1");
+    EXPECT_EQ(gridText(*f.Grid3[2]), u"1|1:3|kommentar åäö|||/|||||/0|10|20|30|40|");  // the last cell empty
+
+    // Cut inside the sign block: the numbers and the grid's size are kept, with the signs read.
+    load(f, 0, put(QStringLiteral("signs.RM"), whole.left(10 + 7)), true);
+    EXPECT_EQ(boxes(), pastEnd);
+    EXPECT_EQ(words(slotText(f, 0), f.Grid1[0]->Rows(), f.Grid1[0]->Cols()), u"signs.RM 5 0/2 0/1 4 6");
+    EXPECT_EQ(f.Grid1[0]->TextMatrix(2, 2) + f.Grid1[0]->TextMatrix(2, 3), f.Grid1[2]->TextMatrix(2, 2) + QChar(0));
 }
 
 TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
@@ -255,38 +278,6 @@ TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefu
         EXPECT_EQ(describe(f), fresh);
         EXPECT_EQ(f.windowTitle(), u"Namnlös 1");
     }
-}
-
-TEST_F(FrameFiles, DamagedSystemFileIsReportedAndKeepsWhatWasRead)
-{
-    Form1& f = newFrame();
-    const QByteArray whole = writeSystemFile(makeSystem(0, 2, 1, 5));
-    const Boxes pastEnd{{QStringLiteral("Input past end of file"), vbmsg::OKOnly}};
-    // Cut inside the last guarantee cell: counts and signs are sound, the table ends early. Tags and
-    // numbers agree, so the frame still saves as it stands.
-    load(f, 2, put(QStringLiteral("cut.RM"), whole.left(whole.size() - 1)), true);
-    EXPECT_EQ(boxes(), pastEnd);
-    EXPECT_EQ(words(slotText(f, 2), f.Grid1[2]->Cols(), f.System[2]->Tag), u"cut.RM 5 0/2 0/1 6 1");
-    EXPECT_EQ(gridText(*f.Grid3[2]), u"1|1:3|kommentar åäö|||/|||||/0|10|20|30|40|");  // the last cell empty
-
-    // Cut inside the sign block: the numbers and the grid's size are kept, with the signs read.
-    load(f, 1, put(QStringLiteral("signs.RM"), whole.left(10 + 7)), true);
-    EXPECT_EQ(boxes(), pastEnd);
-    EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Rows(), f.Grid1[1]->Cols()), u"signs.RM 5 0/2 0/1 4 6");
-    EXPECT_EQ(f.Grid1[1]->TextMatrix(2, 2) + f.Grid1[1]->TextMatrix(2, 3), f.Grid1[2]->TextMatrix(2, 2) + QChar(0));
-
-    // More rows than the grid takes: refused before anything changes.
-    QByteArray absurd = whole;
-    absurd[4] = char(0xFF);
-    absurd[5] = char(0x7F);  // R = 32767 rows the file does not hold
-    load(f, 0, put(QStringLiteral("absurd.RM"), absurd), true);
-    EXPECT_EQ(user.messageBoxes().at(0).text, VbError::descriptionOf(vberr::GridTooManyColumns));
-    EXPECT_EQ(words(f.Label3[0]->Caption(), f.Grid1[0]->Cols()), u"Inget system 2");
-
-    // An empty file has not even a first byte.
-    load(f, 0, put(QStringLiteral("empty.RM"), QByteArray()), true);
-    EXPECT_EQ(boxes(), pastEnd);
-    EXPECT_EQ(f.Label3[0]->Caption(), u"Inget system");
 }
 
 TEST_F(FrameFiles, HandedOverSystemLoadsIntoSystemOneOfTheNextFrameWithoutADialog)

@@ -18,35 +18,6 @@ namespace {
 
 class SystemFiles : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        dlg = NyttSystemInst::instance();
-    }
-    // A typed-in system, its signs filled in but for one empty cell.
-    Form2* typedSystem(int half, int full, int rows, int urad)
-    {
-        Form2* e = newSystem(half, full, rows, false, urad);
-        if (!e)
-            throw std::runtime_error("no system editor");
-        const char* signs[3] = {"1", "X", "2"};
-        for (int k = 1; k < e->Grid1->Rows(); ++k)
-            for (int c = 1; c < e->Grid1->Cols(); ++c)
-                e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= half ? (c % 2) * 2 : (c + k) % 3]));
-        e->Grid1->setTextMatrix(1, 1, QString());
-        return e;
-    }
-    // A guarantee table as the guarantee computation leaves it, with a comment.
-    static void computedTable(Form2* e, const QString& flag)
-    {
-        e->Grid2->setCols(6);
-        e->Grid2->setRows(3);
-        e->Grid2->setTextMatrix(0, 0, flag);
-        e->Grid2->setTextMatrix(0, 1, QStringLiteral("3:1"));
-        e->kommentarer->setText(QStringLiteral("min kommentar"));
-        for (int c = 0; c < 6; ++c)
-            e->Grid2->setTextMatrix(2, c, QString::number(c));
-    }
     QString path(const QString& name) const { return dir.filePath(name); }
     void saveAs()
     {
@@ -63,12 +34,18 @@ protected:
     }
 
     QTemporaryDir dir;
-    NyttSystemInst* dlg = nullptr;
 };
 
 TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
 {
-    Form2* e = typedSystem(2, 2, 5, 1);
+    // Typed in, its signs filled in but for one empty cell.
+    Form2* e = newSystem(2, 2, 5, false, 1);
+    ASSERT_NE(e, nullptr);
+    const char* signs[3] = {"1", "X", "2"};
+    for (int k = 1; k < e->Grid1->Rows(); ++k)
+        for (int c = 1; c < e->Grid1->Cols(); ++c)
+            e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= 2 ? (c % 2) * 2 : (c + k) % 3]));
+    e->Grid1->setTextMatrix(1, 1, QString());
     const QString caption = e->windowTitle();
 
     // Never computed, No: no dialog, nothing written.
@@ -79,8 +56,14 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     EXPECT_FALSE(e->syssparat);
     EXPECT_EQ(e->windowTitle(), caption);
 
-    // Computed: no question.
-    computedTable(e, QStringLiteral("1"));
+    // Computed, as the guarantee computation leaves it, with a comment: no question.
+    e->Grid2->setCols(6);
+    e->Grid2->setRows(3);
+    e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    e->Grid2->setTextMatrix(0, 1, QStringLiteral("3:1"));
+    for (int c = 0; c < 6; ++c)
+        e->Grid2->setTextMatrix(2, c, QString::number(c));
+    e->kommentarer->setText(QStringLiteral("min kommentar"));
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
     saveAs();
@@ -91,6 +74,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     const QByteArray saved = readFileBytes(file);
 
     // "Editera system": whatever the dialog held before, it now holds the file's counts and no building.
+    NyttSystemInst* dlg = NyttSystemInst::instance();
     dlg->Rader->setText(QStringLiteral("99"));
     dlg->Datorberakning->setValue(1);
     Form2* opened = open(file);
