@@ -1,6 +1,5 @@
 // System files through the windows: Save As of a system editor with its guarantee-table questions,
-// "Editera system" back into the new-system dialog and a new editor, and "Använd", which saves the
-// system and opens a frame that takes it into System 1.
+// and "Editera system" back into the new-system dialog and a new editor. "Använd" is in the user story.
 
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -8,6 +7,7 @@
 #include "shell/systemfile.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
+#include "support/shownboxes.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
@@ -18,35 +18,6 @@ namespace {
 
 class SystemFiles : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        dlg = NyttSystemInst::instance();
-    }
-    // A typed-in system, its signs filled in but for one empty cell.
-    Form2* typedSystem(int half, int full, int rows, int urad)
-    {
-        Form2* e = newSystem(half, full, rows, false, urad);
-        if (!e)
-            throw std::runtime_error("no system editor");
-        const char* signs[3] = {"1", "X", "2"};
-        for (int k = 1; k < e->Grid1->Rows(); ++k)
-            for (int c = 1; c < e->Grid1->Cols(); ++c)
-                e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= half ? (c % 2) * 2 : (c + k) % 3]));
-        e->Grid1->setTextMatrix(1, 1, QString());
-        return e;
-    }
-    // A guarantee table as the guarantee computation leaves it, with a comment.
-    static void computedTable(Form2* e, const QString& flag)
-    {
-        e->Grid2->setCols(6);
-        e->Grid2->setRows(3);
-        e->Grid2->setTextMatrix(0, 0, flag);
-        e->Grid2->setTextMatrix(0, 1, QStringLiteral("3:1"));
-        e->kommentarer->setText(QStringLiteral("min kommentar"));
-        for (int c = 0; c < 6; ++c)
-            e->Grid2->setTextMatrix(2, c, QString::number(c));
-    }
     QString path(const QString& name) const { return dir.filePath(name); }
     void saveAs()
     {
@@ -63,57 +34,36 @@ protected:
     }
 
     QTemporaryDir dir;
-    NyttSystemInst* dlg = nullptr;
 };
 
-TEST_F(SystemFiles, GuaranteeTableQuestionsAndTheirNoPaths)
+TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
 {
-    Form2* e = typedSystem(2, 0, 4, 0);
+    // Typed in, its signs filled in but for one empty cell.
+    Form2* e = newSystem(2, 2, 5, false, 1);
+    ASSERT_NE(e, nullptr);
+    const char* signs[3] = {"1", "X", "2"};
+    for (int k = 1; k < e->Grid1->Rows(); ++k)
+        for (int c = 1; c < e->Grid1->Cols(); ++c)
+            e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= 2 ? (c % 2) * 2 : (c + k) % 3]));
+    e->Grid1->setTextMatrix(1, 1, QString());
     const QString caption = e->windowTitle();
 
     // Never computed, No: no dialog, nothing written.
     user.answerMessageBox(vbmsg::No);
     saveAs();
-    ASSERT_EQ(boxTexts(user), QStringList{MessageText(1)});
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNo | vbmsg::Exclamation);
+    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(1), vbmsg::YesNo | vbmsg::Exclamation}}));
     EXPECT_TRUE(main_->sparafel);
     EXPECT_FALSE(e->syssparat);
     EXPECT_EQ(e->windowTitle(), caption);
 
-    // Outdated, Yes: written with its flag "0" kept.
-    computedTable(e, QStringLiteral("0"));
-    user.clear();
-    const QString file = path(QStringLiteral("gammal.RM"));
-    user.answerMessageBox(vbmsg::Yes).answerFileDialog(file);
-    saveAs();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(2)});
-    EXPECT_FALSE(main_->sparafel);
-    const SystemFileRead read = readSystemFile(readFileBytes(file));
-    ASSERT_EQ(read.status, FileReadStatus::Ok);
-    EXPECT_EQ(read.data.guaranteeCell(0, 0), u"0");
-    EXPECT_EQ(read.data.comment(), u"min kommentar");
-
-    // A tag that is no number: the old file is kept, the error says what went wrong.
+    // Computed, as the guarantee computation leaves it, with a comment: no question.
+    e->Grid2->setCols(6);
+    e->Grid2->setRows(3);
     e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
-    e->syssparat = false;
-    const QByteArray before = readFileBytes(file);
-    e->Tag = QStringLiteral("?");
-    user.clear();
-    user.answerFileDialog(file).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
-    saveAs();
-    ASSERT_EQ(user.messageBoxes().size(), 2u);
-    EXPECT_EQ(user.messageBoxes()[1].text, u"Type mismatch");
-    EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKOnly);
-    EXPECT_TRUE(main_->sparafel);
-    EXPECT_EQ(readFileBytes(file), before);
-    EXPECT_FALSE(e->syssparat);
-}
-
-TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
-{
-    Form2* e = typedSystem(2, 2, 5, 1);
-    computedTable(e, QStringLiteral("1"));  // computed: no question
-    const QString caption = e->windowTitle();
+    e->Grid2->setTextMatrix(0, 1, QStringLiteral("3:1"));
+    for (int c = 0; c < 6; ++c)
+        e->Grid2->setTextMatrix(2, c, QString::number(c));
+    e->kommentarer->setText(QStringLiteral("min kommentar"));
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
     saveAs();
@@ -122,9 +72,9 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     EXPECT_TRUE(e->syssparat);
     EXPECT_EQ(e->windowTitle(), file);
     const QByteArray saved = readFileBytes(file);
-    ASSERT_FALSE(saved.isEmpty());
 
-    // Whatever the dialog held before, it now holds the file's counts and no building.
+    // "Editera system": whatever the dialog held before, it now holds the file's counts and no building.
+    NyttSystemInst* dlg = NyttSystemInst::instance();
     dlg->Rader->setText(QStringLiteral("99"));
     dlg->Datorberakning->setValue(1);
     Form2* opened = open(file);
@@ -135,21 +85,44 @@ TEST_F(SystemFiles, EditedSystemComesBackWithItsSignsTableAndComment)
     EXPECT_TRUE(dlg->Option1[1]->Value());
     EXPECT_EQ(dlg->Datorberakning->Value(), 0);
     EXPECT_FALSE(dlg->isVisible());
-
     EXPECT_EQ(opened->windowTitle(), file);
     EXPECT_TRUE(opened->syssparat);
     EXPECT_EQ(opened->kommentarer->Text(), u"min kommentar");
     // The one empty cell, (1, 1), comes back as a NUL sign.
     EXPECT_EQ(gridText(*opened->Grid1, 1, 1), QString(QChar(u'\0') + gridText(*e->Grid1, 1, 1)));
     EXPECT_EQ(gridText(*opened->Grid2), gridText(*e->Grid2));
-    EXPECT_EQ(opened->Grid1->Tag, u"1");
-    EXPECT_EQ(opened->Tag, u"2");
+    EXPECT_EQ(opened->Grid1->Tag + opened->Tag, u"12");
 
     // Saved again it gives the same bytes.
     const QString again = path(QStringLiteral("again.RU"));
     user.answerFileDialog(again);
     saveAs();
     EXPECT_EQ(readFileBytes(again), saved);
+
+    // Outdated, Yes: written with its flag "0" kept.
+    opened->Grid2->setTextMatrix(0, 0, QStringLiteral("0"));
+    user.clear();
+    const QString old = path(QStringLiteral("gammal.RM"));
+    user.answerMessageBox(vbmsg::Yes).answerFileDialog(old);
+    saveAs();
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(2)});
+    EXPECT_FALSE(main_->sparafel);
+    const SystemFileRead read = readSystemFile(readFileBytes(old));
+    ASSERT_EQ(read.status, FileReadStatus::Ok);
+    EXPECT_EQ(read.data.guaranteeCell(0, 0), u"0");
+
+    // A tag that is no number: the old file is kept, the error says what went wrong.
+    opened->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    opened->syssparat = false;
+    opened->Tag = QStringLiteral("?");
+    const QByteArray before = readFileBytes(old);
+    user.clear();
+    user.answerFileDialog(old).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+    saveAs();
+    EXPECT_EQ(boxesShown(user).at(1), (Boxes::value_type{QStringLiteral("Type mismatch"), vbmsg::OKOnly}));
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_EQ(readFileBytes(old), before);
+    EXPECT_FALSE(opened->syssparat);
 }
 
 TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCounts)
@@ -173,8 +146,7 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     const qsizetype windows = main_->mdiArea()->subWindowList().size();
     user.answerMessageBox(vbmsg::OK);
     open(odd);
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
+    EXPECT_EQ(user.messageBoxes().at(0).style, vbmsg::OKOnly);
     EXPECT_EQ(main_->mdiArea()->subWindowList().size(), windows);
 
     // More rows than the grid takes: the editor's own load refuses the rows; it stays open with
@@ -193,35 +165,6 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     // A cancelled dialog says nothing: any box would fail the scripted user.
     user.cancelFileDialog();
     main_->OppnaSystem->trigger();
-}
-
-TEST_F(SystemFiles, AnvandSavesTheSystemAndOpensAFrameWithItInSystemOne)
-{
-    Form2* e = typedSystem(3, 1, 6, 0);
-    const QString file = path(QStringLiteral("3-1-6.RM"));
-
-    // Declined: no frame.
-    user.answerMessageBox(vbmsg::No);
-    e->Anvand_Click();
-    processEvents();
-    EXPECT_EQ(main_->activeChild(), e);
-    EXPECT_TRUE(main_->anvandsystem.isEmpty());
-
-    user.clear();
-    user.answerMessageBox(vbmsg::Yes).answerFileDialog(file);
-    e->Anvand_Click();
-    processEvents();
-    auto* frame = active<Form1>();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(main_->anvandsystem.isEmpty());
-    EXPECT_EQ(QStringList({frame->Label3[0]->Caption(), frame->InsRader[0]->Caption(), frame->InsHalv[0]->Caption(),
-                              frame->InsHel[0]->Caption()})
-                  .join(u' '),
-        u"3-1-6.RM 6 0/3 0/1");
-    EXPECT_EQ(frame->Grid1[0]->Rows(), 5);
-    EXPECT_EQ(frame->Grid1[0]->TextMatrix(4, 6), e->Grid1->TextMatrix(4, 6));
-    EXPECT_EQ(frame->state().filbyte, 5);
-    EXPECT_TRUE(e->syssparat);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/grid.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
+#include "support/textof.h"
 
 #include <QTemporaryDir>
 
@@ -29,15 +30,25 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     ASSERT_LT(systemRows, 27);  // reduced: fewer rows than the full variation
     ASSERT_EQ(editor->Grid1->Cols(), systemRows + 1);
 
-    // 2. "Använd": no guarantee table yet, save anyway, into a file; a new frame takes the system.
+    // 2. "Använd" asks first, as there is no guarantee table yet: declined, nothing happens; saved
+    // anyway, into a file, a new frame takes the system into System 1.
+    user.answerMessageBox(vbmsg::No);
+    editor->Anvand_Click();
+    processEvents();
+    EXPECT_EQ(main->activeChild(), editor);
+    EXPECT_TRUE(main->anvandsystem.isEmpty());
     const QString systemFile = dir.filePath(QStringLiteral("3-0-system.RM"));
     user.answerMessageBox(vbmsg::Yes).answerFileDialog(systemFile);
     editor->Anvand_Click();
     processEvents();
     auto* frame = qobject_cast<Form1*>(main->activeChild());
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->Label3[0]->Caption(), u"3-0-system.RM");
-    EXPECT_EQ(frame->InsHel[0]->Caption(), u"0/3");
+    EXPECT_TRUE(editor->syssparat && main->anvandsystem.isEmpty());
+    EXPECT_EQ(QStringList({frame->Label3[0]->Caption(), frame->InsRader[0]->Caption(), frame->InsHalv[0]->Caption(),
+                              frame->InsHel[0]->Caption(), QString::number(frame->state().filbyte)})
+                  .join(u' '),
+        u"3-0-system.RM " + QString::number(systemRows) + u" 0/0 0/3 5");
+    EXPECT_EQ(gridText(*frame->Grid1[0], 1, 1), gridText(*editor->Grid1, 1, 1));
 
     // 3. Full guards on matches 1-3 in System 1, singles "1" on the rest.
     for (int cell = 0; cell < 9; ++cell)
@@ -45,7 +56,6 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     for (int match = 3; match < 13; ++match)
         Q_EMIT frame->Label1[3 * match]->Click();
     processEvents();
-    EXPECT_EQ(user.messageBoxes().size(), 1u);  // only the question of step 2
     EXPECT_EQ(frame->InsHel[0]->Caption(), u"3/3");
     EXPECT_EQ(frame->Allrad->Caption(), QString::number(systemRows));
 
