@@ -18,7 +18,7 @@ constexpr int cell(int m, int c) { return 3 * m + c; }
 
 }  // namespace
 
-TEST(SkapaInput, MarksTypesAndTheBaseRowSign)
+TEST(SkapaInput, MarksTypesTheBaseRowSignAndPercentTags)
 {
     FrameEditing f;
     fillSlot(f, 0, {1, 2, 1, 0, QStringLiteral("U.RU")});
@@ -27,6 +27,10 @@ TEST(SkapaInput, MarksTypesAndTheBaseRowSign)
     f.Option1_Click(4);
     for (int i : {cell(5, 0), cell(5, 1), cell(7, 1)})  // a Matematisk half guard, a single
         f.Label1_Click(i);
+    f.Option1_Click(3);
+    for (int i = 0; const char* p : {"50", "30", "20"})
+        f.setText1(i++, QString::fromLatin1(p));
+    f.Label1_Click(cell(4, 0));  // a Procent match reads its tag
     frame::FilterSettings filter;
     filter.filter = filter.removeEqualRows = true;
     filter.text = {u"9"_s, u" 8x"_s, u""_s, u"1"_s, u"0"_s, u"2"_s};
@@ -42,20 +46,12 @@ TEST(SkapaInput, MarksTypesAndTheBaseRowSign)
     EXPECT_TRUE(in.filter && in.removeEqualRows);
     EXPECT_EQ(in.bounds.max, (std::array<double, 3>{9, 8, 0}));
     EXPECT_EQ(in.bounds.min, (std::array<double, 3>{1, 0, 2}));
-}
+    EXPECT_EQ(
+        std::tuple(m[4].type, m[4].percent), std::tuple(frame::MatchType::Procent, std::array<double, 3>{50, 30, 20}));
 
-TEST(SkapaInput, PercentMatchesReadTheirTags)
-{
-    FrameEditing f;
-    f.Option1_Click(3);
-    for (int i = 0; const char* p : {"50", "30", "20"})
-        f.setText1(i++, QString::fromLatin1(p));
-    f.Label1_Click(cell(4, 0));
-    ASSERT_EQ(f.systyp[4], frame::MatchType::Procent);
-    const rowcreation::FrameInput in = frame::frameInputFrom(f, {});
-    EXPECT_EQ(in.matches[4].percent, (std::array<double, 3>{50, 30, 20}));
-    EXPECT_FALSE(in.filter);
-    EXPECT_EQ(in.bounds.max, (std::array<double, 3>{12, 10, 11}));
+    // Without the filter ticked, its boxes as they stand.
+    const rowcreation::FrameInput plain = frame::frameInputFrom(f, {});
+    EXPECT_EQ(std::tuple(plain.filter, plain.bounds.max), std::tuple(false, std::array<double, 3>{12, 10, 11}));
 }
 
 TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa)
