@@ -83,11 +83,11 @@ TEST(CouponCells, SignsSitInTheirOwnColumnsAndAShortCouponLeavesTheRestEmpty)
         QString w;
         for (int i = 0; i < n; ++i)
             w += QString::fromLatin1(groups[(m - 1 + start + i) % 4]);
-        return QString::number(m) + w.leftJustified(GridCols - 1, u'.', true);
+        return QString(QString::number(m) + w.leftJustified(GridCols - 1, u'.', true));
     };
     const Cells full = couponCells(rows, 10, 10), last = couponCells(rows, 20, 5);
     for (int row : {4, 8, 12})
-        EXPECT_EQ(line(full, row) + line(last, row), kEmptyLine + kEmptyLine) << row;
+        EXPECT_EQ(QString(line(full, row) + line(last, row)), QString(kEmptyLine + kEmptyLine)) << row;
     for (int m = 1; m <= 13; ++m)
         EXPECT_EQ(QString(line(full, gridRow(m)) + u' ' + line(last, gridRow(m))),
             QString(want(m, 10, 10) + u' ' + want(m, 20, 5)))

@@ -357,7 +357,7 @@ TEST(FrameInputs, Text2IsRepaired)
     FrameEditing f;
     auto press = [&f](const char* typed, int key) {
         f.Text2 = QString::fromLatin1(typed);
-        return f.Text2_KeyPress(key) ? f.Text2 : u'-' + f.Text2;
+        return f.Text2_KeyPress(key) ? f.Text2 : QString(u'-' + f.Text2);
     };
     EXPECT_EQ(press(" 12x", '5') + u'|' + press(" 12x", 13) + u'|' + press("2000000", 13), u"- 12x|12|1");
 }

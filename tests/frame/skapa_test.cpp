@@ -5,6 +5,7 @@
 #include "frame/skapa.h"
 #include "slotfill.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using frame::FilterEnter;
@@ -57,24 +58,20 @@ TEST(SkapaInput, MarksTypesTheBaseRowSignAndPercentTags)
 TEST(FilterEnterWalk, MaxThenMinOfEachSignThenSkapa)
 {
     std::array<QString, 6> t = {u"09"_s, u"10"_s, u"11"_s, u"2"_s, u"0"_s, u"1"_s};
-    // Enter in box i: the box's text afterwards and the box that takes the focus.
-    auto enter = [&t](int i) {
+    // Enter in box i after typing `typed` there: the box's text afterwards and the box that takes
+    // the focus ("=" it stays, "S" Skapa), as "9>3".
+    auto enter = [&t](int i, const char* typed = nullptr) {
+        if (typed)
+            t[std::size_t(i)] = QString::fromLatin1(typed);
         const FilterEnter e = frame::filterEnter(i, t);
-        return e.text.toStdString() + " " + std::to_string(e.focus);
+        return QString(e.text + u'>' +
+            (e.focus == FilterEnter::FocusStays          ? u"="_s
+                    : e.focus == FilterEnter::FocusSkapa ? u"S"_s
+                                                         : QString::number(e.focus)));
     };
-    constexpr int stays = FilterEnter::FocusStays, skapa = FilterEnter::FocusSkapa;
-    EXPECT_EQ(enter(0), "9 3");
-    const std::pair<int, int> walk[] = {{3, 1}, {1, 4}, {4, 2}, {2, 5}, {5, skapa}};
-    for (const auto& [from, to] : walk)
-        EXPECT_EQ(frame::filterEnter(from, t).focus, to) << from;
-
-    t[0] = u"15"_s;
-    EXPECT_EQ(enter(0), "15 " + std::to_string(stays));
-    t[0] = u"1"_s;  // Max below Min
-    EXPECT_EQ(frame::filterEnter(0, t).focus, stays);
-    EXPECT_EQ(frame::filterEnter(3, t).focus, stays);
-    t[4] = u"-1abc"_s;
-    EXPECT_EQ(enter(4), "-1 " + std::to_string(stays));
-    t[5] = u"x"_s;
-    EXPECT_EQ(enter(5), "0 " + std::to_string(skapa));
+    const QStringList walk = {enter(0), enter(3), enter(1), enter(4), enter(2), enter(5)};
+    EXPECT_EQ(walk.join(u' '), u"9>3 2>1 10>4 0>2 11>5 1>S");
+    // Too high, Max below Min (in either box) or below 0: the focus stays; no number counts as 0.
+    const QStringList more = {enter(0, "15"), enter(0, "1"), enter(3), enter(4, "-1abc"), enter(5, "x")};
+    EXPECT_EQ(more.join(u' '), u"15>= 1>= 2>= -1>= 0>S");
 }
