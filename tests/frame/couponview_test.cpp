@@ -70,39 +70,30 @@ TEST(CouponPaging, GoToChecksTheCouponExists)
     EXPECT_FALSE(navigate(Nav::GoTo, 0, 21, QStringLiteral("3")).notFound);
 }
 
-TEST(CouponCells, SignsSitInTheirOwnColumnsBetweenSeparators)
+TEST(CouponCells, SignsSitInTheirOwnColumnsAndAShortCouponLeavesTheRestEmpty)
 {
-    // Rows 0..24 where match m of row r holds (m + r) % 4.
-    RowMatrix rows(13, 25);
-    for (long long r = 0; r < 25; ++r)
-        for (int m = 0; m < 13; ++m)
-            rows.at(m, r) = static_cast<std::uint8_t>((m + r) % 4);
-    const Cells cells = couponCells(rows, 10, 10);
-    for (int row : {4, 8, 12})
-        EXPECT_EQ(line(cells, row), kEmptyLine) << row;
-    const QString groups[] = {
-        QStringLiteral("...."), QStringLiteral("1..."), QStringLiteral(".X.."), QStringLiteral("..2.")};
-    for (int m = 1; m <= 13; ++m) {
-        QString want = QString::number(m);
-        for (int i = 0; i < 10; ++i)
-            want += groups[(m - 1 + 10 + i) % 4];  // SignCode of match m in row 10 + i
-        want.chop(1);
-        EXPECT_EQ(line(cells, gridRow(m)), want) << m;
-    }
-    EXPECT_EQ(
-        (std::vector{gridRow(1), gridRow(4), gridRow(9), gridRow(10), gridRow(13)}), (std::vector{1, 5, 11, 13, 16}));
-}
-
-TEST(CouponCells, ShortCouponAndRowsBeyondTheMatrixLeaveTheRestEmpty)
-{
+    // Rows 0..25 where match m of row r holds (m + r) % 4.
     RowMatrix rows(13, 25);
     for (long long r = 0; r <= 25; ++r)
         for (int m = 0; m < 13; ++m)
-            rows.at(m, r) = 1;
-    const Cells cells = couponCells(rows, 20, 5);
-    for (int row = 1; row < GridRows; ++row)
-        EXPECT_EQ(line(cells, row, 20), kEmptyLine.left(GridCols - 20)) << row;
-    EXPECT_EQ(line(cells, gridRow(13)), u"131...1...1...1...1..." + kEmptyLine.left(19));  // row 25 the last
+            rows.at(m, r) = static_cast<std::uint8_t>((m + r) % 4);
+    // Match m's grid line on a coupon of n rows from `start`: its number, then each row's sign group.
+    auto want = [](int m, int start, int n) {
+        static const char* groups[] = {"....", "1...", ".X..", "..2."};  // by SignCode
+        QString w;
+        for (int i = 0; i < n; ++i)
+            w += QString::fromLatin1(groups[(m - 1 + start + i) % 4]);
+        return QString(QString::number(m) + w.leftJustified(GridCols - 1, u'.', true));
+    };
+    const Cells full = couponCells(rows, 10, 10), last = couponCells(rows, 20, 5);
+    for (int row : {4, 8, 12})
+        EXPECT_EQ(QString(line(full, row) + line(last, row)), QString(kEmptyLine + kEmptyLine)) << row;
+    for (int m = 1; m <= 13; ++m)
+        EXPECT_EQ(QString(line(full, gridRow(m)) + u' ' + line(last, gridRow(m))),
+            QString(want(m, 10, 10) + u' ' + want(m, 20, 5)))
+            << m;
+    EXPECT_EQ(
+        (std::vector{gridRow(1), gridRow(4), gridRow(9), gridRow(10), gridRow(13)}), (std::vector{1, 5, 11, 13, 16}));
 
     // A frame that never created rows still has its 2 x 2 matrix.
     const Cells none = couponCells(RowMatrix(1, 1), 0, 10);

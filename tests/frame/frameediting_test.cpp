@@ -24,15 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Msgs = std::vector<FrameMessage>;
-Msgs msgs(std::initializer_list<int> ids)
-{
-    Msgs out;
-    for (int id : ids)
-        out.push_back({id, 48});
-    return out;
-}
-
 // Cell index of match m, column c (0 "1", 1 "X", 2 "2").
 constexpr int cell(int m, int c) { return 3 * m + c; }
 
@@ -68,18 +59,19 @@ std::string match(const FrameEditing& f, int m)
     return f.Label5[m].isEmpty() ? s : s + ' ' + f.Label5[m].toStdString();
 }
 
-// A counter label as caption and colour: "1/3" in black, "3/2!" in the over-limit red.
-std::string counter(const frame::LabelState& l)
-{
-    return l.Caption.toStdString() + (l.ForeColor == GuardColour::CounterRed ? "!" : "");
-}
-
-// Slot s in one line: its half and full counters, "used" and how often it was over the limit.
+// Slot s in one line: its half and full counters ("3/2!" in the over-limit red), "used" and how
+// often it was over the limit.
 std::string slot(const FrameEditing& f, int s)
 {
+    auto counter = [](const frame::LabelState& l) {
+        return l.Caption.toStdString() + (l.ForeColor == GuardColour::CounterRed ? "!" : "");
+    };
     return counter(f.InsHalv[s]) + ' ' + counter(f.InsHel[s]) + (f.sysianvand[s] ? " used" : "") +
         (f.overgrans[s] ? " over" + std::to_string(f.overgrans[s]) : "");
 }
+
+// Match m and slot s as "match | slot".
+std::string view(const FrameEditing& f, int m, int s = 0) { return match(f, m) + " | " + slot(f, s); }
 
 // Everything a click shows: every match, every slot and the total.
 std::string shown(const FrameEditing& f)
@@ -87,26 +79,30 @@ std::string shown(const FrameEditing& f)
     std::string s;
     for (int m = 0; m < 13; ++m)
         s += match(f, m) + '\n';
-    for (int i = 0; i < 3; ++i)
-        s += slot(f, i) + '\n';
-    return s + f.Allrad.toStdString();
+    return s + slot(f, 0) + '\n' + slot(f, 1) + '\n' + slot(f, 2) + '\n' + f.Allrad.toStdString();
+}
+
+// Clicks the cells in turn; after each the total, or "!id" for a refused click's message ("?" after
+// it unless that is the one message, in the warning style); with `m`, match m's colours too, as "27:gk.".
+std::string play(FrameEditing& f, std::initializer_list<int> cells, int m = -1)
+{
+    std::ostringstream out;
+    for (int i : cells) {
+        const std::vector<FrameMessage> got = f.Label1_Click(i);
+        if (got.empty())
+            out << ' ' << f.Allrad.toStdString();
+        else
+            out << " !" << got[0].textId << (got.size() == 1 && got[0].style == 48 ? "" : "?");
+        if (m >= 0)
+            out << ':' << colours(f, m);
+    }
+    return out.str().substr(1);
 }
 
 void click(FrameEditing& f, std::initializer_list<int> cells)
 {
     for (int i : cells)
         EXPECT_TRUE(f.Label1_Click(i).empty()) << "cell " << i;
-}
-
-// Clicks the cells in turn; the total after each, as "27 54 81".
-std::string totals(FrameEditing& f, std::initializer_list<int> cells)
-{
-    QStringList out;
-    for (int i : cells) {
-        click(f, {i});
-        out << f.Allrad;
-    }
-    return out.join(u' ').toStdString();
 }
 
 void setPercent(FrameEditing& f, const char* a, const char* b, const char* c)
@@ -120,74 +116,59 @@ void setPercent(FrameEditing& f, const char* a, const char* b, const char* c)
 
 // ---------------------------------------------------------------- System modes
 
-TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMark)
+TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMarkTheCouponViewAnyClick)
 {
     FrameEditing f;
-    f.systemsparat = true;
-    f.skapat = true;
-    click(f, {cell(0, 1), cell(5, 2)});
+    f.systemsparat = f.skapat = true;
+    EXPECT_EQ(play(f, {cell(0, 1), cell(5, 2), cell(0, 0)}), "1 1 !7");
     EXPECT_FALSE(f.systemsparat || f.skapat);
-    EXPECT_EQ(f.Label1_Click(cell(0, 0)), msgs({7}));
     EXPECT_EQ(match(f, 0), ".X. .k. 1 -");
-    EXPECT_EQ(f.Allrad, u"1");
-
-    // The Finnish empty caption counts as empty too.
+    // The Finnish empty caption counts as empty too; removing the single mark needs no system.
     f.Label3[0] = QStringLiteral("Ei järjestelmää ");
-    EXPECT_EQ(f.Label1_Click(cell(0, 2)), msgs({7}));
-    // Removing the single mark needs no system.
-    click(f, {cell(0, 1)});
+    EXPECT_EQ(play(f, {cell(0, 2), cell(0, 1)}), "!7 1");
     EXPECT_EQ(match(f, 0), "... ... 0 -");
+
+    // The coupon view refuses every click.
+    f.grid2frameVisible = f.skapat = true;
+    for (int mode : {0, 3, 4}) {
+        f.Option1_Click(mode);
+        EXPECT_EQ(play(f, {cell(1, 1)}), "!6");
+    }
+    EXPECT_FALSE(f.skapat || f.systemsparat);
+    EXPECT_EQ(match(f, 1), "... ... 0 -");
 }
 
-TEST(FrameEditingSystem, FirstGuardMultipliesByTheSystemRowsAndTheLastDividesBack)
+TEST(FrameEditingSystem, FirstGuardMultipliesTheLastDividesBackAFullGuardTooManyIsRefused)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "C:\\SYSTEM\\3-0-27.RM"));
-    EXPECT_EQ(totals(f, {cell(2, 0), cell(2, 2)}), "1 27");
-    EXPECT_EQ(match(f, 2), "1.2 g.g 2 S1 3-0-27.RM");  // the title after the last "\"
-    EXPECT_EQ(slot(f, 0), "1/3 0/0 used");
+    EXPECT_EQ(play(f, {cell(2, 0), cell(2, 2)}), "1 27");
+    EXPECT_EQ(view(f, 2), "1.2 g.g 2 S1 3-0-27.RM | 1/3 0/0 used");  // the title after the last "\"
     // The factor counts once per system.
-    EXPECT_EQ(totals(f, {cell(3, 0), cell(3, 1), cell(3, 1), cell(2, 2)}), "27 27 27 1");
-    EXPECT_EQ(match(f, 2), "1.. k.. 1 -");
-    EXPECT_EQ(slot(f, 0), "0/3 0/0");
+    EXPECT_EQ(play(f, {cell(3, 0), cell(3, 1), cell(3, 1), cell(2, 2)}), "27 27 27 1");
+    EXPECT_EQ(view(f, 2), "1.. k.. 1 - | 0/3 0/0");
+
+    // A full guard beyond the system is refused at once, and the refused click counts.
+    EXPECT_EQ(play(f, {cell(4, 0), cell(4, 1), cell(4, 2)}), "1 27 !8");
+    EXPECT_EQ(view(f, 4), "1X. gg. 2 S1 3-0-27.RM | 1/3 0/0 used over1");
+    // With a base row, the refused guard keeps its base-row sign.
+    fillSlot(f, 2, sys(3, 0, 9, 1));
+    f.Option1_Click(2);
+    EXPECT_EQ(play(f, {cell(12, 2), cell(12, 0), cell(12, 1)}, 12), "27:..k 243:g.k !8:g.k");
+    EXPECT_EQ(match(f, 12), "1.2 g.k 2 S3 SYS.RM");
 }
 
 TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(2, 1, 27));
-    click(f, {cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1), cell(2, 0), cell(2, 1)});
-    EXPECT_EQ(slot(f, 0), "3/2! 0/1 used over1");
-
     // A single elsewhere still leaves three half guards: refused.
-    EXPECT_EQ(f.Label1_Click(cell(7, 2)), msgs({10}));
-    EXPECT_EQ(match(f, 7), "... ... 0 -");
-    EXPECT_EQ(slot(f, 0), "3/2! 0/1 used over1");
-
+    EXPECT_EQ(play(f, {cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1), cell(2, 0), cell(2, 1), cell(7, 2)}),
+        "1 27 27 27 27 27 !10");
+    EXPECT_EQ(view(f, 7), "... ... 0 - | 3/2! 0/1 used over1");
     // Turning the third half guard into the allowed full guard is kept and clears the counter.
-    click(f, {cell(2, 2)});
-    EXPECT_EQ(match(f, 2), "1X2 rrr 3 S1 SYS.RM");
-    EXPECT_EQ(slot(f, 0), "2/2 1/1 used");
-    EXPECT_EQ(f.Allrad, u"27");
-}
-
-TEST(FrameEditingSystem, FullGuardBeyondTheSystemIsRefusedAtOnce)
-{
-    FrameEditing f;
-    fillSlot(f, 0, sys(3, 0, 27));
-    click(f, {cell(4, 0), cell(4, 1)});
-    EXPECT_EQ(f.Label1_Click(cell(4, 2)), msgs({8}));
-    EXPECT_EQ(match(f, 4), "1X. gg. 2 S1 SYS.RM");
-    EXPECT_EQ(f.placeradhel[0], 0);
-    EXPECT_EQ(slot(f, 0), "1/3 0/0 used over1");  // the refused click counts
-    EXPECT_EQ(f.Allrad, u"27");
-
-    // With a base row, the refused guard keeps its base-row sign.
-    fillSlot(f, 2, sys(3, 0, 9, 1));
-    f.Option1_Click(2);
-    click(f, {cell(12, 2), cell(12, 0)});
-    EXPECT_EQ(f.Label1_Click(cell(12, 1)), msgs({8}));
-    EXPECT_EQ(match(f, 12), "1.2 g.k 2 S3 SYS.RM");
+    EXPECT_EQ(play(f, {cell(2, 2)}), "27");
+    EXPECT_EQ(view(f, 2), "1X2 rrr 3 S1 SYS.RM | 2/2 1/1 used");
 }
 
 TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone)
@@ -197,10 +178,8 @@ TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone)
     // slot in use.
     FrameEditing f;
     fillSlot(f, 0, sys(-1, 1, 9));
-    click(f, {cell(0, 0)});
-    EXPECT_EQ(f.Label1_Click(cell(0, 1)), msgs({10}));
+    EXPECT_EQ(play(f, {cell(0, 0), cell(0, 1)}), "1 !10");
     EXPECT_EQ(match(f, 0), "1.. k.. 1 -");
-    EXPECT_EQ(f.Allrad, u"1");
     EXPECT_FALSE(f.sysianvand[0]);
 }
 
@@ -210,73 +189,43 @@ TEST(FrameEditingSystem, ClickInAnotherSlotsMatchTakesItOver)
     fillSlot(f, 0, sys(3, 1, 27, 0, "A.RM"));
     fillSlot(f, 1, sys(3, 1, 9, 0, "B.RM"));
     f.Option1_Click(1);
-    click(f, {cell(6, 0), cell(6, 2)});
-    EXPECT_EQ(f.Allrad, u"9");
+    EXPECT_EQ(play(f, {cell(6, 0), cell(6, 2)}), "1 9");
     EXPECT_EQ(match(f, 6), "1.2 g.g 2 S2 B.RM");
 
+    // A marked cell: it stays the one mark, and the slot that lost its match shows it at once.
     f.Option1_Click(0);
-    click(f, {cell(6, 2)});  // a marked cell: it stays the one mark
-    EXPECT_EQ(match(f, 6), "..2 ..k 1 -");
-    EXPECT_EQ(f.Allrad, u"1");
-    // The slot that lost its match shows it at once.
-    EXPECT_EQ(f.placeradhalv[1], 0);
-    EXPECT_EQ(slot(f, 1), "0/3 0/1");
-
-    EXPECT_EQ(totals(f, {cell(6, 1)}), "27");
+    EXPECT_EQ(play(f, {cell(6, 2)}), "1");
+    EXPECT_EQ(view(f, 6, 1), "..2 ..k 1 - | 0/3 0/1");
+    EXPECT_EQ(play(f, {cell(6, 1)}), "27");
     EXPECT_EQ(f.systyp[6], MatchType::System1);
     // Choosing System 2 again finds nothing stale.
     f.Option1_Click(1);
-    EXPECT_EQ(totals(f, {cell(9, 0), cell(9, 1)}), "27 243");
+    EXPECT_EQ(play(f, {cell(9, 0), cell(9, 1)}), "27 243");
 }
 
 TEST(FrameEditingSystem, BaseRowSignStaysBlack)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(2, 1, 9, 1, "U.RU"));
-    click(f, {cell(3, 1), cell(3, 0)});  // "X" first: the base-row sign
-    EXPECT_EQ(match(f, 3), "1X. gk. 2 S1 U.RU");
-    click(f, {cell(3, 2)});
-    EXPECT_EQ(colours(f, 3), "rkr");
-    EXPECT_EQ(f.Allrad, u"9");
-
-    // Any click on a base-row full guard starts the match again with that sign alone, in black.
-    click(f, {cell(3, 0)});
-    EXPECT_EQ(match(f, 3), "1.. k.. 1 -");
-    EXPECT_EQ(f.Allrad, u"1");
-
-    // Removing the base-row sign of a half guard leaves the other sign black; adding one makes
-    // the remaining sign the new base-row sign.
-    click(f, {cell(3, 2)});
-    EXPECT_EQ(colours(f, 3), "k.g");
-    click(f, {cell(3, 0), cell(3, 1)});
-    EXPECT_EQ(colours(f, 3), ".gk");
+    // "X" first: the base-row sign. Any click on a base-row full guard starts the match again with
+    // that sign alone, in black. Removing the base-row sign of a half guard leaves the other sign
+    // black; adding one makes the remaining sign the new base-row sign.
+    EXPECT_EQ(play(f, {cell(3, 1), cell(3, 0), cell(3, 2), cell(3, 0), cell(3, 2), cell(3, 0), cell(3, 1)}, 3),
+        "1:.k. 9:gk. 9:rkr 1:k.. 9:k.g 1:..k 9:.gk");
+    EXPECT_EQ(match(f, 3), ".X2 .gk 2 S1 U.RU");
 }
 
 TEST(FrameEditingSystem, RefusedClickOnABaseRowFullGuardLeavesTheFrameAsItWas)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(1, 1, 9, 1));
-    click(f, {cell(1, 0), cell(1, 1), cell(1, 2)});  // the full guard
-    click(f, {cell(0, 0), cell(0, 1)});  // the half guard: at the limit
-    click(f, {cell(2, 0), cell(2, 2)});  // one half guard too many, on the way to a full guard
+    // The full guard; the half guard at the limit; one half guard too many, on the way to a full guard.
+    click(f, {cell(1, 0), cell(1, 1), cell(1, 2), cell(0, 0), cell(0, 1), cell(2, 0), cell(2, 2)});
     const std::string before = shown(f);
     // The click would empty the full guard's match; the half guards are still over the limit.
-    EXPECT_EQ(f.Label1_Click(cell(1, 2)), msgs({10}));
+    EXPECT_EQ(play(f, {cell(1, 2)}), "!10");
     EXPECT_EQ(shown(f), before);
     EXPECT_EQ(match(f, 1), "1X2 krr 3 S1 SYS.RM");
-}
-
-TEST(FrameEditingSystem, CouponViewRefusesEveryClick)
-{
-    FrameEditing f;
-    f.grid2frameVisible = true;
-    f.skapat = true;
-    for (int mode : {0, 3, 4}) {
-        f.Option1_Click(mode);
-        EXPECT_EQ(f.Label1_Click(cell(1, 1)), msgs({6}));
-    }
-    EXPECT_FALSE(f.skapat || f.systemsparat);
-    EXPECT_EQ(match(f, 1), "... ... 0 -");
 }
 
 TEST(FrameEditingSystem, ModeChoiceRecountsTheSlotButNeverForgivesTheExtraHalfGuard)
@@ -285,45 +234,17 @@ TEST(FrameEditingSystem, ModeChoiceRecountsTheSlotButNeverForgivesTheExtraHalfGu
     fillSlot(f, 0, sys(1, 0, 3));
     click(f, {cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1)});  // the second tolerated: 2 of 1
     EXPECT_EQ(f.overgrans[0], 1);
-    f.Option1_Click(4);
-    EXPECT_EQ(f.overgrans[0], 1);  // other modes only switch the frame
-    EXPECT_EQ(f.mode, frame::Mode::Matematisk);
+    f.Option1_Click(4);  // other modes only switch the frame
     f.Option1_Click(0);
     EXPECT_EQ(slot(f, 0), "2/1! 0/0 used over2");
-    EXPECT_EQ(f.Allrad, u"3");
     for (int i = 0; i < 254; ++i)
         f.Option1_Click(0);
-    EXPECT_EQ(f.Label1_Click(cell(7, 0)), msgs({10}));
-    EXPECT_FALSE(f.markerad[cell(7, 0)]);
     // Removing the extra half guard is within the limit again.
-    click(f, {cell(1, 1)});
-    EXPECT_EQ(slot(f, 0), "1/1 0/0 used");
+    EXPECT_EQ(play(f, {cell(7, 0), cell(1, 1)}), "!10 3");
+    EXPECT_EQ(view(f, 7), "... ... 0 - | 1/1 0/0 used");
 }
 
 // ---------------------------------------------------------------- Procent and Matematisk
-
-TEST(FrameEditingProcent, TagCellsAndToggling)
-{
-    FrameEditing f;
-    setPercent(f, "50", "30", "20");
-    f.Option1_Click(3);
-    click(f, {cell(5, 1)});
-    EXPECT_EQ(match(f, 5), "1X2 rrr 3 P %   50  30  20");
-    EXPECT_TRUE(f.procentram);
-
-    // Each match keeps the percentages of its own click.
-    setPercent(f, "100", "0", "0");
-    click(f, {cell(6, 0)});
-    EXPECT_EQ(f.Label5[5], u"%   50  30  20");
-    EXPECT_EQ(f.Label5[6], u"%  100   0   0");
-
-    // A second click removes the match whole.
-    click(f, {cell(5, 2)});
-    EXPECT_EQ(match(f, 5), "... ... 0 -");
-    click(f, {cell(6, 0)});
-    EXPECT_FALSE(f.procentram);
-    EXPECT_EQ(f.Allrad, u"1");
-}
 
 TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100SummingTo100)
 {
@@ -342,7 +263,7 @@ TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100SummingTo100)
         setPercent(f, c.boxes[0], c.boxes[1], c.boxes[2]);
         f.Option1_Click(3);
         f.systemsparat = true;
-        EXPECT_EQ(f.Label1_Click(cell(0, 0)), c.placed ? Msgs{} : msgs({11}));
+        EXPECT_EQ(play(f, {cell(0, 0)}), c.placed ? "1" : "!11");
         EXPECT_FALSE(f.systemsparat);
         EXPECT_EQ(match(f, 0).substr(0, 11), c.placed ? "1X2 rrr 3 P" : "... ... 0 -");
         EXPECT_EQ(f.Label5[0].size(), c.placed ? 14 : 0);
@@ -359,7 +280,7 @@ TEST(FrameEditing, SlotWithoutRowsGivesTheTotalBackWhenItsGuardGoes)
     click(f, {cell(3, 0), cell(3, 1)});
     fillSlot(f, 0, sys(3, 0, 0, 0, "A.RM"));
     f.Option1_Click(0);
-    EXPECT_EQ(totals(f, {cell(0, 0), cell(0, 1), cell(0, 1)}), "2 0 2");
+    EXPECT_EQ(play(f, {cell(0, 0), cell(0, 1), cell(0, 1)}), "2 0 2");
     EXPECT_FALSE(f.sysianvand[0]);
 }
 
@@ -368,35 +289,47 @@ TEST(FrameEditingProcent, ReplacesAnyMatchAndTakesItsTotalFromText2)
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27, 0, "A.RM"));
     click(f, {cell(0, 0), cell(0, 1)});
-    EXPECT_EQ(f.Allrad, u"27");
     f.setText2(QStringLiteral("40"));
     EXPECT_EQ(f.Allrad, u"27");  // systems win over Text2
     f.Option1_Click(3);
-    click(f, {cell(0, 2)});  // the System 1 half guard becomes a Procent match
-    EXPECT_EQ(f.systyp[0], MatchType::Procent);
-    EXPECT_EQ(f.Allrad, u"40");
-    EXPECT_EQ(slot(f, 0), "0/3 0/0");
+    EXPECT_EQ(play(f, {cell(0, 2)}), "40");  // the System 1 half guard becomes a Procent match
+    EXPECT_EQ(view(f, 0), "1X2 rrr 3 P %   34  33  33 | 0/3 0/0");
+    EXPECT_TRUE(f.procentram);
+    // Each match keeps the percentages of its own click.
+    setPercent(f, "100", "0", "0");
+    click(f, {cell(6, 0)});
+    EXPECT_EQ(f.Label5[0] + f.Label5[6], u"%   34  33  33%  100   0   0");
+    f.setText2(QStringLiteral("30"));
+    EXPECT_EQ(f.Allrad, u"30");
 
-    // One mathematical half guard doubles the product of the guards, which starts from 1, not Text2.
+    // One mathematical half guard doubles the product of the guards, which starts from 1, not
+    // Text2; back to singles and Procent: Text2 again, a single keeps it.
     f.Option1_Click(4);
-    // Back to singles and Procent: Text2 again.
-    EXPECT_EQ(totals(f, {cell(3, 0), cell(3, 1), cell(3, 1)}), "40 2 40");
+    EXPECT_EQ(play(f, {cell(3, 0), cell(3, 1), cell(3, 1), cell(9, 0)}), "30 2 30 30");
+    // A second click removes a Procent match whole; without one Text2 no longer counts.
+    f.Option1_Click(3);
+    EXPECT_EQ(play(f, {cell(0, 2), cell(6, 0)}), "30 1");
+    EXPECT_EQ(match(f, 0), "... ... 0 -");
+    EXPECT_FALSE(f.procentram);
+    f.setText2(QStringLiteral("20"));
+    EXPECT_EQ(f.Allrad, u"1");
 }
 
-TEST(FrameEditingMatematisk, FactorsTwoThenThreeAndBack)
+TEST(FrameEditingMatematisk, FactorsMultiplyTheSystemRowsAndTakeOverTheSystemMatch)
 {
     FrameEditing f;
     fillSlot(f, 0, sys(3, 0, 27));
     click(f, {cell(0, 0), cell(0, 1)});
     f.Option1_Click(4);
-    EXPECT_EQ(totals(f, {cell(5, 0), cell(5, 1), cell(5, 2), cell(5, 0), cell(5, 1)}), "27 54 81 54 27");
+    EXPECT_EQ(play(f, {cell(4, 0), cell(4, 1), cell(4, 2), cell(5, 0), cell(5, 1), cell(5, 2), cell(5, 0), cell(5, 1)}),
+        "27 54 81 81 162 243 162 81");
     EXPECT_EQ(match(f, 5), "..2 ..k 1 -");
+    f.setText2(QStringLiteral("77"));
+    EXPECT_EQ(f.Allrad, u"81");
 
     // Taking over the System 1 match empties it first.
-    click(f, {cell(0, 2)});
-    EXPECT_EQ(match(f, 0), "..2 ..k 1 -");
-    EXPECT_EQ(f.Allrad, u"1");
-    EXPECT_FALSE(f.sysianvand[0]);
+    EXPECT_EQ(play(f, {cell(0, 2)}), "3");
+    EXPECT_EQ(view(f, 0), "..2 ..k 1 - | 0/3 0/0");
 
     // The tag comes from the language.
     frame::FrameTexts fi;
@@ -420,95 +353,44 @@ TEST(FrameInputs, Text2IsRepaired)
         EXPECT_EQ(f.Text2, QString::fromUtf16(out)) << QString::fromUtf16(in).toStdString();
         EXPECT_FALSE(f.skapat || f.systemsparat);
     }
-    // Enter normalises what was typed before its change ran; other keys do nothing.
+    // Enter normalises what was typed before its change ran; other keys do nothing ("-" before the text).
     FrameEditing f;
-    f.Text2 = QStringLiteral(" 12x");
-    EXPECT_FALSE(f.Text2_KeyPress('5'));
-    EXPECT_EQ(f.Text2, u" 12x");
-    EXPECT_TRUE(f.Text2_KeyPress(13));
-    EXPECT_EQ(f.Text2, u"12");
-    f.Text2 = QStringLiteral("2000000");
-    EXPECT_TRUE(f.Text2_KeyPress(13));
-    EXPECT_EQ(f.Text2, u"1");
-}
-
-TEST(FrameInputs, Text2TotalFollowsTheMatchTypes)
-{
-    FrameEditing f;
-    fillSlot(f, 0, sys(3, 0, 151));
-    click(f, {cell(0, 0), cell(0, 1)});
-    f.Option1_Click(4);
-    EXPECT_EQ(totals(f, {cell(4, 0), cell(4, 1), cell(4, 2), cell(5, 0), cell(5, 1), cell(5, 2)}),
-        "151 302 453 453 906 1359");
-    f.setText2(QStringLiteral("77"));
-    EXPECT_EQ(f.Allrad, u"1359");
-
-    FrameEditing p;
-    p.Option1_Click(3);
-    EXPECT_EQ(totals(p, {cell(2, 0)}), "1");
-    p.setText2(QStringLiteral("40"));
-    EXPECT_EQ(p.Allrad, u"40");
-    p.Option1_Click(0);
-    EXPECT_EQ(totals(p, {cell(9, 0)}), "40");  // a single keeps the Text2 total
-    p.Option1_Click(3);
-    click(p, {cell(2, 0)});
-    EXPECT_FALSE(p.procentram);
-    p.setText2(QStringLiteral("30"));
-    EXPECT_EQ(p.Allrad, u"1");
+    auto press = [&f](const char* typed, int key) {
+        f.Text2 = QString::fromLatin1(typed);
+        return f.Text2_KeyPress(key) ? f.Text2 : QString(u'-' + f.Text2);
+    };
+    EXPECT_EQ(press(" 12x", '5') + u'|' + press(" 12x", 13) + u'|' + press("2000000", 13), u"- 12x|12|1");
 }
 
 TEST(FrameInputs, SpinButtonsKeepTheLimits)
 {
     FrameEditing f;
     setPercent(f, "50", "30", "20");
-    for (int i = 0; i < 3; ++i)
-        f.SpinButton1_SpinUp(i);
-    EXPECT_EQ(f.Text1, (std::array<QString, 3>{u"50"_s, u"30"_s, u"20"_s}));
-    f.SpinButton1_SpinDown(2);
-    f.SpinButton1_SpinUp(0);
-    f.SpinButton1_SpinUp(0);
-    EXPECT_EQ(f.Text1, (std::array<QString, 3>{u"51"_s, u"30"_s, u"19"_s}));
-
+    // Spins box i up ("+i") or down ("-i") in turn; the boxes afterwards, as "51 30 19".
+    auto spin = [&f](const std::string& steps) {
+        for (std::size_t i = 0; i + 1 < steps.size(); i += 3)
+            steps[i] == '+' ? f.SpinButton1_SpinUp(steps[i + 1] - '0') : f.SpinButton1_SpinDown(steps[i + 1] - '0');
+        return QString(f.Text1[0] + u' ' + f.Text1[1] + u' ' + f.Text1[2]).toStdString();
+    };
+    EXPECT_EQ(spin("+0 +1 +2"), "50 30 20");
+    EXPECT_EQ(spin("-2 +0 +0"), "51 30 19");
     f.setText1(1, QStringLiteral("0"));
-    f.SpinButton1_SpinDown(1);
-    EXPECT_EQ(f.Text1[1], u"0");
+    EXPECT_EQ(spin("-1"), "51 0 19");
     f.setText1(1, QStringLiteral(" 7 "));
-    f.SpinButton1_SpinDown(1);
-    EXPECT_EQ(f.Text1[1], u"6");
-
+    EXPECT_EQ(spin("-1"), "51 6 19");
     // A box without a number: the spin buttons leave every box alone.
     f.setText1(1, QStringLiteral("ab"));
-    f.SpinButton1_SpinDown(1);
-    f.SpinButton1_SpinUp(1);
-    f.SpinButton1_SpinUp(2);
-    EXPECT_EQ(f.Text1, (std::array<QString, 3>{u"51"_s, u"ab"_s, u"19"_s}));
+    EXPECT_EQ(spin("-1 +1 +2"), "51 ab 19");
 }
 
 // ---------------------------------------------------------------- random click sequences
 
 namespace {
 
-double expectedTotal(const FrameEditing& f)
-{
-    double product = 1;
-    std::array<bool, 3> used{};
-    bool percent = false;
-    for (int m = 0; m < 13; ++m) {
-        const MatchType t = f.systyp[m];
-        if (frame::isSystemType(t))
-            used[frame::slotOfType(t)] = true;
-        percent = percent || t == MatchType::Procent;
-        if (t == MatchType::Matematisk)
-            product *= f.antalmark[m];
-    }
-    for (int s = 0; s < 3; ++s)
-        product *= used[s] ? f.sysrader[s] : 1;
-    return percent && product <= 1 ? vb::Int(vb::Val(f.Text2)) : product;
-}
-
 void checkInvariants(const FrameEditing& f, const std::string& where)
 {
     bool percent = false;
+    double product = 1;  // of the Matematisk factors and the used systems' rows
     std::array<int, 3> half{}, full{};
     for (int m = 0; m < 13; ++m) {
         SCOPED_TRACE(where + " match " + std::to_string(m));
@@ -522,6 +404,7 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
         const MatchType t = f.systyp[m];
         ASSERT_TRUE(t == MatchType::None ? marks <= 1 : marks >= (t == MatchType::Procent ? 3 : 2));
         percent = percent || t == MatchType::Procent;
+        product *= t == MatchType::Matematisk ? marks : 1;
 
         // Colours of the marked cells (one black base-row sign at most) and the tag.
         const auto black = std::count(col.begin(), col.end(), 'k');
@@ -538,7 +421,11 @@ void checkInvariants(const FrameEditing& f, const std::string& where)
             (marks == 2 ? half : full)[std::size_t(frame::slotOfType(t))] += 1;
     }
     ASSERT_EQ(f.procentram, percent) << where;
-    ASSERT_EQ(vb::Val(f.Allrad), expectedTotal(f)) << where << " Allrad " << f.Allrad.toStdString();
+    for (std::size_t s = 0; s < 3; ++s)
+        product *= half[s] + full[s] > 0 ? f.sysrader[s] : 1;
+    // Text2 stands in for a total of percent matches only.
+    const double total = percent && product <= 1 ? vb::Int(vb::Val(f.Text2)) : product;
+    ASSERT_EQ(vb::Val(f.Allrad), total) << where << " Allrad " << f.Allrad.toStdString();
     for (std::size_t s = 0; s < 3; ++s) {
         ASSERT_EQ((std::array{int(f.placeradhalv[s]), int(f.placeradhel[s]), int(f.sysianvand[s])}),
             (std::array{half[s], full[s], int(half[s] + full[s] > 0)}))
