@@ -51,8 +51,8 @@ protected:
 TEST_F(Progress, WindowIsItsOwnFixedTopLevelAndTheFullBarFitsItsArea)
 {
     visare* v = window();
-    EXPECT_TRUE(v->isWindow() && v->minimumSize() == v->maximumSize());
-    EXPECT_FALSE(v->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_TRUE(
+        v->isWindow() && v->minimumSize() == v->maximumSize() && !(v->windowFlags() & Qt::WindowMinMaxButtonsHint));
     EXPECT_TRUE(v->rect().contains(v->Picture1->geometry()) && v->rect().contains(v->avbryt->geometry()));
     EXPECT_TRUE(QRect(QPoint(), v->Picture1->surface().size()).contains(BarArea::pixelX(4950), BarArea::pixelY(280)));
 
@@ -204,16 +204,14 @@ TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLas
 TEST_F(Progress, TheTwoFinishOrders)
 {
     struct HideWatch : QObject {
-        MDIForm1* main = nullptr;
         std::vector<bool> enabledAtHide;
         bool eventFilter(QObject*, QEvent* e) override
         {
             if (e->type() == QEvent::Hide)
-                enabledAtHide.push_back(main->Enabled());
+                enabledAtHide.push_back(MDIForm1::instance()->Enabled());
             return false;
         }
     } watch;
-    watch.main = main_.get();
     window()->installEventFilter(&watch);
 
     ProgressRun(128).finish(ProgressRun::FinishOrder::HideThenEnable);
