@@ -10,6 +10,7 @@
 #include "shell/Module1.h"
 #include "shell/frmSplash.h"
 #include "shell/guide.h"
+#include "shell/helpviewer.h"
 #include "shell/qttranslations.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
@@ -26,39 +27,28 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+// Each test loads the main window itself, from the settings file it has written.
+class MainWindow : public MainWindowTest {
 protected:
-    void SetUp() override { sprakoffset = 0; }
-    void TearDown() override
-    {
-        if (window_)
-            markDocumentsSaved(*window_);
-        window_.reset();
-        sprakoffset = 0;
-    }
-    void writeIni(const QByteArray& bytes) { config_.writeIni(bytes); }
-    QString iniPath() const { return config_.iniPath(); }
+    void SetUp() override { }
     MDIForm1& load(const QByteArray& ini = QByteArray())
     {
         if (!ini.isEmpty())
-            writeIni(ini);
-        window_ = makeMainWindow();
-        window_->resize(1000, 700);
-        window_->show();
-        window_->MDIForm_Load();
+            config_.writeIni(ini);
+        MainWindowTest::SetUp();
+        main_->MDIForm_Load();
         processEvents();
-        return *window_;
+        return *main_;
     }
     QWidget* guideFrame() const { return guide::instance()->parentWidget(); }
 
     ScratchConfig config_;
-    ScriptedUser user;
-    std::unique_ptr<MDIForm1> window_;
 };
 
 constexpr char kSwedish[] = "Language=Swedish\r\nAppPath=/opt/v\r\n";
@@ -79,7 +69,6 @@ std::string started(const MDIForm1& w)
 // A settings file that is missing or lacks an item stops the start at that step with its message.
 TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
 {
-    const Boxes none;
     const struct {
         QByteArray ini;  // empty: no file
         Boxes boxes;
@@ -91,14 +80,14 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
             "0|0|0|Arkiv|Spara som...|Gå till ...||0"},
         {"Language=Finnish\r\n", {{MessageText(10032), vbmsg::Exclamation}},  // already Finnish, no captions
             "10000|1|0|Arkiv|Spara som...|Gå till ...||0"},
-        {"Language=Finnish\r\nAppPath=/opt/velkorin\r\n", none,
+        {"Language=Finnish\r\nAppPath=/opt/velkorin\r\n", {},
             "10000|1|0|Arkisto|Tallenna nimellä|Siirry|/opt/velkorin\\System\\|255"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini.toStdString());
         sprakoffset = 0;
         user.clear();
-        QFile::remove(iniPath());
+        QFile::remove(config_.iniPath());
         if (!c.boxes.empty())
             user.answerMessageBox(vbmsg::OK);
         EXPECT_EQ(started(load(c.ini)), c.started);
@@ -106,19 +95,14 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
     }
     EXPECT_TRUE(guideFrame()->isVisible());
     EXPECT_EQ(guide::instance()->guidetext->Text(), page(10001));
-    window_->NyBlankett_Click();
-    EXPECT_EQ(window_->activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
+    main_->NyBlankett_Click();
+    EXPECT_EQ(main_->activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
 }
 
-TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFront)
+TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFrontAndQtsOwnTextsSpeakTheRunningLanguage)
 {
     frmSplash splash;
-    EXPECT_FALSE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(splash.windowFlags().testFlag(Qt::X11BypassWindowManagerHint));
-}
-
-TEST(StartUp, QtsOwnTextsSpeakTheRunningLanguage)
-{
+    EXPECT_FALSE(splash.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint));
     // Debian's qt6-translations-l10n: the scripts install it.
     ASSERT_TRUE(loadQtTranslations(10000));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Tiedosto&nimi:");
@@ -128,21 +112,30 @@ TEST(StartUp, QtsOwnTextsSpeakTheRunningLanguage)
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"File &name:");
 }
 
-TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsReadInTheSystemFolder)
+// Without a configuration folder the settings file is read, and a language switch written, in the
+// System folder; the switch keeps the running language.
+TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsInTheSystemFolderAndTheLanguageSwitchWritesIt)
 {
-    EnvGuard xdg("XDG_CONFIG_HOME");
-    EnvGuard home("HOME");
+    EnvGuard home("HOME");  // the fixture puts XDG_CONFIG_HOME back
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("HOME");
     QTemporaryDir program;
     ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("System")));
-    writeFileBytes(program.path() + QStringLiteral("/System/VELKORIN.INI"), "Language=Finnish\r\nAppPath=/opt/v\r\n");
+    const QString ini = program.path() + QStringLiteral("/System/VELKORIN.INI");
+    writeFileBytes(ini, kSwedish);
     ASSERT_TRUE(QDir::setCurrent(program.path()));  // the fixture puts the old folder back
-    EXPECT_EQ(started(load()).substr(0, 17), "10000|1|0|Arkisto");
-    EXPECT_TRUE(user.messageBoxes().empty());
+    MDIForm1& w = load();
+    EXPECT_EQ(started(w).substr(0, 11), "0|0|1|Arkiv");  // and no message: the scripted user has none
+
+    user.answerMessageBox(vbmsg::OK);
+    w.Finska_Click();
+    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(38), vbmsg::Exclamation}}));
+    EXPECT_EQ(started(w).substr(0, 11), "0|1|0|Arkiv");
+    EXPECT_EQ(readFileBytes(ini), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
 }
 
-TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
+// Opening a frame uses a number too; a frame opened while another is maximised fills the client area.
+TEST_F(MainWindow, NewFramesAreNumberedAndOpenMaximisedBesideAMaximisedOne)
 {
     MDIForm1& w = load(kSwedish);
     w.NyBlankett_Click();
@@ -151,83 +144,39 @@ TEST_F(MainWindow, NewFramesAreNumberedAndOpeningOneUsesANumber)
     w.laddablankett_Click();
     processEvents();
     w.NyBlankett_Click();
-    QStringList titles;
-    for (QMdiSubWindow* sub : w.mdiArea()->subWindowList()) {
-        if (auto* f = qobject_cast<Form1*>(sub->widget()))
-            titles << f->windowTitle();
-    }
-    EXPECT_EQ(titles.join(u',').toStdString(), "Namnlös 1,Namnlös 2,Namnlös 3,Namnlös 4");
-    EXPECT_EQ(w.ramnummer, 4);
+    EXPECT_EQ(w.activeChild()->windowTitle(), u"Namnlös 4");
+
+    w.mdiArea()->currentSubWindow()->showMaximized();
+    processEvents();
+    w.NyBlankett_Click();
+    processEvents();
+    EXPECT_TRUE(w.mdiArea()->currentSubWindow()->isMaximized());
+    EXPECT_EQ(w.mdiArea()->currentSubWindow()->width(), w.mdiArea()->viewport()->width());
 }
 
-TEST_F(MainWindow, GuideDocksAtTheRightEdgeAndTogglesWithoutLosingItsPlace)
-{
-    MDIForm1& w = load(kSwedish);
-    const int width = twips::toPixelsX(3200);
-    const QSize client = w.mdiArea()->viewport()->size();
-    EXPECT_EQ(guideFrame()->geometry(), QRect(client.width() - width, 0, width, client.height()));
-
-    w.guidemenu_Click();
-    EXPECT_EQ(w.guidesyns, 0);
-    EXPECT_FALSE(guideFrame()->isVisible());
-    w.resize(800, 600);
-    processEvents();
-    const QSize smaller = w.mdiArea()->viewport()->size();
-    EXPECT_EQ(guideFrame()->x(), smaller.width() - width);
-    EXPECT_FALSE(guideFrame()->isVisible());
-    w.guidemenu_Click();
-    EXPECT_EQ(w.guidesyns, 255);
-    EXPECT_TRUE(guideFrame()->isVisible());
-
-    // Narrower than the guide: it starts left of the client area.
-    w.setMinimumSize(0, 0);
-    w.resize(150, 400);
-    processEvents();
-    EXPECT_LT(guideFrame()->x(), 0);
-}
-
-TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPath)
+// Only a missing AppPath has its own message; even "already open" is an unexpected error here, and
+// file number 1 is closed afterwards.
+TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPathAndShowsOnlyAMissingAppPathAsItsOwnMessage)
 {
     MDIForm1& w = load("Language=Finnish\r\nAppPath=/opt/v\\\r\n");
     w.help_Click();
-    ASSERT_EQ(user.shown().size(), 1u);
-    EXPECT_EQ(user.shown()[0].kind, ScriptedUser::Shown::Help);
+    ASSERT_EQ(user.shown().size(), 1u);  // no box: the scripted user has no answer
     EXPECT_EQ(user.shown()[0].text + QString::number(user.shown()[0].style), u"/opt/v/tipsfin.hlp3");
 
-    writeIni("Language=Finnish\r\n");
+    user.clear();
+    FileNumber::one().open(config_.iniPath(), FileNumber::Mode::BinaryRead);
+    user.answerMessageBox(vbmsg::OK);
+    w.help_Click();
+    EXPECT_EQ(boxesShown(user), (Boxes{{currentMessageText(30) + QStringLiteral(" Error: 55"), vbmsg::Critical}}));
+    EXPECT_FALSE(FileNumber::one().isOpen());
+
+    config_.writeIni("Language=Finnish\r\n");
     user.answerMessageBox(vbmsg::OK);
     w.help_Click();
     EXPECT_EQ(user.shown().back().text, MessageText(10032));
 }
 
-TEST_F(MainWindow, HelpShowsOnlyAMissingAppPathAsItsOwnMessage)
-{
-    MDIForm1& w = load(kSwedish);
-    // Even "already open" is an unexpected error here, and file number 1 is closed afterwards.
-    FileNumber::one().open(iniPath(), FileNumber::Mode::BinaryRead);
-    user.answerMessageBox(vbmsg::OK);
-    w.help_Click();
-    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(30) + QStringLiteral(" Error: 55"), vbmsg::Critical}}));
-    EXPECT_FALSE(FileNumber::one().isOpen());
-}
-
-TEST_F(MainWindow, MenuShortcutsAndStartStates)
-{
-    MDIForm1& w = load(kSwedish);
-    const std::pair<QAction*, QKeySequence> shortcuts[] = {{w.klipput, Qt::CTRL | Qt::Key_X},
-        {w.kopiera, Qt::CTRL | Qt::Key_C}, {w.klistrain, Qt::CTRL | Qt::Key_V}, {w.tabort, Qt::Key_Delete},
-        {w.help, Qt::Key_F1}, {w.guidemenu, Qt::CTRL | Qt::Key_G}};
-    for (const auto& [action, keys] : shortcuts)
-        EXPECT_EQ(action->shortcut(), keys) << action->text().toStdString();
-    for (QAction* off : {w.SparaSom, w.SvenskaSpelStryktipset, w.SvenskaspelEuropatipset, w.SkrivUt, w.sok})
-        EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
-    EXPECT_TRUE(w.NyBlankett->isEnabled());
-    for (ToolbarButton* button :
-        {w.SSRibbon1, w.SSRibbon2, w.SSRibbon3, w.SSRibbon4, w.SSRibbon5, w.SSRibbon6, w.SSRibbon7})
-        EXPECT_EQ(button->isEnabled(), button != w.SSRibbon5 && button != w.SSRibbon2 && button != w.SSRibbon3);
-}
-
-TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
+TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeavesAndTheGuideKeepsItsPlace)
 {
     MDIForm1& w = load(kSwedish);
     auto moveOver = [](QWidget* target) {
@@ -237,8 +186,7 @@ TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
     };
     moveOver(w.SSRibbon4);
     EXPECT_EQ(w.Label1->Caption() + u'|' + w.Label2->Caption(), UIText(107) + u'|' + UIText(108));
-    for (QWidget* background : {static_cast<QWidget*>(w.mdiArea()->viewport()), static_cast<QWidget*>(w.SSPanel1),
-             static_cast<QWidget*>(w.SSPanel2)}) {
+    for (QWidget* background : std::initializer_list<QWidget*>{w.mdiArea()->viewport(), w.SSPanel1, w.SSPanel2}) {
         moveOver(w.SSRibbon7);
         EXPECT_EQ(w.Label1->Caption(), UIText(113));
         moveOver(background);
@@ -249,173 +197,122 @@ TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeaves)
     processEvents();
     EXPECT_EQ(w.ramnummer, 1);
     EXPECT_FALSE(w.SSRibbon1->isDown());
-    QTest::mouseClick(w.SSRibbon7, Qt::LeftButton);
-    EXPECT_EQ(w.guidesyns, 0);
-    QTest::mouseClick(w.SSRibbon7, Qt::LeftButton);
-    EXPECT_EQ(w.guidesyns, 255);
+
+    // The guide docks at the right edge and toggles without losing its place.
+    const int width = twips::toPixelsX(3200);
+    const QSize client = w.mdiArea()->viewport()->size();
+    EXPECT_EQ(guideFrame()->geometry(), QRect(client.width() - width, 0, width, client.height()));
+
+    QTest::mouseClick(w.SSRibbon7, Qt::LeftButton);  // once: a second run would show it again
+    EXPECT_FALSE(guideFrame()->isVisible());
+    w.resize(800, 600);
+    processEvents();
+    EXPECT_EQ(guideFrame()->x(), w.mdiArea()->viewport()->width() - width);
+    EXPECT_FALSE(guideFrame()->isVisible());
+    w.guidemenu_Click();
+    EXPECT_TRUE(guideFrame()->isVisible());
+
+    // Narrower than the guide: it starts left of the client area.
+    w.setMinimumSize(0, 0);
+    w.resize(150, 400);
+    processEvents();
+    EXPECT_LT(guideFrame()->x(), 0);
 }
 
-TEST_F(MainWindow, LanguageSwitchWritesTheFileButKeepsTheRunningLanguage)
-{
-    MDIForm1& w = load(kSwedish);
-    user.answerMessageBox(vbmsg::OK);
-    w.Finska_Click();
-    EXPECT_EQ(user.messageBoxes().back().text, MessageText(38));
-    EXPECT_EQ(started(w).substr(0, 11), "0|1|0|Arkiv");
-    EXPECT_EQ(config_.readIni(), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
-}
-
-TEST_F(MainWindow, PrintWithoutAFrameDoesNothingAndTheLockDisablesTheMainWindow)
-{
-    MDIForm1& w = load(kSwedish);
-    w.SkrivUt_Click();
-    EXPECT_TRUE(user.shown().empty());
-    EXPECT_FALSE(printruta::exists());
-    w.SetEnabled(false);
-    EXPECT_FALSE(w.Enabled() || w.menuBar()->isEnabled() || w.mdiArea()->isEnabled() || w.SSRibbon1->isEnabled());
-    w.SetEnabled(true);
-    EXPECT_TRUE(w.SSRibbon1->isEnabled());
-    EXPECT_FALSE(w.SSRibbon2->isEnabled());  // still off until a frame shows its rows
-}
-
-// A document with the usual close prompt: Yes saves (and stays open), No closes, Cancel stays.
+// A document with a close prompt: No closes it, any other answer keeps it.
 class PromptingDocument : public QWidget {
-public:
-    using QWidget::QWidget;
-
 protected:
     void closeEvent(QCloseEvent* event) override
     {
-        if (MsgBox(QStringLiteral("save?"), vbmsg::YesNoCancel | vbmsg::Question) == vbmsg::No)
-            event->accept();
-        else
-            event->ignore();
+        event->setAccepted(MsgBox(QStringLiteral("save?"), vbmsg::YesNoCancel | vbmsg::Question) == vbmsg::No);
     }
 };
 
-TEST_F(MainWindow, ExitEndsOnlyWhenEveryPromptIsAnsweredNo)
+// Locked, while a long computation runs inside a document, the main window cannot be closed and asks
+// nothing; unlocked, exit ends only when every prompt is answered No.
+TEST_F(MainWindow, ALockedMainWindowCannotBeClosedAndExitEndsOnlyWhenEveryPromptIsAnsweredNo)
 {
     MDIForm1& w = load(kSwedish);
     w.addChild(new PromptingDocument);
     w.addChild(new PromptingDocument);
-    auto documents = [&] {
-        int n = 0;
-        for (QMdiSubWindow* sub : w.mdiArea()->subWindowList())
-            n += dynamic_cast<PromptingDocument*>(sub->widget()) ? 1 : 0;
-        return n;
-    };
+    w.SetEnabled(false);
+    w.Avsluta_Click();
+    processEvents();
+    EXPECT_TRUE(w.isVisible());  // not even asked: the scripted user has no answer
+    w.SetEnabled(true);
+    EXPECT_FALSE(w.SSRibbon2->isEnabled());  // still off until a frame shows its rows
     // The answers of each exit, and the documents left open after it.
-    const std::pair<std::vector<int>, int> exits[] = {
-        {{vbmsg::No, vbmsg::Cancel}, 1}, {{vbmsg::Yes}, 1}, {{vbmsg::No}, 0}};
+    const std::pair<std::vector<int>, qsizetype> exits[] = {{{vbmsg::No, vbmsg::Cancel}, 1}, {{vbmsg::No}, 0}};
     for (const auto& [answers, left] : exits) {
         for (int a : answers)
             user.answerMessageBox(a);
         w.Avsluta_Click();
         processEvents();
         EXPECT_EQ(w.isVisible(), left > 0);
-        EXPECT_EQ(documents(), left);
+        EXPECT_EQ(w.mdiArea()->subWindowList().size(), left + 1);  // and the guide
     }
 }
 
-TEST_F(MainWindow, AFrameOpenedWhileAnotherIsMaximisedFillsTheClientArea)
+// The items at start, with their shortcuts; a frame's items while it is active, and its close prompt:
+// Yes saves and keeps it open, also when the save is cancelled.
+TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePromptSavesAndKeepsTheFrameOpen)
 {
     MDIForm1& w = load(kSwedish);
-    w.NyBlankett_Click();
-    w.mdiArea()->currentSubWindow()->showMaximized();
-    processEvents();
-    w.NyBlankett_Click();
-    processEvents();
-    QMdiSubWindow* second = w.mdiArea()->currentSubWindow();
-    EXPECT_TRUE(second->isMaximized());
-    EXPECT_EQ(second->width(), w.mdiArea()->viewport()->width());
-}
-
-TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItems)
-{
-    MDIForm1& w = load(kSwedish);
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {{w.klipput, Qt::CTRL | Qt::Key_X},
+        {w.kopiera, Qt::CTRL | Qt::Key_C}, {w.klistrain, Qt::CTRL | Qt::Key_V}, {w.tabort, Qt::Key_Delete},
+        {w.help, Qt::Key_F1}, {w.guidemenu, Qt::CTRL | Qt::Key_G}};
+    for (const auto& [action, keys] : shortcuts)
+        EXPECT_EQ(action->shortcut(), keys) << action->text().toStdString();
     auto on = [&w] {
-        return std::array{w.SparaSom->isEnabled(), w.SSRibbon5->isEnabled(), w.SkrivUt->isEnabled(),
-            w.SSRibbon2->isEnabled(), w.sok->isEnabled(), w.SSRibbon3->isEnabled(),
-            w.SvenskaSpelStryktipset->isEnabled(), w.SvenskaspelEuropatipset->isEnabled()};
+        return std::pair(w.aktivtyp,
+            std::array{w.SparaSom->isEnabled(), w.SSRibbon5->isEnabled(), w.SkrivUt->isEnabled(),
+                w.SSRibbon2->isEnabled(), w.sok->isEnabled(), w.SSRibbon3->isEnabled(),
+                w.SvenskaSpelStryktipset->isEnabled(), w.SvenskaspelEuropatipset->isEnabled()});
     };
-    const auto saveOnly = std::array{true, true, false, false, false, false, false, false};
-    const auto none = std::array{false, false, false, false, false, false, false, false};
+    const auto saveOnly =
+        std::pair(DocumentKind::Frame, std::array{true, true, false, false, false, false, false, false});
+    const auto none = std::pair(DocumentKind::None, std::array<bool, 8>{});
+    EXPECT_EQ(on(), none);
+    EXPECT_TRUE(w.NyBlankett->isEnabled() && w.SSRibbon6->isEnabled());
+    w.SkrivUt_Click();  // no frame: nothing happens
+    EXPECT_TRUE(user.shown().empty());
+    EXPECT_FALSE(printruta::exists());
     w.NyBlankett_Click();
     processEvents();
     auto* form = qobject_cast<Form1*>(w.activeChild());
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(on(), saveOnly);
     EXPECT_EQ(w.SparaSom->text(), UIText(120));
-    EXPECT_EQ(w.aktivtyp, DocumentKind::Frame);
     EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(3));
 
     // The guide is a child window but no document: nothing is on while it is active.
     w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guideFrame()));
     EXPECT_EQ(on(), none);
-    EXPECT_EQ(w.aktivtyp, DocumentKind::None);
-    w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+    QWidget* window = form->parentWidget();
+    w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window));
     EXPECT_EQ(on(), saveOnly);
 
-    // Closing the last frame leaves everything off; the Save As caption stays.
-    ASSERT_TRUE(form->parentWidget()->close());
-    processEvents();
-    EXPECT_EQ(on(), none);
-    EXPECT_EQ(w.aktivtyp, DocumentKind::None);
-    EXPECT_EQ(w.SparaSom->text(), UIText(120));
-    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(1));
-    EXPECT_TRUE(user.messageBoxes().empty());
-}
-
-TEST_F(MainWindow, YesOnTheClosePromptSavesAndKeepsTheFrameOpen)
-{
-    QTemporaryDir dir;
-    MDIForm1& w = load(kSwedish);
-    w.NyBlankett_Click();
-    processEvents();
-    auto* form = qobject_cast<Form1*>(w.activeChild());
-    ASSERT_NE(form, nullptr);
-    QWidget* window = form->parentWidget();
     Q_EMIT form->Label1[0]->Click();
-
-    // A cancelled save still keeps the frame.
     user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
     EXPECT_FALSE(window->close());
     EXPECT_FALSE(form->systemsparat());
-
+    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("RAM.1X2"));
     user.answerMessageBox(vbmsg::Yes).answerFileDialog(path);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(form->systemsparat());
     EXPECT_TRUE(QFileInfo::exists(path));
-    ASSERT_EQ(user.messageBoxes().size(), 2u);
-    EXPECT_TRUE(window->close());  // saved now: no prompt
-    EXPECT_EQ(user.messageBoxes().size(), 2u);
-}
 
-TEST_F(MainWindow, ALockedMainWindowCannotBeClosed)
-{
-    MDIForm1& w = load(kSwedish);
-    w.addChild(new PromptingDocument);
-    w.SetEnabled(false);  // a long computation runs inside a document
-    w.Avsluta_Click();
+    // Saved now, it closes without a prompt (none is scripted); closing the last frame leaves everything
+    // off, the Save As caption stays.
+    ASSERT_TRUE(window->close());
     processEvents();
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(user.messageBoxes().empty());  // not even asked: the document stays as it is
-    w.SetEnabled(true);
-    user.answerMessageBox(vbmsg::No);
-    w.Avsluta_Click();
-    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(on(), none);
+    EXPECT_EQ(w.SparaSom->text(), UIText(120));
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(1));
 }
 
-}  // namespace
-
-#include "shell/helpviewer.h"
-
-#include <QTextBrowser>
-
-namespace {
-
-TEST(HelpViewer, ShowsTheContentsPageAndFollowsLinks)
+TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)
 {
     helpviewer* v = helpviewer::instance();
     v->showFile(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/tipsswe.hlp"), 3);
@@ -425,12 +322,7 @@ TEST(HelpViewer, ShowsTheContentsPageAndFollowsLinks)
     ASSERT_FALSE(links.isEmpty());
     v->showPage(links.front().target);
     EXPECT_EQ(v->currentPage(), links.front().target);
-    v->hide();
-}
 
-TEST(HelpViewer, AMissingFileIsReportedInTheViewer)
-{
-    helpviewer* v = helpviewer::instance();
     v->showFile(QStringLiteral("/nonexistent/tipsswe.hlp"), 3);
     EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("/nonexistent/tipsswe.hlp")));
     v->hide();
