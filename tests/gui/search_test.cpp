@@ -40,12 +40,7 @@ protected:
         return *f;
     }
     // A system editor of `positions` full guards and `rows` empty system rows.
-    Form2& system(int positions, int rows)
-    {
-        if (Form2* e = newSystem(0, positions, rows))
-            return *e;
-        throw std::runtime_error("no system editor");
-    }
+    Form2& system(int positions, int rows) { return *newSystem(0, positions, rows); }
     static void setColumn(Form2& e, int col, const char* signs)
     {
         for (int i = 0; signs[i]; ++i)
@@ -76,8 +71,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheRowsAreExported)
     const RowMatrix rows = frame.forminnecopy();
     main_->sok->trigger();
     rattrad* w = rattrad::current();
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->isVisible());
+    ASSERT_TRUE(w && w->isVisible());
     EXPECT_FALSE(main_->Enabled());
     EXPECT_EQ(w->windowTitle(), UIText(1004));
     EXPECT_EQ(w->Text1->Text(), frame.windowTitle());
@@ -110,11 +104,10 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheRowsAreExported)
     w->sok_Click();
 
     // Only the row of six "1" reaches 12; the rows without a "1" among the guards have 6 right.
-    long long allOnes = -1;
-    for (long long r = 0; r < rows.upperRow() && allOnes < 0; ++r)
-        if (std::all_of(rows.row(r), rows.row(r) + 13, [](std::uint8_t s) { return s == 1; }))
-            allOnes = r;
-    ASSERT_GE(allOnes, 0);
+    long long allOnes = 0;
+    while (allOnes < rows.upperRow() &&
+        !std::all_of(rows.row(allOnes), rows.row(allOnes) + 13, [](auto s) { return s == 1; }))
+        ++allOnes;
     const QString text = w->Text2->Text();
     EXPECT_TRUE(text.startsWith(QStringLiteral("12 Rätt i rad %1\r\n\r\n11 Rätt i rad ").arg(allOnes + 1)));
     EXPECT_TRUE(text.endsWith(u"\r\n\r\n"));
@@ -136,8 +129,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheRowsAreExported)
 
     const QString path = exportTo(dir_.filePath(QStringLiteral("rows.str")));
     ASSERT_EQ(user.fileDialogs().size(), 1u);
-    EXPECT_TRUE(user.fileDialogs().front().save);
-    EXPECT_EQ(user.fileDialogs().front().fileName, frame.windowTitle());
+    EXPECT_TRUE(user.fileDialogs()[0].save && user.fileDialogs()[0].fileName == frame.windowTitle());
     EXPECT_FALSE(main_->sparafel);
     // The format itself is the export's own test; here the frame's rows are what is written.
     EXPECT_EQ(readFileBytes(path), writeCouponExport(CouponGame::Stryktipset, rows));
@@ -160,8 +152,7 @@ TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
     EXPECT_EQ(w->Text2->Text(), u"7 Rätt i rad 1\r\n\r\n6 Rätt i rad 2\r\n\r\n2 Rätt i rad 3\r\n\r\n");
     EXPECT_EQ(w->Label6[7]->Caption(), QStringLiteral("1") + UIText(10133));
     // The search leaves the editor's current cell on the last cell it read.
-    EXPECT_EQ(e.Grid1->Col(), 3);
-    EXPECT_EQ(e.Grid1->Row(), 7);
+    EXPECT_EQ(std::pair(e.Grid1->Row(), e.Grid1->Col()), std::pair(7, 3));
     w->close();
     EXPECT_TRUE(main_->Enabled());
     EXPECT_TRUE(main_->SSRibbon3->isEnabled());  // the system is still the active document
