@@ -133,8 +133,7 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
     dialog->RadKupong->setFocus();
     QTest::keyClicks(dialog->RadKupong, QStringLiteral("30"));
     EXPECT_TRUE(dialog->RadKupong->Text().isEmpty());
-    QTest::keyClicks(dialog->RadKupong, QStringLiteral("25"));
-    EXPECT_EQ(dialog->RadKupong->Text(), u"25");
+    QTest::keyClicks(dialog->RadKupong, QStringLiteral("25"));  // written below
 
     // Enter walks the boxes and ends on OK without pressing it.
     dialog->Text1[5]->setFocus();

@@ -65,8 +65,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheRowsAreExported)
+TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOldFileOnFailure)
 {
+    // Without a frame the export does nothing.
+    main_->runCommand(MainCommand::ExportEuropatipset);
+    system(3, 2);
+    main_->runCommand(MainCommand::ExportEuropatipset);
+    EXPECT_FALSE(main_->sparafel);
+
     Form1& frame = createdFrame();
     const RowMatrix rows = frame.forminnecopy();
     main_->sok->trigger();
@@ -133,6 +139,37 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheRowsAreExported)
     EXPECT_FALSE(main_->sparafel);
     // The format itself is the export's own test; here the frame's rows are what is written.
     EXPECT_EQ(readFileBytes(path), writeCouponExport(CouponGame::Stryktipset, rows));
+
+    const QString old = dir_.filePath(QStringLiteral("old.eur"));
+    writeFileBytes(old, "old");
+    user.answerMessageBox(vbmsg::No);
+    exportTo(old, true);
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(3));
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_EQ(readFileBytes(old), "old");
+
+    // Yes, but the write fails: the old file is still whole and the failure is reported.
+    FileNumber::one().open(dir_.filePath(QStringLiteral("busy")), FileNumber::Mode::BinaryWrite);
+    user.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+    exportTo(old, true);
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(4));
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_EQ(readFileBytes(old), "old");
+    EXPECT_FALSE(FileNumber::one().isOpen());
+
+    user.answerMessageBox(vbmsg::Yes);
+    exportTo(old, true);
+    EXPECT_FALSE(main_->sparafel);
+    EXPECT_TRUE(readFileBytes(old).startsWith("Europatipset\r\nE,"));
+
+    // A folder that is not there: its own message, nothing written, no success.
+    user.clear();
+    user.answerMessageBox(vbmsg::OK);
+    exportTo(dir_.filePath(QStringLiteral("missing/new.eur")));
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
+    EXPECT_TRUE(main_->sparafel);
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("missing/new.eur"))));
 }
 
 TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
@@ -203,46 +240,4 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(gridText(*e.Grid1, 1, 1), product);
     EXPECT_EQ(e.ganger->Caption(), UIText(131));
-}
-
-TEST_F(Search, ExportAsksBeforeReplacingAndKeepsTheOldFileOnFailure)
-{
-    // Without a frame the export does nothing.
-    main_->runCommand(MainCommand::ExportEuropatipset);
-    system(3, 2);
-    main_->runCommand(MainCommand::ExportEuropatipset);
-    EXPECT_FALSE(main_->sparafel);
-
-    createdFrame();
-    const QString path = dir_.filePath(QStringLiteral("old.eur"));
-    writeFileBytes(path, "old");
-
-    user.answerMessageBox(vbmsg::No);
-    exportTo(path, true);
-    EXPECT_EQ(user.messageBoxes().back().text, MessageText(3));
-    EXPECT_TRUE(main_->sparafel);
-    EXPECT_EQ(readFileBytes(path), "old");
-
-    // Yes, but the write fails: the old file is still whole and the failure is reported.
-    FileNumber::one().open(dir_.filePath(QStringLiteral("busy")), FileNumber::Mode::BinaryWrite);
-    user.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
-    exportTo(path, true);
-    EXPECT_EQ(user.messageBoxes().back().text, MessageText(4));
-    EXPECT_TRUE(main_->sparafel);
-    EXPECT_EQ(readFileBytes(path), "old");
-    EXPECT_FALSE(FileNumber::one().isOpen());
-
-    user.answerMessageBox(vbmsg::Yes);
-    exportTo(path, true);
-    EXPECT_FALSE(main_->sparafel);
-    EXPECT_TRUE(readFileBytes(path).startsWith("Europatipset\r\nE,"));
-
-    // A folder that is not there: its own message, nothing written, no success.
-    user.clear();
-    user.answerMessageBox(vbmsg::OK);
-    exportTo(dir_.filePath(QStringLiteral("missing/new.eur")));
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::OKOnly);
-    EXPECT_TRUE(main_->sparafel);
-    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("missing/new.eur"))));
 }
