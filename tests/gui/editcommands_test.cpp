@@ -221,8 +221,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     // Half-guard rows in the selection: no "X" as the target.
     select(g, 1, 2, 3, 3);
     main_->bytut->trigger();
-    EXPECT_FALSE(main_->Enabled());
-    EXPECT_FALSE((*dlg->Option2)[1]->isEnabled());
+    EXPECT_FALSE(main_->Enabled() || (*dlg->Option2)[1]->isEnabled());
     EXPECT_EQ(g.Col(), 2);  // the labels were read without moving into their column
     replace(0, 2);
     EXPECT_TRUE(main_->Enabled());

@@ -201,13 +201,12 @@ TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrintWithCrossesWher
                                QStringLiteral("-png"), pdf, config_.folder() + QStringLiteral("/page")});
     ASSERT_TRUE(render.waitForFinished(60000));
 
-    // On paper (from its corner) a distance d in tenths of a millimetre is d * 300 / 254 pixels.
-    auto px = [](double tenths) { return tenths * 300.0 / 254.0; };
-    // Any dark pixel within a few pixels of (x, y): the two strokes cross there.
+    // Any dark pixel within a few pixels of (x, y), in tenths of a millimetre from the paper's corner
+    // (d * 300 / 254 pixels): the two strokes cross there.
     auto dark = [](const QImage& page, double x, double y) {
         for (int dy = -4; dy <= 4; ++dy)
             for (int dx = -4; dx <= 4; ++dx)
-                if (qGray(page.pixel(qRound(x) + dx, qRound(y) + dy)) < 128)
+                if (qGray(page.pixel(qRound(x * 300 / 254) + dx, qRound(y * 300 / 254) + dy)) < 128)
                     return true;
         return false;
     };
@@ -215,17 +214,16 @@ TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrintWithCrossesWher
     for (const auto& [number, firstRow, count] : {std::tuple{1, 0, 10}, std::tuple{2, 10, 2}}) {
         const QImage page(config_.folder() + QStringLiteral("/page-%1.png").arg(number));
         ASSERT_FALSE(page.isNull()) << number;
-        for (int r = 0; r < count; ++r) {
+        for (int r = 0; r < count; ++r)
             for (int m = 0; m < 13; ++m) {
                 const int code = 1 + (m + firstRow + r) % 3;
                 const double x = cal.distance[LEFT] + r * stride + (code - 1) * (40 + cal.distance[HGAP]) + 20;
                 const double y = cal.distance[TOP] + m * (40 + cal.distance[VGAP]) + 20;
-                EXPECT_TRUE(dark(page, px(x), px(y))) << "row " << firstRow + r << " match " << m;
+                EXPECT_TRUE(dark(page, x, y)) << "row " << firstRow + r << " match " << m;
                 // The empty box beside it.
                 const double other = x + (code == 3 ? -1 : 1) * (40 + cal.distance[HGAP]);
-                EXPECT_FALSE(dark(page, px(other), px(y))) << "row " << firstRow + r << " match " << m;
+                EXPECT_FALSE(dark(page, other, y)) << "row " << firstRow + r << " match " << m;
             }
-        }
     }
 }
 
