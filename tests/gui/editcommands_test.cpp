@@ -75,7 +75,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboard)
+TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEndOrShowsACoupon)
 {
     EXPECT_EQ(items(), kNone);
     // A shortcut before the menu was ever opened, without a document, does nothing.
@@ -83,11 +83,40 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboard)
     main_->klistrain_Click();
     main_->tabort_Click();
 
-    Form2* e = system(5);
+    Form2* e = system(100);
     ClipboardClear();
     EXPECT_EQ(items(), (Items{true, true, false, true, true, true}));
     ClipboardSetText(QStringLiteral("X"));
     EXPECT_EQ(items(), (Items{true, true, true, true, true, true}));
+
+    Gatill* dlg = Gatill::instance();
+    auto shown = [&] { return std::pair(dlg->isVisible(), main_->Enabled()); };
+    main_->gatillmenu->trigger();
+    EXPECT_EQ(shown(), std::pair(true, false));
+    EXPECT_EQ(dlg->windowTitle() + dlg->Label1->Caption(), currentUiText(25) + currentUiText(135));
+
+    dlg->Text1->setText(QStringLiteral("95"));
+    QTest::keyClick(dlg->Text1, Qt::Key_Return);  // Enter is OK
+    EXPECT_EQ(shown(), std::pair(false, true));
+    EXPECT_EQ(dlg->Text1->Text(), u"88");
+    EXPECT_EQ(e->Grid1->LeftCol(), 88);
+
+    dlg->showDialog();
+    dlg->Text1->setText(QStringLiteral("101"));
+    user.answerMessageBox(vbmsg::OK);
+    dlg->ok_Click();
+    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(28)});
+    EXPECT_EQ(e->Grid1->LeftCol(), 88);
+    EXPECT_EQ(shown(), std::pair(false, true));
+
+    // Avbryt and the close box release the main window too; the number stays.
+    for (bool closeBox : {false, true}) {
+        dlg->showDialog();
+        closeBox ? void(dlg->close()) : dlg->avbryt->click();
+        EXPECT_EQ(shown(), std::pair(false, true));
+    }
+    EXPECT_EQ(dlg->Text1->Text(), u"101");
+
     e->kommentarer->setFocus();
     EXPECT_EQ(items(), kNone);
     select(*e->Grid1, 1, 1, 1, 1);
@@ -103,6 +132,20 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboard)
     main_->tabort_Click();
     EXPECT_EQ(f->Grid2->TextMatrix(1, 1), cell);
     EXPECT_EQ(ClipboardGetText(), u"X");
+
+    // In a frame it shows the coupon.
+    Q_EMIT f->Label4->DblClick();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(134));
+    dlg->Text1->setText(QStringLiteral("3"));
+    dlg->ok->click();
+    EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
+    dlg->showDialog();
+    dlg->Text1->setText(QStringLiteral("4"));
+    user.answerMessageBox(vbmsg::OK);
+    dlg->ok_Click();
+    EXPECT_EQ(boxTexts(user), (QStringList{currentMessageText(28), currentMessageText(5)}));
+    EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
 }
 
 TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCutAtTheEdge)
@@ -153,53 +196,6 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
     EXPECT_EQ(std::pair(g.SelEndRow(), g.SelEndCol()), std::pair(3, 5));
     EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|2|X/1|1|1|2|X");
-}
-
-TEST_F(EditCommands, GoToLowersNearTheEndOfASystemShowsAFramesCouponAndRefusesARowBeyond)
-{
-    Form2* e = system(100);
-    Gatill* dlg = Gatill::instance();
-    auto shown = [&] { return std::pair(dlg->isVisible(), main_->Enabled()); };
-    main_->gatillmenu->trigger();
-    EXPECT_EQ(shown(), std::pair(true, false));
-    EXPECT_EQ(dlg->windowTitle() + dlg->Label1->Caption(), currentUiText(25) + currentUiText(135));
-
-    dlg->Text1->setText(QStringLiteral("95"));
-    QTest::keyClick(dlg->Text1, Qt::Key_Return);  // Enter is OK
-    EXPECT_EQ(shown(), std::pair(false, true));
-    EXPECT_EQ(dlg->Text1->Text(), u"88");
-    EXPECT_EQ(e->Grid1->LeftCol(), 88);
-
-    dlg->showDialog();
-    dlg->Text1->setText(QStringLiteral("101"));
-    user.answerMessageBox(vbmsg::OK);
-    dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(28)});
-    EXPECT_EQ(e->Grid1->LeftCol(), 88);
-    EXPECT_EQ(shown(), std::pair(false, true));
-
-    // Avbryt and the close box release the main window too; the number stays.
-    for (bool closeBox : {false, true}) {
-        dlg->showDialog();
-        closeBox ? void(dlg->close()) : dlg->avbryt->click();
-        EXPECT_EQ(shown(), std::pair(false, true));
-    }
-    EXPECT_EQ(dlg->Text1->Text(), u"101");
-
-    // In a frame it shows the coupon.
-    Form1* f = frameWithCoupons();
-    Q_EMIT f->Label4->DblClick();
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(134));
-    dlg->Text1->setText(QStringLiteral("3"));
-    dlg->ok->click();
-    EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
-    dlg->showDialog();
-    dlg->Text1->setText(QStringLiteral("4"));
-    user.answerMessageBox(vbmsg::OK);
-    dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), (QStringList{currentMessageText(28), currentMessageText(5)}));
-    EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
 }
 
 TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
