@@ -35,9 +35,7 @@ protected:
         ASSERT_NE(frame_, nullptr);
         frame_->change([](frame::FrameEditing& ram) {
             ram.forminne = RowMatrix(12, 24);
-            for (long long r = 0; r < 25; ++r)
-                for (int m = 0; m < 13; ++m)
-                    ram.forminne.at(m, r) = 1;
+            std::fill_n(ram.forminne.row(0), 13 * 25, std::uint8_t{1});
         });
         frame_->Allrad->setCaption(QStringLiteral("25"));
         prnshw::setContextMaker([this] {
@@ -66,8 +64,12 @@ protected:
     std::shared_ptr<const std::vector<gdi::GdiCall>> log_;
 };
 
-TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
+// The lock moves the focus out of the frame (to the guide), which would leave no document active
+// once the main window is active again; the unlock gives it back. Reopened after the title bar's
+// close the dialog starts afresh, in the language of the moment.
+TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGivesTheFocusBack)
 {
+    QApplication::setActiveWindow(main_.get());
     main_->SkrivUt_Click();
     printruta* dialog = printruta::instance();
     EXPECT_TRUE(!main_->Enabled() && prnshw::preparedCount() == 1);
@@ -84,52 +86,34 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBar)
     EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
     EXPECT_EQ(printed("NewPagePrint"), 1);
 
+    frame_->Text2->setFocus();
+    processEvents();
     main_->SkrivUt_Click();
     ASSERT_EQ(printruta::instance(), dialog);
     EXPECT_EQ(dialog->fran->Text(), u"3");
     EXPECT_TRUE((*dialog->orient)[1]->Value());
     EXPECT_EQ(dialog->joker[1]->Value(), 1);
     dialog->avbryt_Click();
+    processEvents();
     EXPECT_TRUE(main_->Enabled());
+    EXPECT_EQ(main_->focusWidget(), frame_->Text2);
 
     main_->SkrivUt_Click();
     printruta::instance()->close();
     processEvents();
     EXPECT_TRUE(main_->Enabled() && !printruta::exists() && prnshw::preparedCount() == 0);
+    sprakoffset = 10000;
     main_->SkrivUt_Click();
     dialog = printruta::instance();
     EXPECT_TRUE((*dialog->skrivoption)[0]->Value() && (*dialog->orient)[0]->Value());
     EXPECT_EQ(dialog->joker[0]->Value() + dialog->joker[1]->Value(), 0);
     EXPECT_TRUE(dialog->fran->Text().isEmpty() && dialog->till->Text().isEmpty());
+    EXPECT_EQ((*dialog->skrivoption)[1]->Caption() + dialog->Label1->Caption(), u" -->");
     dialog->close();
     processEvents();
 }
 
-// The lock moves the focus out of the frame (to the guide), which would leave no document active
-// once the main window is active again; the unlock gives it back.
-TEST_F(Printing, FocusIsBackInTheFrameAfterThePrintDialog)
-{
-    QApplication::setActiveWindow(main_.get());
-    frame_->Text2->setFocus();
-    processEvents();
-    main_->SkrivUt_Click();
-    printruta::instance()->avbryt_Click();
-    processEvents();
-    EXPECT_EQ(main_->focusWidget(), frame_->Text2);
-}
-
-TEST_F(Printing, PrintDialogInFinnish)
-{
-    sprakoffset = 10000;
-    main_->SkrivUt_Click();
-    printruta* dialog = printruta::instance();
-    EXPECT_EQ((*dialog->skrivoption)[1]->Caption(), u" ");
-    EXPECT_EQ(dialog->Label1->Caption(), u"-->");
-    dialog->close();
-    processEvents();
-}
-
-TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
+TEST_F(Printing, CalibrationDialogReadsResetsAndWritesOnlyWithAProgramFolder)
 {
     PrintCalibration stored = resetCalibration();
     stored.distance[TOP] = 0;  // shows as an empty box
@@ -149,8 +133,7 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
     dialog->RadKupong->setFocus();
     QTest::keyClicks(dialog->RadKupong, QStringLiteral("30"));
     EXPECT_TRUE(dialog->RadKupong->Text().isEmpty());
-    QTest::keyClicks(dialog->RadKupong, QStringLiteral("25"));
-    EXPECT_EQ(dialog->RadKupong->Text(), u"25");
+    QTest::keyClicks(dialog->RadKupong, QStringLiteral("25"));  // written below
 
     // Enter walks the boxes and ends on OK without pressing it.
     dialog->Text1[5]->setFocus();
@@ -162,57 +145,35 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWrites)
     dialog->aterstalljoker_Click();
     dialog->ok_Click();
     EXPECT_FALSE(dialog->isVisible());
-    PrintCalibration expected = resetCalibration();
-    expected.ANGLE = 0.5F;
-    expected.STYLE = 0;
-    expected.RPC = 25;
-    EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(expected) + "tail");
-}
+    stored.distance[TOP] = resetCalibration().distance[TOP];  // the reset leaves angle and style
+    stored.RPC = 25;
+    EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(stored) + "tail");
 
-TEST_F(Printing, CalibrationDialogWithoutAppPathWritesNothing)
-{
+    // Without a program folder in the settings nothing is written.
     config_.writeIni("[Velkorin]\r\n");
     user_.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
     main_->printer->trigger();
-    printerinst* dialog = printerinst::instance();
     dialog->start();
     dialog->ok_Click();
     ASSERT_EQ(user_.messageBoxes().size(), 3U);  // the opening, start() again, OK
     for (const auto& box : user_.messageBoxes())
         EXPECT_EQ(box.text, currentMessageText(32));
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(resetCalibration()));
+    EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(stored) + "tail");
 }
 
 // With no printer installed, Qt's PDF printer has no file until one is chosen: a print before
-// that fails with the printer error, and one after the choice still prints.
-TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrint)
+// that fails with the printer error, and one after the choice still prints. Rendered back, each
+// cross's centre is dark and the box beside it light.
+TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrintWithCrossesWhereTheCalibrationPutsThem)
 {
-    prnshw::setContextMaker(nullptr);
-    InitPSD();
-    QPrinter& printer = *prnshw::printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString());
-    EXPECT_EQ(errorOf([] { StartPrint(); }), vberr::PrinterError);
-    printer.setOutputFileName(config_.folder() + QStringLiteral("/later.pdf"));
-    const std::int32_t hdc = StartPrint();
-    EXPECT_EQ(EndPrint(hdc), 1);
-    FreePSD();
-    EXPECT_TRUE(QFileInfo::exists(config_.folder() + QStringLiteral("/later.pdf")));
-}
-
-// Crosses on a real PDF: rendered back, each cross's centre is dark and the middle between two
-// crosses is light.
-TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
-{
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty())
-        GTEST_SKIP() << "pdftoppm is not installed";
     prnshw::setContextMaker(nullptr);
     const QString pdf = config_.folder() + QStringLiteral("/coupons.pdf");
     InitPSD();
     QPrinter& printer = *prnshw::printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    EXPECT_EQ(errorOf([] { StartPrint(); }), vberr::PrinterError);
     printer.setOutputFileName(pdf);
     printer.setResolution(300);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -224,25 +185,25 @@ TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
         cal.distance[d] = static_cast<std::int16_t>(value);
     writeFileBytes(tipsPath(), encodeCalibration(cal));
     RowMatrix rows(12, 11);
-    for (long long r = 0; r < 12; ++r)
-        for (int m = 0; m < 13; ++m)
-            rows.at(m, r) = static_cast<std::uint8_t>(1 + (m + r) % 3);
+    for (std::size_t i = 0; i < 13 * 12; ++i)
+        rows.row(0)[i] = static_cast<std::uint8_t>(1 + (i % 13 + i / 13) % 3);
     EXPECT_EQ(printOnPrinter(rows, QStringLiteral("12"), PrintChoices{}), 0);
     FreePSD();
-    EXPECT_TRUE(user_.messageBoxes().empty());
-
+    EXPECT_TRUE(user_.messageBoxes().empty() && QFileInfo::exists(pdf));
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed";
     QProcess render;
     render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
                                QStringLiteral("-png"), pdf, config_.folder() + QStringLiteral("/page")});
     ASSERT_TRUE(render.waitForFinished(60000));
 
-    // On paper (from its corner) a distance d in tenths of a millimetre is d * 300 / 254 pixels.
-    auto px = [](double tenths) { return tenths * 300.0 / 254.0; };
-    // Any dark pixel within a few pixels of (x, y): the two strokes cross there.
+    // Any dark pixel within a few pixels of (x, y), in tenths of a millimetre from the paper's corner
+    // (d * 300 / 254 pixels): the two strokes cross there.
     auto dark = [](const QImage& page, double x, double y) {
         for (int dy = -4; dy <= 4; ++dy)
             for (int dx = -4; dx <= 4; ++dx)
-                if (qGray(page.pixel(qRound(x) + dx, qRound(y) + dy)) < 128)
+                if (qGray(page.pixel(qRound(x * 300 / 254) + dx, qRound(y * 300 / 254) + dy)) < 128)
                     return true;
         return false;
     };
@@ -250,17 +211,16 @@ TEST_F(Printing, RealPdfHasTheCrossesWhereTheCalibrationPutsThem)
     for (const auto& [number, firstRow, count] : {std::tuple{1, 0, 10}, std::tuple{2, 10, 2}}) {
         const QImage page(config_.folder() + QStringLiteral("/page-%1.png").arg(number));
         ASSERT_FALSE(page.isNull()) << number;
-        for (int r = 0; r < count; ++r) {
+        for (int r = 0; r < count; ++r)
             for (int m = 0; m < 13; ++m) {
                 const int code = 1 + (m + firstRow + r) % 3;
                 const double x = cal.distance[LEFT] + r * stride + (code - 1) * (40 + cal.distance[HGAP]) + 20;
                 const double y = cal.distance[TOP] + m * (40 + cal.distance[VGAP]) + 20;
-                EXPECT_TRUE(dark(page, px(x), px(y))) << "row " << firstRow + r << " match " << m;
+                EXPECT_TRUE(dark(page, x, y)) << "row " << firstRow + r << " match " << m;
                 // The empty box beside it.
                 const double other = x + (code == 3 ? -1 : 1) * (40 + cal.distance[HGAP]);
-                EXPECT_FALSE(dark(page, px(other), px(y))) << "row " << firstRow + r << " match " << m;
+                EXPECT_FALSE(dark(page, other, y)) << "row " << firstRow + r << " match " << m;
             }
-        }
     }
 }
 
