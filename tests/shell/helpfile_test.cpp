@@ -45,8 +45,7 @@ TEST_P(ShippedHelpFile, ParsesAndEveryPageIsReachableFromTheContents)
     const HelpFile file = parseHelpFile(bytes);
     ASSERT_TRUE(file.ok()) << helpFileErrorText(file, false).toStdString();
     ASSERT_NE(file.contents(), nullptr);
-    EXPECT_EQ(file.contents()->id, u"contents");
-    EXPECT_FALSE(file.title.isEmpty());
+    EXPECT_EQ(std::pair(file.contents()->id, file.title.isEmpty()), std::pair(u"contents"_s, false));
 
     QSet<QString> seen{file.contents()->id};
     QStringList queue{file.contents()->id};
@@ -64,18 +63,11 @@ TEST_P(ShippedHelpFile, ParsesAndEveryPageIsReachableFromTheContents)
         }
     }
     EXPECT_EQ(seen, pageIds(file)) << "a page no link leads to";
+    EXPECT_EQ(seen, pageIds(parseHelpFile(readShipped("tipsswe.hlp")))) << "the languages have other pages";
+    EXPECT_GE(file.pages.size(), 15);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, ShippedHelpFile, ::testing::Values("tipsswe.hlp", "tipsfin.hlp"));
-
-TEST(HelpFile, BothLanguagesHaveTheSamePages)
-{
-    const HelpFile swedish = parseHelpFile(readShipped("tipsswe.hlp"));
-    const HelpFile finnish = parseHelpFile(readShipped("tipsfin.hlp"));
-    ASSERT_TRUE(swedish.ok() && finnish.ok());
-    EXPECT_EQ(pageIds(swedish), pageIds(finnish));
-    EXPECT_GE(swedish.pages.size(), 15);
-}
 
 TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
 {
@@ -94,8 +86,7 @@ TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
     EXPECT_EQ(file.title, u"Test help");
     ASSERT_EQ(file.pages.size(), 2);
     const HelpPage& contents = file.pages[0];
-    EXPECT_EQ(contents.line, 3);
-    EXPECT_EQ(file.pages[1].title, u"Page two");
+    EXPECT_EQ(std::pair(contents.line, file.pages[1].title), std::pair(3, u"Page two"_s));
     EXPECT_EQ(
         contents.plainText(), u"First line goes on. See the second page.\n\n- item Page two\n- <b>&\n\n@page is text");
     EXPECT_EQ(linksOf(contents), (QStringList{u"two:the second page"_s, u"two:Page two"_s}));
@@ -104,8 +95,7 @@ TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
     const QString html = helpPageHtml(contents);
     EXPECT_TRUE(html.contains(u"<a href=\"page:two\">the second page</a>"));
     EXPECT_TRUE(html.contains(u"<li>&lt;b&gt;&amp;</li>"));
-    EXPECT_EQ(html.count(u"<ul>"), 1);
-    EXPECT_EQ(html.count(u"</ul>"), 1);
+    EXPECT_EQ(std::pair(html.count(u"<ul>"), html.count(u"</ul>")), std::pair(1LL, 1LL));
 }
 
 TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
@@ -130,16 +120,13 @@ TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const HelpFile file = parse(c.text);
-        EXPECT_EQ(file.error, c.error);
-        EXPECT_EQ(file.errorLine, c.line);
-        EXPECT_TRUE(file.pages.isEmpty());
-        EXPECT_EQ(file.contents(), nullptr);
-        EXPECT_FALSE(helpFileErrorText(file, false).isEmpty());
-        EXPECT_FALSE(helpFileErrorText(file, true).isEmpty());
+        EXPECT_EQ(std::tuple(file.error, file.errorLine, file.pages.isEmpty()), std::tuple(c.error, c.line, true));
+        // Both languages name the line where there is one.
+        const QString sv = helpFileErrorText(file, false), fi = helpFileErrorText(file, true),
+                      n = QString::number(c.line);
+        EXPECT_FALSE(sv.isEmpty() || fi.isEmpty());
+        EXPECT_EQ(std::pair(sv.contains(u"Rad " + n), fi.contains(u"Rivi " + n)), std::pair(c.line > 0, c.line > 0));
     }
-    const HelpFile unknown = parse("@help x\n@page a A\n\nsee [[b|there]]\n");
-    EXPECT_TRUE(helpFileErrorText(unknown, false).contains(u"Rad 4"));
-    EXPECT_TRUE(helpFileErrorText(unknown, true).contains(u"Rivi 4"));
     EXPECT_TRUE(helpFileErrorText(parse("@help x\n@page a A\n"), false).isEmpty());
 }
 
