@@ -3,23 +3,14 @@
 // the grid cannot hold, and one story from the menu to an edited, generated system.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
-#include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/scripteduser.h"
 #include "support/textof.h"
-#include "systems/Form2.h"
-#include "systems/NyttSystemInst.h"
 #include "systems/visare.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -88,23 +79,6 @@ protected:
 
 }  // namespace
 
-// ---------------------------------------------------------------- the dialog
-
-TEST_F(SystemEditor, DialogStartsWithoutBaseRowAt12Right)
-{
-    EXPECT_TRUE(dlg->Option1[0]->Value() && dlg->feloption[1]->Value() && dlg->Datorberakning->Value() == 0);
-    EXPECT_FALSE(dlg->Frame3->isEnabled() || dlg->isVisible());
-
-    // The menu command shows the one instance; Avbryt hides it and it keeps its values.
-    main_->NyttSystem->trigger();
-    EXPECT_TRUE(dlg->isVisible() && main_->Enabled());
-    dlg->Helgard->setText(QStringLiteral("7"));
-    dlg->CommandAvbryt->click();
-    EXPECT_FALSE(dlg->isVisible());
-    main_->NyttSystem->trigger();
-    EXPECT_TRUE(NyttSystemInst::instance() == dlg && dlg->Helgard->Text() == u"7");
-}
-
 TEST_F(SystemEditor, SpinButtonsRepairStepAndClamp)
 {
     using N = NyttSystemInst;
@@ -171,8 +145,21 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
     EXPECT_EQ(press(dlg->Helgard, "2"), dlg->CommandOK);
 }
 
-TEST_F(SystemEditor, BaseRowDisables11RightAndDatorberakningClearsTheBaseRow)
+TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorberakningClearsIt)
 {
+    EXPECT_TRUE(dlg->Option1[0]->Value() && dlg->feloption[1]->Value() && dlg->Datorberakning->Value() == 0);
+    EXPECT_FALSE(dlg->Frame3->isEnabled() || dlg->isVisible());
+
+    // The menu command shows the one instance; Avbryt hides it and it keeps its values.
+    main_->NyttSystem->trigger();
+    EXPECT_TRUE(dlg->isVisible() && main_->Enabled());
+    dlg->Helgard->setText(QStringLiteral("7"));
+    dlg->CommandAvbryt->click();
+    EXPECT_FALSE(dlg->isVisible());
+    main_->NyttSystem->trigger();
+    EXPECT_TRUE(NyttSystemInst::instance() == dlg && dlg->Helgard->Text() == u"7");
+
+    // A base row disables "11 right"; "Datorberäkning" clears the base row.
     dlg->feloption[2]->setValue(true);
     dlg->Option1[1]->setValue(true);
     EXPECT_TRUE(dlg->feloption[0]->Value() && !dlg->feloption[2]->isEnabled());
@@ -199,8 +186,6 @@ TEST_F(SystemEditor, BaseRowDisables11RightAndDatorberakningClearsTheBaseRow)
     dlg->Datorberakning->setValue(0);
     EXPECT_TRUE(dlg->Height() == shortHeight && dlg->Rader->isEnabled());
 }
-
-// ---------------------------------------------------------------- the editor
 
 TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
 {
