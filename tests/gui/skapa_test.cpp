@@ -19,27 +19,17 @@ constexpr int cell(int m, int c) { return 3 * m + c; }
 class Skapa : public FrameWindowTest {
 protected:
     Form1& form() { return *form_; }
-    // The main window's print, search and export items, all alike.
-    bool couponItemsEnabled() const
-    {
-        const bool on = main_->sok->isEnabled();
-        EXPECT_EQ(main_->SkrivUt->isEnabled(), on);
-        EXPECT_EQ(main_->SvenskaSpelStryktipset->isEnabled(), on);
-        EXPECT_EQ(main_->SvenskaspelEuropatipset->isEnabled(), on);
-        EXPECT_EQ(main_->SSRibbon2->isEnabled(), on);
-        EXPECT_EQ(main_->SSRibbon3->isEnabled(), on);
-        return on;
-    }
-    bool couponView() const
+    // The view shown ("coupons" or "frame"), the main window's print, search and export items (all
+    // alike), and whether rows are held as created.
+    std::string view() const
     {
         EXPECT_NE(form_->grid2frame->Visible(), form_->systempanel->Visible());
         EXPECT_FALSE(form_->AvbrytBe->Visible() || form_->Skaparlabel->Visible());
-        return form_->grid2frame->Visible();
-    }
-    // The view shown ("coupons" or "frame"), the coupon items, and whether rows are held as created.
-    std::string view() const
-    {
-        return std::string(couponView() ? "coupons" : "frame") + (couponItemsEnabled() ? " on" : " off") +
+        const bool on = main_->sok->isEnabled();
+        for (const QAction* a : {main_->SkrivUt, main_->SvenskaSpelStryktipset, main_->SvenskaspelEuropatipset})
+            EXPECT_EQ(a->isEnabled(), on) << a->text().toStdString();
+        EXPECT_TRUE(main_->SSRibbon2->isEnabled() == on && main_->SSRibbon3->isEnabled() == on);
+        return std::string(form_->grid2frame->Visible() ? "coupons" : "frame") + (on ? " on" : " off") +
             (form_->copyskapat() ? " created" : "");
     }
     void expectOneBox(const QString& text, int style)
@@ -95,52 +85,43 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     // System 1: half guards "1X" on match 1 and "X2" on match 2, five rows; a mathematical full
     // guard on match 3; a single "1" on match 13. 5 x 3 = 15 rows.
     loadSystem(0, 2, 0, {"12121", "11222"});
-    click(cell(0, 0));
-    click(cell(0, 1));
-    click(cell(1, 1));
-    click(cell(1, 2));
+    for (int i : {cell(0, 0), cell(0, 1), cell(1, 1), cell(1, 2)})
+        click(i);
     mathematical({2});
     click(cell(12, 0));
     ASSERT_EQ(form().Allrad->Caption(), u"15");
     EXPECT_EQ(view(), "frame off");
 
     form().ok->click();
-    EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_EQ(view(), "coupons on created");
+    EXPECT_TRUE(user_.messageBoxes().empty() && view() == "coupons on created");
     EXPECT_EQ(form().state().mode, frame::Mode::Matematisk);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
 
     // The grid shows the first coupon of the rows made.
     const RowMatrix rows = form().forminnecopy();
     EXPECT_EQ(rows.upperRow(), 15);
-    EXPECT_EQ(gridText(1, 4, 2), u"X");  // system row 2, "2" -> "X"
-    EXPECT_EQ(gridText(3, 3, 3), u"2");
-    EXPECT_EQ(gridText(13, 10, 1), u"1");
-    EXPECT_EQ(form().antalmarkerade[2], 3);
-    EXPECT_EQ(form().ettamarkerad[12], 1);
+    // System row 2's "2" is an "X" on match 1.
+    EXPECT_EQ(QStringList({gridText(1, 4, 2), gridText(3, 3, 3), gridText(13, 10, 1)}).join(u' '), u"X 2 1");
+    EXPECT_TRUE(form().antalmarkerade[2] == 3 && form().ettamarkerad[12] == 1);
 
     // Paging through the buttons: the second coupon holds rows 11-15 and nothing else.
     form().Command1[2]->click();
     EXPECT_EQ(form().Label4->Caption(), u"Rader 11 - 20");
-    EXPECT_EQ(gridText(13, 5, 1), u"1");
-    EXPECT_EQ(form().Grid2->TextMatrix(16, 20), u"");
+    EXPECT_TRUE(gridText(13, 5, 1) == u"1" && form().Grid2->TextMatrix(16, 20).isEmpty());
     form().Command1[0]->click();
     EXPECT_EQ(gridText(13, 10, 1), u"1");  // the full coupon again
 
     // "Ändra ram" goes back to editing and turns the coupon items off.
     form().Visaram->click();
     EXPECT_EQ(view(), "frame off created");
-    EXPECT_EQ(form().Allrad->Caption(), u"15");
-    EXPECT_EQ(form().copytemptempallrad(), 15);
+    EXPECT_TRUE(form().Allrad->Caption() == u"15" && form().copytemptempallrad() == 15);
 
     // "Skapa" without an edit shows the stored rows: nothing is built, so even a frame that could
     // not be held now goes through.
     form().memoryLimits = {1, 1};
     form().ok->click();
-    EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_EQ(view(), "coupons on created");
-    EXPECT_EQ(form().forminnecopy(), rows);
-    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
+    EXPECT_TRUE(user_.messageBoxes().empty() && view() == "coupons on created");
+    EXPECT_TRUE(form().forminnecopy() == rows && form().Label4->Caption() == u"Rader 1 - 10");
 }
 
 // The filter's outcomes as the window shows them; the counts and texts themselves are row
@@ -154,15 +135,12 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     form().ok->click();
     EXPECT_EQ(boxTexts(user_),
         QStringList{MessageText(19) + u"1" + MessageText(20) + u"9" + MessageText(21) + u"8" + MessageText(22)});
-    EXPECT_TRUE(couponView());
-    EXPECT_EQ(form().Allrad->Caption(), u"8");
+    EXPECT_TRUE(view().starts_with("coupons on") && form().Allrad->Caption() == u"8");
     form().Visaram->click();
-    EXPECT_EQ(form().Allrad->Caption(), u"9");
-    EXPECT_EQ(form().copytemptempallrad(), 8);
+    EXPECT_TRUE(form().Allrad->Caption() == u"9" && form().copytemptempallrad() == 8);
     user_.clear();
     form().ok->click();  // the shortcut shows the filtered count again, without a message
-    EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_EQ(form().Allrad->Caption(), u"8");
+    EXPECT_TRUE(user_.messageBoxes().empty() && form().Allrad->Caption() == u"8");
     form().Visaram->click();
 
     // Nothing passes: back to editing, nothing created.
@@ -175,41 +153,34 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
 
     // Unticking the filter puts the row total into the row-count box.
     form().filtercheck->setValue(0);
-    EXPECT_FALSE(form().filterframe->Visible());
-    EXPECT_EQ(form().Text2->Text(), u"9");
+    EXPECT_TRUE(!form().filterframe->Visible() && form().Text2->Text() == u"9");
+
+    // Enter in a filter box: the walk is the filter's; the window puts the repaired text back.
+    form().filtertext[0]->setText(QStringLiteral("09"));
+    int key = 13;
+    Q_EMIT form().filtertext[0]->KeyPress(key);
+    EXPECT_EQ(form().filtertext[0]->Text(), u"9");
 
     // The equal-rows box reaches row creation: system rows "1", "X", "1".
     loadSystem(0, 1, 0, {"121"});
-    click(cell(2, 0));
-    click(cell(2, 1));
+    click(cell(2, 0)), click(cell(2, 1));
     user_.answerMessageBox(vbmsg::OK);
     setFilter(true, {"13", "13", "13", "0", "0", "0"}, true);
     form().ok->click();
     EXPECT_EQ(form().Allrad->Caption(), u"18");
 }
 
-// The walk itself is the filter's; the window puts the repaired text back.
-TEST_F(Skapa, EnterInAFilterBoxPutsBackTheRepairedText)
-{
-    form().filtertext[0]->setText(QStringLiteral("09"));
-    int key = 13;
-    Q_EMIT form().filtertext[0]->KeyPress(key);
-    EXPECT_EQ(form().filtertext[0]->Text(), u"9");
-}
-
 TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
 {
     loadSystem(1, 2, 0, {"121", "112"});
     form().Option1[1]->click();
-    click(cell(4, 0));
-    click(cell(4, 2));  // one of two half guards
+    click(cell(4, 0)), click(cell(4, 2));  // one of two half guards
     form().Option1[3]->click();
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     expectOneBox(u"System 2" + MessageText(16), vbmsg::Exclamation);
     EXPECT_EQ(view(), "frame off");
-    EXPECT_EQ(form().state().mode, frame::Mode::System2);
-    EXPECT_TRUE(form().System[1]->Visible());
+    EXPECT_TRUE(form().state().mode == frame::Mode::System2 && form().System[1]->Visible());
 }
 
 TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
@@ -224,18 +195,15 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
         form().AvbrytBe->click();
     });
     form().ok->click();
-    EXPECT_TRUE(avbrytShown);
-    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_TRUE(avbrytShown && user_.messageBoxes().empty());
     EXPECT_EQ(view(), "frame off");
-    EXPECT_EQ(form().Label1[cell(0, 0)]->Caption(), u"1");
-    EXPECT_EQ(form().Allrad->Caption(), u"1594323");
+    EXPECT_TRUE(form().Label1[cell(0, 0)]->Caption() == u"1" && form().Allrad->Caption() == u"1594323");
     EXPECT_EQ(form().forminnecopy().upperRow(), 1594323);
 
     // Closing the frame while it creates cancels the creation and keeps the window.
     QTimer::singleShot(0, &form(), [&] { form().parentWidget()->close(); });
     form().ok->click();
-    EXPECT_EQ(view(), "frame off");
-    EXPECT_TRUE(form().isVisible());
+    EXPECT_TRUE(view() == "frame off" && form().isVisible());
 }
 
 TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
@@ -249,13 +217,11 @@ TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
     // No edit in between, yet no shortcut: the rows are built anew and all of them are there.
     form().ok->click();
     EXPECT_TRUE(user_.messageBoxes().empty());
-    EXPECT_EQ(view(), "coupons on created");
-    EXPECT_EQ(form().Allrad->Caption(), u"6561");
+    EXPECT_TRUE(view() == "coupons on created" && form().Allrad->Caption() == u"6561");
     const RowMatrix rows = form().forminnecopy();
     ASSERT_EQ(rows.upperRow(), 6561);
-    for (int m = 0; m < 8; ++m)
-        EXPECT_EQ(rows.at(m, 6560), 3) << m;  // the last row: "2" on every guard
-    EXPECT_EQ(rows.at(8, 6560), 0);
+    for (int m = 0; m < 9; ++m)
+        EXPECT_EQ(rows.at(m, 6560), m < 8 ? 3 : 0) << m;  // the last row: "2" on every guard
 }
 
 TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
@@ -271,8 +237,6 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     form().ok->click();
     expectOneBox(MessageText(29), vbmsg::Exclamation);
     EXPECT_EQ(view(), "frame off");
-    EXPECT_EQ(form().forminnecopy(), before);
-    EXPECT_EQ(form().antalmarkerade, marksBefore);
-    EXPECT_EQ(form().Allrad->Caption(), u"18");
-    EXPECT_EQ(form().Label1[cell(2, 1)]->Caption(), u"X");
+    EXPECT_TRUE(form().forminnecopy() == before && form().antalmarkerade == marksBefore);
+    EXPECT_TRUE(form().Allrad->Caption() == u"18" && form().Label1[cell(2, 1)]->Caption() == u"X");
 }
