@@ -3,7 +3,8 @@
 // name, its counters and tags, and nothing else (no cells are marked).
 
 #include "frame/frameediting.h"
-#include "platform/vbtext.h"
+#include "frame/slotloading.h"
+#include "shell/systemfile.h"
 
 namespace frametest {
 
@@ -17,17 +18,14 @@ struct SystemSpec {
 
 inline void fillSlot(frame::FrameEditing& f, int s, const SystemSpec& sys)
 {
+    SystemBlock block;
+    block.type = sys.type;
+    block.rows = sys.rows;
+    block.guarded = sys.guarded;
+    block.fullGuards = sys.full;
     f.filbyte = 5;
-    f.slottyp[s] = static_cast<std::uint8_t>(sys.type);
-    f.sysrader[s] = sys.rows;
-    f.sysgard[s] = sys.guarded;
-    f.syshelgard[s] = sys.full;
+    frame::takeSlotNumbers(f, s, block);
     f.Label3[s] = sys.title;
-    f.InsHalv[s].Caption = QStringLiteral("0/") + vb::Dec(sys.guarded - sys.full);
-    f.InsHel[s].Caption = QStringLiteral("0/") + vb::Dec(sys.full);
-    f.InsRader[s] = vb::Dec(sys.rows);
-    f.Grid1Tag[s] = vb::Dec(sys.type);
-    f.SystemTag[s] = vb::Dec(sys.full);
 }
 
 }  // namespace frametest
