@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CouponExport, OneLinePerCreatedRowWithThirteenFields)
+TEST(CouponExport, OneLinePerCreatedRowWithThirteenFieldsOtherCodesEmptyAndFiltersNamingTheGame)
 {
     // The row 1 X 2 1 1 1 X X 2 2 1 X 1, then a row of "2" only.
     const int codes[13] = {1, 2, 3, 1, 1, 1, 2, 2, 3, 3, 1, 2, 1};
@@ -16,21 +16,14 @@ TEST(CouponExport, OneLinePerCreatedRowWithThirteenFields)
     rows.at(5, 2) = 1;  // beyond the last written row
     EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, rows),
         "Stryktipset\r\nE,1,X,2,1,1,1,X,X,2,2,1,X,1\r\nE,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
-}
 
-TEST(CouponExport, OtherCodesLeaveTheCommaAloneAsDoesANeverCreatedMatrix)
-{
-    RowMatrix rows(3, 1);
-    rows.at(1, 0) = 4;
-    rows.at(2, 0) = 2;
-    EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, rows), "Stryktipset\r\nE,,,X\r\n");
+    // Other codes leave the comma alone, as does a never created matrix.
+    RowMatrix odd(3, 1);
+    odd.at(1, 0) = 4;
+    odd.at(2, 0) = 2;
+    EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, odd), "Stryktipset\r\nE,,,X\r\n");
     EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, RowMatrix(1, 1)), "Europatipset\r\nE,\r\n");
-}
 
-TEST(CouponExport, FiltersNameTheirGame)
-{
-    EXPECT_EQ(
-        couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
-    EXPECT_EQ(
-        couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+    EXPECT_EQ(couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
+    EXPECT_EQ(couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
 }

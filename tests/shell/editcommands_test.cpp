@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include <array>
 #include <tuple>
 #include <vector>
 
 using namespace editcommands;
+using namespace Qt::StringLiterals;
 
 TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
 {
@@ -31,15 +34,10 @@ TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
     }
 }
 
-TEST(EditCommands, ClipboardTextEndsEveryRowWithCrLfAndNothingAfterTheLast)
+TEST(EditCommands, ClipboardEndsRowsWithCrLfAndPasteRunsFromTheFirstToTheLastSign)
 {
-    EXPECT_EQ(clipboardText(QStringLiteral("1\tX\t2\rX\t\t1")), QStringLiteral("1\tX\t2\r\nX\t\t1"));
-    EXPECT_EQ(clipboardText(QStringLiteral("X")), QStringLiteral("X"));
-    EXPECT_EQ(clipboardText(QStringLiteral("\r\r")), QStringLiteral("\r\n\r\n"));
-}
-
-TEST(EditCommands, PasteTextRunsFromTheFirstToTheLastSign)
-{
+    EXPECT_EQ((QStringList{clipboardText(u"1\tX\t2\rX\t\t1"_s), clipboardText(u"X"_s), clipboardText(u"\r\r"_s)}),
+        (QStringList{u"1\tX\t2\r\nX\t\t1"_s, u"X"_s, u"\r\n\r\n"_s}));  // nothing after the last row
     const std::pair<const char*, const char*> cases[] = {{"  a1X2b ", "1X2"}, {"x", "x"},
         {"\r\n1\tX\r\n2\t1\r\n", "1\tX\r\n2\t1"}, {"1 a 2", "1 a 2"} /* inside, nothing is checked */,
         {"abc \t\r\n", ""}, {"", ""}};
@@ -53,26 +51,25 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
     struct Case {
         const char* text;
         int startRow, startCol;
-        std::vector<bool> answers;  // OK true, Cancel false, in the order asked
-        std::size_t asked;
+        std::vector<bool> answers;  // OK true, Cancel false, in the order asked; each asked
         bool write;
         int endRow, endCol;
     };
     const Case cases[] = {
-        {"1X2", 3, 4, {}, 0, true, 3, 4}, {"1\t2\t1\rX\t2\tX", 3, 4, {}, 0, true, 4, 6},
-        {"1\r2\rX", 12, 4, {true}, 1, true, 13, 4},  // too tall, OK: the first two rows
-        {"1\r2\rX", 12, 4, {false}, 1, false, 9, 4},  // Cancel: the selection as it was
-        {"1\t2\t1", 3, 9, {true}, 1, true, 3, 10},  // too wide, OK
-        {"1\t2\t1", 3, 9, {false}, 1, false, 3, 4},  // Cancel after the rows were set
-        {"1\t2\t1\r1\t2\t1\r1\t2\t1", 12, 9, {true}, 1, true, 13, 10},  // both: one message
+        {"1X2", 3, 4, {}, true, 3, 4}, {"1\t2\t1\rX\t2\tX", 3, 4, {}, true, 4, 6},
+        {"1\r2\rX", 12, 4, {true}, true, 13, 4},  // too tall, OK: the first two rows
+        {"1\r2\rX", 12, 4, {false}, false, 9, 4},  // Cancel: the selection as it was
+        {"1\t2\t1", 3, 9, {true}, true, 3, 10},  // too wide, OK
+        {"1\t2\t1", 3, 9, {false}, false, 3, 4},  // Cancel after the rows were set
+        {"1\t2\t1\r1\t2\t1\r1\t2\t1", 12, 9, {true}, true, 13, 10},  // both: one message
     };
     for (const Case& c : cases) {
         std::size_t asked = 0;
         const PastePlan plan = planPaste(QString::fromLatin1(c.text), Selection{c.startRow, 9, c.startCol, 4}, 14, 11,
-            [&] { return asked < c.answers.size() && c.answers[asked++]; });
+            [&] { return ++asked <= c.answers.size() && c.answers[asked - 1]; });
         const Selection& s = plan.selection;
         EXPECT_EQ(std::tuple(asked, plan.write, s.startRow, s.endRow, s.endCol),
-            std::tuple(c.asked, c.write, c.startRow, c.endRow, c.endCol))
+            std::tuple(c.answers.size(), c.write, c.startRow, c.endRow, c.endCol))
             << c.text;
     }
 }
