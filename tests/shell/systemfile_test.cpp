@@ -58,7 +58,7 @@ TEST(SystemFile, RoundTripKeepsSignsTableAndComment)
     QByteArray bytes = sampleBytes();
     bytes[0] = 11;  // a frame file's version byte
     const SystemFileRead editor = readSystemFile(bytes, MagicCheck::Ignore);
-    EXPECT_EQ(std::pair(editor.status, editor.data.magic), std::pair(FileReadStatus::Ok, 11));
+    EXPECT_EQ(std::pair(editor.status, int(editor.data.magic)), std::pair(FileReadStatus::Ok, 11));
 
     const SystemFileRead slot = readSystemFile(bytes, MagicCheck::Require);
     EXPECT_EQ(std::tuple(slot.status, slot.reached, slot.data.rows, bool(slot.error)),
