@@ -29,13 +29,13 @@ TEST(UserInterface, TheScriptedUserUninstallsItself)
 
 TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswers)
 {
-    EXPECT_EQ(messageBoxButtons(vbmsg::OKOnly + vbmsg::Exclamation), (std::vector<int>{vbmsg::OK}));
-    EXPECT_EQ(messageBoxButtons(vbmsg::YesNoCancel + vbmsg::Question),
-        (std::vector<int>{vbmsg::Yes, vbmsg::No, vbmsg::Cancel}));
-    EXPECT_EQ(messageBoxButtons(vbmsg::YesNo), (std::vector<int>{vbmsg::Yes, vbmsg::No}));
-    EXPECT_EQ(escapeResult(vbmsg::OKCancel + vbmsg::Exclamation), vbmsg::Cancel);
-    EXPECT_EQ(escapeResult(vbmsg::YesNo), vbmsg::No);
-    EXPECT_EQ(escapeResult(vbmsg::OKOnly + vbmsg::Critical), vbmsg::OK);
+    using B = std::vector<int>;
+    const std::tuple<int, B, int> cases[] = {{vbmsg::OKOnly + vbmsg::Critical, B{vbmsg::OK}, vbmsg::OK},
+        {vbmsg::YesNoCancel + vbmsg::Question, B{vbmsg::Yes, vbmsg::No, vbmsg::Cancel}, vbmsg::Cancel},
+        {vbmsg::YesNo, B{vbmsg::Yes, vbmsg::No}, vbmsg::No},
+        {vbmsg::OKCancel + vbmsg::Exclamation, B{vbmsg::OK, vbmsg::Cancel}, vbmsg::Cancel}};
+    for (const auto& [style, buttons, escape] : cases)
+        EXPECT_EQ(std::pair(messageBoxButtons(style), escapeResult(style)), std::pair(buttons, escape)) << style;
 }
 
 TEST(UserInterface, VbFiltersBecomeQtFilters)
