@@ -14,7 +14,7 @@ using namespace vb;
 
 static void touch(const QString& path) { writeFileBytes(path, {}); }
 
-TEST(NativePath, BackslashesDoubledSeparatorsAndComponentsIgnoringCase)
+TEST(NativePath, BackslashesDoubledSeparatorsComponentsIgnoringCaseAndFileTitle)
 {
     QTemporaryDir dir;
     const QString root = dir.path();
@@ -33,25 +33,23 @@ TEST(NativePath, BackslashesDoubledSeparatorsAndComponentsIgnoringCase)
     EXPECT_EQ(nativePath(root + u"/System/ram1.1x2"_s), root + u"/System/ram1.1x2"_s);
     // Otherwise the first in sorted order.
     EXPECT_EQ(nativePath(root + u"/System/Ram1.1X2"_s), root + u"/System/RAM1.1X2"_s);
+
+    EXPECT_EQ(QStringList({fileTitle(u"C:\\x\\System\\A.RM"_s), fileTitle(u"/home/u/b.1X2"_s), fileTitle(u"plain"_s),
+                  fileTitle(u"dir/"_s)}),
+        QStringList({u"A.RM"_s, u"b.1X2"_s, u"plain"_s, QString()}));
 }
 
-TEST(NativePath, RelativePathsStayRelative)
+TEST(Folders, RelativePathsStayRelativeChDirCurDirAndKill)
 {
     QTemporaryDir dir;
     CurrentDirGuard back;
-    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s) && QDir(dir.path()).mkdir(u"Sub"_s));
     touch(dir.path() + u"/Help/tipsswe.hlp"_s);
     ChDir(dir.path());
     EXPECT_EQ(nativePath(u"HELP\\TIPSSWE.HLP"_s), u"Help/tipsswe.hlp"_s);
     EXPECT_EQ(nativePath(u".\\help\\..\\HELP"_s), u"./Help/../Help"_s);
     EXPECT_TRUE(fileExists(u"help\\tipsswe.HLP"_s));
-}
 
-TEST(Folders, ChDirCurDirAndKill)
-{
-    QTemporaryDir dir;
-    CurrentDirGuard back;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Sub"_s));
     ChDir(dir.path() + u"\\sub"_s);
     EXPECT_EQ(QFileInfo(CurDir()).canonicalFilePath(), QFileInfo(dir.path() + u"/Sub"_s).canonicalFilePath());
     EXPECT_EQ(errorOf([&] { ChDir(dir.path() + u"/nowhere"_s); }), vberr::PathNotFound);
@@ -64,13 +62,6 @@ TEST(Folders, ChDirCurDirAndKill)
     EXPECT_FALSE(fileExists(u"Old.RM"_s));
     EXPECT_EQ(errorOf([] { Kill(u"Old.RM"_s); }), vberr::FileNotFound);
     EXPECT_EQ(errorOf([&] { Kill(dir.path()); }), vberr::FileNotFound);
-}
-
-TEST(Folders, FileTitleIsTheLastPart)
-{
-    EXPECT_EQ(QStringList({fileTitle(u"C:\\x\\System\\A.RM"_s), fileTitle(u"/home/u/b.1X2"_s), fileTitle(u"plain"_s),
-                  fileTitle(u"dir/"_s)}),
-        QStringList({u"A.RM"_s, u"b.1X2"_s, u"plain"_s, QString()}));
 }
 
 TEST(Folders, SettingsFolderFollowsXdg)

@@ -12,46 +12,23 @@
 using namespace vb;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct ValCase {
-    const char16_t* text;
-    double value;
-};
-
-void expectVal(std::initializer_list<ValCase> cases)
-{
-    for (const ValCase& c : cases)
-        EXPECT_EQ(Val(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
-}
-
-}  // namespace
-
-TEST(Val, TakesTheLeadingNumber)
-{
-    expectVal({{u"3.7", 3.7}, {u"20abc", 20}, {u" -5", -5}, {u"+7", 7}, {u"abc", 0}, {u"", 0}, {u"-", 0}, {u".", 0},
-        {u".5", 0.5}, {u"-.5", -0.5}, {u"5.", 5}, {u"1.2.3", 1.2}, {u"03", 3}, {u"--5", 0},
-        {u"1,5", 1},  // the point is the only decimal separator
-        {u"1594323", 1594323}});
-}
-
-TEST(Val, BlanksAnywhereInTheNumberAreSkipped)
-{
-    expectVal({{u"1 2 3", 123}, {u"\t\r\n 4\t5", 45}, {u"- 5 . 2 5", -5.25}, {u"1 e 2", 100},
-        {u"7\u00A08", 7}});  // a no-break space is not a blank
-}
-
-TEST(Val, ExponentsAndRadixPrefixes)
-{
-    expectVal({{u"1e3", 1000}, {u"2.5D2", 250}, {u"1E-2", 0.01}, {u"1e", 1}, {u"1e+x", 1}, {u"&H1F", 31},
-        {u"&hff zz", 255}, {u"&HFFFF", -1}, {u"&H8000", -32768}, {u"&H10000", 65536}, {u"&HFFFFFFFF", -1},
-        {u"&O17", 15}, {u"&O8", 0}, {u"&", 0}, {u"&X1", 0}});
-}
-
-TEST(Val, OutOfRangeNeverRaises)
+TEST(Val, LeadingNumberBlanksSkippedExponentsRadixPrefixesAndOutOfRangeNeverRaises)
 {
     const double max = std::numeric_limits<double>::max();
-    expectVal({{u"1e999", max}, {u"-1e999", -max}, {u"1e-999", 0}});
+    const std::pair<const char16_t*, double> cases[] = {{u"3.7", 3.7}, {u"20abc", 20}, {u" -5", -5}, {u"+7", 7},
+        {u"abc", 0}, {u"", 0}, {u"-", 0}, {u".", 0}, {u".5", 0.5}, {u"-.5", -0.5}, {u"5.", 5}, {u"1.2.3", 1.2},
+        {u"03", 3}, {u"--5", 0}, {u"1,5", 1},  // the point is the only decimal separator
+        {u"1594323", 1594323},
+        // Blanks anywhere in the number are skipped; a no-break space is not a blank.
+        {u"1 2 3", 123}, {u"\t\r\n 4\t5", 45}, {u"- 5 . 2 5", -5.25}, {u"1 e 2", 100}, {u"7\u00A08", 7},
+        // Exponents and radix prefixes.
+        {u"1e3", 1000}, {u"2.5D2", 250}, {u"1E-2", 0.01}, {u"1e", 1}, {u"1e+x", 1}, {u"&H1F", 31}, {u"&hff zz", 255},
+        {u"&HFFFF", -1}, {u"&H8000", -32768}, {u"&H10000", 65536}, {u"&HFFFFFFFF", -1}, {u"&O17", 15}, {u"&O8", 0},
+        {u"&", 0}, {u"&X1", 0},
+        // Out of range never raises.
+        {u"1e999", max}, {u"-1e999", -max}, {u"1e-999", 0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(Val(QString::fromUtf16(text)), value) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(Val(QString(400, u'9')), max);
     EXPECT_GT(Val(u"&H"_s + QString(40, u'F')), 1e47);
 }
