@@ -2,7 +2,6 @@
 #include "platform/vberror.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -13,21 +12,16 @@
 using namespace Qt::StringLiterals;
 using namespace vb;
 
-namespace {
+static void touch(const QString& path) { writeFileBytes(path, {}); }
 
-void touch(const QString& path) { writeFileBytes(path, {}); }
-
-}  // namespace
-
-TEST(NativePath, BackslashesDoubledSeparatorsAndComponentsIgnoringCase)
+TEST(NativePath, BackslashesDoubledSeparatorsComponentsIgnoringCaseAndFileTitle)
 {
     QTemporaryDir dir;
     const QString root = dir.path();
     ASSERT_TRUE(QDir(root).mkpath(u"System/Ramar"_s));
     EXPECT_EQ(nativePath(root + u"\\System\\\\Ramar\\"_s), root + u"/System/Ramar/"_s);
     EXPECT_EQ(nativePath(root + u"//System///Ramar"_s), root + u"/System/Ramar"_s);
-    EXPECT_EQ(nativePath(u"/"_s), u"/"_s);
-    EXPECT_EQ(nativePath(QString()), QString());
+    EXPECT_EQ(nativePath(u"/"_s) + u'|' + nativePath(QString()), u"/|"_s);
 
     touch(root + u"/System/Ramar/Ram1.1X2"_s);
     EXPECT_EQ(nativePath(root + u"\\SYSTEM\\ramar\\RAM1.1x2"_s), root + u"/System/Ramar/Ram1.1X2"_s);
@@ -39,25 +33,23 @@ TEST(NativePath, BackslashesDoubledSeparatorsAndComponentsIgnoringCase)
     EXPECT_EQ(nativePath(root + u"/System/ram1.1x2"_s), root + u"/System/ram1.1x2"_s);
     // Otherwise the first in sorted order.
     EXPECT_EQ(nativePath(root + u"/System/Ram1.1X2"_s), root + u"/System/RAM1.1X2"_s);
+
+    EXPECT_EQ(QStringList({fileTitle(u"C:\\x\\System\\A.RM"_s), fileTitle(u"/home/u/b.1X2"_s), fileTitle(u"plain"_s),
+                  fileTitle(u"dir/"_s)}),
+        QStringList({u"A.RM"_s, u"b.1X2"_s, u"plain"_s, QString()}));
 }
 
-TEST(NativePath, RelativePathsStayRelative)
+TEST(Folders, RelativePathsStayRelativeChDirCurDirAndKill)
 {
     QTemporaryDir dir;
     CurrentDirGuard back;
-    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s) && QDir(dir.path()).mkdir(u"Sub"_s));
     touch(dir.path() + u"/Help/tipsswe.hlp"_s);
     ChDir(dir.path());
     EXPECT_EQ(nativePath(u"HELP\\TIPSSWE.HLP"_s), u"Help/tipsswe.hlp"_s);
     EXPECT_EQ(nativePath(u".\\help\\..\\HELP"_s), u"./Help/../Help"_s);
     EXPECT_TRUE(fileExists(u"help\\tipsswe.HLP"_s));
-}
 
-TEST(Folders, ChDirCurDirAndKill)
-{
-    QTemporaryDir dir;
-    CurrentDirGuard back;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Sub"_s));
     ChDir(dir.path() + u"\\sub"_s);
     EXPECT_EQ(QFileInfo(CurDir()).canonicalFilePath(), QFileInfo(dir.path() + u"/Sub"_s).canonicalFilePath());
     EXPECT_EQ(errorOf([&] { ChDir(dir.path() + u"/nowhere"_s); }), vberr::PathNotFound);
@@ -70,14 +62,6 @@ TEST(Folders, ChDirCurDirAndKill)
     EXPECT_FALSE(fileExists(u"Old.RM"_s));
     EXPECT_EQ(errorOf([] { Kill(u"Old.RM"_s); }), vberr::FileNotFound);
     EXPECT_EQ(errorOf([&] { Kill(dir.path()); }), vberr::FileNotFound);
-}
-
-TEST(Folders, FileTitleIsTheLastPart)
-{
-    EXPECT_EQ(fileTitle(u"C:\\x\\System\\A.RM"_s), u"A.RM"_s);
-    EXPECT_EQ(fileTitle(u"/home/u/b.1X2"_s), u"b.1X2"_s);
-    EXPECT_EQ(fileTitle(u"plain"_s), u"plain"_s);
-    EXPECT_EQ(fileTitle(u"dir/"_s), QString());
 }
 
 TEST(Folders, SettingsFolderFollowsXdg)
@@ -93,10 +77,10 @@ TEST(Folders, SettingsFolderFollowsXdg)
 
     // Unset or relative: ~/.config/velkorin.
     qputenv("HOME", (dir.path() + u"/home"_s).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", "relative/cfg");
-    EXPECT_EQ(GetWindowsDirectoryA(), dir.path() + u"/home/.config/velkorin"_s);
-    qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(GetWindowsDirectoryA(), dir.path() + u"/home/.config/velkorin"_s);
+    for (const char* value : {"relative/cfg", ""}) {
+        qputenv("XDG_CONFIG_HOME", value);
+        EXPECT_EQ(GetWindowsDirectoryA(), dir.path() + u"/home/.config/velkorin"_s) << value;
+    }
 
     // A folder that cannot be made: empty, so the caller falls back.
     touch(dir.path() + u"/file"_s);

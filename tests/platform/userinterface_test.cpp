@@ -1,45 +1,40 @@
+#include "platform/commondialog.h"
 #include "platform/userinterface.h"
+#include "platform/vbsystem.h"
 
 #include "support/scripteduser.h"
+#include "support/testhelpers.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-TEST(UserInterface, AnUnscriptedBoxFailsTheTestButAnswersHarmlessly)
-{
-    ScriptedUser user;
-    int result = 0;
-    EXPECT_NONFATAL_FAILURE(
-        result = MsgBox(QStringLiteral("?"), vbmsg::YesNoCancel + vbmsg::Question), "unexpected message box");
-    EXPECT_EQ(result, vbmsg::Cancel);
-    std::optional<QString> path = QStringLiteral("x");
-    EXPECT_NONFATAL_FAILURE(path = user.fileDialog(FileDialogRequest{}), "unexpected file dialog");
-    EXPECT_EQ(path, std::nullopt);
-}
-
-TEST(UserInterface, TheScriptedUserUninstallsItself)
+TEST(UserInterface, AnUnscriptedBoxFailsTheTestButAnswersHarmlesslyAndTheScriptedUserUninstallsItself)
 {
     UserInterface* desktop = &UserInterface::current();
     {
         ScriptedUser user;
         EXPECT_EQ(&UserInterface::current(), &user);
+        int result = 0;
+        EXPECT_NONFATAL_FAILURE(
+            result = MsgBox(QStringLiteral("?"), vbmsg::YesNoCancel + vbmsg::Question), "unexpected message box");
+        EXPECT_EQ(result, vbmsg::Cancel);
+        std::optional<QString> path = QStringLiteral("x");
+        EXPECT_NONFATAL_FAILURE(path = user.fileDialog(FileDialogRequest{}), "unexpected file dialog");
+        EXPECT_EQ(path, std::nullopt);
     }
     EXPECT_EQ(&UserInterface::current(), desktop);
 }
 
-TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswers)
+TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswersAndVbFiltersBecomeQtFilters)
 {
-    EXPECT_EQ(messageBoxButtons(vbmsg::OKOnly + vbmsg::Exclamation), (std::vector<int>{vbmsg::OK}));
-    EXPECT_EQ(messageBoxButtons(vbmsg::YesNoCancel + vbmsg::Question),
-        (std::vector<int>{vbmsg::Yes, vbmsg::No, vbmsg::Cancel}));
-    EXPECT_EQ(messageBoxButtons(vbmsg::YesNo), (std::vector<int>{vbmsg::Yes, vbmsg::No}));
-    EXPECT_EQ(escapeResult(vbmsg::OKCancel + vbmsg::Exclamation), vbmsg::Cancel);
-    EXPECT_EQ(escapeResult(vbmsg::YesNo), vbmsg::No);
-    EXPECT_EQ(escapeResult(vbmsg::OKOnly + vbmsg::Critical), vbmsg::OK);
-}
+    using B = std::vector<int>;
+    const std::tuple<int, B, int> cases[] = {{vbmsg::OKOnly + vbmsg::Critical, B{vbmsg::OK}, vbmsg::OK},
+        {vbmsg::YesNoCancel + vbmsg::Question, B{vbmsg::Yes, vbmsg::No, vbmsg::Cancel}, vbmsg::Cancel},
+        {vbmsg::YesNo, B{vbmsg::Yes, vbmsg::No}, vbmsg::No},
+        {vbmsg::OKCancel + vbmsg::Exclamation, B{vbmsg::OK, vbmsg::Cancel}, vbmsg::Cancel}};
+    for (const auto& [style, buttons, escape] : cases)
+        EXPECT_EQ(std::pair(messageBoxButtons(style), escapeResult(style)), std::pair(buttons, escape)) << style;
 
-TEST(UserInterface, VbFiltersBecomeQtFilters)
-{
     EXPECT_EQ(qtFilters(QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*")),
         (QStringList{QStringLiteral("Systemram (*.1X2)"), QStringLiteral("Alla filer (*.*)")}));
     EXPECT_EQ(
@@ -55,4 +50,33 @@ TEST(UserInterface, HelpGoesToTheInstalledViewer)
     setHelpViewer({});
     EXPECT_EQ(seen, u"tipsfin.hlp 3");
     UserInterface::current().showHelp(QStringLiteral("x"), 3);  // no viewer: nothing
+}
+
+TEST(CommonDialog, PassesItsPropertiesReturnsNameAndTitleAndCancelRaises32755KeepingTheName)
+{
+    ScriptedUser user;
+    user.answerFileDialog(QStringLiteral("/tmp/x/Ram 1.1X2")).cancelFileDialog();
+    CommonDialog d;
+    d.Filter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
+    d.Flags = 4100;
+    d.FileName = QStringLiteral("Namnlös 1");
+    d.ShowOpen();
+    EXPECT_EQ(
+        std::pair(d.FileName, d.FileTitle), std::pair(QStringLiteral("/tmp/x/Ram 1.1X2"), QStringLiteral("Ram 1.1X2")));
+    ASSERT_EQ(user.fileDialogs().size(), 1u);
+    const FileDialogRequest asked = user.fileDialogs()[0];
+    EXPECT_EQ(std::tuple(asked.save, asked.flags, asked.fileName, asked.filter),
+        std::tuple(false, 4100, QStringLiteral("Namnlös 1"), d.Filter));
+    EXPECT_EQ(errorOf([&] { d.ShowSave(); }), vberr::DialogCancelled);
+    EXPECT_EQ(d.FileName, QStringLiteral("/tmp/x/Ram 1.1X2"));
+}
+
+TEST(VbSystem, ClipboardHoldsPlainTextWithLineBreaksAsGiven)
+{
+    ClipboardClear();
+    EXPECT_FALSE(ClipboardHasText());
+    ClipboardSetText(QStringLiteral("1\tX\r\n2\t1"));
+    EXPECT_EQ(std::pair(ClipboardHasText(), ClipboardGetText()), std::pair(true, QStringLiteral("1\tX\r\n2\t1")));
+    ClipboardClear();
+    EXPECT_EQ(ClipboardGetText(), QString());
 }
