@@ -13,6 +13,7 @@
 
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -37,13 +38,11 @@ protected:
     }
     static QString table(const Grid& g) { return gridText(g, 1); }
     static QString header(const Grid& g) { return gridText(g).section(u'/', 0, 0); }
-    static int garantiWindows()
+    static auto garantiWindows()
     {
         processEvents();
-        int n = 0;
-        for (QMdiSubWindow* sub : MDIForm1::instance()->mdiArea()->subWindowList())
-            n += qobject_cast<garanti*>(sub->widget()) != nullptr;
-        return n;
+        return std::ranges::count_if(MDIForm1::instance()->mdiArea()->subWindowList(),
+            [](QMdiSubWindow* sub) { return qobject_cast<garanti*>(sub->widget()) != nullptr; });
     }
     bool idle() const { return main_->Enabled() && !visare::instance()->isVisible(); }
 };
@@ -75,8 +74,15 @@ TEST_F(GuaranteeWindows, ComputedOnceThenShownInTheRunningLanguageAndTheBaseRowC
     EXPECT_NEAR(w->Label3->Left(), w->Grid2->Left() + w->Grid2->ColPos(6), 30);
 }
 
-TEST_F(GuaranteeWindows, AvbrytKeepsTheStoredTableAndItsFlag)
+TEST_F(GuaranteeWindows, AnUnreadableSystemGivesAMessageAndNoWindowAndAvbrytKeepsTheStoredTableAndItsFlag)
 {
+    Form2* bad = typedSystem(0, 2, 0, {"11", "12", "1X"});
+    bad->Grid1->setCols(3);  // fewer columns than rows
+    user.answerMessageBox(vbmsg::OK);
+    bad->Berakna_Click();
+    EXPECT_TRUE(boxTexts(user).size() == 1 && boxTexts(user)[0].startsWith(MessageText(30)));
+    EXPECT_TRUE(garanti::loaded() == nullptr && idle() && bad->Grid2->TextMatrix(0, 0).isEmpty());
+
     for (const char* flag : {"", "0"}) {
         Form2* e = typedSystem(0, 13, 0, {"1111111111111", "XXXXXXXXXXXXX"});
         if (*flag) {
@@ -95,21 +101,9 @@ TEST_F(GuaranteeWindows, AvbrytKeepsTheStoredTableAndItsFlag)
     }
 }
 
-TEST_F(GuaranteeWindows, SystemTheTableCannotReadGivesAMessageAndNoWindow)
-{
-    Form2* e = typedSystem(0, 2, 0, {"11", "12", "1X"});
-    e->Grid1->setCols(3);  // fewer columns than rows
-    user.answerMessageBox(vbmsg::OK);
-    e->Berakna_Click();
-    EXPECT_TRUE(boxTexts(user).size() == 1 && boxTexts(user)[0].startsWith(MessageText(30)));
-    EXPECT_TRUE(garanti::loaded() == nullptr && idle() && e->Grid2->TextMatrix(0, 0).isEmpty());
-}
-
 TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
 {
-    main_->NyBlankett_Click();
-    auto* frame = qobject_cast<Form1*>(main_->activeChild());
-    ASSERT_NE(frame, nullptr);
+    Form1* frame = &newFrame();
     Grid& stored = *frame->Grid3[1];
 
     // Never computed: message 23, then the window with its header and the comment only.
@@ -146,9 +140,8 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
 
     // A click in the comment box answers with message 27, every time.
     user.clear();
-    user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
-    QTest::mouseClick(w->kommentarer, Qt::LeftButton);
-    QTest::mouseClick(w->kommentarer, Qt::LeftButton);
+    for (int i = 0; i < 2; ++i)
+        user.answerMessageBox(vbmsg::OK), QTest::mouseClick(w->kommentarer, Qt::LeftButton);
     EXPECT_EQ(boxTexts(user), QStringList(2, MessageText(27)));
 
     // "Stäng" closes it and leaves the main window as it was.
