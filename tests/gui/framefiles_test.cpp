@@ -68,9 +68,9 @@ std::string describe(const Form1& f)
     for (int m = 0; m < frame::MatchCount; ++m)
         out << words(u"match", m, r.Label5[m], frame::matchTypeByte(r.systyp[m]), r.antalmark[m]);
     for (int s = 0; s < frame::SlotCount; ++s) {
-        out << words(u"slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption, r.InsHalv[s].ForeColor,
-            r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s], r.syshelgard[s], r.placeradhalv[s],
-            r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
+        out << words(u"slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption,
+            r.InsHalv[s].ForeColor, r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s],
+            r.syshelgard[s], r.placeradhalv[s], r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
         for (const Grid* g : {f.Grid1[s], f.Grid3[s]})
             out << words(g->Rows(), g->Cols(), gridText(*g));
     }

@@ -130,7 +130,8 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     frame->visagaranti_Click(1);
     w = garanti::loaded();
     EXPECT_TRUE(user.messageBoxes().empty() && garantiWindows() == 1);
-    EXPECT_EQ(table(*w->Grid2) + u'|' + w->reducering->Caption(), u"2|||||/|||||/|||||/|||||/||||||" + reductionText(2, 9, 0));
+    EXPECT_EQ(table(*w->Grid2) + u'|' + w->reducering->Caption(),
+        u"2|||||/|||||/|||||/|||||/||||||" + reductionText(2, 9, 0));
 
     // With base row: 7 columns and every stored row.
     frame->change([](frame::FrameEditing& ram) { ram.slottyp[1] = 1; });

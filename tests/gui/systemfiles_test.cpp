@@ -65,7 +65,8 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
     saveAs();
-    EXPECT_EQ(guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(
+        guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_TRUE(user.fileDialogs().back().fileName == caption && e->syssparat && e->windowTitle() == file);
     const QByteArray saved = readFileBytes(file);
 
@@ -132,7 +133,8 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     const qsizetype windows = main_->mdiArea()->subWindowList().size();
     user.answerMessageBox(vbmsg::OK);
     open(odd);
-    EXPECT_TRUE(user.messageBoxes().at(0).style == vbmsg::OKOnly && main_->mdiArea()->subWindowList().size() == windows);
+    EXPECT_TRUE(
+        user.messageBoxes().at(0).style == vbmsg::OKOnly && main_->mdiArea()->subWindowList().size() == windows);
 
     // More rows than the grid takes: the editor's own load refuses the rows; it stays open with
     // what was read, as after any cut.

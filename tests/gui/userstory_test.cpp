@@ -1,6 +1,6 @@
-// The user's story from start to end, through the real windows: the computer builds a 12-right system,
-// computes its guarantee table, "Använd" saves it and hands it to a new frame, the frame is marked and its rows created, browsed,
-// saved, and opened again with the same rows.
+// The user's story from start to end, through the real windows: the computer builds a 12-right system
+// and its guarantee table, "Använd" saves it and hands it to a new frame, the frame is marked and its
+// rows created, saved and opened again with the same rows and the same table.
 
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -44,14 +44,15 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     editor->Berakna_Click();
     garanti* w = garanti::loaded();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(main->Enabled() && !visare::instance()->isVisible() && editor->syssparat == saved && !w->Label3->Visible());
+    EXPECT_TRUE(
+        main->Enabled() && !visare::instance()->isVisible() && editor->syssparat == saved && !w->Label3->Visible());
     EXPECT_EQ(w->windowTitle() + u' ' + gridText(*w->Grid2).section(u'/', 0, 0), UIText(500) + u" 13|12|11|10|0-9|(%)");
     // Every outcome is within one difference of some row: classes 1 and 2 only, shares adding up.
     EXPECT_TRUE(w->Grid2->Rows() == 6 && !w->Grid2->TextMatrix(1, 0).isEmpty() && w->Grid2->TextMatrix(3, 5).isEmpty());
     const QString table = gridText(*w->Grid2, 1) + u'|' + w->reducering->Caption() + u'|' + w->kommentarer->Text();
     EXPECT_EQ(table, gridText(*w->Grid2, 1) + u'|' + reductionText(systemRows, 27, 0) + u"|tre helgarderingar");
-    EXPECT_EQ(gridText(*editor->Grid2), u"1|" + reductionText(systemRows, 27, 0) + u"|tre helgarderingar|||/" +
-        gridText(*w->Grid2, 1));
+    EXPECT_EQ(gridText(*editor->Grid2),
+        u"1|" + reductionText(systemRows, 27, 0) + u"|tre helgarderingar|||/" + gridText(*w->Grid2, 1));
 
     // 4. "Använd" again: the table is current, so the only question is where to save; a new frame
     // takes the system into System 1.
