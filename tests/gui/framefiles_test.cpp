@@ -68,9 +68,9 @@ std::string describe(const Form1& f)
     for (int m = 0; m < frame::MatchCount; ++m)
         out << words(u"match", m, r.Label5[m], frame::matchTypeByte(r.systyp[m]), r.antalmark[m]);
     for (int s = 0; s < frame::SlotCount; ++s) {
-        out << words(u"slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption, r.InsHalv[s].ForeColor,
-            r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s], r.syshelgard[s], r.placeradhalv[s],
-            r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
+        out << words(u"slot", s, r.Label3[s], r.InsRader[s], r.sysrader[s], r.InsHalv[s].Caption,
+            r.InsHalv[s].ForeColor, r.InsHel[s].Caption, r.InsHel[s].ForeColor, r.slottyp[s], r.sysgard[s],
+            r.syshelgard[s], r.placeradhalv[s], r.placeradhel[s], r.sysianvand[s], r.Grid1Tag[s], r.SystemTag[s]);
         for (const Grid* g : {f.Grid1[s], f.Grid3[s]})
             out << words(g->Rows(), g->Cols(), gridText(*g));
     }
@@ -173,20 +173,17 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
     load(f, 1, put(QStringLiteral("4-2-12.RU"), writeSystemFile(sys)));
-    EXPECT_FALSE(user.fileDialogs().at(0).save);
-    EXPECT_EQ(guidePage(), page(8));
-    EXPECT_EQ(slotText(f, 1), u"4-2-12.RU 12 0/4 0/2");
+    EXPECT_TRUE(!user.fileDialogs().at(0).save && guidePage() == page(8));
     const frame::FrameEditing& r = f.state();
-    EXPECT_EQ(
-        words(f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1], r.sysgard[1], r.syshelgard[1]),
-        u"1 2 5 1 12 6 2");
-    EXPECT_TRUE(f.systemsparat());  // nothing is marked by a load
+    EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1],
+                  r.sysgard[1], r.syshelgard[1], f.systemsparat()),  // nothing is marked by a load
+        u"4-2-12.RU 12 0/4 0/2 1 2 5 1 12 6 2 1");
 
-    const Grid& g1 = *f.Grid1[1];
-    ASSERT_EQ(words(g1.Rows(), g1.Cols()), u"7 13");
+    QString want, got;  // byte 0, at (1, 12), is the character 0: no sign
     for (int k = 1; k <= 6; ++k)
-        for (int c = 1; c <= 12; ++c)  // byte 0, at (1, 12), is the character 0: no sign
-            EXPECT_EQ(g1.TextMatrix(k, c), QString(QChar(char16_t(sys.sign(k, c))))) << k << "," << c;
+        for (int c = 1; c <= 12; ++c)
+            want += QString(QChar(char16_t(sys.sign(k, c)))) + u'.', got += f.Grid1[1]->TextMatrix(k, c) + u'.';
+    EXPECT_EQ(words(f.Grid1[1]->Rows(), f.Grid1[1]->Cols(), got), words(7, 13, want));
     EXPECT_EQ(gridText(*f.Grid3[1]), u"1|1:3|kommentar åäö|||/|||||/0|10|20|30|40|50");
 
     // A damaged file is reported and keeps what was read. More rows than the grid takes: refused
@@ -285,23 +282,21 @@ TEST_F(FrameFiles, HandedOverSystemLoadsIntoSystemOneOfTheNextFrameWithoutADialo
     const QString sys = put(QStringLiteral("1-2-9.RM"), writeSystemFile(makeSystem(0, 2, 1, 9)));
     main().anvandsystem = sys;
     Form1& f = newFrame();
-    EXPECT_TRUE(main().anvandsystem.isEmpty());
-    EXPECT_EQ(main().CommonDialog1->FileName, sys);
-    EXPECT_EQ(slotText(f, 0), u"1-2-9.RM 9 0/2 0/1");
+    EXPECT_EQ(words(main().anvandsystem, u"|", main().CommonDialog1->FileName, slotText(f, 0)),
+        u" | " + sys + u" 1-2-9.RM 9 0/2 0/1");
 
     // A name that cannot be opened stays set, and says why.
     main().anvandsystem = path(QStringLiteral("gone.RM"));
     user.answerMessageBox(vbmsg::OK);
     Form1& g = newFrame();
-    EXPECT_EQ(user.messageBoxes().at(0).text, u"File not found");
-    EXPECT_EQ(main().anvandsystem, path(QStringLiteral("gone.RM")));
-    EXPECT_EQ(g.Label3[0]->Caption(), u"Inget system");
+    EXPECT_EQ(words(user.messageBoxes().at(0).text, main().anvandsystem, g.Label3[0]->Caption()),
+        u"File not found " + path(QStringLiteral("gone.RM")) + u" Inget system");
     main().anvandsystem.clear();
 }
 
 // ---------------------------------------------------------------- frame files
 
-TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrame)
+TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamagedOneKeepsWhatItHolds)
 {
     // An untouched frame: empty slots, and nothing counts as clicked when it comes back.
     newFrame();
@@ -311,8 +306,7 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrame)
     open(e, empty);
     for (int s = 0; s < 3; ++s)
         EXPECT_EQ(words(slotText(e, s), e.state().sysrader[s]), u"Inget system 0 0/0 0/0 0");
-    EXPECT_TRUE(e.systemsparat());
-    EXPECT_EQ(e.windowTitle(), empty);
+    EXPECT_EQ(words(e.systemsparat(), e.windowTitle()), words(1, empty));
 
     // An edited one, with rows kept from an earlier "Skapa": they come back without the coupon view.
     Form1& f = editedFrame();
@@ -328,20 +322,16 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrame)
     const auto before = describe(f);
     const QString file = path(QStringLiteral("ram.1X2"));
     saveAs(file);
-    EXPECT_TRUE(user.fileDialogs().back().save);
-    EXPECT_EQ(user.fileDialogs().back().fileName, u"Namnlös 3");
-    EXPECT_EQ(guidePage(), page(2));
-    EXPECT_FALSE(main().sparafel);
-    EXPECT_TRUE(f.systemsparat());
-    EXPECT_EQ(f.windowTitle(), file);
+    EXPECT_TRUE(user.fileDialogs().back().save && guidePage() == page(2));
+    EXPECT_EQ(words(user.fileDialogs().back().fileName, main().sparafel, f.systemsparat(), f.windowTitle()),
+        u"Namnlös 3 0 1 " + file);
 
     user.answerFileDialog(file);
     main().laddablankett_Click();
     processEvents();
     Form1& g = *active<Form1>();
     ASSERT_NE(&g, &f);
-    EXPECT_FALSE(user.fileDialogs().back().save);
-    EXPECT_TRUE(g.Tag.isEmpty());
+    EXPECT_TRUE(!user.fileDialogs().back().save && g.Tag.isEmpty());
     EXPECT_EQ(describe(g), before);
     EXPECT_EQ(g.state().forminne, rows);
     EXPECT_EQ(words(g.windowTitle(), g.state().filbyte, g.state().mode == frame::Mode::System1, g.systemsparat()),
@@ -350,35 +340,27 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrame)
     // Saved again it gives the same bytes.
     const QString again = path(QStringLiteral("again.1X2"));
     saveAs(again);
-    EXPECT_EQ(readFileBytes(again), readFileBytes(file));
-}
-
-TEST_F(FrameFiles, VersionTenAndDamagedFrameFilesKeepWhatTheyHold)
-{
-    Form1& f = editedFrame();
-    f.LikaRaderCheck->setValue(0);
-    const QString file = path(QStringLiteral("v11.1X2"));
-    saveAs(file);
     const QByteArray bytes = readFileBytes(file);
+    EXPECT_EQ(readFileBytes(again), bytes);
 
     // Version 10 has no equal-rows choice: the frame keeps its own.
     QByteArray v10 = bytes;
     v10.remove(endOf(v10, FrameReadStage::RemoveEqualRows) - 1, 1);
     v10[0] = 10;
-    Form1& g = newFrame();
-    g.LikaRaderCheck->setValue(1);
-    open(g, put(QStringLiteral("v10.1X2"), v10));
-    EXPECT_EQ(words(g.state().filbyte, g.LikaRaderCheck->Value()), u"10 1");
-    g.LikaRaderCheck->setValue(0);
-    EXPECT_EQ(describe(g), describe(f));
+    Form1& v = newFrame();
+    v.LikaRaderCheck->setValue(0);
+    open(v, put(QStringLiteral("v10.1X2"), v10));
+    EXPECT_EQ(words(v.state().filbyte, v.LikaRaderCheck->Value()), u"10 0");
+    v.LikaRaderCheck->setValue(1);
+    EXPECT_EQ(describe(v), before);
 
     // Cut inside the cell records: the slots are in, no cell is clicked, the caption stays.
     Form1& h = newFrame();
     open(h, put(QStringLiteral("cut.1X2"), bytes.left(endOf(bytes, FrameReadStage::Slots) + 20)), true);
     EXPECT_EQ(boxes(), (Boxes{{QStringLiteral("Input past end of file"), vbmsg::OKOnly}}));
-    EXPECT_EQ(words(h.Label3[0]->Caption(), h.Label3[1]->Caption(), h.Label1[1]->Caption()), u"bas.RU plain.RM ");
-    EXPECT_TRUE(h.systemsparat());
-    EXPECT_EQ(h.windowTitle().left(7), u"Namnlös");
+    EXPECT_EQ(words(h.Label3[0]->Caption(), h.Label3[1]->Caption(), h.Label1[1]->Caption(), h.systemsparat(),
+                  h.windowTitle().left(7)),
+        u"bas.RU plain.RM  1 Namnlös");
 
     // Cut inside the row matrix: the cells are rebuilt, the rows are not taken, the filter after
     // them is not reached.
@@ -407,12 +389,10 @@ TEST_F(FrameFiles, FrameCreatedThroughTheFilterOpensInTheCouponViewWithItsCount)
     user.answerMessageBox(vbmsg::OK);  // the filter kept every row
     f.OK_Click();
     ASSERT_TRUE(f.copyskapat());
-    const QString filtered = path(QStringLiteral("filtrerad.1X2"));
-    saveAs(filtered);
+    saveAs(path(QStringLiteral("filtrerad.1X2")));
     Form1& h = newFrame();
-    open(h, filtered);
-    EXPECT_TRUE(h.copyskapat() && h.grid2frame->Visible());
-    EXPECT_FALSE(h.systemsparat());
+    open(h, path(QStringLiteral("filtrerad.1X2")));
+    EXPECT_TRUE(h.copyskapat() && h.grid2frame->Visible() && !h.systemsparat());
     EXPECT_EQ(words(h.Label4->Caption(), h.filtercheck->Value(), h.Allrad->Caption(), h.copytemptempallrad(),
                   h.state().allradram),
         words(f.Label4->Caption(), 1, f.Allrad->Caption(), 12, 12));
@@ -474,8 +454,7 @@ TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPat
     ASSERT_EQ(main().activeChild(), nullptr);
     user.answerMessageBox(vbmsg::OK);
     main().sparasom_Click();
-    EXPECT_TRUE(main().sparafel);
-    EXPECT_EQ(user.messageBoxes().at(0).style, vbmsg::OKOnly);
+    EXPECT_TRUE(main().sparafel && user.messageBoxes().at(0).style == vbmsg::OKOnly);
 }
 
 }  // namespace

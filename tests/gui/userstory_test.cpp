@@ -1,12 +1,15 @@
-// The user's story from start to end, through the real windows: the computer builds a 12-right system,
-// "Använd" saves it and hands it to a new frame, the frame is marked and its rows created, browsed,
-// saved, and opened again with the same rows.
+// The user's story from start to end, through the real windows: the computer builds a 12-right system
+// and its guarantee table, "Använd" saves it and hands it to a new frame, the frame is marked and its
+// rows created, saved and opened again with the same rows and the same table.
 
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "shell/garanti.h"
+#include "shell/reductiontext.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/textof.h"
+#include "systems/visare.h"
 
 #include <QTemporaryDir>
 
@@ -26,75 +29,91 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     Form2* editor = newSystem(0, 3, 1, true);
     ASSERT_NE(editor, nullptr);
     const int systemRows = editor->rader();
-    ASSERT_GT(systemRows, 1);
-    ASSERT_LT(systemRows, 27);  // reduced: fewer rows than the full variation
+    ASSERT_TRUE(systemRows > 1 && systemRows < 27);  // reduced: fewer rows than the full variation
     ASSERT_EQ(editor->Grid1->Cols(), systemRows + 1);
 
-    // 2. "Använd" asks first, as there is no guarantee table yet: declined, nothing happens; saved
-    // anyway, into a file, a new frame takes the system into System 1.
+    // 2. "Använd" asks first, as there is no guarantee table yet: declined, nothing happens.
     user.answerMessageBox(vbmsg::No);
     editor->Anvand_Click();
     processEvents();
-    EXPECT_EQ(main->activeChild(), editor);
-    EXPECT_TRUE(main->anvandsystem.isEmpty());
+    EXPECT_TRUE(main->activeChild() == editor && main->anvandsystem.isEmpty());
+
+    // 3. "Garantitabell" computes, stores and shows the table; it is no edit.
+    editor->kommentarer->setText(QStringLiteral("tre helgarderingar"));
+    const bool saved = editor->syssparat;
+    editor->Berakna_Click();
+    garanti* w = garanti::loaded();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(
+        main->Enabled() && !visare::instance()->isVisible() && editor->syssparat == saved && !w->Label3->Visible());
+    EXPECT_EQ(w->windowTitle() + u' ' + gridText(*w->Grid2).section(u'/', 0, 0), UIText(500) + u" 13|12|11|10|0-9|(%)");
+    // Every outcome is within one difference of some row: classes 1 and 2 only, shares adding up.
+    EXPECT_TRUE(w->Grid2->Rows() == 6 && !w->Grid2->TextMatrix(1, 0).isEmpty() && w->Grid2->TextMatrix(3, 5).isEmpty());
+    const QString table = gridText(*w->Grid2, 1) + u'|' + w->reducering->Caption() + u'|' + w->kommentarer->Text();
+    EXPECT_EQ(table, gridText(*w->Grid2, 1) + u'|' + reductionText(systemRows, 27, 0) + u"|tre helgarderingar");
+    EXPECT_EQ(gridText(*editor->Grid2),
+        u"1|" + reductionText(systemRows, 27, 0) + u"|tre helgarderingar|||/" + gridText(*w->Grid2, 1));
+
+    // 4. "Använd" again: the table is current, so the only question is where to save; a new frame
+    // takes the system into System 1.
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(editor->parentWidget()));
     const QString systemFile = dir.filePath(QStringLiteral("3-0-system.RM"));
-    user.answerMessageBox(vbmsg::Yes).answerFileDialog(systemFile);
+    user.answerFileDialog(systemFile);
     editor->Anvand_Click();
     processEvents();
     auto* frame = qobject_cast<Form1*>(main->activeChild());
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(editor->syssparat && main->anvandsystem.isEmpty());
-    EXPECT_EQ(QStringList({frame->Label3[0]->Caption(), frame->InsRader[0]->Caption(), frame->InsHalv[0]->Caption(),
-                              frame->InsHel[0]->Caption(), QString::number(frame->state().filbyte)})
-                  .join(u' '),
+    EXPECT_EQ(frame->Label3[0]->Caption() + u' ' + frame->InsRader[0]->Caption() + u' ' + frame->InsHalv[0]->Caption() +
+            u' ' + frame->InsHel[0]->Caption() + u' ' + QString::number(frame->state().filbyte),
         u"3-0-system.RM " + QString::number(systemRows) + u" 0/0 0/3 5");
     EXPECT_EQ(gridText(*frame->Grid1[0], 1, 1), gridText(*editor->Grid1, 1, 1));
 
-    // 3. Full guards on matches 1-3 in System 1, singles "1" on the rest.
+    // 5. Full guards on matches 1-3 in System 1, singles "1" on the rest.
     for (int cell = 0; cell < 9; ++cell)
         Q_EMIT frame->Label1[cell]->Click();
     for (int match = 3; match < 13; ++match)
         Q_EMIT frame->Label1[3 * match]->Click();
     processEvents();
-    EXPECT_EQ(frame->InsHel[0]->Caption(), u"3/3");
-    EXPECT_EQ(frame->Allrad->Caption(), QString::number(systemRows));
+    EXPECT_EQ(frame->InsHel[0]->Caption() + u' ' + frame->Allrad->Caption(), u"3/3 " + QString::number(systemRows));
 
-    // 4. "Skapa": the rows are the system's rows on matches 1-3, "1" elsewhere, in the system's order.
+    // 6. "Skapa": the rows are the system's rows on matches 1-3, "1" elsewhere, in the system's order.
     frame->OK_Click();
     processEvents();
-    ASSERT_TRUE(frame->grid2frame->isVisible());
+    ASSERT_TRUE(frame->grid2frame->isVisible() && main->SkrivUt->isEnabled());
     const RowMatrix rows = frame->forminnecopy();
     ASSERT_EQ(rows.upperRow(), systemRows);
-    for (int r = 0; r < systemRows; ++r) {
-        for (int m = 0; m < 3; ++m)
-            EXPECT_EQ(rows.at(m, r), signCode(editor->Grid1->TextMatrix(m + 1, r + 1))) << "row " << r;
-        for (int m = 3; m < 13; ++m)
-            EXPECT_EQ(rows.at(m, r), 1);
-    }
-    EXPECT_TRUE(main->SkrivUt->isEnabled());
+    RowMatrix expected = rows;
+    for (int r = 0; r < systemRows; ++r)
+        for (int m = 0; m < 13; ++m)
+            expected.at(m, r) = std::uint8_t(m < 3 ? signCode(editor->Grid1->TextMatrix(m + 1, r + 1)) : 1);
+    EXPECT_EQ(rows, expected);
     EXPECT_EQ(frame->Label4->Caption(), UIText(136) + u"1" + UIText(137) + u"10");
 
-    // 5. Save the frame; its caption becomes the file.
+    // 7. Save the frame; its caption becomes the file.
     const QString frameFile = dir.filePath(QStringLiteral("ram.1X2"));
     user.answerFileDialog(frameFile);
     main->sparasom_Click();
     processEvents();
-    EXPECT_EQ(frame->windowTitle(), frameFile);
-    EXPECT_TRUE(frame->systemsparat());
+    EXPECT_TRUE(frame->windowTitle() == frameFile && frame->systemsparat());
 
-    // 6. Open it in a new frame: the same rows, shown as coupons at once.
+    // 8. Open it in a new frame: the same rows, shown as coupons at once.
     user.answerFileDialog(frameFile);
     main->laddablankett_Click();
     processEvents();
     auto* reopened = qobject_cast<Form1*>(main->activeChild());
-    ASSERT_NE(reopened, nullptr);
-    ASSERT_NE(reopened, frame);
-    EXPECT_EQ(reopened->windowTitle(), frameFile);
-    EXPECT_TRUE(reopened->grid2frame->isVisible());
+    ASSERT_TRUE(reopened != nullptr && reopened != frame);
+    EXPECT_TRUE(reopened->windowTitle() == frameFile && reopened->grid2frame->isVisible() &&
+        reopened->rect().contains(reopened->grid2frame->geometry()) && reopened->forminnecopy() == rows);
     EXPECT_EQ(reopened->size(), frame->size());  // at the coupon width, as after "Skapa"
-    EXPECT_TRUE(reopened->rect().contains(reopened->grid2frame->geometry()));
-    EXPECT_EQ(reopened->forminnecopy(), rows);
     EXPECT_EQ(reopened->Allrad->Caption(), QString::number(systemRows));
+
+    // 9. Its "Visa garantitabell" shows the table that travelled with the system, with no message.
+    reopened->visagaranti_Click(0);
+    w = garanti::loaded();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(user.messageBoxes().size() == 1 && main->Enabled());  // only step 2's question
+    EXPECT_EQ(gridText(*w->Grid2, 1) + u'|' + w->reducering->Caption() + u"|" + w->kommentarer->Text(), table);
 }
 
 }  // namespace
