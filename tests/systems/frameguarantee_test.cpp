@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -16,9 +17,7 @@ namespace {
 Marks marksOf(const std::string& text)
 {
     std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
+    std::vector<std::string> words{std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
     words.resize(MatchCount, "1");
     const auto marks = frametext::marksOf(words);
     EXPECT_TRUE(marks) << text;

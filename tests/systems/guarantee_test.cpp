@@ -108,8 +108,7 @@ TEST(Guarantee, BadSystemsRaiseErrors)
 {
     EXPECT_EQ(errorOf([] { countGuarantee(systemOf(0, 0, false, {""})); }), vberr::InvalidCall);
     EXPECT_EQ(errorOf([] { countGuarantee(systemOf(0, 14, false, {})); }), vberr::InvalidCall);
-    GuaranteeSystem shortCodes = systemOf(0, 3, false, {"111"});
-    shortCodes.rows = 2;
+    const GuaranteeSystem shortCodes{0, 3, false, 2, std::vector<std::uint8_t>(3)};  // codes for one row of two
     EXPECT_EQ(errorOf([&] { countGuarantee(shortCodes); }), vberr::SubscriptOutOfRange);
 }
 
