@@ -8,7 +8,7 @@
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "slotfill.h"
-#include "support/shownboxes.h"
+#include "support/textof.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -15,7 +15,7 @@
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
-#include "support/shownboxes.h"
+#include "support/textof.h"
 #include "support/testhelpers.h"
 
 #include <QCloseEvent>

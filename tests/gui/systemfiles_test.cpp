@@ -7,7 +7,6 @@
 #include "shell/systemfile.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/shownboxes.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
 

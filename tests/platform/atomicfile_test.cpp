@@ -3,9 +3,6 @@
 #include "platform/atomicfile.h"
 #include "support/testhelpers.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -19,32 +16,35 @@ int saveError(const QString& path, const QByteArray& bytes)
     return errorOf([&] { vb::writeFileAtomically(path, bytes); });
 }
 
-// The folder holds the one file and nothing left beside it.
-void expectOnly(const QTemporaryDir& dir, const QString& name)
-{
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
-}
+class AtomicFile : public ::testing::Test {
+protected:
+    // The file ram.1X2 holding `old`.
+    QString oldFile(const QByteArray& old) { return writeFileBytes(path_, old), path_; }
+    // The folder holds the one file and nothing left beside it.
+    void expectOnlyTheFile() const
+    {
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ram.1X2")});
+    }
+    QTemporaryDir dir_;
+    const QString path_ = dir_.filePath(QStringLiteral("ram.1X2"));
+};
 
-TEST(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
+TEST_F(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ram.1X2"));
-    writeFileBytes(path, QByteArray(1000, 'a'));
-    vb::writeFileAtomically(path, "short");
-    EXPECT_EQ(readFileBytes(path), "short");
-    expectOnly(dir, QStringLiteral("ram.1X2"));
+    vb::writeFileAtomically(oldFile(QByteArray(1000, 'a')), "short");
+    EXPECT_EQ(readFileBytes(path_), "short");
+    expectOnlyTheFile();
     // Old-style paths work too.
-    QDir(dir.path()).mkdir(QStringLiteral("System"));
-    vb::writeFileAtomically(dir.path() + QStringLiteral("\\system\\a.RM"), "x");
-    EXPECT_EQ(readFileBytes(dir.filePath(QStringLiteral("System/a.RM"))), "x");
+    QDir(dir_.path()).mkdir(QStringLiteral("System"));
+    vb::writeFileAtomically(dir_.path() + QStringLiteral("\\system\\a.RM"), "x");
+    EXPECT_EQ(readFileBytes(dir_.filePath(QStringLiteral("System/a.RM"))), "x");
 }
 
-TEST(AtomicFile, FailuresRaiseAndKeepTheOldFile)
+TEST_F(AtomicFile, FailuresRaiseAndKeepTheOldFile)
 {
-    QTemporaryDir dir;
-    EXPECT_EQ(saveError(dir.filePath(QStringLiteral("missing/a.RM")), "x"), 76);
-    EXPECT_EQ(saveError(dir.path(), "x"), 75);  // a folder is no file
-    EXPECT_TRUE(QDir(dir.path()).exists());
+    EXPECT_EQ(saveError(dir_.filePath(QStringLiteral("missing/a.RM")), "x"), 76);
+    EXPECT_EQ(saveError(dir_.path(), "x"), 75);  // a folder is no file
+    EXPECT_TRUE(QDir(dir_.path()).exists());
 }
 
 // Runs one save in a child process under a file-size limit (SIGXFSZ ignored, so the write fails with
@@ -63,34 +63,23 @@ int errorUnderSizeLimit(rlim_t limit, const QString& path, const QByteArray& byt
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(AtomicFile, AFullDiskKeepsTheOldFileWhole)
+TEST_F(AtomicFile, AFullDiskKeepsTheOldFileWhole)
 {
-    struct Case {
-        rlim_t limit;
-        qsizetype size;
-        int error;
-    };
-    const Case cases[] = {{4096, 10000, 61},  // stays inside the write buffer until the end
-        {4096, 100000, 61}, {0, 10, 61}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.size);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ram.1X2"));
-        writeFileBytes(path, "old");
-        EXPECT_EQ(errorUnderSizeLimit(c.limit, path, QByteArray(c.size, 'n')), c.error);
-        EXPECT_EQ(readFileBytes(path), "old");
-        expectOnly(dir, QStringLiteral("ram.1X2"));
+    // limit, size; 10000 stays inside the write buffer until the end
+    const std::pair<rlim_t, qsizetype> cases[] = {{4096, 10000}, {4096, 100000}, {0, 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.second);
+        EXPECT_EQ(errorUnderSizeLimit(c.first, oldFile("old"), QByteArray(c.second, 'n')), 61);
+        EXPECT_EQ(readFileBytes(path_), "old");
+        expectOnlyTheFile();
     }
 }
 
-TEST(AtomicFile, KeepsTheOldFilesPermissions)
+TEST_F(AtomicFile, KeepsTheOldFilesPermissions)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.RM"));
-    writeFileBytes(path, "old");
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    vb::writeFileAtomically(path, "new");
-    EXPECT_EQ(QFile::permissions(path),
+    QFile::setPermissions(oldFile("old"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    vb::writeFileAtomically(path_, "new");
+    EXPECT_EQ(QFile::permissions(path_),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
 }
 

@@ -4,7 +4,7 @@
 #include "platform/vberror.h"
 #include "shell/application.h"
 #include "shell/texts/texts.h"
-#include "support/shownboxes.h"
+#include "support/textof.h"
 
 #include <functional>
 #include <gtest/gtest.h>

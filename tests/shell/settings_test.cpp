@@ -1,23 +1,16 @@
 #include "shell/settings.h"
 
 #include "platform/filenumber.h"
-#include "platform/vberror.h"
-
 #include "support/testhelpers.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public ::testing::Test, protected ScratchConfig {
 protected:
     void TearDown() override { FileNumber::one().close(); }
-    QString path() const { return config_.iniPath(); }
-    void write(const QByteArray& bytes) { config_.writeIni(bytes); }
-    QByteArray read() const { return config_.readIni(); }
-
-    ScratchConfig config_;
+    static int scanError(const char* key) { return errorOf([&] { IniScan(QString::fromLatin1(key)); }); }
 };
 
 // Keys match case-blind at the start of an item, values are trimmed, and a comma ends an item unless
@@ -33,61 +26,52 @@ TEST_F(SettingsFile, ItemsAreFoundAsTheOldReaderFoundThem)
         {"Language=Swedish,\"AppPath=C:\\a,b\"\r\n", "AppPath", "C:\\a,b"},
         {"AppPath\r\n", "AppPath", "AppPath"},
     };
-    for (const auto& [file, key, value] : cases) {
-        write(file);
-        EXPECT_EQ(IniScan(QString::fromLatin1(key)), QString::fromLatin1(value)) << file;
+    for (const auto& c : cases) {
+        writeIni(c[0]);
+        EXPECT_EQ(IniScan(QString::fromLatin1(c[1])), QString::fromLatin1(c[2])) << c[0];
         EXPECT_FALSE(FileNumber::one().isOpen());
     }
 }
 
 TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheOldErrors)
 {
-    write("Language=Swedish\r\n");
-    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("AppPath")); }), vberr::InputPastEnd);
+    writeIni("Language=Swedish\r\n");
+    EXPECT_EQ(scanError("AppPath"), vberr::InputPastEnd);
     EXPECT_FALSE(FileNumber::one().isOpen());
-    QFile::remove(path());
-    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("AppPath")); }), vberr::FileNotFound);
-    write("Language=Swedish\r\n");
-    FileNumber::one().open(path(), FileNumber::Mode::BinaryRead);
-    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("Language")); }), vberr::FileAlreadyOpen);
+    FileNumber::one().open(iniPath(), FileNumber::Mode::BinaryRead);
+    EXPECT_EQ(scanError("Language"), vberr::FileAlreadyOpen);
+    FileNumber::one().close();
+    QFile::remove(iniPath());
+    EXPECT_EQ(scanError("AppPath"), vberr::FileNotFound);
+    writeLanguageItem(QStringLiteral("Language=Swedish"));  // a missing file is made
+    EXPECT_EQ(readIni(), QByteArray("Language=Swedish"));
 }
 
 TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
 {
-    struct Case {
-        QByteArray before;
-        QByteArray after;
-    };
-    const Case cases[] = {
+    const QByteArray cases[][2] = {
         {"AppPath=/opt/v\r\nLanguage=Swedish\r\nOther=1\r\n", "AppPath=/opt/v\r\nLanguage=Finnish\r\nOther=1\r\n"},
         {"Language=Fi\r\nAppPath=/opt/v\r\n", "Language=Finnish\r\nAppPath=/opt/v\r\n"},
         {"  language = Swedish and more,AppPath=/opt/v\n", "Language=Finnish,AppPath=/opt/v\n"},
         {"AppPath=/opt/v\r\n", "AppPath=/opt/v\r\nLanguage=Finnish"},
         {"AppPath=/opt/v", "AppPath=/opt/v\r\nLanguage=Finnish"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.before.toStdString());
-        write(c.before);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0].toStdString());
+        writeIni(c[0]);
         writeLanguageItem(QStringLiteral("Language=Finnish"));
-        EXPECT_EQ(read(), c.after);
+        EXPECT_EQ(readIni(), c[1]);
         EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
         EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("/opt/v"));
         EXPECT_FALSE(FileNumber::one().isOpen());
     }
 }
 
-TEST_F(SettingsFile, LanguageSwitchCreatesAMissingFile)
-{
-    QFile::remove(path());
-    writeLanguageItem(QStringLiteral("Language=Swedish"));
-    EXPECT_EQ(read(), QByteArray("Language=Swedish"));
-}
-
 TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsRead)
 {
-    write(QByteArray(3 << 20, ' ') + "\r\nLanguage=Finnish\r\n");
-    EXPECT_EQ(errorOf([] { IniScan(QStringLiteral("Language")); }), vberr::InputPastEnd);
+    writeIni(QByteArray(3 << 20, ' ') + "\r\nLanguage=Finnish\r\n");
+    EXPECT_EQ(scanError("Language"), vberr::InputPastEnd);
     EXPECT_NE(errorOf([] { writeLanguageItem(QStringLiteral("Language=Swedish")); }), 0);
-    EXPECT_EQ(read().size(), (3 << 20) + 20);
+    EXPECT_EQ(readIni().size(), (3 << 20) + 20);
 }
 
 TEST(SettingsPaths, TrailingBackslashIsNotDoubled)

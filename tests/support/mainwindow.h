@@ -41,7 +41,7 @@ protected:
     {
         sprakoffset = 0;
         main_ = makeMainWindow();
-        main_->resize(1100, 760);
+        main_->resize(size_);
         main_->show();
         processEvents();
     }
@@ -56,18 +56,14 @@ protected:
 
     // The active document as a T, or nullptr.
     template <class T>
-    T* active() const
-    {
-        return qobject_cast<T*>(main_->activeChild());
-    }
+    T* active() const { return qobject_cast<T*>(main_->activeChild()); }
     Form1& newFrame()
     {
         main_->NyBlankett_Click();
         processEvents();
-        Form1* f = active<Form1>();
-        if (!f)
-            throw std::runtime_error("no new frame");
-        return *f;
+        if (Form1* f = active<Form1>())
+            return *f;
+        throw std::runtime_error("no new frame");
     }
     // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer;
     // `urad` 1 with base row; `fel` the reduction option.
@@ -87,4 +83,5 @@ protected:
 
     ScriptedUser user;
     std::unique_ptr<MDIForm1> main_;
+    QSize size_{1100, 760};
 };

@@ -3,36 +3,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
-
-ScriptedUser::ScriptedUser() { UserInterface::install(this); }
-
-ScriptedUser::~ScriptedUser() { UserInterface::install(nullptr); }
-
-ScriptedUser& ScriptedUser::answerMessageBox(int messageBoxResult)
-{
-    boxAnswers_.push_back(messageBoxResult);
-    return *this;
-}
-
-ScriptedUser& ScriptedUser::answerFileDialog(const QString& path)
-{
-    dialogAnswers_.push_back({false, path});
-    return *this;
-}
-
-ScriptedUser& ScriptedUser::cancelFileDialog()
-{
-    dialogAnswers_.push_back({true, QString()});
-    return *this;
-}
+#include <iterator>
 
 std::vector<ScriptedUser::Shown> ScriptedUser::messageBoxes() const
 {
     std::vector<Shown> out;
-    for (const Shown& s : shown_)
-        if (s.kind == Shown::MessageBox)
-            out.push_back(s);
+    std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(out), [](const Shown& s) { return s.kind == Shown::MessageBox; });
     return out;
 }
 
@@ -47,10 +25,7 @@ std::vector<FileDialogRequest> ScriptedUser::fileDialogs() const
 
 int ScriptedUser::beeps() const
 {
-    int n = 0;
-    for (const Shown& s : shown_)
-        n += s.kind == Shown::Beeped ? 1 : 0;
-    return n;
+    return int(std::count_if(shown_.begin(), shown_.end(), [](const Shown& s) { return s.kind == Shown::Beeped; }));
 }
 
 int ScriptedUser::messageBox(const QString& text, int style, const QString& title)
@@ -73,19 +48,10 @@ std::optional<QString> ScriptedUser::fileDialog(const FileDialogRequest& request
                       << request.fileName.toStdString() << ")";
         return std::nullopt;
     }
-    const DialogAnswer a = dialogAnswers_.front();
+    const std::optional<QString> answer = dialogAnswers_.front();
     dialogAnswers_.pop_front();
-    if (a.cancel)
-        return std::nullopt;
-    return a.path;
+    return answer;
 }
-
-void ScriptedUser::showHelp(const QString& helpFile, int command)
-{
-    shown_.push_back({Shown::Help, helpFile, command, QString(), {}});
-}
-
-void ScriptedUser::beep() { shown_.push_back({Shown::Beeped, QString(), 0, QString(), {}}); }
 
 void processEvents()
 {
@@ -102,11 +68,5 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(1);
     }
-    return true;
-}
-
-bool ScriptedUser::printerSetup(QPrinter&)
-{
-    shown_.push_back({Shown::PrinterSetup, QString(), 0, QString(), {}});
     return true;
 }

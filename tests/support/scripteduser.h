@@ -21,15 +21,15 @@ public:
         FileDialogRequest request;  // for FileDialog
     };
 
-    ScriptedUser();
-    ~ScriptedUser() override;
+    ScriptedUser() { UserInterface::install(this); }
+    ~ScriptedUser() override { UserInterface::install(nullptr); }
     ScriptedUser(const ScriptedUser&) = delete;
     ScriptedUser& operator=(const ScriptedUser&) = delete;
 
     // Script the next answers, in order.
-    ScriptedUser& answerMessageBox(int messageBoxResult);
-    ScriptedUser& answerFileDialog(const QString& path);
-    ScriptedUser& cancelFileDialog();
+    ScriptedUser& answerMessageBox(int messageBoxResult) { return boxAnswers_.push_back(messageBoxResult), *this; }
+    ScriptedUser& answerFileDialog(const QString& path) { return dialogAnswers_.push_back(path), *this; }
+    ScriptedUser& cancelFileDialog() { return dialogAnswers_.push_back(std::nullopt), *this; }
 
     // What was shown, in order.
     const std::vector<Shown>& shown() const { return shown_; }
@@ -42,18 +42,14 @@ public:
 
     int messageBox(const QString& text, int style, const QString& title) override;
     std::optional<QString> fileDialog(const FileDialogRequest& request) override;
-    void showHelp(const QString& helpFile, int command) override;
-    void beep() override;
+    void showHelp(const QString& helpFile, int command) override { shown_.push_back({Shown::Help, helpFile, command, {}, {}}); }
+    void beep() override { shown_.push_back({Shown::Beeped, {}, 0, {}, {}}); }
     // Recorded and accepted, the printer left as it is.
-    bool printerSetup(QPrinter& printer) override;
+    bool printerSetup(QPrinter&) override { return shown_.push_back({Shown::PrinterSetup, {}, 0, {}, {}}), true; }
 
 private:
     std::deque<int> boxAnswers_;
-    struct DialogAnswer {
-        bool cancel = false;
-        QString path;
-    };
-    std::deque<DialogAnswer> dialogAnswers_;
+    std::deque<std::optional<QString>> dialogAnswers_;  // nullopt: cancel
     std::vector<Shown> shown_;
 };
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 // The number of the VbError that f raises, 0 when it raises none.
 template <class F>
@@ -48,31 +49,20 @@ inline void writeFileBytes(const QString& path, const QByteArray& bytes)
 // Puts an environment variable back as it was.
 class EnvGuard {
 public:
-    explicit EnvGuard(const char* name) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) { }
-    ~EnvGuard()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
+    explicit EnvGuard(const char* name) : name_(name), old_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) { }
+    ~EnvGuard() { if (old_) qputenv(name_, *old_); else qunsetenv(name_); }
     EnvGuard(const EnvGuard&) = delete;
     EnvGuard& operator=(const EnvGuard&) = delete;
 
 private:
     const char* name_;
-    bool had_;
-    QByteArray old_;
+    std::optional<QByteArray> old_;
 };
 
 // Returns to the old current folder afterwards.
-class CurrentDirGuard {
-public:
-    CurrentDirGuard() : old_(QDir::currentPath()) { }
-    ~CurrentDirGuard() { QDir::setCurrent(old_); }
-
-private:
-    QString old_;
+struct CurrentDirGuard {
+    const QString old = QDir::currentPath();
+    ~CurrentDirGuard() { QDir::setCurrent(old); }
 };
 
 // A configuration folder of the test's own: the settings file lives in folder()/velkorin.

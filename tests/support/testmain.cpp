@@ -7,16 +7,14 @@
 
 int main(int argc, char** argv)
 {
-    qputenv(
-        "QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     // Windows a test left open (the program's own singletons among them) go before the application.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        windows.append(w);
-    for (const QPointer<QWidget>& w : windows)
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget>& w : QList<QPointer<QWidget>>(tops.begin(), tops.end()))
         if (w && !w->parentWidget())
             delete w.data();
     return result;

@@ -1,10 +1,13 @@
 #pragma once
-// Whole things as one text, so a test compares a grid or the boxes shown in one expectation.
+// Whole things as one text, so a test compares a grid or the boxes shown in one expectation:
+//   EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}}));
 
 #include "platform/grid.h"
 #include "support/scripteduser.h"
 
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // Cells of rows `row0`.. from column `col0` on, joined by "|", the rows by "/".
 inline QString gridText(const Grid& g, int row0 = 0, int col0 = 0)
@@ -19,11 +22,19 @@ inline QString gridText(const Grid& g, int row0 = 0, int col0 = 0)
     return rows.join(u'/');
 }
 
-// The texts of the message boxes shown, in order.
+// The message boxes shown, in order: their texts; their texts and styles.
 inline QStringList boxTexts(const ScriptedUser& user)
 {
     QStringList out;
     for (const ScriptedUser::Shown& s : user.messageBoxes())
         out << s.text;
+    return out;
+}
+using Boxes = std::vector<std::pair<QString, int>>;
+inline Boxes boxesShown(const ScriptedUser& user)
+{
+    Boxes out;
+    for (const ScriptedUser::Shown& s : user.messageBoxes())
+        out.emplace_back(s.text, s.style);
     return out;
 }
