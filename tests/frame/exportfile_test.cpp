@@ -24,6 +24,34 @@ TEST(CouponExport, OneLinePerCreatedRowWithThirteenFieldsOtherCodesEmptyAndFilte
     EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, odd), "Stryktipset\r\nE,,,X\r\n");
     EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, RowMatrix(1, 1)), "Europatipset\r\nE,\r\n");
 
-    EXPECT_EQ(couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
-    EXPECT_EQ(couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+    EXPECT_EQ(
+        couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
+    EXPECT_EQ(
+        couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+}
+
+// A frame's 13-match rows of signs take a shortcut: every mix of sign and other codes, compared
+// with the text written one character at a time.
+TEST(CouponExport, FrameRowsOfSignsAndOtherCodesMatchTheTextWrittenCharacterByCharacter)
+{
+    const std::uint8_t codes[] = {1, 2, 3, 1, 2, 3, 1, 2, 3, 0, 4, 255};
+    RowMatrix rows(13, 4000);
+    std::uint32_t seed = 7;
+    for (long long j = 0; j <= rows.upperRow(); ++j)
+        for (int i = 0; i <= 13; ++i) {
+            seed = seed * 1103515245 + 12345;
+            // Most rows hold signs only; every eighth row draws from every code.
+            rows.at(i, j) = codes[(seed >> 16) % (j % 8 == 0 ? 12 : 9)];
+        }
+    QByteArray expected = "Europatipset\r\n";
+    for (long long j = 0; j < rows.upperRow(); ++j) {
+        expected += 'E';
+        for (int i = 0; i < 13; ++i) {
+            expected += ',';
+            if (rows.at(i, j) >= 1 && rows.at(i, j) <= 3)
+                expected += "-1X2"[rows.at(i, j)];
+        }
+        expected += "\r\n";
+    }
+    EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, rows), expected);
 }
