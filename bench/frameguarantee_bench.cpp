@@ -1,14 +1,16 @@
-// The frame guarantee: the breadth-first count beside the old three passes, and the `frameguarantee`
+// The frame guarantee: the breadth-first count beside the three-pass method, and the `frameguarantee`
 // subcommand.
 
 #include "harness.h"
+#include "rowfile.h"
 
 #include "systems/frameguarantee.h"
 #include "tests/systems/frameguarantee_literal.h"
 
 #include <QLocale>
 #include <cstdio>
-#include <fstream>
+#include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -41,16 +43,17 @@ RowMatrix rowsOfFullGuards(long long count)
 
 void addFrameCase(const std::string& name, long long count, bool literalWithinMinutes)
 {
-    auto rows = std::make_shared<RowMatrix>(rowsOfFullGuards(count));
-    bench::Case c;
-    c.name = name;
-    c.fast = [rows, count] { bench::keep(frameguarantee::compute(*rows, count, fullGuards())); };
-    if (literalWithinMinutes)
-        c.literal = [rows, count] { bench::keep(literal::frameGuarantee(*rows, count, fullGuards())); };
-    bench::addCase(std::move(c));
+    bench::addCase(
+        {name, [count, literalWithinMinutes] {
+             auto rows = std::make_shared<const RowMatrix>(rowsOfFullGuards(count));
+             bench::Runs runs{[rows, count] { bench::keep(frameguarantee::compute(*rows, count, fullGuards())); }, {}};
+             if (literalWithinMinutes)
+                 runs.literal = [rows, count] { bench::keep(literal::frameGuarantee(*rows, count, fullGuards())); };
+             return runs;
+         }});
 }
 
-// The old passes cost the same per row whatever the rows are, about 2.5 s per 100,000 rows here:
+// The three passes cost the same per row whatever the rows are, about 2.5 s per 100,000 rows here:
 // all 1,594,323 rows take about 35 s, so every case runs them.
 const bench::Registrar cases([] {
     addFrameCase("frameguarantee-13full-1000rows", 1000, true);
@@ -72,39 +75,34 @@ int frameGuaranteeCommand(const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return usage();
-    std::ifstream file(args[0]);
-    if (!file) {
+    std::optional<frameguarantee::Marks> marks;
+    RowMatrix rows(13, bench::mostRowsIn(args[0], frameguarantee::MatchCount));
+    long long count = 0;
+    bool ok = true;
+    const bool read = bench::forEachLine(args[0], [&](std::string_view line) {
+        if (line.empty())
+            return true;
+        if (marks) {
+            ok = bench::readRow(line, frameguarantee::MatchCount, rows, count++);
+        } else {
+            std::istringstream in{std::string(line)};
+            std::string head;
+            std::vector<std::string> words;
+            in >> head;
+            for (std::string w; in >> w;)
+                words.push_back(w);
+            marks = frametext::marksOf(words);
+            ok = head == "marks:" && marks;
+        }
+        return ok;
+    });
+    if (!read) {
         std::fprintf(stderr, "cannot read %s\n", args[0].c_str());
         return 2;
     }
-    std::string line;
-    std::vector<std::string> words;
-    std::vector<std::string> rowLines;
-    bool marksRead = false;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        if (!marksRead) {
-            std::istringstream in(line);
-            std::string head;
-            in >> head;
-            if (head != "marks:")
-                return usage();
-            for (std::string w; in >> w;)
-                words.push_back(w);
-            marksRead = true;
-        } else {
-            rowLines.push_back(line);
-        }
-    }
-    const auto marks = frametext::marksOf(words);
-    const auto rows = frametext::rowsOf(rowLines);
-    if (!marks || !rows)
+    if (!ok || !marks)
         return usage();
-    const frameguarantee::Counts c =
-        frameguarantee::compute(*rows, static_cast<long long>(rowLines.size()), *marks);
+    const frameguarantee::Counts c = frameguarantee::compute(rows, count, *marks);
     std::printf("%d %d %d %d %d\n", c.reached[0], c.reached[1], c.reached[2], c.reached[3], c.total);
     // As the window shows them under settings with a decimal comma.
     for (QString text : frameguarantee::resultTexts(c))
@@ -112,7 +110,6 @@ int frameGuaranteeCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-const bench::Registrar command(
-    [] { bench::addCommand({"frameguarantee", "FRAMEFILE", frameGuaranteeCommand}); });
+const bench::Registrar command([] { bench::addCommand({"frameguarantee", "FRAMEFILE", frameGuaranteeCommand}); });
 
 }  // namespace

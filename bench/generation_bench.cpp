@@ -25,12 +25,12 @@ GenerationSettings settingsOf(int half, int full, int fel, int urad, int fromErr
 
 void addGenerationCase(const std::string& name, const GenerationSettings& s, bool literalWithinAMinute)
 {
-    bench::Case c;
-    c.name = name;
-    c.fast = [s] { bench::keep(generateSystem(s)); };
-    if (literalWithinAMinute)
-        c.literal = [s] { bench::keep(literal::generateSystem(s)); };
-    bench::addCase(std::move(c));
+    bench::addCase({name, [s, literalWithinAMinute] {
+                        bench::Runs runs{[s] { bench::keep(generateSystem(s)); }, {}};
+                        if (literalWithinAMinute)
+                            runs.literal = [s] { bench::keep(literal::generateSystem(s)); };
+                        return runs;
+                    }});
 }
 
 // Where the step-by-step method would not end within a minute. Its coverings cost one distance count

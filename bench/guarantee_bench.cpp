@@ -2,6 +2,7 @@
 // subcommand.
 
 #include "harness.h"
+#include "rowfile.h"
 
 #include "shell/reductiontext.h"
 #include "systems/generation.h"
@@ -9,7 +10,7 @@
 #include "tests/systems/guarantee_literal.h"
 
 #include <cstdio>
-#include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -41,23 +42,27 @@ GuaranteeSystem randomSystem(int half, int full, int rows)
     return s;
 }
 
-void addGuaranteeCase(const std::string& name, const GuaranteeSystem& s, bool literalWithinAMinute)
+void addGuaranteeCase(const std::string& name, const std::function<GuaranteeSystem()>& make, bool literalWithinAMinute)
 {
-    bench::Case c;
-    c.name = name;
-    c.fast = [s] { bench::keep(countGuarantee(s)); };
-    if (literalWithinAMinute)
-        c.literal = [s] { bench::keep(literal::countGuarantee(s)); };
-    bench::addCase(std::move(c));
+    bench::addCase({name, [make, literalWithinAMinute] {
+                        auto s = std::make_shared<const GuaranteeSystem>(make());
+                        bench::Runs runs{[s] { bench::keep(countGuarantee(*s)); }, {}};
+                        if (literalWithinAMinute)
+                            runs.literal = [s] { bench::keep(literal::countGuarantee(*s)); };
+                        return runs;
+                    }});
 }
 
 // The per-outcome method scores every row against every outcome, about six positions each before a
 // row falls below 10 right: 13 full guards with 2,000 rows are 2e10 comparisons, 3 half and 10 full
 // guards with 5,450 rows 1.5e10, both well beyond a minute.
 const bench::Registrar cases([] {
-    addGuaranteeCase("guarantee-0h10f-1092rows", generated(10, 2), true);
-    addGuaranteeCase("guarantee-0h13f-2000rows", randomSystem(0, 13, 2000), false);
-    addGuaranteeCase("guarantee-3h10f-5450rows", randomSystem(3, 10, 5450), false);
+    addGuaranteeCase(
+        "guarantee-0h10f-1092rows", [] { return generated(10, 2); }, true);
+    addGuaranteeCase(
+        "guarantee-0h13f-2000rows", [] { return randomSystem(0, 13, 2000); }, false);
+    addGuaranteeCase(
+        "guarantee-3h10f-5450rows", [] { return randomSystem(3, 10, 5450); }, false);
 });
 
 bool parseCount(const std::string& text, int& value)
@@ -88,23 +93,27 @@ int guaranteeCommand(const std::vector<std::string>& args)
     const int n = s.positions();
     if (n < 1 || n > 13)
         return fail("HALF + FULL must be 1..13");
-    std::ifstream in(args[0]);
-    if (!in)
-        return fail("cannot read " + args[0]);
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    std::string problem;
+    int number = 0;
+    const bool read = bench::forEachLine(args[0], [&](std::string_view line) {
+        ++number;
         if (line.empty() || line[0] == '#')
-            continue;
-        if (static_cast<int>(line.size()) != n || line.find_first_not_of("1X2.") != std::string::npos)
-            return fail(
-                "line " + std::to_string(number) + ": a row needs " + std::to_string(n) + " signs of 1, X, 2 or .");
+            return true;
+        if (static_cast<int>(line.size()) != n || line.find_first_not_of("1X2.") != std::string_view::npos) {
+            problem =
+                "line " + std::to_string(number) + ": a row needs " + std::to_string(n) + " signs of 1, X, 2 or .";
+            return false;
+        }
         for (char sign : line)
             s.codes.push_back(guaranteeSignCode(sign == '.' ? QString() : QString(QChar::fromLatin1(sign))));
         if (++s.rows > 32767)
-            return fail("more than 32767 rows");
-    }
+            problem = "more than 32767 rows";
+        return problem.empty();
+    });
+    if (!read)
+        return fail("cannot read " + args[0]);
+    if (!problem.empty())
+        return fail(problem);
     const GuaranteeCounts counts = countGuarantee(s);
     const GuaranteeTable table = guaranteeTableOf(counts, s.baseRow);
     std::string out = reductionText(s.rows, counts.outcomes, finnish ? 10000 : 0).toStdString() + '\n';

@@ -1,6 +1,7 @@
 #pragma once
 // The benchmark harness: bench files register cases (a fast and a literal run on the same input)
-// and subcommands (one algorithm on given input, result printed as plain text).
+// and subcommands (one algorithm on given input, result printed as plain text). Registering costs
+// nothing: a case builds its input only when it runs.
 
 #include <functional>
 #include <string>
@@ -8,11 +9,16 @@
 
 namespace bench {
 
-// A run returns nothing; the harness times it. A case with no literal run prints literal=skipped.
-struct Case {
-    std::string name;
+// The two timed runs of a case, holding its input. A case with no literal run prints literal=skipped.
+struct Runs {
     std::function<void()> fast;
     std::function<void()> literal;  // empty when the literal method would not end within a minute
+};
+
+struct Case {
+    std::string name;  // no spaces: --case picks cases by it
+    std::function<Runs()> prepare;  // builds the input, untimed, when the case runs; dropped after it
+    double minRatio = 0;  // literal / fast must reach this or the run fails; 0 for no bound
 };
 
 struct Command {
@@ -28,6 +34,9 @@ void addCommand(Command c);
 struct Registrar {
     explicit Registrar(const std::function<void()>& f) { f(); }
 };
+
+// Seconds the call takes on the steady clock.
+double seconds(const std::function<void()>& f);
 
 // Keeps the optimiser from dropping a result.
 template <typename T>

@@ -3,40 +3,36 @@
 
 #include "fullframe.h"
 #include "harness.h"
+#include "rowfile.h"
 
 #include "shell/texts/texts.h"
 #include "systems/rightssearch.h"
 #include "tests/systems/rightssearch_literal.h"
 
 #include <cstdio>
-#include <fstream>
-#include <random>
+#include <memory>
 #include <string>
 
 namespace {
 
-std::uint8_t codeOfLetter(char c) { return c == '1' ? 1 : c == 'X' || c == 'x' ? 2 : c == '2' ? 3 : 0; }
+const std::vector<std::uint8_t> kCorrect = {1, 2, 3, 1, 1, 2, 3, 3, 2, 1, 1, 2, 3};
 
-// Every row of 13 matches, in the order a frame of 13 mathematical full guards creates them.
 const bench::Registrar cases([] {
-    bench::addCase({"search.full-frame setup: the rows", [] { bench::keep(bench::fullFrameRows()); }, {}});
-    bench::Case c;
-    c.name = "search.full-frame rows=1594323";
-    c.fast = [] {
-        const RowMatrix& rows = bench::fullFrameRows();
-        const std::vector<std::uint8_t> correct = {1, 2, 3, 1, 1, 2, 3, 3, 2, 1, 1, 2, 3};
-        const auto result = rightssearch::countRights(rows, rows.upperRow(), correct);
-        bench::keep(rightssearch::resultText(result, 13, rightssearch::lowestFrameLevel(rows.upperRow()), UIText(1006)));
-    };
-    c.literal = [] {
-        const RowMatrix& m = bench::fullFrameRows();
-        std::vector<std::vector<std::uint8_t>> rows(static_cast<std::size_t>(m.upperRow()));
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            rows[r].assign(m.row(static_cast<long long>(r)), m.row(static_cast<long long>(r)) + 13);
-        const std::vector<std::uint8_t> correct = {1, 2, 3, 1, 1, 2, 3, 3, 2, 1, 1, 2, 3};
-        bench::keep(rightssearch_literal::search(rows, correct, 13, 10, UIText(1006)));
-    };
-    bench::addCase(std::move(c));
+    bench::addCase({"search.full-frame",
+        [] {
+            auto rows = std::make_shared<const RowMatrix>(bench::fullFrameRows());
+            return bench::Runs{[rows] {
+                                   const auto result = rightssearch::countRights(*rows, rows->upperRow(), kCorrect);
+                                   bench::keep(rightssearch::resultText(
+                                       result, 13, rightssearch::lowestFrameLevel(rows->upperRow()), UIText(1006)));
+                               },
+                [rows] {
+                    std::vector<std::vector<std::uint8_t>> list(static_cast<std::size_t>(rows->upperRow()));
+                    for (std::size_t r = 0; r < list.size(); ++r)
+                        list[r].assign(rows->row(static_cast<long long>(r)), rows->row(static_cast<long long>(r)) + 13);
+                    bench::keep(rightssearch_literal::search(list, kCorrect, 13, 10, UIText(1006)));
+                }};
+        }});
 });
 
 int searchCommand(const std::vector<std::string>& args)
@@ -46,18 +42,6 @@ int searchCommand(const std::vector<std::string>& args)
         return 2;
     }
     const bool system = args.size() == 3 && args[2] == "system";
-    std::ifstream in(args[0]);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", args[0].c_str());
-        return 1;
-    }
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            lines.push_back(line);
-    }
     const std::string& correctText = args[1];
     const int positions = system ? static_cast<int>(correctText.size()) : rightssearch::MaxPositions;
     if (positions > rightssearch::MaxPositions || correctText.size() != static_cast<std::size_t>(positions)) {
@@ -66,18 +50,34 @@ int searchCommand(const std::vector<std::string>& args)
     }
     std::vector<std::uint8_t> correct;
     for (char ch : correctText) {
-        if (codeOfLetter(ch) == 0) {
+        if (bench::signCodeOf(ch) <= 0) {
             std::fprintf(stderr, "CORRECT holds only 1, X and 2\n");
             return 2;
         }
-        correct.push_back(codeOfLetter(ch));
+        correct.push_back(static_cast<std::uint8_t>(bench::signCodeOf(ch)));
     }
-    const auto count = static_cast<long long>(lines.size());
-    RowMatrix rows(positions, count);
-    for (long long r = 0; r < count; ++r) {
-        const std::string& line = lines[static_cast<std::size_t>(r)];
-        for (int m = 0; m < positions && m < static_cast<int>(line.size()); ++m)
-            rows.at(m, r) = codeOfLetter(line[static_cast<std::size_t>(m)]);
+    RowMatrix rows(positions, bench::mostRowsIn(args[0], positions));
+    long long count = 0;
+    long long badLine = 0;
+    long long number = 0;
+    const bool read = bench::forEachLine(args[0], [&](std::string_view line) {
+        ++number;
+        if (line.empty())
+            return true;
+        if (!bench::readRow(line, positions, rows, count)) {
+            badLine = number;
+            return false;
+        }
+        ++count;
+        return true;
+    });
+    if (!read) {
+        std::fprintf(stderr, "cannot read %s\n", args[0].c_str());
+        return 1;
+    }
+    if (badLine > 0) {
+        std::fprintf(stderr, "line %lld: a row needs %d signs of 1, X, 2 or -\n", badLine, positions);
+        return 2;
     }
     const auto result = rightssearch::countRights(rows, count, correct);
     for (int k = rightssearch::MaxPositions; k >= 0; --k)
@@ -92,9 +92,10 @@ int searchCommand(const std::vector<std::string>& args)
 }
 
 const bench::Registrar command([] {
-    bench::addCommand({"search", "ROWSFILE CORRECT [frame|system]\n"
-                                 "      ROWSFILE: one row per line in 1 X 2 (- for none); CORRECT: the correct row;\n"
-                                 "      prints the counts for 13 right down to 0, then the result text (CR LF kept)",
+    bench::addCommand({"search",
+        "ROWSFILE CORRECT [frame|system]\n"
+        "      ROWSFILE: one row per line, a sign per position: 1, X, 2 or - for none; CORRECT: the correct row;\n"
+        "      prints the counts for 13 right down to 0, then the result text (CR LF kept)",
         searchCommand});
 });
 

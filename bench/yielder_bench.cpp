@@ -7,34 +7,38 @@ namespace {
 
 constexpr int kRows = 10'000'000;
 
+void withYielder()
+{
+    Yielder y;
+    y.processEvents = [] {};
+    long long sum = 0;
+    for (int i = 0; i < kRows; ++i) {
+        sum += i;
+        if (y.step())
+            break;
+    }
+    bench::keep(sum);
+}
+
+void clockEveryRow()
+{
+    auto last = Yielder::Clock::now();
+    long long sum = 0;
+    int yields = 0;
+    for (int i = 0; i < kRows; ++i) {
+        sum += i;
+        const auto t = Yielder::Clock::now();
+        if (t - last >= std::chrono::milliseconds(15)) {
+            last = t;
+            ++yields;
+        }
+    }
+    bench::keep(sum);
+    bench::keep(yields);
+}
+
 bench::Registrar registrar([] {
-    bench::addCase({"yielder_step_10M_rows",
-        [] {
-            Yielder y;
-            y.processEvents = [] {};
-            long long sum = 0;
-            for (int i = 0; i < kRows; ++i) {
-                sum += i;
-                if (y.step())
-                    break;
-            }
-            bench::keep(sum);
-        },
-        [] {
-            auto last = Yielder::Clock::now();
-            long long sum = 0;
-            int yields = 0;
-            for (int i = 0; i < kRows; ++i) {
-                sum += i;
-                const auto t = Yielder::Clock::now();
-                if (t - last >= std::chrono::milliseconds(15)) {
-                    last = t;
-                    ++yields;
-                }
-            }
-            bench::keep(sum);
-            bench::keep(yields);
-        }});
+    bench::addCase({"yielder.step-10M-rows", [] { return bench::Runs{withYielder, clockEveryRow}; }});
 });
 
 }  // namespace
