@@ -2,6 +2,8 @@
 
 #include "platform/userinterface.h"
 
+#include "platform/language.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -67,9 +69,9 @@ public:
     std::optional<QString> fileDialog(const FileDialogRequest& request) override
     {
         QFileDialog dialog(QApplication::activeWindow());
-        dialog.setWindowTitle(!request.title.isEmpty() ? request.title
-                : request.save                         ? QStringLiteral("Spara som")
-                                                       : QStringLiteral("Öppna"));
+        dialog.setWindowTitle(!request.title.isEmpty()
+                ? request.title
+                : standardText(request.save ? StandardText::SaveAs : StandardText::Open));
         dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         if (request.save)
             dialog.setFileMode(QFileDialog::AnyFile);
@@ -87,6 +89,8 @@ public:
             dialog.setDirectory(request.initDir);
         if (!request.fileName.isEmpty())
             dialog.selectFile(request.fileName);
+        // Qt's Swedish catalogue has no word for this button; it says what the message boxes say.
+        dialog.setLabelText(QFileDialog::Reject, standardText(StandardText::Cancel));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().constFirst();
@@ -112,19 +116,19 @@ private:
     {
         switch (result) {
         case vbmsg::OK:
-            return QStringLiteral("OK");
+            return standardText(StandardText::OK);
         case vbmsg::Cancel:
-            return QStringLiteral("Avbryt");
+            return standardText(StandardText::Cancel);
         case vbmsg::Abort:
-            return QStringLiteral("Avbryt");
+            return standardText(StandardText::Abort);
         case vbmsg::Retry:
-            return QStringLiteral("Försök igen");
+            return standardText(StandardText::Retry);
         case vbmsg::Ignore:
-            return QStringLiteral("Ignorera");
+            return standardText(StandardText::Ignore);
         case vbmsg::Yes:
-            return QStringLiteral("Ja");
+            return standardText(StandardText::Yes);
         case vbmsg::No:
-            return QStringLiteral("Nej");
+            return standardText(StandardText::No);
         default:
             return QString();
         }

@@ -1,10 +1,10 @@
 #include "printing/printerinst.h"
 
 #include "platform/controls.h"
-#include "platform/windowhelp.h"
 #include "platform/filenumber.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
+#include "platform/windowhelp.h"
 #include "printing/calibration.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
@@ -141,7 +141,9 @@ void printerinst::buildControls()
         Text1[i] = make<TextBox>(page0, 4680, 120 + static_cast<int>(i) * 480, 855, 315);
         Text1[i]->Index = static_cast<int>(i);
         Text1[i]->setText(QStringLiteral("0"));
-        Label3[i] = make<Label>(page0, 5640, 165 + static_cast<int>(i) * 480, 2520, 255);
+        // Two lines where one is too short, centred on the box beside it.
+        Label3[i] = make<Label>(page0, 5640, 52 + static_cast<int>(i) * 480, 2520, 450);
+        Label3[i]->setWordWrap(true);
     }
     Label9 = make<Label>(page0, 4680, 3540, 1000, 255);
     Label9->setCaption(QStringLiteral("1/10 mm"));
@@ -168,12 +170,13 @@ void printerinst::buildControls()
             Text2[i]->Index = static_cast<int>(i);
         }
     }
-    Label6 = wrapped(Frame1, 150, 2460, 2500, 900);
+    Label6 = wrapped(Frame1, 150, 2400, 2500, 1050);
     aterstalljoker = make<CommandButton>(Frame1, 2700, 2940, 1100, 375);
 
     Frame2 = make<Frame>(page1, 4200, 780, 3840, 3480);
     Label7 = wrapped(Frame2, 150, 180, 3540, 2460);
-    Label8 = make<Label>(Frame2, 150, 2790, 2400, 255);
+    Label8 = make<Label>(Frame2, 150, 2670, 2460, 480);
+    Label8->setWordWrap(true);
     Text3 = make<TextBox>(Frame2, 2700, 2750, 855, 315);
 
     Label2 = wrapped(this, 120, 4980, 5400, 735);

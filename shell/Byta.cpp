@@ -23,7 +23,7 @@ std::unique_ptr<OptionArray> signOptions(Frame* group, int chosen)
     auto options = std::make_unique<OptionArray>(group, kSignCount);
     for (int i = 0; i < kSignCount; ++i) {
         OptionButton* b = (*options)[static_cast<std::size_t>(i)];
-        b->Move(240, 330 + i * 330, 1200, 285);
+        b->Move(240, 330 + i * 330, 1560, 285);
         if (i != kBlank)
             b->setCaption(editcommands::optionSign(i));
     }
@@ -42,19 +42,19 @@ Byta* Byta::instance()
     return theDialog;
 }
 
-Byta::Byta() : LockingDialog(3630, 2520)
+Byta::Byta() : LockingDialog(4230, 2520)
 {
     setObjectName(QStringLiteral("Byta"));
     SSFrame1 = new Frame(this);
-    SSFrame1->Move(180, 120, 1560, 1680);
+    SSFrame1->Move(180, 120, 1860, 1680);
     SSFrame2 = new Frame(this);
-    SSFrame2->Move(1890, 120, 1560, 1680);
+    SSFrame2->Move(2190, 120, 1860, 1680);
     Option1 = signOptions(SSFrame1, kBlank);
     Option2 = signOptions(SSFrame2, 0);
     ok = new CommandButton(this);
-    ok->Move(180, 1980, 1560, 375);
+    ok->Move(180, 1980, 1860, 375);
     avbryt = new CommandButton(this);
-    avbryt->Move(1890, 1980, 1560, 375);
+    avbryt->Move(2190, 1980, 1860, 375);
     connect(ok, &CommandButton::Click, this, &Byta::ok_Click);
     connect(avbryt, &CommandButton::Click, this, &Byta::avbryt_Click);
 }

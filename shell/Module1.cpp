@@ -10,8 +10,6 @@
 #include <QFont>
 #include <chrono>
 
-std::int16_t sprakoffset = 0;
-
 QString currentUiText(int id) { return UIText(id + sprakoffset); }
 QString currentMessageText(int id) { return MessageText(id + sprakoffset); }
 QString currentGuideText(int id) { return GuideText(id + sprakoffset); }

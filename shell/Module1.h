@@ -1,14 +1,13 @@
 #pragma once
 // The start procedure and the program-wide state of the old code module.
 
+#include "platform/language.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
 
 class MDIForm1;
-
-// Language offset of every text look-up: 0 Swedish, 10000 Finnish. Set once by the main window's load.
-extern std::int16_t sprakoffset;
 
 // The three text tables in the running language (the id plus sprakoffset).
 QString currentUiText(int id);

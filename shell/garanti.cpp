@@ -10,6 +10,7 @@
 #include "shell/guide.h"
 #include "shell/reductiontext.h"
 
+#include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPointer>
@@ -23,6 +24,8 @@ constexpr int kClientWidth = 5340;  // twips
 constexpr int kClientHeight = 3480;
 constexpr int kColumnWidth = 500;
 constexpr int kCentred = 2;
+constexpr int kHeadingWidth = 532;  // "Chans" and "Fel i"
+constexpr int kCellSlack = 2;  // pixels beside a cell's text: the grid line, and one for a wider font
 
 // The columns are as narrow as the old grid's, whose cells had no text margin and never elided: a
 // five-character "15-32" has to show whole.
@@ -58,8 +61,8 @@ garanti::garanti(QWidget* parent) : QWidget(parent)
     twips::resize(this, kClientWidth, kClientHeight);
     stang = make<CommandButton>(this, 4080, 135, 1155, 375);
     Label1 = make<Label>(this, 192, 120, 2600, 252);
-    Label2 = make<Label>(this, 2784, 120, 532, 252);
-    Label3 = make<Label>(this, 3296, 120, 532, 252);
+    Label2 = make<Label>(this, 2784, 120, kHeadingWidth, 252);
+    Label3 = make<Label>(this, 3296, 120, kHeadingWidth, 252);
     for (Label* l : {Label1, Label2, Label3})
         l->setVbAlignment(kCentred);
     Grid2 = make<Grid>(this, 210, 375, 3765, 1500);
@@ -164,9 +167,30 @@ void garanti::writeHeader()
     static const char16_t* const kHeader[6] = {u"13", u"12", u"11", u"10", u"0-9", u"(%)"};
     for (int c = 0; c < 6; ++c)
         setHeaderColumn(*Grid2, c, QString::fromUtf16(kHeader[c]));
+    placeHeadingLabels();
+}
+
+void garanti::placeHeadingLabels()
+{
+    // The designed "Chans" is 32 twips wider than its column; a widened column widens it alike.
+    const int chans = Grid2->Cols() > 5 ? std::max(kHeadingWidth, Grid2->ColWidth(5) + 32) : kHeadingWidth;
     Label1->Move(Label1->Left(), Label1->Top(), Grid2->ColPos(5) + 20, Label1->Height());
-    Label2->Move(Label1->Left() + Label1->Width() - 20, Label2->Top(), Label2->Width(), Label2->Height());
+    Label2->Move(Label1->Left() + Label1->Width() - 20, Label2->Top(), chans, Label2->Height());
     Label3->Move(Label2->Left() + Label2->Width() - 20, Label3->Top(), Label3->Width(), Label3->Height());
+}
+
+void garanti::fitColumns()
+{
+    const QFontMetrics cells = Grid2->fontMetrics();
+    const QFontMetrics header = Grid2->horizontalHeader()->fontMetrics();
+    const int headerMargin = 2 * Grid2->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, Grid2);
+    for (int c = 0; c < Grid2->Cols(); ++c) {
+        int widest = Grid2->Rows() > 0 ? header.horizontalAdvance(Grid2->TextMatrix(0, c)) + headerMargin : 0;
+        for (int r = 1; r < Grid2->Rows(); ++r)
+            widest = std::max(widest, cells.horizontalAdvance(Grid2->TextMatrix(r, c)));
+        Grid2->setColWidth(c, std::max(kColumnWidth, twips::fromPixelsX(widest + kCellSlack)));
+    }
+    placeHeadingLabels();
 }
 
 void garanti::showBaseRowColumn(bool baseRow)
@@ -185,6 +209,7 @@ void garanti::showStored(const Grid& stored, bool baseRow, int cols, int rows)
     for (int c = 0; c < std::min(cols, stored.Cols()); ++c)
         for (int r = 1; r < std::min(rows, stored.Rows()); ++r)
             Grid2->setTextMatrix(r, c, stored.TextMatrix(r, c));
+    fitColumns();
     reducering->setCaption(translatedReductionText(storedGuaranteeCell(stored, 0, 1), sprakoffset));
 }
 

@@ -49,6 +49,9 @@ public:
 
     // Row 0 of the table and the heading labels placed over its columns.
     void writeHeader();
+    // Widens each column that its widest text needs, the heading labels with them; none gets
+    // narrower than designed. Called once the table's cells are written.
+    void fitColumns();
     void showBaseRowColumn(bool baseRow);
     // Sizes the table and copies the stored cells of rows 1.. into it; the reduction text translated.
     void showStored(const Grid& stored, bool baseRow, int cols, int rows);
@@ -60,4 +63,5 @@ protected:
 private:
     explicit garanti(QWidget* parent = nullptr);
     void unload();
+    void placeHeadingLabels();
 };

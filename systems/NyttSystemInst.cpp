@@ -1,10 +1,10 @@
 #include "systems/NyttSystemInst.h"
 
 #include "platform/controls.h"
-#include "platform/windowhelp.h"
 #include "platform/twips.h"
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
+#include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
@@ -21,7 +21,7 @@ namespace {
 QPointer<NyttSystemInst> theDialog;
 
 // Layout in twips. The short dialog ends under the buttons; the build settings lie below them.
-constexpr int kWidth = 7050;
+constexpr int kWidth = 7500;
 constexpr int kShortHeight = 4125;
 constexpr int kTallHeight = 7395;
 constexpr int kCaptionAllowance = 405;  // caption bar and borders of the old outer height
@@ -97,19 +97,19 @@ void NyttSystemInst::buildControls()
     Option1 = OptionArray(Frame1, 2);
     for (std::size_t i = 0; i < 2; ++i)
         Option1[i]->Move(180, 300 + static_cast<int>(i) * 330, 3660, 285);
-    Datorberakning = make<CheckBox>(this, 240, 2850, 6570, 315);
-    CommandOK = make<CommandButton>(this, 2025, 3270, 1335, 375);
-    CommandAvbryt = make<CommandButton>(this, 3690, 3270, 1335, 375);
+    Datorberakning = make<CheckBox>(this, 240, 2850, 7020, 315);
+    CommandOK = make<CommandButton>(this, 2250, 3270, 1335, 375);
+    CommandAvbryt = make<CommandButton>(this, 3915, 3270, 1335, 375);
 
-    Frame2 = make<Frame>(this, 240, 3840, 6570, 1335);
+    Frame2 = make<Frame>(this, 240, 3840, 7020, 1335);
     feloption = OptionArray(Frame2, 3);
     for (std::size_t i = 0; i < 3; ++i)
-        feloption[i]->Move(180, 300 + static_cast<int>(i) * 315, 6210, 285);
-    Frame3 = make<Frame>(this, 240, 5280, 6570, 1650);
-    Label1 = make<Label>(Frame3, 180, 300, 6210, 255);
+        feloption[i]->Move(180, 300 + static_cast<int>(i) * 315, 6660, 285);
+    Frame3 = make<Frame>(this, 240, 5280, 7020, 1650);
+    Label1 = make<Label>(Frame3, 180, 300, 6660, 255);
     for (int e = 0; e < 14; ++e) {
         Check1[static_cast<std::size_t>(e)] =
-            make<CheckBox>(Frame3, 180 + (e % 7) * 900, 690 + (e / 7) * 420, 885, 285);
+            make<CheckBox>(Frame3, 180 + (e % 7) * 960, 690 + (e / 7) * 420, 945, 285);
         Check1[static_cast<std::size_t>(e)]->Index = e;
     }
 
@@ -205,10 +205,7 @@ void NyttSystemInst::Form_Load()
     CommandAvbryt->setCaption(currentUiText(200));
 }
 
-void NyttSystemInst::showDialog()
-{
-    showDialogWindow(this, placed_);
-}
+void NyttSystemInst::showDialog() { showDialogWindow(this, placed_); }
 
 void NyttSystemInst::Form_Activate() { guide::showPage(10); }
 

@@ -80,6 +80,7 @@ void showEditorGuarantee(Form2& editor)
             w->Grid2->setTextMatrix(g, c, table.cell(c, g));
             stored.setTextMatrix(g, c, table.cell(c, g));
         }
+    w->fitColumns();
     const QString text = reductionText(system.rows, counts.outcomes, sprakoffset);
     w->reducering->setCaption(text);
     stored.setTextMatrix(0, 1, text);

@@ -11,6 +11,7 @@
 #include "support/textof.h"
 #include "systems/visare.h"
 
+#include <QHeaderView>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -151,3 +152,46 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
 }
 
 }  // namespace
+
+// A cell's whole text shows: each column is as wide as its widest text and never narrower than
+// designed, with the headings over the columns they name; for a slot's stored table and for one the
+// editor computes.
+TEST_F(GuaranteeWindows, EveryCellShowsItsWholeText)
+{
+    const auto clipped = [] {
+        processEvents();
+        const garanti* w = garanti::loaded();
+        const Grid& g = *w->Grid2;
+        QStringList out;
+        for (int c = 0; c < g.Cols(); ++c) {
+            for (int r = 1; r < g.Rows(); ++r)
+                if (g.fontMetrics().horizontalAdvance(g.TextMatrix(r, c)) + 1 > g.horizontalHeader()->sectionSize(c))
+                    out << g.TextMatrix(r, c);
+            if (g.ColWidth(c) < 500)
+                out << QStringLiteral("column %1 narrow").arg(c);
+        }
+        if (std::abs(w->Label2->Left() - (w->Label1->Left() + g.ColPos(5))) > 30)
+            out << QStringLiteral("Chans not over (%)");
+        return out.join(u',').toStdString();
+    };
+    Grid stored;
+    stored.setCols(6);
+    stored.setRows(6);
+    stored.setTextMatrix(0, 0, QStringLiteral("1"));
+    stored.setTextMatrix(1, 0, QStringLiteral("5427-5448"));
+    stored.setTextMatrix(1, 1, QStringLiteral("228-250"));
+    stored.setTextMatrix(2, 4, QStringLiteral("1"));
+    stored.setTextMatrix(1, 5, QStringLiteral("100%"));
+    garanti::showFromSlot(stored, 0);
+    EXPECT_EQ(clipped(), "");
+    EXPECT_EQ(garanti::loaded()->Grid2->ColWidth(4), 500);
+    garanti::loaded()->stang_Click();
+
+    // Outcome 11X: 20 rows with 13 right and 100 with 12, outcome 111 the other way round.
+    std::vector<const char*> rows(100, "111");
+    rows.insert(rows.end(), 20, "11X");
+    typedSystem(0, 3, 0, rows)->Berakna_Click();
+    EXPECT_TRUE(gridText(*garanti::loaded()->Grid2).contains(u"20-100"));
+    EXPECT_EQ(clipped(), "");
+    garanti::loaded()->stang_Click();
+}

@@ -15,8 +15,8 @@
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
-#include "support/textof.h"
 #include "support/testhelpers.h"
+#include "support/textof.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -25,6 +25,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -106,8 +109,17 @@ TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFrontAndQtsOwnTe
     // Debian's qt6-translations-l10n: the scripts install it.
     ASSERT_TRUE(loadQtTranslations(10000));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Tiedosto&nimi:");
+    // Qt 6 has no Swedish catalogue of its own; Qt 5's speaks for its file and print dialogs.
     ASSERT_TRUE(loadQtTranslations(0));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Fil&namn:");
+    {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        const auto tabs = dialog.findChildren<QTabWidget*>();
+        ASSERT_FALSE(tabs.isEmpty());
+        EXPECT_EQ(std::pair(dialog.windowTitle(), tabs.front()->tabText(0)),
+            std::pair(QStringLiteral("Skriv ut"), QStringLiteral("Kopior")));
+    }
     unloadQtTranslations();
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"File &name:");
 }

@@ -1,10 +1,17 @@
 #include "platform/commondialog.h"
+#include "platform/language.h"
 #include "platform/userinterface.h"
 #include "platform/vbsystem.h"
 
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -40,6 +47,64 @@ TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswersAndVbFiltersBecomeQtF
     EXPECT_EQ(
         qtFilters(QStringLiteral("System|*.RM;*.RU;*.KU")), QStringList{QStringLiteral("System (*.RM *.RU *.KU)")});
     EXPECT_TRUE(qtFilters(QString()).isEmpty());
+}
+
+// The desktop's own boxes and file dialogs in each language: what they show, read while they are up.
+TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguage)
+{
+    struct Case {
+        std::int16_t offset;
+        QStringList buttons;  // Yes, No, Cancel, then OK
+        QString open, save;
+    };
+    const Case cases[] = {
+        {0, {QStringLiteral("Ja"), QStringLiteral("Nej"), QStringLiteral("Avbryt"), QStringLiteral("OK")},
+            QStringLiteral("Öppna"), QStringLiteral("Spara som")},
+        {10000, {QStringLiteral("Kyllä"), QStringLiteral("Ei"), QStringLiteral("Peruuta"), QStringLiteral("OK")},
+            QStringLiteral("Avaa"), QStringLiteral("Tallenna nimellä")}};
+    // Runs seen(dialog) on the modal dialog once it is up, then closes it with close(dialog).
+    const auto whileUp = [](auto seen) {
+        QTimer::singleShot(0, [seen] {
+            waitFor([] { return QApplication::activeModalWidget() != nullptr; });
+            seen(QApplication::activeModalWidget());
+        });
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.offset);
+        sprakoffset = c.offset;
+        QStringList shown;
+        for (int style : {vbmsg::YesNoCancel + vbmsg::Question, int(vbmsg::OKOnly)}) {
+            whileUp([&shown](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                ASSERT_TRUE(box);
+                QList<QAbstractButton*> buttons = box->buttons();
+                std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) {
+                    return a->property("vbResult").toInt() < b->property("vbResult").toInt();
+                });
+                for (QAbstractButton* b : buttons)
+                    shown << b->text();
+                buttons.back()->click();
+            });
+            MsgBox(QStringLiteral("?"), style);
+        }
+        // Sorted by result: Cancel 2, Yes 6, No 7, then OK 1 of the second box.
+        EXPECT_EQ((QStringList{shown.value(1), shown.value(2), shown.value(0), shown.value(3)}), c.buttons);
+
+        QStringList titles;
+        for (bool save : {false, true}) {
+            whileUp([&titles](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                ASSERT_TRUE(dialog);
+                titles << dialog->windowTitle() << dialog->labelText(QFileDialog::Reject);
+                dialog->reject();
+            });
+            FileDialogRequest request;
+            request.save = save;
+            EXPECT_EQ(UserInterface::current().fileDialog(request), std::nullopt);
+        }
+        EXPECT_EQ(titles, (QStringList{c.open, c.buttons[2], c.save, c.buttons[2]}));
+    }
+    sprakoffset = 0;
 }
 
 TEST(UserInterface, HelpGoesToTheInstalledViewer)

@@ -1,0 +1,181 @@
+// Every window and dialog in both languages, in the program's own font: each caption of a label,
+// button, option button and check box shows whole inside its box (a wrapping label within its height).
+
+#include "frame/Form1.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "printing/printerinst.h"
+#include "printing/printruta.h"
+#include "shell/Byta.h"
+#include "shell/Gatill.h"
+#include "shell/MDIForm1.h"
+#include "shell/Module1.h"
+#include "shell/frmSplash.h"
+#include "shell/garanti.h"
+#include "shell/guide.h"
+#include "support/mainwindow.h"
+#include "support/scripteduser.h"
+#include "support/testhelpers.h"
+#include "systems/NyttSystemInst.h"
+#include "systems/garantiram.h"
+#include "systems/rattrad.h"
+#include "systems/visare.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The window a control belongs to: its form, also inside the main window's client area.
+QString formOf(const QWidget* w)
+{
+    while (w->parentWidget() && !w->isWindow() && !qobject_cast<const QMdiSubWindow*>(w->parentWidget()))
+        w = w->parentWidget();
+    return QString::fromLatin1(w->metaObject()->className());
+}
+
+// "form: "caption" needs W x H, has W x H" for a control whose caption does not show whole.
+QStringList clippedCaptions(const QWidget* window)
+{
+    QStringList out;
+    const auto report = [&out](const QWidget* w, const QString& text, QSize needs, QSize has) {
+        if (needs.width() > has.width() || needs.height() > has.height())
+            out << QStringLiteral("%1: \"%2\" needs %3 x %4, has %5 x %6")
+                       .arg(formOf(w), text)
+                       .arg(needs.width())
+                       .arg(needs.height())
+                       .arg(has.width())
+                       .arg(has.height());
+    };
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isHidden())  // a control kept hidden in this state, or one never shown
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        if (const auto* l = qobject_cast<const Label*>(w); l && !l->text().isEmpty()) {
+            const QRect has =
+                l->contentsRect().marginsRemoved(QMargins(l->margin(), l->margin(), l->margin(), l->margin()));
+            const int flags = l->wordWrap() ? Qt::TextWordWrap : 0;
+            const QRect needs =
+                fm.boundingRect(QRect(0, 0, l->wordWrap() ? has.width() : 100000, 100000), flags, l->text());
+            report(w, l->text(), needs.size(), has.size());
+        } else if (const auto* b = qobject_cast<const CommandButton*>(w); b && !b->text().isEmpty()) {
+            const QStyle* s = b->style();
+            const int frame = s->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) +
+                2 * s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+            report(w, b->text(), QSize(fm.horizontalAdvance(b->text()) + frame, fm.height()), b->size());
+        } else if (const auto* c = qobject_cast<const QAbstractButton*>(w); c &&
+                   (qobject_cast<const CheckBox*>(w) || qobject_cast<const OptionButton*>(w)) &&
+                   !c->text().trimmed().isEmpty()) {
+            report(w, c->text(), QSize(c->sizeHint().width(), fm.height()), c->size());
+        }
+    }
+    return out;
+}
+
+class TextFit : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        font_ = QApplication::font();
+        twips::useFormFont();
+        config_.writeIni(QByteArray("Language=") + GetParam() + "\r\nAppPath=" + QDir::tempPath().toUtf8() + "\r\n");
+        main_ = makeMainWindow();
+        main_->resize(1200, 800);
+        main_->show();
+        main_->MDIForm_Load();
+        processEvents();
+    }
+    void TearDown() override
+    {
+        for (QWidget* w : {static_cast<QWidget*>(Gatill::instance()), static_cast<QWidget*>(Byta::instance())})
+            delete w;
+        markDocumentsSaved(*main_);
+        main_.reset();
+        processEvents();
+        sprakoffset = 0;
+        QApplication::setFont(font_);
+    }
+    // Measures window, shown, and adds what is cut off.
+    void measure(QWidget* window)
+    {
+        ASSERT_TRUE(window);
+        processEvents();
+        clipped_ << clippedCaptions(window);
+    }
+
+    QFont font_;
+    ScratchConfig config_;
+    ScriptedUser user_;
+    std::unique_ptr<MDIForm1> main_;
+    QStringList clipped_;
+};
+
+TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
+{
+    // The main window's hints, each pair of lines in turn.
+    for (int id = 101; id < 115; id += 2) {
+        main_->setHint(currentUiText(id), currentUiText(id + 1));
+        measure(main_.get());
+    }
+    main_->clearHint();
+    frmSplash splash;
+    measure(&splash);
+    measure(guide::instance());
+
+    main_->NyBlankett_Click();
+    processEvents();
+    auto* frame = qobject_cast<Form1*>(main_->activeChild());
+    measure(frame);
+    main_->runCommand(MainCommand::GoTo);
+    measure(Gatill::instance());
+    Gatill::instance()->close();
+    main_->runCommand(MainCommand::Print);
+    measure(printruta::instance());
+    printruta::instance()->close();
+    measure(garantiram::instance());
+    measure(visare::instance());
+    user_.answerMessageBox(vbmsg::OK);  // no calibration file there
+    main_->runCommand(MainCommand::PrinterSettings);
+    measure(printerinst::instance());
+    printerinst::instance()->close();
+    user_.clear();
+
+    main_->runCommand(MainCommand::NewSystem);
+    NyttSystemInst* dlg = NyttSystemInst::instance();
+    measure(dlg);
+    for (int urad : {1, 0}) {  // the base-row choices change captions
+        dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
+        measure(dlg);
+    }
+    dlg->Halvgard->setText(QStringLiteral("2"));
+    dlg->Helgard->setText(QStringLiteral("1"));
+    dlg->Rader->setText(QStringLiteral("3"));
+    dlg->CommandOK_Click();
+    processEvents();
+    measure(main_->activeChild());
+    main_->runCommand(MainCommand::GoTo);
+    measure(Gatill::instance());
+    Gatill::instance()->close();
+    main_->runCommand(MainCommand::Replace);
+    measure(Byta::instance());
+    Byta::instance()->close();
+    main_->runCommand(MainCommand::Search);
+    measure(rattrad::current());
+    rattrad::current()->close();
+    Grid stored;
+    stored.setCols(7);
+    stored.setRows(3);
+    stored.setTextMatrix(0, 0, QStringLiteral("1"));
+    garanti::showFromSlot(stored, 1);
+    measure(garanti::loaded());
+
+    clipped_.removeDuplicates();
+    EXPECT_EQ(clipped_.join(u'\n').toStdString(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, TextFit, ::testing::Values("Swedish", "Finnish"));
+
+}  // namespace
