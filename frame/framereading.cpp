@@ -74,7 +74,7 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
             if (named)
                 frame::takeSlotName(ram, s, slot.name, slot.system.fullGuards);
         });
-        putGuarantee(*form.Grid3[s], slot.system);
+        putStoredGuarantee(*form.Grid3[s], slot.system);
     }
     if (read.reached < FrameReadStage::CellRecords)
         return;
@@ -147,7 +147,7 @@ void loadSystemIntoSlot(Form1& form, int s)
                 takeSlot(ram, *form.Grid1[s], s, read.data);
                 ram.Label3[s] = main->CommonDialog1->FileTitle;
             });
-            putGuarantee(*form.Grid3[s], read.data);
+            putStoredGuarantee(*form.Grid3[s], read.data);
         }
         if (read.error)
             throw *read.error;

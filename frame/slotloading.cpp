@@ -5,7 +5,7 @@
 
 namespace frame {
 
-bool fitsASlot(const SystemBlock& system) { return system.guarded <= MatchCount; }
+bool fitsASlot(const SystemBlock& system) { return system.fitsThirteenMatches(); }
 
 void clearSlotMatches(FrameEditing& f, int s)
 {

@@ -222,8 +222,7 @@ void garanti::showFromSlot(const Grid& stored, int slotType)
     garanti* w = reload();
     if (!w)
         return;
-    if (stored.Cols() > 2)
-        w->kommentarer->setText(stored.TextMatrix(0, 2));
+    w->kommentarer->setText(storedGuaranteeCell(stored, 0, 2));
     w->writeHeader();
     if (!current)
         return;

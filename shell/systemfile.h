@@ -38,6 +38,9 @@ struct SystemBlock {
     void setGuaranteeCell(int r, int c, const QString& text);
     // Sizes signs (zeros) and guarantee (empty texts) to the counts.
     void resizeToCounts();
+    // A pool has 13 matches: a system of more guarded matches is no system any window takes.
+    static constexpr int MaxGuarded = 13;
+    bool fitsThirteenMatches() const { return guarded <= MaxGuarded; }
     // The comment is guarantee cell (0,2); a grid of fewer than 3 columns has none.
     QString comment() const { return gCols > 2 ? guaranteeCell(0, 2) : QString(); }
 };

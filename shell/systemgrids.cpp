@@ -84,15 +84,31 @@ int editableGuaranteeColumns(int stored)
     return 7;
 }
 
-void putGuarantee(Grid& guarantee, const SystemBlock& b)
+namespace {
+
+// The block's cells, column first, as far as both the grid and the cells read reach.
+void fillGuarantee(Grid& guarantee, const SystemBlock& b)
 {
-    const int cols = editableGuaranteeColumns(b.gCols);
-    guarantee.setCols(cols);
-    guarantee.setRows(qMax(1, b.gRows));
-    const qsizetype cells = qMin(b.guarantee.size(), qsizetype(qMin(cols, b.gCols)) * b.gRows);
+    const qsizetype cells = qMin(b.guarantee.size(), qsizetype(qMin(guarantee.Cols(), b.gCols)) * b.gRows);
     for (qsizetype i = 0; i < cells; ++i) {
         const int c = int(i / b.gRows);
         const int r = int(i % b.gRows);
         guarantee.setTextMatrix(r, c, b.guarantee[i]);
     }
+}
+
+}  // namespace
+
+void putGuarantee(Grid& guarantee, const SystemBlock& b)
+{
+    guarantee.setCols(editableGuaranteeColumns(b.gCols));
+    guarantee.setRows(qMax(1, b.gRows));
+    fillGuarantee(guarantee, b);
+}
+
+void putStoredGuarantee(Grid& guarantee, const SystemBlock& b)
+{
+    guarantee.setCols(b.gCols);
+    guarantee.setRows(b.gRows);
+    fillGuarantee(guarantee, b);
 }

@@ -22,6 +22,9 @@ void fillSigns(Grid& signs, const SystemBlock& block);
 // cells the block holds (all of them, or those read before a file ended). A stored shape the
 // editor cannot work with is widened to the next of 1, 3, 6 or 7 columns (cut at 7) and 1 row.
 void putGuarantee(Grid& guarantee, const SystemBlock& block);
+// The same at the stored shape, whatever it is: a frame slot only shows its table and writes it
+// back, so a frame read and saved unchanged keeps its bytes.
+void putStoredGuarantee(Grid& guarantee, const SystemBlock& block);
 int editableGuaranteeColumns(int stored);
 
 // A Tag's text as the old conversions took it: blanks around a plain number allowed.

@@ -192,7 +192,8 @@ GeneratedSystem fullVariation(const Space& space)
 // A candidate's old score was 2 per chosen row, less 1 for each chosen row at exactly R differences;
 // uncovered rows lie at R or more from every chosen row. So the best row is the first uncovered one
 // from the start row on with the fewest chosen rows at exactly R, and "accepted at once" is that
-// count being 0. The key of a combination is that count, or kCovered once covered.
+// count being 0. The key of a combination is that count, or kCovered once covered. The covering
+// stops at the first row past kMaxSystemRows: the result is then refused whole.
 GeneratedSystem greedyCovering(const Space& space, int radius, const GenerationProgress& progress)
 {
     const long long total = space.count + 1;
@@ -241,6 +242,8 @@ GeneratedSystem greedyCovering(const Space& space, int radius, const GenerationP
         if (again)
             continue;  // writing B again changes nothing: its sphere is counted and marked already
         chosen.push_back(best);
+        if (static_cast<long long>(chosen.size()) > kMaxSystemRows)
+            break;  // the grid cannot take the result: no need to finish the covering
         space.digitsOf(best, d.data());
         for (int t = 0; t < radius; ++t)
             space.forEachAt(d.data(), best, t, 0, cover);

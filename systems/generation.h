@@ -40,7 +40,8 @@ struct GeneratedSystem {
     std::vector<std::uint8_t> digits;  // rows x positions, row after row
     bool cancelled = false;  // stopped by the progress callback: rows 0, nothing to write
 
-    // The grid cannot take the result (MessageText 33).
+    // The grid cannot take the result (MessageText 33). A covering stops as soon as it has chosen
+    // kMaxSystemRows + 1 rows, and holds only those.
     bool tooManyRows() const { return rows > kMaxSystemRows; }
     std::uint8_t digit(long long row, int position) const
     {

@@ -4,9 +4,11 @@
 #include "platform/controls.h"
 #include "platform/filenumber.h"
 #include "platform/grid.h"
+#include "platform/userinterface.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
+#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
 #include "shell/saveas.h"
@@ -14,16 +16,30 @@
 #include "shell/systemgrids.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
+#include "systems/generation.h"
 
 namespace {
 
 constexpr int kOpenFlags = 4100;
 constexpr int kNoSuchControl = 340;
+constexpr int kMsgTooManyRows = 33;
+constexpr int kMsgWrongType = 39;
+
+// The message that refuses a system before anything is built for it, 0 when the editor takes it:
+// more guarded matches than a pool has, or more rows than the grid holds.
+int refusalOf(const SystemBlock& s)
+{
+    if (!s.fitsThirteenMatches())
+        return kMsgWrongType;
+    if (s.rows > kMaxSystemRows)
+        return kMsgTooManyRows;
+    return 0;
+}
 
 // The dialog as the editor's Load reads it: the file's counts, its base-row choice, no building.
 void fillNewSystemDialog(const SystemBlock& s)
 {
-    // A type byte the dialog has no option for is as far as the old command got.
+    // A type byte the dialog has no option for fails as selecting a missing option does.
     if (s.type != 0 && s.type != 1)
         throw VbError(kNoSuchControl, QStringLiteral("Control array element '%1' doesn't exist").arg(s.type));
     NyttSystemInst* dialog = NyttSystemInst::instance();
@@ -55,6 +71,10 @@ void openSystemForEditing()
         if (read.reached < SystemReadStage::Counts)
             throw *read.error;
         const SystemFileData& system = read.data;
+        if (const int refusal = refusalOf(system)) {
+            MsgBox(currentMessageText(refusal), vbmsg::Exclamation);
+            return;
+        }
         fillNewSystemDialog(system);
 
         Form2* editor = Form2::open(path);

@@ -112,13 +112,14 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     EXPECT_TRUE(main_->sparafel && readFileBytes(old) == before && !opened->syssparat);
 }
 
-TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCounts)
+TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSystemsNoEditorHolds)
 {
     SystemFileData d{
         {.gCols = 1, .gRows = 1, .rows = 2, .guarded = 2, .fullGuards = 1, .signs = {}, .guarantee = {}}, 9};
     d.resizeToCounts();
     d.setSign(1, 1, '1');
     d.setSign(2, 2, 'X');
+    NyttSystemInst* dlg = NyttSystemInst::instance();
     const QString odd = path(QStringLiteral("odd.RM"));
     writeFileBytes(odd, writeSystemFile(d));
     Form2* opened = open(odd);
@@ -135,18 +136,39 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteButNoUnknownTypeOrDamagedCount
     EXPECT_TRUE(
         user.messageBoxes().at(0).style == vbmsg::OKOnly && main_->mdiArea()->subWindowList().size() == windows);
 
-    // More rows than the grid takes: the editor's own load refuses the rows; it stays open with
-    // what was read, as after any cut.
-    d.type = 0;
-    QByteArray absurd = writeSystemFile(d);
-    absurd[4] = char(0xFF);
-    absurd[5] = char(0x7F);  // R = 32767
-    writeFileBytes(odd, absurd);
-    user.clear();
-    user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
-    open(odd);
-    EXPECT_EQ(boxTexts(user), (QStringList{MessageText(33), QStringLiteral("Input past end of file")}));
-    EXPECT_EQ(main_->mdiArea()->subWindowList().size(), windows + 1);
+    // More guarded matches than a pool has (message 39), or more rows than the grid holds (33): refused
+    // before anything is built, the dialog untouched. A 10-byte file may claim 5000 rows of 32767.
+    const auto header = [](int rows, int guarded) {  // magic, type, gCols, gRows, R, M, H = 0
+        const char b[10] = {5, 0, 1, 1, char(rows & 0xFF), char(rows >> 8), char(guarded & 0xFF), char(guarded >> 8)};
+        return QByteArray(b, 10);
+    };
+    const auto whole = [](int rows, int guarded) {
+        SystemFileData w{{.gCols = 1, .gRows = 1, .rows = rows, .guarded = guarded, .signs = {}, .guarantee = {}}, 5};
+        w.resizeToCounts();
+        return writeSystemFile(w);
+    };
+    const struct {
+        QByteArray bytes;
+        int message;  // 0: opened
+    } cases[] = {{header(5000, 32767), 39}, {whole(3, 14), 39}, {header(32767, 2), 33}, {whole(5451, 13), 33},
+        {whole(5450, 13), 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.size());
+        writeFileBytes(odd, c.bytes);
+        dlg->Rader->setText(QStringLiteral("7"));
+        const qsizetype before = main_->mdiArea()->subWindowList().size();
+        user.clear();
+        if (c.message)
+            user.answerMessageBox(vbmsg::OK);
+        Form2* e = open(odd);
+        if (c.message) {
+            EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(c.message), vbmsg::Exclamation}}));
+            EXPECT_TRUE(main_->mdiArea()->subWindowList().size() == before && dlg->Rader->Text() == u"7");
+        } else {
+            ASSERT_NE(e, nullptr);
+            EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(14, 5451));
+        }
+    }
 
     // A cancelled dialog says nothing: any box would fail the scripted user.
     user.cancelFileDialog();

@@ -206,6 +206,10 @@ TEST(Generation, ResultsAboveTheGridLimitAreFlaggedAndGuardsOutsideTheDialogLimi
     EXPECT_FALSE(edge.tooManyRows());
     ++edge.rows;
     EXPECT_TRUE(edge.tooManyRows());
+    // A covering stops at its first row past the limit (3 half and 10 full guards at 11 right would
+    // go on choosing rows): the rows counted are the limit and one.
+    const GeneratedSystem cut = generateSystem(settingsOf(3, 10, 2, 0));
+    EXPECT_EQ(std::tuple(cut.rows, cut.tooManyRows(), cut.cancelled), std::tuple(kMaxSystemRows + 1, true, false));
     // Plain copies: a lambda may not capture a structured binding under clang 14.
     for (const auto& guards : {std::pair{0, 0}, std::pair{-1, 3}, std::pair{3, -1}, std::pair{7, 7}}) {
         const int half = guards.first, full = guards.second;
