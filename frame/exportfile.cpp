@@ -2,6 +2,8 @@
 
 #include "core/framecodes.h"
 
+#include <algorithm>
+
 QString couponGameName(CouponGame game)
 {
     return game == CouponGame::Stryktipset ? QStringLiteral("Stryktipset") : QStringLiteral("Europatipset");
@@ -12,6 +14,14 @@ QString couponExportFilter(CouponGame game)
     return game == CouponGame::Stryktipset
         ? QStringLiteral("Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*")
         : QStringLiteral("Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+}
+
+QString couponExportName(const QString& caption, CouponGame game)
+{
+    const qsizetype folder = std::max(caption.lastIndexOf(u'/'), caption.lastIndexOf(u'\\'));
+    const qsizetype dot = caption.lastIndexOf(u'.');
+    const QString stem = dot > folder ? caption.left(dot) : caption;
+    return stem + (game == CouponGame::Stryktipset ? u".str" : u".eur");
 }
 
 QByteArray writeCouponExport(CouponGame game, const RowMatrix& rows)
