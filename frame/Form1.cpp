@@ -159,6 +159,7 @@ void Form1::buildPercentFrame()
         Label6[i]->setFontBold(true);
         Text1[i] = make<TextBox>(System[3], 480, top, 700, 285);
         Text1[i]->setMaxLength(frame::FrameEditing::MaxPercentLength);
+        Text1[i]->acceptOnly(&frame::FrameEditing::percentBoxAccepts);
         Text1[i]->setAlignment(Qt::AlignRight);
         SpinButton1[i] = make<SpinButton>(System[3], 1200, top, 240, 285);
         connect(Text1[i], &TextBox::Change, this, [this, i] {

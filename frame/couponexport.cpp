@@ -20,7 +20,7 @@ void exportCoupons(MDIForm1& main, CouponGame game)
     try {
         CommonDialog& dialog = *main.CommonDialog1;
         dialog.Filter = couponExportFilter(game);
-        dialog.FileName = form.windowTitle();
+        dialog.FileName = couponExportName(form.windowTitle(), game);
         const QString path = chooseSaveTarget(dialog);
         writeThroughFileNumberOne(path, writeCouponExport(game, form.state().forminne));
     } catch (const SaveDeclined&) {

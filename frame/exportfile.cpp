@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <sys/mman.h>
+#include <algorithm>
 
 QString couponGameName(CouponGame game)
 {
@@ -105,6 +106,14 @@ void preferHugePages(char* data, std::size_t size)
 }
 
 }  // namespace
+
+QString couponExportName(const QString& caption, CouponGame game)
+{
+    const qsizetype folder = std::max(caption.lastIndexOf(u'/'), caption.lastIndexOf(u'\\'));
+    const qsizetype dot = caption.lastIndexOf(u'.');
+    const QString stem = dot > folder ? caption.left(dot) : caption;
+    return stem + (game == CouponGame::Stryktipset ? u".str" : u".eur");
+}
 
 QByteArray writeCouponExport(CouponGame game, const RowMatrix& rows)
 {

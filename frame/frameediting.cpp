@@ -423,7 +423,18 @@ void FrameEditing::Option1_Click(int Index)
 
 // ---------------------------------------------------------------- percent and row-count inputs
 
-void FrameEditing::setText1(int i, const QString& text) { Text1[i] = text.left(MaxPercentLength); }
+bool FrameEditing::percentBoxAccepts(const QString& text)
+{
+    return text.size() <= MaxPercentLength &&
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }) &&
+        (text.isEmpty() || text.toInt() <= 100);
+}
+
+void FrameEditing::setText1(int i, const QString& text)
+{
+    if (percentBoxAccepts(text))
+        Text1[i] = text;
+}
 
 void FrameEditing::SpinButton1_SpinDown(int i)
 {

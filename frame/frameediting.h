@@ -86,8 +86,10 @@ public:
     // The percent spin buttons of box i (0..2).
     void SpinButton1_SpinUp(int i);
     void SpinButton1_SpinDown(int i);
-    // Setting Text1(i): the boxes take at most four characters, so a Procent tag stays 14 wide.
+    // Setting Text1(i): a text the percent boxes refuse leaves the box as it was.
     void setText1(int i, const QString& text);
+    // What a percent box takes: digits only, at most three, a value 0 to 100 (empty while typing).
+    static bool percentBoxAccepts(const QString& text);
     // Setting Text2's text: runs Text2_Change when the text differs (also nested, from inside it).
     void setText2(const QString& text);
     void Text2_Change();

@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QStyle>
+#include <QValidator>
 #include <limits>
+#include <utility>
 
 QColor vbColor(std::uint32_t value)
 {
@@ -173,6 +175,28 @@ TextBox::TextBox(QWidget* parent) : VbControl<QLineEdit>(parent)
     // A text box of the old kind had no length limit worth the name; a comment must not be cut.
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT Change(); });
+}
+
+namespace {
+
+// Refuses every edit whose text breaks the rule; the line edit then keeps its text as it was.
+class RuleValidator final : public QValidator {
+public:
+    RuleValidator(std::function<bool(const QString&)> rule, QObject* parent)
+        : QValidator(parent), rule_(std::move(rule))
+    {
+    }
+    State validate(QString& input, int& /*pos*/) const override { return rule_(input) ? Acceptable : Invalid; }
+
+private:
+    std::function<bool(const QString&)> rule_;
+};
+
+}  // namespace
+
+void TextBox::acceptOnly(std::function<bool(const QString&)> rule)
+{
+    setValidator(new RuleValidator(std::move(rule), this));
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event)

@@ -144,6 +144,8 @@ public:
     }
     int SelLength() const { return static_cast<int>(selectedText().size()); }
     void setSelLength(int length) { setSelection(SelStart(), length); }
+    // From now on a key or paste whose resulting text breaks rule is refused (setText is not checked).
+    void acceptOnly(std::function<bool(const QString&)> rule);
 
 Q_SIGNALS:
     void Change();

@@ -206,6 +206,9 @@ QStringList qtFilters(const QString& vbFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts.at(i + 1).trimmed();
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" meant every file; here a name need not hold a dot ("walkram").
+        if (patterns == u"*.*")
+            patterns = QStringLiteral("*");
         QString label = parts.at(i).trimmed();
         // A label that already shows its patterns in parentheses would show them twice.
         const qsizetype paren = label.lastIndexOf(QLatin1Char('('));

@@ -52,7 +52,8 @@ void Beep();
 // The buttons of a MsgBox style as their results, left to right, and the answer of Escape/close.
 std::vector<int> messageBoxButtons(int style);
 int escapeResult(int style);
-// "Text|*.a|Alla filer (*.*)|*.*" as Qt name filters ("Text (*.a)", "Alla filer (*.*)").
+// "Text|*.a|Alla filer (*.*)|*.*" as Qt name filters ("Text (*.a)", "Alla filer (*)"): all files,
+// also those whose names hold no dot.
 QStringList qtFilters(const QString& vbFilter);
 // The title of a message box given none.
 QString defaultMessageTitle();

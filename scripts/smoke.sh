@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Starts the real program headless for a few seconds in a scratch configuration folder: it must reach
-# its main window and still be running, not crash.
+# Starts the real program headless for a few seconds with scratch configuration and program folders:
+# it must reach its main window and still be running, not crash. The argument is the folder of the
+# built executable.
 set -euo pipefail
 program=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-export XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=offscreen
-"$(dirname "$0")/setup-settings.sh" "$program"
-cd "$program"
+export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=offscreen
+cd "$("$(dirname "$0")/setup-settings.sh")"
 set +e
-timeout 6 ./velkorin
+timeout 6 "$program/velkorin"
 rc=$?
 set -e
 if [ $rc -ne 124 ]; then

@@ -102,7 +102,8 @@ void Byta::ok_Click()
         for (int r = g->SelStartRow(); r <= g->SelEndRow(); ++r) {
             g->setCol(c);
             g->setRow(r);
-            if (from != to && g->Text() == fromSign) {
+            // A half-guard row keeps its cell where "X" would go, as a typed "X" does.
+            if (from != to && g->Text() == fromSign && doc->rowTakesSign(r, toSign)) {
                 g->setText(toSign);
                 changed = true;
             }

@@ -46,6 +46,8 @@ public:
     // its grids; "Gå till" in a document that shows its rows as numbered coupons.
     virtual Grid* rowsGrid() const { return nullptr; }
     virtual void cellsEdited() { }
+    // Whether a sign may stand in a row of that grid ("X" only in a full-guard row of a system).
+    virtual bool rowTakesSign(int /*row*/, const QString& /*sign*/) const { return true; }
     virtual void goToCoupon(const QString& /*number*/) { }
 
     // After the document has accepted its close: it no longer counts as the active document.

@@ -326,7 +326,7 @@ void Form2::Form_KeyDown(int KeyCode, int /*Shift*/)
         Grid1->setText(QStringLiteral("2"));
         break;
     case 88:
-        if (Grid1->Row() > halvgard_)
+        if (rowTakesSign(Grid1->Row(), QStringLiteral("X")))
             Grid1->setText(QStringLiteral("X"));
         break;
     default:
@@ -335,6 +335,8 @@ void Form2::Form_KeyDown(int KeyCode, int /*Shift*/)
     // Even an unchanged cell outdates the guarantee table.
     markChanged();
 }
+
+bool Form2::rowTakesSign(int row, const QString& sign) const { return sign != u"X" || row > halvgard_; }
 
 void Form2::markChanged()
 {

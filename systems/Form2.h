@@ -63,6 +63,7 @@ public:
     QString saveAsCaption() const override;
     Grid* rowsGrid() const override { return Grid1; }
     void cellsEdited() override { markChanged(); }
+    bool rowTakesSign(int row, const QString& sign) const override;
 
     // ---- handlers ----
     void Form_Load();

@@ -3,6 +3,7 @@
 #include "frame/exportfile.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 TEST(CouponExport, OneLinePerCreatedRowWithThirteenFieldsOtherCodesEmptyAndFiltersNamingTheGame)
 {
@@ -28,6 +29,14 @@ TEST(CouponExport, OneLinePerCreatedRowWithThirteenFieldsOtherCodesEmptyAndFilte
         couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
     EXPECT_EQ(
         couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+
+    // The proposed name never is the frame's own file.
+    const std::pair<const char*, const char*> names[] = {{"/home/a/walkram.1X2", "/home/a/walkram.str"},
+        {"Systemram 1", "Systemram 1.str"}, {"/home/a.b/walkram", "/home/a.b/walkram.str"},
+        {"C:\\x.y\\ram", "C:\\x.y\\ram.str"}, {"ram.", "ram.str"}};
+    for (const auto& [caption, name] : names)
+        EXPECT_EQ(couponExportName(QString::fromUtf8(caption), CouponGame::Stryktipset), QString::fromUtf8(name));
+    EXPECT_EQ(couponExportName(QStringLiteral("/a/x.1X2"), CouponGame::Europatipset), u"/a/x.eur");
 }
 
 // A frame's 13-match rows of signs take a shortcut: every mix of sign and other codes, compared

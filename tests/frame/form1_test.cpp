@@ -5,6 +5,7 @@
 #include "frame/couponview.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/vbsystem.h"
 #include "shell/Module1.h"
 #include "shell/texts/texts.h"
 #include "slotfill.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QStyle>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -91,8 +93,19 @@ TEST_F(FrameWindow, CellClicksAndBoxesShowTheModelAndItsMessages)
     Q_EMIT form.SpinButton1[1]->SpinDown();
     Q_EMIT form.SpinButton1[0]->SpinUp();
     EXPECT_EQ(form.Text1[0]->Text() + form.Text1[1]->Text(), u"3532");
-    form.Text1[2]->setText(QStringLiteral("123456"));
-    EXPECT_EQ(form.state().Text1[2].size(), 3);
+    // Keys and pastes that would leave anything but 0..100 in a percent box are refused.
+    form.Text1[2]->clear();
+    QTest::keyClicks(form.Text1[2], QStringLiteral("-5a1.50"));
+    EXPECT_EQ(form.Text1[2]->Text() + u'|' + form.state().Text1[2], u"51|51");
+    auto paste = [this](const QString& text, bool replace) -> QString {
+        ClipboardSetText(text);
+        replace ? form.Text1[2]->selectAll() : form.Text1[2]->end(false);
+        form.Text1[2]->paste();
+        return form.Text1[2]->Text() + u'|' + form.state().Text1[2];
+    };
+    EXPECT_EQ(paste(QStringLiteral("150"), true), u"51|51");
+    EXPECT_EQ(paste(QStringLiteral("0"), false), u"51|51");
+    EXPECT_EQ(paste(QStringLiteral("100"), true), u"100|100");
 
     form.Option1[3]->click();
     EXPECT_EQ(form.state().mode, frame::Mode::Procent);

@@ -13,6 +13,7 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <utility>
 
 using frame::FrameEditing;
 using frame::FrameMessage;
@@ -246,17 +247,24 @@ TEST(FrameEditingSystem, ModeChoiceRecountsTheSlotButNeverForgivesTheExtraHalfGu
 
 // ---------------------------------------------------------------- Procent and Matematisk
 
-TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100SummingTo100)
+TEST(FrameEditingProcent, BoxesTakeDigitsUpTo100AndPlaceAMatchOnlyWhenTheySumTo100)
 {
+    // A text a box refuses leaves the box as it was ("34").
+    const std::pair<const char*, const char*> typed[] = {{"0", "0"}, {"100", "100"}, {"050", "050"}, {"", ""},
+        {"101", "34"}, {"-5", "34"}, {"150", "34"}, {"abc", "34"}, {"12.", "34"}, {" 50 ", "34"}, {"0095", "34"},
+        {"1e2", "34"}};
+    for (const auto& [text, kept] : typed) {
+        FrameEditing f;
+        f.setText1(0, QString::fromLatin1(text));
+        EXPECT_EQ(f.Text1[0], QString::fromLatin1(kept)) << text;
+    }
+
     struct Case {
         const char* boxes[3];
         bool placed;  // else message 11
     };
-    const Case cases[] = {{{"0", "5", "95"}, true}, {{" 50 ", "30", "20"}, true}, {{"100", "0", "0"}, true},
-        {{"50", "30", "30"}, false}, {{"50", "30", "10"}, false},
-        {{"0", "5", "0095"}, false},  // four characters: the "2" box would run into "X" in the tag
-        {{"-10", "60", "50"}, false}, {{"50.5", "49.5", "0"}, false}, {{"1e2", "0", "0"}, false},
-        {{"101", "-1", "0"}, false}};
+    const Case cases[] = {{{"0", "5", "95"}, true}, {{"050", "30", "20"}, true}, {{"100", "0", "0"}, true},
+        {{"50", "30", "30"}, false}, {{"50", "30", "10"}, false}, {{"", "50", "50"}, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.boxes[0]) + "/" + c.boxes[1] + "/" + c.boxes[2]);
         FrameEditing f;
@@ -269,7 +277,7 @@ TEST(FrameEditingProcent, BoxesTakeWholeNumbersFromZeroTo100SummingTo100)
         EXPECT_EQ(f.Label5[0].size(), c.placed ? 14 : 0);
         const auto back = rowcreation::percentValuesFromText(f.Label5[0]);
         for (int i = 0; c.placed && i < 3; ++i)
-            EXPECT_EQ(back[std::size_t(i)], QString::fromLatin1(c.boxes[i]).trimmed().toDouble());
+            EXPECT_EQ(back[std::size_t(i)], QString::fromLatin1(c.boxes[i]).toDouble());
     }
 }
 
@@ -376,11 +384,11 @@ TEST(FrameInputs, SpinButtonsKeepTheLimits)
     EXPECT_EQ(spin("-2 +0 +0"), "51 30 19");
     f.setText1(1, QStringLiteral("0"));
     EXPECT_EQ(spin("-1"), "51 0 19");
-    f.setText1(1, QStringLiteral(" 7 "));
+    f.setText1(1, QStringLiteral("7"));
     EXPECT_EQ(spin("-1"), "51 6 19");
-    // A box without a number: the spin buttons leave every box alone.
-    f.setText1(1, QStringLiteral("ab"));
-    EXPECT_EQ(spin("-1 +1 +2"), "51 ab 19");
+    // An emptied box: the spin buttons leave every box alone.
+    f.setText1(1, QString());
+    EXPECT_EQ(spin("-1 +1 +2"), "51  19");
 }
 
 // ---------------------------------------------------------------- random click sequences

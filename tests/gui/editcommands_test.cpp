@@ -196,6 +196,12 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
     EXPECT_EQ(std::pair(g.SelEndRow(), g.SelEndCol()), std::pair(3, 5));
     EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|2|X/1|1|1|2|X");
+
+    // Text from a Linux editor breaks its lines with LF alone: every row is pasted.
+    ClipboardSetText(QStringLiteral("2\t2\n2\t2\n"));
+    select(g, 1, 1, 1, 1);
+    main_->klistrain_Click();
+    EXPECT_EQ(gridText(g, 1, 1), u"2|2|1||1/2|2|X|2|X/1|1|1|2|X");
 }
 
 TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
@@ -240,4 +246,12 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     dlg->showDialog();
     replace(0, 3);
     EXPECT_EQ(g.Clip(), QStringLiteral("\t2\tX\t\t"));
+
+    // "X" chosen before, then turned off by half-guard rows: only the full-guard row takes it.
+    g.setTextMatrix(1, 4, QString());
+    select(g, 1, 4, 3, 5);
+    dlg->showDialog();
+    EXPECT_FALSE((*dlg->Option2)[1]->isEnabled());
+    replace(3, 1);
+    EXPECT_EQ(gridText(g, 1, 4), u"|1/1|1/X|X");
 }

@@ -133,7 +133,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
 
     const QString path = exportTo(dir_.filePath(QStringLiteral("rows.str")));
     ASSERT_EQ(user.fileDialogs().size(), 1u);
-    EXPECT_TRUE(user.fileDialogs()[0].save && user.fileDialogs()[0].fileName == frame.windowTitle());
+    EXPECT_TRUE(user.fileDialogs()[0].save && user.fileDialogs()[0].fileName == frame.windowTitle() + u".str");
     EXPECT_FALSE(main_->sparafel);
     // The format itself is the export's own test; here the frame's rows are what is written.
     EXPECT_EQ(readFileBytes(path), writeCouponExport(CouponGame::Stryktipset, rows));

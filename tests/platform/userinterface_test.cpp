@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
+#include <QDir>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -42,8 +43,11 @@ TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswersAndVbFiltersBecomeQtF
     for (const auto& [style, buttons, escape] : cases)
         EXPECT_EQ(std::pair(messageBoxButtons(style), escapeResult(style)), std::pair(buttons, escape)) << style;
 
-    EXPECT_EQ(qtFilters(QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*")),
-        (QStringList{QStringLiteral("Systemram (*.1X2)"), QStringLiteral("Alla filer (*.*)")}));
+    const QStringList frameFilters = qtFilters(QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"));
+    EXPECT_EQ(frameFilters, (QStringList{QStringLiteral("Systemram (*.1X2)"), QStringLiteral("Alla filer (*)")}));
+    // "Alla filer" shows a file without a dot too.
+    const QString all = frameFilters.value(1).section(u'(', 1).chopped(1);
+    EXPECT_TRUE(QDir::match(all, QStringLiteral("walkram")) && QDir::match(all, QStringLiteral("a.1X2")));
     EXPECT_EQ(
         qtFilters(QStringLiteral("System|*.RM;*.RU;*.KU")), QStringList{QStringLiteral("System (*.RM *.RU *.KU)")});
     EXPECT_TRUE(qtFilters(QString()).isEmpty());
@@ -136,12 +140,16 @@ TEST(CommonDialog, PassesItsPropertiesReturnsNameAndTitleAndCancelRaises32755Kee
     EXPECT_EQ(d.FileName, QStringLiteral("/tmp/x/Ram 1.1X2"));
 }
 
-TEST(VbSystem, ClipboardHoldsPlainTextWithLineBreaksAsGiven)
+TEST(VbSystem, ClipboardHandsOutItsTextWithCrLfLineBreaks)
 {
     ClipboardClear();
     EXPECT_FALSE(ClipboardHasText());
-    ClipboardSetText(QStringLiteral("1\tX\r\n2\t1"));
-    EXPECT_EQ(std::pair(ClipboardHasText(), ClipboardGetText()), std::pair(true, QStringLiteral("1\tX\r\n2\t1")));
+    for (const QString& put : {QStringLiteral("1\tX\r\n2\t1\r\nX\n"), QStringLiteral("1\tX\n2\t1\nX\n"),
+             QStringLiteral("1\tX\r2\t1\rX\r\n")}) {
+        ClipboardSetText(put);
+        EXPECT_EQ(std::pair(ClipboardHasText(), ClipboardGetText()),
+            std::pair(true, QStringLiteral("1\tX\r\n2\t1\r\nX\r\n")));
+    }
     ClipboardClear();
     EXPECT_EQ(ClipboardGetText(), QString());
 }
