@@ -2,11 +2,11 @@
 
 #include "core/framecodes.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <sys/mman.h>
-#include <algorithm>
 
 QString couponGameName(CouponGame game)
 {
