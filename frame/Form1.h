@@ -47,7 +47,7 @@ public:
     void Command1_Click(int Index, const QString& gatillText);
     void OK_Click();  // "Skapa": create the rows
     // Prints created rows: rows 0 .. Val(allrad) - 1 of forminne. The printing library supplies it.
-    using RowPrinter = std::function<void(const RowMatrix& forminne, const QString& allrad)>;
+    using RowPrinter = std::function<void(const RowMatrix& forminne, const QString& allrad, const QString& caption)>;
     void utskrift_Click(const RowPrinter& print);  // print the created rows (called by the print dialog)
     RowMatrix forminnecopy() const { return ram.forminne; }
     std::array<frame::MatchType, 14> systypcopy() const { return ram.systyp; }

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <map>
 
 namespace {
@@ -48,8 +49,8 @@ public:
     }
     bool Rectangle(int left, int top, int right, int bottom) override
     {
-        const QRect r = QRect(QPoint(std::min(left, right), std::min(top, bottom)),
-            QPoint(std::max(left, right), std::max(top, bottom)));
+        const QRect r = QRect(
+            QPoint(std::min(left, right), std::min(top, bottom)), QPoint(std::max(left, right), std::max(top, bottom)));
         painter_.drawRect(r);
         return true;
     }
@@ -78,6 +79,7 @@ struct Library {
     std::map<std::int32_t, std::unique_ptr<gdi::DeviceContext>> contexts;
     std::int32_t nextHandle = 1;
     std::function<std::unique_ptr<gdi::DeviceContext>()> maker;
+    std::function<prnshw::InstalledPrinters()> installed;
 };
 
 Library& library()
@@ -86,12 +88,78 @@ Library& library()
     return lib;
 }
 
+prnshw::InstalledPrinters installedPrinters()
+{
+    if (library().installed)
+        return library().installed();
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+}
+
+// Qt turns a printer whose file name is cleared into the default printer: a PDF printer stays one.
+void writePdf(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFileName(path);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+}
+
+// A printer's own resolution is the one a fresh printer of that name has.
+void fitResolution(QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setResolution(prnshw::kPdfResolution);
+    else
+        printer.setResolution(
+            QPrinter(QPrinterInfo::printerInfo(printer.printerName()), QPrinter::HighResolution).resolution());
+}
+
+// The default printer, the first one when none is the default, a PDF printer when there is none.
+std::unique_ptr<QPrinter> makePrinter()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const prnshw::InstalledPrinters installed = installedPrinters();
+    if (installed.names.isEmpty()) {
+        writePdf(*printer, QString());
+    } else {
+        printer->setPrinterName(
+            installed.names.contains(installed.defaultName) ? installed.defaultName : installed.names.constFirst());
+        printer->setOutputFileName(QString());
+    }
+    fitResolution(*printer);
+    return printer;
+}
+
 QPrinter& printerForJob()
 {
     Library& lib = library();
     if (!lib.printer)
-        lib.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        lib.printer = makePrinter();
     return *lib.printer;
+}
+
+// What the set-up dialog may change, to undo it when the dialog is not accepted.
+struct PrinterChoice {
+    bool pdf = true;
+    QString name;
+    QString file;
+    QPageLayout layout;
+};
+
+PrinterChoice choiceOf(const QPrinter& printer)
+{
+    return {printer.outputFormat() == QPrinter::PdfFormat, printer.printerName(), printer.outputFileName(),
+        printer.pageLayout()};
+}
+
+void restoreChoice(QPrinter& printer, const PrinterChoice& choice)
+{
+    if (choice.pdf) {
+        writePdf(printer, choice.file);
+    } else {
+        printer.setPrinterName(choice.name);
+        printer.setOutputFileName(QString());
+    }
+    printer.setPageLayout(choice.layout);
+    fitResolution(printer);
 }
 
 }  // namespace
@@ -106,7 +174,15 @@ std::int32_t InitPSD()
 
 std::int32_t ShowPSD()
 {
-    return UserInterface::current().printerSetup(printerForJob()) ? 1 : 0;
+    QPrinter& printer = printerForJob();
+    const PrinterChoice before = choiceOf(printer);
+    // Qt's dialog moves the printer to the default one as it opens, whatever the answer.
+    if (!UserInterface::current().printerSetup(printer)) {
+        restoreChoice(printer, before);
+        return 0;
+    }
+    fitResolution(printer);
+    return 1;
 }
 
 std::int32_t FreePSD()
@@ -167,6 +243,23 @@ QPrinter* printer() { return library().printer.get(); }
 int preparedCount() { return library().prepared; }
 
 void setContextMaker(std::function<std::unique_ptr<gdi::DeviceContext>()> maker) { library().maker = std::move(maker); }
+
+void setInstalledPrinters(std::function<InstalledPrinters()> list) { library().installed = std::move(list); }
+
+bool needsPdfFileName()
+{
+    const QPrinter& printer = printerForJob();
+    return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+}
+
+void setPdfFileName(const QString& path)
+{
+    QPrinter& printer = printerForJob();
+    writePdf(printer, path);
+    fitResolution(printer);
+}
+
+void setDocumentName(const QString& name) { printerForJob().setDocName(name); }
 
 std::unique_ptr<gdi::DeviceContext> paintOn(QPrinter& printer)
 {

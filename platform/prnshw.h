@@ -7,14 +7,17 @@
 #include "platform/gdi.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 class QPrinter;
 
+// Prepares the default printer, or a PDF printer where the machine has none.
 std::int32_t InitPSD();
-// The printer and page set-up dialog (through the UserInterface); 1 when the user accepted it.
+// The printer and page set-up dialog (through the UserInterface); 1 when the user accepted it. A
+// dialog closed any other way leaves the printer as it was.
 std::int32_t ShowPSD();
 // Releases what one InitPSD prepared; a call with nothing prepared does nothing.
 std::int32_t FreePSD();
@@ -32,6 +35,26 @@ gdi::DeviceContext* deviceContext(std::int32_t hdc);
 QPrinter* printer();
 // How many InitPSD calls are not yet freed.
 int preparedCount();
+
+// The printers the machine offers. The library asks this list, never the machine itself, which
+// printer to prepare; tests install an empty list, so no test depends on or reaches a real printer.
+struct InstalledPrinters {
+    QStringList names;
+    QString defaultName;
+};
+// nullptr restores the machine's own list.
+void setInstalledPrinters(std::function<InstalledPrinters()> list);
+
+// The PDF printer draws at this resolution, so a 2-pixel pen is a line of 0.17 mm; a printer keeps
+// its own resolution.
+constexpr int kPdfResolution = 300;
+// The prepared printer writes a PDF file that has no name yet.
+bool needsPdfFileName();
+// Makes the prepared printer write the named PDF file; with an empty name it is a PDF printer
+// whose file has no name yet.
+void setPdfFileName(const QString& path);
+// The name the job carries (the print queue shows it).
+void setDocumentName(const QString& name);
 
 // Where StartPrint's contexts come from: nullptr restores the printer. Tests point it at recording
 // contexts (the maker keeps what it needs to inspect them after EndPrint).

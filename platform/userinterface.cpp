@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QWidget>
 
 #include <algorithm>
@@ -23,6 +24,29 @@ std::function<void(const QString&, int)>& helpViewer()
     static std::function<void(const QString&, int)> viewer;
     return viewer;
 }
+
+// Qt's print dialog without the page range and the copy count: the print prints every coupon of
+// the print dialog's own range once. Qt shows its range box again each time the dialog is shown
+// (the print server could honour it), so the tab that holds both goes once the dialog is up.
+class CouponPrinterDialog final : public QPrintDialog {
+public:
+    CouponPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
+    {
+        setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    }
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (!visible)
+            return;
+        QWidget* copies = findChild<QWidget*>(QStringLiteral("copiesTab"));
+        auto* tabs = findChild<QTabWidget*>(QStringLiteral("tabs"));
+        if (copies && tabs && tabs->indexOf(copies) >= 0)
+            tabs->removeTab(tabs->indexOf(copies));
+        if (copies)
+            copies->hide();
+    }
+};
 
 class DesktopUserInterface final : public UserInterface {
 public:
@@ -107,7 +131,7 @@ public:
     // Qt's own dialog always offers printing to a PDF file, so a machine without printers prints too.
     bool printerSetup(QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        CouponPrinterDialog dialog(&printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
     }
 

@@ -11,5 +11,6 @@
 int printOnPrinter(const RowMatrix& forminne, const QString& allrad, const PrintChoices& choices);
 
 // What a frame's utskrift_Click is handed when the print dialog's "Skriv ut" calls it: the frame's
-// rows and Allrad caption printed with the dialog's choices.
-void printFrameRows(const RowMatrix& forminne, const QString& allrad);
+// rows and Allrad caption printed with the dialog's choices, in a job named with the frame's caption.
+// On a PDF printer whose file has no name the save dialog asks for one first (Cancel prints nothing).
+void printFrameRows(const RowMatrix& forminne, const QString& allrad, const QString& caption);

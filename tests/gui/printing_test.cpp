@@ -41,6 +41,7 @@ protected:
         prnshw::setContextMaker([this] {
             auto dc = std::make_unique<gdi::RecordingContext>(gdi::RecordingContext::Caps{254, 254, 0, 0});
             log_ = dc->log();
+            jobName_ = prnshw::printer()->docName();
             return dc;
         });
     }
@@ -62,6 +63,7 @@ protected:
     std::unique_ptr<MDIForm1> main_;
     Form1* frame_ = nullptr;
     std::shared_ptr<const std::vector<gdi::GdiCall>> log_;
+    QString jobName_;
 };
 
 // The lock moves the focus out of the frame (to the guide), which would leave no document active
@@ -80,8 +82,10 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     dialog->joker[1]->setValue(1);
     dialog->skrivare_Click();
     EXPECT_EQ(user_.shown().back().kind, ScriptedUser::Shown::PrinterSetup);
+    user_.answerFileDialog(config_.folder() + QStringLiteral("/coupons.pdf"));
     dialog->ok_Click();
     EXPECT_TRUE(main_->Enabled() && !dialog->isVisible());
+    EXPECT_EQ(jobName_, frame_->windowTitle());
     // Coupons 2 and 3: rows 10..24, turned, joker 2 on both pages.
     EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
     EXPECT_EQ(printed("NewPagePrint"), 1);
@@ -162,23 +166,42 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWritesOnlyWithAProgramFolder)
     EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(stored) + "tail");
 }
 
-// With no printer installed, Qt's PDF printer has no file until one is chosen: a print before
-// that fails with the printer error, and one after the choice still prints. Rendered back, each
-// cross's centre is dark and the box beside it light.
-TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrintWithCrossesWhereTheCalibrationPutsThem)
+// With no printer installed the print dialog prepares a PDF printer at 300 dpi. "Skriv ut" asks for
+// its file with the save dialog (Cancel is silent); the set-up dialog closed without OK leaves the
+// printer as it was. Rendered back, each cross's centre is dark and the box beside it light.
+TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereTheCalibrationPutsThem)
 {
     prnshw::setContextMaker(nullptr);
     const QString pdf = config_.folder() + QStringLiteral("/coupons.pdf");
-    InitPSD();
-    QPrinter& printer = *prnshw::printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString());
-    EXPECT_EQ(errorOf([] { StartPrint(); }), vberr::PrinterError);
-    printer.setOutputFileName(pdf);
-    printer.setResolution(300);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    main_->SkrivUt_Click();
+    printruta* dialog = printruta::instance();
+    const QPrinter& printer = *prnshw::printer();
+    EXPECT_TRUE(printer.outputFormat() == QPrinter::PdfFormat && printer.resolution() == 300);
+
+    user_.cancelFileDialog();
+    dialog->ok_Click();
+    ASSERT_EQ(user_.fileDialogs().size(), 1U);
+    const FileDialogRequest asked = user_.fileDialogs().front();
+    EXPECT_TRUE(asked.save && asked.filter == u"PDF (*.pdf)|*.pdf");
+    EXPECT_EQ(asked.fileName, frame_->windowTitle() + u".pdf");
+
+    // Set up: landscape with small margins; then a set-up dialog closed by its title bar.
+    user_.answerPrinterSetup([](QPrinter& p) {
+        p.setPageSize(QPageSize(QPageSize::A4));
+        p.setPageOrientation(QPageLayout::Landscape);
+        p.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        return true;
+    });
+    user_.answerPrinterSetup([](QPrinter& p) {
+        p.setPageOrientation(QPageLayout::Portrait);
+        p.setOutputFileName(QString());
+        return false;
+    });
+    main_->SkrivUt_Click();
+    dialog->skrivare_Click();
+    dialog->skrivare_Click();
+    EXPECT_TRUE(printer.outputFormat() == QPrinter::PdfFormat && printer.resolution() == 300);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 
     PrintCalibration cal = resetCalibration();
     for (const auto& [d, value] : {std::pair{TOP, 400}, {LEFT, 300}, {CROSSW, 40}, {CROSSH, 40}})
@@ -187,14 +210,17 @@ TEST_F(Printing, PrintBeforeChoosingAFileDoesNotSpoilTheNextPrintWithCrossesWher
     RowMatrix rows(12, 11);
     for (std::size_t i = 0; i < 13 * 12; ++i)
         rows.row(0)[i] = static_cast<std::uint8_t>(1 + (i % 13 + i / 13) % 3);
-    EXPECT_EQ(printOnPrinter(rows, QStringLiteral("12"), PrintChoices{}), 0);
-    FreePSD();
+    frame_->change([&](frame::FrameEditing& ram) { ram.forminne = rows; });
+    frame_->Allrad->setCaption(QStringLiteral("12"));
+    user_.answerFileDialog(pdf);
+    dialog->ok_Click();
     EXPECT_TRUE(user_.messageBoxes().empty() && QFileInfo::exists(pdf));
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is installed by scripts/install-deps.sh";
     QProcess render;
-    render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-                               QStringLiteral("-png"), pdf, config_.folder() + QStringLiteral("/page")});
+    render.start(pdftoppm,
+        {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"), QStringLiteral("-png"), pdf,
+            config_.folder() + QStringLiteral("/page")});
     ASSERT_TRUE(render.waitForFinished(60000));
 
     // Any dark pixel within a few pixels of (x, y), in tenths of a millimetre from the paper's corner

@@ -8,11 +8,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
-#include <QDir>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -119,6 +124,30 @@ TEST(UserInterface, HelpGoesToTheInstalledViewer)
     setHelpViewer({});
     EXPECT_EQ(seen, u"tipsfin.hlp 3");
     UserInterface::current().showHelp(QStringLiteral("x"), 3);  // no viewer: nothing
+}
+
+// The print prints the print dialog's own coupon range once: Qt's printer dialog offers no page range
+// and no copy count, not even in its options pane.
+TEST(UserInterface, PrinterSetupOffersNeitherAPageRangeNorACopyCount)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        for (QAbstractButton* b : buttons->buttons())
+            if (buttons->buttonRole(b) == QDialogButtonBox::ResetRole)
+                b->click();  // "Options >>"
+        EXPECT_TRUE(dialog->findChild<QWidget*>(QStringLiteral("tabs"))->isVisibleTo(dialog));
+        for (const QSpinBox* box : dialog->findChildren<QSpinBox*>())
+            EXPECT_FALSE(box->isVisibleTo(dialog)) << box->objectName().toStdString();
+        inspected = true;
+        dialog->reject();
+    });
+    EXPECT_FALSE(UserInterface::current().printerSetup(printer));
+    EXPECT_TRUE(inspected);
 }
 
 TEST(CommonDialog, PassesItsPropertiesReturnsNameAndTitleAndCancelRaises32755KeepingTheName)

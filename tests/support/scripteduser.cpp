@@ -40,6 +40,16 @@ int ScriptedUser::messageBox(const QString& text, int style, const QString& titl
     return result;
 }
 
+bool ScriptedUser::printerSetup(QPrinter& printer)
+{
+    shown_.push_back({Shown::PrinterSetup, {}, 0, {}, {}});
+    if (printerAnswers_.empty())
+        return true;
+    const auto answer = std::move(printerAnswers_.front());
+    printerAnswers_.pop_front();
+    return answer(printer);
+}
+
 std::optional<QString> ScriptedUser::fileDialog(const FileDialogRequest& request)
 {
     shown_.push_back({Shown::FileDialog, request.fileName, request.flags, request.title, request});

@@ -30,6 +30,11 @@ public:
     ScriptedUser& answerMessageBox(int messageBoxResult) { return boxAnswers_.push_back(messageBoxResult), *this; }
     ScriptedUser& answerFileDialog(const QString& path) { return dialogAnswers_.push_back(path), *this; }
     ScriptedUser& cancelFileDialog() { return dialogAnswers_.push_back(std::nullopt), *this; }
+    // What the next printer set-up dialog does to the printer, and whether it is accepted.
+    ScriptedUser& answerPrinterSetup(std::function<bool(QPrinter&)> answer)
+    {
+        return printerAnswers_.push_back(std::move(answer)), *this;
+    }
 
     // What was shown, in order.
     const std::vector<Shown>& shown() const { return shown_; }
@@ -37,19 +42,20 @@ public:
     std::vector<FileDialogRequest> fileDialogs() const;
     int beeps() const;
     // Answers scripted but never asked for.
-    std::size_t unusedAnswers() const { return boxAnswers_.size() + dialogAnswers_.size(); }
+    std::size_t unusedAnswers() const { return boxAnswers_.size() + dialogAnswers_.size() + printerAnswers_.size(); }
     void clear() { shown_.clear(); }
 
     int messageBox(const QString& text, int style, const QString& title) override;
     std::optional<QString> fileDialog(const FileDialogRequest& request) override;
     void showHelp(const QString& helpFile, int command) override { shown_.push_back({Shown::Help, helpFile, command, {}, {}}); }
     void beep() override { shown_.push_back({Shown::Beeped, {}, 0, {}, {}}); }
-    // Recorded and accepted, the printer left as it is.
-    bool printerSetup(QPrinter&) override { return shown_.push_back({Shown::PrinterSetup, {}, 0, {}, {}}), true; }
+    // Recorded; unscripted, accepted with the printer left as it is.
+    bool printerSetup(QPrinter& printer) override;
 
 private:
     std::deque<int> boxAnswers_;
     std::deque<std::optional<QString>> dialogAnswers_;  // nullopt: cancel
+    std::deque<std::function<bool(QPrinter&)>> printerAnswers_;
     std::vector<Shown> shown_;
 };
 

@@ -1,4 +1,7 @@
-// Every test program starts here: an offscreen QApplication, so windows can be made and driven.
+// Every test program starts here: an offscreen QApplication, so windows can be made and driven, on
+// a machine that seems to have no printer, so every print goes to a PDF file or a recording context.
+
+#include "platform/prnshw.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -10,6 +13,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    prnshw::setInstalledPrinters([] { return prnshw::InstalledPrinters{}; });
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     // Windows a test left open (the program's own singletons among them) go before the application.
