@@ -57,6 +57,7 @@ Byta::Byta() : LockingDialog(3630, 2520)
     avbryt->Move(1890, 1980, 1560, 375);
     connect(ok, &CommandButton::Click, this, &Byta::ok_Click);
     connect(avbryt, &CommandButton::Click, this, &Byta::avbryt_Click);
+    avbryt->setCancel(true);
 }
 
 Byta::~Byta() = default;
