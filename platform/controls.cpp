@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QStyle>
 #include <QValidator>
 #include <limits>
@@ -296,6 +297,16 @@ CommandButton::CommandButton(QWidget* parent) : VbControl<QPushButton>(parent)
     setMouseTracking(true);
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { Q_EMIT Click(); });
+}
+
+void CommandButton::setCancel(bool cancel)
+{
+    if (cancel && !cancelKey_) {
+        cancelKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(cancelKey_, &QShortcut::activated, this, &QPushButton::click);
+    }
+    if (cancelKey_)
+        cancelKey_->setEnabled(cancel);
 }
 
 void CommandButton::mouseMoveEvent(QMouseEvent* event)

@@ -235,6 +235,8 @@ public:
 
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
+    // The window's cancel button: Escape anywhere in its window clicks it (while it is shown and enabled).
+    void setCancel(bool cancel);
 
 Q_SIGNALS:
     void Click();
@@ -242,6 +244,9 @@ Q_SIGNALS:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    class QShortcut* cancelKey_ = nullptr;
 };
 
 // The 3-D frame: a captioned container.

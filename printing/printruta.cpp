@@ -1,13 +1,10 @@
 #include "printing/printruta.h"
 
 #include "platform/controls.h"
-#include "platform/windowhelp.h"
 #include "platform/prnshw.h"
-#include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <QPointer>
 #include <utility>
@@ -16,18 +13,12 @@ namespace {
 
 QPointer<printruta> theDialog;
 
-void lockMainWindow(bool locked)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->SetEnabled(!locked);
-}
-
 }  // namespace
 
 printruta* printruta::instance()
 {
     if (!theDialog) {
-        theDialog = new printruta(MDIForm1::instance());
+        theDialog = new printruta;
         theDialog->Form_Load();
     }
     return theDialog;
@@ -37,7 +28,7 @@ bool printruta::exists() { return !theDialog.isNull(); }
 
 PrintChoices printruta::currentChoices() { return theDialog ? theDialog->choices() : PrintChoices{}; }
 
-printruta::printruta(QWidget* parent) : QWidget(parent, Qt::Dialog)
+printruta::printruta()
 {
     setObjectName(QStringLiteral("printruta"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -103,8 +94,7 @@ PrintChoices printruta::choices() const
 void printruta::showDialog(PrintAction print)
 {
     print_ = std::move(print);
-    showDialogWindow(this, placed_);
-    Form_Activate();
+    showDialog();
 }
 
 // ---------------------------------------------------------------- window events
@@ -150,8 +140,7 @@ void printruta::skrivare_Click() { ShowPSD(); }
 
 void printruta::ok_Click()
 {
-    lockMainWindow(false);
-    hide();
+    release();
     // The print reports its own failures; nothing here may stop the dialog from closing.
     try {
         if (print_)
@@ -160,11 +149,7 @@ void printruta::ok_Click()
     }
 }
 
-void printruta::avbryt_Click()
-{
-    lockMainWindow(false);
-    hide();
-}
+void printruta::avbryt_Click() { release(); }
 
 void printruta::Form_Unload()
 {
@@ -176,10 +161,4 @@ void printruta::Form_Terminate()
 {
     lockMainWindow(false);
     FreePSD();
-}
-
-void printruta::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
 }

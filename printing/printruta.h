@@ -3,8 +3,8 @@
 // hidden between prints so the choices stay; closing it through its title bar unloads it.
 
 #include "printing/printroutine.h"
+#include "shell/lockingdialog.h"
 
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -15,7 +15,7 @@ class Label;
 class OptionArray;
 class TextBox;
 
-class printruta : public QWidget {
+class printruta : public LockingDialog {
     Q_OBJECT
 public:
     // The one dialog, created and loaded on first use; exists() tells whether it is loaded now.
@@ -27,17 +27,18 @@ public:
     using PrintAction = std::function<void()>;
     // The main window's print command. The action replaces the one of an earlier showing.
     void showDialog(PrintAction print);
+    using LockingDialog::showDialog;
     PrintChoices choices() const;
     // The loaded dialog's choices, the starting values when it is not loaded.
     static PrintChoices currentChoices();
 
     // ---- handlers ----
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void skrivare_Click();
     void ok_Click();
     void avbryt_Click();
-    void Form_Unload();
+    void Form_Unload() override;
     void Form_Terminate();
 
     // ---- controls ----
@@ -56,11 +57,9 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
-    explicit printruta(QWidget* parent);
+    printruta();
     void buildControls();
-    bool placed_ = false;
     PrintAction print_;
 };

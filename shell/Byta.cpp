@@ -57,6 +57,7 @@ Byta::Byta() : LockingDialog(4230, 2520)
     avbryt->Move(2190, 1980, 1860, 375);
     connect(ok, &CommandButton::Click, this, &Byta::ok_Click);
     connect(avbryt, &CommandButton::Click, this, &Byta::avbryt_Click);
+    avbryt->setCancel(true);
 }
 
 Byta::~Byta() = default;

@@ -44,6 +44,7 @@ Gatill::Gatill() : LockingDialog(3210, 1560)
     avbryt->Move(1695, 990, 1275, 375);
     connect(ok, &CommandButton::Click, this, &Gatill::ok_Click);
     connect(avbryt, &CommandButton::Click, this, &Gatill::avbryt_Click);
+    avbryt->setCancel(true);
     connect(Text1, &TextBox::KeyPress, this, &Gatill::Text1_KeyPress);
 }
 

@@ -55,6 +55,9 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     // A closed window hands the activation to the one active before it, as the old client area did;
     // by creation order it would go to the guide.
     mdiArea_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    // A window partly outside the area stays within reach.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->viewport()->setMouseTracking(true);
     mdiArea_->viewport()->installEventFilter(this);
     column->addWidget(strip_);
@@ -416,7 +419,7 @@ void MDIForm1::SetEnabled(bool enabled)
     // the activation to the first window that takes the focus (often the guide). The window that
     // was active before the lock gets it back, with the focus where the lock found it.
     if (!enabled && enabled_) {
-        activeBeforeLock_ = mdiArea_->activeSubWindow();
+        activeBeforeLock_ = mdiArea_->currentSubWindow();
         focusBeforeLock_ = focusWidget();
     }
     enabled_ = enabled;

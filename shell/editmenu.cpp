@@ -11,6 +11,10 @@
 #include "shell/editcommands.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 using editcommands::Selection;
 
@@ -60,6 +64,18 @@ void registerCommands(MDIForm1& main)
     main.setCommand(MainCommand::Delete, tabort_Click);
     main.setCommand(MainCommand::GoTo, [] { Gatill::instance()->showDialog(); });
     main.setCommand(MainCommand::Replace, [] { Byta::instance()->showDialog(); });
+    // The items, and with them their shortcut keys, follow the active document, the focused control
+    // and the clipboard, so a key works without the menu having been opened.
+    const auto update = [&main] {
+        if (MDIForm1::instance() == &main)
+            main.edit_Click();
+    };
+    QObject::connect(main.mdiArea(), &QMdiArea::subWindowActivated, &main, update);
+    QObject::connect(qApp, &QApplication::focusChanged, &main, [&main, update](QWidget*, QWidget* now) {
+        if (now && now->window() == &main)
+            update();
+    });
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, &main, update);
 }
 
 void edit_Click(MDIForm1& main)

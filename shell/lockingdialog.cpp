@@ -4,11 +4,35 @@
 #include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 
-LockingDialog::LockingDialog(int widthTwips, int heightTwips)
+namespace {
+
+// The main window takes the activation back when it is usable and the window that had it (a
+// locking window) has gone; a window still shown keeps it.
+void giveActivationBack(const QWidget* leaving)
+{
+    MDIForm1* main = MDIForm1::instance();
+    if (!main || !main->Enabled() || !main->isVisible())
+        return;
+    const QWidget* active = QApplication::activeWindow();
+    if (!active || active == leaving || !active->isVisible())
+        main->activateWindow();
+}
+
+}  // namespace
+
+LockingDialog::LockingDialog()
     : QWidget(
           MDIForm1::instance(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    // A window of its own that never keeps the program running once the main window has gone.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+LockingDialog::LockingDialog(int widthTwips, int heightTwips) : LockingDialog()
 {
     setFixedSize(twips::toPixelsX(widthTwips), twips::toPixelsY(heightTwips));
 }
@@ -17,8 +41,12 @@ LockingDialog::~LockingDialog() { lockMainWindow(false); }
 
 void LockingDialog::lockMainWindow(bool locked)
 {
-    if (MDIForm1* main = MDIForm1::instance())
-        main->SetEnabled(!locked);
+    MDIForm1* main = MDIForm1::instance();
+    if (!main)
+        return;
+    main->SetEnabled(!locked);
+    if (!locked)
+        giveActivationBack(nullptr);
 }
 
 void LockingDialog::showDialog()
@@ -35,7 +63,14 @@ void LockingDialog::release()
 
 void LockingDialog::closeEvent(QCloseEvent* event)
 {
-    // Kept for the next use, as OK and Avbryt keep it.
+    Form_Unload();
     lockMainWindow(false);
     event->accept();
+}
+
+void LockingDialog::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        giveActivationBack(this);
 }

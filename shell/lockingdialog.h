@@ -1,25 +1,38 @@
 #pragma once
-// A small single-instance dialog of the main window, shown without waiting, that keeps the main
-// window disabled while it is up: its OK and Avbryt release it, and so does closing it.
+// Every window that locks the main window: go-to, replace, the print dialog, the correct-row search
+// and the progress window. Each is a top-level dialog owned by the main window, so the window manager
+// keeps it above the main window (a click on the disabled main window never buries it). While a
+// window holds the lock the main window is disabled; releasing the lock enables it again and gives
+// it back the activation. Closing the window always releases the lock, and so does its destruction.
 
 #include <QWidget>
 
 class LockingDialog : public QWidget {
     Q_OBJECT
 public:
-    // A dialog of the main window, widthTwips x heightTwips inside.
-    LockingDialog(int widthTwips, int heightTwips);
-    ~LockingDialog() override;  // Terminate
+    ~LockingDialog() override;  // Terminate: releases the lock
+
+    // The lock itself, the main window's enabled state, shared by the long computations. Releasing
+    // it enables the main window, which a running computation takes as its cancel.
+    static void lockMainWindow(bool locked);
 
     // Show: the first time over the middle of the main window, then Activate.
     void showDialog();
-    virtual void Form_Activate() = 0;
+    virtual void Form_Activate() { }
 
 protected:
-    static void lockMainWindow(bool locked);
+    // A dialog of the main window, widthTwips x heightTwips inside.
+    LockingDialog(int widthTwips, int heightTwips);
+    // One that sets its own size.
+    LockingDialog();
+
     // OK and Avbryt: the main window enabled again, the dialog hidden and kept.
     void release();
-    void closeEvent(QCloseEvent* event) override;  // Unload
+    // Unload by the close box or the window manager: Form_Unload, then the lock released.
+    void closeEvent(QCloseEvent* event) override;
+    virtual void Form_Unload() { }
+    // Hidden while the main window is usable: the main window takes the activation back.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     bool placed_ = false;

@@ -391,5 +391,10 @@ void Form2::ganger_Click()
         // A product changes the rows as key edits do: the guarantee table is outdated, the system unsaved.
         markChanged();
     }
+    // The highlight follows the current cell, the one that keys edit.
+    Grid1->setSelStartRow(Grid1->Row());
+    Grid1->setSelEndRow(Grid1->Row());
+    Grid1->setSelStartCol(Grid1->Col());
+    Grid1->setSelEndCol(Grid1->Col());
     ganger->setCaption(currentUiText(Multiplication::IdleCaption));
 }

@@ -127,6 +127,7 @@ void NyttSystemInst::buildControls()
     connect(Datorberakning, &CheckBox::Click, this, &NyttSystemInst::Datorberakning_Click);
     connect(CommandOK, &CommandButton::Click, this, &NyttSystemInst::CommandOK_Click);
     connect(CommandAvbryt, &CommandButton::Click, this, &NyttSystemInst::CommandAvbryt_Click);
+    CommandAvbryt->setCancel(true);
     connect(Halvgard, &TextBox::KeyPress, this, &NyttSystemInst::Halvgard_KeyPress);
     connect(Helgard, &TextBox::KeyPress, this, &NyttSystemInst::Helgard_KeyPress);
     connect(Rader, &TextBox::KeyPress, this, &NyttSystemInst::Rader_KeyPress);

@@ -8,6 +8,7 @@
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/garanti.h"
+#include "shell/lockingdialog.h"
 #include "shell/reductiontext.h"
 #include "systems/Form2.h"
 #include "systems/guarantee.h"
@@ -39,7 +40,7 @@ void showEditorGuarantee(Form2& editor)
     MDIForm1* main = MDIForm1::instance();
     if (!w || !main)
         return;
-    main->SetEnabled(false);
+    LockingDialog::lockMainWindow(true);
     for (int r = 0; r < system.rows; ++r)
         for (int k = 0; k < n; ++k)
             system.codes[std::size_t(r) * std::size_t(n) + std::size_t(k)] =
@@ -50,7 +51,7 @@ void showEditorGuarantee(Form2& editor)
         w->showStored(stored, system.baseRow, stored.Cols(), stored.Rows());
         stored.setTextMatrix(0, 0, QStringLiteral("1"));
         w->kommentarer->setText(storedGuaranteeCell(stored, 0, 2));
-        main->SetEnabled(true);
+        LockingDialog::lockMainWindow(false);
         return;
     }
 

@@ -19,8 +19,7 @@ constexpr float kBottom = 280;
 ProgressRun::ProgressRun(int captionId, bool lockAlreadyTaken) : now([] { return Clock::now(); })
 {
     if (!lockAlreadyTaken)
-        if (MDIForm1* main = MDIForm1::instance())
-            main->SetEnabled(false);
+        LockingDialog::lockMainWindow(true);
     visare* v = visare::instance();
     // The old bar area did not keep its drawing while hidden: every run starts empty.
     v->Picture1->Cls();
@@ -107,14 +106,11 @@ void ProgressRun::finish(FinishOrder order)
 {
     finished_ = true;
     visare* v = visare::instance();
-    MDIForm1* main = MDIForm1::instance();
     if (order == FinishOrder::HideThenEnable) {
         v->hide();
-        if (main)
-            main->SetEnabled(true);
+        LockingDialog::lockMainWindow(false);
     } else {
-        if (main)
-            main->SetEnabled(true);
+        LockingDialog::lockMainWindow(false);
         v->hide();
     }
 }

@@ -11,7 +11,6 @@
 #include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <utility>
 
@@ -58,20 +57,13 @@ void ResultTextBox::setText(const QString& text)
     setPlainText(shown);
 }
 
-rattrad::rattrad(QWidget* parent, FrameRows frameRows)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), frameRows_(std::move(frameRows))
+rattrad::rattrad(FrameRows frameRows) : frameRows_(std::move(frameRows))
 {
     setObjectName(QStringLiteral("rattrad"));
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
     setMouseTracking(true);
     buildControls();
-}
-
-rattrad::~rattrad()
-{
-    if (!unloaded_)
-        Form_Unload();
 }
 
 void rattrad::buildControls()
@@ -132,18 +124,10 @@ rattrad* rattrad::showFresh(FrameRows frameRows)
 {
     if (rattrad* old = theWindow())
         delete old;  // its unload enables the main window; the new load locks it again
-    auto* window = new rattrad(MDIForm1::instance(), std::move(frameRows));
+    auto* window = new rattrad(std::move(frameRows));
     theWindow() = window;
     window->Form_Load();
-    // Over the main window, as a dialog opens.
-    if (MDIForm1* main = MDIForm1::instance(); main && main->isVisible()) {
-        QRect r(QPoint(), window->frameGeometry().size());
-        r.moveCenter(main->frameGeometry().center());
-        window->move(r.topLeft());
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window->showDialog();
     return window;
 }
 
@@ -156,9 +140,8 @@ void rattrad::Form_Load()
     Label8->setCaption(currentUiText(1003));
     setWindowTitle(currentUiText(1004));
     sok->setCaption(currentUiText(1005));
+    lockMainWindow(true);
     MDIForm1* main = MDIForm1::instance();
-    if (main)
-        main->SetEnabled(false);
     marks_ = {};
     QWidget* active = main ? main->activeChild() : nullptr;
     Text1->setText(active ? active->windowTitle() : QString());
@@ -246,18 +229,16 @@ void rattrad::sok_Click()
 
 void rattrad::avbryt_Click()
 {
-    Form_Unload();
-    if (theWindow() == this)
-        theWindow() = nullptr;
-    deleteLater();
+    lockMainWindow(false);
+    close();
 }
 
 void rattrad::Form_Unload()
 {
-    unloaded_ = true;
-    // The main window gives the activation back to the searched document itself.
-    if (MDIForm1* main = MDIForm1::instance())
-        main->SetEnabled(true);
+    // The window goes with its marks; the main window gives the activation back to the searched
+    // document itself once the lock is released.
+    if (theWindow() == this)
+        theWindow() = nullptr;
 }
 
 void rattrad::Form_MouseMove()
@@ -271,13 +252,6 @@ void rattrad::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-}
-
-void rattrad::closeEvent(QCloseEvent* event)
-{
-    // The window manager's close box is "Stäng": the main window is never left locked.
-    event->accept();
-    avbryt_Click();
 }
 
 void rattrad::mouseMoveEvent(QMouseEvent* event)

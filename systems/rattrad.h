@@ -5,11 +5,11 @@
 
 #include "core/rowmatrix.h"
 #include "shell/document.h"
+#include "shell/lockingdialog.h"
 #include "systems/rightssearch.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -30,7 +30,7 @@ private:
     QString text_;
 };
 
-class rattrad : public QWidget {
+class rattrad : public LockingDialog {
     Q_OBJECT
 public:
     // A copy of a frame's created rows: the frame library hands it over, as this one does not link it.
@@ -41,14 +41,13 @@ public:
     static rattrad* showFresh(FrameRows frameRows);
     // The open window, nullptr when none.
     static rattrad* current();
-    ~rattrad() override;
 
     // The kind of document searched: the one active at load.
     DocumentKind sourceKind() const { return kind_; }
 
     // ---- handlers ----
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void Label1_Click(int Index);
     void sok_Click();
     void avbryt_Click();
@@ -70,13 +69,12 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void Form_Unload() override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    rattrad(QWidget* parent, FrameRows frameRows);
+    explicit rattrad(FrameRows frameRows);
     void buildControls();
-    void Form_Unload();
     rightssearch::SearchResult searchSystem(const std::vector<std::uint8_t>& correct);
 
     std::array<Label*, rightssearch::MaxPositions> matchNumbers_{};
@@ -86,5 +84,4 @@ private:
     int positionsPlusOne_ = 0;
     RowMatrix rows_;  // the frame's rows as they were at load
     QPointer<Form2> editor_;
-    bool unloaded_ = false;
 };

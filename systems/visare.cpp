@@ -4,7 +4,6 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -102,13 +101,11 @@ void BarArea::paintEvent(QPaintEvent* event)
     p.drawImage(contentsRect().topLeft(), surface_);
 }
 
-visare::visare(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+visare::visare() : LockingDialog(kClientWidth, kClientHeight)
 {
     setObjectName(QStringLiteral("visare"));
-    // Never the last window that keeps the program running, nor the one whose close ends it.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
+    // "Avbryt" is the only way to stop the work: no close box.
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
     setMouseTracking(true);
 
     Picture1 = new BarArea(this);
@@ -128,7 +125,7 @@ visare* visare::instance()
     // The main window owns it (it stays a window of its own); without one the tests' tear-down does.
     static QPointer<visare> the;
     if (!the) {
-        the = new visare(MDIForm1::instance());
+        the = new visare;
         the->Form_Load();
     }
     return the;
@@ -140,40 +137,12 @@ void visare::Form_Load()
     setWindowTitle(currentUiText(1100));
 }
 
-void visare::avbryt_Click()
-{
-    hide();
-    if (MDIForm1* main = MDIForm1::instance())
-        main->SetEnabled(true);
-}
+void visare::avbryt_Click() { release(); }
 
 void visare::Form_MouseMove()
 {
     if (MDIForm1* main = MDIForm1::instance())
         main->clearHint();
-}
-
-void visare::showModeless()
-{
-    if (!placed_) {
-        placed_ = true;
-        if (MDIForm1* main = MDIForm1::instance(); main && main->isVisible()) {
-            QRect r(QPoint(), size());
-            r.moveCenter(main->frameGeometry().center());
-            move(r.topLeft());
-        }
-    }
-    show();
-    raise();
-}
-
-void visare::closeEvent(QCloseEvent* event)
-{
-    // The window has no close box; a close from the window manager counts as "Avbryt", so the main
-    // window is never left locked behind a hidden progress window.
-    event->accept();
-    if (isVisible())
-        avbryt_Click();
 }
 
 void visare::mouseMoveEvent(QMouseEvent* event)

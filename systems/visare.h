@@ -1,8 +1,10 @@
 #pragma once
-// The progress window: a top-level window of its own with the bar area and "Avbryt". It holds no run
-// state; the running computation draws on it and reads the main window's enabled state.
+// The progress window: a top-level window of its own with the bar area and "Avbryt", kept above the
+// locked main window. It holds no run state; the running computation draws on it and reads the main
+// window's enabled state.
 
 #include "platform/controls.h"
+#include "shell/lockingdialog.h"
 
 #include <QFrame>
 #include <QImage>
@@ -42,7 +44,7 @@ private:
     QImage surface_;
 };
 
-class visare : public QWidget {
+class visare : public LockingDialog {
     Q_OBJECT
 public:
     // The single progress window, made (and loaded) on first use; hidden until a computation shows it.
@@ -56,14 +58,13 @@ public:
     void avbryt_Click();
     void Form_MouseMove();
 
-    // Shows the window without owner and without modality; the first time centred over the main window.
-    void showModeless();
+    // Shows the window without modality (the call returns at once); the first time centred over the
+    // main window.
+    void showModeless() { showDialog(); }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    explicit visare(QWidget* parent = nullptr);
-    bool placed_ = false;
+    visare();
 };

@@ -255,3 +255,39 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     replace(3, 1);
     EXPECT_EQ(gridText(g, 1, 4), u"|1/1|1/X|X");
 }
+
+// The items follow the focus, the clipboard and the active document without the menu being opened,
+// so their keys work in a grid after the menu was last seen with them off.
+TEST_F(EditCommands, KeysWorkInTheGridAfterTheMenuWasOpenedWithItsItemsOff)
+{
+    Form2* e = system(3);
+    main_->activateWindow();
+    e->kommentarer->setFocus();
+    processEvents();
+    EXPECT_EQ(items(), kNone);
+    e->Grid1->setFocus();
+    select(*e->Grid1, 1, 1, 1, 2);
+    QTest::keyClick(e->Grid1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardGetText(), u"1\t1");
+
+    e->kommentarer->setFocus();
+    ClipboardClear();
+    EXPECT_EQ(items(), kNone);
+    e->Grid1->setFocus();
+    ClipboardSetText(QStringLiteral("X"));
+    select(*e->Grid1, 2, 3, 2, 3);
+    QTest::keyClick(e->Grid1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(e->Grid1->TextMatrix(2, 3), u"X");
+    expectChangedThenSave(e, QStringLiteral("1"));
+
+    // A frame made active turns cut off; the system made active again turns it back on.
+    Form1* f = frameWithCoupons();
+    processEvents();
+    EXPECT_FALSE(main_->klipput->isEnabled());
+    qobject_cast<QMdiSubWindow*>(e->parentWidget())->setFocus();
+    main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(e->parentWidget()));
+    e->Grid1->setFocus();
+    processEvents();
+    EXPECT_TRUE(main_->klipput->isEnabled());
+    f->setSystemsparat(true);
+}

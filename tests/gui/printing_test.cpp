@@ -90,7 +90,7 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
     EXPECT_EQ(printed("NewPagePrint"), 1);
 
-    frame_->Text2->setFocus();
+    frame_->ok->setFocus();
     processEvents();
     main_->SkrivUt_Click();
     ASSERT_EQ(printruta::instance(), dialog);
@@ -100,7 +100,7 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     dialog->avbryt_Click();
     processEvents();
     EXPECT_TRUE(main_->Enabled());
-    EXPECT_EQ(main_->focusWidget(), frame_->Text2);
+    EXPECT_EQ(main_->focusWidget(), frame_->ok);
 
     main_->SkrivUt_Click();
     printruta::instance()->close();

@@ -12,6 +12,7 @@
 #include "systems/rattrad.h"
 
 #include <QTemporaryDir>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -224,6 +225,9 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     const QString product = QStringLiteral("1|2||||||/X|1||||||/||X|1|2|||/|||X|1|||/|||X|X|||");
     EXPECT_EQ(gridText(*e.Grid1, 1, 1), product);
     EXPECT_EQ(e.Grid1->Col(), 5);
+    // The highlighted cell is the current one, which a key then edits.
+    EXPECT_EQ((std::array{e.Grid1->SelStartRow(), e.Grid1->SelEndRow(), e.Grid1->SelStartCol(), e.Grid1->SelEndCol()}),
+        (std::array{3, 3, 5, 5}));
     EXPECT_EQ(std::pair(e.Grid2->TextMatrix(0, 0), e.syssparat), std::pair(QStringLiteral("0"), false));
 
     // One row lower the product would leave the grid: message 24, the grid unchanged.

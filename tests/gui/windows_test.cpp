@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -129,6 +130,9 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     processEvents();
     EXPECT_LT(area().height(), editorSize.height());
     EXPECT_EQ(windowOf(editor)->geometry(), area());
+    // The windows the smaller area cuts are reached through its scroll bars.
+    QMdiArea* mdi = main_->mdiArea();
+    EXPECT_TRUE(mdi->horizontalScrollBar()->isVisible() && mdi->verticalScrollBar()->isVisible());
 }
 
 // The activation goes where it was before the focus went away, and the main window's items with it. As

@@ -1,0 +1,118 @@
+// The windows that lock the main window, each closed every way it can be: owned by the main window as
+// dialogs (so the window manager keeps them above it), the main window locked while one is up, and
+// unlocked and active again once it has gone. Escape is Avbryt in the small dialogs.
+
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "printing/printruta.h"
+#include "shell/Byta.h"
+#include "shell/Gatill.h"
+#include "support/mainwindow.h"
+#include "support/testhelpers.h"
+#include "systems/progress.h"
+#include "systems/rattrad.h"
+#include "systems/visare.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct Closing {
+    const char* how;
+    std::function<void(QWidget*)> close;
+};
+
+void escape(QWidget* w) { QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape); }
+
+class LockingWindows : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        Form2* e = newSystem(2, 1, 10);
+        ASSERT_NE(e, nullptr);
+        e->Grid1->setFocus();
+        e->syssparat = true;
+    }
+    // Opens the window, checks it holds the lock above the main window, closes it, checks the release.
+    void openAndClose(const char* name, const std::function<QWidget*()>& open, const std::vector<Closing>& ways)
+    {
+        for (const Closing& way : ways) {
+            SCOPED_TRACE(std::string(name) + " by " + way.how);
+            main_->activateWindow();
+            processEvents();
+            QWidget* w = open();
+            processEvents();
+            ASSERT_TRUE(w && w->isVisible() && !main_->Enabled());
+            EXPECT_EQ(w->windowType(), Qt::Dialog);
+            EXPECT_EQ(w->parentWidget(), main_.get());
+            EXPECT_EQ(w->windowHandle()->transientParent(), main_->windowHandle());
+            way.close(w);
+            processEvents();
+            EXPECT_TRUE(main_->Enabled());
+            EXPECT_EQ(QApplication::activeWindow(), main_.get());
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowAndEveryWayOfClosingItReleasesTheLock)
+{
+    const auto byCloseBox = Closing{"close box", [](QWidget* w) { w->close(); }};
+    openAndClose("Gatill",
+        [this] {
+            main_->gatillmenu->trigger();
+            return Gatill::instance();
+        },
+        {{"Avbryt", [](QWidget*) { Gatill::instance()->avbryt->click(); }}, {"Escape", escape}, byCloseBox,
+            {"OK", [this](QWidget*) {
+                 Gatill::instance()->Text1->setText(QStringLiteral("1"));
+                 Gatill::instance()->ok->click();
+             }}});
+    openAndClose("Byta",
+        [this] {
+            main_->bytut->trigger();
+            return Byta::instance();
+        },
+        {{"Avbryt", [](QWidget*) { Byta::instance()->avbryt->click(); }}, {"Escape", escape}, byCloseBox,
+            {"OK", [](QWidget*) { Byta::instance()->ok->click(); }}});
+    openAndClose("rattrad",
+        [this] {
+            main_->sok->trigger();
+            return rattrad::current();
+        },
+        {{"Stäng", [](QWidget*) { rattrad::current()->avbryt->click(); }}, byCloseBox});
+    openAndClose("printruta",
+        [] {
+            printruta::instance()->showDialog([] {});
+            return printruta::instance();
+        },
+        {{"Avbryt", [](QWidget*) { printruta::instance()->avbryt->click(); }},
+            {"Skriv ut", [](QWidget*) { printruta::instance()->ok->click(); }}, byCloseBox});
+    std::optional<ProgressRun> run;
+    openAndClose("visare",
+        [&run] {
+            run.emplace(124);
+            return visare::instance();
+        },
+        {{"Avbryt", [](QWidget*) { visare::instance()->avbryt->click(); }},
+            {"the end of the work", [&run](QWidget*) { run->finish(ProgressRun::FinishOrder::EnableThenHide); }}});
+    run.reset();
+}
+
+TEST_F(LockingWindows, EscapeClosesTheNewSystemDialogAsAvbrytDoes)
+{
+    NyttSystemInst* dlg = NyttSystemInst::instance();
+    dlg->showDialog();
+    processEvents();
+    ASSERT_TRUE(dlg->isVisible());
+    QTest::keyClick(dlg->Halvgard, Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+}
