@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFont>
 #include <chrono>
+#include <csignal>
 
 std::int16_t sprakoffset = 0;
 
@@ -17,6 +18,13 @@ QString currentMessageText(int id) { return MessageText(id + sprakoffset); }
 QString currentGuideText(int id) { return GuideText(id + sprakoffset); }
 
 namespace Module1 {
+
+void prepareProcess()
+{
+    // A write beyond the file-size limit then fails with an error that the save reports, instead
+    // of ending the program with its unsaved documents.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void splashWait(double seconds)
 {
