@@ -2,9 +2,13 @@
 
 #include "platform/userinterface.h"
 
+#include "platform/atomicfile.h"
+#include "platform/vberror.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +25,32 @@ std::function<void(const QString&, int)>& helpViewer()
     static std::function<void(const QString&, int)> viewer;
     return viewer;
 }
+
+// Qt's print dialog opens the chosen output file to see whether it may be written, which waits for
+// ever on a pipe: the file is checked first, and a refusal closes the dialog and is raised by
+// printerSetup once the dialog has gone.
+class CheckedPrintDialog final : public QPrintDialog {
+public:
+    CheckedPrintDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent) { }
+    void accept() override
+    {
+        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file && file->isEnabled() && !file->text().isEmpty()) {
+            try {
+                vb::checkedWriteTarget(file->text());
+            } catch (const VbError& e) {
+                refusal_ = e;
+                reject();
+                return;
+            }
+        }
+        QPrintDialog::accept();
+    }
+    const std::optional<VbError>& refusal() const { return refusal_; }
+
+private:
+    std::optional<VbError> refusal_;
+};
 
 class DesktopUserInterface final : public UserInterface {
 public:
@@ -103,8 +133,11 @@ public:
     // Qt's own dialog always offers printing to a PDF file, so a machine without printers prints too.
     bool printerSetup(QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
-        return dialog.exec() == QDialog::Accepted;
+        CheckedPrintDialog dialog(&printer, QApplication::activeWindow());
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        if (dialog.refusal())
+            throw *dialog.refusal();
+        return accepted;
     }
 
 private:
