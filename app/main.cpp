@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv)
 {
+    Module1::prepareProcess();
     VelkorinApplication app(argc, argv);
     return Module1::Main(registerCommands);
 }

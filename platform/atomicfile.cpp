@@ -3,18 +3,22 @@
 #include "platform/paths.h"
 #include "platform/vberror.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vb {
 
 namespace {
+
+constexpr int kMaxLinks = 40;
 
 int errorNumberOfErrno(int code)
 {
@@ -37,58 +41,100 @@ int errorNumberOfErrno(int code)
 
 [[noreturn]] void raiseFromErrno() { throw VbError(errorNumberOfErrno(errno)); }
 
-// The temporary file beside the target; removed unless it has replaced the target.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const QString& target)
-    {
-        const QFileInfo info(target);
-        for (int attempt = 0; fd_ < 0; ++attempt) {
-            name_ = QFile::encodeName(
-                info.dir().filePath(QStringLiteral(".%1.%2")
-                                        .arg(info.fileName())
-                                        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
-            // 0666 lets the umask decide, as for any new file.
-            fd_ = ::open(name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && (errno != EEXIST || attempt > 100))
-                raiseFromErrno();
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// Follows path while it is a symbolic link; a relative link is taken from the link's own folder.
+QByteArray followLinks(QByteArray path)
+{
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::array<char, PATH_MAX> buffer{};
+        const ssize_t n = ::readlink(path.constData(), buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINVAL || errno == ENOENT)
+                return path;  // no link, or nothing there yet
+            raiseFromErrno();
         }
+        if (static_cast<std::size_t>(n) >= buffer.size())
+            throw VbError(vberr::PathFileAccessError);
+        const QByteArray target(buffer.data(), n);
+        path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
     }
-    ~TemporaryFile()
+    throw VbError(vberr::PathFileAccessError);  // a loop of links
+}
+
+// Root may write any file, so access() says yes to it; the mode bits say what the owner meant.
+bool isReadOnly(const struct stat& st, const QByteArray& path)
+{
+    if (::geteuid() == 0)
+        return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return ::access(path.constData(), W_OK) != 0;
+}
+
+// The checked target as bytes for the system calls.
+QByteArray targetBytes(const QString& path)
+{
+    const QString native = nativePath(path);
+    if (native.isEmpty())
+        throw VbError(vberr::BadFileName);
+    const QByteArray target = followLinks(QFile::encodeName(native));
+    struct stat st { };
+    if (::stat(target.constData(), &st) != 0) {
+        if (errno != ENOENT)
+            raiseFromErrno();
+        struct stat folder { };
+        if (::stat(folderOf(target).constData(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+            throw VbError(vberr::PathNotFound);
+        return target;
+    }
+    if (!S_ISREG(st.st_mode))
+        throw VbError(vberr::NotARegularFile);
+    if (isReadOnly(st, target))
+        throw VbError(vberr::PermissionDenied);
+    return target;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) { }
+    ~Descriptor()
     {
         if (fd_ >= 0)
             ::close(fd_);
-        if (!renamed_)
-            ::unlink(name_.constData());
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor& operator=(Descriptor&& other) noexcept
+    {
+        if (this != &other) {
+            if (fd_ >= 0)
+                ::close(fd_);
+            fd_ = std::exchange(other.fd_, -1);
+        }
+        return *this;
+    }
+    int get() const { return fd_; }
 
-    void write(const QByteArray& bytes)
+    // Writes all of bytes at offset, then makes sure they reach the disk; closing is checked too.
+    void writeAt(const QByteArray& bytes, off_t offset)
     {
         const char* p = bytes.constData();
         std::size_t left = static_cast<std::size_t>(bytes.size());
         while (left > 0) {
-            const ssize_t n = ::write(fd_, p, left);
+            const ssize_t n = ::pwrite(fd_, p, left, offset);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
                 raiseFromErrno();
             p += n;
+            offset += n;
             left -= static_cast<std::size_t>(n);
         }
     }
-
-    // A replaced file keeps its permissions.
-    void takePermissionsOf(const QByteArray& target)
-    {
-        struct stat st { };
-        if (::stat(target.constData(), &st) == 0 && ::fchmod(fd_, st.st_mode & 07777) != 0)
-            raiseFromErrno();
-    }
-
-    // The disk may report it is full only when the data reach it: sync and close are checked too.
-    void finishAndReplace(const QByteArray& target)
+    void syncAndClose()
     {
         if (::fsync(fd_) != 0)
             raiseFromErrno();
@@ -96,6 +142,46 @@ public:
         fd_ = -1;
         if (::close(fd) != 0)
             raiseFromErrno();
+    }
+
+private:
+    int fd_;
+};
+
+// The temporary file beside the target; removed unless it has replaced the target.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QByteArray& target)
+    {
+        const QByteArray base = folderOf(target) + "/." + target.mid(target.lastIndexOf('/') + 1) + '.';
+        for (int attempt = 0; file_.get() < 0; ++attempt) {
+            name_ = base + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+            // 0666 lets the umask decide, as for any new file.
+            file_ = Descriptor(::open(name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            if (file_.get() < 0 && (errno != EEXIST || attempt > 100))
+                raiseFromErrno();
+        }
+    }
+    ~TemporaryFile()
+    {
+        if (!renamed_)
+            ::unlink(name_.constData());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // A replaced file keeps its permissions.
+    void takePermissionsOf(const QByteArray& target)
+    {
+        struct stat st { };
+        if (::stat(target.constData(), &st) == 0 && ::fchmod(file_.get(), st.st_mode & 07777) != 0)
+            raiseFromErrno();
+    }
+    void write(const QByteArray& bytes) { file_.writeAt(bytes, 0); }
+    // The disk may report it is full only when the data reach it: sync and close are checked too.
+    void finishAndReplace(const QByteArray& target)
+    {
+        file_.syncAndClose();
         if (::rename(name_.constData(), target.constData()) != 0)
             raiseFromErrno();
         renamed_ = true;
@@ -103,29 +189,40 @@ public:
 
 private:
     QByteArray name_;
-    int fd_ = -1;
+    Descriptor file_{-1};
     bool renamed_ = false;
 };
 
 }  // namespace
 
+QString checkedWriteTarget(const QString& path) { return QFile::decodeName(targetBytes(path)); }
+
 void writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    const QString target = nativePath(path);
-    if (target.isEmpty())
-        throw VbError(vberr::BadFileName);
-    const QFileInfo info(target);
-    if (!info.dir().exists())
-        throw VbError(vberr::PathNotFound);
-    if (info.isDir())
-        throw VbError(vberr::PathFileAccessError);
-
+    const QByteArray target = targetBytes(path);
     // Never written in place: if no temporary file can be made beside the target, the save fails.
     TemporaryFile file(target);
-    const QByteArray targetName = QFile::encodeName(target);
-    file.takePermissionsOf(targetName);
+    file.takePermissionsOf(target);
     file.write(bytes);
-    file.finishAndReplace(targetName);
+    file.finishAndReplace(target);
+}
+
+void writeFileInPlace(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray target = targetBytes(path);
+    // Not blocking: should a pipe take the file's place after the check, the open does not wait.
+    Descriptor file(::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0 && errno == ENOENT)
+        file = Descriptor(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.get() < 0)
+        raiseFromErrno();
+    struct stat st { };
+    if (::fstat(file.get(), &st) != 0)
+        raiseFromErrno();
+    if (!S_ISREG(st.st_mode))
+        throw VbError(vberr::NotARegularFile);
+    file.writeAt(bytes, 0);
+    file.syncAndClose();
 }
 
 }  // namespace vb

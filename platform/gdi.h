@@ -57,6 +57,8 @@ public:
     // The printing library's page calls on this context.
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
+    // The job stopped short: a document bound for a file leaves the file as it was at endDocument.
+    virtual void abandonDocument() { }
 
 protected:
     // The selected pen and brush changed.

@@ -1,13 +1,19 @@
 #include "platform/prnshw.h"
 
+#include "platform/atomicfile.h"
 #include "platform/controls.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <exception>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -15,7 +21,20 @@ namespace {
 class PainterContext final : public gdi::DeviceContext {
 public:
     explicit PainterContext(QPrinter& printer) : printer_(printer) { }
-    bool begin() { return painter_.begin(&printer_); }
+    // A PDF printer draws into memory: its file is checked now and written whole at the end.
+    bool begin()
+    {
+        if (printer_.outputFormat() != QPrinter::PdfFormat)
+            return painter_.begin(&printer_);
+        target_ = vb::checkedWriteTarget(printer_.outputFileName());
+        buffer_.open(QIODevice::WriteOnly);
+        pdf_ = std::make_unique<QPdfWriter>(&buffer_);
+        pdf_->setResolution(printer_.resolution());
+        pdf_->setPageLayout(printer_.pageLayout());
+        pdf_->setTitle(printer_.docName());
+        pdf_->setCreator(printer_.creator());
+        return painter_.begin(pdf_.get());
+    }
 
     int GetDeviceCaps(int index) override
     {
@@ -54,8 +73,21 @@ public:
         painter_.drawRect(r);
         return true;
     }
-    void newPage() override { printer_.newPage(); }
-    void endDocument() override { painter_.end(); }
+    void newPage() override
+    {
+        if (pdf_)
+            pdf_->newPage();
+        else
+            printer_.newPage();
+    }
+    void endDocument() override
+    {
+        if (!painter_.end())
+            throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+        if (pdf_ && !abandoned_)
+            vb::writeFileAtomically(target_, buffer_.data());
+    }
+    void abandonDocument() override { abandoned_ = true; }
 
 protected:
     void objectSelected(const gdi::GdiObject& object) override
@@ -69,7 +101,11 @@ protected:
 
 private:
     QPrinter& printer_;
-    QPainter painter_;
+    QBuffer buffer_;
+    std::unique_ptr<QPdfWriter> pdf_;  // declared after the buffer it writes to, so it goes first
+    QString target_;
+    bool abandoned_ = false;
+    QPainter painter_;  // declared last, so it ends before the device it paints on goes
     QPoint position_;
 };
 
@@ -80,6 +116,7 @@ struct Library {
     std::int32_t nextHandle = 1;
     std::function<std::unique_ptr<gdi::DeviceContext>()> maker;
     std::function<prnshw::InstalledPrinters()> installed;
+    std::set<QString> chosenFiles;  // the print files the user chose in this session
 };
 
 Library& library()
@@ -177,11 +214,20 @@ std::int32_t ShowPSD()
     QPrinter& printer = printerForJob();
     const PrinterChoice before = choiceOf(printer);
     // Qt's dialog moves the printer to the default one as it opens, whatever the answer.
-    if (!UserInterface::current().printerSetup(printer)) {
+    bool accepted = false;
+    try {
+        accepted = UserInterface::current().printerSetup(printer);
+    } catch (...) {
+        restoreChoice(printer, before);
+        throw;
+    }
+    if (!accepted) {
         restoreChoice(printer, before);
         return 0;
     }
     fitResolution(printer);
+    // Qt's dialog has asked before the user chose an existing file.
+    prnshw::chooseOutputFile();
     return 1;
 }
 
@@ -222,10 +268,19 @@ std::int32_t EndPrint(std::int32_t hdc)
     const auto it = lib.contexts.find(hdc);
     if (it == lib.contexts.end())
         return 0;
-    it->second->endDocument();
+    std::unique_ptr<gdi::DeviceContext> dc = std::move(it->second);
     lib.contexts.erase(it);
+    std::exception_ptr failure;
+    try {
+        dc->endDocument();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    dc.reset();
     if (lib.prepared == 0 && lib.contexts.empty())
         lib.printer.reset();
+    if (failure)
+        std::rethrow_exception(failure);
     return 1;
 }
 
@@ -236,6 +291,28 @@ gdi::DeviceContext* deviceContext(std::int32_t hdc)
     const auto& contexts = library().contexts;
     const auto it = contexts.find(hdc);
     return it == contexts.end() ? nullptr : it->second.get();
+}
+
+bool outputFileChosen()
+{
+    const Library& lib = library();
+    if (!lib.printer || lib.printer->outputFormat() != QPrinter::PdfFormat)
+        return true;
+    const QString file = lib.printer->outputFileName();
+    return !QFileInfo(file).isFile() || lib.chosenFiles.count(QFileInfo(file).absoluteFilePath()) > 0;
+}
+
+void chooseOutputFile()
+{
+    Library& lib = library();
+    if (lib.printer && lib.printer->outputFormat() == QPrinter::PdfFormat && !lib.printer->outputFileName().isEmpty())
+        lib.chosenFiles.insert(QFileInfo(lib.printer->outputFileName()).absoluteFilePath());
+}
+
+void abandonJob(std::int32_t hdc)
+{
+    if (gdi::DeviceContext* dc = deviceContext(hdc))
+        dc->abandonDocument();
 }
 
 QPrinter* printer() { return library().printer.get(); }

@@ -22,15 +22,25 @@ std::int32_t ShowPSD();
 // Releases what one InitPSD prepared; a call with nothing prepared does nothing.
 std::int32_t FreePSD();
 // A context on the chosen printer, its first page started. Error 482 when the printer cannot start.
+// A PDF file as the target is checked before anything opens it (NotARegularFile for a pipe, device
+// or folder, 70 read-only, 76 no such folder); the document is kept in memory until EndPrint.
 std::int32_t StartPrint();
 std::int32_t NewPagePrint(std::int32_t hdc);
-// Ends the last page and the job, and disposes of the context.
+// Ends the last page and the job, and disposes of the context. A PDF document replaces its file
+// only now and only whole: the write errors (61 full disk, ...) are raised after the context is
+// disposed of, and 482 when the printer could not finish the document.
 std::int32_t EndPrint(std::int32_t hdc);
 
 namespace prnshw {
 
 // The context behind a handle from StartPrint, nullptr when there is none.
 gdi::DeviceContext* deviceContext(std::int32_t hdc);
+// False when the printer would replace an existing PDF file that the user has not chosen in this
+// session; chooseOutputFile records that the user chose (or agreed to replace) the printer's file.
+bool outputFileChosen();
+void chooseOutputFile();
+// The job on hdc stopped short: its EndPrint leaves a PDF file as it was.
+void abandonJob(std::int32_t hdc);
 // The printer the settings describe while prepared (nullptr when not).
 QPrinter* printer();
 // How many InitPSD calls are not yet freed.

@@ -2,11 +2,14 @@
 
 #include "platform/userinterface.h"
 
+#include "platform/atomicfile.h"
 #include "platform/language.h"
+#include "platform/vberror.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +19,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -28,6 +32,9 @@ std::function<void(const QString&, int)>& helpViewer()
 // Qt's print dialog without the page range and the copy count: the print prints every coupon of
 // the print dialog's own range once. Qt shows its range box again each time the dialog is shown
 // (the print server could honour it), so the tab that holds both goes once the dialog is up.
+// Qt's dialog also opens the chosen output file to see whether it may be written, which waits for
+// ever on a pipe: the file is checked first, and a refusal closes the dialog and is raised by
+// printerSetup once the dialog has gone.
 class CouponPrinterDialog final : public QPrintDialog {
 public:
     CouponPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
@@ -46,6 +53,24 @@ public:
         if (copies)
             copies->hide();
     }
+    void accept() override
+    {
+        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file && file->isEnabled() && !file->text().isEmpty()) {
+            try {
+                vb::checkedWriteTarget(file->text());
+            } catch (const VbError& e) {
+                refusal_ = e;
+                reject();
+                return;
+            }
+        }
+        QPrintDialog::accept();
+    }
+    const std::optional<VbError>& refusal() const { return refusal_; }
+
+private:
+    std::optional<VbError> refusal_;
 };
 
 class DesktopUserInterface final : public UserInterface {
@@ -132,7 +157,10 @@ public:
     bool printerSetup(QPrinter& printer) override
     {
         CouponPrinterDialog dialog(&printer, QApplication::activeWindow());
-        return dialog.exec() == QDialog::Accepted;
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        if (dialog.refusal())
+            throw *dialog.refusal();
+        return accepted;
     }
 
 private:

@@ -37,6 +37,8 @@ public:
     virtual void showHelp(const QString& helpFile, int command) = 0;
     virtual void beep() = 0;
     // The printer and page set-up dialog on printer; true when accepted. Shows nothing by default.
+    // An output file that may not be written (a pipe, device, folder, read-only file) is refused
+    // before anything opens it: the dialog closes and the VbError is raised.
     virtual bool printerSetup(QPrinter& printer);
 
     // The installed implementation (the desktop one unless a test installed its own).

@@ -1,9 +1,9 @@
 #include "printing/calibration.h"
 
-#include "platform/bytereader.h"
 #include "platform/atomicfile.h"
+#include "platform/bytereader.h"
 #include "platform/filenumber.h"
-#include "platform/paths.h"
+#include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/settings.h"
 
@@ -60,12 +60,13 @@ QString calibrationPath(const QString& appPath)
 
 namespace {
 
-QByteArray readWholeFile(const QString& path)
+// The record's bytes: the start of the file, whatever its size.
+QByteArray readRecordBytes(const QString& path)
 {
     FileNumber& f = FileNumber::one();
     FileNumberCloser closer;
     f.open(path, FileNumber::Mode::BinaryRead);
-    return f.readBytes(f.size());
+    return f.readBytes(qMin<std::int64_t>(f.size(), kCalibrationSize));
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ QByteArray readWholeFile(const QString& path)
 PrintCalibration readCalibrationFile(PrintCalibration* partial, int* fieldsRead)
 {
     const QString path = calibrationPath(IniScan(QStringLiteral("AppPath")));
-    const QByteArray bytes = readWholeFile(path);
+    const QByteArray bytes = readRecordBytes(path);
     int fields = 0;
     const PrintCalibration c = decodeCalibration(bytes, fields);
     if (partial)
@@ -89,12 +90,9 @@ PrintCalibration readCalibrationFile(PrintCalibration* partial, int* fieldsRead)
 void writeCalibrationFile(const PrintCalibration& c)
 {
     const QString path = calibrationPath(IniScan(QStringLiteral("AppPath")));
-    QByteArray bytes = vb::fileExists(path) ? readWholeFile(path) : QByteArray();
-    const QByteArray record = encodeCalibration(c);
-    if (bytes.size() < record.size())
-        bytes.resize(record.size());
-    bytes.replace(0, record.size(), record);
-    vb::writeFileAtomically(path, bytes);
+    if (FileNumber::one().isOpen())
+        throw VbError(vberr::FileAlreadyOpen);
+    vb::writeFileInPlace(path, encodeCalibration(c));
 }
 
 bool calibrationBoxKeeps(const QString& text, double lo, double hi)

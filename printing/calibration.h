@@ -42,8 +42,9 @@ QString calibrationPath(const QString& appPath);
 // partial when given, with its field count.
 PrintCalibration readCalibrationFile(PrintCalibration* partial = nullptr, int* fieldsRead = nullptr);
 
-// Writes the record over the first 29 bytes of the file named by AppPath, keeping any bytes after
-// them; the file is replaced only once the new one is complete.
+// Writes the record over the first 29 bytes of the file named by AppPath, in place, keeping any
+// bytes after them; the file is created only when missing. Raises the settings-file errors and the
+// write errors (70 read-only, 61 full, NotARegularFile for a pipe or device).
 void writeCalibrationFile(const PrintCalibration& c);
 
 // The calibration dialog's box check: false when the text must be cleared (exactly "0", or a value

@@ -12,15 +12,24 @@
 
 namespace {
 
+constexpr int kMsgOverwrite = 3;
+
 class PrinterHooks final : public PrintHooks {
 public:
     gdi::DeviceContext& StartPrint() override
     {
+        // A file the user did not choose in this session is replaced only after the question.
+        if (!prnshw::outputFileChosen()) {
+            if (MsgBox(currentMessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+                throw PrintDeclined{};
+            prnshw::chooseOutputFile();
+        }
         hdc_ = ::StartPrint();
         return *prnshw::deviceContext(hdc_);
     }
     void NewPagePrint(gdi::DeviceContext&) override { ::NewPagePrint(hdc_); }
     void EndPrint(gdi::DeviceContext&) override { ::EndPrint(hdc_); }
+    void abandonJob(gdi::DeviceContext&) override { prnshw::abandonJob(hdc_); }
     PrintCalibration readCalibration() override { return readCalibrationFile(); }
     int message(int id, int style, int errorNumber) override
     {
@@ -48,6 +57,8 @@ bool choosePdfFile(const QString& caption)
     dialog.FileName = caption + QStringLiteral(".pdf");
     try {
         prnshw::setPdfFileName(chooseSaveTarget(dialog));
+        // The save dialog has asked before the user chose an existing file.
+        prnshw::chooseOutputFile();
         return true;
     } catch (const SaveDeclined&) {
     } catch (const VbError& e) {

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <new>
 
 namespace {
@@ -57,7 +58,9 @@ private:
     // A mark of CROSSW x CROSSH at coupon point (a, b); joker corners are 16-bit sums.
     void mark(long long a, long long b, bool joker, bool reversedBox);
     std::uint8_t sign(int match, long long row) const;
-    void finish();
+    // The run-time error that step raised, 0 for none.
+    static int trapped(const std::function<void()>& step);
+    void report(int error);
 
     const RowMatrix& rows_;
     const QString& allrad_;
@@ -72,41 +75,58 @@ private:
     Placement place_;
     long long start_ = 0;
     long long end_ = 0;
+    bool completed_ = false;
 };
 
 int Printer::run()
 {
-    int error = 0;
     // Whatever stops the print is reported here and ends the job: the print dialog that called
     // the routine shows nothing itself.
-    try {
+    int error = trapped([this] {
         dc_ = &hooks_.StartPrint();
-        if (prepare())
+        if (prepare()) {
             printPages();
-    } catch (const VbError& e) {
-        error = e.number();
-    } catch (const std::bad_alloc&) {
-        error = vberr::OutOfMemory;
-    } catch (const std::exception&) {
-        error = vberr::InternalError;
+            completed_ = true;
+        }
+    });
+    report(error);
+    if (dc_) {
+        if (!completed_)
+            hooks_.abandonJob(*dc_);
+        // The end of the job writes a PDF file: its failure is reported as well.
+        const int endError = trapped([this] { hooks_.EndPrint(*dc_); });
+        gdi::DeleteObject(pen_);
+        gdi::DeleteObject(brush_);
+        report(endError);
+        error = error ? error : endError;
     }
-    if (error) {
-        const int id = error == vberr::FileAlreadyOpen ? printmsg::FileAlreadyOpen
-            : error == vberr::InputPastEnd             ? printmsg::NoAppPath
-                                                       : printmsg::Unexpected;
-        hooks_.message(id, id == printmsg::Unexpected ? vbmsg::OKOnly | vbmsg::Critical : kWarning, error);
-    }
-    finish();
     return error;
 }
 
-void Printer::finish()
+int Printer::trapped(const std::function<void()>& step)
 {
-    if (!dc_)
+    try {
+        step();
+    } catch (const PrintDeclined&) {
+        return 0;
+    } catch (const VbError& e) {
+        return e.number();
+    } catch (const std::bad_alloc&) {
+        return vberr::OutOfMemory;
+    } catch (const std::exception&) {
+        return vberr::InternalError;
+    }
+    return 0;
+}
+
+void Printer::report(int error)
+{
+    if (!error)
         return;
-    hooks_.EndPrint(*dc_);
-    gdi::DeleteObject(pen_);
-    gdi::DeleteObject(brush_);
+    const int id = error == vberr::FileAlreadyOpen ? printmsg::FileAlreadyOpen
+        : error == vberr::InputPastEnd             ? printmsg::NoAppPath
+                                                   : printmsg::Unexpected;
+    hooks_.message(id, id == printmsg::Unexpected ? vbmsg::OKOnly | vbmsg::Critical : kWarning, error);
 }
 
 void Printer::selectTools()

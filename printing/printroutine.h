@@ -29,6 +29,9 @@ constexpr int OutsideMargin = 37;
 constexpr int NoRowsPerCoupon = 60;
 }  // namespace printmsg
 
+// Raised by StartPrint when the user declined the print before it started: nothing is shown.
+struct PrintDeclined { };
+
 class PrintHooks {
 public:
     virtual ~PrintHooks() = default;
@@ -37,14 +40,16 @@ public:
     virtual gdi::DeviceContext& StartPrint() = 0;
     virtual void NewPagePrint(gdi::DeviceContext& dc) = 0;
     virtual void EndPrint(gdi::DeviceContext& dc) = 0;
+    // Called before EndPrint when a message or an error stopped the print: a PDF file stays as it was.
+    virtual void abandonJob(gdi::DeviceContext& dc) { dc.abandonDocument(); }
     // The calibration file, read after the job has started. Raises VbError.
     virtual PrintCalibration readCalibration() = 0;
     // A message box: MessageText(id), for id 30 followed by the error number; returns vbmsg::OK or Cancel.
     virtual int message(int id, int style, int errorNumber) = 0;
 };
 
-// Prints rows 0 .. Val(allrad) - 1 of forminne. Returns the run-time error that stopped the print
-// (after its message was shown), 0 when none did.
+// Prints rows 0 .. Val(allrad) - 1 of forminne. Returns the run-time error that stopped the print or
+// its end (after its message was shown), 0 when none did.
 int printCoupons(const RowMatrix& forminne, const QString& allrad, const PrintChoices& choices, PrintHooks& hooks);
 
 // Hooks that print on a recording context: message boxes are noted there as "Message id", answered

@@ -2,7 +2,9 @@
 
 #include "platform/controls.h"
 #include "platform/prnshw.h"
+#include "platform/vberror.h"
 #include "shell/Module1.h"
+#include "shell/errorreport.h"
 #include "shell/guide.h"
 
 #include <QEvent>
@@ -136,7 +138,15 @@ void printruta::changeEvent(QEvent* event)
         Form_Activate();
 }
 
-void printruta::skrivare_Click() { ShowPSD(); }
+void printruta::skrivare_Click()
+{
+    // A print file that may not be written is refused before anything opens it.
+    try {
+        ShowPSD();
+    } catch (const VbError& e) {
+        reportUnexpectedError(e.number());
+    }
+}
 
 void printruta::ok_Click()
 {

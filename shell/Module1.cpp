@@ -9,12 +9,20 @@
 #include <QApplication>
 #include <QFont>
 #include <chrono>
+#include <csignal>
 
 QString currentUiText(int id) { return UIText(id + sprakoffset); }
 QString currentMessageText(int id) { return MessageText(id + sprakoffset); }
 QString currentGuideText(int id) { return GuideText(id + sprakoffset); }
 
 namespace Module1 {
+
+void prepareProcess()
+{
+    // A write beyond the file-size limit then fails with an error that the save reports, instead
+    // of ending the program with its unsaved documents.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void splashWait(double seconds)
 {

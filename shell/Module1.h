@@ -15,6 +15,8 @@ QString currentMessageText(int id);
 QString currentGuideText(int id);
 
 namespace Module1 {
+// What the process needs before anything else runs; the first call of main.
+void prepareProcess();
 // Shows the splash, waits, opens the main window with its commands registered and runs the
 // program; returns the exit code.
 int Main(const std::function<void(MDIForm1&)>& registerCommands);

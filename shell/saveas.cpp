@@ -24,8 +24,11 @@ QString chooseSaveTarget(CommonDialog& dialog)
     dialog.MaxFileSize = 256;
     dialog.ShowSave();
     const QString path = dialog.FileName;
+    // A folder, pipe or device is refused, and so is a read-only file, before anyone is asked.
+    vb::checkedWriteTarget(path);
     // The old file is not deleted here: the new one takes its place only once it is complete.
-    if (vb::fileExists(path) && MsgBox(currentMessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (vb::fileExists(path) &&
+        MsgBox(currentMessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw SaveDeclined{};
     return path;
 }

@@ -81,6 +81,18 @@ bool scanIniItems(const QByteArray& bytes, const QString& key, IniItem& found, s
     return false;
 }
 
+namespace {
+
+// Whether a reader of bytes finds exactly text as the first item beginning with key.
+bool readsItem(const QByteArray& bytes, const QString& key, const QString& text)
+{
+    IniItem found;
+    std::int64_t endPos = 0;
+    return scanIniItems(bytes, key, found, endPos) && found.text == text;
+}
+
+}  // namespace
+
 QString IniPath()
 {
     QString dir = vb::GetWindowsDirectoryA();
@@ -116,15 +128,21 @@ void writeLanguageItem(const QString& text)
             throw VbError(vberr::OutOfMemory);  // rewriting only the start would lose the rest
     }
     const QByteArray line = vb::toCp1252(text);
+    const QString key = QStringLiteral("Language");
     IniItem item;
     std::int64_t endPos = 0;
-    if (scanIniItems(bytes, QStringLiteral("Language"), item, endPos)) {
+    if (scanIniItems(bytes, key, item, endPos)) {
         bytes.replace(item.start, item.end - item.start, line);
     } else {
-        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
-            bytes += "\r\n";
-        bytes += line;
+        const QByteArray lineEnd =
+            bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r') ? QByteArray() : QByteArray("\r\n");
+        // A file that ends inside an open quote would take the item into the quote: it is closed first.
+        const QByteArray appended = bytes + lineEnd + line;
+        bytes = readsItem(appended, key, text) ? appended : bytes + "\"\r\n" + line;
     }
+    // The next start must read the item as written; a file where it would not is left as it is.
+    if (!readsItem(bytes, key, text))
+        throw VbError(vberr::InvalidFileFormat);
     if (FileNumber::one().isOpen())
         throw VbError(vberr::FileAlreadyOpen);
     vb::writeFileAtomically(IniPath(), bytes);

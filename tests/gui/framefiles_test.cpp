@@ -2,6 +2,7 @@
 // their No and Cancel paths, the slot loader's edge cases, round trips through the windows and what
 // a damaged file leaves behind.
 
+#include "frame/couponexport.h"
 #include "platform/commondialog.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -15,6 +16,10 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -498,6 +503,64 @@ TEST_F(FrameFiles, CancelledDeclinedOrFailedSaveKeepsTheOldFileAndTheFramesState
         EXPECT_EQ(f.windowTitle(), saved ? existing : QStringLiteral("Namnlös 1"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // three systems and the old file
     }
+}
+
+// Save As and the export write through a link to its file; a pipe, a device or a read-only file is
+// refused before anything is asked or written; a file-size limit is reported as a full disk.
+TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTheSizeLimit)
+{
+    newFrame();
+    const QString target = put(QStringLiteral("mål.1X2"), "old");
+    const QString link = path(QStringLiteral("länk.1X2"));
+    ASSERT_TRUE(QFile::link(target, link));
+    user.answerMessageBox(vbmsg::Yes);
+    saveAs(link);
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && readFileBytes(target).startsWith(char(11)));
+    const QByteArray saved = readFileBytes(target);
+
+    const QString fifo = path(QStringLiteral("rör.str"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+    const QString readOnly = put(QStringLiteral("skyddad.str"), "old");
+    QFile::setPermissions(readOnly, QFile::ReadOwner);
+    const Boxes fileType{{MessageText(39), vbmsg::Exclamation}};
+    const struct {
+        QString file;
+        bool exported;  // else Save As
+        Boxes boxes;
+    } refused[] = {{fifo, false, fileType}, {fifo, true, fileType}, {QStringLiteral("/dev/null"), true, fileType},
+        {readOnly, true, {{QStringLiteral("Permission denied"), vbmsg::OKOnly}}}};
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.file.toStdString());
+        user.clear();
+        user.answerFileDialog(r.file).answerMessageBox(vbmsg::OK);
+        main().sparafel = false;
+        if (r.exported)
+            frame::exportCoupons(main(), CouponGame::Stryktipset);
+        else
+            main().sparasom_Click();
+        EXPECT_TRUE(boxes() == r.boxes && main().sparafel);
+    }
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && readFileBytes(readOnly) == "old");
+
+    // The program as it starts, under a file-size limit smaller than the frame.
+    const QString files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|');
+    const pid_t child = ::fork();
+    if (child == 0) {
+        Module1::prepareProcess();
+        const rlimit limit{10, 10};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        user.clear();
+        user.answerFileDialog(target).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+        main().sparasom_Click();
+        const Boxes expected{
+            {MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}, {QStringLiteral("Disk full"), vbmsg::OKOnly}};
+        ::_exit(boxes() == expected && main().sparafel ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(readFileBytes(target), saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|'), files);
 }
 
 TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPath)

@@ -12,6 +12,7 @@
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
 #include "shell/qttranslations.h"
+#include "shell/settings.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
@@ -33,6 +34,7 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -144,6 +146,47 @@ TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsInTheSystemFolder
     EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(38), vbmsg::Exclamation}}));
     EXPECT_EQ(started(w).substr(0, 11), "0|1|0|Arkiv");
     EXPECT_EQ(readFileBytes(ini), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
+}
+
+// The switch writes its item where the next start reads it, also after an item left inside an open
+// quote and through a link; a file it cannot write is reported.
+TEST_F(MainWindow, LanguageSwitchWritesWhereTheNextStartReadsOrSaysItCouldNot)
+{
+    MDIForm1& w = load(kSwedish);
+    const QString real = config_.folder() + QStringLiteral("/real.ini");
+    const struct {
+        QByteArray ini;  // empty: the settings file is a link to real.ini
+        Boxes after38;
+    } cases[] = {
+        {"AppPath=/opt/v\r\n\"note, never closed", {}},
+        {"AppPath=/opt/v\r\n  \"note\r\n", {}},
+        {"", {}},
+        {"fifo", {{MessageText(39), vbmsg::Exclamation}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini.toStdString());
+        QFile::remove(config_.iniPath());
+        if (c.ini.isEmpty()) {
+            writeFileBytes(real, kSwedish);
+            ASSERT_TRUE(QFile::link(real, config_.iniPath()));
+        } else if (c.ini == "fifo") {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(config_.iniPath()).constData(), 0666), 0);
+        } else {
+            config_.writeIni(c.ini);
+        }
+        user.clear();
+        user.answerMessageBox(vbmsg::OK);
+        for (std::size_t i = 0; i < c.after38.size(); ++i)
+            user.answerMessageBox(vbmsg::OK);
+        w.Finska_Click();
+        Boxes expected{{MessageText(38), vbmsg::Exclamation}};
+        expected.insert(expected.end(), c.after38.begin(), c.after38.end());
+        EXPECT_EQ(boxesShown(user), expected);
+        if (!c.after38.empty())
+            continue;
+        EXPECT_EQ(IniScan(QStringLiteral("Language")) + u'|' + IniScan(QStringLiteral("AppPath")), u"Finnish|/opt/v");
+        EXPECT_EQ(QFileInfo(config_.iniPath()).isSymLink(), c.ini.isEmpty());
+    }
 }
 
 // Opening a frame uses a number too; a frame opened while another is maximised fills the client area.

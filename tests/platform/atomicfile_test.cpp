@@ -6,14 +6,17 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-int saveError(const QString& path, const QByteArray& bytes)
+using Writer = void (*)(const QString&, const QByteArray&);
+
+int saveError(const QString& path, const QByteArray& bytes, Writer write = vb::writeFileAtomically)
 {
-    return errorOf([&] { vb::writeFileAtomically(path, bytes); });
+    return errorOf([&] { write(path, bytes); });
 }
 
 class AtomicFile : public ::testing::Test {
@@ -40,23 +43,59 @@ TEST_F(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
     EXPECT_EQ(readFileBytes(dir_.filePath(QStringLiteral("System/a.RM"))), "x");
 }
 
-TEST_F(AtomicFile, FailuresRaiseAndKeepTheOldFile)
+// Both writers: through a link to its file, and never onto a folder, pipe, device or read-only file.
+TEST_F(AtomicFile, LinksAreWrittenThroughAndOddOrReadOnlyTargetsRefusedBeforeAnythingOpensThem)
 {
-    EXPECT_EQ(saveError(dir_.filePath(QStringLiteral("missing/a.RM")), "x"), 76);
-    EXPECT_EQ(saveError(dir_.path(), "x"), 75);  // a folder is no file
-    EXPECT_TRUE(QDir(dir_.path()).exists());
+    const QString fifo = dir_.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+    const QString link = dir_.filePath(QStringLiteral("link"));
+    for (const Writer write : {Writer{vb::writeFileAtomically}, Writer{vb::writeFileInPlace}}) {
+        SCOPED_TRACE(write == vb::writeFileInPlace ? "in place" : "replaced");
+        QFile::remove(link);
+        // A chain of two links, the second one relative.
+        ASSERT_EQ(::symlink("ram.1X2", QFile::encodeName(dir_.filePath(QStringLiteral("middle"))).constData()), 0);
+        ASSERT_TRUE(QFile::link(dir_.filePath(QStringLiteral("middle")), link));
+        write(link, QByteArray("new"));
+        EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(dir_.filePath(QStringLiteral("middle"))).isSymLink());
+        EXPECT_EQ(readFileBytes(path_), "new");  // the dangling link's file is made
+        QFile::remove(dir_.filePath(QStringLiteral("middle")));
+
+        const struct {
+            QString target;
+            int error;
+        } refused[] = {{dir_.filePath(QStringLiteral("missing/a.RM")), 76}, {dir_.path(), vberr::NotARegularFile},
+            {fifo, vberr::NotARegularFile}, {QStringLiteral("/dev/null"), vberr::NotARegularFile}, {path_, 70}};
+        QFile::setPermissions(oldFile("old"), QFile::ReadOwner | QFile::ReadGroup);  // judged by its mode bits
+        for (const auto& r : refused) {
+            EXPECT_EQ(errorOf([&] { write(r.target, "x"); }), r.error) << r.target.toStdString();
+            EXPECT_EQ(errorOf([&] { vb::checkedWriteTarget(r.target); }), r.error);
+        }
+        EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && readFileBytes(path_) == "old");
+        QFile::remove(path_);
+    }
+}
+
+// Written in place: the same file, its bytes after the new ones kept, so no folder write is needed.
+TEST_F(AtomicFile, InPlaceWritesOverTheStartOfTheSameFile)
+{
+    oldFile("0123456789");
+    const QString twin = dir_.filePath(QStringLiteral("twin"));
+    ASSERT_TRUE(::link(QFile::encodeName(path_).constData(), QFile::encodeName(twin).constData()) == 0);
+    vb::writeFileInPlace(path_, "abc");
+    EXPECT_EQ(readFileBytes(twin), "abc3456789");
 }
 
 // Runs one save in a child process under a file-size limit (SIGXFSZ ignored, so the write fails with
 // an error as on a full disk); answers the error number, 0 for success.
-int errorUnderSizeLimit(rlim_t limit, const QString& path, const QByteArray& bytes)
+int errorUnderSizeLimit(
+    rlim_t limit, const QString& path, const QByteArray& bytes, Writer write = vb::writeFileAtomically)
 {
     const pid_t child = ::fork();
     if (child == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit lim{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &lim);
-        ::_exit(saveError(path, bytes) % 256);
+        ::_exit(saveError(path, bytes, write) % 256);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -81,6 +120,12 @@ TEST_F(AtomicFile, KeepsTheOldFilesPermissions)
     vb::writeFileAtomically(path_, "new");
     EXPECT_EQ(QFile::permissions(path_),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
+}
+
+TEST_F(AtomicFile, AFileTooLargeForTheDiskInPlaceIsReported)
+{
+    oldFile("old");
+    EXPECT_EQ(errorUnderSizeLimit(2, path_, "new", vb::writeFileInPlace), 61);
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 
 #include "support/testhelpers.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,6 +63,35 @@ TEST(CalibrationFile, ReadsWhatItWroteKeepsTheBytesAfterTheRecordAndReportsDamag
     EXPECT_EQ(errorOf([] { readCalibrationFile(); }), 62);
     EXPECT_EQ(errorOf([] { writeCalibrationFile(kSample); }), 62);
     EXPECT_EQ(readFileBytes(file), kSampleBytes.left(20));
+}
+
+// The record is written into the file that is there (through a link, the same file, so a read-only
+// program folder does not matter) and only its 29 bytes are read, however large the file.
+TEST(CalibrationFile, IsWrittenInPlaceThroughALinkAndOnlyItsRecordIsRead)
+{
+    ScratchConfig config;
+    config.writeIni("AppPath=" + config.folder().toUtf8() + "\r\n");
+    const QString real = config.folder() + QStringLiteral("/real.cnf");
+    const QString twin = config.folder() + QStringLiteral("/twin.cnf");
+    writeFileBytes(real, QByteArray(29, 'x') + "tail");
+    ASSERT_TRUE(QFile::link(real, config.folder() + QStringLiteral("/tips.cnf")));
+    ASSERT_EQ(::link(QFile::encodeName(real).constData(), QFile::encodeName(twin).constData()), 0);
+    writeCalibrationFile(kSample);
+    EXPECT_TRUE(QFileInfo(config.folder() + QStringLiteral("/tips.cnf")).isSymLink());
+    EXPECT_EQ(readFileBytes(twin), kSampleBytes + "tail");
+
+    // A terabyte, nearly all of it a hole.
+    ASSERT_TRUE(QFile::resize(real, qint64{1} << 40));
+    EXPECT_EQ(readCalibrationFile(), kSample);
+
+    // A read-only file is refused, a pipe too, and neither is touched.
+    ASSERT_TRUE(QFile::resize(real, 29));
+    QFile::setPermissions(real, QFile::ReadOwner);
+    EXPECT_EQ(errorOf([] { writeCalibrationFile(PrintCalibration{}); }), 70);
+    EXPECT_EQ(readFileBytes(twin), kSampleBytes);
+    QFile::remove(real);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(real).constData(), 0666), 0);
+    EXPECT_EQ(errorOf([] { writeCalibrationFile(PrintCalibration{}); }), vberr::NotARegularFile);
 }
 
 TEST(CalibrationBox, ClearsZeroAndOutOfRangeAndTheAngleTextReadsBack)

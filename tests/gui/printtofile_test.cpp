@@ -1,0 +1,138 @@
+// Printing to a PDF file: a target that is no regular file is refused before anything opens it, in
+// Qt's print dialog and when the print starts; the file is replaced only by a whole print.
+
+#include "platform/prnshw.h"
+#include "printing/calibration.h"
+#include "printing/printjob.h"
+#include "shell/Module1.h"
+#include "shell/texts/texts.h"
+#include "support/scripteduser.h"
+#include "support/testhelpers.h"
+#include "support/textof.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class PrintToFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprakoffset = 0;
+        config_.writeIni("AppPath=" + config_.folder().toUtf8() + "\r\n");
+        writeCalibration(resetCalibration());
+        prnshw::setContextMaker(nullptr);
+        InitPSD();
+        prnshw::printer()->setOutputFileName(pdf_);
+        prnshw::printer()->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    }
+    void TearDown() override { FreePSD(); }
+
+    void writeCalibration(const PrintCalibration& c) const
+    {
+        writeFileBytes(config_.folder() + QStringLiteral("/tips.cnf"), encodeCalibration(c));
+    }
+    // Prints twelve rows; the error that stopped the print, the boxes it showed.
+    std::pair<int, Boxes> print(const PrintChoices& choices = {})
+    {
+        user_.clear();
+        const int error = printOnPrinter(rows_, QStringLiteral("12"), choices);
+        return {error, boxesShown(user_)};
+    }
+    static Boxes unexpected(int error)
+    {
+        return {{MessageText(30) + QStringLiteral(" Error: ") + QString::number(error), vbmsg::Critical}};
+    }
+    QString files() const
+    {
+        return QDir(config_.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|');
+    }
+
+    ScratchConfig config_;
+    ScriptedUser user_;
+    const QString pdf_ = config_.folder() + QStringLiteral("/kuponger.pdf");
+    RowMatrix rows_{12, 11};
+};
+
+TEST_F(PrintToFile, APipeIsRefusedInQtsDialogAndWhenThePrintStartsWithoutBeingOpened)
+{
+    const QString fifo = config_.folder() + QStringLiteral("/rör.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+    // A reader, so that a mistaken open would not wait for ever; it gets nothing.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    prnshw::printer()->setOutputFileName(fifo);
+
+    // Qt's own dialog, accepted with the pipe as its file.
+    UserInterface::install(nullptr);
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    const int refused = errorOf([] { ShowPSD(); });
+    UserInterface::install(&user_);
+    EXPECT_EQ(refused, vberr::NotARegularFile);
+
+    user_.answerMessageBox(vbmsg::OK);
+    EXPECT_EQ(print(), std::pair(int{vberr::NotARegularFile}, unexpected(vberr::NotARegularFile)));
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);
+    ::close(reader);
+}
+
+TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
+{
+    writeFileBytes(pdf_, "old");
+    const QString before = files();
+    PrintChoices badRange;
+    badRange.range = true;
+    badRange.fran = QStringLiteral("3");
+    PrintCalibration aboveTheMargin = resetCalibration();
+    aboveTheMargin.distance[TOP] = 0;
+
+    // A file the user did not choose in this session: asked first, and No prints nothing.
+    const Boxes replace{{MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}};
+    user_.answerMessageBox(vbmsg::No);
+    EXPECT_EQ(print(), std::pair(0, replace));
+    // Yes, then message 31; Cancel at message 37; an error (no calibration file).
+    user_.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
+    EXPECT_EQ(print(badRange).second, (Boxes{replace[0], {MessageText(31), vbmsg::Exclamation}}));
+    writeCalibration(aboveTheMargin);
+    user_.answerMessageBox(vbmsg::Cancel);
+    EXPECT_EQ(print().second.size(), 1u);
+    QFile::remove(config_.folder() + QStringLiteral("/tips.cnf"));
+    user_.answerMessageBox(vbmsg::OK);
+    EXPECT_EQ(print().second, unexpected(53));
+    writeCalibration(resetCalibration());
+    EXPECT_EQ(readFileBytes(pdf_), "old");
+
+    // The program as it starts, under a file-size limit smaller than the document.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        Module1::prepareProcess();
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        user_.answerMessageBox(vbmsg::OK);
+        ::_exit(print() == std::pair(int{vberr::DiskFull}, unexpected(vberr::DiskFull)) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(readFileBytes(pdf_), "old");
+    EXPECT_EQ(files(), before);
+
+    EXPECT_EQ(print(), std::pair(0, Boxes{}));
+    EXPECT_TRUE(readFileBytes(pdf_).startsWith("%PDF"));
+    EXPECT_EQ(files(), before);
+}
+
+}  // namespace
