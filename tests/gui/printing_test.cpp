@@ -247,6 +247,11 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
                 EXPECT_FALSE(dark(page, other, y)) << "row " << firstRow + r << " match " << m;
             }
     }
+
+    // The same file again: the save dialog's overwrite question is the only one.
+    user_.answerFileDialog(pdf).answerMessageBox(vbmsg::Yes);
+    dialog->ok_Click();
+    EXPECT_EQ(user_.messageBoxes().size(), 1U);
 }
 
 }  // namespace
