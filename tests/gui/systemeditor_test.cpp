@@ -19,7 +19,8 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        (void)QTest::qWaitForWindowActive(main_.get());
+        main_->activateWindow();
+        processEvents();
         guide::instance();
         dlg = NyttSystemInst::instance();
     }
@@ -115,9 +116,9 @@ TEST_F(SystemEditor, SpinButtonsRepairStepAndClamp)
 TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
 {
     dlg->showDialog();
-    processEvents();
     dlg->activateWindow();
-    ASSERT_TRUE(waitFor([this] { return dlg->isActiveWindow(); }));  // offscreen windows activate late
+    processEvents();
+    ASSERT_TRUE(dlg->isActiveWindow());
 
     settings("9", "1", "1");
     EXPECT_EQ(press(dlg->Helgard, "5"), dlg->Helgard);
