@@ -19,7 +19,7 @@ using frame::FrameMessage;
 namespace GuardColour = frame::GuardColour;
 using frame::MatchType;
 using frametest::fillSlot;
-using frametest::SystemSpec;
+using frametest::SlotSystem;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -28,9 +28,9 @@ namespace {
 constexpr int cell(int m, int c) { return 3 * m + c; }
 
 // A system with the given half and full guards and rows.
-SystemSpec sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM")
+SlotSystem sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM")
 {
-    return SystemSpec{type, rows, half + full, full, QString::fromLatin1(title)};
+    return SlotSystem{type, rows, half + full, full, QString::fromLatin1(title)};
 }
 
 // The colours of match m's marked cells: k black, g green, r dark red; "." for an unmarked cell.

@@ -239,7 +239,7 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
         EXPECT_EQ(words(f.Label1[i]->Caption(), f.Label1[i]->ForeColor(), r.markerad[i]), u" 40704 0") << i;
     for (int m : {0, 2})
         EXPECT_EQ(words(f.Label5[m]->Caption(), frame::matchTypeByte(r.systyp[m]), r.antalmark[m]), u"<*****> 0 0");
-    // The mathematical half guard alone counts; the old system stays in the slot, unused.
+    // The mathematical half guard alone counts; the system loaded before stays in the slot, unused.
     EXPECT_EQ(words(f.Label5[4]->Caption(), f.Label1[12]->Caption(), f.Allrad->Caption(), r.sysianvand[0],
                   f.Label3[0]->Caption()),
         UIText(122) + u" 1 2 0 3-0-8.RM");

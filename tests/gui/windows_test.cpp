@@ -133,9 +133,9 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     EXPECT_EQ(windowOf(editor)->geometry(), area());
 }
 
-// The activation goes where it was before the focus went away, and the main window's items with it. As
-// in the old program, a closed document hands it to the one active before it, not to the guide that
-// happens to be the oldest window.
+// The activation goes where it was before the focus went away, and the main window's items with it. A
+// closed document hands it to the one active before it, not to the guide that happens to be the
+// oldest window.
 TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingADocumentActivatesTheOneBefore)
 {
     Form1* first = newFrame();

@@ -60,7 +60,7 @@ TEST(Guarantee, CellsOfTheTable)
         EXPECT_EQ(tableRows(systemOf(c.half, c.full, c.baseRow, c.rows)), c.expected);
 }
 
-TEST(Guarantee, FastEqualsLiteralOnRandomSystems)
+TEST(Guarantee, FastEqualsStepByStepOnRandomSystems)
 {
     std::mt19937 rng(1302);
     // Now and then empty (4) or "X" (2, on a half guard a sign no outcome has).
