@@ -42,7 +42,8 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
     form_->filtercheck->setValue(1);
     user_.answerMessageBox(vbmsg::OK);
     form_->ok->click();
-    ASSERT_EQ(std::tuple(form_->Allrad->Caption(), form_->ramgaranti->isVisible()), std::tuple(QStringLiteral("8"), true));
+    ASSERT_EQ(
+        std::tuple(form_->Allrad->Caption(), form_->ramgaranti->isVisible()), std::tuple(QStringLiteral("8"), true));
     user_.clear();
     form_->ramgaranti->click();
 

@@ -60,7 +60,8 @@ TEST_F(GuaranteeWindows, ComputedOnceThenShownInTheRunningLanguageAndTheBaseRowC
     e->Grid2->setTextMatrix(2, 4, QStringLiteral("stored"));
     e->Berakna_Click();
     garanti* w = garanti::loaded();
-    EXPECT_EQ(std::tuple(garantiWindows(), idle(), w->Grid2->TextMatrix(2, 4)), std::tuple(1, true, QStringLiteral("stored")));
+    EXPECT_EQ(std::tuple(garantiWindows(), idle(), w->Grid2->TextMatrix(2, 4)),
+        std::tuple(1, true, QStringLiteral("stored")));
     EXPECT_EQ(w->reducering->Caption() + u'/' + e->Grid2->TextMatrix(0, 1), reductionText(1, 3, 0) + u'/' + finnish);
 
     // With base row: the error column and its heading.
@@ -82,7 +83,8 @@ TEST_F(GuaranteeWindows, AnUnreadableSystemGivesAMessageAndNoWindowAndAvbrytKeep
     bad->Berakna_Click();
     ASSERT_EQ(boxTexts(user).size(), 1);
     EXPECT_TRUE(boxTexts(user)[0].startsWith(MessageText(30))) << boxTexts(user)[0].toStdString();
-    EXPECT_EQ(std::tuple(garanti::loaded(), idle(), bad->Grid2->TextMatrix(0, 0)), std::tuple(nullptr, true, QString()));
+    EXPECT_EQ(
+        std::tuple(garanti::loaded(), idle(), bad->Grid2->TextMatrix(0, 0)), std::tuple(nullptr, true, QString()));
 
     for (const char* flag : {"", "0"}) {
         Form2* e = typedSystem(0, 13, 0, {"1111111111111", "XXXXXXXXXXXXX"});
