@@ -93,7 +93,8 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
         return w->widget()->size() == (w == windows.back() ? editorSize : frameSize);
     };
     for (QMdiSubWindow* w : windows)
-        EXPECT_TRUE(atFormSize(w) && area().contains(w->geometry())) << w->windowTitle().toStdString();
+        EXPECT_EQ(std::tuple(atFormSize(w), area().contains(w->geometry())), std::tuple(true, true))
+            << w->windowTitle().toStdString();
     windows[1]->showMaximized();
     QMdiSubWindow* active = main_->mdiArea()->activeSubWindow();
 
@@ -101,7 +102,8 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     processEvents();
     QPoint previous(-1, -1);
     for (QMdiSubWindow* w : main_->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
-        EXPECT_TRUE(w->x() > previous.x() && w->y() > previous.y());  // one step further down and right each
+        EXPECT_GT(w->x(), previous.x());  // one step further down and right each
+        EXPECT_GT(w->y(), previous.y());
         EXPECT_TRUE(area().contains(w->geometry()));
         previous = w->pos();
     }
