@@ -32,7 +32,7 @@ TEST_F(FrameWindow, NewFrameCaptionsAndState)
 {
     for (int s = 0; s < 3; ++s)
         EXPECT_EQ(form.Label3[s]->Caption() + form.System[s]->Tag + form.Grid1[s]->Tag, u"Inget system00") << s;
-    EXPECT_TRUE(form.System[0]->Visible() && !form.System[3]->Visible());
+    EXPECT_EQ(std::tuple(form.System[0]->Visible(), form.System[3]->Visible()), std::tuple(true, false));
     EXPECT_EQ(form.ok->Caption() + form.Text1[0]->Text() + form.Text2->Text() + form.Allrad->Caption(), u"Skapa3411");
     EXPECT_EQ(form.Label8->Caption(), UIText(204));
     for (int i = 1; i < form.Grid2->Cols(); ++i)
@@ -109,7 +109,7 @@ TEST_F(FrameWindow, CellClicksAndBoxesShowTheModelAndItsMessages)
 
     form.Option1[3]->click();
     EXPECT_EQ(form.state().mode, frame::Mode::Procent);
-    EXPECT_TRUE(form.System[3]->Visible() && !form.System[0]->Visible());
+    EXPECT_EQ(std::tuple(form.System[3]->Visible(), form.System[0]->Visible()), std::tuple(true, false));
     form.setSystemsparat(true);  // leave without a prompt
 }
 

@@ -20,7 +20,7 @@ using frame::FrameMessage;
 namespace GuardColour = frame::GuardColour;
 using frame::MatchType;
 using frametest::fillSlot;
-using frametest::SystemSpec;
+using frametest::SlotSystem;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,9 +29,9 @@ namespace {
 constexpr int cell(int m, int c) { return 3 * m + c; }
 
 // A system with the given half and full guards and rows.
-SystemSpec sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM")
+SlotSystem sys(int half, int full, int rows, int type = 0, const char* title = "SYS.RM")
 {
-    return SystemSpec{type, rows, half + full, full, QString::fromLatin1(title)};
+    return SlotSystem{type, rows, half + full, full, QString::fromLatin1(title)};
 }
 
 // The colours of match m's marked cells: k black, g green, r dark red; "." for an unmarked cell.
@@ -122,7 +122,7 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMarkTheCouponVi
     FrameEditing f;
     f.systemsparat = f.skapat = true;
     EXPECT_EQ(play(f, {cell(0, 1), cell(5, 2), cell(0, 0)}), "1 1 !7");
-    EXPECT_FALSE(f.systemsparat || f.skapat);
+    EXPECT_EQ(std::tuple(f.systemsparat, f.skapat), std::tuple(false, false));
     EXPECT_EQ(match(f, 0), ".X. .k. 1 -");
     // The Finnish empty caption counts as empty too; removing the single mark needs no system.
     f.Label3[0] = QStringLiteral("Ei järjestelmää ");
@@ -135,7 +135,7 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMarkTheCouponVi
         f.Option1_Click(mode);
         EXPECT_EQ(play(f, {cell(1, 1)}), "!6");
     }
-    EXPECT_FALSE(f.skapat || f.systemsparat);
+    EXPECT_EQ(std::tuple(f.skapat, f.systemsparat), std::tuple(false, false));
     EXPECT_EQ(match(f, 1), "... ... 0 -");
 }
 
@@ -359,7 +359,7 @@ TEST(FrameInputs, Text2IsRepaired)
         f.skapat = true;
         f.setText2(QString::fromUtf16(in));
         EXPECT_EQ(f.Text2, QString::fromUtf16(out)) << QString::fromUtf16(in).toStdString();
-        EXPECT_FALSE(f.skapat || f.systemsparat);
+        EXPECT_EQ(std::tuple(f.skapat, f.systemsparat), std::tuple(false, false));
     }
     // Enter normalises what was typed before its change ran; other keys do nothing ("-" before the text).
     FrameEditing f;

@@ -1,5 +1,5 @@
 #pragma once
-// The equal-row removal the old way, step by step and quadratic: the yardstick the fast removal is
+// The equal-row removal step by step and quadratic: the yardstick the fast removal is
 // compared with, in the tests and in the benchmark.
 
 #include "core/rowmatrix.h"

@@ -109,7 +109,7 @@ TEST(RowCreation, SinglesGiveOneRowAndUnmarkedMatchesNoSign)
     const Result r = created(in);
     EXPECT_EQ(r.total, 1);
     EXPECT_EQ(r.rows.upperMatch(), 13);
-    EXPECT_EQ(r.rows.upperRow(), 1);  // one row and the empty one after it, as the old bounds
+    EXPECT_EQ(r.rows.upperRow(), 1);  // one row, then the empty row that row creation always adds
     EXPECT_EQ(columns(r.rows, {0, 1, 4, 12, 13}, 2), "1. .. X. 2. ..");
     EXPECT_TRUE(r.marksRecorded);
     EXPECT_EQ(r.marks.antalmarkerade, (std::array<std::uint8_t, 14>{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
@@ -322,7 +322,7 @@ TEST(RowCreation, FilterMessagesCountsAndEqualRows)
     EXPECT_EQ(columns(r.rows, {4}, 2), "2.");
 }
 
-TEST(RowCreation, FastEqualRowRemovalMatchesTheLiteralOne)
+TEST(RowCreation, FastEqualRowRemovalMatchesTheStepByStepOne)
 {
     std::mt19937 gen(42);
     for (int round = 0; round < 400; ++round) {

@@ -44,7 +44,7 @@ TEST(SkapaInput, MarksTypesTheBaseRowSignAndPercentTags)
         std::tuple(frame::MatchType::Matematisk, std::array<bool, 3>{false, true, false}, frame::NoStartRowSign));
     EXPECT_EQ(std::tuple(in.slots[0].type, in.slots[0].rows, in.slots[0].grid, in.rowTotal),
         std::tuple(1, 2, std::vector<std::string>{"12"}, 4));
-    EXPECT_TRUE(in.filter && in.removeEqualRows);
+    EXPECT_EQ(std::tuple(in.filter, in.removeEqualRows), std::tuple(true, true));
     EXPECT_EQ(in.bounds.max, (std::array<double, 3>{9, 8, 0}));
     EXPECT_EQ(in.bounds.min, (std::array<double, 3>{1, 0, 2}));
     EXPECT_EQ(

@@ -8,7 +8,8 @@
 
 namespace frametest {
 
-struct SystemSpec {
+// The numbers and the name of a system as a frame slot holds them.
+struct SlotSystem {
     int type = 0;  // 0 without base row, 1 with
     int rows = 27;  // R
     int guarded = 3;  // M, half + full guards
@@ -16,7 +17,7 @@ struct SystemSpec {
     QString title = QStringLiteral("3-0-27.RM");
 };
 
-inline void fillSlot(frame::FrameEditing& f, int s, const SystemSpec& sys)
+inline void fillSlot(frame::FrameEditing& f, int s, const SlotSystem& sys)
 {
     SystemBlock block;
     block.type = sys.type;

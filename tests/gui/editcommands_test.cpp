@@ -211,7 +211,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     g.setTextMatrix(1, 2, QStringLiteral("2"));
     g.setTextMatrix(3, 3, QString());
     Byta* dlg = Byta::instance();
-    EXPECT_TRUE((*dlg->Option1)[3]->Value() && (*dlg->Option2)[0]->Value());
+    EXPECT_EQ(std::tuple((*dlg->Option1)[3]->Value(), (*dlg->Option2)[0]->Value()), std::tuple(true, true));
     EXPECT_EQ(dlg->SSFrame1->Caption(), currentUiText(402));
     // Signs by option: 0 "1", 1 "X", 2 "2", 3 blank.
     auto replace = [dlg](std::size_t from, std::size_t to) {
@@ -223,7 +223,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     // Half-guard rows in the selection: no "X" as the target.
     select(g, 1, 2, 3, 3);
     main_->bytut->trigger();
-    EXPECT_FALSE(main_->Enabled() || (*dlg->Option2)[1]->isEnabled());
+    EXPECT_EQ(std::tuple(main_->Enabled(), (*dlg->Option2)[1]->isEnabled()), std::tuple(false, false));
     EXPECT_EQ(g.Col(), 2);  // the labels were read without moving into their column
     replace(0, 2);
     EXPECT_TRUE(main_->Enabled());

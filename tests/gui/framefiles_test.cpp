@@ -177,7 +177,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
     load(f, 1, put(QStringLiteral("4-2-12.RU"), writeSystemFile(sys)));
-    EXPECT_TRUE(!user.fileDialogs().at(0).save && guidePage() == page(8));
+    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, page(8)));
     const frame::FrameEditing& r = f.state();
     EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1],
                   r.sysgard[1], r.syshelgard[1], f.systemsparat()),  // nothing is marked by a load
@@ -244,7 +244,7 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
         EXPECT_EQ(words(f.Label1[i]->Caption(), f.Label1[i]->ForeColor(), r.markerad[i]), u" 40704 0") << i;
     for (int m : {0, 2})
         EXPECT_EQ(words(f.Label5[m]->Caption(), frame::matchTypeByte(r.systyp[m]), r.antalmark[m]), u"<*****> 0 0");
-    // The mathematical half guard alone counts; the old system stays in the slot, unused.
+    // The mathematical half guard alone counts; the system loaded before stays in the slot, unused.
     EXPECT_EQ(words(f.Label5[4]->Caption(), f.Label1[12]->Caption(), f.Allrad->Caption(), r.sysianvand[0],
                   f.Label3[0]->Caption()),
         UIText(122) + u" 1 2 0 3-0-8.RM");
@@ -326,7 +326,7 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     const auto before = describe(f);
     const QString file = path(QStringLiteral("ram.1X2"));
     saveAs(file);
-    EXPECT_TRUE(user.fileDialogs().back().save && guidePage() == page(2));
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, page(2)));
     EXPECT_EQ(words(user.fileDialogs().back().fileName, main().sparafel, f.systemsparat(), f.windowTitle()),
         u"Namnlös 3 0 1 " + file);
 
@@ -335,7 +335,7 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     processEvents();
     Form1& g = *active<Form1>();
     ASSERT_NE(&g, &f);
-    EXPECT_TRUE(!user.fileDialogs().back().save && g.Tag.isEmpty());
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, g.Tag), std::tuple(false, QString()));
     EXPECT_EQ(describe(g), before);
     EXPECT_EQ(g.state().forminne, rows);
     EXPECT_EQ(words(g.windowTitle(), g.state().filbyte, g.state().mode == frame::Mode::System1, g.systemsparat()),
@@ -457,7 +457,7 @@ TEST_F(FrameFiles, FrameCreatedThroughTheFilterOpensInTheCouponViewWithItsCount)
     saveAs(path(QStringLiteral("filtrerad.1X2")));
     Form1& h = newFrame();
     open(h, path(QStringLiteral("filtrerad.1X2")));
-    EXPECT_TRUE(h.copyskapat() && h.grid2frame->Visible() && !h.systemsparat());
+    EXPECT_EQ(std::tuple(h.copyskapat(), h.grid2frame->Visible(), h.systemsparat()), std::tuple(true, true, false));
     EXPECT_EQ(words(h.Label4->Caption(), h.filtercheck->Value(), h.Allrad->Caption(), h.copytemptempallrad(),
                   h.state().allradram),
         words(f.Label4->Caption(), 1, f.Allrad->Caption(), 12, 12));
@@ -577,7 +577,7 @@ TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPat
     ASSERT_EQ(main().activeChild(), nullptr);
     user.answerMessageBox(vbmsg::OK);
     main().sparasom_Click();
-    EXPECT_TRUE(main().sparafel && user.messageBoxes().at(0).style == vbmsg::OKOnly);
+    EXPECT_EQ(std::tuple(main().sparafel, user.messageBoxes().at(0).style), std::tuple(true, int(vbmsg::OKOnly)));
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
     form_->filtercheck->setValue(1);
     user_.answerMessageBox(vbmsg::OK);
     form_->ok->click();
-    ASSERT_TRUE(form_->Allrad->Caption() == u"8" && form_->ramgaranti->isVisible());
+    ASSERT_EQ(
+        std::tuple(form_->Allrad->Caption(), form_->ramgaranti->isVisible()), std::tuple(QStringLiteral("8"), true));
     user_.clear();
     form_->ramgaranti->click();
 
@@ -53,7 +54,8 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
             out << l->Caption();
         return out;
     };
-    EXPECT_TRUE(w->isVisible() && main_->Enabled() && !visare::instance()->isVisible() && user_.shown().empty());
+    EXPECT_EQ(std::tuple(w->isVisible(), main_->Enabled(), visare::instance()->isVisible(), user_.shown().size()),
+        std::tuple(true, true, false, 0u));
     // 8, 12, 6 and 1 of 27 outcomes.
     EXPECT_EQ(shares(), withLocaleDecimal("29,6%|44,4%|22,2%|3,7%|0%").split(u'|'));
     QString captions = w->windowTitle() + w->Label1->Caption();
@@ -69,7 +71,7 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
     EXPECT_TRUE(inside);
 
     w->ok->click();
-    EXPECT_TRUE(!w->isVisible() && main_->Enabled());
+    EXPECT_EQ(std::tuple(w->isVisible(), main_->Enabled()), std::tuple(false, true));
 
     // Cancel in the second stage. Captions this frame would not give, to see that nothing is written.
     for (Label* l : w->Label4)
@@ -93,5 +95,6 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
     watcher.stop();
 
     EXPECT_EQ(shares(), QStringList(5, QStringLiteral("old")));
-    EXPECT_TRUE(pressed && !w->isVisible() && !v->isVisible() && main_->Enabled() && user_.shown().empty());
+    EXPECT_EQ(std::tuple(pressed, w->isVisible(), v->isVisible(), main_->Enabled(), user_.shown().size()),
+        std::tuple(true, false, false, true, 0u));
 }

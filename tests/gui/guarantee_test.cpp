@@ -61,7 +61,8 @@ TEST_F(GuaranteeWindows, ComputedOnceThenShownInTheRunningLanguageAndTheBaseRowC
     e->Grid2->setTextMatrix(2, 4, QStringLiteral("stored"));
     e->Berakna_Click();
     garanti* w = garanti::loaded();
-    EXPECT_TRUE(garantiWindows() == 1 && idle() && w->Grid2->TextMatrix(2, 4) == u"stored");
+    EXPECT_EQ(std::tuple(garantiWindows(), idle(), w->Grid2->TextMatrix(2, 4)),
+        std::tuple(1, true, QStringLiteral("stored")));
     EXPECT_EQ(w->reducering->Caption() + u'/' + e->Grid2->TextMatrix(0, 1), reductionText(1, 3, 0) + u'/' + finnish);
 
     // With base row: the error column and its heading.
@@ -69,7 +70,7 @@ TEST_F(GuaranteeWindows, ComputedOnceThenShownInTheRunningLanguageAndTheBaseRowC
     e->Berakna_Click();
     w = garanti::loaded();
     EXPECT_EQ(gridText(*w->Grid2), u"13|12|11|10|0-9|(%)|U-rad/|1||||100%|1/1|||||100%|0");
-    EXPECT_TRUE(w->Label3->Visible() && e->Grid2->Rows() == 3 && e->Grid2->Cols() == 7);
+    EXPECT_EQ(std::tuple(w->Label3->Visible(), e->Grid2->Rows(), e->Grid2->Cols()), std::tuple(true, 3, 7));
     // The headings "Chans" and "Fel i" stand over their columns.
     EXPECT_NEAR(w->Label2->Left(), w->Grid2->Left() + w->Grid2->ColPos(5), 30);
     EXPECT_NEAR(w->Label3->Left(), w->Grid2->Left() + w->Grid2->ColPos(6), 30);
@@ -81,8 +82,10 @@ TEST_F(GuaranteeWindows, AnUnreadableSystemGivesAMessageAndNoWindowAndAvbrytKeep
     bad->Grid1->setCols(3);  // fewer columns than rows
     user.answerMessageBox(vbmsg::OK);
     bad->Berakna_Click();
-    EXPECT_TRUE(boxTexts(user).size() == 1 && boxTexts(user)[0].startsWith(MessageText(30)));
-    EXPECT_TRUE(garanti::loaded() == nullptr && idle() && bad->Grid2->TextMatrix(0, 0).isEmpty());
+    ASSERT_EQ(boxTexts(user).size(), 1);
+    EXPECT_TRUE(boxTexts(user)[0].startsWith(MessageText(30))) << boxTexts(user)[0].toStdString();
+    EXPECT_EQ(
+        std::tuple(garanti::loaded(), idle(), bad->Grid2->TextMatrix(0, 0)), std::tuple(nullptr, true, QString()));
 
     for (const char* flag : {"", "0"}) {
         Form2* e = typedSystem(0, 13, 0, {"1111111111111", "XXXXXXXXXXXXX"});
@@ -95,7 +98,7 @@ TEST_F(GuaranteeWindows, AnUnreadableSystemGivesAMessageAndNoWindowAndAvbrytKeep
         const QString before = gridText(*e->Grid2);
         QTimer::singleShot(0, main_.get(), [] { visare::instance()->avbryt_Click(); });
         e->Berakna_Click();
-        EXPECT_TRUE(idle() && gridText(*e->Grid2) == before);
+        EXPECT_EQ(std::tuple(idle(), gridText(*e->Grid2)), std::tuple(true, before));
         garanti* w = garanti::loaded();
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(gridText(*w->Grid2) + w->reducering->Caption(), u"13|12|11|10|0-9|(%)/|||||/|||||/|||||/|||||/|||||");
@@ -130,7 +133,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     user.clear();
     frame->visagaranti_Click(1);
     w = garanti::loaded();
-    EXPECT_TRUE(user.messageBoxes().empty() && garantiWindows() == 1);
+    EXPECT_EQ(std::tuple(boxTexts(user), garantiWindows()), std::tuple(QStringList(), 1));
     EXPECT_EQ(table(*w->Grid2) + u'|' + w->reducering->Caption(),
         u"2|||||/|||||/|||||/|||||/||||||" + reductionText(2, 9, 0));
 
@@ -138,7 +141,8 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     frame->change([](frame::FrameEditing& ram) { ram.slottyp[1] = 1; });
     frame->visagaranti_Click(1);
     w = garanti::loaded();
-    EXPECT_TRUE(w->Grid2->Rows() == 9 && w->Grid2->TextMatrix(8, 6) == u"beyond" && w->Label3->Visible());
+    EXPECT_EQ(std::tuple(w->Grid2->Rows(), w->Grid2->TextMatrix(8, 6), w->Label3->Visible()),
+        std::tuple(9, QStringLiteral("beyond"), true));
 
     // A click in the comment box answers with message 27, every time.
     user.clear();
@@ -148,7 +152,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
 
     // "Stäng" closes it and leaves the main window as it was.
     w->stang_Click();
-    EXPECT_TRUE(garantiWindows() == 0 && main_->Enabled());
+    EXPECT_EQ(std::tuple(garantiWindows(), main_->Enabled()), std::tuple(0, true));
 }
 
 }  // namespace

@@ -328,7 +328,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
         std::pair(DocumentKind::Frame, std::array{true, true, false, false, false, false, false, false});
     const auto none = std::pair(DocumentKind::None, std::array<bool, 8>{});
     EXPECT_EQ(on(), none);
-    EXPECT_TRUE(w.NyBlankett->isEnabled() && w.SSRibbon6->isEnabled());
+    EXPECT_EQ(std::tuple(w.NyBlankett->isEnabled(), w.SSRibbon6->isEnabled()), std::tuple(true, true));
     w.SkrivUt_Click();  // no frame: nothing happens
     EXPECT_TRUE(user.shown().empty());
     EXPECT_FALSE(printruta::exists());

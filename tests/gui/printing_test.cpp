@@ -74,7 +74,7 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     QApplication::setActiveWindow(main_.get());
     main_->SkrivUt_Click();
     printruta* dialog = printruta::instance();
-    EXPECT_TRUE(!main_->Enabled() && prnshw::preparedCount() == 1);
+    EXPECT_EQ(std::tuple(main_->Enabled(), prnshw::preparedCount()), std::tuple(false, 1));
     (*dialog->skrivoption)[1]->setValue(true);
     dialog->fran->setText(QStringLiteral("3"));
     dialog->till->setText(QStringLiteral("2"));
@@ -84,7 +84,7 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     EXPECT_EQ(user_.shown().back().kind, ScriptedUser::Shown::PrinterSetup);
     user_.answerFileDialog(config_.folder() + QStringLiteral("/coupons.pdf"));
     dialog->ok_Click();
-    EXPECT_TRUE(main_->Enabled() && !dialog->isVisible());
+    EXPECT_EQ(std::tuple(main_->Enabled(), dialog->isVisible()), std::tuple(true, false));
     EXPECT_EQ(jobName_, frame_->windowTitle());
     // Coupons 2 and 3: rows 10..24, turned, joker 2 on both pages.
     EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
@@ -105,13 +105,13 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     main_->SkrivUt_Click();
     printruta::instance()->close();
     processEvents();
-    EXPECT_TRUE(main_->Enabled() && !printruta::exists() && prnshw::preparedCount() == 0);
+    EXPECT_EQ(std::tuple(main_->Enabled(), printruta::exists(), prnshw::preparedCount()), std::tuple(true, false, 0));
     sprakoffset = 10000;
     main_->SkrivUt_Click();
     dialog = printruta::instance();
-    EXPECT_TRUE((*dialog->skrivoption)[0]->Value() && (*dialog->orient)[0]->Value());
+    EXPECT_EQ(std::tuple((*dialog->skrivoption)[0]->Value(), (*dialog->orient)[0]->Value()), std::tuple(true, true));
     EXPECT_EQ(dialog->joker[0]->Value() + dialog->joker[1]->Value(), 0);
-    EXPECT_TRUE(dialog->fran->Text().isEmpty() && dialog->till->Text().isEmpty());
+    EXPECT_EQ(dialog->fran->Text() + u'-' + dialog->till->Text(), u"-");
     EXPECT_EQ((*dialog->skrivoption)[1]->Caption() + dialog->Label1->Caption(), u" -->");
     dialog->close();
     processEvents();
@@ -127,7 +127,7 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWritesOnlyWithAProgramFolder)
     writeFileBytes(tipsPath(), encodeCalibration(stored) + "tail");
     main_->printer->trigger();
     printerinst* dialog = printerinst::instance();
-    EXPECT_TRUE(main_->Enabled() && (*dialog->kryssruta)[1]->Value());
+    EXPECT_EQ(std::tuple(main_->Enabled(), (*dialog->kryssruta)[1]->Value()), std::tuple(true, true));
     EXPECT_EQ(dialog->Text1[0]->Text() + u'|' + dialog->Text1[1]->Text() + u'|' + dialog->Text3->Text() + u'|' +
             dialog->RadKupong->Text(),
         u"|140|0.5|12");
@@ -214,7 +214,7 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
     frame_->Allrad->setCaption(QStringLiteral("12"));
     user_.answerFileDialog(pdf);
     dialog->ok_Click();
-    EXPECT_TRUE(user_.messageBoxes().empty() && QFileInfo::exists(pdf));
+    EXPECT_EQ(std::tuple(user_.messageBoxes().size(), QFileInfo::exists(pdf)), std::tuple(0u, true));
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is installed by scripts/install-deps.sh";
     QProcess render;

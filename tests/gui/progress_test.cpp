@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
@@ -51,9 +52,11 @@ protected:
 TEST_F(Progress, WindowIsItsOwnFixedTopLevelAndTheFullBarFitsItsArea)
 {
     visare* v = window();
-    EXPECT_TRUE(
-        v->isWindow() && v->minimumSize() == v->maximumSize() && !(v->windowFlags() & Qt::WindowMinMaxButtonsHint));
-    EXPECT_TRUE(v->rect().contains(v->Picture1->geometry()) && v->rect().contains(v->avbryt->geometry()));
+    EXPECT_EQ(
+        std::tuple(v->isWindow(), v->minimumSize() == v->maximumSize(), v->windowFlags() & Qt::WindowMinMaxButtonsHint),
+        std::tuple(true, true, Qt::WindowFlags()));
+    EXPECT_EQ(std::tuple(v->rect().contains(v->Picture1->geometry()), v->rect().contains(v->avbryt->geometry())),
+        std::tuple(true, true));
     EXPECT_TRUE(QRect(QPoint(), v->Picture1->surface().size()).contains(BarArea::pixelX(4950), BarArea::pixelY(280)));
 
     // The captions follow the language the window is loaded in.
@@ -78,18 +81,21 @@ TEST_F(Progress, LockDisablesMenusToolbarAndChildrenButNotSeparateWindows)
     QTest::keyClick(main_.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(toggles, 1) << "SANITY";
     main_->SetEnabled(false);
-    EXPECT_FALSE(main_->Enabled() || main_->menuBar()->isEnabled() || main_->SSRibbon1->isEnabled());
-    EXPECT_FALSE(child->isEnabled() || sub->isEnabled());
+    EXPECT_EQ(std::tuple(main_->Enabled(), main_->menuBar()->isEnabled(), main_->SSRibbon1->isEnabled()),
+        std::tuple(false, false, false));
+    EXPECT_EQ(std::tuple(child->isEnabled(), sub->isEnabled()), std::tuple(false, false));
     // The menus' keyboard shortcuts go with the menus.
     main_->activateWindow();
     QTest::keyClick(main_.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(toggles, 1);
 
     ProgressRun run(124, true);
-    EXPECT_TRUE(window()->isVisible() && window()->isEnabled() && window()->avbryt->isEnabled());
-    EXPECT_TRUE(ownedDialog.isEnabled() && freeDialog.isEnabled());
+    EXPECT_EQ(std::tuple(window()->isVisible(), window()->isEnabled(), window()->avbryt->isEnabled()),
+        std::tuple(true, true, true));
+    EXPECT_EQ(std::tuple(ownedDialog.isEnabled(), freeDialog.isEnabled()), std::tuple(true, true));
     run.finish(ProgressRun::FinishOrder::HideThenEnable);
-    EXPECT_TRUE(main_->menuBar()->isEnabled() && main_->SSRibbon1->isEnabled() && child->isEnabled());
+    EXPECT_EQ(std::tuple(main_->menuBar()->isEnabled(), main_->SSRibbon1->isEnabled(), child->isEnabled()),
+        std::tuple(true, true, true));
 }
 
 TEST_F(Progress, AvbrytDuringTheFirstStepStopsBeforeTheSecond)
@@ -98,7 +104,7 @@ TEST_F(Progress, AvbrytDuringTheFirstStepStopsBeforeTheSecond)
     // The click arrives while the first step works.
     QTimer::singleShot(0, window(), [] { QTest::mouseClick(window()->avbryt, Qt::LeftButton); });
     ASSERT_TRUE(run.step(1, 5));
-    EXPECT_TRUE(main_->Enabled() && !window()->isVisible());
+    EXPECT_EQ(std::tuple(main_->Enabled(), window()->isVisible()), std::tuple(true, false));
     // It stays cancelled; nothing more is drawn.
     const QImage before = window()->Picture1->surface();
     EXPECT_TRUE(run.step(5, 5));
@@ -158,7 +164,7 @@ TEST_F(Progress, TheBarFillsItsAreaAndNoMoreAndTheNextRunStartsEmpty)
             EXPECT_NE(pixel(x, y), kBlue) << x << ',' << y;
     }
     ProgressRun run(128);
-    EXPECT_TRUE(window()->isVisible() && !main_->Enabled());
+    EXPECT_EQ(std::tuple(window()->isVisible(), main_->Enabled()), std::tuple(true, false));
     EXPECT_EQ(window()->windowTitle(), currentUiText(128));
     EXPECT_NE(pixel(2475, 145), kBlue);
     run.now = [] { return ProgressRun::Clock::time_point{}; };
@@ -183,9 +189,11 @@ TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLas
         t += 1ms;
         ASSERT_FALSE(run.step(done, 1000));
     }
-    EXPECT_TRUE(run.yields() >= 19 && run.yields() <= 22) << run.yields();
+    EXPECT_THAT(run.yields(), testing::AllOf(testing::Ge(19), testing::Le(22)));
     EXPECT_EQ(run.draws(), run.yields());
-    EXPECT_TRUE(barEnd() <= BarArea::pixelX(4950.0 * 300 / 1000) && barEnd() >= BarArea::pixelX(4950.0 * 285 / 1000));
+    EXPECT_THAT(barEnd(),
+        testing::AllOf(
+            testing::Ge(BarArea::pixelX(4950.0 * 285 / 1000)), testing::Le(BarArea::pixelX(4950.0 * 300 / 1000))));
 
     // The clock stands still: no more events, but the last step draws the full bar all the same.
     for (int done = 301; done <= 1000; ++done)

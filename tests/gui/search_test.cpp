@@ -78,7 +78,8 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     const RowMatrix rows = frame.forminnecopy();
     main_->sok->trigger();
     rattrad* w = rattrad::current();
-    ASSERT_TRUE(w && w->isVisible());
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->isVisible());
     EXPECT_FALSE(main_->Enabled());
     EXPECT_EQ(w->windowTitle(), UIText(1004));
     EXPECT_EQ(w->Text1->Text(), frame.windowTitle());
@@ -98,7 +99,8 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     main_->runCommand(MainCommand::Search);
     processEvents();
     w = rattrad::current();
-    ASSERT_TRUE(w && w->Label1[0]->Caption().isEmpty());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Label1[0]->Caption(), QString());
     EXPECT_FALSE(main_->Enabled());
 
     // "X" then "1" on match 1 moves the mark; all "1" but "X" on match 13.
@@ -134,7 +136,8 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
 
     const QString path = exportTo(dir_.filePath(QStringLiteral("rows.str")));
     ASSERT_EQ(user.fileDialogs().size(), 1u);
-    EXPECT_TRUE(user.fileDialogs()[0].save && user.fileDialogs()[0].fileName == frame.windowTitle() + u".str");
+    EXPECT_EQ(std::tuple(user.fileDialogs()[0].save, user.fileDialogs()[0].fileName),
+        std::tuple(true, frame.windowTitle() + u".str"));
     EXPECT_FALSE(main_->sparafel);
     // The format itself is the export's own test; here the frame's rows are what is written.
     EXPECT_EQ(readFileBytes(path), writeCouponExport(CouponGame::Stryktipset, rows));

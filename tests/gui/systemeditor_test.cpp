@@ -19,7 +19,8 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        (void)QTest::qWaitForWindowActive(main_.get());
+        main_->activateWindow();
+        processEvents();
         guide::instance();
         dlg = NyttSystemInst::instance();
     }
@@ -115,9 +116,9 @@ TEST_F(SystemEditor, SpinButtonsRepairStepAndClamp)
 TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
 {
     dlg->showDialog();
-    processEvents();
     dlg->activateWindow();
-    ASSERT_TRUE(waitFor([this] { return dlg->isActiveWindow(); }));  // offscreen windows activate late
+    processEvents();
+    ASSERT_TRUE(dlg->isActiveWindow());
 
     settings("9", "1", "1");
     EXPECT_EQ(press(dlg->Helgard, "5"), dlg->Helgard);
@@ -126,7 +127,7 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
     EXPECT_EQ(user.beeps(), 1);
     // A click elsewhere neither takes the focus nor clicks.
     QTest::mouseClick(dlg->Datorberakning, Qt::LeftButton, {}, QPoint(6, 10));
-    EXPECT_TRUE(dlg->Datorberakning->Value() == 0 && QApplication::focusWidget() == dlg->Helgard);
+    EXPECT_EQ(std::tuple(dlg->Datorberakning->Value(), QApplication::focusWidget()), std::tuple(0, dlg->Helgard));
     EXPECT_EQ(user.beeps(), 2);
 
     settings("03", "4", "1");
@@ -138,7 +139,7 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
     EXPECT_EQ(press(dlg->Rader, "20000"), dlg->Rader);
     // Rows out of range only beep on leaving; the value stays.
     EXPECT_NE(press(dlg->Rader, nullptr, Qt::Key_Tab), dlg->Rader);
-    EXPECT_TRUE(user.beeps() == 3 && dlg->Rader->Text() == u"20000");
+    EXPECT_EQ(std::tuple(user.beeps(), dlg->Rader->Text()), std::tuple(3, u"20000"));
 
     // With the rows box disabled, Enter in the full guards goes on to OK.
     dlg->Datorberakning->setValue(1);
@@ -147,23 +148,24 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
 
 TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorberakningClearsIt)
 {
-    EXPECT_TRUE(dlg->Option1[0]->Value() && dlg->feloption[1]->Value() && dlg->Datorberakning->Value() == 0);
-    EXPECT_FALSE(dlg->Frame3->isEnabled() || dlg->isVisible());
+    EXPECT_EQ(std::tuple(dlg->Option1[0]->Value(), dlg->feloption[1]->Value(), dlg->Datorberakning->Value()),
+        std::tuple(true, true, 0));
+    EXPECT_EQ(std::tuple(dlg->Frame3->isEnabled(), dlg->isVisible()), std::tuple(false, false));
 
     // The menu command shows the one instance; Avbryt hides it and it keeps its values.
     main_->NyttSystem->trigger();
-    EXPECT_TRUE(dlg->isVisible() && main_->Enabled());
+    EXPECT_EQ(std::tuple(dlg->isVisible(), main_->Enabled()), std::tuple(true, true));
     dlg->Helgard->setText(QStringLiteral("7"));
     dlg->CommandAvbryt->click();
     EXPECT_FALSE(dlg->isVisible());
     main_->NyttSystem->trigger();
-    EXPECT_TRUE(NyttSystemInst::instance() == dlg && dlg->Helgard->Text() == u"7");
+    EXPECT_EQ(std::tuple(NyttSystemInst::instance(), dlg->Helgard->Text()), std::tuple(dlg, u"7"));
 
     // A base row disables "11 right"; "Datorberäkning" clears the base row.
     dlg->feloption[2]->setValue(true);
     dlg->Option1[1]->setValue(true);
-    EXPECT_TRUE(dlg->feloption[0]->Value() && !dlg->feloption[2]->isEnabled());
-    EXPECT_TRUE(dlg->Frame3->isEnabled() && dlg->Check1[5]->Enabled());
+    EXPECT_EQ(std::tuple(dlg->feloption[0]->Value(), dlg->feloption[2]->isEnabled()), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(dlg->Frame3->isEnabled(), dlg->Check1[5]->Enabled()), std::tuple(true, true));
     EXPECT_EQ(dlg->systemType(), u"KU");
     dlg->feloption[1]->setValue(true);
     EXPECT_EQ(dlg->systemType(), u"RU");
@@ -171,7 +173,8 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
     dlg->Check1[0]->setValue(1);
     dlg->Check1[13]->setValue(1);
     dlg->Option1[0]->setValue(true);
-    EXPECT_TRUE(dlg->feloption[2]->isEnabled() && dlg->feloption[1]->Value());  // 1 not reselected
+    EXPECT_EQ(std::tuple(dlg->feloption[2]->isEnabled(), dlg->feloption[1]->Value()),
+        std::tuple(true, true));  // 1 not reselected
     EXPECT_EQ(dlg->Check1[0]->Value() + dlg->Check1[13]->Value(), 0);
     EXPECT_EQ(dlg->systemType(), u"RM");
 
@@ -179,12 +182,13 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
     dlg->Check1[3]->setValue(1);
     const int shortHeight = dlg->Height();
     dlg->Datorberakning->setValue(1);
-    EXPECT_TRUE(dlg->Option1[0]->Value() && dlg->Check1[3]->Value() == 0);
+    EXPECT_EQ(std::tuple(dlg->Option1[0]->Value(), dlg->Check1[3]->Value()), std::tuple(true, 0));
     EXPECT_GT(dlg->Height(), shortHeight);  // the build settings show
-    EXPECT_FALSE(dlg->Frame3->isEnabled() || dlg->Rader->isEnabled() || dlg->SpinButton3->isEnabled() ||
-        dlg->AntalRader->isEnabled());
+    EXPECT_EQ(std::tuple(dlg->Frame3->isEnabled(), dlg->Rader->isEnabled(), dlg->SpinButton3->isEnabled(),
+                  dlg->AntalRader->isEnabled()),
+        std::tuple(false, false, false, false));
     dlg->Datorberakning->setValue(0);
-    EXPECT_TRUE(dlg->Height() == shortHeight && dlg->Rader->isEnabled());
+    EXPECT_EQ(std::tuple(dlg->Height(), dlg->Rader->isEnabled()), std::tuple(shortHeight, true));
 }
 
 TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
@@ -192,7 +196,7 @@ TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
     settings("0", "0", "0");
     Form2* e = ok();
     ASSERT_NE(e, nullptr);
-    EXPECT_FALSE(dlg->isVisible() || e->syssparat || locked());
+    EXPECT_EQ(std::tuple(dlg->isVisible(), e->syssparat, locked()), std::tuple(false, false, false));
     EXPECT_EQ(gridText(*e->Grid1), u"Gard.|1/1X2|");
     EXPECT_EQ(std::tuple(e->Grid1->Row(), e->Grid1->Col(), e->Grid2->Rows(), e->Grid2->Cols()), std::tuple(1, 1, 1, 1));
     // The repaired count in Tag, so a saved file matches its grid; the caption's pattern at once.
@@ -223,7 +227,7 @@ TEST_F(SystemEditor, KeysEditSignsMarkTheTableOutdatedAndTheSystemUnsaved)
 
     // X in a half-guard row changes nothing but still counts as an edit.
     EXPECT_EQ(type(1, 1, Qt::Key_X), u"");
-    EXPECT_TRUE(e->Grid2->TextMatrix(0, 0) == u"0" && !e->syssparat);
+    EXPECT_EQ(std::tuple(e->Grid2->TextMatrix(0, 0), e->syssparat), std::tuple(u"0", false));
     const QStringList typed{
         type(1, 1, Qt::Key_2), type(2, 2, Qt::Key_X), type(2, 2, Qt::Key_1), type(2, 2, Qt::Key_Space)};
     EXPECT_EQ(typed.join(u','), u"2,X,1,");
@@ -231,12 +235,12 @@ TEST_F(SystemEditor, KeysEditSignsMarkTheTableOutdatedAndTheSystemUnsaved)
     // Other keys do nothing; the comment box takes its keys without editing signs or the flag.
     e->syssparat = true;
     e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
-    EXPECT_TRUE(type(2, 2, Qt::Key_A).isEmpty() && e->syssparat);
+    EXPECT_EQ(std::tuple(type(2, 2, Qt::Key_A), e->syssparat), std::tuple(QString(), true));
     e->kommentarer->setFocus();
     e->kommentarer_GotFocus();  // offscreen focus events are not guaranteed
     QTest::keyClicks(e->kommentarer, QStringLiteral("X1 bra"));
     EXPECT_EQ(e->kommentarer->Text() + u'|' + gridText(*e->Grid2), u"X1 bra|1||X1 bra");
-    EXPECT_TRUE(g.TextMatrix(2, 2).isEmpty() && e->syssparat);
+    EXPECT_EQ(std::tuple(g.TextMatrix(2, 2), e->syssparat), std::tuple(QString(), true));
     e->kommentarer_LostFocus();
     EXPECT_TRUE(e->KeyPreview());
 }
@@ -247,7 +251,8 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
     Form2* first = ok();
     EXPECT_EQ(first->windowTitle(), u"2-5-151.RM");
     EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
-    EXPECT_TRUE(documentItems() == std::vector<bool>(4, true) && main_->SparaSom->text() == u"Spara system som...");
+    EXPECT_EQ(std::tuple(documentItems(), main_->SparaSom->text()),
+        std::tuple(std::vector<bool>(4, true), u"Spara system som..."));
 
     settings("0", "3", "9", false, 1, 1);
     Form2* second = ok();
@@ -261,7 +266,8 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
     // Closing the active editor switches the items off.
     second->syssparat = true;
     EXPECT_TRUE(second->close());
-    EXPECT_TRUE(main_->aktivtyp == DocumentKind::None && documentItems() == std::vector<bool>(4, false));
+    EXPECT_EQ(
+        std::tuple(main_->aktivtyp, documentItems()), std::tuple(DocumentKind::None, std::vector<bool>(4, false)));
     EXPECT_TRUE(user.messageBoxes().empty());
 }
 
@@ -281,7 +287,7 @@ TEST_F(SystemEditor, ClosePromptYesAndCancelKeepTheEditorNoClosesIt)
     EXPECT_FALSE(e->close());
     EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
     EXPECT_TRUE(e->close());
-    EXPECT_TRUE(user.messageBoxes().size() == 3u && main_->aktivtyp == DocumentKind::None);
+    EXPECT_EQ(std::tuple(user.messageBoxes().size(), main_->aktivtyp), std::tuple(3u, DocumentKind::None));
 }
 
 TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColumn)
@@ -292,9 +298,9 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(10, 8));
     EXPECT_EQ(gridText(*e->Grid1, 1, 1), QStringList(9, QStringLiteral("||||||")).join(u'/'));
-    EXPECT_TRUE(e->rader() == 7 && e->windowTitle() == u"9-0-7.RM");
+    EXPECT_EQ(std::tuple(e->rader(), e->windowTitle()), std::tuple(7, u"9-0-7.RM"));
     reactivate(e);
-    EXPECT_TRUE(!locked() && user.messageBoxes().empty());
+    EXPECT_EQ(std::tuple(locked(), boxTexts(user)), std::tuple(false, QStringList()));
 
     // Not cancelled: the built rows are written column by column and Rader follows.
     settings("0", "2", "1", true, 1);
@@ -307,7 +313,7 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
     e = ok();
     EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(4, 1));
     reactivate(e);
-    EXPECT_TRUE(e->windowTitle() == u"3-0-0.KU" && !locked());
+    EXPECT_EQ(std::tuple(e->windowTitle(), locked()), std::tuple(u"3-0-0.KU", false));
 }
 
 TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
@@ -319,18 +325,18 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(boxTexts(user), QStringList{MessageText(33)});
     EXPECT_EQ(user.messageBoxes().at(0).style, vbmsg::Exclamation);
-    EXPECT_TRUE(e->Grid1->Cols() == 4 && e->rader() == 3 && !locked());
+    EXPECT_EQ(std::tuple(e->Grid1->Cols(), e->rader(), locked()), std::tuple(4, 3, false));
 
     // Typed in: 5450 rows fit, 5451 do not.
     user.clear();
     settings("0", "1", "5450");
     e = ok();
-    EXPECT_TRUE(e->Grid1->TextMatrix(0, 5450) == u"5450" && e->Grid1->Cols() == 5451);
+    EXPECT_EQ(std::tuple(e->Grid1->TextMatrix(0, 5450), e->Grid1->Cols()), std::tuple(u"5450", 5451));
     EXPECT_TRUE(user.messageBoxes().empty());
     user.answerMessageBox(vbmsg::OK);
     settings("0", "1", "5451");
     ok();
-    EXPECT_TRUE(boxTexts(user) == QStringList{MessageText(33)} && !locked());
+    EXPECT_EQ(std::tuple(boxTexts(user), locked()), std::tuple(QStringList{MessageText(33)}, false));
 
     // Any other failure is the unexpected error with its number and description.
     user.clear();
@@ -338,5 +344,5 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     settings("0", "-3", "2");
     ok();
     EXPECT_EQ(boxTexts(user), QStringList{MessageText(30) + u"\rError: 380 Invalid property value"});
-    EXPECT_TRUE(user.messageBoxes().at(0).style == vbmsg::Critical && !locked());
+    EXPECT_EQ(std::tuple(user.messageBoxes().at(0).style, locked()), std::tuple(int(vbmsg::Critical), false));
 }

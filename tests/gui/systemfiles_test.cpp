@@ -11,6 +11,7 @@
 #include "support/textof.h"
 
 #include <QTemporaryDir>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,7 +52,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     user.answerMessageBox(vbmsg::No);
     saveAs();
     EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(1), vbmsg::YesNo | vbmsg::Exclamation}}));
-    EXPECT_TRUE(main_->sparafel && !e->syssparat && e->windowTitle() == caption);
+    EXPECT_EQ(std::tuple(main_->sparafel, e->syssparat, e->windowTitle()), std::tuple(true, false, caption));
 
     // Computed, as the guarantee computation leaves it, with a comment: no question.
     e->Grid2->setCols(6);
@@ -66,7 +67,8 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     saveAs();
     EXPECT_EQ(
         guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    EXPECT_TRUE(user.fileDialogs().back().fileName == caption && e->syssparat && e->windowTitle() == file);
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().fileName, e->syssparat, e->windowTitle()),
+        std::tuple(caption, true, file));
     const QByteArray saved = readFileBytes(file);
 
     // "Editera system": whatever the dialog held before, it now holds the file's counts and no building.
@@ -74,10 +76,11 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     dlg->Rader->setText(QStringLiteral("99"));
     dlg->Datorberakning->setValue(1);
     Form2* opened = open(file);
-    ASSERT_TRUE(opened != nullptr && opened != e);
+    ASSERT_THAT(opened, testing::AllOf(testing::NotNull(), testing::Ne(e)));
     EXPECT_EQ(dlg->Rader->Text() + dlg->Helgard->Text() + dlg->Halvgard->Text(), u"522");
-    EXPECT_TRUE(!user.fileDialogs().back().save && dlg->Option1[1]->Value() && !dlg->Datorberakning->Value() &&
-        !dlg->isVisible() && opened->syssparat);
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, dlg->Option1[1]->Value(), dlg->Datorberakning->Value(),
+                  dlg->isVisible(), opened->syssparat),
+        std::tuple(false, true, 0, false, true));
     EXPECT_EQ(opened->windowTitle() + u'|' + opened->kommentarer->Text(), file + u"|min kommentar");
     // The one empty cell, (1, 1), comes back as a NUL sign.
     EXPECT_EQ(gridText(*opened->Grid1, 1, 1), QString(QChar(u'\0') + gridText(*e->Grid1, 1, 1)));
@@ -98,7 +101,8 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     saveAs();
     EXPECT_EQ(boxTexts(user), QStringList{MessageText(2)});
     const SystemFileRead read = readSystemFile(readFileBytes(old));
-    EXPECT_TRUE(!main_->sparafel && read.status == FileReadStatus::Ok && read.data.guaranteeCell(0, 0) == u"0");
+    EXPECT_EQ(std::tuple(main_->sparafel, read.status, read.data.guaranteeCell(0, 0)),
+        std::tuple(false, FileReadStatus::Ok, u"0"));
 
     // A tag that is no number: the old file is kept, the error says what went wrong.
     opened->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
@@ -109,7 +113,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     user.answerFileDialog(old).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
     saveAs();
     EXPECT_EQ(boxesShown(user).at(1), (Boxes::value_type{QStringLiteral("Type mismatch"), vbmsg::OKOnly}));
-    EXPECT_TRUE(main_->sparafel && readFileBytes(old) == before && !opened->syssparat);
+    EXPECT_EQ(std::tuple(main_->sparafel, readFileBytes(old), opened->syssparat), std::tuple(true, before, false));
 }
 
 TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSystemsNoEditorHolds)
@@ -133,8 +137,8 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
     const qsizetype windows = main_->mdiArea()->subWindowList().size();
     user.answerMessageBox(vbmsg::OK);
     open(odd);
-    EXPECT_TRUE(
-        user.messageBoxes().at(0).style == vbmsg::OKOnly && main_->mdiArea()->subWindowList().size() == windows);
+    EXPECT_EQ(std::tuple(user.messageBoxes().at(0).style, main_->mdiArea()->subWindowList().size()),
+        std::tuple(int(vbmsg::OKOnly), windows));
 
     // More guarded matches than a pool has (message 39), or more rows than the grid holds (33): refused
     // before anything is built, the dialog untouched. A 10-byte file may claim 5000 rows of 32767.

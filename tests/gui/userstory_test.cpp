@@ -12,6 +12,7 @@
 #include "systems/visare.h"
 
 #include <QTemporaryDir>
+#include <gmock/gmock.h>
 
 namespace {
 
@@ -29,14 +30,14 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     Form2* editor = newSystem(0, 3, 1, true);
     ASSERT_NE(editor, nullptr);
     const int systemRows = editor->rader();
-    ASSERT_TRUE(systemRows > 1 && systemRows < 27);  // reduced: fewer rows than the full variation
+    ASSERT_EQ(systemRows, 9);  // reduced: a third of the full variation
     ASSERT_EQ(editor->Grid1->Cols(), systemRows + 1);
 
     // 2. "Använd" asks first, as there is no guarantee table yet: declined, nothing happens.
     user.answerMessageBox(vbmsg::No);
     editor->Anvand_Click();
     processEvents();
-    EXPECT_TRUE(main->activeChild() == editor && main->anvandsystem.isEmpty());
+    EXPECT_EQ(std::tuple(main->activeChild(), main->anvandsystem), std::tuple(editor, QString()));
 
     // 3. "Garantitabell" computes, stores and shows the table; it is no edit.
     editor->kommentarer->setText(QStringLiteral("tre helgarderingar"));
@@ -44,13 +45,13 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     editor->Berakna_Click();
     garanti* w = garanti::loaded();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(
-        main->Enabled() && !visare::instance()->isVisible() && editor->syssparat == saved && !w->Label3->Visible());
+    EXPECT_EQ(std::tuple(main->Enabled(), visare::instance()->isVisible(), editor->syssparat, w->Label3->Visible()),
+        std::tuple(true, false, saved, false));
     EXPECT_EQ(w->windowTitle() + u' ' + gridText(*w->Grid2).section(u'/', 0, 0), UIText(500) + u" 13|12|11|10|0-9|(%)");
-    // Every outcome is within one difference of some row: classes 1 and 2 only, shares adding up.
-    EXPECT_TRUE(w->Grid2->Rows() == 6 && !w->Grid2->TextMatrix(1, 0).isEmpty() && w->Grid2->TextMatrix(3, 5).isEmpty());
+    // The nine rows lie two or more differences apart: each outcome is a row (13 right, and 6 rows
+    // with 11, 2 with 10) or one difference from three rows (and 3 with 11, 3 with 10).
     const QString table = gridText(*w->Grid2, 1) + u'|' + w->reducering->Caption() + u'|' + w->kommentarer->Text();
-    EXPECT_EQ(table, gridText(*w->Grid2, 1) + u'|' + reductionText(systemRows, 27, 0) + u"|tre helgarderingar");
+    EXPECT_EQ(table, u"1||6|2||33%/|3|3|3||67%/|||||/|||||/||||||9 rader av 27 möjliga|tre helgarderingar");
     EXPECT_EQ(gridText(*editor->Grid2),
         u"1|" + reductionText(systemRows, 27, 0) + u"|tre helgarderingar|||/" + gridText(*w->Grid2, 1));
 
@@ -63,7 +64,7 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     processEvents();
     auto* frame = qobject_cast<Form1*>(main->activeChild());
     ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(editor->syssparat && main->anvandsystem.isEmpty());
+    EXPECT_EQ(std::tuple(editor->syssparat, main->anvandsystem), std::tuple(true, QString()));
     EXPECT_EQ(frame->Label3[0]->Caption() + u' ' + frame->InsRader[0]->Caption() + u' ' + frame->InsHalv[0]->Caption() +
             u' ' + frame->InsHel[0]->Caption() + u' ' + QString::number(frame->state().filbyte),
         u"3-0-system.RM " + QString::number(systemRows) + u" 0/0 0/3 5");
@@ -80,7 +81,7 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     // 6. "Skapa": the rows are the system's rows on matches 1-3, "1" elsewhere, in the system's order.
     frame->OK_Click();
     processEvents();
-    ASSERT_TRUE(frame->grid2frame->isVisible() && main->SkrivUt->isEnabled());
+    ASSERT_EQ(std::tuple(frame->grid2frame->isVisible(), main->SkrivUt->isEnabled()), std::tuple(true, true));
     const RowMatrix rows = frame->forminnecopy();
     ASSERT_EQ(rows.upperRow(), systemRows);
     RowMatrix expected = rows;
@@ -95,16 +96,18 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     user.answerFileDialog(frameFile);
     main->sparasom_Click();
     processEvents();
-    EXPECT_TRUE(frame->windowTitle() == frameFile && frame->systemsparat());
+    EXPECT_EQ(std::tuple(frame->windowTitle(), frame->systemsparat()), std::tuple(frameFile, true));
 
     // 8. Open it in a new frame: the same rows, shown as coupons at once.
     user.answerFileDialog(frameFile);
     main->laddablankett_Click();
     processEvents();
     auto* reopened = qobject_cast<Form1*>(main->activeChild());
-    ASSERT_TRUE(reopened != nullptr && reopened != frame);
-    EXPECT_TRUE(reopened->windowTitle() == frameFile && reopened->grid2frame->isVisible() &&
-        reopened->rect().contains(reopened->grid2frame->geometry()) && reopened->forminnecopy() == rows);
+    ASSERT_THAT(reopened, testing::AllOf(testing::NotNull(), testing::Ne(frame)));
+    EXPECT_EQ(std::tuple(reopened->windowTitle(), reopened->grid2frame->isVisible(),
+                  reopened->rect().contains(reopened->grid2frame->geometry())),
+        std::tuple(frameFile, true, true));
+    EXPECT_EQ(reopened->forminnecopy(), rows);
     EXPECT_EQ(reopened->size(), frame->size());  // at the coupon width, as after "Skapa"
     EXPECT_EQ(reopened->Allrad->Caption(), QString::number(systemRows));
 
@@ -112,7 +115,7 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     reopened->visagaranti_Click(0);
     w = garanti::loaded();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(user.messageBoxes().size() == 1 && main->Enabled());  // only step 2's question
+    EXPECT_EQ(std::tuple(user.messageBoxes().size(), main->Enabled()), std::tuple(1u, true));  // only step 2's question
     EXPECT_EQ(gridText(*w->Grid2, 1) + u'|' + w->reducering->Caption() + u"|" + w->kommentarer->Text(), table);
 }
 

@@ -29,7 +29,8 @@ void takeTheActivation()
     QWidget box;
     box.show();
     box.activateWindow();
-    waitFor([&box] { return box.isActiveWindow(); });
+    processEvents();
+    EXPECT_TRUE(box.isActiveWindow());
 }
 
 class BoxTakingFocus : public ScriptedUser {
@@ -61,7 +62,8 @@ protected:
     void giveTheActivationBack()
     {
         main_->activateWindow();
-        waitFor([this] { return main_->isActiveWindow(); });
+        processEvents();
+        EXPECT_TRUE(main_->isActiveWindow());
     }
     QRect area() const { return QRect(QPoint(), main_->mdiArea()->viewport()->size()); }
     static QMdiSubWindow* windowOf(QWidget* document) { return qobject_cast<QMdiSubWindow*>(document->parentWidget()); }
@@ -92,7 +94,8 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
         return w->widget()->size() == (w == windows.back() ? editorSize : frameSize);
     };
     for (QMdiSubWindow* w : windows)
-        EXPECT_TRUE(atFormSize(w) && area().contains(w->geometry())) << w->windowTitle().toStdString();
+        EXPECT_EQ(std::tuple(atFormSize(w), area().contains(w->geometry())), std::tuple(true, true))
+            << w->windowTitle().toStdString();
     windows[1]->showMaximized();
     QMdiSubWindow* active = main_->mdiArea()->activeSubWindow();
 
@@ -100,7 +103,8 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     processEvents();
     QPoint previous(-1, -1);
     for (QMdiSubWindow* w : main_->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
-        EXPECT_TRUE(w->x() > previous.x() && w->y() > previous.y());  // one step further down and right each
+        EXPECT_GT(w->x(), previous.x());  // one step further down and right each
+        EXPECT_GT(w->y(), previous.y());
         EXPECT_TRUE(area().contains(w->geometry()));
         previous = w->pos();
     }
@@ -135,9 +139,9 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     EXPECT_TRUE(mdi->horizontalScrollBar()->isVisible() && mdi->verticalScrollBar()->isVisible());
 }
 
-// The activation goes where it was before the focus went away, and the main window's items with it. As
-// in the old program, a closed document hands it to the one active before it, not to the guide that
-// happens to be the oldest window.
+// The activation goes where it was before the focus went away, and the main window's items with it. A
+// closed document hands it to the one active before it, not to the guide that happens to be the
+// oldest window.
 TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingADocumentActivatesTheOneBefore)
 {
     Form1* first = newFrame();

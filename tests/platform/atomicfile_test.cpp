@@ -37,7 +37,7 @@ TEST_F(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
     vb::writeFileAtomically(oldFile(QByteArray(1000, 'a')), "short");
     EXPECT_EQ(readFileBytes(path_), "short");
     expectOnlyTheFile();
-    // Old-style paths work too.
+    // Paths with backslashes and in any case work too.
     QDir(dir_.path()).mkdir(QStringLiteral("System"));
     vb::writeFileAtomically(dir_.path() + QStringLiteral("\\system\\a.RM"), "x");
     EXPECT_EQ(readFileBytes(dir_.filePath(QStringLiteral("System/a.RM"))), "x");

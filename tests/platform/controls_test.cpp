@@ -68,10 +68,10 @@ TEST(Controls, LabelClicksCaptionAndOwnVisibleAndEnabled)
     QTest::mouseDClick(&label, Qt::LeftButton);
     EXPECT_EQ(std::tuple(label.Caption(), label.Alignment(), clicks, doubles), std::tuple(u"X"_s, 2, 1, 1));
     window.setEnabled(false);
-    EXPECT_TRUE(label.Visible() && label.Enabled());
+    EXPECT_EQ(std::tuple(label.Visible(), label.Enabled()), std::tuple(true, true));
     label.setVisible(false);
     label.setEnabled(false);
-    EXPECT_FALSE(label.Visible() || label.Enabled());
+    EXPECT_EQ(std::tuple(label.Visible(), label.Enabled()), std::tuple(false, false));
 }
 
 TEST(Controls, TextBoxChangeFiresOnEveryChangeAlsoFromCode)

@@ -36,7 +36,7 @@ TEST_F(FileNumberTest, BytesRoundTripAndReadsPastTheEndRaise62WithoutTakingMemor
     EXPECT_EQ(f.readBytes(0), QByteArray());
     f.close();
 
-    // Old style paths; the closer closes also on the error path.
+    // Paths with backslashes and in any case; the closer closes also on the error path.
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"System"_s));
     writeFileBytes(at(u"System/Sys1.RM"_s), "z");
     f.open(dir.path() + u"\\SYSTEM\\sys1.rm"_s, FileNumber::Mode::BinaryRead);

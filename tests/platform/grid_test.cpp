@@ -153,7 +153,7 @@ TEST(Grid, FixedCellsAreCellsAndShowAsHeaders)
     g.setFixedRows(0);
     g.setFixedCols(0);
     EXPECT_EQ(std::pair(m.rowCount(), shown(0, 0)), std::pair(3, u"0,0"_s));
-    // A sign byte 0 from a file stays in the cell but is drawn as nothing, as the old grid drew it.
+    // A sign byte 0 from a file stays in the cell but is drawn as nothing.
     g.setTextMatrix(1, 1, QString(QChar(0)));
     EXPECT_EQ(std::pair(g.TextMatrix(1, 1).size(), shown(1, 1)), std::pair(1LL, QString()));
 }

@@ -43,7 +43,8 @@ TEST(Folders, RelativePathsStayRelativeChDirCurDirAndKill)
 {
     QTemporaryDir dir;
     CurrentDirGuard back;
-    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s) && QDir(dir.path()).mkdir(u"Sub"_s));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"Help"_s));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Sub"_s));
     touch(dir.path() + u"/Help/tipsswe.hlp"_s);
     ChDir(dir.path());
     EXPECT_EQ(nativePath(u"HELP\\TIPSSWE.HLP"_s), u"Help/tipsswe.hlp"_s);

@@ -124,7 +124,7 @@ TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
         // Both languages name the line where there is one.
         const QString sv = helpFileErrorText(file, false), fi = helpFileErrorText(file, true),
                       n = QString::number(c.line);
-        EXPECT_FALSE(sv.isEmpty() || fi.isEmpty());
+        EXPECT_EQ(std::tuple(sv.isEmpty(), fi.isEmpty()), std::tuple(false, false));
         EXPECT_EQ(std::pair(sv.contains(u"Rad " + n), fi.contains(u"Rivi " + n)), std::pair(c.line > 0, c.line > 0));
     }
     EXPECT_TRUE(helpFileErrorText(parse("@help x\n@page a A\n"), false).isEmpty());

@@ -1,6 +1,7 @@
 #include "shell/texts/texts.h"
 #include "shell/texts/texttables.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -33,7 +34,9 @@ TEST(TextTables, EveryTextExistsInBothLanguagesButOneCaption)
     static const QRegularExpression loneCrOrLf(QStringLiteral("\r(?!\n)|(?<!\r)\n|(\r\n){3}"));
     for (int offset : {0, kFinnish}) {
         for (int id = 1; id <= 39; ++id)
-            EXPECT_TRUE(!MessageText(id + offset).isEmpty() && !MessageText(id + offset).contains(u'\n')) << id + offset;
+            EXPECT_THAT(MessageText(id + offset).toStdString(),
+                testing::AllOf(testing::Not(testing::IsEmpty()), testing::Not(testing::HasSubstr("\n"))))
+                << id + offset;
         for (int page = 1; page <= 12; ++page) {
             EXPECT_TRUE(page == 9 || !GuideText(page + offset).isEmpty()) << "guide page " << page + offset;
             EXPECT_FALSE(GuideText(page + offset).contains(loneCrOrLf)) << "guide page " << page + offset;

@@ -1,8 +1,6 @@
 #include "support/scripteduser.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -67,16 +65,4 @@ void processEvents()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
 }

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -61,5 +60,3 @@ private:
 
 // Lets pending events run (posted events, deferred view updates, zero timers).
 void processEvents();
-// Runs events until done() is true or the time is up; returns done().
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 1000);

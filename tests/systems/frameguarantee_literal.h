@@ -1,9 +1,10 @@
 #pragma once
-// The old three passes of the frame guarantee, kept slow on purpose: every row's own outcome and its
+// The frame guarantee step by step, slow on purpose: three passes, every row's own outcome and its
 // neighbours, then every pair and every triple of changed matches, each visit building the index
-// over all 13 matches. Progress is reported once per row and pass with the old bar positions. A row
-// without a sign in a guarded match has every digit there as an alternative and no outcome of its
-// own in that match. The tests and the benchmarks hold the fast count against it.
+// over all 13 matches. Progress is reported once per row and pass. A row without a sign in a guarded
+// match has every digit there as an alternative and no outcome of its own in that match. The outcome
+// space and the digits are worked out here, not taken from the fast count's helpers. The tests and
+// the benchmarks hold the fast count against it.
 
 #include "systems/frameguarantee.h"
 
@@ -19,10 +20,36 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
     const frameguarantee::Marks& marks, const frameguarantee::Progress& progress = {})
 {
     using namespace frameguarantee;
-    const OutcomeSpace space = outcomeSpace(marks);
+    // A match with 2 or 3 marked signs is a place of that radix, match 0 the least significant.
+    struct {
+        std::array<int, MatchCount> radix{};
+        std::array<std::int32_t, MatchCount> weight{};
+        std::int32_t count = 1;
+    } space;
+    for (std::size_t m = 0; m < MatchCount; ++m) {
+        const int marked = marks.antalmarkerade[m];
+        space.radix[m] = marked == 2 || marked == 3 ? marked : 1;
+        space.weight[m] = space.count;
+        space.count *= space.radix[m];
+    }
     const long long n = std::clamp(rowCount, 0LL, rows.upperRow() + 1);
     std::vector<std::uint8_t> table(static_cast<std::size_t>(space.count), 0);
     using Digits = std::array<int, MatchCount>;
+
+    // A row's digit in match m: 1 where the match is not guarded; 0 for no sign; on a full guard the
+    // sign itself (1, X, 2); on a half guard 1 for its first marked sign ("1" when marked, else "X"),
+    // 2 for any other sign.
+    auto digitAt = [&](int m, std::uint8_t sign) {
+        const int radix = space.radix[std::size_t(m)];
+        if (radix == 1)
+            return 1;
+        if (sign == 0 || sign > 3)
+            return 0;
+        if (radix == 3)
+            return int(sign);
+        const std::uint8_t first = marks.ettamarkerad[std::size_t(m)] == 1 ? 1 : 2;
+        return sign == first ? 1 : 2;
+    };
 
     // The digits a match is changed to: the next one and the one after it; its own digit once when the
     // match is not guarded, every digit when the row has no sign there.
@@ -53,7 +80,7 @@ inline frameguarantee::Counts frameGuarantee(const RowMatrix& rows, long long ro
         Digits D{};
         for (int m = 0; m < MatchCount; ++m) {
             const std::uint8_t sign = m <= rows.upperMatch() ? rows.at(m, r) : 0;
-            D[std::size_t(m)] = digitOf(sign, space.radix[std::size_t(m)], marks.ettamarkerad[std::size_t(m)] == 1);
+            D[std::size_t(m)] = digitAt(m, sign);
         }
         return D;
     };

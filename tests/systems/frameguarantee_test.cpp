@@ -92,12 +92,12 @@ TEST(FrameGuarantee, DigitsFollowTheMarkedSigns)
         EXPECT_EQ(digitOf(sign, radix, oneMarked), digit) << int(sign) << " radix " << radix;
 }
 
-TEST(FrameGuarantee, FastCountEqualsTheOldPassesOnRandomFrames)
+TEST(FrameGuarantee, FastCountEqualsTheStepByStepPassesOnRandomFrames)
 {
     std::mt19937 random(20240614);
     const std::array<const char*, 8> words{"1X2", "1X", "12", "X2", "1", "X", "2", "-"};
     for (int frame = 0; frame < 300; ++frame) {
-        // Up to 9 guarded matches keeps the old passes quick; the rest singles or unmarked.
+        // Up to 9 guarded matches keeps the step-by-step passes quick; the rest singles or unmarked.
         std::vector<std::string> marksText;
         for (int m = 0, guarded = 0; m < MatchCount; ++m) {
             std::size_t w = random() % words.size();

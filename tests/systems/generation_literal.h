@@ -1,6 +1,6 @@
 #pragma once
-// The old step-by-step way of building a system, kept slow on purpose and as close to the old
-// method as C++ allows (1-based rows of F, marks stored in the digit tables, G grown by 50 rows).
+// The step-by-step method of building a system, slow on purpose and plain (1-based rows of F, marks
+// stored in the digit tables, G grown by 50 rows).
 // The tests and the benchmarks hold the fast builder against it. Progress is reported once per step,
 // with the same units as the fast builder.
 

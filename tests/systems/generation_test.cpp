@@ -165,8 +165,8 @@ TEST(Generation, ProgressIsTheStepByStepProgressThinnedOut)
 }
 
 // The step-by-step method's bar, worked out by hand on the smallest example, so that the reference
-// itself is held to the old mapping.
-TEST(Generation, StepByStepProgressFollowsTheOldBarMapping)
+// itself is held to one call per turn with the covered outcomes of N + 1.
+TEST(Generation, StepByStepProgressFollowsTheBarWorkedOutByHand)
 {
     // 2 full guards, 12 right: one call per turn, covered of N + 1. "11" covers 5, "22" 3 more, "XX"
     // the last; then one empty scan writes "XX" again and the second ends the covering.

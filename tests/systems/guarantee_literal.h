@@ -1,8 +1,9 @@
 #pragma once
-// The old way of counting a guarantee table, kept slow on purpose: an odometer over every outcome,
-// each system row scored against it (without base row stopping below 10 right), 16-bit row counts
-// per category, then the class of the outcome and the min and max of its table row. The tests and
-// the benchmarks hold the fast count against it.
+// The guarantee table counted step by step, slow on purpose: an odometer over every outcome, each
+// system row scored against it (without base row stopping below 10 right), 16-bit row counts per
+// category, then the class of the outcome and the min and max of its table row. It takes valid
+// systems only and reads their codes itself. The tests and the benchmarks hold the fast count
+// against it.
 
 #include "systems/guarantee.h"
 
@@ -15,10 +16,11 @@ namespace literal {
 
 inline GuaranteeCounts countGuarantee(const GuaranteeSystem& s, const GuaranteeProgress& progress = {})
 {
-    checkGuaranteeSystem(s);
-    const int n = std::min(s.positions(), 13);  // checked above; the bound is for the compiler
+    const int n = std::clamp(s.halvgard + s.helgard, 1, 13);
     const int free = 13 - n;
     GuaranteeCounts empty;
+    for (auto& row : empty.minimum)
+        row.fill(32767);  // no outcome yet
     empty.positions = n;
     empty.outcomes = std::pow(2.0, s.halvgard) * std::pow(3.0, s.helgard);
     const double outcomes = empty.outcomes;
@@ -26,6 +28,7 @@ inline GuaranteeCounts countGuarantee(const GuaranteeSystem& s, const GuaranteeP
     std::array<std::uint8_t, 15> digits{};
     std::array<std::int16_t, 71> rowCount{};
     auto digit = [&digits](int j) -> std::uint8_t& { return digits[std::size_t(j)]; };
+    auto code = [&s, n](int r, int k) { return s.codes[std::size_t(r * n + k - 1)]; };  // k 1-based
     for (double i = 1; i <= outcomes; ++i) {
         if (progress && progress(static_cast<long long>(i) - 1, static_cast<long long>(outcomes))) {
             empty.cancelled = true;
@@ -44,12 +47,12 @@ inline GuaranteeCounts countGuarantee(const GuaranteeSystem& s, const GuaranteeP
             if (!s.baseRow) {
                 int rights = 13;
                 for (int k = 1; k <= n && rights >= 10; ++k)
-                    rights -= s.code(r, k - 1) != digit(k);
+                    rights -= code(r, k) != digit(k);
                 ++rowCount[std::size_t(rights >= 10 ? rights - 9 : 0)];
             } else {
                 int rights = free;
                 for (int k = 1; k <= n; ++k)
-                    rights += s.code(r, k - 1) == digit(k);
+                    rights += code(r, k) == digit(k);
                 ++rowCount[std::size_t(5 * z + (rights >= 10 ? rights - 9 : 0))];
             }
         }

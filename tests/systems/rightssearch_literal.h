@@ -1,5 +1,5 @@
 #pragma once
-// The correct-row search step by step, as the window once ran it: a 16-bit-free counter per level, a
+// The correct-row search step by step, the yardstick of the fast search: a counter per level, a
 // level table of one flag per (level, row), and the text built by walking every row once per level.
 
 #include "platform/vbtext.h"

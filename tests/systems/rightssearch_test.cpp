@@ -1,4 +1,4 @@
-// The correct-row search: marks, counts, the result text, and the fast search beside the literal one.
+// The correct-row search: marks, counts, the result text, and the fast search beside the step-by-step one.
 
 #include "systems/rightssearch.h"
 #include "systems/rightssearch_literal.h"
@@ -87,7 +87,7 @@ TEST(RightsSearch, CountsStayRightBeyond32767RowsOnOneLevelAndPositionsTheMatrix
     EXPECT_EQ(countRights(never, 1, kOnes).counts[1], 1);
 }
 
-TEST(RightsSearch, MatchesTheLiteralSearchOnRandomRows)
+TEST(RightsSearch, MatchesTheStepByStepSearchOnRandomRows)
 {
     std::mt19937 gen(7);
     for (int round = 0; round < 200; ++round) {
