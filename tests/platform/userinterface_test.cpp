@@ -73,10 +73,16 @@ TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguage)
             QStringLiteral("Avaa"), QStringLiteral("Tallenna nimellä")}};
     // Runs seen(dialog) on the modal dialog once it is up, then closes it with close(dialog).
     const auto whileUp = [](auto seen) {
-        QTimer::singleShot(0, [seen] {
-            waitFor([] { return QApplication::activeModalWidget() != nullptr; });
-            seen(QApplication::activeModalWidget());
+        auto* poll = new QTimer;
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, seen] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                poll->stop();
+                poll->deleteLater();
+                seen(w);
+            }
         });
+        poll->start();
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.offset);
