@@ -1,5 +1,5 @@
 #pragma once
-// A frame's rows (forminne): one SignCode byte per (match, row), with the old array's bounds
+// A frame's rows (forminne): one SignCode byte per (match, row), with inclusive bounds
 // (0..upperMatch, 0..upperRow). The matches of one row lie next to each other, so a row is one
 // short run of bytes and a million rows cost 14 MB, not a million allocations.
 

@@ -70,7 +70,7 @@ Cells couponCells(const RowMatrix& forminne, std::int32_t kupongstart, int n)
                 cells[row][4 * i - 4 + c] = frame::signCaption(c - 1);
         }
     }
-    // The old grid emptied from column 4n; with no rows on the coupon that takes the labels too.
+    // The grid is emptied from column 4n; with no rows on the coupon that takes the labels too.
     for (int row = 1; row < GridRows; ++row)
         for (int col = 4 * n; col < GridCols; ++col)
             cells[row][col].clear();

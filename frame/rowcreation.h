@@ -88,8 +88,8 @@ struct Result {
     long long total = 0;  // allradram: rows created before the filter
     long long left = 0;  // rows in `rows` that Allrad shows afterwards (total without the filter)
     // The new forminne, bounds (0..13, 0..left) with the last row empty. After SlotInvalid it is
-    // all zero, after Cancelled partly written, after FilterRemovedAll the unfiltered rows: the old
-    // program left forminne so in each case. Empty after OutOfMemory: keep the old forminne then.
+    // all zero, after Cancelled partly written, after FilterRemovedAll the unfiltered rows: the frame
+    // keeps forminne so in each case. Empty after OutOfMemory: the frame keeps its previous forminne then.
     RowMatrix rows;
     bool marksRecorded = false;  // marks holds this run's antalmarkerade / ettamarkerad
     MarkCounts marks;

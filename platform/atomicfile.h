@@ -14,7 +14,7 @@
 
 namespace vb {
 
-// The file that writing path (the old form with "\" separators and any letter case is accepted)
+// The file that writing path (the program's form with "\" separators and any letter case is accepted)
 // would write, every link followed. Raises VbError: 52 for an empty name, 76 when the folder does
 // not exist, NotARegularFile for an existing target that is no regular file, 70 for a read-only
 // one, 75 for a link that leads nowhere it can follow.

@@ -1,6 +1,6 @@
 #pragma once
-// The old common dialog control: open and save dialogs and the help call, with its properties.
-// A cancelled dialog raises error 32755, as the old control did with CancelError set.
+// The common dialog: open and save dialogs and the help call, with the properties the windows set.
+// A cancelled dialog raises error 32755, which the handlers treat as a silent end.
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-// The VB-style controls: event plumbing from Qt's events to the old event names.
+// The VB-style controls: event plumbing from Qt's events to the controls' event names.
 
 #include "platform/controls.h"
 
@@ -173,7 +173,7 @@ void Label::mouseMoveEvent(QMouseEvent* event)
 TextBox::TextBox(QWidget* parent) : VbControl<QLineEdit>(parent)
 {
     setMouseTracking(true);
-    // A text box of the old kind had no length limit worth the name; a comment must not be cut.
+    // A text box has no length limit worth the name; a comment must not be cut.
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT Change(); });
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The old program's controls as thin Qt widgets that keep their property names: Caption, Value,
+// The window controls as thin Qt widgets with the property names the windows use: Caption, Value,
 // ForeColor as a 0x00BBGGRR colour value, Click on change also from code. Arrays of controls are plain
 // arrays; a handler connected per element captures its index (each control also carries Index).
 
@@ -22,18 +22,18 @@
 #include <functional>
 #include <vector>
 
-// Colour values of the old program: 0x00BBGGRR (red in the low byte).
+// Colour values as the windows and text tables hold them: 0x00BBGGRR (red in the low byte).
 QColor vbColor(std::uint32_t value);
 std::uint32_t vbColorValue(const QColor& colour);
 
-// Key codes of the old key events: KeyDown's key code (letters as capitals, digits, 13 Enter, 37-40 the
+// Key codes of the controls' key events: KeyDown's key code (letters as capitals, digits, 13 Enter, 37-40 the
 // arrows, 46 Delete, 112.. F1..) and KeyPress's character code (Windows-1252; 0 when the key has none).
 int vbKeyCode(const QKeyEvent* event);
 int vbKeyAscii(const QKeyEvent* event);
-// Shift state of the old key and mouse events: 1 Shift, 2 Ctrl, 4 Alt.
+// Shift state of the key and mouse events: 1 Shift, 2 Ctrl, 4 Alt.
 int vbShift(Qt::KeyboardModifiers modifiers);
 
-// The properties every old control had, on top of a Qt widget.
+// The properties every control has, on top of a Qt widget.
 template <class Base>
 class VbControl : public Base {
 public:
@@ -93,7 +93,7 @@ public:
     int Index = 0;
 };
 
-// Mouse position of the old mouse events: button (1 left, 2 right, 4 middle), shift (1 Shift, 2 Ctrl,
+// Mouse position of the controls' mouse events: button (1 left, 2 right, 4 middle), shift (1 Shift, 2 Ctrl,
 // 4 Alt), x and y in twips from the control's top left corner.
 struct VbMouse {
     int button = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // File number 1: the one open file of the program, read and written as whole runs of bytes with the
-// old run-time error numbers. Close() is always safe to call again.
+// run-time error numbers. Close() is always safe to call again.
 
 #include <QByteArray>
 #include <QFile>
@@ -25,7 +25,7 @@ public:
     FileNumber(const FileNumber&) = delete;
     FileNumber& operator=(const FileNumber&) = delete;
 
-    // Path in the old form ("\" separators, any letter case) is accepted.
+    // Path in the program's form ("\" separators, any letter case) is accepted.
     // Error 55 when already open, 53 when a read mode finds no file, 70 when not permitted,
     // 75/76 for other failures.
     void open(const QString& path, Mode mode);

@@ -25,7 +25,7 @@ namespace {
 constexpr int DefaultColWidth = 600;  // twips
 constexpr int DefaultRowHeight = 240;  // twips
 
-// The old grid drew a cell's text as a C string: it ends at the first NUL. A sign byte 0 read from a
+// A cell's text is drawn as a C string: it ends at the first NUL. A sign byte 0 read from a
 // system file stays in the cell (it is no sign, but not an empty cell either) and shows as nothing.
 QString drawnText(const QString& text)
 {
@@ -175,7 +175,7 @@ void Grid::resizeCells(int rows, int cols)
                     static_cast<std::size_t>(c)]);
     const auto change = [&] {
         cells_ = std::move(cells);
-        // New columns take the width of the last one, as the old grid did.
+        // New columns take the width of the last one.
         colWidth_.resize(static_cast<std::size_t>(cols), colWidth_.empty() ? DefaultColWidth : colWidth_.back());
         colAlign_.resize(static_cast<std::size_t>(cols), 0);
         fixedAlign_.resize(static_cast<std::size_t>(cols), 0);
@@ -529,7 +529,7 @@ void Grid::applySizes()
         std::vector<int> px(twipsSizes.size());
         for (std::size_t i = 0; i < twipsSizes.size(); ++i) {
             px[i] = horizontal ? twips::toPixelsX(twipsSizes[i]) : twips::toPixelsY(twipsSizes[i]);
-            // A thin separator of a few twips was one pixel on the old screens: never let it vanish.
+            // A thin separator of a few twips is at least one pixel: never let it vanish.
             if (twipsSizes[i] > 0 && px[i] == 0)
                 px[i] = 1;
         }

@@ -1,5 +1,5 @@
 #pragma once
-// The grid control of the old program: a table of text cells with fixed header rows and columns, a
+// The grid control: a table of text cells with fixed header rows and columns, a
 // current cell, a block selection and its text (Clip). All cells, the fixed ones included, live in
 // one flat vector; the view is brought up to date once per pass of the event loop, never per cell.
 
@@ -120,7 +120,7 @@ Q_SIGNALS:
     void SelChange();
     void Click();
     void DblClick();
-    // The old key events: a handler that sets the code to 0 swallows the key.
+    // Key events: a handler that sets the code to 0 swallows the key.
     void KeyDown(int& keyCode, int shift);
     void KeyPress(int& keyAscii);
     void MouseMove(VbMouse mouse);

@@ -1,5 +1,5 @@
 #pragma once
-// Paths as the old program wrote them ("C:\x\System\", any letter case) made to work on this system,
+// Paths as the program builds them ("C:\x\System\", any letter case) made to work on this system,
 // and the folder calls it used.
 
 #include <QString>
@@ -12,7 +12,7 @@ namespace vb {
 QString nativePath(const QString& path);
 
 // The folder where the settings file lives: $XDG_CONFIG_HOME/velkorin, else ~/.config/velkorin.
-// Returned in the old form's spirit: no trailing separator. Empty when it cannot be had
+// Returned without a trailing separator. Empty when it cannot be had
 // (the caller then falls back to the current folder).
 QString GetWindowsDirectoryA();
 

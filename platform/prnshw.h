@@ -1,5 +1,5 @@
 #pragma once
-// The printing library the old program called (prnshw), on Qt Print Support: the printer and page
+// The printing library (prnshw), on Qt Print Support: the printer and page
 // settings (InitPSD / ShowPSD / FreePSD) and the print job on a device context (StartPrint /
 // NewPagePrint / EndPrint). Every argument and result is a 32-bit integer; a context handle leads to
 // its DeviceContext through deviceContext().

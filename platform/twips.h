@@ -1,5 +1,5 @@
 #pragma once
-// Layout sizes of the old windows are in twips (1440 per inch); here they become pixels at the
+// Layout sizes of the windows are given in twips (1440 per inch); here they become pixels at the
 // primary screen's DPI (96 when there is no screen).
 
 class QWidget;
@@ -31,7 +31,7 @@ int top(const QWidget* w);
 int width(const QWidget* w);
 int height(const QWidget* w);
 
-// The old forms were laid out for an 8-point font: the program's windows get it. Message boxes and
+// The windows are laid out for an 8-point font: the program's windows get it. Message boxes and
 // the standard dialogs keep the desktop's font, which their own layouts are made for.
 void useFormFont();
 

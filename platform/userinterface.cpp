@@ -126,7 +126,7 @@ public:
             dialog.setFileMode(QFileDialog::AnyFile);
         else
             dialog.setFileMode((request.flags & 4096) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        // The old dialog asked before overwriting only with its own flag; the program asks itself.
+        // The dialog asks before overwriting only with its own flag; the program asks itself.
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         const QStringList filters = qtFilters(request.filter);
         if (!filters.isEmpty()) {

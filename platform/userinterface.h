@@ -13,7 +13,7 @@
 
 class QPrinter;
 
-// MsgBox styles and results, with the old values.
+// MsgBox styles and results, with their numeric values.
 struct FileDialogRequest {
     bool save = false;  // ShowSave, else ShowOpen
     QString filter;  // "Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"
@@ -47,7 +47,7 @@ public:
     static void install(UserInterface* ui);
 };
 
-// The old calls, routed through the installed UserInterface.
+// The calls the windows make, routed through the installed UserInterface.
 int MsgBox(const QString& text, int style = vbmsg::OKOnly, const QString& title = QString());
 void Beep();
 

@@ -1,5 +1,5 @@
 #pragma once
-// The old run time's codes in one place, for the core and the windows alike: the run-time error
+// The run time's codes in one place, for the core and the windows alike: the run-time error
 // numbers (VbError) and the message-box styles and answers (MsgBox).
 
 namespace vberr {
@@ -30,7 +30,7 @@ constexpr int PrinterError = 482;
 constexpr int GridInvalidRowValue = 30009;
 constexpr int GridTooManyColumns = 30010;
 constexpr int DialogCancelled = 32755;
-// Our own: a device, pipe or socket where a file was expected (the old system never met one).
+// A device, pipe, socket or folder where a regular file is expected (no standard number fits).
 constexpr int NotARegularFile = 32001;
 }  // namespace vberr
 

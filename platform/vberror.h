@@ -1,6 +1,6 @@
 #pragma once
-// Run-time errors as the old program knew them: an error number and its description.
-// Handlers catch VbError where the old handlers trapped errors and show what they showed.
+// Run-time errors: an error number and its description.
+// Handlers catch VbError where they trap errors and show the message the program gives for it.
 
 #include "platform/vbcodes.h"
 
@@ -17,7 +17,7 @@ public:
     const QString& description() const noexcept { return description_; }
     const char* what() const noexcept override { return what_.constData(); }
 
-    // The English description the old run time gave for an error number.
+    // The English description of an error number.
     static QString descriptionOf(int number);
 
 private:

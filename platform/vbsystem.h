@@ -1,5 +1,5 @@
 #pragma once
-// The text clipboard of the old program.
+// The text clipboard.
 
 #include <QString>
 

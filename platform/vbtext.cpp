@@ -17,7 +17,7 @@ namespace {
 bool isValBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 // Reads the characters of a text one at a time, stepping over blanks wherever they stand:
-// the old Val read "1 2 3" as 123.
+// Val reads "1 2 3" as 123.
 class ValScanner {
 public:
     explicit ValScanner(const QString& text) : s_(text) { }
@@ -48,7 +48,7 @@ int hexValue(char16_t c)
 }
 
 // "&H1F" / "&O17": a 16-bit value when it fits 16 bits, else a 32-bit one, both signed as the
-// old Integer and Long were. Wider values are taken as they are rather than failing.
+// Integer and Long are. Wider values are taken as they are rather than failing.
 double valRadix(ValScanner& sc, int radix)
 {
     unsigned long long v = 0;
@@ -105,7 +105,7 @@ Digits significant(double x)
     return d;
 }
 
-// The old run time's number text: plain up to 15 digits, an exponent form beyond.
+// The run time's number text: plain up to 15 digits, an exponent form beyond.
 QString numberText(double x, const QString& separator, bool leadingZero)
 {
     if (std::isnan(x))
@@ -139,7 +139,7 @@ QString numberText(double x, const QString& separator, bool leadingZero)
     return out + separator + QString(-d.exponent - 1, u'0') + digits;
 }
 
-// Half to even, as the old integer conversions rounded.
+// Half to even, as the integer conversions round.
 double roundHalfEven(double x)
 {
     const double f = std::floor(x);

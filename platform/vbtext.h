@@ -1,5 +1,5 @@
 #pragma once
-// The old program's text and number rules, in one place: reading numbers out of texts, writing
+// The program's text and number rules, in one place: reading numbers out of texts, writing
 // numbers into captions, rounding, Windows-1252 and case-blind search. Nothing else may re-implement them.
 
 #include <QByteArray>
@@ -25,7 +25,7 @@ QString Dec(double x);
 inline QString CStr(double x) { return Dec(x); }
 
 // Str: like Dec but with the point as separator and a leading blank for a non-negative number;
-// like the old Str, no 0 before the point: Str(0.5) = " .5", Str(-0.5) = "-.5".
+// no 0 before the point: Str(0.5) = " .5", Str(-0.5) = "-.5".
 QString Str(double x);
 
 // n blanks; n < 0 raises error 5.
@@ -34,7 +34,7 @@ QString Space(int n);
 // Round half to even; error 6 when the result does not fit.
 std::int16_t CInt(double x);
 std::int32_t CLng(double x);
-// Checked 16-bit store of a whole number (the old Integer variables): error 6 outside -32768..32767.
+// Checked 16-bit store of a whole number (an Integer variable): error 6 outside -32768..32767.
 std::int16_t toInt16(long long x);
 
 // Windows-1252 in both directions. Characters without a Windows-1252 byte become "?".
@@ -46,7 +46,7 @@ QString fromCp1252(const QByteArray& bytes);
 int InStr(const QString& haystack, const QString& needle);
 int InStr(int start, const QString& haystack, const QString& needle);
 
-// Trim blanks (spaces only), as the old LTrim/RTrim/Trim.
+// Trim blanks (spaces only), as LTrim/RTrim/Trim.
 QString LTrim(const QString& s);
 QString RTrim(const QString& s);
 QString Trim(const QString& s);

@@ -1,5 +1,5 @@
 #pragma once
-// The start procedure and the program-wide state of the old code module.
+// The start procedure and the program-wide state.
 
 #include "platform/language.h"
 

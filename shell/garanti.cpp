@@ -27,7 +27,7 @@ constexpr int kCentred = 2;
 constexpr int kHeadingWidth = 532;  // "Chans" and "Fel i"
 constexpr int kCellSlack = 2;  // pixels beside a cell's text: the grid line, and one for a wider font
 
-// The columns are as narrow as the old grid's, whose cells had no text margin and never elided: a
+// The columns are narrow, so cells have no text margin and never elide: a
 // five-character "15-32" has to show whole.
 class TightCells : public QProxyStyle {
 public:

@@ -27,6 +27,6 @@ void putGuarantee(Grid& guarantee, const SystemBlock& block);
 void putStoredGuarantee(Grid& guarantee, const SystemBlock& block);
 int editableGuaranteeColumns(int stored);
 
-// A Tag's text as the old conversions took it: blanks around a plain number allowed.
+// A Tag's text as a number: blanks around a plain number allowed.
 int tagByte(const QString& tag);
 int tagInt16(const QString& tag);

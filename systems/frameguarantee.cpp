@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-// The old method walked every row's neighbours, pairs and triples of changed matches. Here the
+// The step-by-step method walks every row's neighbours, pairs and triples of changed matches. Here the
 // outcome table is filled breadth first from all rows at once: the outcomes at distance d + 1 are the
 // unmarked neighbours of those at distance d, so each outcome is expanded at most once, whatever the
 // number of rows. When the frontier outnumbers the outcomes still unmarked, the level is found the
@@ -246,7 +246,7 @@ std::array<QString, 5> resultTexts(const Counts& counts)
     std::array<QString, 5> texts;
     double tenthsLeft = 1000;
     for (std::size_t k = 0; k < 4; ++k) {
-        // Divide first, then scale: the cut must fall where the old arithmetic put it.
+        // Divide first, then scale: the cut must fall where the step-by-step arithmetic puts it.
         const double share = static_cast<double>(counts.reached[k]) / static_cast<double>(counts.total);
         const double tenths = vb::Int(share * 1000);
         texts[k] = vb::Dec(tenths / 10) + u'%';

@@ -7,7 +7,7 @@
 #include <limits>
 
 // Combinations are indexed by row number - 1: position 0 varies fastest, half guards in radix 2,
-// full guards in radix 3. The old step-by-step method compared every candidate with every chosen
+// full guards in radix 3. The step-by-step method compares every candidate with every chosen
 // row; here every combination keeps its own state, updated over the sphere of a row when it is
 // chosen, and each scan becomes a query over those states that gives the same row.
 
@@ -189,7 +189,7 @@ GeneratedSystem fullVariation(const Space& space)
 }
 
 // The greedy covering with radius R (rows within R - 1 differences of a chosen row are covered).
-// A candidate's old score was 2 per chosen row, less 1 for each chosen row at exactly R differences;
+// A candidate's step-by-step score is 2 per chosen row, less 1 for each chosen row at exactly R differences;
 // uncovered rows lie at R or more from every chosen row. So the best row is the first uncovered one
 // from the start row on with the fewest chosen rows at exactly R, and "accepted at once" is that
 // count being 0. The key of a combination is that count, or kCovered once covered. The covering

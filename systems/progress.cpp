@@ -21,7 +21,7 @@ ProgressRun::ProgressRun(int captionId, bool lockAlreadyTaken) : now([] { return
     if (!lockAlreadyTaken)
         LockingDialog::lockMainWindow(true);
     visare* v = visare::instance();
-    // The old bar area did not keep its drawing while hidden: every run starts empty.
+    // The bar area does not keep its drawing while hidden: every run starts empty.
     v->Picture1->Cls();
     v->showModeless();
     v->setWindowTitle(currentUiText(captionId));

@@ -187,7 +187,7 @@ rightssearch::SearchResult rattrad::searchSystem(const std::vector<std::uint8_t>
     for (int c = 1; c <= systemRows; ++c)
         for (int p = 1; p <= positions; ++p)
             cells.at(p - 1, c - 1) = rightssearch::signCodeOfCell(grid.TextMatrix(p, c));
-    // The old search walked the current cell over the grid and left it on the last cell read.
+    // The search walks the current cell over the grid and leaves it on the last cell read.
     grid.setCol(systemRows);
     if (positions > 0)
         grid.setRow(grid.Rows() - 1);

@@ -55,7 +55,7 @@ void BarArea::FillBox(float x1, float y1, float x2, float y2, std::uint32_t colo
     x2 = std::clamp(x2, -kFar, kFar);
     y1 = std::clamp(y1, -kFar, kFar);
     y2 = std::clamp(y2, -kFar, kFar);
-    // Corners in either order, as the old Line did; the right and bottom edges are the pixel edges.
+    // Corners in either order, as Line takes them; the right and bottom edges are the pixel edges.
     const int left = pixelX(std::min(x1, x2));
     const int right = pixelX(std::max(x1, x2));
     const int top = pixelY(std::min(y1, y2));
