@@ -193,10 +193,8 @@ void Form1::buildFilter()
     }
     Labelmax = label(filterframe, QString(), 90, 555, 570, 255);
     Labelmin = label(filterframe, QString(), 90, 885, 570, 255);
-    static const char* const kFilterDefaults[6] = {"12", "10", "11", "2", "0", "1"};
     for (int i = 0; i < 6; ++i) {
         filtertext[i] = make<TextBox>(filterframe, 690 + (i % 3) * 480, 540 + (i / 3) * 330, 420, 285);
-        filtertext[i]->setText(QString::fromLatin1(kFilterDefaults[i]));
         filtertext[i]->setAlignment(Qt::AlignRight);
     }
     LikaRaderCheck = make<CheckBox>(filterframe, 90, 1200, 240, 255);
@@ -329,7 +327,21 @@ void Form1::render()
             Text1[i]->setText(ram.Text1[i]);
     if (Text2->Text() != ram.Text2)
         Text2->setText(ram.Text2);
+    renderFilter();
     rendering_ = false;
+}
+
+void Form1::renderFilter()
+{
+    const frame::FilterSettings& f = ram.filter;
+    for (int i = 0; i < 6; ++i)
+        if (filtertext[i]->Text() != f.text[i])
+            filtertext[i]->setText(f.text[i]);
+    // Their click handlers are the user's edits; the state already holds what they would take.
+    const QSignalBlocker quietFilter(filtercheck), quietEqualRows(LikaRaderCheck);
+    filtercheck->setValue(f.filter ? 1 : 0);
+    LikaRaderCheck->setValue(f.removeEqualRows ? 1 : 0);
+    filterframe->setVisible(f.filter);
 }
 
 void Form1::showMessages(const std::vector<frame::FrameMessage>& messages)
@@ -487,8 +499,13 @@ void Form1::connectRowCreation()
 {
     connect(filtercheck, &CheckBox::Click, this, [this] { filtercheck_Click(); });
     connect(LikaRaderCheck, &CheckBox::Click, this, [this] { LikaRaderCheck_Click(); });
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
+        connect(filtertext[i], &TextBox::Change, this, [this, i] {
+            if (!rendering_)
+                ram.filter.text[i] = filtertext[i]->Text();
+        });
         connect(filtertext[i], &TextBox::KeyPress, this, [this, i](int& key) { filtertext_KeyPress(i, key); });
+    }
     connect(Label4, &Label::DblClick, this, [this] { Label4_DblClick(); });
     connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
     connect(ramgaranti, &CommandButton::Click, this, [this] { ramgaranti_Click(); });
@@ -547,16 +564,6 @@ void Form1::recordMarks(const rowcreation::MarkCounts& marks)
     ettamarkerad = marks.ettamarkerad;
 }
 
-frame::FilterSettings Form1::filterSettings() const
-{
-    frame::FilterSettings f;
-    f.filter = filtercheck->Value() == 1;
-    for (int i = 0; i < 6; ++i)
-        f.text[i] = filtertext[i]->Text();
-    f.removeEqualRows = LikaRaderCheck->Value() == 1;
-    return f;
-}
-
 void Form1::OK_Click()
 {
     if (creating_)
@@ -564,40 +571,54 @@ void Form1::OK_Click()
     ram.avbrytskapa = false;
     setFormWidth(kCouponFormWidth);
     showView(FrameView::Creating);
-
-    const frame::FilterSettings filter = filterSettings();
     if (ram.skapat) {
-        // Nothing changed since the rows were made: show them again as they are.
-        if (filter.filter)
-            ram.Allrad = vb::Dec(ram.temptempallrad);
-        else
-            ram.allradram = vb::CLng(vb::Val(ram.Allrad));
-        showView(FrameView::Coupons);
-        render();
-        Command1_Click(couponview::Nav::First);
-        recordMarks(rowcreation::markCounts(frame::frameInputFrom(ram, filter)));
+        showStoredRows();
         return;
     }
+    const rowcreation::FrameInput input = recountedInput();
+    takeCreatedRows(createRowsLettingEventsRun(input));
+}
 
-    // Each slot is recounted in turn; a slot that fails is left selected.
+void Form1::showStoredRows()
+{
+    if (ram.filter.filter)
+        ram.Allrad = vb::Dec(ram.temptempallrad);
+    else
+        ram.allradram = ram.rowTotal();
+    showView(FrameView::Coupons);
+    render();
+    Command1_Click(couponview::Nav::First);
+    recordMarks(rowcreation::markCounts(frame::frameInputFrom(ram)));
+}
+
+rowcreation::FrameInput Form1::recountedInput()
+{
     const frame::Mode mode = ram.mode;
     std::array<frame::SlotGrid, frame::SlotCount> grids;
     for (int s = 0; s < frame::SlotCount; ++s)
         grids[s] = slotGrid(*Grid1[s]);
-    const rowcreation::FrameInput input = frame::frameInputFrom(ram, filter, std::move(grids));
+    rowcreation::FrameInput input = frame::frameInputFrom(ram, std::move(grids));
     const auto failure = rowcreation::checkSlots(input);
     for (int s = 0; s <= (failure ? failure->slot : frame::SlotCount - 1); ++s)
         ram.Option1_Click(s);
     if (!failure)
         ram.Option1_Click(mode);
     render();
+    return input;
+}
 
+rowcreation::Result Form1::createRowsLettingEventsRun(const rowcreation::FrameInput& input)
+{
     Yielder yielder([this] { return ram.avbrytskapa; }, skapaYieldInterval);
     creating_ = true;
     rowcreation::Result r = rowcreation::createRows(
         input, rowcreation::programRandom(), [&] { return yielder.step(); }, memoryLimits);
     creating_ = false;
+    return r;
+}
 
+void Form1::takeCreatedRows(rowcreation::Result r)
+{
     if (r.outcome == rowcreation::Outcome::OutOfMemory) {
         // Refused before anything was built: the frame and its old rows stay as they were.
         MsgBox(currentMessageText(29), vbmsg::Exclamation);
@@ -608,6 +629,10 @@ void Form1::OK_Click()
     if (r.marksRecorded)
         recordMarks(r.marks);
     const auto message = rowcreation::messageFor(r, currentMessageText);
+    const auto showMessage = [&message] {
+        if (message)
+            MsgBox(message->text, message->style);
+    };
 
     switch (r.outcome) {
     case rowcreation::Outcome::Created:
@@ -616,21 +641,18 @@ void Form1::OK_Click()
         ram.allradram = static_cast<std::int32_t>(r.total);
         ram.Allrad = vb::Dec(double(r.left));
         render();
-        if (message)
-            MsgBox(message->text, message->style);
+        showMessage();
         showView(FrameView::Coupons);
         ram.skapat = true;
         Command1_Click(couponview::Nav::First);
         break;
     case rowcreation::Outcome::FilterRemovedAll:
         ram.allradram = static_cast<std::int32_t>(r.total);
-        if (message)
-            MsgBox(message->text, message->style);
+        showMessage();
         Visaram_Click();
         break;
     case rowcreation::Outcome::SlotInvalid:
-        if (message)
-            MsgBox(message->text, message->style);
+        showMessage();
         abortSkapa();
         break;
     case rowcreation::Outcome::Cancelled:
@@ -644,23 +666,20 @@ void Form1::filtercheck_Click()
 {
     ram.skapat = false;
     ram.systemsparat = false;
-    if (filtercheck->Value() == 1) {
-        filterframe->setVisible(true);
-    } else {
-        filterframe->setVisible(false);
+    ram.filter.filter = filtercheck->Value() == 1;
+    if (!ram.filter.filter)
         ram.setText2(ram.Allrad);
-        render();
-    }
+    render();
 }
 
 void Form1::LikaRaderCheck_Click()
 {
     ram.skapat = false;
     ram.systemsparat = false;
-    if (LikaRaderCheck->Value() == 0) {
+    ram.filter.removeEqualRows = LikaRaderCheck->Value() == 1;
+    if (!ram.filter.removeEqualRows)
         ram.setText2(ram.Allrad);
-        render();
-    }
+    render();
 }
 
 void Form1::filtertext_KeyPress(int Index, int& KeyAscii)
@@ -669,11 +688,9 @@ void Form1::filtertext_KeyPress(int Index, int& KeyAscii)
     ram.systemsparat = false;
     if (KeyAscii != 13)
         return;
-    std::array<QString, 6> texts;
-    for (int i = 0; i < 6; ++i)
-        texts[i] = filtertext[i]->Text();
-    const frame::FilterEnter enter = frame::filterEnter(Index, texts);
-    filtertext[Index]->setText(enter.text);
+    const frame::FilterEnter enter = frame::filterEnter(Index, ram.filter.text);
+    ram.filter.text[Index] = enter.text;
+    render();
     if (enter.focus == frame::FilterEnter::FocusSkapa)
         ok->setFocus();
     else if (enter.focus != frame::FilterEnter::FocusStays)
@@ -710,7 +727,7 @@ void Form1::Visaram_Click()
 {
     setFormWidth(kEditingFormWidth);
     showView(FrameView::Editing);  // also takes "Avbryt" away when the filter left no rows
-    ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
+    ram.temptempallrad = ram.rowTotal();
     ram.Allrad = vb::Dec(ram.allradram);
     render();
 }

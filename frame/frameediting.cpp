@@ -101,6 +101,8 @@ QString FrameEditing::PercentText() const
     return tag;
 }
 
+std::int32_t FrameEditing::rowTotal() const { return vb::CLng(vb::Val(Allrad)); }
+
 void FrameEditing::multiplyAllrad(double factor) { Allrad = vb::Dec(vb::Val(Allrad) * factor); }
 
 void FrameEditing::divideAllrad(double divisor)

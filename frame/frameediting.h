@@ -29,6 +29,15 @@ struct LabelState {
     bool operator==(const LabelState&) const = default;
 };
 
+// The filter panel: filtercheck, filtertext(0..5) ("Max" 1, X, 2, then "Min" 1, X, 2) and
+// LikaRaderCheck. Defaults are those of a new frame.
+struct FilterSettings {
+    bool filter = false;
+    std::array<QString, 6> text = {QStringLiteral("12"), QStringLiteral("10"), QStringLiteral("11"),
+        QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1")};
+    bool removeEqualRows = false;
+};
+
 // Texts of the current language that the rules write (UIText 121 and 122).
 struct FrameTexts {
     QString ingetSystem = QStringLiteral("Inget system");
@@ -75,6 +84,7 @@ public:
     std::array<QString, 3> Text1 = {QStringLiteral("34"), QStringLiteral("33"), QStringLiteral("33")};
     QString Text2 = QStringLiteral("1");
     Mode mode = Mode::System1;  // the visible System(k)
+    FilterSettings filter;  // the filter panel as the user left it
     bool grid2frameVisible = false;  // coupon view shown
 
     // ---- handlers ----
@@ -98,6 +108,8 @@ public:
 
     // ---- helpers the window and the readers use ----
     QString PercentText() const;  // tag of a Procent match from the boxes
+    // Allrad as a whole number; VbError 6 when it does not fit 32 bits.
+    std::int32_t rowTotal() const;
     bool slotEmpty(int s) const;  // Label3(s) says no system is loaded
     static bool isEmptySlotCaption(const QString& caption);
     QString systemTitle(int s) const;  // Label3(s) after its last "\"
