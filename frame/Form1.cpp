@@ -662,22 +662,16 @@ void Form1::takeCreatedRows(rowcreation::Result r)
     }
 }
 
-void Form1::filtercheck_Click()
-{
-    ram.skapat = false;
-    ram.systemsparat = false;
-    ram.filter.filter = filtercheck->Value() == 1;
-    if (!ram.filter.filter)
-        ram.setText2(ram.Allrad);
-    render();
-}
+void Form1::filtercheck_Click() { filterSwitched(ram.filter.filter, *filtercheck); }
 
-void Form1::LikaRaderCheck_Click()
+void Form1::LikaRaderCheck_Click() { filterSwitched(ram.filter.removeEqualRows, *LikaRaderCheck); }
+
+void Form1::filterSwitched(bool& setting, const CheckBox& box)
 {
     ram.skapat = false;
     ram.systemsparat = false;
-    ram.filter.removeEqualRows = LikaRaderCheck->Value() == 1;
-    if (!ram.filter.removeEqualRows)
+    setting = box.Value() == 1;
+    if (!setting)
         ram.setText2(ram.Allrad);
     render();
 }

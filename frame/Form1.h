@@ -174,6 +174,8 @@ private:
     enum class FrameView { Editing, Creating, Coupons };
     void showView(FrameView view);
     void abortSkapa();  // back to editing after a refusal or a cancel
+    // Either filter switch: an edit of the frame; switched off, Text2 takes the row total.
+    void filterSwitched(bool& setting, const CheckBox& box);
     void recordMarks(const rowcreation::MarkCounts& marks);
     // The steps of "Skapa". Nothing changed since the rows were made: show them again as they are.
     void showStoredRows();
