@@ -47,6 +47,14 @@ Label* label(QWidget* parent, const QString& caption, int left, int top, int wid
     return l;
 }
 
+// Each control's caption from the text table: control and UIText id.
+template <class Control>
+void setTexts(std::initializer_list<std::pair<Control*, int>> table)
+{
+    for (const auto& [control, id] : table)
+        control->setCaption(currentUiText(id));
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts())
@@ -132,14 +140,17 @@ void Form1::buildSlotFrames()
         Label3[s]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Ladda[s] = make<CommandButton>(box, 90, 600, 1980, 330);
         visagaranti[s] = make<CommandButton>(box, 90, 960, 1980, 330);
-        LabelRader[s] = label(box, QString(), 90, 1380, 1500, 240);
-        InsRader[s] = label(box, QString(), 1590, 1380, 480, 240);
-        LabelHalv[s] = label(box, QString(), 90, 1620, 1500, 240);
-        InsHalv[s] = label(box, QStringLiteral("0/0"), 1590, 1620, 480, 240);
-        LabelHel[s] = label(box, QString(), 90, 1860, 1500, 240);
-        InsHel[s] = label(box, QStringLiteral("0/0"), 1590, 1860, 480, 240);
-        for (Label* l : {InsRader[s], InsHalv[s], InsHel[s]})
-            l->setVbAlignment(1);
+        // The slot's counters: rows, half guards, full guards, each a name and its number.
+        const struct {
+            std::array<Label*, 3>& name;
+            std::array<Label*, 3>& count;
+            int top;
+        } counters[] = {{LabelRader, InsRader, 1380}, {LabelHalv, InsHalv, 1620}, {LabelHel, InsHel, 1860}};
+        for (const auto& row : counters) {
+            row.name[s] = label(box, QString(), 90, row.top, 1500, 240);
+            row.count[s] = label(box, QString(), 1590, row.top, 480, 240);
+            row.count[s]->setVbAlignment(1);
+        }
         Grid1[s] = make<Grid>(box, 0, 0, 100, 100);
         Grid1[s]->setVisible(false);
         Grid3[s] = make<Grid>(box, 0, 0, 100, 100);
@@ -232,40 +243,28 @@ void Form1::buildCouponView()
         connect(Command1[i], &CommandButton::Click, this, [this, i] { Command1_Click(i); });
     }
     Grid2 = make<Grid>(grid2frame, 0, 600, 5850, 4200);
-    Visaram = make<CommandButton>(grid2frame, 0, 4950, 1800, 375);
-    ramgaranti = make<CommandButton>(grid2frame, 1920, 4950, 1800, 375);
-    utskrift = make<CommandButton>(grid2frame, 3840, 4950, 1800, 375);
+    CommandButton** const buttons[] = {&Visaram, &ramgaranti, &utskrift};  // in a row under the grid
+    for (int i = 0; i < 3; ++i)
+        *buttons[i] = make<CommandButton>(grid2frame, i * 1920, 4950, 1800, 375);
     utskrift->setCaption(QStringLiteral("Skriv ut"));
     utskrift->setVisible(false);
 }
 
 void Form1::Form_Load()
 {
-    AvbrytBe->setCaption(currentUiText(200));
+    setTexts<Label>({{Label4, 136}, {Label7, 203}, {Label8, 204}, {Label9, 205}, {Labelmax, 208}, {Labelmin, 209},
+        {Labeltotal, 211}, {Skaparlabel, 221}});
+    setTexts<CommandButton>({{AvbrytBe, 200}, {ok, 214}, {ramgaranti, 220}, {Visaram, 228}});
     filtercheck->setCaption(currentUiText(201));
     filterframe->setCaption(currentUiText(202));
     for (int s = 0; s < 3; ++s) {
-        LabelHalv[s]->setCaption(currentUiText(206));
-        LabelHel[s]->setCaption(currentUiText(207));
-        LabelRader[s]->setCaption(currentUiText(210));
-        Ladda[s]->setCaption(currentUiText(212));
-        visagaranti[s]->setCaption(currentUiText(227));
+        setTexts<Label>({{LabelHalv[s], 206}, {LabelHel[s], 207}, {LabelRader[s], 210}});
+        setTexts<CommandButton>({{Ladda[s], 212}, {visagaranti[s], 227}});
     }
-    Label4->setCaption(currentUiText(136));
-    Label7->setCaption(currentUiText(203));
-    Label8->setCaption(currentUiText(204));
-    Label9->setCaption(currentUiText(205));
-    Labelmax->setCaption(currentUiText(208));
-    Labelmin->setCaption(currentUiText(209));
-    Labeltotal->setCaption(currentUiText(211));
-    ok->setCaption(currentUiText(214));
     for (int k = 0; k < frame::ModeCount; ++k) {
         Option1[std::size_t(k)]->setCaption(currentUiText(215 + k));
         System[k]->setCaption(currentUiText(222 + k));
     }
-    ramgaranti->setCaption(currentUiText(220));
-    Skaparlabel->setCaption(currentUiText(221));
-    Visaram->setCaption(currentUiText(228));
 
     // The coupon grid: ten coupon rows of "1", "X", "2" with thin separators between them and
     // between the groups of matches.
