@@ -47,6 +47,14 @@ Label* label(QWidget* parent, const QString& caption, int left, int top, int wid
     return l;
 }
 
+// Each control's caption from the text table: control and UIText id.
+template <class Control>
+void setTexts(std::initializer_list<std::pair<Control*, int>> table)
+{
+    for (const auto& [control, id] : table)
+        control->setCaption(currentUiText(id));
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts())
@@ -132,14 +140,17 @@ void Form1::buildSlotFrames()
         Label3[s]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Ladda[s] = make<CommandButton>(box, 90, 600, 1980, 330);
         visagaranti[s] = make<CommandButton>(box, 90, 960, 1980, 330);
-        LabelRader[s] = label(box, QString(), 90, 1380, 1500, 240);
-        InsRader[s] = label(box, QString(), 1590, 1380, 480, 240);
-        LabelHalv[s] = label(box, QString(), 90, 1620, 1500, 240);
-        InsHalv[s] = label(box, QStringLiteral("0/0"), 1590, 1620, 480, 240);
-        LabelHel[s] = label(box, QString(), 90, 1860, 1500, 240);
-        InsHel[s] = label(box, QStringLiteral("0/0"), 1590, 1860, 480, 240);
-        for (Label* l : {InsRader[s], InsHalv[s], InsHel[s]})
-            l->setVbAlignment(1);
+        // The slot's counters: rows, half guards, full guards, each a name and its number.
+        const struct {
+            std::array<Label*, 3>& name;
+            std::array<Label*, 3>& count;
+            int top;
+        } counters[] = {{LabelRader, InsRader, 1380}, {LabelHalv, InsHalv, 1620}, {LabelHel, InsHel, 1860}};
+        for (const auto& row : counters) {
+            row.name[s] = label(box, QString(), 90, row.top, 1500, 240);
+            row.count[s] = label(box, QString(), 1590, row.top, 480, 240);
+            row.count[s]->setVbAlignment(1);
+        }
         Grid1[s] = make<Grid>(box, 0, 0, 100, 100);
         Grid1[s]->setVisible(false);
         Grid3[s] = make<Grid>(box, 0, 0, 100, 100);
@@ -193,10 +204,8 @@ void Form1::buildFilter()
     }
     Labelmax = label(filterframe, QString(), 90, 555, 570, 255);
     Labelmin = label(filterframe, QString(), 90, 885, 570, 255);
-    static const char* const kFilterDefaults[6] = {"12", "10", "11", "2", "0", "1"};
     for (int i = 0; i < 6; ++i) {
         filtertext[i] = make<TextBox>(filterframe, 690 + (i % 3) * 480, 540 + (i / 3) * 330, 420, 285);
-        filtertext[i]->setText(QString::fromLatin1(kFilterDefaults[i]));
         filtertext[i]->setAlignment(Qt::AlignRight);
     }
     LikaRaderCheck = make<CheckBox>(filterframe, 90, 1200, 240, 255);
@@ -234,40 +243,28 @@ void Form1::buildCouponView()
         connect(Command1[i], &CommandButton::Click, this, [this, i] { Command1_Click(i); });
     }
     Grid2 = make<Grid>(grid2frame, 0, 600, 5850, 4200);
-    Visaram = make<CommandButton>(grid2frame, 0, 4950, 1800, 375);
-    ramgaranti = make<CommandButton>(grid2frame, 1920, 4950, 1800, 375);
-    utskrift = make<CommandButton>(grid2frame, 3840, 4950, 1800, 375);
+    CommandButton** const buttons[] = {&Visaram, &ramgaranti, &utskrift};  // in a row under the grid
+    for (int i = 0; i < 3; ++i)
+        *buttons[i] = make<CommandButton>(grid2frame, i * 1920, 4950, 1800, 375);
     utskrift->setCaption(QStringLiteral("Skriv ut"));
     utskrift->setVisible(false);
 }
 
 void Form1::Form_Load()
 {
-    AvbrytBe->setCaption(currentUiText(200));
+    setTexts<Label>({{Label4, 136}, {Label7, 203}, {Label8, 204}, {Label9, 205}, {Labelmax, 208}, {Labelmin, 209},
+        {Labeltotal, 211}, {Skaparlabel, 221}});
+    setTexts<CommandButton>({{AvbrytBe, 200}, {ok, 214}, {ramgaranti, 220}, {Visaram, 228}});
     filtercheck->setCaption(currentUiText(201));
     filterframe->setCaption(currentUiText(202));
     for (int s = 0; s < 3; ++s) {
-        LabelHalv[s]->setCaption(currentUiText(206));
-        LabelHel[s]->setCaption(currentUiText(207));
-        LabelRader[s]->setCaption(currentUiText(210));
-        Ladda[s]->setCaption(currentUiText(212));
-        visagaranti[s]->setCaption(currentUiText(227));
+        setTexts<Label>({{LabelHalv[s], 206}, {LabelHel[s], 207}, {LabelRader[s], 210}});
+        setTexts<CommandButton>({{Ladda[s], 212}, {visagaranti[s], 227}});
     }
-    Label4->setCaption(currentUiText(136));
-    Label7->setCaption(currentUiText(203));
-    Label8->setCaption(currentUiText(204));
-    Label9->setCaption(currentUiText(205));
-    Labelmax->setCaption(currentUiText(208));
-    Labelmin->setCaption(currentUiText(209));
-    Labeltotal->setCaption(currentUiText(211));
-    ok->setCaption(currentUiText(214));
     for (int k = 0; k < frame::ModeCount; ++k) {
         Option1[std::size_t(k)]->setCaption(currentUiText(215 + k));
         System[k]->setCaption(currentUiText(222 + k));
     }
-    ramgaranti->setCaption(currentUiText(220));
-    Skaparlabel->setCaption(currentUiText(221));
-    Visaram->setCaption(currentUiText(228));
 
     // The coupon grid: ten coupon rows of "1", "X", "2" with thin separators between them and
     // between the groups of matches.
@@ -329,7 +326,21 @@ void Form1::render()
             Text1[i]->setText(ram.Text1[i]);
     if (Text2->Text() != ram.Text2)
         Text2->setText(ram.Text2);
+    renderFilter();
     rendering_ = false;
+}
+
+void Form1::renderFilter()
+{
+    const frame::FilterSettings& f = ram.filter;
+    for (int i = 0; i < 6; ++i)
+        if (filtertext[i]->Text() != f.text[i])
+            filtertext[i]->setText(f.text[i]);
+    // Their click handlers are the user's edits; the state already holds what they would take.
+    const QSignalBlocker quietFilter(filtercheck), quietEqualRows(LikaRaderCheck);
+    filtercheck->setValue(f.filter ? 1 : 0);
+    LikaRaderCheck->setValue(f.removeEqualRows ? 1 : 0);
+    filterframe->setVisible(f.filter);
 }
 
 void Form1::showMessages(const std::vector<frame::FrameMessage>& messages)
@@ -487,8 +498,13 @@ void Form1::connectRowCreation()
 {
     connect(filtercheck, &CheckBox::Click, this, [this] { filtercheck_Click(); });
     connect(LikaRaderCheck, &CheckBox::Click, this, [this] { LikaRaderCheck_Click(); });
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
+        connect(filtertext[i], &TextBox::Change, this, [this, i] {
+            if (!rendering_)
+                ram.filter.text[i] = filtertext[i]->Text();
+        });
         connect(filtertext[i], &TextBox::KeyPress, this, [this, i](int& key) { filtertext_KeyPress(i, key); });
+    }
     connect(Label4, &Label::DblClick, this, [this] { Label4_DblClick(); });
     connect(Visaram, &CommandButton::Click, this, [this] { Visaram_Click(); });
     connect(ramgaranti, &CommandButton::Click, this, [this] { ramgaranti_Click(); });
@@ -547,16 +563,6 @@ void Form1::recordMarks(const rowcreation::MarkCounts& marks)
     ettamarkerad = marks.ettamarkerad;
 }
 
-frame::FilterSettings Form1::filterSettings() const
-{
-    frame::FilterSettings f;
-    f.filter = filtercheck->Value() == 1;
-    for (int i = 0; i < 6; ++i)
-        f.text[i] = filtertext[i]->Text();
-    f.removeEqualRows = LikaRaderCheck->Value() == 1;
-    return f;
-}
-
 void Form1::OK_Click()
 {
     if (creating_)
@@ -564,40 +570,54 @@ void Form1::OK_Click()
     ram.avbrytskapa = false;
     setFormWidth(kCouponFormWidth);
     showView(FrameView::Creating);
-
-    const frame::FilterSettings filter = filterSettings();
     if (ram.skapat) {
-        // Nothing changed since the rows were made: show them again as they are.
-        if (filter.filter)
-            ram.Allrad = vb::Dec(ram.temptempallrad);
-        else
-            ram.allradram = vb::CLng(vb::Val(ram.Allrad));
-        showView(FrameView::Coupons);
-        render();
-        Command1_Click(couponview::Nav::First);
-        recordMarks(rowcreation::markCounts(frame::frameInputFrom(ram, filter)));
+        showStoredRows();
         return;
     }
+    const rowcreation::FrameInput input = recountedInput();
+    takeCreatedRows(createRowsLettingEventsRun(input));
+}
 
-    // Each slot is recounted in turn; a slot that fails is left selected.
+void Form1::showStoredRows()
+{
+    if (ram.filter.filter)
+        ram.Allrad = vb::Dec(ram.temptempallrad);
+    else
+        ram.allradram = ram.rowTotal();
+    showView(FrameView::Coupons);
+    render();
+    Command1_Click(couponview::Nav::First);
+    recordMarks(rowcreation::markCounts(frame::frameInputFrom(ram)));
+}
+
+rowcreation::FrameInput Form1::recountedInput()
+{
     const frame::Mode mode = ram.mode;
     std::array<frame::SlotGrid, frame::SlotCount> grids;
     for (int s = 0; s < frame::SlotCount; ++s)
         grids[s] = slotGrid(*Grid1[s]);
-    const rowcreation::FrameInput input = frame::frameInputFrom(ram, filter, std::move(grids));
+    rowcreation::FrameInput input = frame::frameInputFrom(ram, std::move(grids));
     const auto failure = rowcreation::checkSlots(input);
     for (int s = 0; s <= (failure ? failure->slot : frame::SlotCount - 1); ++s)
         ram.Option1_Click(s);
     if (!failure)
         ram.Option1_Click(mode);
     render();
+    return input;
+}
 
+rowcreation::Result Form1::createRowsLettingEventsRun(const rowcreation::FrameInput& input)
+{
     Yielder yielder([this] { return ram.avbrytskapa; }, skapaYieldInterval);
     creating_ = true;
     rowcreation::Result r = rowcreation::createRows(
         input, rowcreation::programRandom(), [&] { return yielder.step(); }, memoryLimits);
     creating_ = false;
+    return r;
+}
 
+void Form1::takeCreatedRows(rowcreation::Result r)
+{
     if (r.outcome == rowcreation::Outcome::OutOfMemory) {
         // Refused before anything was built: the frame and its old rows stay as they were.
         MsgBox(currentMessageText(29), vbmsg::Exclamation);
@@ -608,6 +628,10 @@ void Form1::OK_Click()
     if (r.marksRecorded)
         recordMarks(r.marks);
     const auto message = rowcreation::messageFor(r, currentMessageText);
+    const auto showMessage = [&message] {
+        if (message)
+            MsgBox(message->text, message->style);
+    };
 
     switch (r.outcome) {
     case rowcreation::Outcome::Created:
@@ -616,21 +640,18 @@ void Form1::OK_Click()
         ram.allradram = static_cast<std::int32_t>(r.total);
         ram.Allrad = vb::Dec(double(r.left));
         render();
-        if (message)
-            MsgBox(message->text, message->style);
+        showMessage();
         showView(FrameView::Coupons);
         ram.skapat = true;
         Command1_Click(couponview::Nav::First);
         break;
     case rowcreation::Outcome::FilterRemovedAll:
         ram.allradram = static_cast<std::int32_t>(r.total);
-        if (message)
-            MsgBox(message->text, message->style);
+        showMessage();
         Visaram_Click();
         break;
     case rowcreation::Outcome::SlotInvalid:
-        if (message)
-            MsgBox(message->text, message->style);
+        showMessage();
         abortSkapa();
         break;
     case rowcreation::Outcome::Cancelled:
@@ -640,27 +661,18 @@ void Form1::OK_Click()
     }
 }
 
-void Form1::filtercheck_Click()
-{
-    ram.skapat = false;
-    ram.systemsparat = false;
-    if (filtercheck->Value() == 1) {
-        filterframe->setVisible(true);
-    } else {
-        filterframe->setVisible(false);
-        ram.setText2(ram.Allrad);
-        render();
-    }
-}
+void Form1::filtercheck_Click() { filterSwitched(ram.filter.filter, *filtercheck); }
 
-void Form1::LikaRaderCheck_Click()
+void Form1::LikaRaderCheck_Click() { filterSwitched(ram.filter.removeEqualRows, *LikaRaderCheck); }
+
+void Form1::filterSwitched(bool& setting, const CheckBox& box)
 {
     ram.skapat = false;
     ram.systemsparat = false;
-    if (LikaRaderCheck->Value() == 0) {
+    setting = box.Value() == 1;
+    if (!setting)
         ram.setText2(ram.Allrad);
-        render();
-    }
+    render();
 }
 
 void Form1::filtertext_KeyPress(int Index, int& KeyAscii)
@@ -669,11 +681,9 @@ void Form1::filtertext_KeyPress(int Index, int& KeyAscii)
     ram.systemsparat = false;
     if (KeyAscii != 13)
         return;
-    std::array<QString, 6> texts;
-    for (int i = 0; i < 6; ++i)
-        texts[i] = filtertext[i]->Text();
-    const frame::FilterEnter enter = frame::filterEnter(Index, texts);
-    filtertext[Index]->setText(enter.text);
+    const frame::FilterEnter enter = frame::filterEnter(Index, ram.filter.text);
+    ram.filter.text[Index] = enter.text;
+    render();
     if (enter.focus == frame::FilterEnter::FocusSkapa)
         ok->setFocus();
     else if (enter.focus != frame::FilterEnter::FocusStays)
@@ -710,7 +720,7 @@ void Form1::Visaram_Click()
 {
     setFormWidth(kEditingFormWidth);
     showView(FrameView::Editing);  // also takes "Avbryt" away when the filter left no rows
-    ram.temptempallrad = vb::CLng(vb::Val(ram.Allrad));
+    ram.temptempallrad = ram.rowTotal();
     ram.Allrad = vb::Dec(ram.allradram);
     render();
 }

@@ -155,6 +155,7 @@ protected:
 private:
     frame::FrameEditing ram;
     void render();
+    void renderFilter();
     void buildControls();
     void buildFrameCells();
     void buildModeChoice();
@@ -173,8 +174,18 @@ private:
     enum class FrameView { Editing, Creating, Coupons };
     void showView(FrameView view);
     void abortSkapa();  // back to editing after a refusal or a cancel
+    // Either filter switch: an edit of the frame; switched off, Text2 takes the row total.
+    void filterSwitched(bool& setting, const CheckBox& box);
     void recordMarks(const rowcreation::MarkCounts& marks);
-    frame::FilterSettings filterSettings() const;
+    // The steps of "Skapa". Nothing changed since the rows were made: show them again as they are.
+    void showStoredRows();
+    // What row creation takes from the frame. Each slot is recounted in turn, as choosing its mode
+    // does; a slot that fails is left selected, else the mode the user had.
+    rowcreation::FrameInput recountedInput();
+    // The rows, with "Avbryt" and the window's events served while they are made.
+    rowcreation::Result createRowsLettingEventsRun(const rowcreation::FrameInput& input);
+    // The outcome: the coupon view with the rows and their count, or back to editing.
+    void takeCreatedRows(rowcreation::Result r);
     QString gatillText() const;  // the go-to dialog's Text1
 
     FrameView view_ = FrameView::Editing;

@@ -101,6 +101,8 @@ QString FrameEditing::PercentText() const
     return tag;
 }
 
+std::int32_t FrameEditing::rowTotal() const { return vb::CLng(vb::Val(Allrad)); }
+
 void FrameEditing::multiplyAllrad(double factor) { Allrad = vb::Dec(vb::Val(Allrad) * factor); }
 
 void FrameEditing::divideAllrad(double divisor)
@@ -242,20 +244,44 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
         messages.push_back({MsgNoSystem, MsgStyle});
         return false;
     }
+    takeMatchForSlot(s, Index);
+    showMark(Index);
+    typeFromMarks(m, systemMatchType(s));
+    countPlaced(s);
+    followSlotInUse(s);
+    colourCounters(s, placeradhalv[s], placeradhel[s]);
+    if (refusedOverLimit(s, messages))
+        return false;
+    colourMatch(m, systemTitle(s), baseRow ? Index : NoBaseRowClick);
+    const GuardCounts after = guardsOf(s);
+    halvefter[s] = static_cast<std::uint8_t>(after.half);
+    placeradhel[s] = static_cast<std::uint8_t>(after.full);
+    colourCounters(s, halvefter[s], placeradhel[s]);
+    totalFromRowCountBox();
+    return true;
+}
+
+void FrameEditing::takeMatchForSlot(int s, int Index)
+{
+    const int m = Index / 3;
     const MatchType own = systemMatchType(s);
     const MatchType typeBefore = systyp[m];
-    if ((systyp[m] != MatchType::None && systyp[m] != own) || (baseRow && antalmark[m] == 3)) {
+    if ((systyp[m] != MatchType::None && systyp[m] != own) || (slottyp[s] == 1 && antalmark[m] == 3)) {
         clearMatch(m);
         markerad[Index] = !markerad[Index];
     }
     // The total is taken before this click: a base-row full guard just emptied still counts for
-    // its own system here, else the in-use step below would divide its rows out a second time.
+    // its own system here, else the in-use step would divide its rows out a second time.
     if (typeBefore == own)
         systyp[m] = typeBefore;
     rowTotalFromTypes(true);
     if (typeBefore == own)
-        systyp[m] = antalmark[m] >= 2 ? own : MatchType::None;
+        typeFromMarks(m, own);
+}
 
+void FrameEditing::showMark(int Index)
+{
+    const int m = Index / 3;
     if (!markerad[Index]) {
         Label1[Index].Caption.clear();
         --antalmark[m];
@@ -263,13 +289,15 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
         Label1[Index].Caption = signCaption(Index % 3);
         ++antalmark[m];
     }
-    if (antalmark[m] == 2 || antalmark[m] == 3)
-        systyp[m] = own;
-    else if (antalmark[m] < 2)
-        systyp[m] = MatchType::None;
+}
 
-    countPlaced(s);
+void FrameEditing::typeFromMarks(int m, MatchType guardType)
+{
+    systyp[m] = antalmark[m] >= 2 ? guardType : MatchType::None;
+}
 
+void FrameEditing::followSlotInUse(int s)
+{
     const int sum = placeradhalv[s] + placeradhel[s];
     if (sum > 0 && !sysianvand[s]) {
         multiplyAllrad(sysrader[s]);
@@ -282,59 +310,56 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
         else
             divideAllrad(sysrader[s]);
     }
-    colourCounters(s, placeradhalv[s], placeradhel[s]);
+}
 
-    // Over-limit rule: one click too many half guards is the way to a full guard; a second is not.
+void FrameEditing::countHalfGuardsOver(int s)
+{
     if (placeradhalv[s] <= allowedHalf(s))
         overgrans[s] = 0;
     else
         countOver(overgrans[s]);
-    bool undo = false;
+}
+
+bool FrameEditing::refusedOverLimit(int s, std::vector<FrameMessage>& messages)
+{
+    countHalfGuardsOver(s);
+    bool refused = false;
     if (placeradhel[s] > syshelgard[s]) {
         countOver(overgrans[s]);
         messages.push_back({MsgTooManyFull, MsgStyle});
-        undo = true;
+        refused = true;
     }
     if (overgrans[s] > 1) {
         overgrans[s] = 1;
         messages.push_back({MsgTooManyHalf, MsgStyle});
-        undo = true;
+        refused = true;
     }
-    if (undo)
-        return false;
+    return refused;
+}
 
-    // Colour the match; in a base-row system the sign marked first keeps its black.
+void FrameEditing::colourMatch(int m, const QString& tag, int baseRowClick)
+{
     const int marks = antalmark[m];
     if (marks < 2) {
         for (int c = 3 * m; c < 3 * m + 3; ++c)
             Label1[c].ForeColor = GuardColour::Black;
         Label5[m].clear();
-    } else {
-        const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
-        for (int c = 3 * m; c < 3 * m + 3; ++c) {
-            if (baseRow && Label1[c].ForeColor == GuardColour::Black && c != Index)
-                continue;
-            Label1[c].ForeColor = colour;
-        }
-        Label5[m] = systemTitle(s);
+        return;
     }
-
-    const GuardCounts after = guardsOf(s);
-    halvefter[s] = static_cast<std::uint8_t>(after.half);
-    placeradhel[s] = static_cast<std::uint8_t>(after.full);
-    colourCounters(s, halvefter[s], placeradhel[s]);
-
-    totalFromRowCountBox();
-    return true;
+    const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
+    for (int c = 3 * m; c < 3 * m + 3; ++c) {
+        if (baseRowClick != NoBaseRowClick && Label1[c].ForeColor == GuardColour::Black && c != baseRowClick)
+            continue;
+        Label1[c].ForeColor = colour;
+    }
+    Label5[m] = tag;
 }
 
 void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
 {
     if (systyp[m] == MatchType::Procent) {
         clearMatch(m);
-        for (int c = 3 * m; c < 3 * m + 3; ++c)
-            Label1[c].ForeColor = GuardColour::Black;
-        Label5[m].clear();
+        colourMatch(m, QString());
     } else {
         // Whole numbers 0 to 100 only: a negative or fractional share must not pass by its sum.
         const auto p0 = wholePercent(Text1[0]), p1 = wholePercent(Text1[1]), p2 = wholePercent(Text1[2]);
@@ -372,35 +397,21 @@ void FrameEditing::matematiskClick(int Index)
         clearMatch(m);
     rowTotalFromTypes(true);
     markerad[Index] = !markerad[Index];
-    if (!markerad[Index]) {
-        Label1[Index].Caption.clear();
-        --antalmark[m];
-        if (antalmark[m] == 2) {
-            Allrad = vb::Dec(vb::Val(Allrad) / 3 * 2);
-        } else if (antalmark[m] == 1) {
-            Allrad = vb::Dec(vb::Val(Allrad) / 2);
-        }
-    } else {
-        Label1[Index].Caption = signCaption(Index % 3);
-        ++antalmark[m];
-        if (antalmark[m] == 2) {
-            multiplyAllrad(2);
-        } else if (antalmark[m] == 3) {
-            Allrad = vb::Dec(vb::Val(Allrad) / 2 * 3);
-        }
-    }
+    showMark(Index);
     const int marks = antalmark[m];
-    systyp[m] = marks >= 2 ? MatchType::Matematisk : MatchType::None;
-    if (marks < 2) {
-        for (int c = 3 * m; c < 3 * m + 3; ++c)
-            Label1[c].ForeColor = GuardColour::Black;
-        Label5[m].clear();
+    if (!markerad[Index]) {
+        if (marks == 2)
+            Allrad = vb::Dec(vb::Val(Allrad) / 3 * 2);
+        else if (marks == 1)
+            Allrad = vb::Dec(vb::Val(Allrad) / 2);
     } else {
-        const std::uint32_t colour = marks == 2 ? GuardColour::Green : GuardColour::DarkRed;
-        for (int c = 3 * m; c < 3 * m + 3; ++c)
-            Label1[c].ForeColor = colour;
-        Label5[m] = texts.matematisk;
+        if (marks == 2)
+            multiplyAllrad(2);
+        else if (marks == 3)
+            Allrad = vb::Dec(vb::Val(Allrad) / 2 * 3);
     }
+    typeFromMarks(m, MatchType::Matematisk);
+    colourMatch(m, texts.matematisk);
     totalFromRowCountBox();
 }
 
@@ -413,12 +424,8 @@ void FrameEditing::Option1_Click(int Index)
     mode = modeAt(Index);
     if (!isSystemMode(mode))
         return;
-    const int s = Index;
-    recountSlot(s);
-    if (placeradhalv[s] <= allowedHalf(s))
-        overgrans[s] = 0;
-    else
-        countOver(overgrans[s]);
+    recountSlot(Index);
+    countHalfGuardsOver(Index);
 }
 
 // ---------------------------------------------------------------- percent and row-count inputs

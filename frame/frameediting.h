@@ -29,6 +29,15 @@ struct LabelState {
     bool operator==(const LabelState&) const = default;
 };
 
+// The filter panel: filtercheck, filtertext(0..5) ("Max" 1, X, 2, then "Min" 1, X, 2) and
+// LikaRaderCheck. Defaults are those of a new frame.
+struct FilterSettings {
+    bool filter = false;
+    std::array<QString, 6> text = {QStringLiteral("12"), QStringLiteral("10"), QStringLiteral("11"),
+        QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1")};
+    bool removeEqualRows = false;
+};
+
 // Texts of the current language that the rules write (UIText 121 and 122).
 struct FrameTexts {
     QString ingetSystem = QStringLiteral("Inget system");
@@ -75,6 +84,7 @@ public:
     std::array<QString, 3> Text1 = {QStringLiteral("34"), QStringLiteral("33"), QStringLiteral("33")};
     QString Text2 = QStringLiteral("1");
     Mode mode = Mode::System1;  // the visible System(k)
+    FilterSettings filter;  // the filter panel as the user left it
     bool grid2frameVisible = false;  // coupon view shown
 
     // ---- handlers ----
@@ -98,6 +108,8 @@ public:
 
     // ---- helpers the window and the readers use ----
     QString PercentText() const;  // tag of a Procent match from the boxes
+    // Allrad as a whole number; VbError 6 when it does not fit 32 bits.
+    std::int32_t rowTotal() const;
     bool slotEmpty(int s) const;  // Label3(s) says no system is loaded
     static bool isEmptySlotCaption(const QString& caption);
     QString systemTitle(int s) const;  // Label3(s) after its last "\"
@@ -125,6 +137,24 @@ private:
     void systemClick(int s, int Index, std::vector<FrameMessage>& messages);
     // The click on a copy; false when it is refused.
     bool applySystemClick(int s, int Index, std::vector<FrameMessage>& messages);
+    // The steps of a system click. A match of another mode, or a base-row full guard, starts again
+    // with the clicked sign alone; the row total is counted from the types before the click.
+    void takeMatchForSlot(int s, int Index);
+    // Caption of cell Index and its match's mark count, after its mark was toggled.
+    void showMark(int Index);
+    // guardType with 2 or 3 marks, None below.
+    void typeFromMarks(int m, MatchType guardType);
+    // The slot's rows join the total with its first guard and leave it with its last.
+    void followSlotInUse(int s);
+    // overgrans(s): 0 within the half-guard limit, else one more.
+    void countHalfGuardsOver(int s);
+    // One click leaving too many half guards is the way to a full guard; the second in a row is
+    // refused (message 10), as is any click leaving too many full guards (message 8).
+    bool refusedOverLimit(int s, std::vector<FrameMessage>& messages);
+    // Match m by its marks: below 2 all black without a tag; 2 green, 3 dark red, with `tag`. In a
+    // base-row system (baseRowClick the clicked cell) a black cell other than the clicked one stays.
+    static constexpr int NoBaseRowClick = -1;
+    void colourMatch(int m, const QString& tag, int baseRowClick = NoBaseRowClick);
     void procentClick(int m, std::vector<FrameMessage>& messages);
     void matematiskClick(int Index);
     void clearMatch(int m);

@@ -182,9 +182,9 @@ void readFrameIntoForm(Form1& form)
         form.Option1_Click(frame::Mode::System1);
         form.setWindowTitle(path);
         if (form.state().skapat) {
-            if (form.filtercheck->Value() == 1) {
+            if (form.state().filter.filter) {
                 form.change([&read](frame::FrameEditing& ram) {
-                    ram.allradram = vb::CLng(vb::Val(ram.Allrad));
+                    ram.allradram = ram.rowTotal();
                     ram.temptempallrad = read.data.rowTotal;
                 });
             }
@@ -199,23 +199,10 @@ void readFrameIntoForm(Form1& form)
 FrameFileData frameFileDataOf(const Form1& form)
 {
     const frame::FrameEditing& ram = form.state();
-    FrameFileData d;
-    for (int s = 0; s < frame::SlotCount; ++s) {
-        FrameSlot& slot = d.slotBlocks[std::size_t(s)];
-        slot.system = systemBlockOf(*form.Grid1[s], *form.Grid3[s], ram.Grid1Tag[s], ram.SystemTag[s]);
-        slot.name = ram.Label3[s];
-    }
-    frame::putCellRecords(ram, d);
-    d.rowMatrix = ram.forminne;
-    d.filterOn = std::uint8_t(form.filtercheck->Value());
-    for (int i = 0; i < kFilterBounds; ++i)
-        d.filterBounds[std::size_t(i)] = form.filtertext[i]->Text();
-    d.createdRows = ram.temptempallrad;
-    d.rowTotal = vb::CLng(vb::Val(form.Allrad->Caption()));
-    d.removeEqualRows = std::uint8_t(form.LikaRaderCheck->Value());
-    d.percentOnlyRows = ram.Text2;
-    d.created = ram.skapat ? -1 : 0;
-    return d;
+    std::array<SystemBlock, frame::SlotCount> systems;
+    for (int s = 0; s < frame::SlotCount; ++s)
+        systems[std::size_t(s)] = systemBlockOf(*form.Grid1[s], *form.Grid3[s], ram.Grid1Tag[s], ram.SystemTag[s]);
+    return frame::frameFileOf(ram, systems);
 }
 
 void saveFrameAs(Form1& form, CommonDialog& dialog)

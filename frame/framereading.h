@@ -15,8 +15,8 @@ void loadSystemIntoSlot(Form1& form, int s);
 // Form1.laddahelram_Click: versions 10 and 11; whatever a damaged file gave before it ended stays.
 void readFrameIntoForm(Form1& form);
 
-// The frame file of a frame as it stands: slots from the grids and tags, cells from the editing
-// state, rows, options and counts. Raises VbError when a tag or a count does not convert.
+// The frame file of a frame as it stands: the slots' systems from their grids and tags, the rest
+// from the editing state. Raises VbError when a tag or a count does not convert.
 FrameFileData frameFileDataOf(const Form1& form);
 
 // The frame's Save As: the save dialog, the overwrite question, the frame file; then saved and

@@ -4,12 +4,9 @@
 
 namespace frame {
 
-namespace {
-}
-
-rowcreation::FrameInput frameInputFrom(
-    const FrameEditing& ram, const FilterSettings& filter, std::array<SlotGrid, SlotCount> grids)
+rowcreation::FrameInput frameInputFrom(const FrameEditing& ram, std::array<SlotGrid, SlotCount> grids)
 {
+    const FilterSettings& filter = ram.filter;
     rowcreation::FrameInput in;
     for (int m = 0; m < MatchCount; ++m) {
         rowcreation::MatchInput& match = in.matches[m];

@@ -1,6 +1,6 @@
 #pragma once
 // The window side of "Skapa" that decides things: what the frame hands to row creation, and where
-// Enter in a filter box leaves its text and the focus. Form1 reads its controls and calls these.
+// Enter in a filter box leaves its text and the focus. Form1 calls these with its state.
 
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
@@ -13,15 +13,6 @@
 
 namespace frame {
 
-// The filter panel: filtercheck, filtertext(0..5) ("Max" 1, X, 2, then "Min" 1, X, 2) and
-// LikaRaderCheck. Defaults are those of a new frame.
-struct FilterSettings {
-    bool filter = false;
-    std::array<QString, 6> text = {QStringLiteral("12"), QStringLiteral("10"), QStringLiteral("11"),
-        QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1")};
-    bool removeEqualRows = false;
-};
-
 // Grid1(s) without its fixed row and column: one string per grid row (guarded position), one
 // byte per system row.
 using SlotGrid = std::vector<std::string>;
@@ -29,8 +20,7 @@ using SlotGrid = std::vector<std::string>;
 // What row creation needs of a frame: the marks and match types, the black base-row cell of each
 // match, the percentages from the match tags, the slots' systems, the row total in Allrad and the
 // filter settings read as Val of their boxes.
-rowcreation::FrameInput frameInputFrom(
-    const FrameEditing& ram, const FilterSettings& filter, std::array<SlotGrid, SlotCount> grids = {});
+rowcreation::FrameInput frameInputFrom(const FrameEditing& ram, std::array<SlotGrid, SlotCount> grids = {});
 
 // Enter in filtertext(index): the box shows `text`, and the focus goes to box `focus` (0..5),
 // stays (FocusStays) or goes to "Skapa" (FocusSkapa). Max "1" -> Min "1" -> Max "X" -> ... -> Skapa.

@@ -51,6 +51,9 @@ void takeSlotName(FrameEditing& f, int s, const QString& name, int fullGuards)
     }
 }
 
+namespace {
+
+// Field 3: sign bytes, match types, base-row signs and the percent texts of the Procent matches.
 void putCellRecords(const FrameEditing& f, FrameFileData& d)
 {
     for (int i = 0; i < CellCount; ++i)
@@ -64,6 +67,26 @@ void putCellRecords(const FrameEditing& f, FrameFileData& d)
         d.startRowSigns[std::size_t(m)] = startRowSignOf(captions, colours);
         d.percentTexts[std::size_t(m)] = f.systyp[m] == MatchType::Procent ? f.Label5[m] : QString();
     }
+}
+
+}  // namespace
+
+FrameFileData frameFileOf(const FrameEditing& f, const std::array<SystemBlock, SlotCount>& systems)
+{
+    FrameFileData d;
+    for (int s = 0; s < SlotCount; ++s)
+        d.slotBlocks[std::size_t(s)] = {systems[std::size_t(s)], f.Label3[s]};
+    putCellRecords(f, d);
+    d.rowMatrix = f.forminne;
+    d.filterOn = f.filter.filter ? 1 : 0;
+    for (int i = 0; i < kFilterBounds; ++i)
+        d.filterBounds[std::size_t(i)] = f.filter.text[std::size_t(i)];
+    d.createdRows = f.temptempallrad;
+    d.rowTotal = f.rowTotal();
+    d.removeEqualRows = f.filter.removeEqualRows ? 1 : 0;
+    d.percentOnlyRows = f.Text2;
+    d.created = f.skapat ? -1 : 0;
+    return d;
 }
 
 }  // namespace frame

@@ -1,13 +1,13 @@
 #pragma once
 // What loading a system into a slot and reading a frame file do to a frame's editing state, and the
-// frame's cell records as the frame file keeps them. The slot grids are the window's business.
+// frame file written from that state. The slot grids are the window's business.
 
 #include "frame/frameediting.h"
+#include "shell/systemfile.h"
 
 #include <QString>
 
 struct FrameFileData;
-struct SystemBlock;
 
 namespace frame {
 
@@ -26,8 +26,9 @@ void takeSlotNumbers(FrameEditing& f, int s, const SystemBlock& system);
 // size its grids were written at.
 void takeSlotName(FrameEditing& f, int s, const QString& name, int fullGuards);
 
-// Fields 3 of the frame file from the editing state: sign bytes, match types, base-row signs and
-// the percent texts of the Procent matches.
-void putCellRecords(const FrameEditing& f, FrameFileData& d);
+// The frame file of a frame as it stands: the slots' systems as their grids hold them, everything
+// else from the editing state (names, cells, rows, filter, counts). Raises VbError 6 when the row
+// total does not fit the file.
+FrameFileData frameFileOf(const FrameEditing& f, const std::array<SystemBlock, SlotCount>& systems);
 
 }  // namespace frame

@@ -32,10 +32,10 @@ TEST(SkapaInput, MarksTypesTheBaseRowSignAndPercentTags)
     for (int i = 0; const char* p : {"50", "30", "20"})
         f.setText1(i++, QString::fromLatin1(p));
     f.Label1_Click(cell(4, 0));  // a Procent match reads its tag
-    frame::FilterSettings filter;
-    filter.filter = filter.removeEqualRows = true;
-    filter.text = {u"9"_s, u" 8x"_s, u""_s, u"1"_s, u"0"_s, u"2"_s};
-    rowcreation::FrameInput in = frame::frameInputFrom(f, filter, {frame::SlotGrid{"12"}});
+    FrameEditing plainFrame = f;
+    f.filter.filter = f.filter.removeEqualRows = true;
+    f.filter.text = {u"9"_s, u" 8x"_s, u""_s, u"1"_s, u"0"_s, u"2"_s};
+    rowcreation::FrameInput in = frame::frameInputFrom(f, {frame::SlotGrid{"12"}});
 
     const auto& m = in.matches;
     EXPECT_EQ(std::tuple(m[2].type, m[2].marked, m[2].startRowSign),
@@ -51,7 +51,7 @@ TEST(SkapaInput, MarksTypesTheBaseRowSignAndPercentTags)
         std::tuple(m[4].type, m[4].percent), std::tuple(frame::MatchType::Procent, std::array<double, 3>{50, 30, 20}));
 
     // Without the filter ticked, its boxes as they stand.
-    const rowcreation::FrameInput plain = frame::frameInputFrom(f, {});
+    const rowcreation::FrameInput plain = frame::frameInputFrom(plainFrame);
     EXPECT_EQ(std::tuple(plain.filter, plain.bounds.max), std::tuple(false, std::array<double, 3>{12, 10, 11}));
 }
 
