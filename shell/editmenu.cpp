@@ -9,14 +9,13 @@
 #include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
+#include "shell/texts/textids.h"
 
 #include <QAction>
 
 using editcommands::Selection;
 
 namespace {
-
-constexpr int kMsgPasteOutside = 9;
 
 Selection selectionOf(const Grid& g) { return {g.SelStartRow(), g.SelEndRow(), g.SelStartCol(), g.SelEndCol()}; }
 
