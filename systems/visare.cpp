@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -136,8 +137,8 @@ visare* visare::instance()
 
 void visare::Form_Load()
 {
-    avbryt->setCaption(currentUiText(200));
-    setWindowTitle(currentUiText(1100));
+    avbryt->setCaption(currentUiText(kUiCancel));
+    setWindowTitle(currentUiText(kUiProgressCaption));
 }
 
 void visare::avbryt_Click()
