@@ -3,6 +3,7 @@
 
 #include "printing/printroutine.h"
 
+#include "shell/texts/textids.h"
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
@@ -73,9 +74,9 @@ struct Printed {
 };
 
 Printed print(const RowMatrix& rows, const PrintCalibration& cal, const PrintChoices& choices = {},
-    gdi::RecordingContext::Caps caps = kExact, bool cancelAt37 = false, int calibrationError = 0)
+    gdi::RecordingContext::Caps caps = kExact, bool cancelOutsideMargin = false, int calibrationError = 0)
 {
-    RecordingPrintHooks hooks(caps, cal, cancelAt37);
+    RecordingPrintHooks hooks(caps, cal, cancelOutsideMargin);
     if (calibrationError)
         hooks.failCalibrationWith(calibrationError);
     Printed run;
@@ -297,7 +298,7 @@ TEST(PrintRoutine, OutOfMemoryIsReportedAndEndsTheJob)
     run.error = printCoupons(sameRows(2), QStringLiteral("2"), {}, hooks);
     run.calls = hooks.inner.recording().calls();
     EXPECT_EQ(run.error, vberr::OutOfMemory);
-    EXPECT_EQ(run.named({"Message"}), messages(printmsg::Unexpected));
+    EXPECT_EQ(run.named({"Message"}), messages(kMsgUnexpectedError));
     expectJobEnded(run);
 }
 
@@ -307,7 +308,7 @@ TEST(PrintRoutine, NoRowsPerCouponIsRefusedBeforeAnythingIsDrawn)
         PrintCalibration cal = resetCalibration();
         cal.RPC = static_cast<std::int16_t>(rpc);
         const Printed run = print(sameRows(5), cal);
-        EXPECT_EQ(run.named({"Message"}), messages(printmsg::NoRowsPerCoupon));
+        EXPECT_EQ(run.named({"Message"}), messages(kMsgBadRowsPerCoupon));
         EXPECT_EQ(run.marks(), 0);
         expectJobEnded(run);
     }
