@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "shell/garanti.h"
 #include "shell/reductiontext.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/textof.h"
@@ -81,7 +82,7 @@ TEST_F(GuaranteeWindows, AnUnreadableSystemGivesAMessageAndNoWindowAndAvbrytKeep
     bad->Grid1->setCols(3);  // fewer columns than rows
     user.answerMessageBox(vbmsg::OK);
     bad->Berakna_Click();
-    EXPECT_TRUE(boxTexts(user).size() == 1 && boxTexts(user)[0].startsWith(MessageText(30)));
+    EXPECT_TRUE(boxTexts(user).size() == 1 && boxTexts(user)[0].startsWith(MessageText(kMsgUnexpectedError)));
     EXPECT_TRUE(garanti::loaded() == nullptr && idle() && bad->Grid2->TextMatrix(0, 0).isEmpty());
 
     for (const char* flag : {"", "0"}) {
@@ -113,7 +114,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     stored.setTextMatrix(0, 2, QStringLiteral("kommentar"));
     user.answerMessageBox(vbmsg::OK);
     Q_EMIT frame->visagaranti[1]->Click();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(23)});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgGuaranteeNotComputed)});
     garanti* w = garanti::loaded();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(header(*w->Grid2) + w->reducering->Caption() + u'/' + w->kommentarer->Text() + u'/' +
@@ -144,7 +145,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     user.clear();
     for (int i = 0; i < 2; ++i)
         user.answerMessageBox(vbmsg::OK), QTest::mouseClick(w->kommentarer, Qt::LeftButton);
-    EXPECT_EQ(boxTexts(user), QStringList(2, MessageText(27)));
+    EXPECT_EQ(boxTexts(user), QStringList(2, MessageText(kMsgCommentsReadOnly)));
 
     // "Stäng" closes it and leaves the main window as it was.
     w->stang_Click();

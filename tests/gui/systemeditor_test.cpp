@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/textof.h"
@@ -317,7 +318,7 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     user.answerMessageBox(vbmsg::OK);
     Form2* e = ok();
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(33)});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgTooManyRows)});
     EXPECT_EQ(user.messageBoxes().at(0).style, vbmsg::Exclamation);
     EXPECT_TRUE(e->Grid1->Cols() == 4 && e->rader() == 3 && !locked());
 
@@ -330,13 +331,13 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     user.answerMessageBox(vbmsg::OK);
     settings("0", "1", "5451");
     ok();
-    EXPECT_TRUE(boxTexts(user) == QStringList{MessageText(33)} && !locked());
+    EXPECT_TRUE(boxTexts(user) == QStringList{MessageText(kMsgTooManyRows)} && !locked());
 
     // Any other failure is the unexpected error with its number and description.
     user.clear();
     user.answerMessageBox(vbmsg::OK);
     settings("0", "-3", "2");
     ok();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(30) + u"\rError: 380 Invalid property value"});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgUnexpectedError) + u"\rError: 380 Invalid property value"});
     EXPECT_TRUE(user.messageBoxes().at(0).style == vbmsg::Critical && !locked());
 }
