@@ -168,7 +168,7 @@ TEST(PrintRoutine, PagesAndCouponRange)
             testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
         const Printed run = print(sameRows(c.rows), resetCalibration(), c.fran ? range(c.fran, c.till) : PrintChoices{},
             c.fran ? kExact : kWorked);
-        EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(31) : std::vector<GdiCall>{});
+        EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(kMsgBadPrintRange) : std::vector<GdiCall>{});
         EXPECT_EQ(run.marksPerPage(), c.rowsPerPage.empty() ? std::vector<int>{0} : fullRows(c.rowsPerPage));
         expectJobEnded(run);
     }
@@ -244,12 +244,12 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
 {
     const gdi::RecordingContext::Caps margin{254, 254, 0, 120};
     const Printed cancelled = print(sameRows(3), grid(100, 200), {}, margin, true);
-    EXPECT_EQ(cancelled.named({"Message"}), messages(37));
+    EXPECT_EQ(cancelled.named({"Message"}), messages(kMsgOutsideMargin));
     EXPECT_EQ(cancelled.marks(), 0);
     expectJobEnded(cancelled);
 
     const Printed anyway = print(sameRows(3), grid(100, 200), {}, margin, false);
-    EXPECT_EQ(anyway.named({"Message"}), messages(37));
+    EXPECT_EQ(anyway.named({"Message"}), messages(kMsgOutsideMargin));
     EXPECT_EQ(anyway.named({"MoveToEx"}).front(), call("MoveToEx", {200, -20}));
     EXPECT_EQ(anyway.marks(), 39);
 }
