@@ -5,6 +5,7 @@
 #include "harness.h"
 #include "rowfile.h"
 
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "systems/rightssearch.h"
 #include "tests/systems/rightssearch_literal.h"
@@ -23,14 +24,14 @@ const bench::Registrar cases([] {
             auto rows = std::make_shared<const RowMatrix>(bench::fullFrameRows());
             return bench::Runs{[rows] {
                                    const auto result = rightssearch::countRights(*rows, rows->upperRow(), kCorrect);
-                                   bench::keep(rightssearch::resultText(
-                                       result, 13, rightssearch::lowestFrameLevel(rows->upperRow()), UIText(1006)));
+                                   bench::keep(rightssearch::resultText(result, 13,
+                                       rightssearch::lowestFrameLevel(rows->upperRow()), UIText(kUiRightsInRow)));
                                },
                 [rows] {
                     std::vector<std::vector<std::uint8_t>> list(static_cast<std::size_t>(rows->upperRow()));
                     for (std::size_t r = 0; r < list.size(); ++r)
                         list[r].assign(rows->row(static_cast<long long>(r)), rows->row(static_cast<long long>(r)) + 13);
-                    bench::keep(rightssearch_literal::search(list, kCorrect, 13, 10, UIText(1006)));
+                    bench::keep(rightssearch_literal::search(list, kCorrect, 13, 10, UIText(kUiRightsInRow)));
                 }};
         }});
 });
@@ -83,9 +84,9 @@ int searchCommand(const std::vector<std::string>& args)
     for (int k = rightssearch::MaxPositions; k >= 0; --k)
         std::printf(k > 0 ? "%lld " : "%lld\n", static_cast<long long>(result.counts[static_cast<std::size_t>(k)]));
     // A frame's label in the running language (Swedish here), a system's always Swedish.
-    const QString text = system ? rightssearch::resultText(result, positions, 1, UIText(1006))
+    const QString text = system ? rightssearch::resultText(result, positions, 1, UIText(kUiRightsInRow))
                                 : rightssearch::resultText(result, rightssearch::MaxPositions,
-                                      rightssearch::lowestFrameLevel(count), UIText(1006));
+                                      rightssearch::lowestFrameLevel(count), UIText(kUiRightsInRow));
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     return 0;

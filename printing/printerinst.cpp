@@ -9,6 +9,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
+#include "shell/texts/textids.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -204,27 +205,27 @@ void printerinst::buildControls()
 
 void printerinst::Form_Load()
 {
-    aterstall->setCaption(currentUiText(800));
-    aterstalljoker->setCaption(currentUiText(800));
-    avbryt->setCaption(currentUiText(200));
-    Frame1->setCaption(currentUiText(801));
-    (*kryssruta)[0]->setCaption(currentUiText(802));
-    (*kryssruta)[1]->setCaption(currentUiText(803));
-    Label2->setCaption(currentUiText(804));
+    aterstall->setCaption(currentUiText(kUiReset));
+    aterstalljoker->setCaption(currentUiText(kUiReset));
+    avbryt->setCaption(currentUiText(kUiCancel));
+    Frame1->setCaption(currentUiText(kUiJokerSettings));
+    (*kryssruta)[0]->setCaption(currentUiText(kUiPrintAsCross));
+    (*kryssruta)[1]->setCaption(currentUiText(kUiPrintAsFilledBox));
+    Label2->setCaption(currentUiText(kUiCalibrationNote));
     for (std::size_t i = 0; i < Label3.size(); ++i)
-        Label3[i]->setCaption(currentUiText(805 + static_cast<int>(i)));
-    Label4[0]->setCaption(currentUiText(812));
-    Label4[1]->setCaption(currentUiText(813));
+        Label3[i]->setCaption(currentUiText(kUiCrossDistance + static_cast<int>(i)));
+    Label4[0]->setCaption(currentUiText(kUiJoker1Offset));
+    Label4[1]->setCaption(currentUiText(kUiJoker2Offset));
     for (std::size_t i = 0; i < Label5.size(); ++i)
-        Label5[i]->setCaption(currentUiText(i % 2 == 0 ? 814 : 815));
-    Label6->setCaption(currentUiText(816));
-    Label7->setCaption(currentUiText(817));
-    Label8->setCaption(currentUiText(818));
-    ok->setCaption(currentUiText(400));
-    setWindowTitle(currentUiText(819));
-    SSTab1->setTabCaption(1, currentUiText(820));
-    SSTab1->setTabCaption(0, currentUiText(821));
-    RadKupongLabel->setCaption(currentUiText(822));
+        Label5[i]->setCaption(currentUiText(i % 2 == 0 ? kUiVertical : kUiHorizontal));
+    Label6->setCaption(currentUiText(kUiJokerNote));
+    Label7->setCaption(currentUiText(kUiSkewNote));
+    Label8->setCaption(currentUiText(kUiSkewRange));
+    ok->setCaption(currentUiText(kUiOK));
+    setWindowTitle(currentUiText(kUiCalibrationCaption));
+    SSTab1->setTabCaption(1, currentUiText(kUiOtherCrossSettingsTab));
+    SSTab1->setTabCaption(0, currentUiText(kUiCrossPlacementTab));
+    RadKupongLabel->setCaption(currentUiText(kUiRowsPerCoupon));
 }
 
 void printerinst::showDialog()

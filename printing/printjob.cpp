@@ -9,6 +9,7 @@
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/saveas.h"
+#include "shell/texts/textids.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ public:
     PrintCalibration readCalibration() override { return readCalibrationFile(); }
     int message(int id, int style, int errorNumber) override
     {
-        if (id == printmsg::Unexpected) {
+        if (id == kMsgUnexpectedError) {
             reportUnexpectedError(errorNumber);
             return vbmsg::OK;
         }

@@ -123,10 +123,10 @@ void Printer::report(int error)
 {
     if (!error)
         return;
-    const int id = error == vberr::FileAlreadyOpen ? printmsg::FileAlreadyOpen
-        : error == vberr::InputPastEnd             ? printmsg::NoAppPath
-                                                   : printmsg::Unexpected;
-    hooks_.message(id, id == printmsg::Unexpected ? vbmsg::OKOnly | vbmsg::Critical : kWarning, error);
+    const int id = error == vberr::FileAlreadyOpen ? kMsgFileAlreadyOpen
+        : error == vberr::InputPastEnd             ? kMsgNoAppPath
+                                                   : kMsgUnexpectedError;
+    hooks_.message(id, id == kMsgUnexpectedError ? vbmsg::OKOnly | vbmsg::Critical : kWarning, error);
 }
 
 void Printer::selectTools()
@@ -155,7 +155,7 @@ bool Printer::prepare()
     cal_ = hooks_.readCalibration();
     // With no rows per coupon the pages would never advance.
     if (cal_.RPC < 1) {
-        hooks_.message(printmsg::NoRowsPerCoupon, kWarning, 0);
+        hooks_.message(kMsgBadRowsPerCoupon, kWarning, 0);
         return false;
     }
 
@@ -171,7 +171,7 @@ bool Printer::prepare()
         top = vb::toInt16(static_cast<long long>(top) - offY);
         left = vb::toInt16(static_cast<long long>(left) - offX);
         if ((top < 0 || left < 0) &&
-            hooks_.message(printmsg::OutsideMargin, vbmsg::OKCancel | vbmsg::Exclamation, 0) == vbmsg::Cancel)
+            hooks_.message(kMsgOutsideMargin, vbmsg::OKCancel | vbmsg::Exclamation, 0) == vbmsg::Cancel)
             return false;
     } else {
         top = vb::toInt16(static_cast<long long>(top) + offY);
@@ -189,7 +189,7 @@ bool Printer::prepare()
         const double f = vb::Val(choices_.fran);
         const double t = vb::Val(choices_.till);
         if (t * rpc > A + rpc || t * rpc < 1 || f * rpc > A + rpc || f * rpc < 1) {
-            hooks_.message(printmsg::BadRange, kWarning, 0);
+            hooks_.message(kMsgBadPrintRange, kWarning, 0);
             return false;
         }
         const double lo = std::min(f, t);
@@ -285,5 +285,5 @@ PrintCalibration RecordingPrintHooks::readCalibration()
 int RecordingPrintHooks::message(int id, int, int)
 {
     dc_.note(QStringLiteral("Message"), {id});
-    return id == printmsg::OutsideMargin && cancelAt37_ ? vbmsg::Cancel : vbmsg::OK;
+    return id == kMsgOutsideMargin && cancelOutsideMargin_ ? vbmsg::Cancel : vbmsg::OK;
 }

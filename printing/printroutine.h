@@ -6,6 +6,7 @@
 #include "core/rowmatrix.h"
 #include "platform/gdi.h"
 #include "printing/calibration.h"
+#include "shell/texts/textids.h"
 
 #include <QString>
 
@@ -18,16 +19,6 @@ struct PrintChoices {
     bool joker1 = false;
     bool joker2 = false;
 };
-
-// Messages the routine shows, by MessageText id.
-namespace printmsg {
-constexpr int FileAlreadyOpen = 4;
-constexpr int Unexpected = 30;  // followed by " Error: " and the number
-constexpr int BadRange = 31;
-constexpr int NoAppPath = 32;
-constexpr int OutsideMargin = 37;
-constexpr int NoRowsPerCoupon = 60;
-}  // namespace printmsg
 
 // Raised by StartPrint when the user declined the print before it started: nothing is shown.
 struct PrintDeclined { };
@@ -44,7 +35,8 @@ public:
     virtual void abandonJob(gdi::DeviceContext& dc) { dc.abandonDocument(); }
     // The calibration file, read after the job has started. Raises VbError.
     virtual PrintCalibration readCalibration() = 0;
-    // A message box: MessageText(id), for id 30 followed by the error number; returns vbmsg::OK or Cancel.
+    // A message box: MessageText(id), for kMsgUnexpectedError followed by the error number; returns vbmsg::OK or
+    // Cancel.
     virtual int message(int id, int style, int errorNumber) = 0;
 };
 
@@ -53,12 +45,13 @@ public:
 int printCoupons(const RowMatrix& forminne, const QString& allrad, const PrintChoices& choices, PrintHooks& hooks);
 
 // Hooks that print on a recording context: message boxes are noted there as "Message id", answered
-// OK except message 37 when told to cancel it; readCalibration hands out the given record or raises
+// OK except kMsgOutsideMargin when told to cancel it; readCalibration hands out the given record or raises
 // the given error.
 class RecordingPrintHooks final : public PrintHooks {
 public:
-    RecordingPrintHooks(gdi::RecordingContext::Caps caps, PrintCalibration calibration, bool cancelAt37 = false)
-        : dc_(caps), calibration_(calibration), cancelAt37_(cancelAt37)
+    RecordingPrintHooks(
+        gdi::RecordingContext::Caps caps, PrintCalibration calibration, bool cancelOutsideMargin = false)
+        : dc_(caps), calibration_(calibration), cancelOutsideMargin_(cancelOutsideMargin)
     {
     }
     gdi::DeviceContext& StartPrint() override { return dc_; }
@@ -73,6 +66,6 @@ public:
 private:
     gdi::RecordingContext dc_;
     PrintCalibration calibration_;
-    bool cancelAt37_;
+    bool cancelOutsideMargin_;
     int calibrationError_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -105,26 +106,26 @@ void printruta::Form_Load()
 {
     InitPSD();
     lockMainWindow(true);
-    avbryt->setCaption(currentUiText(200));
-    Frame1->setCaption(currentUiText(900));
-    Frame2->setCaption(currentUiText(901));
-    Frame3->setCaption(currentUiText(902));
-    joker[0]->setCaption(currentUiText(904));
-    joker[1]->setCaption(currentUiText(905));
-    Label1->setCaption(currentUiText(906));
-    ok->setCaption(currentUiText(908));
-    (*orient)[0]->setCaption(currentUiText(909));
-    (*orient)[1]->setCaption(currentUiText(910));
-    setWindowTitle(currentUiText(908));
-    skrivare->setCaption(currentUiText(913));
-    (*skrivoption)[0]->setCaption(currentUiText(914));
-    (*skrivoption)[1]->setCaption(currentUiText(907));
+    avbryt->setCaption(currentUiText(kUiCancel));
+    Frame1->setCaption(currentUiText(kUiJoker));
+    Frame2->setCaption(currentUiText(kUiPrintFrame));
+    Frame3->setCaption(currentUiText(kUiCouponOrientation));
+    joker[0]->setCaption(currentUiText(kUiJoker1));
+    joker[1]->setCaption(currentUiText(kUiJoker2));
+    Label1->setCaption(currentUiText(kUiPrintTo));
+    ok->setCaption(currentUiText(kUiPrintButton));
+    (*orient)[0]->setCaption(currentUiText(kUiUpright));
+    (*orient)[1]->setCaption(currentUiText(kUiUpsideDown));
+    setWindowTitle(currentUiText(kUiPrintButton));
+    skrivare->setCaption(currentUiText(kUiPrinterButton));
+    (*skrivoption)[0]->setCaption(currentUiText(kUiAllCoupons));
+    (*skrivoption)[1]->setCaption(currentUiText(kUiPrintFrom));
 }
 
 void printruta::Form_Activate()
 {
     lockMainWindow(true);
-    guide::showPage(7);
+    guide::showPage(kGuidePrint);
     for (OptionButton* b : *skrivoption)
         b->setEnabled(true);
     fran->setEnabled(true);

@@ -6,6 +6,7 @@
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
+#include "shell/texts/textids.h"
 
 #include <QPointer>
 
@@ -64,13 +65,13 @@ Byta::~Byta() = default;
 
 void Byta::Form_Load()
 {
-    setWindowTitle(currentUiText(26));
-    avbryt->setCaption(currentUiText(200));
-    ok->setCaption(currentUiText(400));
-    (*Option1)[kBlank]->setCaption(currentUiText(401));
-    (*Option2)[kBlank]->setCaption(currentUiText(401));
-    SSFrame1->setCaption(currentUiText(402));
-    SSFrame2->setCaption(currentUiText(403));
+    setWindowTitle(currentUiText(kUiReplaceItem));
+    avbryt->setCaption(currentUiText(kUiCancel));
+    ok->setCaption(currentUiText(kUiOK));
+    (*Option1)[kBlank]->setCaption(currentUiText(kUiBlank));
+    (*Option2)[kBlank]->setCaption(currentUiText(kUiBlank));
+    SSFrame1->setCaption(currentUiText(kUiReplaceFrom));
+    SSFrame2->setCaption(currentUiText(kUiReplaceTo));
 }
 
 void Byta::Form_Activate()

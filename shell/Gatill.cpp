@@ -8,6 +8,7 @@
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
+#include "shell/texts/textids.h"
 
 #include <QPointer>
 
@@ -15,7 +16,6 @@ namespace {
 
 QPointer<Gatill> theDialog;
 
-constexpr int kMsgNoSuchRow = 28;
 constexpr int kKeyEnter = 13;
 
 }  // namespace
@@ -50,9 +50,9 @@ Gatill::Gatill() : LockingDialog(3210, 1560)
 
 void Gatill::Form_Load()
 {
-    setWindowTitle(currentUiText(25));
-    avbryt->setCaption(currentUiText(200));
-    ok->setCaption(currentUiText(400));
+    setWindowTitle(currentUiText(kUiGoToItem));
+    avbryt->setCaption(currentUiText(kUiCancel));
+    ok->setCaption(currentUiText(kUiOK));
     setPrompt();
 }
 
@@ -66,7 +66,7 @@ void Gatill::Form_Activate()
 void Gatill::setPrompt()
 {
     const MDIForm1* main = MDIForm1::instance();
-    Label1->setCaption(currentUiText(main && main->aktivtyp == DocumentKind::Frame ? 134 : 135));
+    Label1->setCaption(currentUiText(main && main->aktivtyp == DocumentKind::Frame ? kUiGoToCoupon : kUiGoToRow));
 }
 
 void Gatill::Text1_KeyPress(int& KeyAscii)

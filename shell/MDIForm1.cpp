@@ -13,6 +13,7 @@
 #include "shell/helpviewer.h"
 #include "shell/saveas.h"
 #include "shell/settings.h"
+#include "shell/texts/textids.h"
 #include "shell/toolbarpictures.h"
 
 #include <QApplication>
@@ -173,14 +174,16 @@ void MDIForm1::runCommand(MainCommand command)
 
 void MDIForm1::setMenuCaptions()
 {
-    const std::pair<QMenu*, int> menus[] = {
-        {File, 10}, {edit, 20}, {installningar, 30}, {verktyg, 40}, {fonster, 50}, {helpmenu, 60}, {Exportera, 63}};
+    const std::pair<QMenu*, int> menus[] = {{File, kUiFileMenu}, {edit, kUiEditMenu}, {installningar, kUiSettingsMenu},
+        {verktyg, kUiToolsMenu}, {fonster, kUiWindowMenu}, {helpmenu, kUiHelpMenu}, {Exportera, kUiExportMenu}};
     for (const auto& [menu, id] : menus)
         menu->setTitle(currentUiText(id));
-    const std::pair<QAction*, int> items[] = {{NyBlankett, 11}, {laddablankett, 12}, {SparaSom, 13}, {SkrivUt, 14},
-        {Avsluta, 15}, {klipput, 21}, {kopiera, 22}, {klistrain, 23}, {tabort, 24}, {gatillmenu, 25}, {bytut, 26},
-        {printer, 31}, {NyttSystem, 41}, {OppnaSystem, 42}, {sok, 43}, {ordna, 51}, {ordnaico, 52}, {help, 61},
-        {guidemenu, 62}};
+    const std::pair<QAction*, int> items[] = {{NyBlankett, kUiNewFrameItem}, {laddablankett, kUiOpenFrameItem},
+        {SparaSom, kUiSaveAsItem}, {SkrivUt, kUiPrintItem}, {Avsluta, kUiQuitItem}, {klipput, kUiCutItem},
+        {kopiera, kUiCopyItem}, {klistrain, kUiPasteItem}, {tabort, kUiDeleteItem}, {gatillmenu, kUiGoToItem},
+        {bytut, kUiReplaceItem}, {printer, kUiPrinterSettingsItem}, {NyttSystem, kUiNewSystemItem},
+        {OppnaSystem, kUiEditSystemItem}, {sok, kUiSearchItem}, {ordna, kUiTileItem}, {ordnaico, kUiArrangeIconsItem},
+        {help, kUiHelpPagesItem}, {guidemenu, kUiGuideItem}};
     for (const auto& [action, id] : items)
         action->setText(currentUiText(id));
 }
@@ -207,13 +210,13 @@ void MDIForm1::buildToolbar()
         bool enabled;
     };
     const Button buttons[] = {
-        {&SSRibbon1, 60, ToolbarPicture::NewFrame, 101, nullptr, MainCommand::NewFrame, true},
-        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, nullptr, MainCommand::OpenFrame, true},
-        {&SSRibbon5, 1380, ToolbarPicture::Save, 109, &MDIForm1::sparasom_Click, std::nullopt, false},
-        {&SSRibbon2, 2055, ToolbarPicture::Print, 103, nullptr, MainCommand::Print, false},
-        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, nullptr, MainCommand::Search, false},
-        {&SSRibbon6, 4350, ToolbarPicture::Help, 111, &MDIForm1::help_Click, std::nullopt, true},
-        {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, std::nullopt, true},
+        {&SSRibbon1, 60, ToolbarPicture::NewFrame, kUiNewFrameHint, nullptr, MainCommand::NewFrame, true},
+        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, kUiOpenFrameHint, nullptr, MainCommand::OpenFrame, true},
+        {&SSRibbon5, 1380, ToolbarPicture::Save, kUiSaveAsHint, &MDIForm1::sparasom_Click, std::nullopt, false},
+        {&SSRibbon2, 2055, ToolbarPicture::Print, kUiPrintHint, nullptr, MainCommand::Print, false},
+        {&SSRibbon3, 2730, ToolbarPicture::Search, kUiSearchHint, nullptr, MainCommand::Search, false},
+        {&SSRibbon6, 4350, ToolbarPicture::Help, kUiHelpHint, &MDIForm1::help_Click, std::nullopt, true},
+        {&SSRibbon7, 5010, ToolbarPicture::Guide, kUiGuideHint, &MDIForm1::guidemenu_Click, std::nullopt, true},
     };
     for (const Button& b : buttons) {
         auto* button = new ToolbarButton(SSPanel1);  // SSPanel1 starts at the strip's corner
@@ -254,7 +257,7 @@ void MDIForm1::MDIForm_Load()
     }
     try {
         if (IniScan(QStringLiteral("Language")) == QStringLiteral("Finnish")) {
-            sprakoffset = 10000;
+            sprakoffset = kFinnishOffset;
             Finska->setChecked(true);
             Svenska->setChecked(false);
         } else {
@@ -266,10 +269,10 @@ void MDIForm1::MDIForm_Load()
         setMenuCaptions();
         guidesyns = 255;
         guide* g = guide::instance();
-        g->setWindowTitle(currentUiText(650));
+        g->setWindowTitle(currentUiText(kUiGuideCaption));
         dockGuide();
         g->parentWidget()->show();
-        guide::showPage(1);
+        guide::showPage(kGuideWelcome);
     } catch (const VbError& e) {
         reportError(e, ErrorContext::SettingsFile);
         FileNumber::one().close();
@@ -523,7 +526,7 @@ void MDIForm1::help_Click()
         FileNumber::one().close();
         // Only a missing AppPath has a message of its own here; even 55 is an unexpected error.
         if (e.number() == vberr::InputPastEnd)
-            MsgBox(currentMessageText(32), vbmsg::Exclamation);
+            MsgBox(currentMessageText(kMsgNoAppPath), vbmsg::Exclamation);
         else
             reportUnexpectedError(e.number());
     }
@@ -551,7 +554,7 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
     try {
-        MsgBox(currentMessageText(38), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgRestartForLanguage), vbmsg::Exclamation);
         Finska->setChecked(finnish);
         Svenska->setChecked(!finnish);
         writeLanguageItem(item);

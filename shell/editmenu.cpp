@@ -9,6 +9,7 @@
 #include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
+#include "shell/texts/textids.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,8 +20,6 @@
 using editcommands::Selection;
 
 namespace {
-
-constexpr int kMsgPasteOutside = 9;
 
 Selection selectionOf(const Grid& g) { return {g.SelStartRow(), g.SelEndRow(), g.SelStartCol(), g.SelEndCol()}; }
 

@@ -3,10 +3,12 @@
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 
 void reportUnexpectedError(int number)
 {
-    MsgBox(currentMessageText(30) + QStringLiteral(" Error: ") + QString::number(number), vbmsg::Critical);
+    MsgBox(currentMessageText(kMsgUnexpectedError) + QStringLiteral(" Error: ") + QString::number(number),
+        vbmsg::Critical);
 }
 
 void reportError(const VbError& error, ErrorContext context)
@@ -15,14 +17,14 @@ void reportError(const VbError& error, ErrorContext context)
     case vberr::DialogCancelled:
         return;
     case vberr::NotARegularFile:
-        MsgBox(currentMessageText(39), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgWrongType), vbmsg::Exclamation);
         return;
     case vberr::FileAlreadyOpen:
-        MsgBox(currentMessageText(4), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgFileAlreadyOpen), vbmsg::Exclamation);
         return;
     case vberr::InputPastEnd:
         if (context == ErrorContext::SettingsFile) {
-            MsgBox(currentMessageText(32), vbmsg::Exclamation);
+            MsgBox(currentMessageText(kMsgNoAppPath), vbmsg::Exclamation);
             return;
         }
         break;

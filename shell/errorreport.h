@@ -15,5 +15,5 @@ enum class ErrorContext {
 
 void reportError(const VbError& error, ErrorContext context = ErrorContext::General);
 
-// MessageText(30) & " Error: " & number, with a stop icon.
+// The unexpected-error message & " Error: " & number, with a stop icon.
 void reportUnexpectedError(int number);

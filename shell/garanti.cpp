@@ -9,6 +9,7 @@
 #include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/reductiontext.h"
+#include "shell/texts/textids.h"
 
 #include <QHeaderView>
 #include <QMdiSubWindow>
@@ -131,13 +132,13 @@ void garanti::unload()
 
 void garanti::Form_Load()
 {
-    setWindowTitle(currentUiText(500));
-    Label1->setCaption(currentUiText(501));
-    Label2->setCaption(currentUiText(502));
-    Label3->setCaption(currentUiText(503));
-    Label4->setCaption(currentUiText(302));
-    Label6->setCaption(currentUiText(504));
-    stang->setCaption(currentUiText(505));
+    setWindowTitle(currentUiText(kUiGuaranteeTableCaption));
+    Label1->setCaption(currentUiText(kUiRights));
+    Label2->setCaption(currentUiText(kUiChance));
+    Label3->setCaption(currentUiText(kUiErrorsIn));
+    Label4->setCaption(currentUiText(kUiComments));
+    Label6->setCaption(currentUiText(kUiReducedTo));
+    stang->setCaption(currentUiText(kUiClose));
 }
 
 void garanti::Form_MouseMove()
@@ -160,7 +161,7 @@ bool garanti::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void garanti::kommentarer_Click() { MsgBox(currentMessageText(27), vbmsg::Exclamation); }
+void garanti::kommentarer_Click() { MsgBox(currentMessageText(kMsgCommentsReadOnly), vbmsg::Exclamation); }
 
 void garanti::writeHeader()
 {
@@ -215,10 +216,10 @@ void garanti::showStored(const Grid& stored, bool baseRow, int cols, int rows)
 
 void garanti::showFromSlot(const Grid& stored, int slotType)
 {
-    guide::showPage(5);
+    guide::showPage(kGuideGuaranteeTable);
     const bool current = storedGuaranteeCell(stored, 0, 0) == u"1";
     if (!current)
-        MsgBox(currentMessageText(23), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgGuaranteeNotComputed), vbmsg::Exclamation);
     garanti* w = reload();
     if (!w)
         return;

@@ -2,6 +2,7 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -41,7 +42,7 @@ guide* guide::instance()
     static QPointer<guide> the;
     if (!the) {
         the = new guide;
-        the->setWindowTitle(currentUiText(650));
+        the->setWindowTitle(currentUiText(kUiGuideCaption));
         if (MDIForm1* main = MDIForm1::instance()) {
             QMdiSubWindow* sub = main->addChild(the);
             sub->setWindowFlags(Qt::SubWindow | Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// rader & UIText 125 & outcomes & UIText 126 in the language of the offset (0 or 10000).
+// rader, " rader av ", outcomes, " möjliga" in the language of the offset (0 or 10000).
 QString reductionText(double rader, double outcomes, int languageOffset);
 // A stored reduction text as the running language shows it: a Finnish text in Swedish and back;
 // any other text as it is.

@@ -10,10 +10,10 @@
 #include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/errorreport.h"
+#include "shell/texts/textids.h"
 
 namespace {
 
-constexpr int kMsgOverwrite = 3;
 constexpr int kSaveFlags = 4;  // no read-only box; the overwrite question is ours
 
 }  // namespace

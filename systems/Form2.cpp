@@ -13,6 +13,7 @@
 #include "shell/saveas.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
+#include "shell/texts/textids.h"
 #include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
 #include "systems/guaranteefill.h"
@@ -38,10 +39,6 @@ constexpr int kButtonWidth = 1575;
 constexpr int kButtonHeight = 375;
 constexpr int kSignColWidth = 450;
 constexpr int kLabelColWidth = 660;
-
-constexpr int kGuideSaveSystem = 12;
-constexpr int kMsgNoGuaranteeTable = 1;
-constexpr int kMsgOldGuaranteeTable = 2;
 
 }  // namespace
 
@@ -131,10 +128,10 @@ QString Form2::captionPattern() const
 
 void Form2::Form_Load()
 {
-    Anvand->setCaption(currentUiText(300));
-    Berakna->setCaption(currentUiText(301));
-    ganger->setCaption(currentUiText(131));
-    Label4->setCaption(currentUiText(302));
+    Anvand->setCaption(currentUiText(kUiUse));
+    Berakna->setCaption(currentUiText(kUiGuaranteeTableButton));
+    ganger->setCaption(currentUiText(kUiMultiply));
+    Label4->setCaption(currentUiText(kUiComments));
 
     std::optional<ProgressRun> run;
     try {
@@ -156,7 +153,7 @@ void Form2::Form_Load()
         Tag = vb::Dec(helgard_);
         layOutGrid();
 
-        run.emplace(128);
+        run.emplace(kUiSystemProgress);
         if (settings.datorberakning) {
             GenerationSettings g;
             g.halvgard = vb::CLng(halvgard_);
@@ -190,9 +187,10 @@ void Form2::Form_Load()
 void Form2::reportLoadError(int number, const QString& description)
 {
     if (number == vberr::GridTooManyColumns)
-        MsgBox(currentMessageText(33), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgTooManyRows), vbmsg::Exclamation);
     else
-        MsgBox(currentMessageText(30) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) + u' ' + description,
+        MsgBox(currentMessageText(kMsgUnexpectedError) + QChar(13) + QStringLiteral("Error: ") + vb::Dec(number) +
+                u' ' + description,
             vbmsg::Critical);
 }
 
@@ -248,7 +246,7 @@ void Form2::writeRows(const GeneratedSystem& system)
 
 void Form2::Form_Activate()
 {
-    guide::showPage(11);
+    guide::showPage(kGuideSystemEditor);
     setWindowTitle(captionPattern());
 }
 
@@ -283,9 +281,12 @@ void Form2::saveAs(CommonDialog& dialog)
     syssparat = true;
 }
 
-QString Form2::closeQuestion() const { return currentMessageText(36) + windowTitle() + currentMessageText(35); }
+QString Form2::closeQuestion() const
+{
+    return currentMessageText(kMsgSystemUnsaved) + windowTitle() + currentMessageText(kMsgUnsavedQuestion);
+}
 
-QString Form2::saveAsCaption() const { return currentUiText(127); }
+QString Form2::saveAsCaption() const { return currentUiText(kUiSaveSystemAs); }
 
 void Form2::closeEvent(QCloseEvent* event)
 {
@@ -396,5 +397,5 @@ void Form2::ganger_Click()
     Grid1->setSelEndRow(Grid1->Row());
     Grid1->setSelStartCol(Grid1->Col());
     Grid1->setSelEndCol(Grid1->Col());
-    ganger->setCaption(currentUiText(Multiplication::IdleCaption));
+    ganger->setCaption(currentUiText(kUiMultiply));
 }

@@ -8,6 +8,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 #include "systems/Form2.h"
 
 #include <QApplication>
@@ -187,28 +188,28 @@ QString NyttSystemInst::systemType() const
 
 void NyttSystemInst::Form_Load()
 {
-    setWindowTitle(currentUiText(712));
-    AntalHalvgard->setCaption(currentUiText(700));
-    AntalHelgard->setCaption(currentUiText(701));
-    AntalRader->setCaption(currentUiText(702));
-    Datorberakning->setCaption(currentUiText(704));
+    setWindowTitle(currentUiText(kUiNewSystemDialogCaption));
+    AntalHalvgard->setCaption(currentUiText(kUiHalfGuardCount));
+    AntalHelgard->setCaption(currentUiText(kUiFullGuardCount));
+    AntalRader->setCaption(currentUiText(kUiSystemRowCount));
+    Datorberakning->setCaption(currentUiText(kUiComputerBuilds));
     for (int i = 0; i < 3; ++i)
-        feloption[static_cast<std::size_t>(i)]->setCaption(currentUiText(705 + i));
-    Frame1->setCaption(currentUiText(708));
-    Frame2->setCaption(currentUiText(709));
-    Frame3->setCaption(currentUiText(710));
-    Label1->setCaption(currentUiText(711));
-    Option1[0]->setCaption(currentUiText(713));
-    Option1[1]->setCaption(currentUiText(714));
+        feloption[static_cast<std::size_t>(i)]->setCaption(currentUiText(kUiReduction + i));
+    Frame1->setCaption(currentUiText(kUiSystemFrame));
+    Frame2->setCaption(currentUiText(kUiReductionFrame));
+    Frame3->setCaption(currentUiText(kUiBaseRowFrame));
+    Label1->setCaption(currentUiText(kUiThirteenAtErrors));
+    Option1[0]->setCaption(currentUiText(kUiWithoutBaseRow));
+    Option1[1]->setCaption(currentUiText(kUiWithBaseRow));
     for (int e = 0; e < 14; ++e)
-        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + currentUiText(703));
-    CommandOK->setCaption(currentUiText(400));
-    CommandAvbryt->setCaption(currentUiText(200));
+        Check1[static_cast<std::size_t>(e)]->setCaption(vb::Dec(e) + currentUiText(kUiErrors));
+    CommandOK->setCaption(currentUiText(kUiOK));
+    CommandAvbryt->setCaption(currentUiText(kUiCancel));
 }
 
 void NyttSystemInst::showDialog() { showDialogWindow(this, placed_); }
 
-void NyttSystemInst::Form_Activate() { guide::showPage(10); }
+void NyttSystemInst::Form_Activate() { guide::showPage(kGuideNewSystem); }
 
 void NyttSystemInst::changeEvent(QEvent* event)
 {
@@ -229,7 +230,7 @@ void NyttSystemInst::CommandOK_Click()
     hide();
     // The pattern at once, not "System" until the next activation: Save As and the close prompt
     // name the new system by it.
-    Form2* editor = Form2::open(currentUiText(132));
+    Form2* editor = Form2::open(currentUiText(kUiNewSystemCaption));
     editor->setWindowTitle(editor->captionPattern());
 }
 

@@ -1,11 +1,12 @@
 #include "systems/garantiram.h"
 
 #include "platform/controls.h"
-#include "platform/windowhelp.h"
 #include "platform/twips.h"
 #include "platform/vbtext.h"
+#include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 #include "systems/progress.h"
 
 #include <QMouseEvent>
@@ -67,20 +68,17 @@ garantiram::garantiram(QWidget* parent)
 
 void garantiram::Form_Load()
 {
-    setWindowTitle(currentUiText(600));
-    Label1->setCaption(currentUiText(601));
+    setWindowTitle(currentUiText(kUiFrameGuaranteeCaption));
+    Label1->setCaption(currentUiText(kUiChanceOf));
     for (std::size_t i = 0; i < Label2.size(); ++i)
-        Label2[i]->setCaption(currentUiText(602 + static_cast<int>(i)));
-    Label3->setCaption(currentUiText(607));
-    ok->setCaption(currentUiText(400));
+        Label2[i]->setCaption(currentUiText(kUiFrameGuaranteeLevel + static_cast<int>(i)));
+    Label3->setCaption(currentUiText(kUiPercent));
+    ok->setCaption(currentUiText(kUiOK));
 }
 
 void garantiram::ok_Click() { hide(); }
 
-void garantiram::showModeless()
-{
-    showDialogWindow(this, placed_);
-}
+void garantiram::showModeless() { showDialogWindow(this, placed_); }
 
 void garantiram::mouseMoveEvent(QMouseEvent* event)
 {
@@ -89,14 +87,13 @@ void garantiram::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void garantiram::showFrameGuarantee(
-    const RowMatrix& rows, const QString& rowTotal, const frameguarantee::Marks& marks)
+void garantiram::showFrameGuarantee(const RowMatrix& rows, const QString& rowTotal, const frameguarantee::Marks& marks)
 {
     // Rows 0 .. N - 1 of the caption's N; no more than the matrix holds.
     const double total = std::clamp(vb::Int(vb::Val(rowTotal)), 0.0, static_cast<double>(rows.upperRow() + 1));
     frameguarantee::Counts counts;
     {
-        ProgressRun run(123);
+        ProgressRun run(kUiFrameGuaranteeProgress);
         if (progressClock)
             run.now = progressClock;
         counts = frameguarantee::compute(rows, static_cast<long long>(total), marks,

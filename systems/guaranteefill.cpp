@@ -10,6 +10,7 @@
 #include "shell/garanti.h"
 #include "shell/lockingdialog.h"
 #include "shell/reductiontext.h"
+#include "shell/texts/textids.h"
 #include "systems/Form2.h"
 #include "systems/guarantee.h"
 #include "systems/progress.h"
@@ -55,7 +56,7 @@ void showEditorGuarantee(Form2& editor)
         return;
     }
 
-    ProgressRun run(124, true);
+    ProgressRun run(kUiGuaranteeTableProgress, true);
     w->Label3->setVisible(system.baseRow);
     w->Grid2->setCols(system.baseRow ? 7 : 6);
     w->Grid2->setRows(system.baseRow ? 71 : 6);

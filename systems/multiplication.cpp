@@ -1,5 +1,7 @@
 #include "systems/multiplication.h"
 
+#include "shell/texts/textids.h"
+
 int Multiplication::takeBlock(
     int startRow, int endRow, int startCol, int endCol, const std::function<QString(int row, int col)>& text)
 {
@@ -15,11 +17,11 @@ int Multiplication::takeBlock(
     if (state_ == State::WaitingForA) {
         a_ = std::move(block);
         state_ = State::WaitingForB;
-        return 129;
+        return kUiMultiplyTimes;
     }
     b_ = std::move(block);
     state_ = State::WaitingForTarget;
-    return 130;
+    return kUiMultiplyEquals;
 }
 
 Multiplication::Placement Multiplication::place(
@@ -29,9 +31,9 @@ Multiplication::Placement Multiplication::place(
     // 64-bit: two blocks of thousands of columns multiply past an int.
     const long long products = static_cast<long long>(a_.columns) * b_.columns;
     if (row + (a_.positions - 1) + (b_.positions - 1) >= gridRows - 1)
-        return {24, col};
+        return {kMsgProductTooLong, col};
     if (products + col > gridCols)
-        return {25, col};
+        return {kMsgProductTooWide, col};
     int target = col;
     for (int a = 0; a < a_.columns; ++a)
         for (int b = 0; b < b_.columns; ++b, ++target) {

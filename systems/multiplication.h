@@ -25,18 +25,18 @@ public:
     State state() const { return state_; }
 
     // Takes the selected block (rows startRow..endRow by columns startCol..endCol) into A or B.
-    // Returns the button's next caption id: 129 after A, 130 after B.
-    int takeBlock(int startRow, int endRow, int startCol, int endCol, const std::function<QString(int row, int col)>& text);
+    // Returns the button's next caption id: kUiMultiplyTimes after A, kUiMultiplyEquals after B.
+    int takeBlock(
+        int startRow, int endRow, int startCol, int endCol, const std::function<QString(int row, int col)>& text);
 
     struct Placement {
-        int message = 0;  // 24 the product does not fit downwards, 25 not to the right, 0 written
+        int message = 0;  // kMsgProductTooLong or kMsgProductTooWide when it does not fit, 0 written
         int lastCol = 0;  // where the current column ends after a written product
     };
     // Writes A x B with its first cell at (row, col) of a grid of gridRows x gridCols; empty source
     // cells write nothing. Back to waiting for A either way.
-    Placement place(int row, int col, int gridRows, int gridCols, const std::function<void(int row, int col, QChar sign)>& write);
-
-    static constexpr int IdleCaption = 131;
+    Placement place(
+        int row, int col, int gridRows, int gridCols, const std::function<void(int row, int col, QChar sign)>& write);
 
 private:
     GridBlock a_;

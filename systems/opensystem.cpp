@@ -14,6 +14,7 @@
 #include "shell/saveas.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
+#include "shell/texts/textids.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
@@ -22,8 +23,6 @@ namespace {
 
 constexpr int kOpenFlags = 4100;
 constexpr int kNoSuchControl = 340;
-constexpr int kMsgTooManyRows = 33;
-constexpr int kMsgWrongType = 39;
 
 // The message that refuses a system before anything is built for it, 0 when the editor takes it:
 // more guarded matches than a pool has, or more rows than the grid holds.

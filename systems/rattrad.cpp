@@ -8,6 +8,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
@@ -30,8 +31,6 @@ constexpr int kRightWidth = 3240;
 
 constexpr std::uint32_t kGreen = 0x7F00;
 constexpr std::uint32_t kRed = 0xFF;
-constexpr int kGuidePage = 6;
-constexpr int kMsgIncompleteRow = 26;
 
 QPointer<rattrad>& theWindow()
 {
@@ -133,13 +132,13 @@ rattrad* rattrad::showFresh(FrameRows frameRows)
 
 void rattrad::Form_Load()
 {
-    avbryt->setCaption(currentUiText(505));
-    Label4->setCaption(currentUiText(1000));
-    Label5->setCaption(currentUiText(1001));
-    Label7->setCaption(currentUiText(1002));
-    Label8->setCaption(currentUiText(1003));
-    setWindowTitle(currentUiText(1004));
-    sok->setCaption(currentUiText(1005));
+    avbryt->setCaption(currentUiText(kUiClose));
+    Label4->setCaption(currentUiText(kUiCorrectRow));
+    Label5->setCaption(currentUiText(kUiSearchRights));
+    Label7->setCaption(currentUiText(kUiCorrectRowCount));
+    Label8->setCaption(currentUiText(kUiSearchIn));
+    setWindowTitle(currentUiText(kUiSearchCaption));
+    sok->setCaption(currentUiText(kUiSearchButton));
     lockMainWindow(true);
     MDIForm1* main = MDIForm1::instance();
     marks_ = {};
@@ -167,7 +166,7 @@ void rattrad::Form_Load()
         Label1[static_cast<std::size_t>(i)]->setCaption(QString());
 }
 
-void rattrad::Form_Activate() { guide::showPage(kGuidePage); }
+void rattrad::Form_Activate() { guide::showPage(kGuideSearch); }
 
 void rattrad::Label1_Click(int Index)
 {
@@ -208,11 +207,11 @@ void rattrad::sok_Click()
         const long long created = rows_.upperRow();
         result = rightssearch::countRights(rows_, created, *correct);
         text = rightssearch::resultText(
-            result, rightssearch::MaxPositions, rightssearch::lowestFrameLevel(created), currentUiText(1006));
+            result, rightssearch::MaxPositions, rightssearch::lowestFrameLevel(created), currentUiText(kUiRightsInRow));
     } else if (kind_ == DocumentKind::System && editor_) {
         result = searchSystem(*correct);
         // A system's text is Swedish in either language.
-        text = rightssearch::resultText(result, positions, 1, UIText(1006));
+        text = rightssearch::resultText(result, positions, 1, UIText(kUiRightsInRow));
     }
     Text2->setText(text);
     for (int k = 0; k < rightssearch::LevelCount; ++k) {
@@ -220,7 +219,7 @@ void rattrad::sok_Click()
         const std::int64_t n = result.counts[static_cast<std::size_t>(k)];
         if (n > 0) {
             count->setForeColor(k >= 10 ? kGreen : kRed);
-            count->setCaption(QString::number(n) + currentUiText(133));
+            count->setCaption(QString::number(n) + currentUiText(kUiPieces));
         } else {
             count->setCaption(QString());
         }

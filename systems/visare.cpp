@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -133,8 +134,8 @@ visare* visare::instance()
 
 void visare::Form_Load()
 {
-    avbryt->setCaption(currentUiText(200));
-    setWindowTitle(currentUiText(1100));
+    avbryt->setCaption(currentUiText(kUiCancel));
+    setWindowTitle(currentUiText(kUiProgressCaption));
 }
 
 void visare::avbryt_Click() { release(); }

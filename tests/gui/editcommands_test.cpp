@@ -6,6 +6,7 @@
 #include "platform/vbsystem.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
+#include "shell/texts/textids.h"
 #include "support/mainwindow.h"
 #include "support/textof.h"
 
@@ -93,7 +94,7 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     auto shown = [&] { return std::pair(dlg->isVisible(), main_->Enabled()); };
     main_->gatillmenu->trigger();
     EXPECT_EQ(shown(), std::pair(true, false));
-    EXPECT_EQ(dlg->windowTitle() + dlg->Label1->Caption(), currentUiText(25) + currentUiText(135));
+    EXPECT_EQ(dlg->windowTitle() + dlg->Label1->Caption(), u"Gå tillGå till rad:");
 
     dlg->Text1->setText(QStringLiteral("95"));
     QTest::keyClick(dlg->Text1, Qt::Key_Return);  // Enter is OK
@@ -105,7 +106,7 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     dlg->Text1->setText(QStringLiteral("101"));
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(28)});
+    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(kMsgNoSuchRow)});
     EXPECT_EQ(e->Grid1->LeftCol(), 88);
     EXPECT_EQ(shown(), std::pair(false, true));
 
@@ -136,7 +137,7 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     // In a frame it shows the coupon.
     Q_EMIT f->Label4->DblClick();
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(134));
+    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(kUiGoToCoupon));
     dlg->Text1->setText(QStringLiteral("3"));
     dlg->ok->click();
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
@@ -144,7 +145,7 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     dlg->Text1->setText(QStringLiteral("4"));
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), (QStringList{currentMessageText(28), currentMessageText(5)}));
+    EXPECT_EQ(boxTexts(user), (QStringList{currentMessageText(kMsgNoSuchRow), currentMessageText(kMsgNoSuchCoupon)}));
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
 }
 
@@ -192,7 +193,7 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|1X2|1/1|1|1|1|");
     EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
     main_->klistrain_Click();
-    ASSERT_EQ(boxTexts(user), QStringList(2, currentMessageText(9)));
+    ASSERT_EQ(boxTexts(user), QStringList(2, currentMessageText(kMsgPasteOutside)));
     EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
     EXPECT_EQ(std::pair(g.SelEndRow(), g.SelEndCol()), std::pair(3, 5));
     EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|2|X/1|1|1|2|X");
@@ -212,7 +213,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     g.setTextMatrix(3, 3, QString());
     Byta* dlg = Byta::instance();
     EXPECT_EQ(std::tuple((*dlg->Option1)[3]->Value(), (*dlg->Option2)[0]->Value()), std::tuple(true, true));
-    EXPECT_EQ(dlg->SSFrame1->Caption(), currentUiText(402));
+    EXPECT_EQ(dlg->SSFrame1->Caption(), currentUiText(kUiReplaceFrom));
     // Signs by option: 0 "1", 1 "X", 2 "2", 3 blank.
     auto replace = [dlg](std::size_t from, std::size_t to) {
         (*dlg->Option1)[from]->setValue(true);

@@ -9,6 +9,7 @@
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/testhelpers.h"
@@ -177,7 +178,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
     load(f, 1, put(QStringLiteral("4-2-12.RU"), writeSystemFile(sys)));
-    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, page(8)));
+    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, page(kGuideLoadSystem)));
     const frame::FrameEditing& r = f.state();
     EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1],
                   r.sysgard[1], r.syshelgard[1], f.systemsparat()),  // nothing is marked by a load
@@ -234,7 +235,7 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
 
     user.answerMessageBox(vbmsg::No);
     f.Ladda_Click(0);
-    EXPECT_EQ(boxes(), (Boxes{{MessageText(12), vbmsg::YesNo | vbmsg::Exclamation}}));
+    EXPECT_EQ(boxes(), (Boxes{{MessageText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation}}));
     EXPECT_EQ(describe(f), before);
 
     user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
@@ -247,7 +248,7 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
     // The mathematical half guard alone counts; the system loaded before stays in the slot, unused.
     EXPECT_EQ(words(f.Label5[4]->Caption(), f.Label1[12]->Caption(), f.Allrad->Caption(), r.sysianvand[0],
                   f.Label3[0]->Caption()),
-        UIText(122) + u" 1 2 0 3-0-8.RM");
+        UIText(kUiMathematical) + u" 1 2 0 3-0-8.RM");
 }
 
 TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefused)
@@ -274,7 +275,7 @@ TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefu
             f.laddahelram_Click();
         else
             f.Ladda_Click(1);
-        EXPECT_EQ(boxes(), (Boxes{{MessageText(39), vbmsg::Exclamation}}));
+        EXPECT_EQ(boxes(), (Boxes{{MessageText(kMsgWrongType), vbmsg::Exclamation}}));
         EXPECT_EQ(f.state().filbyte, c.filbyte);
         EXPECT_EQ(describe(f), fresh);
         EXPECT_EQ(f.windowTitle(), u"Namnlös 1");
@@ -326,7 +327,7 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     const auto before = describe(f);
     const QString file = path(QStringLiteral("ram.1X2"));
     saveAs(file);
-    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, page(2)));
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, page(kGuideSaveFrame)));
     EXPECT_EQ(words(user.fileDialogs().back().fileName, main().sparafel, f.systemsparat(), f.windowTitle()),
         u"Namnlös 3 0 1 " + file);
 
@@ -429,7 +430,7 @@ TEST_F(FrameFiles, FrameReadAndSavedUnchangedIsTheSameFileByteForByte)
         user.clear();
         user.answerMessageBox(vbmsg::OK);
         g.visagaranti_Click(2);
-        EXPECT_EQ(boxes(), (Boxes{{MessageText(23), vbmsg::Exclamation}}));
+        EXPECT_EQ(boxes(), (Boxes{{MessageText(kMsgGuaranteeNotComputed), vbmsg::Exclamation}}));
         g.close();
     }
 }
@@ -470,7 +471,8 @@ TEST_F(FrameFiles, CancelledDeclinedOrFailedSaveKeepsTheOldFileAndTheFramesState
 {
     Form1& f = editedFrame();
     const QString existing = put(QStringLiteral("gammal.1X2"), QByteArray("old"));
-    const Boxes replace{{MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}};
+    const Boxes replace{
+        {QStringLiteral("Filen finns redan! Vill du skriva över den gamla filen?"), vbmsg::YesNo | vbmsg::Exclamation}};
     const struct {
         QString file;  // empty: the dialog is cancelled
         std::vector<int> answers;

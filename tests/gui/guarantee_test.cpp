@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "shell/garanti.h"
 #include "shell/reductiontext.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/textof.h"
@@ -83,7 +84,7 @@ TEST_F(GuaranteeWindows, AnUnreadableSystemGivesAMessageAndNoWindowAndAvbrytKeep
     user.answerMessageBox(vbmsg::OK);
     bad->Berakna_Click();
     ASSERT_EQ(boxTexts(user).size(), 1);
-    EXPECT_TRUE(boxTexts(user)[0].startsWith(MessageText(30))) << boxTexts(user)[0].toStdString();
+    EXPECT_TRUE(boxTexts(user)[0].startsWith(MessageText(kMsgUnexpectedError))) << boxTexts(user)[0].toStdString();
     EXPECT_EQ(
         std::tuple(garanti::loaded(), idle(), bad->Grid2->TextMatrix(0, 0)), std::tuple(nullptr, true, QString()));
 
@@ -116,7 +117,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     stored.setTextMatrix(0, 2, QStringLiteral("kommentar"));
     user.answerMessageBox(vbmsg::OK);
     Q_EMIT frame->visagaranti[1]->Click();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(23)});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgGuaranteeNotComputed)});
     garanti* w = garanti::loaded();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(header(*w->Grid2) + w->reducering->Caption() + u'/' + w->kommentarer->Text() + u'/' +
@@ -148,7 +149,7 @@ TEST_F(GuaranteeWindows, SlotTablesAndTheirWindow)
     user.clear();
     for (int i = 0; i < 2; ++i)
         user.answerMessageBox(vbmsg::OK), QTest::mouseClick(w->kommentarer, Qt::LeftButton);
-    EXPECT_EQ(boxTexts(user), QStringList(2, MessageText(27)));
+    EXPECT_EQ(boxTexts(user), QStringList(2, MessageText(kMsgCommentsReadOnly)));
 
     // "Stäng" closes it and leaves the main window as it was.
     w->stang_Click();

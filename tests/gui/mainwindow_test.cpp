@@ -13,6 +13,7 @@
 #include "shell/helpviewer.h"
 #include "shell/qttranslations.h"
 #include "shell/settings.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
@@ -79,11 +80,12 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
         Boxes boxes;
         const char* started;
     } cases[] = {
-        {"", {{MessageText(30) + QStringLiteral(" Error: 53"), vbmsg::Critical}},
+        {"", {{QStringLiteral("Ett oväntat fel har uppstått Error: 53"), vbmsg::Critical}},
             "0|0|0|Arkiv|Spara som...|Gå till ...||0"},
-        {"AppPath=/opt/velkorin\r\n", {{MessageText(32), vbmsg::Exclamation}},
+        {"AppPath=/opt/velkorin\r\n", {{MessageText(kMsgNoAppPath), vbmsg::Exclamation}},
             "0|0|0|Arkiv|Spara som...|Gå till ...||0"},
-        {"Language=Finnish\r\n", {{MessageText(10032), vbmsg::Exclamation}},  // already Finnish, no captions
+        {"Language=Finnish\r\n",
+            {{MessageText(kMsgNoAppPath + kFinnishOffset), vbmsg::Exclamation}},  // already Finnish, no captions
             "10000|1|0|Arkiv|Spara som...|Gå till ...||0"},
         {"Language=Finnish\r\nAppPath=/opt/velkorin\r\n", {},
             "10000|1|0|Arkisto|Tallenna nimellä|Siirry|/opt/velkorin\\System\\|255"},
@@ -99,7 +101,7 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
         EXPECT_EQ(boxesShown(user), c.boxes);
     }
     EXPECT_TRUE(guideFrame()->isVisible());
-    EXPECT_EQ(guide::instance()->guidetext->Text(), page(10001));
+    EXPECT_EQ(guide::instance()->guidetext->Text(), page(kGuideWelcome + kFinnishOffset));
     main_->NyBlankett_Click();
     EXPECT_EQ(main_->activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
 }
@@ -143,7 +145,7 @@ TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsInTheSystemFolder
 
     user.answerMessageBox(vbmsg::OK);
     w.Finska_Click();
-    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(38), vbmsg::Exclamation}}));
+    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(kMsgRestartForLanguage), vbmsg::Exclamation}}));
     EXPECT_EQ(started(w).substr(0, 11), "0|1|0|Arkiv");
     EXPECT_EQ(readFileBytes(ini), QByteArray("Language=Finnish\r\nAppPath=/opt/v\r\n"));
 }
@@ -222,13 +224,14 @@ TEST_F(MainWindow, HelpOpensTheFileOfTheLanguageFromAppPathAndShowsOnlyAMissingA
     FileNumber::one().open(config_.iniPath(), FileNumber::Mode::BinaryRead);
     user.answerMessageBox(vbmsg::OK);
     w.help_Click();
-    EXPECT_EQ(boxesShown(user), (Boxes{{currentMessageText(30) + QStringLiteral(" Error: 55"), vbmsg::Critical}}));
+    EXPECT_EQ(boxesShown(user),
+        (Boxes{{currentMessageText(kMsgUnexpectedError) + QStringLiteral(" Error: 55"), vbmsg::Critical}}));
     EXPECT_FALSE(FileNumber::one().isOpen());
 
     config_.writeIni("Language=Finnish\r\n");
     user.answerMessageBox(vbmsg::OK);
     w.help_Click();
-    EXPECT_EQ(user.shown().back().text, MessageText(10032));
+    EXPECT_EQ(user.shown().back().text, MessageText(kMsgNoAppPath + kFinnishOffset));
 }
 
 TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeavesAndTheGuideKeepsItsPlace)
@@ -240,10 +243,11 @@ TEST_F(MainWindow, ToolbarButtonsRunOnceAndShowTheirHintsUntilTheMouseLeavesAndT
         QCoreApplication::sendEvent(target, &move);
     };
     moveOver(w.SSRibbon4);
-    EXPECT_EQ(w.Label1->Caption() + u'|' + w.Label2->Caption(), UIText(107) + u'|' + UIText(108));
+    EXPECT_EQ(w.Label1->Caption() + u'|' + w.Label2->Caption(),
+        UIText(kUiOpenFrameHint) + u'|' + UIText(kUiOpenFrameHint + 1));
     for (QWidget* background : std::initializer_list<QWidget*>{w.mdiArea()->viewport(), w.SSPanel1, w.SSPanel2}) {
         moveOver(w.SSRibbon7);
-        EXPECT_EQ(w.Label1->Caption(), UIText(113));
+        EXPECT_EQ(w.Label1->Caption(), UIText(kUiGuideHint));
         moveOver(background);
         EXPECT_EQ(w.Label1->Caption() + w.Label2->Caption(), QString());
     }
@@ -337,8 +341,8 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
     auto* form = qobject_cast<Form1*>(w.activeChild());
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(on(), saveOnly);
-    EXPECT_EQ(w.SparaSom->text(), UIText(120));
-    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(3));
+    EXPECT_EQ(w.SparaSom->text(), UIText(kUiSaveFrameAs));
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(kGuideFrameWindow));
 
     // The guide is a child window but no document: nothing is on while it is active.
     w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guideFrame()));
@@ -363,8 +367,8 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
     ASSERT_TRUE(window->close());
     processEvents();
     EXPECT_EQ(on(), none);
-    EXPECT_EQ(w.SparaSom->text(), UIText(120));
-    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(1));
+    EXPECT_EQ(w.SparaSom->text(), UIText(kUiSaveFrameAs));
+    EXPECT_EQ(guide::instance()->guidetext->toPlainText(), page(kGuideWelcome));
 }
 
 TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)

@@ -8,6 +8,7 @@
 #include "printing/printerinst.h"
 #include "printing/printjob.h"
 #include "printing/printruta.h"
+#include "shell/texts/textids.h"
 #include "support/mainwindow.h"
 #include "support/testhelpers.h"
 
@@ -161,7 +162,7 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWritesOnlyWithAProgramFolder)
     dialog->ok_Click();
     ASSERT_EQ(user_.messageBoxes().size(), 3U);  // the opening, start() again, OK
     for (const auto& box : user_.messageBoxes())
-        EXPECT_EQ(box.text, currentMessageText(32));
+        EXPECT_EQ(box.text, currentMessageText(kMsgNoAppPath));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(stored) + "tail");
 }

@@ -2,6 +2,7 @@
 // on the main window, cancelling by "Avbryt" and by other means, the bar's pixels, the throttled yield
 // and the two finish orders.
 
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "systems/progress.h"
@@ -165,7 +166,7 @@ TEST_F(Progress, TheBarFillsItsAreaAndNoMoreAndTheNextRunStartsEmpty)
     }
     ProgressRun run(128);
     EXPECT_EQ(std::tuple(window()->isVisible(), main_->Enabled()), std::tuple(true, false));
-    EXPECT_EQ(window()->windowTitle(), currentUiText(128));
+    EXPECT_EQ(window()->windowTitle(), currentUiText(kUiSystemProgress));
     EXPECT_NE(pixel(2475, 145), kBlue);
     run.now = [] { return ProgressRun::Clock::time_point{}; };
     EXPECT_FALSE(run.step(1, 1e6));  // edge 0.00495 twips
@@ -222,12 +223,12 @@ TEST_F(Progress, TheTwoFinishOrders)
     } watch;
     window()->installEventFilter(&watch);
 
-    ProgressRun(128).finish(ProgressRun::FinishOrder::HideThenEnable);
-    ProgressRun(124).finish(ProgressRun::FinishOrder::EnableThenHide);
+    ProgressRun(kUiSystemProgress).finish(ProgressRun::FinishOrder::HideThenEnable);
+    ProgressRun(kUiGuaranteeTableProgress).finish(ProgressRun::FinishOrder::EnableThenHide);
     sprakoffset = 10000;
     {
         ProgressRun unfinished(123);
-        EXPECT_EQ(window()->windowTitle(), currentUiText(123));
+        EXPECT_EQ(window()->windowTitle(), currentUiText(kUiFrameGuaranteeProgress));
     }  // left early: hide, then enable
     window()->removeEventFilter(&watch);
 

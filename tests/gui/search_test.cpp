@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/filenumber.h"
 #include "platform/grid.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/testhelpers.h"
@@ -81,7 +82,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(w->isVisible());
     EXPECT_FALSE(main_->Enabled());
-    EXPECT_EQ(w->windowTitle(), UIText(1004));
+    EXPECT_EQ(w->windowTitle(), UIText(kUiSearchCaption));
     EXPECT_EQ(w->Text1->Text(), frame.windowTitle());
     EXPECT_TRUE(w->Label1[38]->Visible());
 
@@ -91,7 +92,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     w->Label1_Click(37);  // marked and unmarked again
     user.answerMessageBox(vbmsg::OK);
     w->sok_Click();
-    ASSERT_EQ(boxTexts(user), QStringList{MessageText(26)});
+    ASSERT_EQ(boxTexts(user), QStringList{MessageText(kMsgIncompleteRow)});
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(w->Label6[0]->Caption(), u"");
 
@@ -146,7 +147,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     writeFileBytes(old, "old");
     user.answerMessageBox(vbmsg::No);
     exportTo(old, true);
-    EXPECT_EQ(user.messageBoxes().back().text, MessageText(3));
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(kMsgOverwrite));
     EXPECT_TRUE(main_->sparafel);
     EXPECT_EQ(readFileBytes(old), "old");
 
@@ -154,7 +155,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     FileNumber::one().open(dir_.filePath(QStringLiteral("busy")), FileNumber::Mode::BinaryWrite);
     user.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
     exportTo(old, true);
-    EXPECT_EQ(user.messageBoxes().back().text, MessageText(4));
+    EXPECT_EQ(user.messageBoxes().back().text, MessageText(kMsgFileAlreadyOpen));
     EXPECT_TRUE(main_->sparafel);
     EXPECT_EQ(readFileBytes(old), "old");
     EXPECT_FALSE(FileNumber::one().isOpen());
@@ -189,7 +190,7 @@ TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
     mark(*w, "1X21X21");
     w->sok_Click();
     EXPECT_EQ(w->Text2->Text(), u"7 Rätt i rad 1\r\n\r\n6 Rätt i rad 2\r\n\r\n2 Rätt i rad 3\r\n\r\n");
-    EXPECT_EQ(w->Label6[7]->Caption(), QStringLiteral("1") + UIText(10133));
+    EXPECT_EQ(w->Label6[7]->Caption(), u"1 kpl");
     // The search leaves the editor's current cell on the last cell it read.
     EXPECT_EQ(std::pair(e.Grid1->Row(), e.Grid1->Col()), std::pair(7, 3));
     w->close();
@@ -213,18 +214,18 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
         e.Grid1->setSelEndCol(c2);
         e.ganger_Click();
     };
-    EXPECT_EQ(e.ganger->Caption(), UIText(131));
+    EXPECT_EQ(e.ganger->Caption(), u"Multiplikation");
     click(1, 2, 1, 2);
-    EXPECT_EQ(e.ganger->Caption(), UIText(129));
+    EXPECT_EQ(e.ganger->Caption(), u"gånger val 2");
     EXPECT_EQ(std::pair(e.Grid1->Row(), e.Grid1->Col()), std::pair(2, 2));
     click(3, 3, 3, 3);
-    EXPECT_EQ(e.ganger->Caption(), UIText(130));
+    EXPECT_EQ(e.ganger->Caption(), u"Likamed");
 
     // Rows 3..5 of columns 4 and 5: the last column that fits.
     e.Grid1->setRow(3);
     e.Grid1->setCol(4);
     e.ganger_Click();
-    EXPECT_EQ(e.ganger->Caption(), UIText(131));
+    EXPECT_EQ(e.ganger->Caption(), u"Multiplikation");
     const QString product = QStringLiteral("1|2||||||/X|1||||||/||X|1|2|||/|||X|1|||/|||X|X|||");
     EXPECT_EQ(gridText(*e.Grid1, 1, 1), product);
     EXPECT_EQ(e.Grid1->Col(), 5);
@@ -240,8 +241,8 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     e.Grid1->setRow(4);
     e.Grid1->setCol(4);
     e.ganger_Click();
-    ASSERT_EQ(boxTexts(user), QStringList{MessageText(24)});
+    ASSERT_EQ(boxTexts(user), QStringList{MessageText(kMsgProductTooLong)});
     EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::Exclamation);
     EXPECT_EQ(gridText(*e.Grid1, 1, 1), product);
-    EXPECT_EQ(e.ganger->Caption(), UIText(131));
+    EXPECT_EQ(e.ganger->Caption(), u"Multiplikation");
 }

@@ -5,6 +5,7 @@
 
 #include "frame/slotfill.h"
 #include "platform/controls.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/framewindow.h"
 #include "support/textof.h"
@@ -135,7 +136,8 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     EXPECT_EQ(boxTexts(user_),
-        QStringList{MessageText(19) + u"1" + MessageText(20) + u"9" + MessageText(21) + u"8" + MessageText(22)});
+        QStringList{QStringLiteral("Filtret hittade 1 rader av samtliga 9, som inte uppfyllde de utsatta kraven.\r"
+                                   "Dessa har tagits bort. Så nu är radantalet 8 rader.")});
     EXPECT_EQ(std::tuple(view().substr(0, 10), form().Allrad->Caption()), std::tuple("coupons on", u"8"));
     form().Visaram->click();
     EXPECT_EQ(std::tuple(form().Allrad->Caption(), form().copytemptempallrad()), std::tuple(u"9", 8));
@@ -148,7 +150,7 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     setFilter(true, {"13", "13", "13", "13", "0", "0"});
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    EXPECT_EQ(boxTexts(user_), QStringList{MessageText(17)});
+    EXPECT_EQ(boxTexts(user_), QStringList{MessageText(kMsgFilterRemovedAll)});
     EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().Allrad->Caption(), u"9");
 
@@ -179,7 +181,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     form().Option1[3]->click();
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    expectOneBox(u"System 2" + MessageText(16), vbmsg::Exclamation);
+    expectOneBox(u"System 2" + MessageText(kMsgSlotHalfGuardsShort), vbmsg::Exclamation);
     EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(std::tuple(form().state().mode, form().System[1]->Visible()), std::tuple(frame::Mode::System2, true));
 }
@@ -236,7 +238,7 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     form().memoryLimits = {10, 1 << 30};
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    expectOneBox(MessageText(29), vbmsg::Exclamation);
+    expectOneBox(MessageText(kMsgOutOfMemory), vbmsg::Exclamation);
     EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().forminnecopy(), before);
     EXPECT_EQ(form().antalmarkerade, marksBefore);

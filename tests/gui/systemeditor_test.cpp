@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/textof.h"
@@ -323,7 +324,7 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     user.answerMessageBox(vbmsg::OK);
     Form2* e = ok();
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(33)});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgTooManyRows)});
     EXPECT_EQ(user.messageBoxes().at(0).style, vbmsg::Exclamation);
     EXPECT_EQ(std::tuple(e->Grid1->Cols(), e->rader(), locked()), std::tuple(4, 3, false));
 
@@ -336,13 +337,13 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     user.answerMessageBox(vbmsg::OK);
     settings("0", "1", "5451");
     ok();
-    EXPECT_EQ(std::tuple(boxTexts(user), locked()), std::tuple(QStringList{MessageText(33)}, false));
+    EXPECT_EQ(std::tuple(boxTexts(user), locked()), std::tuple(QStringList{MessageText(kMsgTooManyRows)}, false));
 
     // Any other failure is the unexpected error with its number and description.
     user.clear();
     user.answerMessageBox(vbmsg::OK);
     settings("0", "-3", "2");
     ok();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(30) + u"\rError: 380 Invalid property value"});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgUnexpectedError) + u"\rError: 380 Invalid property value"});
     EXPECT_EQ(std::tuple(user.messageBoxes().at(0).style, locked()), std::tuple(int(vbmsg::Critical), false));
 }

@@ -5,6 +5,7 @@
 #include "platform/grid.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/testhelpers.h"
@@ -51,7 +52,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     // Never computed, No: no dialog, nothing written.
     user.answerMessageBox(vbmsg::No);
     saveAs();
-    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(1), vbmsg::YesNo | vbmsg::Exclamation}}));
+    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(kMsgNoGuaranteeTable), vbmsg::YesNo | vbmsg::Exclamation}}));
     EXPECT_EQ(std::tuple(main_->sparafel, e->syssparat, e->windowTitle()), std::tuple(true, false, caption));
 
     // Computed, as the guarantee computation leaves it, with a comment: no question.
@@ -66,7 +67,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     user.answerFileDialog(file);
     saveAs();
     EXPECT_EQ(
-        guide::instance()->guidetext->Text(), GuideText(12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        guide::instance()->guidetext->Text(), GuideText(kGuideSaveSystem).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_EQ(std::tuple(user.fileDialogs().back().fileName, e->syssparat, e->windowTitle()),
         std::tuple(caption, true, file));
     const QByteArray saved = readFileBytes(file);
@@ -99,7 +100,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     const QString old = path(QStringLiteral("gammal.RM"));
     user.answerMessageBox(vbmsg::Yes).answerFileDialog(old);
     saveAs();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(2)});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgOldGuaranteeTable)});
     const SystemFileRead read = readSystemFile(readFileBytes(old));
     EXPECT_EQ(std::tuple(main_->sparafel, read.status, read.data.guaranteeCell(0, 0)),
         std::tuple(false, FileReadStatus::Ok, u"0"));
@@ -154,8 +155,8 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
     const struct {
         QByteArray bytes;
         int message;  // 0: opened
-    } cases[] = {{header(5000, 32767), 39}, {whole(3, 14), 39}, {header(32767, 2), 33}, {whole(5451, 13), 33},
-        {whole(5450, 13), 0}};
+    } cases[] = {{header(5000, 32767), kMsgWrongType}, {whole(3, 14), kMsgWrongType},
+        {header(32767, 2), kMsgTooManyRows}, {whole(5451, 13), kMsgTooManyRows}, {whole(5450, 13), 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.size());
         writeFileBytes(odd, c.bytes);

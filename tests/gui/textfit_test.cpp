@@ -14,6 +14,7 @@
 #include "shell/frmSplash.h"
 #include "shell/garanti.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
@@ -116,7 +117,7 @@ protected:
 TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
 {
     // The main window's hints, each pair of lines in turn.
-    for (int id = 101; id < 115; id += 2) {
+    for (int id = kUiNewFrameHint; id <= kUiGuideHint; id += 2) {
         main_->setHint(currentUiText(id), currentUiText(id + 1));
         measure(main_.get());
     }

@@ -3,6 +3,7 @@
 
 #include "printing/printroutine.h"
 
+#include "shell/texts/textids.h"
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
@@ -73,9 +74,9 @@ struct Printed {
 };
 
 Printed print(const RowMatrix& rows, const PrintCalibration& cal, const PrintChoices& choices = {},
-    gdi::RecordingContext::Caps caps = kExact, bool cancelAt37 = false, int calibrationError = 0)
+    gdi::RecordingContext::Caps caps = kExact, bool cancelOutsideMargin = false, int calibrationError = 0)
 {
-    RecordingPrintHooks hooks(caps, cal, cancelAt37);
+    RecordingPrintHooks hooks(caps, cal, cancelOutsideMargin);
     if (calibrationError)
         hooks.failCalibrationWith(calibrationError);
     Printed run;
@@ -167,7 +168,7 @@ TEST(PrintRoutine, PagesAndCouponRange)
             testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
         const Printed run = print(sameRows(c.rows), resetCalibration(), c.fran ? range(c.fran, c.till) : PrintChoices{},
             c.fran ? kExact : kWorked);
-        EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(31) : std::vector<GdiCall>{});
+        EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(kMsgBadPrintRange) : std::vector<GdiCall>{});
         EXPECT_EQ(run.marksPerPage(), c.rowsPerPage.empty() ? std::vector<int>{0} : fullRows(c.rowsPerPage));
         expectJobEnded(run);
     }
@@ -243,12 +244,12 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
 {
     const gdi::RecordingContext::Caps margin{254, 254, 0, 120};
     const Printed cancelled = print(sameRows(3), grid(100, 200), {}, margin, true);
-    EXPECT_EQ(cancelled.named({"Message"}), messages(37));
+    EXPECT_EQ(cancelled.named({"Message"}), messages(kMsgOutsideMargin));
     EXPECT_EQ(cancelled.marks(), 0);
     expectJobEnded(cancelled);
 
     const Printed anyway = print(sameRows(3), grid(100, 200), {}, margin, false);
-    EXPECT_EQ(anyway.named({"Message"}), messages(37));
+    EXPECT_EQ(anyway.named({"Message"}), messages(kMsgOutsideMargin));
     EXPECT_EQ(anyway.named({"MoveToEx"}).front(), call("MoveToEx", {200, -20}));
     EXPECT_EQ(anyway.marks(), 39);
 }
@@ -297,7 +298,7 @@ TEST(PrintRoutine, OutOfMemoryIsReportedAndEndsTheJob)
     run.error = printCoupons(sameRows(2), QStringLiteral("2"), {}, hooks);
     run.calls = hooks.inner.recording().calls();
     EXPECT_EQ(run.error, vberr::OutOfMemory);
-    EXPECT_EQ(run.named({"Message"}), messages(printmsg::Unexpected));
+    EXPECT_EQ(run.named({"Message"}), messages(kMsgUnexpectedError));
     expectJobEnded(run);
 }
 
@@ -307,7 +308,7 @@ TEST(PrintRoutine, NoRowsPerCouponIsRefusedBeforeAnythingIsDrawn)
         PrintCalibration cal = resetCalibration();
         cal.RPC = static_cast<std::int16_t>(rpc);
         const Printed run = print(sameRows(5), cal);
-        EXPECT_EQ(run.named({"Message"}), messages(printmsg::NoRowsPerCoupon));
+        EXPECT_EQ(run.named({"Message"}), messages(kMsgBadRowsPerCoupon));
         EXPECT_EQ(run.marks(), 0);
         expectJobEnded(run);
     }

@@ -3,6 +3,7 @@
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 #include "shell/application.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/textof.h"
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-TEST(ErrorNet, AnEscapedErrorShowsMessage30WithItsNumber)
+TEST(ErrorNet, AnEscapedErrorShowsTheUnexpectedErrorWithItsNumber)
 {
     struct Case {
         std::function<bool()> handler;
@@ -28,8 +29,8 @@ TEST(ErrorNet, AnEscapedErrorShowsMessage30WithItsNumber)
         ScriptedUser user;
         user.answerMessageBox(vbmsg::OK);
         EXPECT_FALSE(deliverReportingErrors(c.handler));
-        EXPECT_EQ(
-            boxesShown(user), (Boxes{{MessageText(30) + u" Error: " + QString::number(c.number), vbmsg::Critical}}));
+        EXPECT_EQ(boxesShown(user),
+            (Boxes{{MessageText(kMsgUnexpectedError) + u" Error: " + QString::number(c.number), vbmsg::Critical}}));
     }
     ScriptedUser quiet;
     EXPECT_TRUE(deliverReportingErrors([] { return true; }));

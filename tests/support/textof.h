@@ -1,6 +1,6 @@
 #pragma once
 // Whole things as one text, so a test compares a grid or the boxes shown in one expectation:
-//   EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}}));
+//   EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation}}));
 
 #include "platform/grid.h"
 #include "support/scripteduser.h"
