@@ -26,7 +26,7 @@ constexpr int GoTo = 5;  // the coupon typed in the go-to dialog
 
 struct Move {
     std::int32_t kupongstart = 0;
-    bool notFound = false;  // go to a coupon that does not exist: message 5, nothing changes
+    bool notFound = false;  // go to a coupon that does not exist: kMsgNoSuchCoupon, nothing changes
 };
 // Where navigation `index` leads from `kupongstart` with `rowCount` rows (Val of Allrad).
 // gatillText is the go-to dialog's text, read only for GoTo. Other indexes stay where they are.

@@ -5,6 +5,7 @@
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 
 namespace frame {
 
@@ -15,7 +16,7 @@ Form1* newFrame(MDIForm1& main)
 {
     ++main.ramnummer;
     auto* form = new Form1;
-    form->setWindowTitle(currentUiText(100) + vb::Str(main.ramnummer));
+    form->setWindowTitle(currentUiText(kUiUntitledFrame) + vb::Str(main.ramnummer));
     return form;
 }
 

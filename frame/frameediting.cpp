@@ -1,6 +1,7 @@
 #include "frame/frameediting.h"
 
 #include "platform/vbtext.h"
+#include "shell/texts/textids.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -9,12 +10,6 @@
 namespace frame {
 
 namespace {
-
-constexpr int MsgCouponViewShown = 6;
-constexpr int MsgNoSystem = 7;
-constexpr int MsgTooManyFull = 8;
-constexpr int MsgTooManyHalf = 10;
-constexpr int MsgPercentNot100 = 11;
 
 // The whole text of a percent box as a number, blanks around it allowed; none for other text.
 std::optional<double> percentValue(const QString& text)
@@ -199,7 +194,7 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index)
     skapat = false;
     systemsparat = false;
     if (grid2frameVisible) {
-        messages.push_back({MsgCouponViewShown, MsgStyle});
+        messages.push_back({kMsgCouponViewShown, MsgStyle});
         return messages;
     }
     const int m = Index / 3;
@@ -212,8 +207,8 @@ std::vector<FrameMessage> FrameEditing::Label1_Click(int Index)
     } else {
         matematiskClick(Index);
     }
-    // Keep the counters of a slot whose match was just taken over in step with the types
-    // (the old program left them stale until that slot's mode was chosen again).
+    // The counters of a slot whose match was just taken over follow the types at once, not only
+    // when that slot's mode is chosen again.
     if (isSystemType(takenFrom) && takenFrom != systemMatchType(modeIndex(k)) && systyp[m] != takenFrom) {
         recountSlot(slotOfType(takenFrom));
     }
@@ -241,7 +236,7 @@ bool FrameEditing::applySystemClick(int s, int Index, std::vector<FrameMessage>&
     const bool baseRow = slottyp[s] == 1;
     markerad[Index] = !markerad[Index];
     if (!baseRow && markedCount(m) >= 2 && slotEmpty(s)) {
-        messages.push_back({MsgNoSystem, MsgStyle});
+        messages.push_back({kMsgNoSystem, MsgStyle});
         return false;
     }
     takeMatchForSlot(s, Index);
@@ -326,12 +321,12 @@ bool FrameEditing::refusedOverLimit(int s, std::vector<FrameMessage>& messages)
     bool refused = false;
     if (placeradhel[s] > syshelgard[s]) {
         countOver(overgrans[s]);
-        messages.push_back({MsgTooManyFull, MsgStyle});
+        messages.push_back({kMsgTooManyFull, MsgStyle});
         refused = true;
     }
     if (overgrans[s] > 1) {
         overgrans[s] = 1;
-        messages.push_back({MsgTooManyHalf, MsgStyle});
+        messages.push_back({kMsgTooManyHalf, MsgStyle});
         refused = true;
     }
     return refused;
@@ -364,7 +359,7 @@ void FrameEditing::procentClick(int m, std::vector<FrameMessage>& messages)
         // Whole numbers 0 to 100 only: a negative or fractional share must not pass by its sum.
         const auto p0 = wholePercent(Text1[0]), p1 = wholePercent(Text1[1]), p2 = wholePercent(Text1[2]);
         if (!p0 || !p1 || !p2 || *p0 + *p1 + *p2 != 100) {
-            messages.push_back({MsgPercentNot100, MsgStyle});
+            messages.push_back({kMsgPercentNot100, MsgStyle});
             return;
         }
         systyp[m] = MatchType::Procent;

@@ -38,7 +38,7 @@ struct FilterSettings {
     bool removeEqualRows = false;
 };
 
-// Texts of the current language that the rules write (UIText 121 and 122).
+// Texts of the current language that the rules write (kUiNoSystem and kUiMathematical).
 struct FrameTexts {
     QString ingetSystem = QStringLiteral("Inget system");
     QString matematisk = QStringLiteral("Matematisk");
@@ -149,7 +149,7 @@ private:
     // overgrans(s): 0 within the half-guard limit, else one more.
     void countHalfGuardsOver(int s);
     // One click leaving too many half guards is the way to a full guard; the second in a row is
-    // refused (message 10), as is any click leaving too many full guards (message 8).
+    // refused (kMsgTooManyHalf), as is any click leaving too many full guards (kMsgTooManyFull).
     bool refusedOverLimit(int s, std::vector<FrameMessage>& messages);
     // Match m by its marks: below 2 all black without a tag; 2 green, 3 dark red, with `tag`. In a
     // base-row system (baseRowClick the clicked cell) a black cell other than the clicked one stays.

@@ -18,6 +18,7 @@
 #include "shell/guide.h"
 #include "shell/saveas.h"
 #include "shell/systemgrids.h"
+#include "shell/texts/textids.h"
 
 #include <algorithm>
 
@@ -27,11 +28,6 @@ namespace {
 
 const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
 constexpr int kOpenFlags = 4100;  // the file must exist; no read-only box
-constexpr int kMsgReload = 12;
-constexpr int kMsgWrongType = 39;
-constexpr int kGuideLoadSystem = 8;
-constexpr int kGuideReadFrame = 4;
-constexpr int kGuideSaveFrame = 2;
 
 // The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
 // user picks in the open dialog. The dialog's FileName and FileTitle describe it afterwards.

@@ -2,6 +2,7 @@
 
 #include "platform/vbcodes.h"
 #include "platform/vbtext.h"
+#include "shell/texts/textids.h"
 
 #include <unistd.h>
 
@@ -194,12 +195,12 @@ std::optional<SlotFailure> checkSlots(const FrameInput& in)
         const SlotCounts c = countSlot(in, s);
         const int allowedHalf = slot.guarded - slot.fullGuards;
         if (c.half > allowedHalf)
-            return SlotFailure{s, 14};
+            return SlotFailure{s, kMsgSlotTooManyHalf};
         if (c.full != 0 || c.half != 0) {
             if (c.full != slot.fullGuards)
-                return SlotFailure{s, 15};
+                return SlotFailure{s, kMsgSlotFullGuardsShort};
             if (c.half != allowedHalf)
-                return SlotFailure{s, 16};
+                return SlotFailure{s, kMsgSlotHalfGuardsShort};
         }
     }
     return std::nullopt;
@@ -553,8 +554,8 @@ bool combine(const WorkMatrix& work, RowMatrix& out, const StopCheck& stop)
 }
 
 // Percent draws and the constant signs of rows beyond the combination. False when stopped.
-bool drawAndFill(const FrameInput& in, const WorkMatrix& work, RowMatrix& out, long long rows,
-    UniformSource& random, const StopCheck& stop)
+bool drawAndFill(const FrameInput& in, const WorkMatrix& work, RowMatrix& out, long long rows, UniformSource& random,
+    const StopCheck& stop)
 {
     for (int m = 0; m < kMatches; ++m) {
         if (stopNow(stop))
@@ -670,15 +671,16 @@ std::optional<Message> messageFor(const Result& r, const std::function<QString(i
     auto number = [](long long n) { return QString::number(n); };
     switch (r.outcome) {
     case Outcome::FilterKeptAll:
-        return Message{messageText(18) + number(r.left), vbmsg::Information};
+        return Message{messageText(kMsgFilterKeptAll) + number(r.left), vbmsg::Information};
     case Outcome::FilterRemoved:
-        return Message{messageText(19) + number(r.total - r.left) + messageText(20) + number(r.total) +
-                messageText(21) + number(r.left) + messageText(22),
+        return Message{messageText(kMsgFilterRemoved) + number(r.total - r.left) + messageText(kMsgFilterOfAll) +
+                number(r.total) + messageText(kMsgFilterNowLeft) + number(r.left) + messageText(kMsgFilterRows),
             vbmsg::Information};
     case Outcome::FilterRemovedAll:
-        return Message{messageText(17), vbmsg::Exclamation};
+        return Message{messageText(kMsgFilterRemovedAll), vbmsg::Exclamation};
     case Outcome::SlotInvalid:
-        return Message{messageText(13) + number(r.failedSlot + 1) + messageText(r.slotMessage), vbmsg::Exclamation};
+        return Message{
+            messageText(kMsgSlotInvalid) + number(r.failedSlot + 1) + messageText(r.slotMessage), vbmsg::Exclamation};
     case Outcome::Created:
     case Outcome::Cancelled:
     case Outcome::OutOfMemory:

@@ -73,18 +73,18 @@ MarkCounts markCounts(const FrameInput& in);
 
 enum class Outcome {
     Created,  // no filter: show the coupon view, skapat = True
-    FilterKeptAll,  // filter removed nothing: message 18 & left, then the coupon view
-    FilterRemoved,  // messages 19..22 with total - left, total, left, then the coupon view
-    FilterRemovedAll,  // message 17, then Visaram_Click; skapat stays False
-    SlotInvalid,  // message 13 & (failedSlot + 1) & slotMessage, then the abort path
+    FilterKeptAll,  // filter removed nothing: kMsgFilterKeptAll & left, then the coupon view
+    FilterRemoved,  // kMsgFilterRemoved .. kMsgFilterRows with total - left, total, left, then the coupon view
+    FilterRemovedAll,  // kMsgFilterRemovedAll, then Visaram_Click; skapat stays False
+    SlotInvalid,  // kMsgSlotInvalid & (failedSlot + 1) & slotMessage, then the abort path
     Cancelled,  // "Avbryt" was seen: the abort path, no message
-    OutOfMemory,  // the rows cannot be held: MessageText(29), the abort path, forminne untouched
+    OutOfMemory,  // the rows cannot be held: kMsgOutOfMemory, the abort path, forminne untouched
 };
 
 struct Result {
     Outcome outcome = Outcome::Cancelled;
     int failedSlot = -1;  // SlotInvalid: slot 0..2; the window leaves that slot's mode selected
-    int slotMessage = 0;  // SlotInvalid: 14, 15 or 16
+    int slotMessage = 0;  // SlotInvalid: the message id of checkSlots
     long long total = 0;  // allradram: rows created before the filter
     long long left = 0;  // rows in `rows` that Allrad shows afterwards (total without the filter)
     // The new forminne, bounds (0..13, 0..left) with the last row empty. After SlotInvalid it is
@@ -96,7 +96,7 @@ struct Result {
 };
 
 // A message box the window shows for a result: text and MsgBox style. None for Created,
-// Cancelled and OutOfMemory (the window shows MessageText(29) itself for the latter).
+// Cancelled and OutOfMemory (the window shows kMsgOutOfMemory itself for the latter).
 struct Message {
     QString text;
     int style = 0;
@@ -130,7 +130,8 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
 
 // --- The steps on their own (tests and benchmarks) ---
 
-// Slot check: the first failing slot and message (14, 15, 16), or nullopt when all are sound.
+// Slot check: the first failing slot and its message (kMsgSlotTooManyHalf, kMsgSlotFullGuardsShort,
+// kMsgSlotHalfGuardsShort), or nullopt when all are sound.
 struct SlotFailure {
     int slot;
     int message;

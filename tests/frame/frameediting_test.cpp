@@ -5,11 +5,13 @@
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
 #include "platform/vbtext.h"
+#include "shell/texts/textids.h"
 #include "slotfill.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <set>
 #include <sstream>
@@ -83,7 +85,17 @@ std::string shown(const FrameEditing& f)
     return s + slot(f, 0) + '\n' + slot(f, 1) + '\n' + slot(f, 2) + '\n' + f.Allrad.toStdString();
 }
 
-// Clicks the cells in turn; after each the total, or "!id" for a refused click's message ("?" after
+// A refused click's message by its name without "kMsg".
+std::string refusal(int id)
+{
+    static const std::map<int, const char*> names = {{kMsgCouponViewShown, "CouponViewShown"},
+        {kMsgNoSystem, "NoSystem"}, {kMsgTooManyFull, "TooManyFull"}, {kMsgTooManyHalf, "TooManyHalf"},
+        {kMsgPercentNot100, "PercentNot100"}};
+    const auto it = names.find(id);
+    return it == names.end() ? std::to_string(id) : it->second;
+}
+
+// Clicks the cells in turn; after each the total, or "!name" for a refused click's message ("?" after
 // it unless that is the one message, in the warning style); with `m`, match m's colours too, as "27:gk.".
 std::string play(FrameEditing& f, std::initializer_list<int> cells, int m = -1)
 {
@@ -93,7 +105,7 @@ std::string play(FrameEditing& f, std::initializer_list<int> cells, int m = -1)
         if (got.empty())
             out << ' ' << f.Allrad.toStdString();
         else
-            out << " !" << got[0].textId << (got.size() == 1 && got[0].style == 48 ? "" : "?");
+            out << " !" << refusal(got[0].textId) << (got.size() == 1 && got[0].style == 48 ? "" : "?");
         if (m >= 0)
             out << ':' << colours(f, m);
     }
@@ -121,19 +133,19 @@ TEST(FrameEditingSystem, NoSystemAllowsSinglesButRefusesTheSecondMarkTheCouponVi
 {
     FrameEditing f;
     f.systemsparat = f.skapat = true;
-    EXPECT_EQ(play(f, {cell(0, 1), cell(5, 2), cell(0, 0)}), "1 1 !7");
+    EXPECT_EQ(play(f, {cell(0, 1), cell(5, 2), cell(0, 0)}), "1 1 !NoSystem");
     EXPECT_EQ(std::tuple(f.systemsparat, f.skapat), std::tuple(false, false));
     EXPECT_EQ(match(f, 0), ".X. .k. 1 -");
     // The Finnish empty caption counts as empty too; removing the single mark needs no system.
     f.Label3[0] = QStringLiteral("Ei järjestelmää ");
-    EXPECT_EQ(play(f, {cell(0, 2), cell(0, 1)}), "!7 1");
+    EXPECT_EQ(play(f, {cell(0, 2), cell(0, 1)}), "!NoSystem 1");
     EXPECT_EQ(match(f, 0), "... ... 0 -");
 
     // The coupon view refuses every click.
     f.grid2frameVisible = f.skapat = true;
     for (int mode : {0, 3, 4}) {
         f.Option1_Click(mode);
-        EXPECT_EQ(play(f, {cell(1, 1)}), "!6");
+        EXPECT_EQ(play(f, {cell(1, 1)}), "!CouponViewShown");
     }
     EXPECT_EQ(std::tuple(f.skapat, f.systemsparat), std::tuple(false, false));
     EXPECT_EQ(match(f, 1), "... ... 0 -");
@@ -150,12 +162,12 @@ TEST(FrameEditingSystem, FirstGuardMultipliesTheLastDividesBackAFullGuardTooMany
     EXPECT_EQ(view(f, 2), "1.. k.. 1 - | 0/3 0/0");
 
     // A full guard beyond the system is refused at once, and the refused click counts.
-    EXPECT_EQ(play(f, {cell(4, 0), cell(4, 1), cell(4, 2)}), "1 27 !8");
+    EXPECT_EQ(play(f, {cell(4, 0), cell(4, 1), cell(4, 2)}), "1 27 !TooManyFull");
     EXPECT_EQ(view(f, 4), "1X. gg. 2 S1 3-0-27.RM | 1/3 0/0 used over1");
     // With a base row, the refused guard keeps its base-row sign.
     fillSlot(f, 2, sys(3, 0, 9, 1));
     f.Option1_Click(2);
-    EXPECT_EQ(play(f, {cell(12, 2), cell(12, 0), cell(12, 1)}, 12), "27:..k 243:g.k !8:g.k");
+    EXPECT_EQ(play(f, {cell(12, 2), cell(12, 0), cell(12, 1)}, 12), "27:..k 243:g.k !TooManyFull:g.k");
     EXPECT_EQ(match(f, 12), "1.2 g.k 2 S3 SYS.RM");
 }
 
@@ -165,7 +177,7 @@ TEST(FrameEditingSystem, ThirdHalfGuardToleratedOnceThenMessage10)
     fillSlot(f, 0, sys(2, 1, 27));
     // A single elsewhere still leaves three half guards: refused.
     EXPECT_EQ(play(f, {cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1), cell(2, 0), cell(2, 1), cell(7, 2)}),
-        "1 27 27 27 27 27 !10");
+        "1 27 27 27 27 27 !TooManyHalf");
     EXPECT_EQ(view(f, 7), "... ... 0 - | 3/2! 0/1 used over1");
     // Turning the third half guard into the allowed full guard is kept and clears the counter.
     EXPECT_EQ(play(f, {cell(2, 2)}), "27");
@@ -179,7 +191,7 @@ TEST(FrameEditingSystem, RefusedFirstGuardLeavesTheTotalAlone)
     // slot in use.
     FrameEditing f;
     fillSlot(f, 0, sys(-1, 1, 9));
-    EXPECT_EQ(play(f, {cell(0, 0), cell(0, 1)}), "1 !10");
+    EXPECT_EQ(play(f, {cell(0, 0), cell(0, 1)}), "1 !TooManyHalf");
     EXPECT_EQ(match(f, 0), "1.. k.. 1 -");
     EXPECT_FALSE(f.sysianvand[0]);
 }
@@ -224,7 +236,7 @@ TEST(FrameEditingSystem, RefusedClickOnABaseRowFullGuardLeavesTheFrameAsItWas)
     click(f, {cell(1, 0), cell(1, 1), cell(1, 2), cell(0, 0), cell(0, 1), cell(2, 0), cell(2, 2)});
     const std::string before = shown(f);
     // The click would empty the full guard's match; the half guards are still over the limit.
-    EXPECT_EQ(play(f, {cell(1, 2)}), "!10");
+    EXPECT_EQ(play(f, {cell(1, 2)}), "!TooManyHalf");
     EXPECT_EQ(shown(f), before);
     EXPECT_EQ(match(f, 1), "1X2 krr 3 S1 SYS.RM");
 }
@@ -241,7 +253,7 @@ TEST(FrameEditingSystem, ModeChoiceRecountsTheSlotButNeverForgivesTheExtraHalfGu
     for (int i = 0; i < 254; ++i)
         f.Option1_Click(0);
     // Removing the extra half guard is within the limit again.
-    EXPECT_EQ(play(f, {cell(7, 0), cell(1, 1)}), "!10 3");
+    EXPECT_EQ(play(f, {cell(7, 0), cell(1, 1)}), "!TooManyHalf 3");
     EXPECT_EQ(view(f, 7), "... ... 0 - | 1/1 0/0 used");
 }
 
@@ -261,7 +273,7 @@ TEST(FrameEditingProcent, BoxesTakeDigitsUpTo100AndPlaceAMatchOnlyWhenTheySumTo1
 
     struct Case {
         const char* boxes[3];
-        bool placed;  // else message 11
+        bool placed;  // else kMsgPercentNot100
     };
     const Case cases[] = {{{"0", "5", "95"}, true}, {{"050", "30", "20"}, true}, {{"100", "0", "0"}, true},
         {{"50", "30", "30"}, false}, {{"50", "30", "10"}, false}, {{"", "50", "50"}, false}};
@@ -271,7 +283,7 @@ TEST(FrameEditingProcent, BoxesTakeDigitsUpTo100AndPlaceAMatchOnlyWhenTheySumTo1
         setPercent(f, c.boxes[0], c.boxes[1], c.boxes[2]);
         f.Option1_Click(3);
         f.systemsparat = true;
-        EXPECT_EQ(play(f, {cell(0, 0)}), c.placed ? "1" : "!11");
+        EXPECT_EQ(play(f, {cell(0, 0)}), c.placed ? "1" : "!PercentNot100");
         EXPECT_FALSE(f.systemsparat);
         EXPECT_EQ(match(f, 0).substr(0, 11), c.placed ? "1X2 rrr 3 P" : "... ... 0 -");
         EXPECT_EQ(f.Label5[0].size(), c.placed ? 14 : 0);
@@ -488,5 +500,5 @@ TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants)
         }
     }
     // The sequences must have reached every refusal.
-    EXPECT_EQ(seen, (std::set<int>{7, 8, 10, 11}));
+    EXPECT_EQ(seen, (std::set<int>{kMsgNoSystem, kMsgTooManyFull, kMsgTooManyHalf, kMsgPercentNot100}));
 }

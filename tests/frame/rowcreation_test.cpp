@@ -1,9 +1,11 @@
 #include "frame/rowcreation.h"
 #include "rowcreation_literal.h"
+#include "shell/texts/textids.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <random>
 #include <string>
 
@@ -83,10 +85,14 @@ Result created(const FrameInput& in)
     return r;
 }
 
-// The message a run ends with as "text style", message n reading "<n>"; "" for none.
+// The message a run ends with as "text style", each message text reading "<its name>"; "" for none.
 std::string said(const Result& r)
 {
-    const auto m = messageFor(r, [](int id) { return QStringLiteral("<%1>").arg(id); });
+    static const std::map<int, const char*> names = {{kMsgSlotInvalid, "SlotInvalid"},
+        {kMsgSlotHalfGuardsShort, "SlotHalfGuardsShort"}, {kMsgFilterRemovedAll, "FilterRemovedAll"},
+        {kMsgFilterKeptAll, "FilterKeptAll"}, {kMsgFilterRemoved, "FilterRemoved"}, {kMsgFilterOfAll, "FilterOfAll"},
+        {kMsgFilterNowLeft, "FilterNowLeft"}, {kMsgFilterRows, "FilterRows"}};
+    const auto m = messageFor(r, [](int id) { return QStringLiteral("<%1>").arg(QLatin1String(names.at(id))); });
     return m ? m->text.toStdString() + ' ' + std::to_string(m->style) : std::string();
 }
 
@@ -195,14 +201,14 @@ TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
     mark(in, 0, "1X", 1);
     mark(in, 1, "1X", 1);  // slot 1: too many half guards
     mark(in, 2, "1X", 2);  // slot 2: no full guard
-    EXPECT_EQ(failure(), std::pair(0, 14));
+    EXPECT_EQ(failure(), std::pair(0, kMsgSlotTooManyHalf));
     mark(in, 1, "");
-    EXPECT_EQ(failure(), std::pair(0, 15));
+    EXPECT_EQ(failure(), std::pair(0, kMsgSlotFullGuardsShort));
     mark(in, 1, "1X2", 1);
-    EXPECT_EQ(failure(), std::pair(1, 15));
+    EXPECT_EQ(failure(), std::pair(1, kMsgSlotFullGuardsShort));
     mark(in, 3, "1X2", 2);
     mark(in, 2, "");
-    EXPECT_EQ(failure(), std::pair(1, 16));
+    EXPECT_EQ(failure(), std::pair(1, kMsgSlotHalfGuardsShort));
 
     ScriptedRandom rnd;
     const Result r = createRows(in, rnd);
@@ -210,7 +216,7 @@ TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
     EXPECT_FALSE(r.marksRecorded);
     EXPECT_EQ(r.rows.upperRow(), 16);  // the matrix was already sized, and stays empty
     EXPECT_EQ(columns(r.rows, {0}, 4), "....");
-    EXPECT_EQ(said(r), "<13>2<16> 48");
+    EXPECT_EQ(said(r), "<SlotInvalid>2<SlotHalfGuardsShort> 48");
 
     // An unused slot is not checked beyond its half guards.
     in = frameOf(1);
@@ -281,7 +287,7 @@ TEST(RowCreation, FilterMessagesCountsAndEqualRows)
     ScriptedRandom rnd;
     Result r = createRows(in, rnd);
     EXPECT_EQ(r.outcome, Outcome::FilterKeptAll);
-    EXPECT_EQ(said(r), "<18>9 64");
+    EXPECT_EQ(said(r), "<FilterKeptAll>9 64");
 
     // At most one "1" and at least one "X".
     in.bounds = {{1, 13, 13}, {0, 1, 0}};
@@ -289,15 +295,15 @@ TEST(RowCreation, FilterMessagesCountsAndEqualRows)
     ASSERT_EQ(r.outcome, Outcome::FilterRemoved);
     EXPECT_EQ(r.rows.upperRow(), 5);
     EXPECT_EQ(columns(r.rows, {0, 1}, 5), "X1X2X 1XXX2");  // rows X1 1X XX 2X X2
-    EXPECT_EQ(said(r), "<19>4<20>9<21>5<22> 64");
+    EXPECT_EQ(said(r), "<FilterRemoved>4<FilterOfAll>9<FilterNowLeft>5<FilterRows> 64");
 
-    // Nothing passes: message 17, and the unfiltered rows stay.
+    // Nothing passes: kMsgFilterRemovedAll, and the unfiltered rows stay.
     in.bounds = {{13, 13, 13}, {3, 0, 0}};
     r = createRows(in, rnd);
     EXPECT_EQ(r.outcome, Outcome::FilterRemovedAll);
     EXPECT_EQ(r.total, 9);
     EXPECT_EQ(columns(r.rows, {0}, 9), "1X21X21X2");
-    EXPECT_EQ(said(r), "<17> 48");
+    EXPECT_EQ(said(r), "<FilterRemovedAll> 48");
 
     // Equal rows keep the last of each group. A system whose rows repeat: signs 1 X 1 2 X are rows A B A C B.
     in = frameOf(5);
@@ -308,7 +314,7 @@ TEST(RowCreation, FilterMessagesCountsAndEqualRows)
     ASSERT_EQ(r.outcome, Outcome::FilterRemoved);
     EXPECT_EQ(columns(r.rows, {4}, 4), "12X.");
     EXPECT_EQ(r.rows.bytes().size(), 4u * 14u);  // forminne (0 To 13, 0 To n)
-    EXPECT_EQ(said(r), "<19>2<20>5<21>3<22> 64");
+    EXPECT_EQ(said(r), "<FilterRemoved>2<FilterOfAll>5<FilterNowLeft>3<FilterRows> 64");
 
     // Without the filter the check box does nothing.
     in.filter = false;
