@@ -13,11 +13,13 @@
 #include "shell/Module1.h"
 #include "shell/garanti.h"
 #include "shell/guide.h"
+#include "shell/texts/textids.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 
 namespace {
@@ -25,8 +27,8 @@ namespace {
 frame::FrameTexts currentTexts()
 {
     frame::FrameTexts t;
-    t.ingetSystem = currentUiText(121);
-    t.matematisk = currentUiText(122);
+    t.ingetSystem = currentUiText(kUiNoSystem);
+    t.matematisk = currentUiText(kUiMathematical);
     return t;
 }
 
@@ -252,18 +254,20 @@ void Form1::buildCouponView()
 
 void Form1::Form_Load()
 {
-    setTexts<Label>({{Label4, 136}, {Label7, 203}, {Label8, 204}, {Label9, 205}, {Labelmax, 208}, {Labelmin, 209},
-        {Labeltotal, 211}, {Skaparlabel, 221}});
-    setTexts<CommandButton>({{AvbrytBe, 200}, {ok, 214}, {ramgaranti, 220}, {Visaram, 228}});
-    filtercheck->setCaption(currentUiText(201));
-    filterframe->setCaption(currentUiText(202));
+    setTexts<Label>(
+        {{Label4, kUiCouponRows}, {Label7, kUiRowsWithoutSystems}, {Label8, kUiMathematicalNote}, {Label9, kUiFrame},
+            {Labelmax, kUiMax}, {Labelmin, kUiMin}, {Labeltotal, kUiRowsTotal}, {Skaparlabel, kUiCreatingFrame}});
+    setTexts<CommandButton>(
+        {{AvbrytBe, kUiCancel}, {ok, kUiCreate}, {ramgaranti, kUiFrameGuarantee}, {Visaram, kUiChangeFrame}});
+    filtercheck->setCaption(currentUiText(kUiUseFilter));
+    filterframe->setCaption(currentUiText(kUiFilter));
     for (int s = 0; s < 3; ++s) {
-        setTexts<Label>({{LabelHalv[s], 206}, {LabelHel[s], 207}, {LabelRader[s], 210}});
-        setTexts<CommandButton>({{Ladda[s], 212}, {visagaranti[s], 227}});
+        setTexts<Label>({{LabelHalv[s], kUiHalfGuards}, {LabelHel[s], kUiFullGuards}, {LabelRader[s], kUiRowCount}});
+        setTexts<CommandButton>({{Ladda[s], kUiOpen}, {visagaranti[s], kUiShowGuaranteeTable}});
     }
     for (int k = 0; k < frame::ModeCount; ++k) {
-        Option1[std::size_t(k)]->setCaption(currentUiText(215 + k));
-        System[k]->setCaption(currentUiText(222 + k));
+        Option1[std::size_t(k)]->setCaption(currentUiText(kUiModeOption + k));
+        System[k]->setCaption(currentUiText(kUiModeFrame + k));
     }
 
     // The coupon grid: ten coupon rows of "1", "X", "2" with thin separators between them and
@@ -416,7 +420,10 @@ void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 void Form1::saveAs(CommonDialog& dialog) { framereading::saveFrameAs(*this, dialog); }
 
-QString Form1::closeQuestion() const { return currentMessageText(34) + windowTitle() + currentMessageText(35); }
+QString Form1::closeQuestion() const
+{
+    return currentMessageText(kMsgFrameUnsaved) + windowTitle() + currentMessageText(kMsgUnsavedQuestion);
+}
 
 MainItems Form1::enabledItems() const
 {
@@ -426,7 +433,7 @@ MainItems Form1::enabledItems() const
     return MainItem::SaveAs | MainItem::Print | MainItem::Search | MainItem::Export;
 }
 
-QString Form1::saveAsCaption() const { return currentUiText(120); }
+QString Form1::saveAsCaption() const { return currentUiText(kUiSaveFrameAs); }
 
 void Form1::Form_Activate()
 {
@@ -434,7 +441,7 @@ void Form1::Form_Activate()
         laddahelram_Click();
         Tag.clear();
     }
-    guide::showPage(3);
+    guide::showPage(kGuideFrameWindow);
     MDIForm1* main = MDIForm1::instance();
     if (main && !main->anvandsystem.isEmpty())
         Ladda_Click(0);
@@ -443,7 +450,7 @@ void Form1::Form_Activate()
 void Form1::Form_Unload()
 {
     closing();
-    guide::showPage(1);
+    guide::showPage(kGuideWelcome);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -610,17 +617,23 @@ rowcreation::Result Form1::createRowsLettingEventsRun(const rowcreation::FrameIn
 {
     Yielder yielder([this] { return ram.avbrytskapa; }, skapaYieldInterval);
     creating_ = true;
-    rowcreation::Result r = rowcreation::createRows(
-        input, rowcreation::programRandom(), [&] { return yielder.step(); }, memoryLimits);
-    creating_ = false;
-    return r;
+    const auto created = qScopeGuard([this] { creating_ = false; });
+    try {
+        return rowcreation::createRows(
+            input, *rowRandom, [&] { return yielder.step(); }, memoryLimits);
+    } catch (...) {
+        // An error the application reports (memory short while the work matrix is built, say): the
+        // frame goes back to editing, its rows as they were, and "Skapa" can run again.
+        abortSkapa();
+        throw;
+    }
 }
 
 void Form1::takeCreatedRows(rowcreation::Result r)
 {
     if (r.outcome == rowcreation::Outcome::OutOfMemory) {
         // Refused before anything was built: the frame and its old rows stay as they were.
-        MsgBox(currentMessageText(29), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgOutOfMemory), vbmsg::Exclamation);
         abortSkapa();
         return;
     }
@@ -700,12 +713,13 @@ void Form1::Command1_Click(int Index, const QString& gatillText)
     const double rowCount = vb::Val(ram.Allrad);
     const couponview::Move move = couponview::navigate(Index, ram.kupongstart, rowCount, gatillText);
     if (move.notFound) {
-        MsgBox(currentMessageText(5), vbmsg::Exclamation);
+        MsgBox(currentMessageText(kMsgNoSuchCoupon), vbmsg::Exclamation);
         return;
     }
     ram.kupongstart = move.kupongstart;
     const int n = couponview::rowsOnCoupon(ram.kupongstart, rowCount);
-    Label4->setCaption(couponview::caption(ram.kupongstart, currentUiText(136), currentUiText(137)));
+    Label4->setCaption(
+        couponview::caption(ram.kupongstart, currentUiText(kUiCouponRows), currentUiText(kUiCouponRowsDash)));
     Grid2->setFocus();
     const couponview::Cells cells = couponview::couponCells(ram.forminne, ram.kupongstart, n);
     for (int row = 1; row < couponview::GridRows; ++row)

@@ -1,6 +1,6 @@
 #pragma once
 // A frame document: one window per system frame inside the main window. It owns the frame's
-// editing state (FrameEditing), shows it in the old controls and hands their events to it.
+// editing state (FrameEditing), shows it in its controls and hands their events to it.
 
 #include "frame/frameediting.h"
 #include "frame/rowcreation.h"
@@ -97,6 +97,8 @@ public:
     // What "Skapa" may allocate, and how often it lets events run (tests make these small).
     rowcreation::MemoryLimits memoryLimits = rowcreation::MemoryLimits::forThisMachine();
     std::chrono::milliseconds skapaYieldInterval{15};
+    // The draws of the percent matches (tests script theirs).
+    rowcreation::UniformSource* rowRandom = &rowcreation::programRandom();
 
     // ---- controls ----
     std::array<Label*, frame::CellCount> Label1{};

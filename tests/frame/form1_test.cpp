@@ -1,5 +1,5 @@
 // The frame window on its own: captions on load, the editing handlers reached through the controls,
-// the row-count box, "Skapa" over rows already made, and the close prompt.
+// the row-count box, "Skapa" over rows already made and after an error, and the close prompt.
 
 #include "frame/Form1.h"
 #include "frame/couponview.h"
@@ -7,6 +7,8 @@
 #include "platform/grid.h"
 #include "platform/vbsystem.h"
 #include "shell/Module1.h"
+#include "shell/application.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "slotfill.h"
 #include "support/textof.h"
@@ -34,7 +36,7 @@ TEST_F(FrameWindow, NewFrameCaptionsAndState)
         EXPECT_EQ(form.Label3[s]->Caption() + form.System[s]->Tag + form.Grid1[s]->Tag, u"Inget system00") << s;
     EXPECT_EQ(std::tuple(form.System[0]->Visible(), form.System[3]->Visible()), std::tuple(true, false));
     EXPECT_EQ(form.ok->Caption() + form.Text1[0]->Text() + form.Text2->Text() + form.Allrad->Caption(), u"Skapa3411");
-    EXPECT_EQ(form.Label8->Caption(), UIText(204));
+    EXPECT_EQ(form.Label8->Caption(), UIText(kUiMathematicalNote));
     for (int i = 1; i < form.Grid2->Cols(); ++i)
         EXPECT_EQ(form.Grid2->TextMatrix(0, i), QString(QLatin1Char(" 1X2"[i % 4])).trimmed()) << i;
     EXPECT_EQ(form.forminnecopy(), RowMatrix(1, 1));
@@ -63,7 +65,7 @@ TEST_F(FrameWindow, SignsSkapaAndCouponHeadingFitWhereTheyAre)
     const int border = form.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, form.systempanel);
     EXPECT_TRUE(form.systempanel->rect().adjusted(border, border, -border, -border).contains(form.ok->geometry()));
 
-    const QString highest = couponview::caption(9999990, UIText(136), UIText(137));
+    const QString highest = couponview::caption(9999990, UIText(kUiCouponRows), UIText(kUiCouponRowsDash));
     EXPECT_LE(form.Label4->fontMetrics().horizontalAdvance(highest), form.Label4->contentsRect().width());
     EXPECT_TRUE(form.grid2frame->rect().contains(form.Label4->geometry()));
     EXPECT_FALSE(form.Label4->geometry().intersects(form.Command1[0]->geometry()));
@@ -75,7 +77,8 @@ TEST_F(FrameWindow, CellClicksAndBoxesShowTheModelAndItsMessages)
     EXPECT_EQ(form.Label1[4]->Caption(), u"X");
     user.answerMessageBox(vbmsg::OK);
     Q_EMIT form.Label1[5]->Click();
-    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(7), 48}}));
+    EXPECT_EQ(
+        boxesShown(user), (Boxes{{QStringLiteral("Du måste ladda in ett system genom att trycka på 'Öppna'."), 48}}));
     EXPECT_EQ(form.Label1[5]->Caption(), u"");
 
     form.change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")}); });
@@ -127,6 +130,34 @@ TEST_F(FrameWindow, SkapaWithoutAnEditRecordsTheMarksForTheFrameGuarantee)
     form.setSystemsparat(true);
 }
 
+// An error out of row creation (memory short, say) is the application's to report; the frame is
+// back in editing, and "Skapa", the cells and closing work again.
+TEST_F(FrameWindow, ErrorDuringSkapaLeavesTheFrameUsable)
+{
+    struct Failing final : rowcreation::UniformSource {
+        double next() override { throw std::bad_alloc(); }
+    } failing;
+    form.Option1[3]->click();
+    Q_EMIT form.Label1[0]->Click();  // a percent match: its rows are drawn
+    form.Text2->setText(QStringLiteral("5"));
+    form.rowRandom = &failing;
+    user.answerMessageBox(vbmsg::OK);
+    EXPECT_FALSE(deliverReportingErrors([this] {
+        form.OK_Click();
+        return true;
+    }));
+    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(kMsgUnexpectedError) + u" Error: 7", vbmsg::Critical}}));
+    EXPECT_EQ(std::tuple(form.systempanel->Visible(), form.AvbrytBe->Visible()), std::tuple(true, false));
+
+    Q_EMIT form.Label1[3]->Click();
+    EXPECT_EQ(form.Label5[1]->Caption(), form.Label5[0]->Caption());
+    form.rowRandom = &rowcreation::programRandom();
+    form.OK_Click();
+    EXPECT_EQ(std::tuple(form.grid2frame->Visible(), form.forminnecopy().upperRow()), std::tuple(true, 5));
+    form.setSystemsparat(true);
+    EXPECT_TRUE(form.close());
+}
+
 TEST_F(FrameWindow, ClosePromptAfterAnEdit)
 {
     form.setWindowTitle(QStringLiteral("Namnlös 1"));
@@ -135,6 +166,7 @@ TEST_F(FrameWindow, ClosePromptAfterAnEdit)
     user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::No);
     EXPECT_FALSE(form.close());
     EXPECT_EQ(boxesShown(user),
-        (Boxes{{MessageText(34) + u"Namnlös 1" + MessageText(35), vbmsg::YesNoCancel | vbmsg::Question}}));
+        (Boxes{{MessageText(kMsgFrameUnsaved) + u"Namnlös 1" + MessageText(kMsgUnsavedQuestion),
+            vbmsg::YesNoCancel | vbmsg::Question}}));
     EXPECT_TRUE(form.close());
 }
