@@ -15,6 +15,7 @@
 #include "shell/settings.h"
 #include "shell/toolbarpictures.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -32,6 +33,29 @@ constexpr int kStripHeight = 780;  // twips
 constexpr int kGuideWidth = 3200;  // twips
 
 MdiChild* asChild(QWidget* w) { return dynamic_cast<MdiChild*>(w); }
+
+// Empties the main window's status hint on every mouse move over the widgets it watches.
+class HintClearer final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            if (MDIForm1* main = MDIForm1::instance())
+                main->clearHint();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QObject* hintClearer()
+{
+    static QPointer<QObject> the;
+    if (!the)
+        the = new HintClearer(QCoreApplication::instance());
+    return the;
+}
 
 }  // namespace
 
@@ -58,7 +82,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     // A window partly outside the area stays within reach.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->viewport()->setMouseTracking(true);
     mdiArea_->viewport()->installEventFilter(this);
     column->addWidget(strip_);
     column->addWidget(mdiArea_, 1);
@@ -67,6 +90,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildToolbar();
+    clearHintOnMouseMove({mdiArea_->viewport(), SSPanel1, SSPanel2});
     setHelpViewer([](const QString& file, int command) { helpviewer::instance()->showFile(file, command); });
 }
 
@@ -190,10 +214,6 @@ void MDIForm1::buildToolbar()
     SSPanel1 = new StatusPanel(strip_);
     SSPanel2 = new StatusPanel(strip_);
     SSPanel3 = new StatusPanel(strip_);
-    for (StatusPanel* p : {SSPanel1, SSPanel2}) {
-        p->setMouseTracking(true);
-        connect(p, &StatusPanel::MouseMove, this, [this](VbMouse) { clearHint(); });
-    }
     Label1 = new Label(SSPanel3);
     Label2 = new Label(SSPanel3);
 
@@ -280,6 +300,12 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* child)
 {
     // The child's own size (its client area in the old layout) decides the window's size. The window
     // has that size before the area places it, so it is placed by the size it shows.
+    if (auto* document = dynamic_cast<Document*>(child))
+        document->setChangeNotice([this] {
+            // Not while this window is going: its children are destroyed after it.
+            if (instance() == this)
+                updateActions();
+        });
     auto* sub = new QMdiSubWindow(mdiArea_->viewport());  // in the area, it knows its frame margins
     sub->setWidget(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -398,12 +424,8 @@ void MDIForm1::resizeEvent(QResizeEvent* event)
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == mdiArea_->viewport()) {
-        if (event->type() == QEvent::MouseMove)
-            clearHint();
-        else if (event->type() == QEvent::Resize)
-            dockGuide();
-    }
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
+        dockGuide();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -411,6 +433,16 @@ void MDIForm1::setHint(const QString& line1, const QString& line2)
 {
     Label1->setCaption(line1);
     Label2->setCaption(line2);
+}
+
+void MDIForm1::clearHintOnMouseMove(std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* w : widgets) {
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+            w = area->viewport();  // the moves over a scroll area's contents arrive at its viewport
+        w->setMouseTracking(true);
+        w->installEventFilter(hintClearer());
+    }
 }
 
 void MDIForm1::SetEnabled(bool enabled)

@@ -13,7 +13,6 @@
 #include "shell/saveas.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
-#include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
 #include "systems/guaranteefill.h"
 #include "systems/progress.h"
@@ -45,10 +44,10 @@ constexpr int kMsgOldGuaranteeTable = 2;
 
 }  // namespace
 
-Form2* Form2::open(const QString& caption)
+Form2* Form2::open(const QString& caption, const NewSystemSettings& settings)
 {
     auto* editor = new Form2;
-    editor->Form_Load();
+    editor->Form_Load(settings);
     if (MDIForm1* main = MDIForm1::instance())
         main->addChild(editor);
     else
@@ -60,7 +59,6 @@ Form2* Form2::open(const QString& caption)
 Form2::Form2(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setMouseTracking(true);
     buildControls();
 }
 
@@ -95,10 +93,7 @@ void Form2::buildControls()
         w->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{Grid1, Label4, kommentarer, Anvand, Berakna, ganger})
         w->setMouseTracking(true);
-    connect(Grid1, &Grid::MouseMove, this, [] {
-        if (MDIForm1* main = MDIForm1::instance())
-            main->clearHint();
-    });
+    MDIForm1::clearHintOnMouseMove({this, Grid1});
 }
 
 void Form2::layoutControls()
@@ -129,7 +124,7 @@ QString Form2::captionPattern() const
 
 // ---------------------------------------------------------------- load and build
 
-void Form2::Form_Load()
+void Form2::Form_Load(const NewSystemSettings& settings)
 {
     Anvand->setCaption(currentUiText(300));
     Berakna->setCaption(currentUiText(301));
@@ -139,10 +134,8 @@ void Form2::Form_Load()
     std::optional<ProgressRun> run;
     try {
         syssparat = false;
-        NyttSystemInst* dialog = NyttSystemInst::instance();
-        systemtyp_ = dialog->systemType();
+        systemtyp_ = settings.systemType();
         setKeyPreview(true);
-        const NewSystemSettings settings = dialog->settings();
         rader_ = settings.rader;
         helgard_ = settings.helgard;
         halvgard_ = settings.halvgard;
@@ -297,13 +290,6 @@ void Form2::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form2::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
-}
-
 // ---------------------------------------------------------------- editing
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
@@ -370,7 +356,7 @@ void Form2::SystemHandOver()
     main->NyBlankett_Click();
 }
 
-void Form2::Berakna_Click() { showEditorGuarantee(*this); }
+void Form2::Berakna_Click() { showEditorGuarantee({*Grid1, *Grid2, rader_, helgard_, halvgard_, urad_}); }
 
 void Form2::ganger_Click()
 {

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
 
@@ -67,8 +66,8 @@ NyttSystemInst* NyttSystemInst::instance()
 NyttSystemInst::NyttSystemInst(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("NyttSystemInst"));
-    setMouseTracking(true);
     buildControls();
+    MDIForm1::clearHintOnMouseMove({this});
     connect(qApp, &QApplication::focusChanged, this, &NyttSystemInst::focusChanged);
 }
 
@@ -176,13 +175,6 @@ NewSystemSettings NyttSystemInst::settings() const
     return s;
 }
 
-QString NyttSystemInst::systemType() const
-{
-    if (Option1[0]->Value())
-        return QStringLiteral("RM");
-    return feloption[0]->Value() ? QStringLiteral("KU") : QStringLiteral("RU");
-}
-
 // ---------------------------------------------------------------- window events
 
 void NyttSystemInst::Form_Load()
@@ -217,19 +209,12 @@ void NyttSystemInst::changeEvent(QEvent* event)
         Form_Activate();
 }
 
-void NyttSystemInst::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
-}
-
 void NyttSystemInst::CommandOK_Click()
 {
     hide();
     // The pattern at once, not "System" until the next activation: Save As and the close prompt
     // name the new system by it.
-    Form2* editor = Form2::open(currentUiText(132));
+    Form2* editor = Form2::open(currentUiText(132), settings());
     editor->setWindowTitle(editor->captionPattern());
 }
 

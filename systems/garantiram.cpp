@@ -1,14 +1,13 @@
 #include "systems/garantiram.h"
 
 #include "platform/controls.h"
-#include "platform/windowhelp.h"
 #include "platform/twips.h"
 #include "platform/vbtext.h"
+#include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "systems/progress.h"
 
-#include <QMouseEvent>
 #include <QPointer>
 
 #include <algorithm>
@@ -51,7 +50,7 @@ garantiram::garantiram(QWidget* parent)
     setObjectName(QStringLiteral("garantiram"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
-    setMouseTracking(true);
+    MDIForm1::clearHintOnMouseMove({this});
     Label1 = place(this, kLeftColumn, 240, 1680);
     Label3 = place(this, kRightColumn, 240, 1320);
     for (std::size_t i = 0; i < Label2.size(); ++i) {
@@ -77,20 +76,9 @@ void garantiram::Form_Load()
 
 void garantiram::ok_Click() { hide(); }
 
-void garantiram::showModeless()
-{
-    showDialogWindow(this, placed_);
-}
+void garantiram::showModeless() { showDialogWindow(this, placed_); }
 
-void garantiram::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
-}
-
-void garantiram::showFrameGuarantee(
-    const RowMatrix& rows, const QString& rowTotal, const frameguarantee::Marks& marks)
+void garantiram::showFrameGuarantee(const RowMatrix& rows, const QString& rowTotal, const frameguarantee::Marks& marks)
 {
     // Rows 0 .. N - 1 of the caption's N; no more than the matrix holds.
     const double total = std::clamp(vb::Int(vb::Val(rowTotal)), 0.0, static_cast<double>(rows.upperRow() + 1));

@@ -11,7 +11,6 @@
 #include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
-#include <QMouseEvent>
 #include <utility>
 
 namespace {
@@ -62,8 +61,8 @@ rattrad::rattrad(FrameRows frameRows) : frameRows_(std::move(frameRows))
     setObjectName(QStringLiteral("rattrad"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
-    setMouseTracking(true);
     buildControls();
+    MDIForm1::clearHintOnMouseMove({this});
 }
 
 void rattrad::buildControls()
@@ -241,21 +240,9 @@ void rattrad::Form_Unload()
         theWindow() = nullptr;
 }
 
-void rattrad::Form_MouseMove()
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-}
-
 void rattrad::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-}
-
-void rattrad::mouseMoveEvent(QMouseEvent* event)
-{
-    QWidget::mouseMoveEvent(event);
-    Form_MouseMove();
 }
