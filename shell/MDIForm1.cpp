@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QVBoxLayout>
-#include <optional>
 
 namespace {
 
@@ -171,15 +170,7 @@ void MDIForm1::buildMenus()
         {gatillmenu, MainCommand::GoTo}, {bytut, MainCommand::Replace}, {printer, MainCommand::PrinterSettings},
         {NyttSystem, MainCommand::NewSystem}, {OppnaSystem, MainCommand::EditSystem}, {sok, MainCommand::Search}};
     for (const auto& [action, command] : commands)
-        bindCommand(action, nullptr, command);
-}
-
-void MDIForm1::bindCommand(QAction* action, ToolbarButton* button, MainCommand command)
-{
-    if (action)
-        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-    if (button)
-        connect(button, &ToolbarButton::Click, this, [this, command] { runCommand(command); });
+        connect(action, &QAction::triggered, this, [this, command = command] { runCommand(command); });
 }
 
 void MDIForm1::setCommand(MainCommand command, std::function<void()> run)
@@ -217,38 +208,34 @@ void MDIForm1::buildToolbar()
     Label1 = new Label(SSPanel3);
     Label2 = new Label(SSPanel3);
 
+    // Each button carries its menu item's action: one enabled state, one command. The picture rides
+    // on the action but shows on the button only.
     struct Button {
         ToolbarButton** slot;
         int left;
         ToolbarPicture picture;
         int hint;
-        void (MDIForm1::*handler)();
-        std::optional<MainCommand> command;
-        bool enabled;
+        QAction* action;
     };
     const Button buttons[] = {
-        {&SSRibbon1, 60, ToolbarPicture::NewFrame, 101, nullptr, MainCommand::NewFrame, true},
-        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, nullptr, MainCommand::OpenFrame, true},
-        {&SSRibbon5, 1380, ToolbarPicture::Save, 109, &MDIForm1::sparasom_Click, std::nullopt, false},
-        {&SSRibbon2, 2055, ToolbarPicture::Print, 103, nullptr, MainCommand::Print, false},
-        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, nullptr, MainCommand::Search, false},
-        {&SSRibbon6, 4350, ToolbarPicture::Help, 111, &MDIForm1::help_Click, std::nullopt, true},
-        {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, &MDIForm1::guidemenu_Click, std::nullopt, true},
+        {&SSRibbon1, 60, ToolbarPicture::NewFrame, 101, NyBlankett},
+        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, 107, laddablankett},
+        {&SSRibbon5, 1380, ToolbarPicture::Save, 109, SparaSom},
+        {&SSRibbon2, 2055, ToolbarPicture::Print, 103, SkrivUt},
+        {&SSRibbon3, 2730, ToolbarPicture::Search, 105, sok},
+        {&SSRibbon6, 4350, ToolbarPicture::Help, 111, help},
+        {&SSRibbon7, 5010, ToolbarPicture::Guide, 113, guidemenu},
     };
     for (const Button& b : buttons) {
+        b.action->setIcon(toolbarPicture(b.picture));
+        b.action->setIconVisibleInMenu(false);
         auto* button = new ToolbarButton(SSPanel1);  // SSPanel1 starts at the strip's corner
-        button->setPicture(toolbarPicture(b.picture));
+        button->setDefaultAction(b.action);
         button->setIconSize(QSize(32, 32));
         button->Move(b.left, 60, 690, 660);
-        button->setEnabled(b.enabled);
-        button->setMouseTracking(true);
         const int hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
             [this, hint](VbMouse) { setHint(currentUiText(hint), currentUiText(hint + 1)); });
-        if (b.handler)
-            connect(button, &ToolbarButton::Click, this, b.handler);
-        if (b.command)
-            bindCommand(nullptr, button, *b.command);
         *b.slot = button;
     }
     layoutToolbar();
@@ -353,17 +340,12 @@ void MDIForm1::updateActions()
     const Document* document = activeDocument();
     aktivtyp = document ? document->kind() : DocumentKind::None;
     const MainItems on = document ? document->enabledItems() : MainItems();
-    const auto set = [&on](MainItem item, std::initializer_list<QAction*> actions,
-                         std::initializer_list<ToolbarButton*> buttons) {
-        for (QAction* a : actions)
-            a->setEnabled(on.testFlag(item));
-        for (ToolbarButton* b : buttons)
-            b->setEnabled(on.testFlag(item));
-    };
-    set(MainItem::SaveAs, {SparaSom}, {SSRibbon5});
-    set(MainItem::Print, {SkrivUt}, {SSRibbon2});
-    set(MainItem::Search, {sok}, {SSRibbon3});
-    set(MainItem::Export, {SvenskaSpelStryktipset, SvenskaspelEuropatipset}, {});
+    // The toolbar buttons follow their actions.
+    const std::pair<QAction*, MainItem> items[] = {{SparaSom, MainItem::SaveAs}, {SkrivUt, MainItem::Print},
+        {sok, MainItem::Search}, {SvenskaSpelStryktipset, MainItem::Export},
+        {SvenskaspelEuropatipset, MainItem::Export}};
+    for (const auto& [action, item] : items)
+        action->setEnabled(on.testFlag(item));
     // The caption stays as the last document left it.
     if (document)
         SparaSom->setText(document->saveAsCaption());

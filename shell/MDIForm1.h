@@ -177,8 +177,6 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
     void keepInsideArea(QMdiSubWindow* sub) const;
-    // The menu item and toolbar button (either may be null) that run command.
-    void bindCommand(QAction* action, ToolbarButton* button, MainCommand command);
 
     std::array<std::function<void()>, std::size_t(MainCommand::Count)> commands_;
 
