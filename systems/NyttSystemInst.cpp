@@ -79,15 +79,19 @@ NyttSystemInst::~NyttSystemInst()
 
 void NyttSystemInst::buildControls()
 {
-    AntalHalvgard = make<Label>(this, 240, 270, 3240, 255);
-    Halvgard = make<TextBox>(this, 3600, 210, 855, 315);
-    SpinButton1 = make<SpinButton>(this, 4455, 210, 255, 315);
-    AntalHelgard = make<Label>(this, 240, 750, 3240, 255);
-    Helgard = make<TextBox>(this, 3600, 690, 855, 315);
-    SpinButton2 = make<SpinButton>(this, 4455, 690, 255, 315);
-    AntalRader = make<Label>(this, 240, 1230, 3240, 255);
-    Rader = make<TextBox>(this, 3600, 1170, 855, 315);
-    SpinButton3 = make<SpinButton>(this, 4455, 1170, 255, 315);
+    // The three count rows: heading, number box and its spin button.
+    const struct {
+        Label** heading;
+        TextBox** box;
+        SpinButton** spin;
+        int top;
+    } counts[] = {{&AntalHalvgard, &Halvgard, &SpinButton1, 210}, {&AntalHelgard, &Helgard, &SpinButton2, 690},
+        {&AntalRader, &Rader, &SpinButton3, 1170}};
+    for (const auto& row : counts) {
+        *row.heading = make<Label>(this, 240, row.top + 60, 3240, 255);
+        *row.box = make<TextBox>(this, 3600, row.top, 855, 315);
+        *row.spin = make<SpinButton>(this, 4455, row.top, 255, 315);
+    }
     Halvgard->setText(QStringLiteral("0"));
     Helgard->setText(QStringLiteral("1"));
     Rader->setText(QStringLiteral("1"));
