@@ -463,7 +463,20 @@ void MDIForm1::NyBlankett_Click() { runCommand(MainCommand::NewFrame); }
 
 void MDIForm1::laddablankett_Click() { runCommand(MainCommand::OpenFrame); }
 
-void MDIForm1::sparasom_Click() { saveActiveDocumentAs(*this); }
+void MDIForm1::sparasom_Click()
+{
+    try {
+        if (!activeChild())
+            throw VbError(vberr::ObjectNotSet);
+        // Another child window (the guide) has nothing to save.
+        if (Document* document = activeDocument())
+            document->saveAs(*CommonDialog1);
+    } catch (const SaveDeclined&) {
+        saveAbortPath(sparafel, nullptr);
+    } catch (const VbError& e) {
+        saveAbortPath(sparafel, &e);
+    }
+}
 
 void MDIForm1::SkrivUt_Click() { runCommand(MainCommand::Print); }
 

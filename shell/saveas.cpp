@@ -6,9 +6,7 @@
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
-#include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/document.h"
 #include "shell/errorreport.h"
 
 namespace {
@@ -25,7 +23,8 @@ QString chooseSaveTarget(CommonDialog& dialog)
     dialog.ShowSave();
     const QString path = dialog.FileName;
     // The old file is not deleted here: the new one takes its place only once it is complete.
-    if (vb::fileExists(path) && MsgBox(currentMessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (vb::fileExists(path) &&
+        MsgBox(currentMessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw SaveDeclined{};
     return path;
 }
@@ -42,26 +41,11 @@ QString systemFileFilter()
     return QStringLiteral("Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
 }
 
-void saveAbortPath(MDIForm1& main, const VbError* error)
+void saveAbortPath(bool& sparafel, const VbError* error)
 {
-    main.sparafel = true;
+    sparafel = true;
     if (error)
         reportError(*error, ErrorContext::File);
-    main.sparafel = true;
+    sparafel = true;
     FileNumber::one().close();
-}
-
-void saveActiveDocumentAs(MDIForm1& main)
-{
-    try {
-        if (!main.activeChild())
-            throw VbError(vberr::ObjectNotSet);
-        // Another child window (the guide) has nothing to save.
-        if (Document* document = main.activeDocument())
-            document->saveAs(*main.CommonDialog1);
-    } catch (const SaveDeclined&) {
-        saveAbortPath(main, nullptr);
-    } catch (const VbError& e) {
-        saveAbortPath(main, &e);
-    }
 }
