@@ -62,7 +62,7 @@ void setTexts(std::initializer_list<std::pair<Control*, int>> table)
 Form1::Form1(QWidget* parent) : QWidget(parent), ram(currentTexts())
 {
     setObjectName(QStringLiteral("Form1"));
-    setMouseTracking(true);
+    MDIForm1::clearHintOnMouseMove({this});
     buildControls();
     connectRowCreation();
     Form_Load();
@@ -467,13 +467,6 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     Form_Unload();
     event->accept();
-}
-
-void Form1::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
 }
 
 // ---------------------------------------------------------------- row creation and the coupon view

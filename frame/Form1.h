@@ -152,7 +152,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // QueryUnload, then Unload
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     frame::FrameEditing ram;

@@ -24,12 +24,12 @@ void exportCoupons(MDIForm1& main, CouponGame game)
         const QString path = chooseSaveTarget(dialog);
         writeThroughFileNumberOne(path, writeCouponExport(game, form.state().forminne));
     } catch (const SaveDeclined&) {
-        saveAbortPath(main, nullptr);
+        saveAbortPath(main.sparafel, nullptr);
     } catch (const VbError& e) {
-        saveAbortPath(main, &e);
+        saveAbortPath(main.sparafel, &e);
     } catch (const std::bad_alloc&) {
         const VbError e(vberr::OutOfMemory);
-        saveAbortPath(main, &e);
+        saveAbortPath(main.sparafel, &e);
     }
 }
 

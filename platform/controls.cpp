@@ -353,6 +353,13 @@ ToolbarButton::ToolbarButton(QWidget* parent) : VbControl<QToolButton>(parent)
     connect(this, &QToolButton::clicked, this, [this] { Q_EMIT Click(); });
 }
 
+bool ToolbarButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    return QToolButton::event(event);
+}
+
 void ToolbarButton::mouseMoveEvent(QMouseEvent* event)
 {
     QToolButton::mouseMoveEvent(event);

@@ -287,19 +287,19 @@ private:
 };
 
 // A toolbar button with a picture. It shows down while pressed and pops up again at once when
-// released, firing Click exactly once per press.
+// released, firing Click (and triggering its default action) exactly once per press. It shows no
+// tooltip: the hint of a toolbar button is the window's business.
 class ToolbarButton : public VbControl<QToolButton> {
     Q_OBJECT
 public:
     explicit ToolbarButton(QWidget* parent = nullptr);
-
-    void setPicture(const QIcon& picture) { setIcon(picture); }
 
 Q_SIGNALS:
     void Click();
     void MouseMove(VbMouse mouse);
 
 protected:
+    bool event(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 

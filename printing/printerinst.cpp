@@ -11,7 +11,6 @@
 #include "shell/errorreport.h"
 #include "shell/texts/textids.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <optional>
@@ -108,8 +107,8 @@ printerinst* printerinst::instance()
 printerinst::printerinst(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("printerinst"));
-    setMouseTracking(true);
     buildControls();
+    MDIForm1::clearHintOnMouseMove({this});
 }
 
 printerinst::~printerinst() { delete kryssruta; }
@@ -352,16 +351,4 @@ void printerinst::Text3_KeyPress(int& KeyAscii)
 {
     if (KeyAscii == 13)
         ok->setFocus();
-}
-
-void printerinst::Form_MouseMove()
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-}
-
-void printerinst::mouseMoveEvent(QMouseEvent* event)
-{
-    Form_MouseMove();
-    QWidget::mouseMoveEvent(event);
 }

@@ -36,7 +36,6 @@ public:
     void Text1_KeyPress(int Index, int& KeyAscii);
     void Text2_KeyPress(int Index, int& KeyAscii);
     void Text3_KeyPress(int& KeyAscii);
-    void Form_MouseMove();
 
     // ---- controls ----
     Tab* SSTab1 = nullptr;
@@ -69,9 +68,6 @@ public:
     CommandButton* ok = nullptr;
     CommandButton* avbryt = nullptr;
     Label* Label2 = nullptr;
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     explicit printerinst(QWidget* parent);

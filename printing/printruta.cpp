@@ -69,9 +69,10 @@ void printruta::buildControls()
         joker[i]->Index = static_cast<int>(i);
     }
 
-    skrivare = make<CommandButton>(this, 120, 2640, 1455, 375);
-    ok = make<CommandButton>(this, 1860, 2640, 1455, 375);
-    avbryt = make<CommandButton>(this, 3360, 2640, 1455, 375);
+    // The buttons' row.
+    const std::pair<CommandButton**, int> buttons[] = {{&skrivare, 120}, {&ok, 1860}, {&avbryt, 3360}};
+    for (const auto& [button, left] : buttons)
+        *button = make<CommandButton>(this, left, 2640, 1455, 375);
 
     // The starting values: all coupons, straight, no jokers, empty range.
     (*skrivoption)[0]->setValue(true);

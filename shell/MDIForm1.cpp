@@ -16,6 +16,7 @@
 #include "shell/texts/textids.h"
 #include "shell/toolbarpictures.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -23,7 +24,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QVBoxLayout>
-#include <optional>
 
 namespace {
 
@@ -33,6 +33,29 @@ constexpr int kStripHeight = 780;  // twips
 constexpr int kGuideWidth = 3200;  // twips
 
 MdiChild* asChild(QWidget* w) { return dynamic_cast<MdiChild*>(w); }
+
+// Empties the main window's status hint on every mouse move over the widgets it watches.
+class HintClearer final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            if (MDIForm1* main = MDIForm1::instance())
+                main->clearHint();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QObject* hintClearer()
+{
+    static QPointer<QObject> the;
+    if (!the)
+        the = new HintClearer(QCoreApplication::instance());
+    return the;
+}
 
 }  // namespace
 
@@ -59,7 +82,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     // A window partly outside the area stays within reach.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->viewport()->setMouseTracking(true);
     mdiArea_->viewport()->installEventFilter(this);
     column->addWidget(strip_);
     column->addWidget(mdiArea_, 1);
@@ -68,6 +90,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildToolbar();
+    clearHintOnMouseMove({mdiArea_->viewport(), SSPanel1, SSPanel2});
     setHelpViewer([](const QString& file, int command) { helpviewer::instance()->showFile(file, command); });
 }
 
@@ -148,15 +171,7 @@ void MDIForm1::buildMenus()
         {gatillmenu, MainCommand::GoTo}, {bytut, MainCommand::Replace}, {printer, MainCommand::PrinterSettings},
         {NyttSystem, MainCommand::NewSystem}, {OppnaSystem, MainCommand::EditSystem}, {sok, MainCommand::Search}};
     for (const auto& [action, command] : commands)
-        bindCommand(action, nullptr, command);
-}
-
-void MDIForm1::bindCommand(QAction* action, ToolbarButton* button, MainCommand command)
-{
-    if (action)
-        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-    if (button)
-        connect(button, &ToolbarButton::Click, this, [this, command] { runCommand(command); });
+        connect(action, &QAction::triggered, this, [this, command = command] { runCommand(command); });
 }
 
 void MDIForm1::setCommand(MainCommand command, std::function<void()> run)
@@ -193,45 +208,37 @@ void MDIForm1::buildToolbar()
     SSPanel1 = new StatusPanel(strip_);
     SSPanel2 = new StatusPanel(strip_);
     SSPanel3 = new StatusPanel(strip_);
-    for (StatusPanel* p : {SSPanel1, SSPanel2}) {
-        p->setMouseTracking(true);
-        connect(p, &StatusPanel::MouseMove, this, [this](VbMouse) { clearHint(); });
-    }
     Label1 = new Label(SSPanel3);
     Label2 = new Label(SSPanel3);
 
+    // Each button carries its menu item's action: one enabled state, one command. The picture rides
+    // on the action but shows on the button only.
     struct Button {
         ToolbarButton** slot;
         int left;
         ToolbarPicture picture;
         int hint;
-        void (MDIForm1::*handler)();
-        std::optional<MainCommand> command;
-        bool enabled;
+        QAction* action;
     };
     const Button buttons[] = {
-        {&SSRibbon1, 60, ToolbarPicture::NewFrame, kUiNewFrameHint, nullptr, MainCommand::NewFrame, true},
-        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, kUiOpenFrameHint, nullptr, MainCommand::OpenFrame, true},
-        {&SSRibbon5, 1380, ToolbarPicture::Save, kUiSaveAsHint, &MDIForm1::sparasom_Click, std::nullopt, false},
-        {&SSRibbon2, 2055, ToolbarPicture::Print, kUiPrintHint, nullptr, MainCommand::Print, false},
-        {&SSRibbon3, 2730, ToolbarPicture::Search, kUiSearchHint, nullptr, MainCommand::Search, false},
-        {&SSRibbon6, 4350, ToolbarPicture::Help, kUiHelpHint, &MDIForm1::help_Click, std::nullopt, true},
-        {&SSRibbon7, 5010, ToolbarPicture::Guide, kUiGuideHint, &MDIForm1::guidemenu_Click, std::nullopt, true},
+        {&SSRibbon1, 60, ToolbarPicture::NewFrame, kUiNewFrameHint, NyBlankett},
+        {&SSRibbon4, 720, ToolbarPicture::OpenFrame, kUiOpenFrameHint, laddablankett},
+        {&SSRibbon5, 1380, ToolbarPicture::Save, kUiSaveAsHint, SparaSom},
+        {&SSRibbon2, 2055, ToolbarPicture::Print, kUiPrintHint, SkrivUt},
+        {&SSRibbon3, 2730, ToolbarPicture::Search, kUiSearchHint, sok},
+        {&SSRibbon6, 4350, ToolbarPicture::Help, kUiHelpHint, help},
+        {&SSRibbon7, 5010, ToolbarPicture::Guide, kUiGuideHint, guidemenu},
     };
     for (const Button& b : buttons) {
+        b.action->setIcon(toolbarPicture(b.picture));
+        b.action->setIconVisibleInMenu(false);
         auto* button = new ToolbarButton(SSPanel1);  // SSPanel1 starts at the strip's corner
-        button->setPicture(toolbarPicture(b.picture));
+        button->setDefaultAction(b.action);
         button->setIconSize(QSize(32, 32));
         button->Move(b.left, 60, 690, 660);
-        button->setEnabled(b.enabled);
-        button->setMouseTracking(true);
         const int hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
             [this, hint](VbMouse) { setHint(currentUiText(hint), currentUiText(hint + 1)); });
-        if (b.handler)
-            connect(button, &ToolbarButton::Click, this, b.handler);
-        if (b.command)
-            bindCommand(nullptr, button, *b.command);
         *b.slot = button;
     }
     layoutToolbar();
@@ -283,6 +290,12 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* child)
 {
     // The child's own size (its client area in the old layout) decides the window's size. The window
     // has that size before the area places it, so it is placed by the size it shows.
+    if (auto* document = dynamic_cast<Document*>(child))
+        document->setChangeNotice([this] {
+            // Not while this window is going: its children are destroyed after it.
+            if (instance() == this)
+                updateActions();
+        });
     auto* sub = new QMdiSubWindow(mdiArea_->viewport());  // in the area, it knows its frame margins
     sub->setWidget(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -330,17 +343,12 @@ void MDIForm1::updateActions()
     const Document* document = activeDocument();
     aktivtyp = document ? document->kind() : DocumentKind::None;
     const MainItems on = document ? document->enabledItems() : MainItems();
-    const auto set = [&on](MainItem item, std::initializer_list<QAction*> actions,
-                         std::initializer_list<ToolbarButton*> buttons) {
-        for (QAction* a : actions)
-            a->setEnabled(on.testFlag(item));
-        for (ToolbarButton* b : buttons)
-            b->setEnabled(on.testFlag(item));
-    };
-    set(MainItem::SaveAs, {SparaSom}, {SSRibbon5});
-    set(MainItem::Print, {SkrivUt}, {SSRibbon2});
-    set(MainItem::Search, {sok}, {SSRibbon3});
-    set(MainItem::Export, {SvenskaSpelStryktipset, SvenskaspelEuropatipset}, {});
+    // The toolbar buttons follow their actions.
+    const std::pair<QAction*, MainItem> items[] = {{SparaSom, MainItem::SaveAs}, {SkrivUt, MainItem::Print},
+        {sok, MainItem::Search}, {SvenskaSpelStryktipset, MainItem::Export},
+        {SvenskaspelEuropatipset, MainItem::Export}};
+    for (const auto& [action, item] : items)
+        action->setEnabled(on.testFlag(item));
     // The caption stays as the last document left it.
     if (document)
         SparaSom->setText(document->saveAsCaption());
@@ -401,12 +409,8 @@ void MDIForm1::resizeEvent(QResizeEvent* event)
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == mdiArea_->viewport()) {
-        if (event->type() == QEvent::MouseMove)
-            clearHint();
-        else if (event->type() == QEvent::Resize)
-            dockGuide();
-    }
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
+        dockGuide();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -414,6 +418,16 @@ void MDIForm1::setHint(const QString& line1, const QString& line2)
 {
     Label1->setCaption(line1);
     Label2->setCaption(line2);
+}
+
+void MDIForm1::clearHintOnMouseMove(std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* w : widgets) {
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+            w = area->viewport();  // the moves over a scroll area's contents arrive at its viewport
+        w->setMouseTracking(true);
+        w->installEventFilter(hintClearer());
+    }
 }
 
 void MDIForm1::SetEnabled(bool enabled)
@@ -452,7 +466,20 @@ void MDIForm1::NyBlankett_Click() { runCommand(MainCommand::NewFrame); }
 
 void MDIForm1::laddablankett_Click() { runCommand(MainCommand::OpenFrame); }
 
-void MDIForm1::sparasom_Click() { saveActiveDocumentAs(*this); }
+void MDIForm1::sparasom_Click()
+{
+    try {
+        if (!activeChild())
+            throw VbError(vberr::ObjectNotSet);
+        // Another child window (the guide) has nothing to save.
+        if (Document* document = activeDocument())
+            document->saveAs(*CommonDialog1);
+    } catch (const SaveDeclined&) {
+        saveAbortPath(sparafel, nullptr);
+    } catch (const VbError& e) {
+        saveAbortPath(sparafel, &e);
+    }
+}
 
 void MDIForm1::SkrivUt_Click() { runCommand(MainCommand::Print); }
 

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -108,6 +109,10 @@ public:
     // Status hint.
     void setHint(const QString& line1, const QString& line2);
     void clearHint() { setHint(QString(), QString()); }
+    // A mouse move over any of these widgets empties the hint: the background of this window and of
+    // most other windows, and the controls of theirs that take the moves (a grid: its cells). One
+    // event filter serves them all; it finds the main window when the move comes.
+    static void clearHintOnMouseMove(std::initializer_list<QWidget*> widgets);
 
     // Menus and items the documents switch.
     QMenu* File = nullptr;
@@ -172,8 +177,6 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
     void keepInsideArea(QMdiSubWindow* sub) const;
-    // The menu item and toolbar button (either may be null) that run command.
-    void bindCommand(QAction* action, ToolbarButton* button, MainCommand command);
 
     std::array<std::function<void()>, std::size_t(MainCommand::Count)> commands_;
 

@@ -1,11 +1,9 @@
 #include "shell/document.h"
 
-#include "shell/MDIForm1.h"
-
 void Document::changed()
 {
-    if (MDIForm1* main = MDIForm1::instance())
-        main->updateActions();
+    if (changeNotice_)
+        changeNotice_();
 }
 
 void Document::closing()

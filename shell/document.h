@@ -2,13 +2,15 @@
 // A document in the main window's client area (a frame or a system editor) as the main window sees
 // it: what it is, its caption, whether it is saved, how it saves itself, its close prompt and which
 // of the main window's items it enables as it stands. The main window sets its items from the active
-// document alone; a document calls changed() whenever one of its answers may have become different.
+// document alone; a document calls changed() whenever one of its answers may have become different,
+// and the main window hears of it through the notice it installs as it adds the document.
 
 #include "shell/mdichild.h"
 
 #include <QFlags>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class CommonDialog;
 class Grid;
@@ -53,12 +55,16 @@ public:
     // After the document has accepted its close: it no longer counts as the active document.
     bool isClosed() const { return closed_; }
 
+    // What changed() runs: the main window sets its items again.
+    void setChangeNotice(std::function<void()> notice) { changeNotice_ = std::move(notice); }
+
 protected:
-    // Tells the main window to set its items again.
+    // Runs the change notice, if one is installed.
     void changed();
     // Called once the close has been accepted.
     void closing();
 
 private:
     bool closed_ = false;
+    std::function<void()> changeNotice_;
 };

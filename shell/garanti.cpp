@@ -58,7 +58,6 @@ void setHeaderColumn(Grid& g, int col, const QString& caption)
 garanti::garanti(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("garanti"));
-    setMouseTracking(true);
     twips::resize(this, kClientWidth, kClientHeight);
     stang = make<CommandButton>(this, 4080, 135, 1155, 375);
     Label1 = make<Label>(this, 192, 120, 2600, 252);
@@ -88,11 +87,8 @@ garanti::garanti(QWidget* parent) : QWidget(parent)
     Line1->setFrameShape(QFrame::VLine);
 
     connect(stang, &CommandButton::Click, this, &garanti::stang_Click);
-    for (Label* l : {Label1, Label2, Label3, Label4, Label6, reducering})
-        connect(l, &Label::MouseMove, this, &garanti::Form_MouseMove);
-    connect(stang, &CommandButton::MouseMove, this, &garanti::Form_MouseMove);
-    connect(kommentarer, &TextBox::MouseMove, this, &garanti::Form_MouseMove);
-    connect(Grid2, &Grid::MouseMove, this, &garanti::Form_MouseMove);
+    MDIForm1::clearHintOnMouseMove(
+        {this, Label1, Label2, Label3, Label4, Label6, reducering, stang, kommentarer, Grid2});
 }
 
 QString storedGuaranteeCell(const Grid& g, int row, int col)
@@ -139,18 +135,6 @@ void garanti::Form_Load()
     Label4->setCaption(currentUiText(kUiComments));
     Label6->setCaption(currentUiText(kUiReducedTo));
     stang->setCaption(currentUiText(kUiClose));
-}
-
-void garanti::Form_MouseMove()
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-}
-
-void garanti::mouseMoveEvent(QMouseEvent* event)
-{
-    QWidget::mouseMoveEvent(event);
-    Form_MouseMove();
 }
 
 bool garanti::eventFilter(QObject* watched, QEvent* event)

@@ -43,7 +43,6 @@ public:
     QFrame* Line1 = nullptr;
 
     void Form_Load();
-    void Form_MouseMove();
     void kommentarer_Click();
     void stang_Click() { unload(); }
 
@@ -57,7 +56,6 @@ public:
     void showStored(const Grid& stored, bool baseRow, int cols, int rows);
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

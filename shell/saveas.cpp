@@ -6,9 +6,7 @@
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
-#include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "shell/document.h"
 #include "shell/errorreport.h"
 #include "shell/texts/textids.h"
 
@@ -45,26 +43,11 @@ QString systemFileFilter()
     return QStringLiteral("Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
 }
 
-void saveAbortPath(MDIForm1& main, const VbError* error)
+void saveAbortPath(bool& sparafel, const VbError* error)
 {
-    main.sparafel = true;
+    sparafel = true;
     if (error)
         reportError(*error, ErrorContext::File);
-    main.sparafel = true;
+    sparafel = true;
     FileNumber::one().close();
-}
-
-void saveActiveDocumentAs(MDIForm1& main)
-{
-    try {
-        if (!main.activeChild())
-            throw VbError(vberr::ObjectNotSet);
-        // Another child window (the guide) has nothing to save.
-        if (Document* document = main.activeDocument())
-            document->saveAs(*main.CommonDialog1);
-    } catch (const SaveDeclined&) {
-        saveAbortPath(main, nullptr);
-    } catch (const VbError& e) {
-        saveAbortPath(main, &e);
-    }
 }

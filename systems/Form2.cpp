@@ -14,7 +14,6 @@
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
 #include "shell/texts/textids.h"
-#include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
 #include "systems/guaranteefill.h"
 #include "systems/progress.h"
@@ -42,10 +41,10 @@ constexpr int kLabelColWidth = 660;
 
 }  // namespace
 
-Form2* Form2::open(const QString& caption)
+Form2* Form2::open(const QString& caption, const NewSystemSettings& settings)
 {
     auto* editor = new Form2;
-    editor->Form_Load();
+    editor->Form_Load(settings);
     if (MDIForm1* main = MDIForm1::instance())
         main->addChild(editor);
     else
@@ -57,7 +56,6 @@ Form2* Form2::open(const QString& caption)
 Form2::Form2(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setMouseTracking(true);
     buildControls();
 }
 
@@ -92,10 +90,7 @@ void Form2::buildControls()
         w->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{Grid1, Label4, kommentarer, Anvand, Berakna, ganger})
         w->setMouseTracking(true);
-    connect(Grid1, &Grid::MouseMove, this, [] {
-        if (MDIForm1* main = MDIForm1::instance())
-            main->clearHint();
-    });
+    MDIForm1::clearHintOnMouseMove({this, Grid1});
 }
 
 void Form2::layoutControls()
@@ -126,7 +121,7 @@ QString Form2::captionPattern() const
 
 // ---------------------------------------------------------------- load and build
 
-void Form2::Form_Load()
+void Form2::Form_Load(const NewSystemSettings& settings)
 {
     Anvand->setCaption(currentUiText(kUiUse));
     Berakna->setCaption(currentUiText(kUiGuaranteeTableButton));
@@ -136,10 +131,8 @@ void Form2::Form_Load()
     std::optional<ProgressRun> run;
     try {
         syssparat = false;
-        NyttSystemInst* dialog = NyttSystemInst::instance();
-        systemtyp_ = dialog->systemType();
+        systemtyp_ = settings.systemType();
         setKeyPreview(true);
-        const NewSystemSettings settings = dialog->settings();
         rader_ = settings.rader;
         helgard_ = settings.helgard;
         halvgard_ = settings.halvgard;
@@ -298,13 +291,6 @@ void Form2::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form2::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
-}
-
 // ---------------------------------------------------------------- editing
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
@@ -371,7 +357,7 @@ void Form2::SystemHandOver()
     main->NyBlankett_Click();
 }
 
-void Form2::Berakna_Click() { showEditorGuarantee(*this); }
+void Form2::Berakna_Click() { showEditorGuarantee({*Grid1, *Grid2, rader_, helgard_, halvgard_, urad_}); }
 
 void Form2::ganger_Click()
 {

@@ -1,10 +1,12 @@
 #pragma once
 // The system editor: one window per open reduced system inside the main window. It owns the system
 // grid (one column per system row), the hidden guarantee grid that travels with the system, and the
-// comment; its Load lays the grid out from the new-system dialog and builds the rows when asked.
+// comment; its Load lays the grid out from the new-system dialog's settings and builds the rows when
+// asked.
 
 #include "shell/document.h"
 #include "systems/multiplication.h"
+#include "systems/newsystemsettings.h"
 
 #include <QString>
 #include <QWidget>
@@ -18,10 +20,10 @@ struct GeneratedSystem;
 class Form2 : public QWidget, public Document {
     Q_OBJECT
 public:
-    // New Form2 with its caption set: runs Load (reading NyttSystemInst, building the rows when
-    // asked), puts the editor into the main window and activates it, then sets the caption, which
-    // stays until the next activation. The main window owns the editor.
-    static Form2* open(const QString& caption);
+    // New Form2 with its caption set: runs Load (laying the grid out from the settings, building the
+    // rows when asked), puts the editor into the main window and activates it, then sets the caption,
+    // which stays until the next activation. The main window owns the editor.
+    static Form2* open(const QString& caption, const NewSystemSettings& settings);
 
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
@@ -39,7 +41,7 @@ public:
     CommandButton* Berakna = nullptr;
     CommandButton* ganger = nullptr;
 
-    // The members the guarantee table and the multiplication read.
+    // The counts as Load set them (rader: the rows built, when the computer built them).
     double rader() const { return rader_; }
     double helgard() const { return helgard_; }
     double halvgard() const { return halvgard_; }
@@ -66,7 +68,7 @@ public:
     bool rowTakesSign(int row, const QString& sign) const override;
 
     // ---- handlers ----
-    void Form_Load();
+    void Form_Load(const NewSystemSettings& settings);
     void Form_Activate() override;
     void Form_KeyDown(int KeyCode, int Shift);
     // The rows were edited: the guarantee table is outdated and the system unsaved.
@@ -82,7 +84,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // QueryUnload, then Unload
-    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
 
@@ -68,8 +67,8 @@ NyttSystemInst* NyttSystemInst::instance()
 NyttSystemInst::NyttSystemInst(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("NyttSystemInst"));
-    setMouseTracking(true);
     buildControls();
+    MDIForm1::clearHintOnMouseMove({this});
     connect(qApp, &QApplication::focusChanged, this, &NyttSystemInst::focusChanged);
 }
 
@@ -81,15 +80,19 @@ NyttSystemInst::~NyttSystemInst()
 
 void NyttSystemInst::buildControls()
 {
-    AntalHalvgard = make<Label>(this, 240, 270, 3240, 255);
-    Halvgard = make<TextBox>(this, 3600, 210, 855, 315);
-    SpinButton1 = make<SpinButton>(this, 4455, 210, 255, 315);
-    AntalHelgard = make<Label>(this, 240, 750, 3240, 255);
-    Helgard = make<TextBox>(this, 3600, 690, 855, 315);
-    SpinButton2 = make<SpinButton>(this, 4455, 690, 255, 315);
-    AntalRader = make<Label>(this, 240, 1230, 3240, 255);
-    Rader = make<TextBox>(this, 3600, 1170, 855, 315);
-    SpinButton3 = make<SpinButton>(this, 4455, 1170, 255, 315);
+    // The three count rows: heading, number box and its spin button.
+    const struct {
+        Label** heading;
+        TextBox** box;
+        SpinButton** spin;
+        int top;
+    } counts[] = {{&AntalHalvgard, &Halvgard, &SpinButton1, 210}, {&AntalHelgard, &Helgard, &SpinButton2, 690},
+        {&AntalRader, &Rader, &SpinButton3, 1170}};
+    for (const auto& row : counts) {
+        *row.heading = make<Label>(this, 240, row.top + 60, 3240, 255);
+        *row.box = make<TextBox>(this, 3600, row.top, 855, 315);
+        *row.spin = make<SpinButton>(this, 4455, row.top, 255, 315);
+    }
     Halvgard->setText(QStringLiteral("0"));
     Helgard->setText(QStringLiteral("1"));
     Rader->setText(QStringLiteral("1"));
@@ -177,13 +180,6 @@ NewSystemSettings NyttSystemInst::settings() const
     return s;
 }
 
-QString NyttSystemInst::systemType() const
-{
-    if (Option1[0]->Value())
-        return QStringLiteral("RM");
-    return feloption[0]->Value() ? QStringLiteral("KU") : QStringLiteral("RU");
-}
-
 // ---------------------------------------------------------------- window events
 
 void NyttSystemInst::Form_Load()
@@ -218,19 +214,12 @@ void NyttSystemInst::changeEvent(QEvent* event)
         Form_Activate();
 }
 
-void NyttSystemInst::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
-}
-
 void NyttSystemInst::CommandOK_Click()
 {
     hide();
     // The pattern at once, not "System" until the next activation: Save As and the close prompt
     // name the new system by it.
-    Form2* editor = Form2::open(currentUiText(kUiNewSystemCaption));
+    Form2* editor = Form2::open(currentUiText(kUiNewSystemCaption), settings());
     editor->setWindowTitle(editor->captionPattern());
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The new-system dialog: guard and row counts, base row, whether and how the computer builds the
-// system. One instance, kept hidden between uses; the system editor's Load reads its controls, and
-// opening a system file fills them without showing it.
+// system. One instance, kept hidden between uses; its OK hands its settings to a new system editor,
+// and opening a system file fills its controls without showing it.
 
 #include "platform/controls.h"
+#include "systems/newsystemsettings.h"
 
 #include <QWidget>
 #include <array>
@@ -15,17 +16,6 @@ class Label;
 class SpinButton;
 class TextBox;
 
-// What the editor's Load reads of the dialog, numbers as the boxes' leading numbers.
-struct NewSystemSettings {
-    double halvgard = 0;
-    double helgard = 0;
-    double rader = 0;
-    int urad = 0;  // Option1: 0 without, 1 with base row
-    int fel = 1;  // feloption: 0 = 13, 1 = 12, 2 = 11 right
-    bool datorberakning = false;  // the computer builds the rows
-    std::array<bool, 14> allowed{};  // Check1(e) checked
-};
-
 class NyttSystemInst : public QWidget {
     Q_OBJECT
 public:
@@ -36,9 +26,9 @@ public:
     // The main window's "Skapa nytt system": show the dialog as the user left it.
     void showDialog();
 
+    // The state of the controls, as the editor's Load takes it.
     NewSystemSettings settings() const;
-    // "RM" without base row, else "KU" for 13 right and "RU" for a reduction.
-    QString systemType() const;
+    QString systemType() const { return settings().systemType(); }
 
     // Outer height in twips (the caption bar included): 4125 short, 7395 with the build settings.
     int Height() const { return height_; }
@@ -88,7 +78,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

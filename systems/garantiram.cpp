@@ -9,7 +9,6 @@
 #include "shell/texts/textids.h"
 #include "systems/progress.h"
 
-#include <QMouseEvent>
 #include <QPointer>
 
 #include <algorithm>
@@ -52,7 +51,7 @@ garantiram::garantiram(QWidget* parent)
     setObjectName(QStringLiteral("garantiram"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
-    setMouseTracking(true);
+    MDIForm1::clearHintOnMouseMove({this});
     Label1 = place(this, kLeftColumn, 240, 1680);
     Label3 = place(this, kRightColumn, 240, 1320);
     for (std::size_t i = 0; i < Label2.size(); ++i) {
@@ -79,13 +78,6 @@ void garantiram::Form_Load()
 void garantiram::ok_Click() { hide(); }
 
 void garantiram::showModeless() { showDialogWindow(this, placed_); }
-
-void garantiram::mouseMoveEvent(QMouseEvent* event)
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-    QWidget::mouseMoveEvent(event);
-}
 
 void garantiram::showFrameGuarantee(const RowMatrix& rows, const QString& rowTotal, const frameguarantee::Marks& marks)
 {

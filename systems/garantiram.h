@@ -35,9 +35,6 @@ public:
     std::array<Label*, 5> Label4{};
     CommandButton* ok = nullptr;
 
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-
 private:
     explicit garantiram(QWidget* parent);
     void showModeless();

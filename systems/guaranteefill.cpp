@@ -11,21 +11,20 @@
 #include "shell/lockingdialog.h"
 #include "shell/reductiontext.h"
 #include "shell/texts/textids.h"
-#include "systems/Form2.h"
 #include "systems/guarantee.h"
 #include "systems/progress.h"
 
 #include <QPointer>
 
-void showEditorGuarantee(Form2& editor)
+void showEditorGuarantee(const EditedSystem& editor)
 {
-    Grid& signs = *editor.Grid1;
-    Grid& stored = *editor.Grid2;
+    Grid& signs = editor.signs;
+    Grid& stored = editor.stored;
     GuaranteeSystem system;
-    system.halvgard = vb::CLng(editor.halvgard());
-    system.helgard = vb::CLng(editor.helgard());
-    system.baseRow = editor.urad() == 1;
-    system.rows = vb::CLng(editor.rader());
+    system.halvgard = vb::CLng(editor.halvgard);
+    system.helgard = vb::CLng(editor.helgard);
+    system.baseRow = editor.urad == 1;
+    system.rows = vb::CLng(editor.rader);
     const int n = system.positions();
     try {
         if (signs.Cols() - 1 < system.rows || signs.Rows() - 1 < n)

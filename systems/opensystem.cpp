@@ -76,7 +76,7 @@ void openSystemForEditing()
         }
         fillNewSystemDialog(system);
 
-        Form2* editor = Form2::open(path);
+        Form2* editor = Form2::open(path, NyttSystemInst::instance()->settings());
         fillSigns(*editor->Grid1, system);
         putGuarantee(*editor->Grid2, system);
         if (read.error)

@@ -12,7 +12,6 @@
 #include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
-#include <QMouseEvent>
 #include <utility>
 
 namespace {
@@ -61,13 +60,21 @@ rattrad::rattrad(FrameRows frameRows) : frameRows_(std::move(frameRows))
     setObjectName(QStringLiteral("rattrad"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixelsX(kClientWidth), twips::toPixelsY(kClientHeight));
-    setMouseTracking(true);
     buildControls();
+    MDIForm1::clearHintOnMouseMove({this});
 }
 
 void rattrad::buildControls()
 {
-    Label4 = label(this, QString(), 60, 60, 1500, 255);
+    // The headings along the top: the correct row, the levels, their counts, the result.
+    const struct {
+        Label** heading;
+        int left;
+        int width;
+    } headings[] = {{&Label4, 60, 1500}, {&Label5, kLevelLeft, 1050}, {&Label7, kCountLeft, 1860},
+        {&Label8, kRightLeft, kRightWidth}};
+    for (const auto& h : headings)
+        *h.heading = label(this, QString(), h.left, 60, h.width, 255);
     for (int c = 0; c < 3; ++c) {
         Label* head = label(this, frame::signCaption(c), kCellLeft + c * kCellStep, kRowTop - 240, 300, 225);
         head->setVbAlignment(2);
@@ -92,8 +99,6 @@ void rattrad::buildControls()
         }
     }
     // The levels read 13 at the top down to 0, each count beside its level.
-    Label5 = label(this, QString(), kLevelLeft, 60, 1050, 255);
-    Label7 = label(this, QString(), kCountLeft, 60, 1860, 255);
     for (int i = 0; i < rightssearch::LevelCount; ++i) {
         const int level = rightssearch::MaxPositions - i;
         const int top = kRowTop - 270 + i * kRowStep;
@@ -102,17 +107,12 @@ void rattrad::buildControls()
         Label3[static_cast<std::size_t>(i)] = l;
         Label6[static_cast<std::size_t>(level)] = label(this, QString(), kCountLeft, top, 1860, 270);
     }
-    Label8 = label(this, QString(), kRightLeft, 60, kRightWidth, 255);
-    Text1 = new TextBox(this);
-    Text1->Move(kRightLeft, 330, kRightWidth, 315);
+    Text1 = make<TextBox>(this, kRightLeft, 330, kRightWidth, 315);
     Text1->setReadOnly(true);
-    Text2 = new ResultTextBox(this);
+    Text2 = make<ResultTextBox>(this, kRightLeft, 780, kRightWidth, 3360);
     Text2->setReadOnly(true);
-    twips::move(Text2, kRightLeft, 780, kRightWidth, 3360);
-    sok = new CommandButton(this);
-    sok->Move(kRightLeft, 4260, 1500, 375);
-    avbryt = new CommandButton(this);
-    avbryt->Move(kRightLeft + kRightWidth - 1500, 4260, 1500, 375);
+    sok = make<CommandButton>(this, kRightLeft, 4260, 1500, 375);
+    avbryt = make<CommandButton>(this, kRightLeft + kRightWidth - 1500, 4260, 1500, 375);
     connect(sok, &CommandButton::Click, this, &rattrad::sok_Click);
     connect(avbryt, &CommandButton::Click, this, &rattrad::avbryt_Click);
 }
@@ -240,21 +240,9 @@ void rattrad::Form_Unload()
         theWindow() = nullptr;
 }
 
-void rattrad::Form_MouseMove()
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-}
-
 void rattrad::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-}
-
-void rattrad::mouseMoveEvent(QMouseEvent* event)
-{
-    QWidget::mouseMoveEvent(event);
-    Form_MouseMove();
 }

@@ -51,7 +51,6 @@ public:
     void Label1_Click(int Index);
     void sok_Click();
     void avbryt_Click();
-    void Form_MouseMove();
 
     // ---- controls ----
     Label* Label4 = nullptr;
@@ -70,7 +69,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void Form_Unload() override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     explicit rattrad(FrameRows frameRows);

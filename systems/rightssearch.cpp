@@ -21,10 +21,7 @@ void CorrectRow::click(int cell)
     marks_[i] = true;
 }
 
-QString CorrectRow::caption(int cell) const
-{
-    return marked(cell) ? frame::signCaption(cell % 3) : QString();
-}
+QString CorrectRow::caption(int cell) const { return marked(cell) ? frame::signCaption(cell % 3) : QString(); }
 
 std::optional<std::vector<std::uint8_t>> CorrectRow::signs(int positions) const
 {
@@ -78,7 +75,8 @@ QString resultText(const SearchResult& result, int first, int last, const QStrin
     for (int k = last; k <= first; ++k) {
         const std::int64_t n = result.counts[static_cast<std::size_t>(k)];
         if (n > 0)
-            numbers[static_cast<std::size_t>(k)].reserve(static_cast<qsizetype>(std::min<std::int64_t>(n, 1 << 22)) * 8);
+            numbers[static_cast<std::size_t>(k)].reserve(
+                static_cast<qsizetype>(std::min<std::int64_t>(n, 1 << 22)) * 8);
     }
     const auto rowCount = static_cast<long long>(result.levels.size());
     for (long long r = 0; r < rowCount; ++r) {

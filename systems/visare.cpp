@@ -5,7 +5,6 @@
 #include "shell/Module1.h"
 #include "shell/texts/textids.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -81,20 +80,6 @@ void BarArea::resizeEvent(QResizeEvent* event)
     fitSurface();
 }
 
-void BarArea::mouseMoveEvent(QMouseEvent* event)
-{
-    QFrame::mouseMoveEvent(event);
-    VbMouse m;
-    m.shift = vbShift(event->modifiers());
-    const QPoint p = event->position().toPoint() - contentsRect().topLeft();
-    m.button = event->buttons() & Qt::LeftButton ? 1 : 0;
-    m.button |= event->buttons() & Qt::RightButton ? 2 : 0;
-    m.button |= event->buttons() & Qt::MiddleButton ? 4 : 0;
-    m.x = twips::fromPixelsX(p.x());
-    m.y = twips::fromPixelsY(p.y());
-    Q_EMIT MouseMove(m);
-}
-
 void BarArea::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
@@ -107,7 +92,6 @@ visare::visare() : LockingDialog(kClientWidth, kClientHeight)
     setObjectName(QStringLiteral("visare"));
     // "Avbryt" is the only way to stop the work: no close box.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
-    setMouseTracking(true);
 
     Picture1 = new BarArea(this);
     Picture1->Move(120, 480, 5055, 375);
@@ -116,8 +100,7 @@ visare::visare() : LockingDialog(kClientWidth, kClientHeight)
     avbryt->Move(1980, 1020, 1335, 315);
     connect(avbryt, &CommandButton::Click, this, &visare::avbryt_Click);
     // The bar area and the button clear the hint as the window itself does.
-    connect(Picture1, &BarArea::MouseMove, this, [this](VbMouse) { Form_MouseMove(); });
-    connect(avbryt, &CommandButton::MouseMove, this, [this](VbMouse) { Form_MouseMove(); });
+    MDIForm1::clearHintOnMouseMove({this, Picture1, avbryt});
     Picture1->Cls();
 }
 
@@ -139,15 +122,3 @@ void visare::Form_Load()
 }
 
 void visare::avbryt_Click() { release(); }
-
-void visare::Form_MouseMove()
-{
-    if (MDIForm1* main = MDIForm1::instance())
-        main->clearHint();
-}
-
-void visare::mouseMoveEvent(QMouseEvent* event)
-{
-    QWidget::mouseMoveEvent(event);
-    Form_MouseMove();
-}

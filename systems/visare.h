@@ -30,13 +30,9 @@ public:
     static int pixelX(double twipsX);
     static int pixelY(double twipsY);
 
-Q_SIGNALS:
-    void MouseMove(VbMouse mouse);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void fitSurface();
@@ -56,14 +52,10 @@ public:
     void Form_Load();
     // Hides the window, then enables the main window: the running computation sees that and stops.
     void avbryt_Click();
-    void Form_MouseMove();
 
     // Shows the window without modality (the call returns at once); the first time centred over the
     // main window.
     void showModeless() { showDialog(); }
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     visare();

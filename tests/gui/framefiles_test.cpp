@@ -524,7 +524,7 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
     const QString readOnly = put(QStringLiteral("skyddad.str"), "old");
     QFile::setPermissions(readOnly, QFile::ReadOwner);
-    const Boxes fileType{{MessageText(39), vbmsg::Exclamation}};
+    const Boxes fileType{{MessageText(kMsgWrongType), vbmsg::Exclamation}};
     const struct {
         QString file;
         bool exported;  // else Save As
@@ -554,8 +554,8 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
         user.clear();
         user.answerFileDialog(target).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
         main().sparasom_Click();
-        const Boxes expected{
-            {MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}, {QStringLiteral("Disk full"), vbmsg::OKOnly}};
+        const Boxes expected{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation},
+            {QStringLiteral("Disk full"), vbmsg::OKOnly}};
         ::_exit(boxes() == expected && main().sparafel ? 0 : 1);
     }
     int status = 0;

@@ -163,7 +163,7 @@ TEST_F(MainWindow, LanguageSwitchWritesWhereTheNextStartReadsOrSaysItCouldNot)
         {"AppPath=/opt/v\r\n\"note, never closed", {}},
         {"AppPath=/opt/v\r\n  \"note\r\n", {}},
         {"", {}},
-        {"fifo", {{MessageText(39), vbmsg::Exclamation}}},
+        {"fifo", {{MessageText(kMsgWrongType), vbmsg::Exclamation}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini.toStdString());
@@ -181,7 +181,7 @@ TEST_F(MainWindow, LanguageSwitchWritesWhereTheNextStartReadsOrSaysItCouldNot)
         for (std::size_t i = 0; i < c.after38.size(); ++i)
             user.answerMessageBox(vbmsg::OK);
         w.Finska_Click();
-        Boxes expected{{MessageText(38), vbmsg::Exclamation}};
+        Boxes expected{{MessageText(kMsgRestartForLanguage), vbmsg::Exclamation}};
         expected.insert(expected.end(), c.after38.begin(), c.after38.end());
         EXPECT_EQ(boxesShown(user), expected);
         if (!c.after38.empty())

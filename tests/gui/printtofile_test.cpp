@@ -5,6 +5,7 @@
 #include "printing/calibration.h"
 #include "printing/printjob.h"
 #include "shell/Module1.h"
+#include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
@@ -50,7 +51,8 @@ protected:
     }
     static Boxes unexpected(int error)
     {
-        return {{MessageText(30) + QStringLiteral(" Error: ") + QString::number(error), vbmsg::Critical}};
+        return {
+            {MessageText(kMsgUnexpectedError) + QStringLiteral(" Error: ") + QString::number(error), vbmsg::Critical}};
     }
     QString files() const
     {
@@ -100,12 +102,12 @@ TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
     aboveTheMargin.distance[TOP] = 0;
 
     // A file the user did not choose in this session: asked first, and No prints nothing.
-    const Boxes replace{{MessageText(3), vbmsg::YesNo | vbmsg::Exclamation}};
+    const Boxes replace{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation}};
     user_.answerMessageBox(vbmsg::No);
     EXPECT_EQ(print(), std::pair(0, replace));
     // Yes, then message 31; Cancel at message 37; an error (no calibration file).
     user_.answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
-    EXPECT_EQ(print(badRange).second, (Boxes{replace[0], {MessageText(31), vbmsg::Exclamation}}));
+    EXPECT_EQ(print(badRange).second, (Boxes{replace[0], {MessageText(kMsgBadPrintRange), vbmsg::Exclamation}}));
     writeCalibration(aboveTheMargin);
     user_.answerMessageBox(vbmsg::Cancel);
     EXPECT_EQ(print().second.size(), 1u);

@@ -5,8 +5,12 @@
 #include "frame/Form1.h"
 #include "frame/slotfill.h"
 #include "platform/controls.h"
+#include "platform/grid.h"
+#include "printing/printerinst.h"
+#include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "shell/garanti.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
@@ -15,6 +19,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 #include <memory>
@@ -88,7 +93,7 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     std::vector<QMdiSubWindow*> windows;
     for (int i = 0; i < 4; ++i)
         windows.push_back(windowOf(newFrame()));
-    windows.push_back(windowOf(Form2::open(QStringLiteral("S"))));
+    windows.push_back(windowOf(Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings())));
     processEvents();
     auto atFormSize = [&](QMdiSubWindow* w) {
         return w->widget()->size() == (w == windows.back() ? editorSize : frameSize);
@@ -130,7 +135,7 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
 
     main_->resize(500, 330);
     processEvents();
-    Form2* editor = Form2::open(QStringLiteral("S"));
+    Form2* editor = Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings());
     processEvents();
     EXPECT_LT(area().height(), editorSize.height());
     EXPECT_EQ(windowOf(editor)->geometry(), area());
@@ -174,6 +179,26 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
     EXPECT_TRUE(first->systempanel->isVisible());
     EXPECT_EQ(main_->activeChild(), first);
     EXPECT_TRUE(main_->SparaSom->isEnabled());
+}
+
+// A mouse move over the client area, a document, most dialogs and the cells of their grids empties
+// the main window's hint; the go-to dialog leaves it as it is.
+TEST_F(Windows, AMouseMoveOverTheDocumentsAndMostDialogsClearsTheHint)
+{
+    Form1* frame = newFrame();
+    Form2* editor = Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings());
+    garanti* table = garanti::reload();
+    const std::pair<QWidget*, bool> cases[] = {{main_->mdiArea()->viewport(), true}, {frame, true}, {editor, true},
+        {editor->Grid1->viewport(), true}, {NyttSystemInst::instance(), true}, {printerinst::instance(), true},
+        {table->kommentarer, true}, {table->Grid2->viewport(), true}, {Gatill::instance(), false}};
+    for (const auto& [target, clears] : cases) {
+        main_->setHint(QStringLiteral("a"), QStringLiteral("b"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        EXPECT_EQ(main_->Label1->Caption() + main_->Label2->Caption(), clears ? QString() : QStringLiteral("ab"))
+            << target->objectName().toStdString();
+    }
 }
 
 }  // namespace
