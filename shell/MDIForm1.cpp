@@ -76,7 +76,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     strip_->setFixedHeight(twips::toPixelsY(kStripHeight));
     mdiArea_ = new QMdiArea(central);
     mdiArea_->setBackground(QColor(128, 128, 128));
-    // A closed window hands the activation to the one active before it, as the old client area did;
+    // A closed window hands the activation to the one active before it, as the user expects;
     // by creation order it would go to the guide.
     mdiArea_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     // A window partly outside the area stays within reach.
@@ -288,7 +288,7 @@ void MDIForm1::MDIForm_Load()
 
 QMdiSubWindow* MDIForm1::addChild(QWidget* child)
 {
-    // The child's own size (its client area in the old layout) decides the window's size. The window
+    // The child's own size (its client area in the form's layout) decides the window's size. The window
     // has that size before the area places it, so it is placed by the size it shows.
     if (auto* document = dynamic_cast<Document*>(child))
         document->setChangeNotice([this] {
@@ -358,7 +358,7 @@ void MDIForm1::subWindowActivated(QMdiSubWindow* window)
 {
     QWidget* now = window ? window->widget() : nullptr;
     if (!now) {
-        // The main window itself lost the focus: the old documents kept their active state.
+        // The main window itself lost the focus: the documents keep their active state.
         if (lastActive_ &&
             mdiArea_->subWindowList().contains(qobject_cast<QMdiSubWindow*>(lastActive_->parentWidget())))
             return;

@@ -49,7 +49,7 @@ public:
     explicit MDIForm1(QWidget* parent = nullptr);
     ~MDIForm1() override;
 
-    // The program's one main window (the old global name); nullptr before it is made.
+    // The program's one main window (its global name); nullptr before it is made.
     static MDIForm1* instance();
 
     // Public members.
@@ -88,7 +88,7 @@ public:
     void gatillmenu_Click();
     void bytut_Click();
 
-    // The old Enabled property: False disables menus, toolbar and every window in the client area,
+    // The Enabled property: False disables menus, toolbar and every window in the client area,
     // never the separate top-level windows (progress window, dialogs).
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

@@ -24,7 +24,7 @@ QPointer<NyttSystemInst> theDialog;
 constexpr int kWidth = 7500;
 constexpr int kShortHeight = 4125;
 constexpr int kTallHeight = 7395;
-constexpr int kCaptionAllowance = 405;  // caption bar and borders of the old outer height
+constexpr int kCaptionAllowance = 405;  // caption bar and borders within the form's outer height
 
 constexpr std::uint32_t kButtonText = 0x80000012;
 constexpr std::uint32_t kInactiveText = 0x80000003;
@@ -118,7 +118,7 @@ void NyttSystemInst::buildControls()
     }
 
     // The state of a new dialog: without base row, 12 right, nothing built; set before the handlers
-    // are connected, as the old form design held it.
+    // are connected, as the form's design holds it.
     Option1[0]->setValue(true);
     feloption[1]->setValue(true);
     Frame3->setEnabled(false);
