@@ -10,7 +10,6 @@
 
 #include <QDialog>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
@@ -234,18 +233,6 @@ TEST_F(Progress, TheTwoFinishOrders)
 
     EXPECT_EQ(watch.enabledAtHide, (std::vector<bool>{false, true, false}));
     EXPECT_TRUE(main_->Enabled());
-}
-
-TEST_F(Progress, MouseOverTheWindowClearsTheMainWindowsHint)
-{
-    ProgressRun run(124);
-    for (QWidget* target : std::initializer_list<QWidget*>{window(), window()->Picture1, window()->avbryt}) {
-        main_->setHint(QStringLiteral("a"), QStringLiteral("b"));
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
-        EXPECT_EQ(main_->Label1->Caption() + main_->Label2->Caption(), QString()) << target->objectName().toStdString();
-    }
 }
 
 }  // namespace

@@ -26,15 +26,11 @@ protected:
         dlg = NyttSystemInst::instance();
     }
 
-    // Dialog values as the user would leave them.
-    void settings(const char* half, const char* full, const char* rows, bool build = false, int fel = 1, int urad = 0)
+    static void settings(
+        const char* half, const char* full, const char* rows, bool build = false, int fel = 1, int urad = 0)
     {
-        dlg->Halvgard->setText(QString::fromLatin1(half));
-        dlg->Helgard->setText(QString::fromLatin1(full));
-        dlg->Rader->setText(QString::fromLatin1(rows));
-        dlg->Datorberakning->setValue(build ? 1 : 0);
-        dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
-        dlg->feloption[static_cast<std::size_t>(fel)]->setValue(true);
+        fillNewSystem(
+            QString::fromLatin1(half), QString::fromLatin1(full), QString::fromLatin1(rows), build, urad, fel);
     }
     Form2* ok()
     {

@@ -15,6 +15,7 @@
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 #include "systems/Form2.h"
+#include "systems/visare.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -181,8 +182,8 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
     EXPECT_TRUE(main_->SparaSom->isEnabled());
 }
 
-// A mouse move over the client area, a document, most dialogs and the cells of their grids empties
-// the main window's hint; the go-to dialog leaves it as it is.
+// A mouse move over the client area, a document, most dialogs (the progress window too) and the cells of their grids
+// empties the main window's hint; the go-to dialog leaves it as it is.
 TEST_F(Windows, AMouseMoveOverTheDocumentsAndMostDialogsClearsTheHint)
 {
     Form1* frame = newFrame();
@@ -190,7 +191,8 @@ TEST_F(Windows, AMouseMoveOverTheDocumentsAndMostDialogsClearsTheHint)
     garanti* table = garanti::reload();
     const std::pair<QWidget*, bool> cases[] = {{main_->mdiArea()->viewport(), true}, {frame, true}, {editor, true},
         {editor->Grid1->viewport(), true}, {NyttSystemInst::instance(), true}, {printerinst::instance(), true},
-        {table->kommentarer, true}, {table->Grid2->viewport(), true}, {Gatill::instance(), false}};
+        {table->kommentarer, true}, {table->Grid2->viewport(), true}, {visare::instance(), true},
+        {visare::instance()->Picture1, true}, {visare::instance()->avbryt, true}, {Gatill::instance(), false}};
     for (const auto& [target, clears] : cases) {
         main_->setHint(QStringLiteral("a"), QStringLiteral("b"));
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)), Qt::NoButton,

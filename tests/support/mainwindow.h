@@ -56,7 +56,10 @@ protected:
 
     // The active document as a T, or nullptr.
     template <class T>
-    T* active() const { return qobject_cast<T*>(main_->activeChild()); }
+    T* active() const
+    {
+        return qobject_cast<T*>(main_->activeChild());
+    }
     Form1& newFrame()
     {
         main_->NyBlankett_Click();
@@ -65,18 +68,24 @@ protected:
             return *f;
         throw std::runtime_error("no new frame");
     }
-    // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer;
-    // `urad` 1 with base row; `fel` the reduction option.
-    Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
+    // The new-system dialog's boxes as the user leaves them: `build` by the computer, `urad` 1 with base
+    // row, `fel` the reduction option.
+    static void fillNewSystem(
+        const QString& half, const QString& full, const QString& rows, bool build = false, int urad = 0, int fel = 1)
     {
         NyttSystemInst* dlg = NyttSystemInst::instance();
-        dlg->Halvgard->setText(QString::number(half));
-        dlg->Helgard->setText(QString::number(full));
-        dlg->Rader->setText(QString::number(rows));
+        dlg->Halvgard->setText(half);
+        dlg->Helgard->setText(full);
+        dlg->Rader->setText(rows);
         dlg->Datorberakning->setValue(build ? 1 : 0);
         dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
         dlg->feloption[static_cast<std::size_t>(fel)]->setValue(true);
-        dlg->CommandOK_Click();
+    }
+    // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer.
+    Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
+    {
+        fillNewSystem(QString::number(half), QString::number(full), QString::number(rows), build, urad, fel);
+        NyttSystemInst::instance()->CommandOK_Click();
         processEvents();
         return active<Form2>();
     }
