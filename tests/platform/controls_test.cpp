@@ -111,21 +111,19 @@ TEST(Controls, TextBoxKeyPressCanSwallowOrReplaceKeys)
     EXPECT_EQ(codes, (std::vector<int>{0xE4, 0x80}));  // Windows-1252 codes
 }
 
-TEST(Controls, CheckBoxValueAndClickAlsoFromCode)
+// Check boxes, option buttons and buttons fire once per real change or press, also when code sets them.
+TEST(Controls, ClicksFireOncePerChangeOrPressAlsoFromCode)
 {
-    CheckBox box;
-    int clicks = 0;
-    QObject::connect(&box, &CheckBox::Click, [&] { ++clicks; });
-    box.setValue(1);
-    box.setValue(1);  // no change: no Click
-    EXPECT_EQ(std::pair(box.Value(), clicks), std::pair(1, 1));
-    box.resize(60, 20);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 10));
-    EXPECT_EQ(std::pair(box.Value(), clicks), std::pair(0, 2));
-}
+    CheckBox check;
+    int checkClicks = 0;
+    QObject::connect(&check, &CheckBox::Click, [&] { ++checkClicks; });
+    check.setValue(1);
+    check.setValue(1);  // no change: no Click
+    EXPECT_EQ(std::pair(check.Value(), checkClicks), std::pair(1, 1));
+    check.resize(60, 20);
+    QTest::mouseClick(&check, Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(std::pair(check.Value(), checkClicks), std::pair(0, 2));
 
-TEST(Controls, OptionArrayIsExclusiveAndReportsTheIndex)
-{
     QWidget container, other;
     OptionArray options(&container, 4);
     OptionArray elsewhere(&other, 2);
@@ -138,10 +136,7 @@ TEST(Controls, OptionArrayIsExclusiveAndReportsTheIndex)
     options[0]->setValue(true);  // already selected: no Click
     EXPECT_EQ(std::tuple(options.selected(), options[2]->Value(), clicked), std::tuple(0, false, std::vector{2, 0}));
     EXPECT_TRUE(elsewhere[0]->Value());  // another container is another group
-}
 
-TEST(Controls, ButtonsFireTheirEventsOncePerPress)
-{
     CommandButton button;
     ToolbarButton tool;
     SpinButton spin;
