@@ -13,5 +13,6 @@ inline void showDialogWindow(QWidget* dialog, bool& placed)
     }
     dialog->show();
     dialog->raise();
-    dialog->activateWindow();
+    if (!dialog->testAttribute(Qt::WA_ShowWithoutActivating))
+        dialog->activateWindow();
 }

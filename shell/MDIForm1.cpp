@@ -23,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,6 +84,10 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->viewport()->installEventFilter(this);
+    // Scrolling moves every window in the area, the guide too: it goes back to its edge at once, also
+    // when the area scrolls by itself as its size changes.
+    for (QScrollBar* bar : {mdiArea_->horizontalScrollBar(), mdiArea_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &MDIForm1::dockGuide);
     column->addWidget(strip_);
     column->addWidget(mdiArea_, 1);
     setCentralWidget(central);

@@ -92,6 +92,9 @@ visare::visare() : LockingDialog(kClientWidth, kClientHeight)
     setObjectName(QStringLiteral("visare"));
     // "Avbryt" is the only way to stop the work: no close box.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
+    // A short computation shows and hides the window in one go; the window manager would hand it the
+    // activation after it has gone, and the keys with it. The keys stay with the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     Picture1 = new BarArea(this);
     Picture1->Move(120, 480, 5055, 375);

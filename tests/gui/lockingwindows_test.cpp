@@ -116,3 +116,49 @@ TEST_F(LockingWindows, EscapeClosesTheNewSystemDialogAsAvbrytDoes)
     QTest::keyClick(dlg->Halvgard, Qt::Key_Escape);
     EXPECT_FALSE(dlg->isVisible());
 }
+
+// A click on the locked main window takes its activation: the locking window that is up gets it back
+// at once, so Escape, Enter and typing reach it.
+TEST_F(LockingWindows, AnActivationOfTheLockedMainWindowGoesOnToTheLockingWindowThatIsUp)
+{
+    std::optional<ProgressRun> run;
+    const std::pair<std::function<QWidget*()>, std::function<void()>> windows[] = {
+        {[this] {
+             main_->gatillmenu->trigger();
+             return Gatill::instance();
+         },
+            [] { Gatill::instance()->avbryt->click(); }},
+        {[this] {
+             main_->bytut->trigger();
+             return Byta::instance();
+         },
+            [] { Byta::instance()->avbryt->click(); }},
+        {[this] {
+             main_->sok->trigger();
+             return rattrad::current();
+         },
+            [] { rattrad::current()->avbryt->click(); }},
+        {[] {
+             printruta::instance()->showDialog([] {});
+             return printruta::instance();
+         },
+            [] { printruta::instance()->avbryt->click(); }},
+        {[&run] {
+             run.emplace(124);
+             return visare::instance();
+         },
+            [] { visare::instance()->avbryt->click(); }},
+    };
+    for (const auto& [open, close] : windows) {
+        QWidget* w = open();
+        processEvents();
+        SCOPED_TRACE(w->objectName().toStdString());
+        main_->activateWindow();
+        processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), w);
+        close();
+        processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), main_.get());
+    }
+    run.reset();
+}

@@ -11,6 +11,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "shell/garanti.h"
+#include "shell/guide.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
@@ -200,6 +201,26 @@ TEST_F(Windows, AMouseMoveOverTheDocumentsAndMostDialogsClearsTheHint)
         QCoreApplication::sendEvent(target, &move);
         EXPECT_EQ(main_->Label1->Caption() + main_->Label2->Caption(), clears ? QString() : QStringLiteral("ab"))
             << target->objectName().toStdString();
+    }
+}
+
+// The guide stays docked at the right edge of the area, all of it in view, whatever size the main
+// window takes and however far the user scrolls the area.
+TEST_F(Windows, TheGuideStaysDockedAtTheRightEdgeThroughShrinkingScrollingAndRestoring)
+{
+    newFrame();
+    Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings());
+    QWidget* guideWindow = guide::instance()->parentWidget();
+    QMdiArea* mdi = main_->mdiArea();
+    const int width = guideWindow->width();
+    for (const QSize size : {QSize(300, 250), QSize(700, 500), QSize(1000, 700)}) {
+        main_->resize(size);
+        processEvents();
+        for (QScrollBar* bar : {mdi->horizontalScrollBar(), mdi->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        processEvents();
+        EXPECT_TRUE(guideWindow->isVisible());
+        EXPECT_EQ(guideWindow->geometry(), QRect(area().width() - width, 0, width, area().height())) << size.width();
     }
 }
 
