@@ -29,20 +29,6 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    // A frame of 729 rows: full mathematical guards on matches 1-6, the single "1" on 7-13.
-    Form1& createdFrame()
-    {
-        Form1* f = &newFrame();
-        f->Option1[4]->click();
-        for (int m = 0; m < 13; ++m)
-            for (int c = 0; c < (m < 6 ? 3 : 1); ++c)
-                Q_EMIT f->Label1[static_cast<std::size_t>(3 * m + c)]->Click();
-        f->ok->click();
-        EXPECT_EQ(f->forminnecopy().upperRow(), 729);
-        return *f;
-    }
-    // A system editor of `positions` full guards and `rows` empty system rows.
-    Form2& system(int positions, int rows) { return *newSystem(0, positions, rows); }
     static void setColumn(Form2& e, int col, const char* signs)
     {
         for (int i = 0; signs[i]; ++i)
@@ -71,11 +57,11 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
 {
     // Without a frame the export does nothing.
     main_->runCommand(MainCommand::ExportEuropatipset);
-    system(3, 2);
+    newSystem(0, 3, 2);
     main_->runCommand(MainCommand::ExportEuropatipset);
     EXPECT_FALSE(main_->sparafel);
 
-    Form1& frame = createdFrame();
+    Form1& frame = createdFrame("FFFFFF1111111");  // 729 rows
     const RowMatrix rows = frame.forminnecopy();
     main_->sok->trigger();
     rattrad* w = rattrad::current();
@@ -177,7 +163,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
 
 TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
 {
-    Form2& e = system(7, 3);
+    Form2& e = *newSystem(0, 7, 3);
     setColumn(e, 1, "1X21X21");
     setColumn(e, 2, "1X21X22");
     setColumn(e, 3, "2.11111");
@@ -200,7 +186,7 @@ TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
 
 TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
 {
-    Form2& e = system(5, 8);
+    Form2& e = *newSystem(0, 5, 8);
     setColumn(e, 1, "1X...");
     setColumn(e, 2, "21...");
     setColumn(e, 3, "..X..");
