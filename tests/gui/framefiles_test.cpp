@@ -275,10 +275,8 @@ TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefu
             f.laddahelram_Click();
         else
             f.Ladda_Click(1);
-        EXPECT_EQ(boxes(), (Boxes{{MessageText(kMsgWrongType), vbmsg::Exclamation}}));
-        EXPECT_EQ(f.state().filbyte, c.filbyte);
-        EXPECT_EQ(describe(f), fresh);
-        EXPECT_EQ(f.windowTitle(), u"Namnlös 1");
+        EXPECT_EQ(std::tuple(boxes(), f.state().filbyte, describe(f), f.windowTitle()),
+            std::tuple(Boxes{{MessageText(kMsgWrongType), vbmsg::Exclamation}}, c.filbyte, fresh, u"Namnlös 1"));
     }
 }
 
@@ -343,10 +341,9 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
         words(file, 11, 1, 0));  // the replayed clicks count as edits
 
     // Saved again it gives the same bytes.
-    const QString again = path(QStringLiteral("again.1X2"));
-    saveAs(again);
+    saveAs(path(QStringLiteral("again.1X2")));
     const QByteArray bytes = readFileBytes(file);
-    EXPECT_EQ(readFileBytes(again), bytes);
+    EXPECT_EQ(readFileBytes(path(QStringLiteral("again.1X2"))), bytes);
 
     // Version 10 has no equal-rows choice: the frame keeps its own.
     QByteArray v10 = bytes;
@@ -497,13 +494,11 @@ TEST_F(FrameFiles, CancelledDeclinedOrFailedSaveKeepsTheOldFileAndTheFramesState
             user.answerMessageBox(a);
         main().sparafel = false;
         main().sparasom_Click();
-        EXPECT_EQ(boxes(), step.boxes);
-        const bool saved = &step == std::end(steps) - 1;
-        EXPECT_EQ(main().sparafel, !saved);
-        EXPECT_EQ(readFileBytes(existing).left(saved ? 1 : 3), saved ? QByteArray(1, 11) : QByteArray("old"));
-        EXPECT_EQ(f.systemsparat(), saved);
-        EXPECT_EQ(f.windowTitle(), saved ? existing : QStringLiteral("Namnlös 1"));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // three systems and the old file
+        const bool saved = &step == std::end(steps) - 1;  // three systems and the old file, no other
+        EXPECT_EQ(std::tuple(boxes(), main().sparafel, readFileBytes(existing).left(saved ? 1 : 3), f.systemsparat(),
+                      f.windowTitle(), QDir(dir.path()).entryList(QDir::Files).size()),
+            std::tuple(step.boxes, !saved, saved ? QByteArray(1, 11) : QByteArray("old"), saved,
+                saved ? existing : QStringLiteral("Namnlös 1"), 4));
     }
 }
 

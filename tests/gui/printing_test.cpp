@@ -21,19 +21,14 @@
 
 namespace {
 
-class Printing : public ::testing::Test {
+class Printing : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        sprakoffset = 0;
         config_.writeIni("[Velkorin]\r\nAppPath=" + config_.folder().toUtf8() + "\r\n");
         writeFileBytes(tipsPath(), encodeCalibration(resetCalibration()));
-        main_ = makeMainWindow();
-        main_->show();
-        main_->NyBlankett_Click();
-        processEvents();
-        frame_ = qobject_cast<Form1*>(main_->activeChild());
-        ASSERT_NE(frame_, nullptr);
+        MainWindowTest::SetUp();
+        frame_ = &newFrame();
         frame_->change([](frame::FrameEditing& ram) {
             ram.forminne = RowMatrix(12, 24);
             std::fill_n(ram.forminne.row(0), 13 * 25, std::uint8_t{1});
@@ -49,8 +44,7 @@ protected:
     void TearDown() override
     {
         prnshw::setContextMaker(nullptr);
-        frame_->setSystemsparat(true);
-        main_.reset();
+        MainWindowTest::TearDown();
         EXPECT_EQ(prnshw::preparedCount(), 0);
     }
     QString tipsPath() const { return config_.folder() + QStringLiteral("/tips.cnf"); }
@@ -60,8 +54,7 @@ protected:
     }
 
     ScratchConfig config_;
-    ScriptedUser user_;
-    std::unique_ptr<MDIForm1> main_;
+    ScriptedUser& user_ = user;
     Form1* frame_ = nullptr;
     std::shared_ptr<const std::vector<gdi::GdiCall>> log_;
     QString jobName_;

@@ -53,13 +53,11 @@ protected:
                 g.setTextMatrix(static_cast<int>(k) + 1, j + 1, QString(QLatin1Char(positions[k][j])));
     }
     void click(int i) { Q_EMIT form().Label1[i]->Click(); }
-    // Mathematical guards: each match in `matches` gets the signs in `columns`.
-    void mathematical(std::initializer_list<int> matches, std::initializer_list<int> columns = {0, 1, 2})
+    // Mathematical guards as `mark` reads `matches`.
+    void mathematical(const char* matches)
     {
         form().Option1[4]->click();
-        for (int m : matches)
-            for (int c : columns)
-                click(cell(m, c));
+        mark(form(), matches);
     }
     void setFilter(
         bool on, std::initializer_list<const char*> texts = {"13", "13", "13", "0", "0", "0"}, bool equalRows = false)
@@ -88,7 +86,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     loadSystem(0, 2, 0, {"12121", "11222"});
     for (int i : {cell(0, 0), cell(0, 1), cell(1, 1), cell(1, 2)})
         click(i);
-    mathematical({2});
+    mathematical("..F");
     click(cell(12, 0));
     ASSERT_EQ(form().Allrad->Caption(), u"15");
     EXPECT_EQ(view(), "frame off");
@@ -130,7 +128,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
 // creation's.
 TEST_F(Skapa, FilterOutcomesInTheWindow)
 {
-    mathematical({0, 1});  // 9 rows, the other matches without signs
+    mathematical("FF");  // 9 rows, the other matches without signs
     setFilter(true, {"1", "13", "13", "0", "0", "0"});  // at most one "1": row "1 1" goes
     EXPECT_TRUE(form().filterframe->Visible());
     user_.answerMessageBox(vbmsg::OK);
@@ -188,7 +186,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
 
 TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
 {
-    mathematical({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    mathematical("FFFFFFFFFFFFF");
     ASSERT_EQ(form().Allrad->Caption(), u"1594323");
     form().skapaYieldInterval = std::chrono::milliseconds(0);
     bool avbrytShown = false;
@@ -211,7 +209,7 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
 
 TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
 {
-    mathematical({0, 1, 2, 3, 4, 5, 6, 7});  // 6561 rows
+    mathematical("FFFFFFFF");  // 6561 rows
     form().skapaYieldInterval = std::chrono::milliseconds(0);
     QTimer::singleShot(0, &form(), [&] { form().AvbrytBe->click(); });
     form().ok->click();
@@ -229,12 +227,12 @@ TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
 
 TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
 {
-    mathematical({0, 1});
+    mathematical("FF");
     form().ok->click();
     const RowMatrix before = form().forminnecopy();
     const auto marksBefore = form().antalmarkerade;
     form().Visaram->click();
-    mathematical({2}, {0, 1});  // 18 rows
+    mathematical("..1"), click(cell(2, 1));  // 18 rows
     form().memoryLimits = {10, 1 << 30};
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();

@@ -26,18 +26,6 @@ protected:
         dlg = NyttSystemInst::instance();
     }
 
-    static void settings(
-        const char* half, const char* full, const char* rows, bool build = false, int fel = 1, int urad = 0)
-    {
-        fillNewSystem(
-            QString::fromLatin1(half), QString::fromLatin1(full), QString::fromLatin1(rows), build, urad, fel);
-    }
-    Form2* ok()
-    {
-        dlg->CommandOK_Click();
-        processEvents();
-        return active<Form2>();
-    }
     // Column c of the system grid, top to bottom, joined by "|".
     static QString column(const Form2* e, int c)
     {
@@ -103,7 +91,7 @@ TEST_F(SystemEditor, SpinButtonsRepairStepAndClamp)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.half) + " " + c.full + " " + c.rows);
-        settings(c.half, c.full, c.rows);
+        fillNewSystem(c.half, c.full, c.rows);
         SpinButton* spin = dlg->*c.spin;
         (c.up ? spin->upButton() : spin->downButton())->click();
         EXPECT_EQ((dlg->*c.box)->Text(), QString::fromLatin1(c.want));
@@ -117,7 +105,7 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
     processEvents();
     ASSERT_TRUE(dlg->isActiveWindow());
 
-    settings("9", "1", "1");
+    fillNewSystem("9", "1", "1");
     EXPECT_EQ(press(dlg->Helgard, "5"), dlg->Helgard);
     EXPECT_EQ(dlg->Helgard->Text(), u"5");
     EXPECT_EQ(press(dlg->Helgard, nullptr, Qt::Key_Tab), dlg->Helgard);
@@ -127,7 +115,7 @@ TEST_F(SystemEditor, EnterMovesOnOnlyFromAValidBoxAndLeavingAnInvalidOneBeeps)
     EXPECT_EQ(std::tuple(dlg->Datorberakning->Value(), QApplication::focusWidget()), std::tuple(0, dlg->Helgard));
     EXPECT_EQ(user.beeps(), 2);
 
-    settings("03", "4", "1");
+    fillNewSystem("03", "4", "1");
     EXPECT_EQ(press(dlg->Halvgard, nullptr), dlg->Helgard);
     EXPECT_EQ(dlg->Halvgard->Text(), u"3");
     EXPECT_EQ(press(dlg->Helgard, "abc"), dlg->Rader);
@@ -190,29 +178,24 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
 
 TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
 {
-    settings("0", "0", "0");
-    Form2* e = ok();
+    Form2* e = newSystem(0, 0, 0);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(std::tuple(dlg->isVisible(), e->syssparat, locked()), std::tuple(false, false, false));
     EXPECT_EQ(gridText(*e->Grid1), u"Gard.|1/1X2|");
     EXPECT_EQ(std::tuple(e->Grid1->Row(), e->Grid1->Col(), e->Grid2->Rows(), e->Grid2->Cols()), std::tuple(1, 1, 1, 1));
     // The repaired count in Tag, so a saved file matches its grid; the caption's pattern at once.
     EXPECT_EQ(e->Grid1->Tag + u' ' + e->Tag + u' ' + e->windowTitle(), u"0 1 1-0-1.RM");
-    EXPECT_TRUE(user.messageBoxes().empty());
 
     // Column 0's labels, with and without base row.
-    settings("2", "1", "3");
-    EXPECT_EQ(column(ok(), 0), u"Gard.|1  2|1  2|1X2");
-    settings("2", "1", "3", false, 0, 1);
-    e = ok();
-    EXPECT_EQ(column(e, 0), u"U  Ga|1     2|1     2|1   X2");
-    EXPECT_EQ(e->Grid1->Tag + u' ' + gridText(*e->Grid1).section(u'/', 0, 0), u"1 U  Ga|1|2|3");
+    EXPECT_EQ(column(newSystem(2, 1, 3), 0), u"Gard.|1  2|1  2|1X2");
+    e = newSystem(2, 1, 3, false, 1, 0);
+    EXPECT_EQ(e->Grid1->Tag + u' ' + column(e, 0) + u' ' + gridText(*e->Grid1).section(u'/', 0, 0),
+        u"1 U  Ga|1     2|1     2|1   X2 U  Ga|1|2|3");
 }
 
 TEST_F(SystemEditor, KeysEditSignsMarkTheTableOutdatedAndTheSystemUnsaved)
 {
-    settings("1", "1", "2");
-    Form2* e = ok();
+    Form2* e = newSystem(1, 1, 2);
     Grid& g = *e->Grid1;
     e->syssparat = true;
     auto type = [&g](int row, int col, Qt::Key key) {
@@ -244,15 +227,11 @@ TEST_F(SystemEditor, KeysEditSignsMarkTheTableOutdatedAndTheSystemUnsaved)
 
 TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
 {
-    settings("5", "2", "151");
-    Form2* first = ok();
-    EXPECT_EQ(first->windowTitle(), u"2-5-151.RM");
-    EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
-    EXPECT_EQ(std::tuple(documentItems(), main_->SparaSom->text()),
-        std::tuple(std::vector<bool>(4, true), u"Spara system som..."));
+    Form2* first = newSystem(5, 2, 151);
+    EXPECT_EQ(std::tuple(first->windowTitle(), main_->aktivtyp, documentItems(), main_->SparaSom->text()),
+        std::tuple(u"2-5-151.RM", DocumentKind::System, std::vector<bool>(4, true), u"Spara system som..."));
 
-    settings("0", "3", "9", false, 1, 1);
-    Form2* second = ok();
+    Form2* second = newSystem(0, 3, 9, false, 1, 1);
     ASSERT_NE(first, second);
     first->setWindowTitle(QStringLiteral("/home/a/SYS.RM"));  // as after Save As
     activate(first);
@@ -265,22 +244,18 @@ TEST_F(SystemEditor, ActivationSetsTheCaptionPatternAndTheMainWindowsItems)
     EXPECT_TRUE(second->close());
     EXPECT_EQ(
         std::tuple(main_->aktivtyp, documentItems()), std::tuple(DocumentKind::None, std::vector<bool>(4, false)));
-    EXPECT_TRUE(user.messageBoxes().empty());
 }
 
 TEST_F(SystemEditor, ClosePromptYesAndCancelKeepTheEditorNoClosesIt)
 {
-    settings("0", "2", "4");
-    Form2* e = ok();
-    const QString caption = e->windowTitle();
+    Form2* e = newSystem(0, 2, 4);
     e->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));  // a current table: Save As asks nothing first
     user.answerMessageBox(vbmsg::Yes).cancelFileDialog();
     user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::No);
     EXPECT_FALSE(e->close());
-    ASSERT_EQ(user.messageBoxes().size(), 1u);
-    EXPECT_EQ(
-        user.messageBoxes()[0].text, u"Systemet " + caption + u" har ändrats utan att sparas! Vill du spara den nu?");
-    EXPECT_EQ(user.messageBoxes()[0].style, vbmsg::YesNoCancel | vbmsg::Question);
+    EXPECT_EQ(boxesShown(user),
+        (Boxes{{u"Systemet " + e->windowTitle() + u" har ändrats utan att sparas! Vill du spara den nu?",
+            vbmsg::YesNoCancel | vbmsg::Question}}));
     EXPECT_FALSE(e->close());
     EXPECT_EQ(main_->aktivtyp, DocumentKind::System);
     EXPECT_TRUE(e->close());
@@ -289,9 +264,8 @@ TEST_F(SystemEditor, ClosePromptYesAndCancelKeepTheEditorNoClosesIt)
 
 TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColumn)
 {
-    settings("0", "9", "7", true, 1);
     QTimer::singleShot(0, main_.get(), [] { visare::instance()->avbryt_Click(); });
-    Form2* e = ok();
+    Form2* e = newSystem(0, 9, 7, true);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(10, 8));
     EXPECT_EQ(gridText(*e->Grid1, 1, 1), QStringList(9, QStringLiteral("||||||")).join(u'/'));
@@ -300,14 +274,11 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
     EXPECT_EQ(std::tuple(locked(), boxTexts(user)), std::tuple(false, QStringList()));
 
     // Not cancelled: the built rows are written column by column and Rader follows.
-    settings("0", "2", "1", true, 1);
-    e = ok();
-    EXPECT_EQ(gridText(*e->Grid1), u"Gard.|1|2|3/1X2|1|2|X/1X2|1|2|X");
-    EXPECT_EQ(e->rader(), 3);
+    e = newSystem(0, 2, 1, true);
+    EXPECT_EQ(gridText(*e->Grid1) + u' ' + QString::number(e->rader()), u"Gard.|1|2|3/1X2|1|2|X/1X2|1|2|X 3");
 
     // KU without a checked error count: only the label column stays.
-    settings("0", "3", "5", true, 0, 1);
-    e = ok();
+    e = newSystem(0, 3, 5, true, 1, 0);
     EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(4, 1));
     reactivate(e);
     EXPECT_EQ(std::tuple(e->windowTitle(), locked()), std::tuple(u"3-0-0.KU", false));
@@ -316,30 +287,26 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
 TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
 {
     // 3^8 = 6561 combinations in the full variation.
-    settings("0", "8", "3", true, 0);
     user.answerMessageBox(vbmsg::OK);
-    Form2* e = ok();
+    Form2* e = newSystem(0, 8, 3, true, 0, 0);
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgTooManyRows)});
-    EXPECT_EQ(user.messageBoxes().at(0).style, vbmsg::Exclamation);
-    EXPECT_EQ(std::tuple(e->Grid1->Cols(), e->rader(), locked()), std::tuple(4, 3, false));
+    const Boxes tooMany{{MessageText(kMsgTooManyRows), vbmsg::Exclamation}};
+    EXPECT_EQ(std::tuple(boxesShown(user), e->Grid1->Cols(), e->rader(), locked()), std::tuple(tooMany, 4, 3, false));
 
     // Typed in: 5450 rows fit, 5451 do not.
     user.clear();
-    settings("0", "1", "5450");
-    e = ok();
-    EXPECT_EQ(std::tuple(e->Grid1->TextMatrix(0, 5450), e->Grid1->Cols()), std::tuple(u"5450", 5451));
-    EXPECT_TRUE(user.messageBoxes().empty());
+    e = newSystem(0, 1, 5450);
+    EXPECT_EQ(std::tuple(e->Grid1->TextMatrix(0, 5450), e->Grid1->Cols(), boxesShown(user)),
+        std::tuple(u"5450", 5451, Boxes()));
     user.answerMessageBox(vbmsg::OK);
-    settings("0", "1", "5451");
-    ok();
-    EXPECT_EQ(std::tuple(boxTexts(user), locked()), std::tuple(QStringList{MessageText(kMsgTooManyRows)}, false));
+    newSystem(0, 1, 5451);
+    EXPECT_EQ(std::tuple(boxesShown(user), locked()), std::tuple(tooMany, false));
 
     // Any other failure is the unexpected error with its number and description.
     user.clear();
     user.answerMessageBox(vbmsg::OK);
-    settings("0", "-3", "2");
-    ok();
-    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgUnexpectedError) + u"\rError: 380 Invalid property value"});
-    EXPECT_EQ(std::tuple(user.messageBoxes().at(0).style, locked()), std::tuple(int(vbmsg::Critical), false));
+    newSystem(0, -3, 2);
+    EXPECT_EQ(std::tuple(boxesShown(user), locked()),
+        std::tuple(Boxes{{MessageText(kMsgUnexpectedError) + u"\rError: 380 Invalid property value", vbmsg::Critical}},
+            false));
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 inline std::unique_ptr<MDIForm1> makeMainWindow()
 {
@@ -68,26 +69,50 @@ protected:
             return *f;
         throw std::runtime_error("no new frame");
     }
+    // Marks cells in the frame's current mode, one character per match: "F" all three signs, "1", "X" or
+    // "2" that sign alone, "." none.
+    static void mark(Form1& f, const char* matches)
+    {
+        for (int m = 0; matches[m]; ++m)
+            for (int c = 0; c < 3; ++c)
+                if (matches[m] == 'F' || matches[m] == "1X2"[c])
+                    Q_EMIT f.Label1[static_cast<std::size_t>(3 * m + c)]->Click();
+    }
+    // A new frame with mathematical guards as `mark` reads `matches`, its rows created by "Skapa".
+    Form1& createdFrame(const char* matches)
+    {
+        Form1& f = newFrame();
+        f.Option1[4]->click();
+        mark(f, matches);
+        f.ok->click();
+        return f;
+    }
     // The new-system dialog's boxes as the user leaves them: `build` by the computer, `urad` 1 with base
     // row, `fel` the reduction option.
     static void fillNewSystem(
-        const QString& half, const QString& full, const QString& rows, bool build = false, int urad = 0, int fel = 1)
+        const char* half, const char* full, const char* rows, bool build = false, int urad = 0, int fel = 1)
     {
         NyttSystemInst* dlg = NyttSystemInst::instance();
-        dlg->Halvgard->setText(half);
-        dlg->Helgard->setText(full);
-        dlg->Rader->setText(rows);
+        dlg->Halvgard->setText(QString::fromLatin1(half));
+        dlg->Helgard->setText(QString::fromLatin1(full));
+        dlg->Rader->setText(QString::fromLatin1(rows));
         dlg->Datorberakning->setValue(build ? 1 : 0);
         dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
         dlg->feloption[static_cast<std::size_t>(fel)]->setValue(true);
     }
-    // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer.
-    Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
+    // "OK" in the new-system dialog: the editor it opens, or nullptr.
+    Form2* confirmNewSystem()
     {
-        fillNewSystem(QString::number(half), QString::number(full), QString::number(rows), build, urad, fel);
         NyttSystemInst::instance()->CommandOK_Click();
         processEvents();
         return active<Form2>();
+    }
+    // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer.
+    Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
+    {
+        fillNewSystem(
+            std::to_string(half).c_str(), std::to_string(full).c_str(), std::to_string(rows).c_str(), build, urad, fel);
+        return confirmNewSystem();
     }
 
     ScriptedUser user;
