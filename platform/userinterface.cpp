@@ -10,11 +10,14 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStringList>
 #include <QTabWidget>
 #include <QWidget>
@@ -130,6 +133,7 @@ public:
                 buttons[std::min<std::size_t>(static_cast<std::size_t>(defaultIndex), buttons.size() - 1)])
                 box.setDefaultButton(qobject_cast<QPushButton*>(b));
         }
+        keepTitleWhole(box);
         box.exec();
         if (QAbstractButton* clicked = box.clickedButton())
             return clicked->property("vbResult").toInt();
@@ -186,6 +190,20 @@ public:
     }
 
 private:
+    // A short text makes a box too narrow for its title bar, and the window manager cuts the title
+    // to "Ve...rin" or drops it: the box is at least as wide as the title in bold plus the title
+    // bar's buttons. Qt sizes a message box from its layout, so the width goes in as a spacer.
+    static void keepTitleWhole(QMessageBox& box)
+    {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int width = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+    }
+
     static QString buttonFor(int result)
     {
         switch (result) {
