@@ -198,7 +198,7 @@ private:
         QFont bold = box.font();
         bold.setBold(true);
         const QFontMetrics metrics(bold);
-        const int width = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+        const int width = metrics.horizontalAdvance(box.windowTitle()) + 10 * metrics.height();
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
             grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                 grid->columnCount());

@@ -96,7 +96,7 @@ TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguageA
                 ASSERT_TRUE(box);
                 // "?" alone would leave no room in the title bar for "Velkorin" and its buttons.
                 const QFontMetrics metrics(box->font());
-                EXPECT_GE(box->minimumWidth(), metrics.horizontalAdvance(box->windowTitle()) + 5 * metrics.height());
+                EXPECT_GE(box->minimumWidth(), metrics.horizontalAdvance(box->windowTitle()) + 8 * metrics.height());
                 QList<QAbstractButton*> buttons = box->buttons();
                 std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) {
                     return a->property("vbResult").toInt() < b->property("vbResult").toInt();
