@@ -7,13 +7,17 @@
 #include "platform/vberror.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStringList>
 #include <QTabWidget>
 #include <QWidget>
@@ -32,14 +36,19 @@ std::function<void(const QString&, int)>& helpViewer()
 // Qt's print dialog without the page range and the copy count: the print prints every coupon of
 // the print dialog's own range once. Qt shows its range box again each time the dialog is shown
 // (the print server could honour it), so the tab that holds both goes once the dialog is up.
-// Qt's dialog also opens the chosen output file to see whether it may be written, which waits for
-// ever on a pipe: the file is checked first, and a refusal closes the dialog and is raised by
-// printerSetup once the dialog has gone.
+// Qt's Print button runs Qt's own check of the fields, which opens the chosen output file to see
+// whether it may be written and so waits for ever on a pipe: the button checks the file first, and
+// a refusal closes the dialog and is raised by printerSetup once the dialog has gone.
 class CouponPrinterDialog final : public QPrintDialog {
 public:
     CouponPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
     {
         setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        auto* buttons = findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
+        if (buttons) {
+            disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
+            connect(buttons, &QDialogButtonBox::accepted, this, &CouponPrinterDialog::printClicked);
+        }
     }
     void setVisible(bool visible) override
     {
@@ -55,21 +64,37 @@ public:
     }
     void accept() override
     {
-        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (file && file->isEnabled() && !file->text().isEmpty()) {
-            try {
-                vb::checkedWriteTarget(file->text());
-            } catch (const VbError& e) {
-                refusal_ = e;
-                reject();
-                return;
-            }
-        }
+        if (targetRefused())
+            return;
         QPrintDialog::accept();
     }
     const std::optional<VbError>& refusal() const { return refusal_; }
 
 private:
+    // The program's own check, then Qt's (which ends in accept()).
+    void printClicked()
+    {
+        if (targetRefused())
+            return;
+        if (!QMetaObject::invokeMethod(this, "_q_checkFields"))
+            accept();
+    }
+    // A refused output file closes the dialog.
+    bool targetRefused()
+    {
+        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!file || !file->isEnabled() || file->text().isEmpty())
+            return false;
+        try {
+            vb::checkedWriteTarget(file->text());
+        } catch (const VbError& e) {
+            refusal_ = e;
+            reject();
+            return true;
+        }
+        return false;
+    }
+
     std::optional<VbError> refusal_;
 };
 
@@ -108,6 +133,7 @@ public:
                 buttons[std::min<std::size_t>(static_cast<std::size_t>(defaultIndex), buttons.size() - 1)])
                 box.setDefaultButton(qobject_cast<QPushButton*>(b));
         }
+        keepTitleWhole(box);
         box.exec();
         if (QAbstractButton* clicked = box.clickedButton())
             return clicked->property("vbResult").toInt();
@@ -164,6 +190,20 @@ public:
     }
 
 private:
+    // A short text makes a box too narrow for its title bar, and the window manager cuts the title
+    // to "Ve...rin" or drops it: the box is at least as wide as the title in bold plus the title
+    // bar's buttons. Qt sizes a message box from its layout, so the width goes in as a spacer.
+    static void keepTitleWhole(QMessageBox& box)
+    {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int width = metrics.horizontalAdvance(box.windowTitle()) + 10 * metrics.height();
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+    }
+
     static QString buttonFor(int result)
     {
         switch (result) {

@@ -47,7 +47,7 @@ private:
 
 // The PDF file of a print on the PDF printer: the main window's save dialog, proposing the frame's
 // caption with ".pdf", then the overwrite question. False when the user declined (silently) or the
-// dialog failed (reported).
+// file was refused (the unexpected-error message with its number).
 bool choosePdfFile(const QString& caption)
 {
     CommonDialog own;
@@ -63,7 +63,9 @@ bool choosePdfFile(const QString& caption)
         return true;
     } catch (const SaveDeclined&) {
     } catch (const VbError& e) {
-        reportError(e);
+        // A print target is refused as the printer set-up dialog refuses it.
+        if (e.number() != vberr::DialogCancelled)
+            reportUnexpectedError(e.number());
     }
     return false;
 }

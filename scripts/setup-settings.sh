@@ -4,7 +4,7 @@
 # The program folder ($XDG_DATA_HOME/velkorin, else ~/.local/share/velkorin) holds the help files,
 # the printer calibration file tips.cnf and System/. The shipped files that are missing there are
 # copied in; a file that is there is never overwritten (the user's calibration and systems), except
-# the help files, which the user never changes and which are refreshed.
+# the help files, which the user never changes and which are refreshed where they are regular files.
 #
 # The settings file VELKORIN.INI ($XDG_CONFIG_HOME/velkorin, else ~/.config/velkorin) is written only
 # when none exists, with AppPath naming the program folder. A settings file that still names the old
@@ -47,8 +47,12 @@ if names_old_program; then
 fi
 
 fill_missing "$shipped" "$program"
+# A help file is refreshed only where it is a regular file; a link, pipe or anything else stays.
 for help in "$shipped"/*.hlp; do
-  cp "$help" "$program/"
+  target="$program/$(basename "$help")"
+  if [ -f "$target" ] && [ ! -L "$target" ]; then
+    cp "$help" "$target"
+  fi
 done
 
 # A comma ends an item of the settings file unless the whole item is quoted.

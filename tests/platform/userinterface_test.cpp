@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -59,7 +60,8 @@ TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswersAndVbFiltersBecomeQtF
 }
 
 // The desktop's own boxes and file dialogs in each language: what they show, read while they are up.
-TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguage)
+// A box is wide enough for its whole title.
+TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguageAndBoxesShowTheirTitle)
 {
     struct Case {
         std::int16_t offset;
@@ -92,6 +94,9 @@ TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguage)
             whileUp([&shown](QWidget* w) {
                 auto* box = qobject_cast<QMessageBox*>(w);
                 ASSERT_TRUE(box);
+                // "?" alone would leave no room in the title bar for "Velkorin" and its buttons.
+                const QFontMetrics metrics(box->font());
+                EXPECT_GE(box->minimumWidth(), metrics.horizontalAdvance(box->windowTitle()) + 8 * metrics.height());
                 QList<QAbstractButton*> buttons = box->buttons();
                 std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) {
                     return a->property("vbResult").toInt() < b->property("vbResult").toInt();

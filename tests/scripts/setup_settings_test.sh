@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # scripts/setup-settings.sh on scratch folders: it fills the program folder with the shipped files that
-# are missing, never overwrites the user's calibration or systems, refreshes the help files, writes
-# the settings file only when there is none, and moves an AppPath that names the old folder in the
-# build tree. Usage: setup_settings_test.sh <source folder>
+# are missing, never overwrites the user's calibration or systems, refreshes the help files that are
+# regular files, writes the settings file only when there is none, and moves an AppPath that names the
+# old folder in the build tree. Usage: setup_settings_test.sh <source folder>
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
@@ -57,7 +57,10 @@ printf 'own' > "$old/System/own.RM"
 printf 'older' > "$old/System/$system_file"
 printf 'kept' > "$XDG_DATA_HOME/velkorin/System/$system_file"
 printf 'Language=Finnish\r\nAppPath=%s\r\n' "$old" > "$ini"
-program=$("$top/scripts/setup-settings.sh")
+# A help file that is a pipe is left alone (a copy onto it would wait for a reader for ever).
+mkfifo "$XDG_DATA_HOME/velkorin/tipsswe.hlp"
+program=$(timeout 60 "$top/scripts/setup-settings.sh") || fail "the run blocked or failed"
+[ -p "$program/tipsswe.hlp" ] || fail "a help file that is a pipe was replaced"
 [ "$program" = "$XDG_DATA_HOME/velkorin" ] || fail "program folder $program"
 [ "$(cat "$ini")" = $'Language=Finnish\r\nAppPath='"$program"$'\r' ] || fail "AppPath not moved: $(cat -A "$ini")"
 [ "$(cat "$program/tips.cnf")" = 'old calibration' ] || fail "calibration not brought along"
