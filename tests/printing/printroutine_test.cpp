@@ -99,14 +99,6 @@ PrintChoices range(const char* fran, const char* till)
 
 PrintChoices jokers(bool joker1, bool joker2) { return {true, false, {}, {}, joker1, joker2}; }
 
-// Marks per page for pages of full rows without jokers.
-std::vector<int> fullRows(std::vector<int> rowsPerPage)
-{
-    for (int& r : rowsPerPage)
-        r *= 13;
-    return rowsPerPage;
-}
-
 // The job ends, and the pen and the brush go, on every way out.
 void expectJobEnded(const Printed& run)
 {
@@ -139,16 +131,9 @@ TEST(PrintRoutine, PenAndBrushSelectedAgainAfterEveryPageBreak)
     PrintCalibration cal = resetCalibration();
     cal.STYLE = 0;
     const Printed run = print(sameRows(25), cal);
-    const GdiCall pen = run.calls.at(0);
-    const GdiCall brush = run.calls.at(1);
-    for (std::size_t i = 0; i < run.calls.size(); ++i) {
-        if (run.calls[i].name != u"NewPagePrint")
-            continue;
-        ASSERT_LT(i + 2, run.calls.size());
-        EXPECT_EQ(run.calls[i + 1], pen);
-        EXPECT_EQ(run.calls[i + 2], brush);
-    }
-    EXPECT_EQ(run.count("NewPagePrint"), 2);
+    const GdiCall pen = run.calls.at(0), brush = run.calls.at(1), page = call("NewPagePrint");
+    EXPECT_EQ(run.named({"SelectObject", "NewPagePrint"}),
+        (std::vector<GdiCall>{pen, brush, page, pen, brush, page, pen, brush}));
 }
 
 // One coupon per page, no empty last page; a range of coupons, either way round, or message 31.
@@ -157,19 +142,20 @@ TEST(PrintRoutine, PagesAndCouponRange)
     const struct {
         long long rows;
         const char *fran, *till;  // no range when null
-        std::vector<int> rowsPerPage;  // empty: message 31
-    } cases[] = {{25, nullptr, nullptr, {10, 10, 5}}, {20, nullptr, nullptr, {10, 10}}, {10, nullptr, nullptr, {10}},
-        {1, nullptr, nullptr, {1}}, {25, "2", "3", {10, 5}}, {25, "1", "1", {10}}, {25, "3", "3", {5}},
-        {25, "1", "4", {}},  // 40 > 25 + 10
-        {30, "1", "4", {10, 10, 10}},  // 40 is not more than 30 + 10: the range ends at the rows
+        std::vector<int> marksPerPage;  // 13 a row; empty: message 31
+    } cases[] = {{25, nullptr, nullptr, {130, 130, 65}}, {20, nullptr, nullptr, {130, 130}},
+        {10, nullptr, nullptr, {130}}, {1, nullptr, nullptr, {13}}, {25, "2", "3", {130, 65}}, {25, "1", "1", {130}},
+        {25, "3", "3", {65}}, {25, "1", "4", {}},  // 40 > 25 + 10
+        {30, "1", "4", {130, 130, 130}},  // 40 is not more than 30 + 10: the range ends at the rows
         {25, "", "2", {}}, {25, "2", "", {}}, {25, "0", "1", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(
             testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
         const Printed run = print(sameRows(c.rows), resetCalibration(), c.fran ? range(c.fran, c.till) : PrintChoices{},
             c.fran ? kExact : kWorked);
-        EXPECT_EQ(run.named({"Message"}), c.rowsPerPage.empty() ? messages(kMsgBadPrintRange) : std::vector<GdiCall>{});
-        EXPECT_EQ(run.marksPerPage(), c.rowsPerPage.empty() ? std::vector<int>{0} : fullRows(c.rowsPerPage));
+        EXPECT_EQ(
+            run.named({"Message"}), c.marksPerPage.empty() ? messages(kMsgBadPrintRange) : std::vector<GdiCall>{});
+        EXPECT_EQ(run.marksPerPage(), c.marksPerPage.empty() ? std::vector<int>{0} : c.marksPerPage);
         expectJobEnded(run);
     }
 

@@ -1,5 +1,5 @@
-// The rules behind the edit menu and the go-to dialog: which items a document offers, the clipboard
-// text, the trimming and sizing of a paste with its one message, and where a row jump lands.
+// The rules behind the edit menu and the go-to dialog: the clipboard text,
+// the trimming and sizing of a paste with its one message, and where a row jump lands.
 
 #include "shell/editcommands.h"
 
@@ -7,32 +7,11 @@
 
 #include <QStringList>
 
-#include <array>
 #include <tuple>
 #include <vector>
 
 using namespace editcommands;
 using namespace Qt::StringLiterals;
-
-TEST(EditCommands, MenuItemsFollowTheDocumentTheFocusedGridAndTheClipboard)
-{
-    struct Case {
-        DocumentKind kind;
-        bool grid;
-        bool clipboard;
-        std::array<bool, 6> items;  // cut, copy, paste, delete, go to, replace
-    };
-    const Case cases[] = {{DocumentKind::Frame, true, true, {false, true, false, false, true, false}},
-        {DocumentKind::System, true, true, {true, true, true, true, true, true}},
-        {DocumentKind::System, true, false, {true, true, false, true, true, true}},
-        {DocumentKind::System, false, true, {}}, {DocumentKind::Frame, false, true, {}},
-        {DocumentKind::None, true, true, {}}};
-    for (const Case& c : cases) {
-        const EditItems i = editItems(c.kind, c.grid, c.clipboard);
-        EXPECT_EQ((std::array{i.klipput, i.kopiera, i.klistrain, i.tabort, i.gatillmenu, i.bytut}), c.items)
-            << static_cast<int>(c.kind) << ' ' << c.grid << ' ' << c.clipboard;
-    }
-}
 
 TEST(EditCommands, ClipboardEndsRowsWithCrLfAndPasteRunsFromTheFirstToTheLastSign)
 {

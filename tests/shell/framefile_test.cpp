@@ -149,8 +149,8 @@ TEST(FrameFile, VersionTenHasNoEqualRowsByteAndOtherVersionsAreTheWrongType)
     ASSERT_EQ(bytes[at], 1);
     bytes.remove(at, 1);
     const FrameFileRead r = readFrameFile(bytes);
-    ASSERT_EQ(stateOf(r), ReadState(FileReadStatus::Ok, 0, FrameReadStage::Complete));
-    EXPECT_EQ(r.data.version, 10);
+    ASSERT_EQ(std::pair(stateOf(r), int(r.data.version)),
+        std::pair(ReadState(FileReadStatus::Ok, 0, FrameReadStage::Complete), 10));
     FrameFileData want = richFrame();
     want.removeEqualRows = 0;
     expectSameFrame(want, r.data);
@@ -163,8 +163,8 @@ TEST(FrameFile, VersionTenHasNoEqualRowsByteAndOtherVersionsAreTheWrongType)
     for (int v : {0, 5, 9, 12, 255}) {
         bytes[0] = char(v);
         const FrameFileRead w = readFrameFile(bytes);
-        EXPECT_EQ(stateOf(w), ReadState(FileReadStatus::WrongType, 0, FrameReadStage::Version)) << v;
-        EXPECT_EQ(w.data.version, v);
+        EXPECT_EQ(std::pair(stateOf(w), int(w.data.version)),
+            std::pair(ReadState(FileReadStatus::WrongType, 0, FrameReadStage::Version), v));
     }
 }
 
@@ -173,20 +173,16 @@ TEST(FrameFile, StartRowSignOfAMatch)
     using C = std::array<QString, 3>;
     using F = std::array<std::uint32_t, 3>;
     const QString one = u"1"_s, x = u"X"_s, two = u"2"_s, none;
-    // Base-row "X" drawn black beside a green "1".
-    EXPECT_EQ(startRowSignOf(C{one, x, none}, F{40704, 0, 40704}), 1);
-    // A single "2": every cell black.
-    EXPECT_EQ(startRowSignOf(C{none, none, two}, F{0, 0, 0}), 2);
-    // Unmarked match, and a full guard with no black cell.
-    EXPECT_EQ(startRowSignOf(C{none, none, none}, F{0, 0, 0}), 254);
-    EXPECT_EQ(startRowSignOf(C{one, x, two}, F{159, 159, 159}), 254);
-    // Columns are tested in order.
-    EXPECT_EQ(startRowSignOf(C{one, x, none}, F{0, 0, 0}), 0);
-    EXPECT_EQ(cellSignByteOf(QString()), '0');
-    EXPECT_EQ(cellSignByteOf(x), 'X');
-    EXPECT_TRUE(isEmptySlotName(kEmpty));
-    EXPECT_TRUE(isEmptySlotName(u"Ei järjestelmää "_s));
-    EXPECT_FALSE(isEmptySlotName(u"Ei järjestelmää"_s));
+    // Base-row "X" drawn black beside a green "1"; a single "2" (every cell black); an unmarked match
+    // and a full guard with no black cell; columns tested in order.
+    EXPECT_EQ((std::array{startRowSignOf(C{one, x, none}, F{40704, 0, 40704}), startRowSignOf(C{none, none, two}, F{}),
+                  startRowSignOf(C{none, none, none}, F{}), startRowSignOf(C{one, x, two}, F{159, 159, 159}),
+                  startRowSignOf(C{one, x, none}, F{})}),
+        (std::array<std::uint8_t, 5>{1, 2, 254, 254, 0}));
+    EXPECT_EQ(std::tuple(cellSignByteOf(QString()), cellSignByteOf(x)), std::tuple('0', 'X'));
+    EXPECT_EQ((std::array{isEmptySlotName(kEmpty), isEmptySlotName(u"Ei järjestelmää "_s),
+                  isEmptySlotName(u"Ei järjestelmää"_s)}),
+        (std::array{true, true, false}));
 }
 
 TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
@@ -201,23 +197,20 @@ TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
         ASSERT_GE(r.reached, last);  // a longer prefix never reads less
         last = r.reached;
         if (r.reached < FrameReadStage::Slots) {
-            for (int s = 0; s < r.slotsRead; ++s) {
-                EXPECT_EQ(r.data.slotBlocks[std::size_t(s)].name, full.slotBlocks[std::size_t(s)].name);
+            for (std::size_t s = 0; s < std::size_t(r.slotsRead); ++s) {
+                EXPECT_EQ(r.data.slotBlocks[s].name, full.slotBlocks[s].name);
             }
             if (r.slotSignsRead) {  // the counts, and the signs as far as the file went
                 const SystemBlock& got = r.data.slotBlocks[std::size_t(r.slotsRead)].system;
                 const SystemBlock& want = full.slotBlocks[std::size_t(r.slotsRead)].system;
-                EXPECT_EQ(got.rows, want.rows);
-                EXPECT_EQ(got.signs, want.signs.left(got.signs.size()));
+                EXPECT_EQ(std::pair(got.rows, got.signs), std::pair(want.rows, want.signs.left(got.signs.size())));
             }
         }
         if (r.reached >= FrameReadStage::RowMatrix) {
             EXPECT_EQ(r.data.rowMatrix, full.rowMatrix);
         }
-        if (r.reached == FrameReadStage::FilterOn) {
-            for (int k = 0; k < r.filterBoundsRead; ++k) {
-                EXPECT_EQ(r.data.filterBounds[std::size_t(k)], full.filterBounds[std::size_t(k)]);
-            }
+        for (int k = 0; r.reached == FrameReadStage::FilterOn && k < r.filterBoundsRead; ++k) {
+            EXPECT_EQ(r.data.filterBounds[std::size_t(k)], full.filterBounds[std::size_t(k)]);
         }
     }
     EXPECT_EQ(last, FrameReadStage::PercentOnlyRows);
@@ -264,9 +257,8 @@ TEST(FrameFileDamage, CorruptSlotsRecordsAndTagsStopTheReading)
     bytes.replace(1 + kEmptySlotSize + 3, 4, "\xFF\x7F\xFF\x7F");
     FrameFileRead r = readFrameFile(bytes);
     EXPECT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 62, FrameReadStage::Version));
-    EXPECT_EQ(r.slotsRead, 1);
-    EXPECT_TRUE(r.slotSignsRead);
-    EXPECT_EQ(r.data.slotBlocks[1].system.rows, 32767);  // taken, with no more signs than the file holds
+    // The count is taken, with no more signs than the file holds.
+    EXPECT_EQ(std::tuple(r.slotsRead, r.slotSignsRead, r.data.slotBlocks[1].system.rows), std::tuple(1, true, 32767));
     EXPECT_LT(r.data.slotBlocks[1].system.signs.size(), bytes.size());
 
     // A base-row sign that names no column.
@@ -299,10 +291,7 @@ TEST(FrameReplay, BaseRowCellIsClickedFirstAndModesFollowMatchTypes)
     EXPECT_EQ(clicks, expected);
     // Each cell chooses its mode first: three times Procent for the percent match.
     EXPECT_EQ(steps[0], (ReplayStep{K::ChooseMode, 0, {}}));
-    int procentChoices = 0;
-    for (const ReplayStep& s : steps)
-        procentChoices += (s.kind == K::ChooseMode && s.index == 3);
-    EXPECT_EQ(procentChoices, 3);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), ReplayStep{K::ChooseMode, 3, {}}), 3);
 
     // Modes follow the match types, and Matematisk clicks plainly.
     FrameFileData d = newFrame();
