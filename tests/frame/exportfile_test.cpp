@@ -20,15 +20,13 @@ TEST(CouponExport, OneLinePerCreatedRowWithThirteenFieldsOtherCodesEmptyAndFilte
 
     // Other codes leave the comma alone, as does a never created matrix.
     RowMatrix odd(3, 1);
-    odd.at(1, 0) = 4;
-    odd.at(2, 0) = 2;
+    std::tie(odd.at(1, 0), odd.at(2, 0)) = std::pair(4, 2);
     EXPECT_EQ(writeCouponExport(CouponGame::Stryktipset, odd), "Stryktipset\r\nE,,,X\r\n");
     EXPECT_EQ(writeCouponExport(CouponGame::Europatipset, RowMatrix(1, 1)), "Europatipset\r\nE,\r\n");
 
-    EXPECT_EQ(
-        couponExportFilter(CouponGame::Stryktipset), u"Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*");
-    EXPECT_EQ(
-        couponExportFilter(CouponGame::Europatipset), u"Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+    EXPECT_EQ(std::pair(couponExportFilter(CouponGame::Stryktipset), couponExportFilter(CouponGame::Europatipset)),
+        std::pair(QStringLiteral("Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*"),
+            QStringLiteral("Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*")));
 
     // The proposed name never is the frame's own file.
     const std::pair<const char*, const char*> names[] = {{"/home/a/walkram.1X2", "/home/a/walkram.str"},

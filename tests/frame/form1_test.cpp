@@ -20,6 +20,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct FrameWindow : ::testing::Test {
@@ -34,12 +36,13 @@ TEST_F(FrameWindow, NewFrameCaptionsAndState)
 {
     for (int s = 0; s < 3; ++s)
         EXPECT_EQ(form.Label3[s]->Caption() + form.System[s]->Tag + form.Grid1[s]->Tag, u"Inget system00") << s;
-    EXPECT_EQ(std::tuple(form.System[0]->Visible(), form.System[3]->Visible()), std::tuple(true, false));
-    EXPECT_EQ(form.ok->Caption() + form.Text1[0]->Text() + form.Text2->Text() + form.Allrad->Caption(), u"Skapa3411");
+    EXPECT_EQ(
+        std::tuple(form.System[0]->Visible(), form.System[3]->Visible(), form.ok->Caption(), form.Text1[0]->Text(),
+            form.Text2->Text(), form.Allrad->Caption(), form.forminnecopy() == RowMatrix(1, 1)),
+        std::tuple(true, false, u"Skapa"_s, u"34"_s, u"1"_s, u"1"_s, true));
     EXPECT_EQ(form.Label8->Caption(), UIText(kUiMathematicalNote));
     for (int i = 1; i < form.Grid2->Cols(); ++i)
         EXPECT_EQ(form.Grid2->TextMatrix(0, i), QString(QLatin1Char(" 1X2"[i % 4])).trimmed()) << i;
-    EXPECT_EQ(form.forminnecopy(), RowMatrix(1, 1));
     EXPECT_TRUE(form.close());  // saved: no prompt
     EXPECT_TRUE(user.messageBoxes().empty());
 }
@@ -77,16 +80,14 @@ TEST_F(FrameWindow, CellClicksAndBoxesShowTheModelAndItsMessages)
     EXPECT_EQ(form.Label1[4]->Caption(), u"X");
     user.answerMessageBox(vbmsg::OK);
     Q_EMIT form.Label1[5]->Click();
-    EXPECT_EQ(
-        boxesShown(user), (Boxes{{QStringLiteral("Du måste ladda in ett system genom att trycka på 'Öppna'."), 48}}));
-    EXPECT_EQ(form.Label1[5]->Caption(), u"");
+    EXPECT_EQ(std::pair(boxesShown(user), form.Label1[5]->Caption()),
+        std::pair(Boxes{{QStringLiteral("Du måste ladda in ett system genom att trycka på 'Öppna'."), 48}}, QString()));
 
     form.change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")}); });
     Q_EMIT form.Label1[5]->Click();
-    EXPECT_EQ(
-        form.Allrad->Caption() + form.copyallrad()->Caption() + form.Label5[1]->Caption() + form.InsHalv[0]->Caption(),
-        u"2727A.RM1/3");
-    EXPECT_EQ(form.Label1[5]->ForeColor(), frame::GuardColour::Green);
+    EXPECT_EQ(std::tuple(form.Allrad->Caption(), form.copyallrad()->Caption(), form.Label5[1]->Caption(),
+                  form.InsHalv[0]->Caption(), form.Label1[5]->ForeColor()),
+        std::tuple(u"27"_s, u"27"_s, u"A.RM"_s, u"1/3"_s, frame::GuardColour::Green));
 
     // The row-count and percent boxes repair what is typed; the spin buttons step them.
     form.Text2->setText(QStringLiteral("20abc"));
@@ -111,8 +112,8 @@ TEST_F(FrameWindow, CellClicksAndBoxesShowTheModelAndItsMessages)
     EXPECT_EQ(paste(QStringLiteral("100"), true), u"100|100");
 
     form.Option1[3]->click();
-    EXPECT_EQ(form.state().mode, frame::Mode::Procent);
-    EXPECT_EQ(std::tuple(form.System[3]->Visible(), form.System[0]->Visible()), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(form.state().mode, form.System[3]->Visible(), form.System[0]->Visible()),
+        std::tuple(frame::Mode::Procent, true, false));
     form.setSystemsparat(true);  // leave without a prompt
 }
 
@@ -124,9 +125,8 @@ TEST_F(FrameWindow, SkapaWithoutAnEditRecordsTheMarksForTheFrameGuarantee)
         Q_EMIT form.Label1[i]->Click();
     form.change([](frame::FrameEditing& ram) { ram.skapat = true; });
     form.OK_Click();
-    EXPECT_TRUE(user.messageBoxes().empty());
-    EXPECT_EQ(form.antalmarkerade, (std::array<std::uint8_t, 14>{2, 3, 0, 2}));
-    EXPECT_EQ(form.ettamarkerad, (std::array<std::uint8_t, 14>{1, 1, 0, 0}));
+    EXPECT_EQ(std::tuple(user.messageBoxes().empty(), form.antalmarkerade, form.ettamarkerad),
+        std::tuple(true, std::array<std::uint8_t, 14>{2, 3, 0, 2}, std::array<std::uint8_t, 14>{1, 1, 0, 0}));
     form.setSystemsparat(true);
 }
 
@@ -146,8 +146,8 @@ TEST_F(FrameWindow, ErrorDuringSkapaLeavesTheFrameUsable)
         form.OK_Click();
         return true;
     }));
-    EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(kMsgUnexpectedError) + u" Error: 7", vbmsg::Critical}}));
-    EXPECT_EQ(std::tuple(form.systempanel->Visible(), form.AvbrytBe->Visible()), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(boxesShown(user), form.systempanel->Visible(), form.AvbrytBe->Visible()),
+        std::tuple(Boxes{{MessageText(kMsgUnexpectedError) + u" Error: 7", vbmsg::Critical}}, true, false));
 
     Q_EMIT form.Label1[3]->Click();
     EXPECT_EQ(form.Label5[1]->Caption(), form.Label5[0]->Caption());

@@ -19,21 +19,17 @@ TEST(FrameSaving, NamesCellsRowsFilterAndCountsComeFromTheState)
 {
     FrameEditing f;
     frametest::fillSlot(f, 0, {1, 2, 1, 0, u"U.RU"_s});
-    f.Label1_Click(cell(0, 1));  // "X" first: the black base-row sign
-    f.Label1_Click(cell(0, 0));
+    for (int i : {cell(0, 1), cell(0, 0)})  // "X" first: the black base-row sign
+        f.Label1_Click(i);
     f.Option1_Click(3);
     f.Label1_Click(cell(1, 0));  // a Procent match at 34/33/33
-    RowMatrix rows(13, 2);
-    rows.at(0, 1) = 3;
-    f.forminne = rows;
+    f.forminne = RowMatrix(13, 2);
+    f.forminne.at(0, 1) = 3;
     f.filter = {true, {u"13"_s, u"9"_s, u""_s, u"0"_s, u" 1"_s, u"2x"_s}, true};
-    f.temptempallrad = 1;
-    f.skapat = true;
+    std::tie(f.temptempallrad, f.skapat) = std::tuple(1, true);
     ASSERT_EQ(f.Allrad, u"2");
 
-    std::array<SystemBlock, frame::SlotCount> systems{};
-    systems[0] = {1, 0, 0, 2, 1, 0, QByteArray("1X"), {}};
-    const FrameFileData d = frame::frameFileOf(f, systems);
+    const FrameFileData d = frame::frameFileOf(f, {SystemBlock{1, 0, 0, 2, 1, 0, QByteArray("1X"), {}}});
     EXPECT_EQ(d.slotBlocks[0].name + u'|' + d.slotBlocks[2].name, u"U.RU|Inget system");
     const QByteArray bytes = writeFrameFile(d);
 

@@ -13,9 +13,9 @@ using namespace Qt::StringLiterals;
 
 TEST(Controls, ColourValuesAreBlueGreenRed)
 {
-    EXPECT_EQ(vbColor(0xFF), QColor(255, 0, 0));  // red
-    EXPECT_EQ(vbColor(0xFF0000), QColor(0, 0, 255));  // blue
-    EXPECT_EQ(vbColor(40704), QColor(0, 159, 0));  // the half-guard green
+    // Red, blue, the half-guard green.
+    EXPECT_EQ((std::vector{vbColor(0xFF), vbColor(0xFF0000), vbColor(40704)}),
+        (std::vector{QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 159, 0)}));
     for (std::uint32_t v : {0u, 159u, 191u, 40704u, 0x7F00u, 0xFF0000u, 0x123456u})
         EXPECT_EQ(vbColorValue(vbColor(v)), v);
 
@@ -35,8 +35,8 @@ TEST(Controls, TwipsFollowTheDpi)
 
     QWidget w;
     twips::move(&w, 1440, 720, 2880, 1440);
-    EXPECT_EQ(w.width(), twips::toPixelsX(2880));
-    EXPECT_EQ(twips::left(&w), twips::fromPixelsX(twips::toPixelsX(1440)));
+    EXPECT_EQ(std::pair(w.width(), twips::left(&w)),
+        std::pair(twips::toPixelsX(2880), twips::fromPixelsX(twips::toPixelsX(1440))));
 }
 
 TEST(Controls, FormsTakeTheEightPointFontAndStandardDialogsKeepTheirOwn)
@@ -102,8 +102,8 @@ TEST(Controls, TextBoxKeyPressCanSwallowOrReplaceKeys)
     QTest::keyClicks(&box, QStringLiteral("1ab2"));
     QTest::keyClick(&box, Qt::Key_Return);
     QTest::keyClick(&box, Qt::Key_Backspace);
-    EXPECT_EQ(codes, (std::vector<int>{'1', 'a', 'b', '2', 13, 8}));
-    EXPECT_EQ(box.Text(), QStringLiteral("1B"));
+    EXPECT_EQ(
+        std::pair(codes, box.Text()), std::pair(std::vector<int>{'1', 'a', 'b', '2', 13, 8}, QStringLiteral("1B")));
 
     codes.clear();
     QTest::sendKeyEvent(QTest::KeyAction::Click, &box, Qt::Key_Adiaeresis, QStringLiteral("\u00e4"), Qt::NoModifier);
@@ -134,8 +134,9 @@ TEST(Controls, ClicksFireOncePerChangeOrPressAlsoFromCode)
     elsewhere[0]->setValue(true);
     options[0]->setValue(true);
     options[0]->setValue(true);  // already selected: no Click
-    EXPECT_EQ(std::tuple(options.selected(), options[2]->Value(), clicked), std::tuple(0, false, std::vector{2, 0}));
-    EXPECT_TRUE(elsewhere[0]->Value());  // another container is another group
+    // Another container is another group.
+    EXPECT_EQ(std::tuple(options.selected(), options[2]->Value(), clicked, elsewhere[0]->Value()),
+        std::tuple(0, false, std::vector{2, 0}, true));
 
     CommandButton button;
     ToolbarButton tool;
@@ -150,8 +151,9 @@ TEST(Controls, ClicksFireOncePerChangeOrPressAlsoFromCode)
     QTest::mouseClick(spin.upButton(), Qt::LeftButton);
     QTest::mouseClick(spin.downButton(), Qt::LeftButton);
     QTest::mouseClick(spin.downButton(), Qt::LeftButton);
-    EXPECT_EQ(std::tuple(clicks.count(), toolClicks.count(), ups.count(), downs.count()), std::tuple(1, 1, 1, 2));
-    EXPECT_FALSE(tool.isDown());  // pops up again at once
+    // The tool button pops up again at once.
+    EXPECT_EQ(std::tuple(clicks.count(), toolClicks.count(), ups.count(), downs.count(), tool.isDown()),
+        std::tuple(1, 1, 1, 2, false));
 }
 
 TEST(Controls, TabPagesAreContainersWithCaptions)

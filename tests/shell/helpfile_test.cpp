@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +32,7 @@ QStringList linksOf(const HelpPage& page)
 QSet<QString> pageIds(const HelpFile& file)
 {
     QSet<QString> ids;
-    for (const HelpPage& p : file.pages)
-        ids.insert(p.id);
+    std::ranges::for_each(file.pages, [&ids](const HelpPage& p) { ids.insert(p.id); });
     return ids;
 }
 
@@ -83,19 +83,18 @@ TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
                                 "@page two   Page two  \n"
                                 "Back to [[contents]].\n");
     ASSERT_TRUE(file.ok()) << helpFileErrorText(file, false).toStdString();
-    EXPECT_EQ(file.title, u"Test help");
     ASSERT_EQ(file.pages.size(), 2);
     const HelpPage& contents = file.pages[0];
-    EXPECT_EQ(std::pair(contents.line, file.pages[1].title), std::pair(3, u"Page two"_s));
+    EXPECT_EQ(std::tuple(file.title, contents.line, file.pages[1].title), std::tuple(u"Test help"_s, 3, u"Page two"_s));
     EXPECT_EQ(
         contents.plainText(), u"First line goes on. See the second page.\n\n- item Page two\n- <b>&\n\n@page is text");
-    EXPECT_EQ(linksOf(contents), (QStringList{u"two:the second page"_s, u"two:Page two"_s}));
-    EXPECT_EQ(linksOf(file.pages[1]), QStringList{u"contents:Contents"_s});
+    EXPECT_EQ(linksOf(contents) + linksOf(file.pages[1]),
+        (QStringList{u"two:the second page"_s, u"two:Page two"_s, u"contents:Contents"_s}));
 
     const QString html = helpPageHtml(contents);
-    EXPECT_TRUE(html.contains(u"<a href=\"page:two\">the second page</a>"));
-    EXPECT_TRUE(html.contains(u"<li>&lt;b&gt;&amp;</li>"));
-    EXPECT_EQ(std::pair(html.count(u"<ul>"), html.count(u"</ul>")), std::pair(1LL, 1LL));
+    EXPECT_EQ(std::tuple(html.contains(u"<a href=\"page:two\">the second page</a>"),
+                  html.contains(u"<li>&lt;b&gt;&amp;</li>"), html.count(u"<ul>"), html.count(u"</ul>")),
+        std::tuple(true, true, 1LL, 1LL));
 }
 
 TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
@@ -124,8 +123,8 @@ TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
         // Both languages name the line where there is one.
         const QString sv = helpFileErrorText(file, false), fi = helpFileErrorText(file, true),
                       n = QString::number(c.line);
-        EXPECT_EQ(std::tuple(sv.isEmpty(), fi.isEmpty()), std::tuple(false, false));
-        EXPECT_EQ(std::pair(sv.contains(u"Rad " + n), fi.contains(u"Rivi " + n)), std::pair(c.line > 0, c.line > 0));
+        EXPECT_EQ(std::tuple(sv.isEmpty(), fi.isEmpty(), sv.contains(u"Rad " + n), fi.contains(u"Rivi " + n)),
+            std::tuple(false, false, c.line > 0, c.line > 0));
     }
     EXPECT_TRUE(helpFileErrorText(parse("@help x\n@page a A\n"), false).isEmpty());
 }

@@ -10,7 +10,10 @@ namespace {
 class SettingsFile : public ::testing::Test, protected ScratchConfig {
 protected:
     void TearDown() override { FileNumber::one().close(); }
-    static int scanError(const char* key) { return errorOf([&] { IniScan(QString::fromLatin1(key)); }); }
+    static int scanError(const char* key)
+    {
+        return errorOf([&] { IniScan(QString::fromLatin1(key)); });
+    }
 };
 
 // Keys match case-blind at the start of an item, values are trimmed, and a comma ends an item unless
@@ -59,9 +62,8 @@ TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
         SCOPED_TRACE(c[0].toStdString());
         writeIni(c[0]);
         writeLanguageItem(QStringLiteral("Language=Finnish"));
-        EXPECT_EQ(readIni(), c[1]);
-        EXPECT_EQ(IniScan(QStringLiteral("Language")), QStringLiteral("Finnish"));
-        EXPECT_EQ(IniScan(QStringLiteral("AppPath")), QStringLiteral("/opt/v"));
+        EXPECT_EQ(std::tuple(readIni(), IniScan(QStringLiteral("Language")), IniScan(QStringLiteral("AppPath"))),
+            std::tuple(c[1], QStringLiteral("Finnish"), QStringLiteral("/opt/v")));
         EXPECT_FALSE(FileNumber::one().isOpen());
     }
 }
@@ -69,17 +71,19 @@ TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
 TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsRead)
 {
     writeIni(QByteArray(3 << 20, ' ') + "\r\nLanguage=Finnish\r\n");
-    EXPECT_EQ(scanError("Language"), vberr::InputPastEnd);
-    EXPECT_NE(errorOf([] { writeLanguageItem(QStringLiteral("Language=Swedish")); }), 0);
+    EXPECT_EQ(
+        std::pair(scanError("Language"), errorOf([] { writeLanguageItem(QStringLiteral("Language=Swedish")); }) != 0),
+        std::pair(vberr::InputPastEnd, true));
     EXPECT_EQ(readIni().size(), (3 << 20) + 20);
 }
 
 TEST(SettingsPaths, TrailingBackslashIsNotDoubled)
 {
-    EXPECT_EQ(dialogStartFolder(QStringLiteral("C:\\Velkorin")), QStringLiteral("C:\\Velkorin\\System\\"));
-    EXPECT_EQ(dialogStartFolder(QStringLiteral("C:\\Velkorin\\")), QStringLiteral("C:\\Velkorin\\System\\"));
-    EXPECT_EQ(helpFilePath(QStringLiteral("C:\\V"), 0), QStringLiteral("C:\\V\\tipsswe.hlp"));
-    EXPECT_EQ(helpFilePath(QStringLiteral("C:\\V\\"), 10000), QStringLiteral("C:\\V\\tipsfin.hlp"));
+    EXPECT_EQ(QStringList({dialogStartFolder(QStringLiteral("C:\\Velkorin")),
+                              dialogStartFolder(QStringLiteral("C:\\Velkorin\\")),
+                              helpFilePath(QStringLiteral("C:\\V"), 0), helpFilePath(QStringLiteral("C:\\V\\"), 10000)})
+                  .join(u' '),
+        u"C:\\Velkorin\\System\\ C:\\Velkorin\\System\\ C:\\V\\tipsswe.hlp C:\\V\\tipsfin.hlp");
 }
 
 }  // namespace

@@ -78,8 +78,9 @@ TEST(Multiplication, FitLimitsRowsFirst)
         run.take(10, {"22"});
         const auto before = run.cells;
         EXPECT_EQ(run.place(row, col).message, message) << row << "," << aColumns;
-        EXPECT_EQ(run.m.state(), Multiplication::State::WaitingForA);
-        EXPECT_TRUE(!message || run.cells == before);  // a product that does not fit writes nothing
+        // A product that does not fit writes nothing.
+        EXPECT_EQ(std::pair(run.m.state(), !message || run.cells == before),
+            std::pair(Multiplication::State::WaitingForA, true));
     }
 }
 
