@@ -120,9 +120,8 @@ void click(FrameEditing& f, std::initializer_list<int> cells)
 
 void setPercent(FrameEditing& f, const char* a, const char* b, const char* c)
 {
-    f.setText1(0, QString::fromLatin1(a));
-    f.setText1(1, QString::fromLatin1(b));
-    f.setText1(2, QString::fromLatin1(c));
+    for (int i = 0; const char* text : {a, b, c})
+        f.setText1(i++, QString::fromLatin1(text));
 }
 
 }  // namespace

@@ -40,7 +40,6 @@ TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheOldErrors)
 {
     writeIni("Language=Swedish\r\n");
     EXPECT_EQ(scanError("AppPath"), vberr::InputPastEnd);
-    EXPECT_FALSE(FileNumber::one().isOpen());
     FileNumber::one().open(iniPath(), FileNumber::Mode::BinaryRead);
     EXPECT_EQ(scanError("Language"), vberr::FileAlreadyOpen);
     FileNumber::one().close();
