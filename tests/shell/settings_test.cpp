@@ -78,11 +78,10 @@ TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsRead)
 
 TEST(SettingsPaths, TrailingBackslashIsNotDoubled)
 {
-    EXPECT_EQ(QStringList({dialogStartFolder(QStringLiteral("C:\\Velkorin")),
-                              dialogStartFolder(QStringLiteral("C:\\Velkorin\\")),
-                              helpFilePath(QStringLiteral("C:\\V"), 0), helpFilePath(QStringLiteral("C:\\V\\"), 10000)})
-                  .join(u' '),
-        u"C:\\Velkorin\\System\\ C:\\Velkorin\\System\\ C:\\V\\tipsswe.hlp C:\\V\\tipsfin.hlp");
+    EXPECT_EQ(dialogStartFolder(QStringLiteral("C:\\Velkorin")), QStringLiteral("C:\\Velkorin\\System\\"));
+    EXPECT_EQ(dialogStartFolder(QStringLiteral("C:\\Velkorin\\")), QStringLiteral("C:\\Velkorin\\System\\"));
+    EXPECT_EQ(helpFilePath(QStringLiteral("C:\\V"), 0), QStringLiteral("C:\\V\\tipsswe.hlp"));
+    EXPECT_EQ(helpFilePath(QStringLiteral("C:\\V\\"), 10000), QStringLiteral("C:\\V\\tipsfin.hlp"));
 }
 
 }  // namespace
