@@ -33,9 +33,7 @@ protected:
         Form2* e = newSystem(half, full, int(rows.size()), false, urad);
         if (!e)
             throw std::runtime_error("no new system");
-        for (std::size_t c = 0; c < rows.size(); ++c)
-            for (int k = 0; rows[c][k]; ++k)
-                e->Grid1->setTextMatrix(k + 1, int(c) + 1, QString(QChar::fromLatin1(rows[c][k])).remove(u'.'));
+        typeSigns(*e, rows);
         return e;
     }
     static QString table(const Grid& g) { return gridText(g, 1); }
