@@ -53,11 +53,10 @@ TEST_F(Progress, WindowIsItsOwnFixedTopLevelAndTheFullBarFitsItsArea)
 {
     visare* v = window();
     EXPECT_EQ(
-        std::tuple(v->isWindow(), v->minimumSize() == v->maximumSize(), v->windowFlags() & Qt::WindowMinMaxButtonsHint),
-        std::tuple(true, true, Qt::WindowFlags()));
-    EXPECT_EQ(std::tuple(v->rect().contains(v->Picture1->geometry()), v->rect().contains(v->avbryt->geometry())),
-        std::tuple(true, true));
-    EXPECT_TRUE(QRect(QPoint(), v->Picture1->surface().size()).contains(BarArea::pixelX(4950), BarArea::pixelY(280)));
+        std::tuple(v->isWindow(), v->minimumSize() == v->maximumSize(), v->windowFlags() & Qt::WindowMinMaxButtonsHint,
+            v->rect().contains(v->Picture1->geometry()), v->rect().contains(v->avbryt->geometry()),
+            QRect(QPoint(), v->Picture1->surface().size()).contains(BarArea::pixelX(4950), BarArea::pixelY(280))),
+        std::tuple(true, true, Qt::WindowFlags(), true, true, true));
 
     // The captions follow the language the window is loaded in.
     const QString swedish = v->avbryt->Caption();
@@ -81,18 +80,18 @@ TEST_F(Progress, LockDisablesMenusToolbarAndChildrenButNotSeparateWindows)
     QTest::keyClick(main_.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(toggles, 1) << "SANITY";
     main_->SetEnabled(false);
-    EXPECT_EQ(std::tuple(main_->Enabled(), main_->menuBar()->isEnabled(), main_->SSRibbon1->isEnabled()),
-        std::tuple(false, false, false));
-    EXPECT_EQ(std::tuple(child->isEnabled(), sub->isEnabled()), std::tuple(false, false));
+    EXPECT_EQ(std::tuple(main_->Enabled(), main_->menuBar()->isEnabled(), main_->SSRibbon1->isEnabled(),
+                  child->isEnabled(), sub->isEnabled()),
+        std::tuple(false, false, false, false, false));
     // The menus' keyboard shortcuts go with the menus.
     main_->activateWindow();
     QTest::keyClick(main_.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(toggles, 1);
 
     ProgressRun run(124, true);
-    EXPECT_EQ(std::tuple(window()->isVisible(), window()->isEnabled(), window()->avbryt->isEnabled()),
-        std::tuple(true, true, true));
-    EXPECT_EQ(std::tuple(ownedDialog.isEnabled(), freeDialog.isEnabled()), std::tuple(true, true));
+    EXPECT_EQ(std::tuple(window()->isVisible(), window()->isEnabled(), window()->avbryt->isEnabled(),
+                  ownedDialog.isEnabled(), freeDialog.isEnabled()),
+        std::tuple(true, true, true, true, true));
     run.finish(ProgressRun::FinishOrder::HideThenEnable);
     EXPECT_EQ(std::tuple(main_->menuBar()->isEnabled(), main_->SSRibbon1->isEnabled(), child->isEnabled()),
         std::tuple(true, true, true));
@@ -133,12 +132,10 @@ TEST_F(Progress, OtherWaysOfCancellingAreSeenAtTheNextStep)
             EXPECT_FALSE(run.step(1, 100));
             EXPECT_FALSE(run.step(2, 100));
             w.cancel(*main_);
-            EXPECT_TRUE(main_->Enabled());
-            EXPECT_EQ(window()->isVisible(), w.stillShown);
+            EXPECT_EQ(std::tuple(main_->Enabled(), window()->isVisible()), std::tuple(true, w.stillShown));
             EXPECT_TRUE(run.step(3, 100));
         }
-        EXPECT_FALSE(window()->isVisible());
-        EXPECT_TRUE(main_->Enabled());
+        EXPECT_EQ(std::tuple(main_->Enabled(), window()->isVisible()), std::tuple(true, false));
     }
 
     // Enabled from inside the events the worker lets run.
@@ -157,23 +154,20 @@ TEST_F(Progress, TheBarFillsItsAreaAndNoMoreAndTheNextRunStartsEmpty)
     {
         ProgressRun run(124);
         EXPECT_FALSE(run.step(1, 1));
-        EXPECT_EQ(run.draws(), 1);
-        EXPECT_EQ(barEnd(), BarArea::pixelX(4950));
-        EXPECT_EQ(std::vector({pixel(10, 10), pixel(4940, 270)}), std::vector({kBlue, kBlue}));
+        EXPECT_EQ(std::tuple(run.draws(), barEnd(), pixel(10, 10), pixel(4940, 270)),
+            std::tuple(1, BarArea::pixelX(4950), kBlue, kBlue));
         for (const auto& [x, y] : {std::pair(4950, 145), {2000, 280}, {0, 145}, {2000, 0}})
             EXPECT_NE(pixel(x, y), kBlue) << x << ',' << y;
     }
     ProgressRun run(128);
-    EXPECT_EQ(std::tuple(window()->isVisible(), main_->Enabled()), std::tuple(true, false));
-    EXPECT_EQ(window()->windowTitle(), currentUiText(kUiSystemProgress));
-    EXPECT_NE(pixel(2475, 145), kBlue);
+    EXPECT_EQ(std::tuple(window()->isVisible(), main_->Enabled(), window()->windowTitle(), pixel(2475, 145) == kBlue),
+        std::tuple(true, false, currentUiText(kUiSystemProgress), false));
     run.now = [] { return ProgressRun::Clock::time_point{}; };
     EXPECT_FALSE(run.step(1, 1e6));  // edge 0.00495 twips
     EXPECT_EQ(pixel(0, 145), kBlue);
-    EXPECT_FALSE(run.step(3, 1));
-    EXPECT_FALSE(run.step(1, 0));
-    EXPECT_FALSE(run.step(std::numeric_limits<double>::quiet_NaN(), 5));
-    EXPECT_FALSE(run.step(1e300, 1));
+    for (const auto& [done, total] :
+        {std::pair(3.0, 1.0), {1, 0}, {std::numeric_limits<double>::quiet_NaN(), 5}, {1e300, 1}})
+        EXPECT_FALSE(run.step(done, total)) << done << '/' << total;
     EXPECT_EQ(run.draws(), 4);
     const QImage& s = window()->Picture1->surface();
     EXPECT_EQ(s.pixel(s.width() - 1, BarArea::pixelY(145)), kBlue);
@@ -189,8 +183,7 @@ TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLas
         t += 1ms;
         ASSERT_FALSE(run.step(done, 1000));
     }
-    EXPECT_THAT(run.yields(), testing::AllOf(testing::Ge(19), testing::Le(22)));
-    EXPECT_EQ(run.draws(), run.yields());
+    EXPECT_THAT(run.yields(), testing::AllOf(testing::Ge(19), testing::Le(22), testing::Eq(run.draws())));
     EXPECT_THAT(barEnd(),
         testing::AllOf(
             testing::Ge(BarArea::pixelX(4950.0 * 285 / 1000)), testing::Le(BarArea::pixelX(4950.0 * 300 / 1000))));
@@ -205,8 +198,7 @@ TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLas
     int waited = 0;
     for (t += 1ms; !run.step(1000, 1000) && waited < 100; t += 1ms)
         ++waited;
-    EXPECT_LE(waited, 16);
-    EXPECT_TRUE(main_->Enabled());
+    EXPECT_EQ(std::tuple(waited <= 16, main_->Enabled()), std::tuple(true, true)) << waited;
 }
 
 TEST_F(Progress, TheTwoFinishOrders)
@@ -231,8 +223,7 @@ TEST_F(Progress, TheTwoFinishOrders)
     }  // left early: hide, then enable
     window()->removeEventFilter(&watch);
 
-    EXPECT_EQ(watch.enabledAtHide, (std::vector<bool>{false, true, false}));
-    EXPECT_TRUE(main_->Enabled());
+    EXPECT_EQ(std::tuple(watch.enabledAtHide, main_->Enabled()), std::tuple(std::vector{false, true, false}, true));
 }
 
 }  // namespace

@@ -29,11 +29,6 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    static void setColumn(Form2& e, int col, const char* signs)
-    {
-        for (int i = 0; signs[i]; ++i)
-            e.Grid1->setTextMatrix(i + 1, col, signs[i] == '.' ? QString() : QString(QLatin1Char(signs[i])));
-    }
     // The correct row "1X2..." marked by clicks on the window's cells.
     static void mark(rattrad& w, const char* row)
     {
@@ -152,9 +147,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
 TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
 {
     Form2& e = *newSystem(0, 7, 3);
-    setColumn(e, 1, "1X21X21");
-    setColumn(e, 2, "1X21X22");
-    setColumn(e, 3, "2.11111");
+    typeSigns(e, {"1X21X21", "1X21X22", "2.11111"});
     sprakoffset = 10000;  // Finnish: the system's text stays Swedish
     main_->runCommand(MainCommand::Search);
     rattrad* w = rattrad::current();
@@ -173,9 +166,7 @@ TEST_F(Search, ASystemOfSevenPositionsShowsTwentyOneCellsAndSwedishText)
 TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
 {
     Form2& e = *newSystem(0, 5, 8);
-    setColumn(e, 1, "1X...");
-    setColumn(e, 2, "21...");
-    setColumn(e, 3, "..X..");
+    typeSigns(e, {"1X...", "21...", "..X.."});
     e.Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
     e.syssparat = true;
     // The block clicked: A, then B, then the target at the current cell.

@@ -42,11 +42,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     // Typed in, its signs filled in but for one empty cell.
     Form2* e = newSystem(2, 2, 5, false, 1);
     ASSERT_NE(e, nullptr);
-    const char* signs[3] = {"1", "X", "2"};
-    for (int k = 1; k < e->Grid1->Rows(); ++k)
-        for (int c = 1; c < e->Grid1->Cols(); ++c)
-            e->Grid1->setTextMatrix(k, c, QString::fromLatin1(signs[k <= 2 ? (c % 2) * 2 : (c + k) % 3]));
-    e->Grid1->setTextMatrix(1, 1, QString());
+    typeSigns(*e, {".2X2", "1121", "221X", "11X2", "2221"});
     const QString caption = e->windowTitle();
 
     // Never computed, No: no dialog, nothing written.
@@ -66,8 +62,8 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
     saveAs();
-    EXPECT_EQ(
-        guide::instance()->guidetext->Text(), GuideText(kGuideSaveSystem).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(guide::instance()->guidetext->Text(),
+        GuideText(kGuideSaveSystem).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_EQ(std::tuple(user.fileDialogs().back().fileName, e->syssparat, e->windowTitle()),
         std::tuple(caption, true, file));
     const QByteArray saved = readFileBytes(file);

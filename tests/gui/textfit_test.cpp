@@ -106,6 +106,14 @@ protected:
         processEvents();
         clipped_ << clippedCaptions(window);
     }
+    // Measures the dialog a command opens, then closes it.
+    template <class W>
+    void measureDialog(MainCommand command, W* (*dialog)())
+    {
+        main_->runCommand(command);
+        measure(dialog());
+        dialog()->close();
+    }
 
     QFont font_;
     ScratchConfig config_;
@@ -128,20 +136,13 @@ TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
 
     main_->NyBlankett_Click();
     processEvents();
-    auto* frame = qobject_cast<Form1*>(main_->activeChild());
-    measure(frame);
-    main_->runCommand(MainCommand::GoTo);
-    measure(Gatill::instance());
-    Gatill::instance()->close();
-    main_->runCommand(MainCommand::Print);
-    measure(printruta::instance());
-    printruta::instance()->close();
+    measure(main_->activeChild());
+    measureDialog(MainCommand::GoTo, &Gatill::instance);
+    measureDialog(MainCommand::Print, &printruta::instance);
     measure(garantiram::instance());
     measure(visare::instance());
     user_.answerMessageBox(vbmsg::OK);  // no calibration file there
-    main_->runCommand(MainCommand::PrinterSettings);
-    measure(printerinst::instance());
-    printerinst::instance()->close();
+    measureDialog(MainCommand::PrinterSettings, &printerinst::instance);
     user_.clear();
 
     main_->runCommand(MainCommand::NewSystem);
@@ -157,15 +158,9 @@ TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
     dlg->CommandOK_Click();
     processEvents();
     measure(main_->activeChild());
-    main_->runCommand(MainCommand::GoTo);
-    measure(Gatill::instance());
-    Gatill::instance()->close();
-    main_->runCommand(MainCommand::Replace);
-    measure(Byta::instance());
-    Byta::instance()->close();
-    main_->runCommand(MainCommand::Search);
-    measure(rattrad::current());
-    rattrad::current()->close();
+    measureDialog(MainCommand::GoTo, &Gatill::instance);
+    measureDialog(MainCommand::Replace, &Byta::instance);
+    measureDialog(MainCommand::Search, &rattrad::current);
     Grid stored;
     stored.setCols(7);
     stored.setRows(3);

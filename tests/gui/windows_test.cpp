@@ -110,15 +110,16 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     processEvents();
     QPoint previous(-1, -1);
     for (QMdiSubWindow* w : main_->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
-        EXPECT_GT(w->x(), previous.x());  // one step further down and right each
-        EXPECT_GT(w->y(), previous.y());
-        EXPECT_TRUE(area().contains(w->geometry()));
+        // one step further down and right each
+        EXPECT_EQ(std::tuple(w->x() > previous.x(), w->y() > previous.y(), area().contains(w->geometry())),
+            std::tuple(true, true, true));
         previous = w->pos();
     }
     for (QMdiSubWindow* w : windows)  // the maximised one too, back at its size
         EXPECT_TRUE(atFormSize(w)) << w->windowTitle().toStdString();
-    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), active);
-    EXPECT_EQ(main_->mdiArea()->subWindowList(QMdiArea::StackingOrder).back(), active);
+    EXPECT_EQ(std::tuple(
+                  main_->mdiArea()->activeSubWindow(), main_->mdiArea()->subWindowList(QMdiArea::StackingOrder).back()),
+        std::tuple(active, active));
 
     // Minimised windows in a row along the bottom, the others left where they are.
     windows[0]->showMinimized();
@@ -127,10 +128,9 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     const QPoint kept = windows[1]->pos();
     main_->ordnaico_Click();
     processEvents();
-    EXPECT_EQ(windows[0]->geometry().bottom(), area().bottom());
-    EXPECT_EQ(windows[2]->geometry().bottom(), area().bottom());
-    EXPECT_FALSE(windows[0]->geometry().intersects(windows[2]->geometry()));
-    EXPECT_EQ(windows[1]->pos(), kept);
+    EXPECT_EQ(std::tuple(windows[0]->geometry().bottom(), windows[2]->geometry().bottom(),
+                  windows[0]->geometry().intersects(windows[2]->geometry()), windows[1]->pos()),
+        std::tuple(area().bottom(), area().bottom(), false, kept));
     const auto stacking = main_->mdiArea()->subWindowList(QMdiArea::StackingOrder);
     for (QMdiSubWindow* icon : {windows[0], windows[2]})  // none hidden behind a window
         EXPECT_GE(stacking.indexOf(icon), stacking.size() - 2);
@@ -139,11 +139,11 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     processEvents();
     Form2* editor = Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings());
     processEvents();
-    EXPECT_LT(area().height(), editorSize.height());
-    EXPECT_EQ(windowOf(editor)->geometry(), area());
     // The windows the smaller area cuts are reached through its scroll bars.
-    QMdiArea* mdi = main_->mdiArea();
-    EXPECT_TRUE(mdi->horizontalScrollBar()->isVisible() && mdi->verticalScrollBar()->isVisible());
+    EXPECT_EQ(
+        std::tuple(area().height() < editorSize.height(), windowOf(editor)->geometry(),
+            main_->mdiArea()->horizontalScrollBar()->isVisible(), main_->mdiArea()->verticalScrollBar()->isVisible()),
+        std::tuple(true, area(), true, true));
 }
 
 // The activation goes where it was before the focus went away, and the main window's items with it. A
@@ -154,8 +154,7 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
     Form1* first = newFrame();
     windowOf(newFrame())->close();
     processEvents();
-    EXPECT_EQ(main_->activeChild(), first);
-    EXPECT_TRUE(main_->SparaSom->isEnabled());
+    EXPECT_EQ(std::tuple(main_->activeChild(), main_->SparaSom->isEnabled()), std::tuple(first, true));
 
     newFrame();
     main_->mdiArea()->setActiveSubWindow(windowOf(first));
@@ -165,8 +164,7 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
     takeTheActivation();
     main_->SetEnabled(true);
     giveTheActivationBack();
-    EXPECT_EQ(main_->activeChild(), first);
-    EXPECT_TRUE(main_->SparaSom->isEnabled());
+    EXPECT_EQ(std::tuple(main_->activeChild(), main_->SparaSom->isEnabled()), std::tuple(first, true));
 
     // A half guard more than System 2 allows: "Skapa" is refused with a message box.
     first->change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 1, {0, 3, 2, 0, QStringLiteral("S.RM")}); });
@@ -178,9 +176,8 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
     first->ok->click();
     giveTheActivationBack();
     ASSERT_EQ(user_.messageBoxes().size(), 1u);
-    EXPECT_TRUE(first->systempanel->isVisible());
-    EXPECT_EQ(main_->activeChild(), first);
-    EXPECT_TRUE(main_->SparaSom->isEnabled());
+    EXPECT_EQ(std::tuple(first->systempanel->isVisible(), main_->activeChild(), main_->SparaSom->isEnabled()),
+        std::tuple(true, first, true));
 }
 
 // A mouse move over the client area, a document, most dialogs (the progress window too) and the cells of their grids

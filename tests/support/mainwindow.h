@@ -3,6 +3,7 @@
 
 #include "app/commands.h"
 #include "frame/Form1.h"
+#include "platform/grid.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "support/scripteduser.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 inline std::unique_ptr<MDIForm1> makeMainWindow()
 {
@@ -113,6 +115,15 @@ protected:
         fillNewSystem(
             std::to_string(half).c_str(), std::to_string(full).c_str(), std::to_string(rows).c_str(), build, urad, fel);
         return confirmNewSystem();
+    }
+
+    // Types signs into a system editor's grid: one string per system row, one character per guarded
+    // match, "." for an empty cell.
+    static void typeSigns(Form2& e, const std::vector<const char*>& rows)
+    {
+        for (std::size_t c = 0; c < rows.size(); ++c)
+            for (int k = 0; rows[c][k]; ++k)
+                e.Grid1->setTextMatrix(k + 1, int(c) + 1, QString(QChar::fromLatin1(rows[c][k])).remove(u'.'));
     }
 
     ScriptedUser user;
