@@ -2,7 +2,6 @@
 // copy, cut, delete and paste through the clipboard, the system marked changed, go-to and replace.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "platform/vbsystem.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
@@ -13,7 +12,6 @@
 #include <QAction>
 #include <QTest>
 #include <array>
-#include <gtest/gtest.h>
 
 namespace {
 

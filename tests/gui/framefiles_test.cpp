@@ -5,7 +5,6 @@
 #include "frame/couponexport.h"
 #include "platform/commondialog.h"
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
@@ -15,8 +14,6 @@
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

@@ -4,7 +4,6 @@
 // unlocked and active again once it has gone. Escape is Avbryt in the small dialogs.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "printing/printruta.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
@@ -18,9 +17,6 @@
 #include <QTest>
 #include <QWindow>
 #include <functional>
-#include <gtest/gtest.h>
-#include <optional>
-#include <vector>
 
 namespace {
 

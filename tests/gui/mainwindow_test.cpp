@@ -7,7 +7,6 @@
 #include "platform/filenumber.h"
 #include "platform/twips.h"
 #include "printing/printruta.h"
-#include "shell/Module1.h"
 #include "shell/frmSplash.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
@@ -21,20 +20,13 @@
 #include "support/textof.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
-#include <memory>
 #include <sys/stat.h>
 
 namespace {

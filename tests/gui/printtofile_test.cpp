@@ -16,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

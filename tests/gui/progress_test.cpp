@@ -13,9 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <limits>
-#include <vector>
 
 namespace {
 

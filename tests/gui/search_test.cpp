@@ -4,7 +4,6 @@
 #include "frame/exportfile.h"
 #include "platform/controls.h"
 #include "platform/filenumber.h"
-#include "platform/grid.h"
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
@@ -12,9 +11,7 @@
 #include "support/textof.h"
 #include "systems/rattrad.h"
 
-#include <QTemporaryDir>
 #include <array>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -2,7 +2,6 @@
 // and "Editera system" back into the new-system dialog and a new editor. "Använd" is in the user story.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
 #include "shell/texts/textids.h"
@@ -11,9 +10,7 @@
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace {
 

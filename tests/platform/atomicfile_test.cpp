@@ -4,7 +4,6 @@
 #include "support/testhelpers.h"
 
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

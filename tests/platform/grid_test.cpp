@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {

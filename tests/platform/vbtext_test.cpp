@@ -1,11 +1,7 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 
-#include <QLocale>
-
 #include "support/testhelpers.h"
-
-#include <gtest/gtest.h>
 
 #include <limits>
 

@@ -6,7 +6,6 @@
 #include "shell/texts/textids.h"
 #include "support/testhelpers.h"
 
-#include <gtest/gtest.h>
 #include <new>
 
 namespace {

@@ -7,7 +7,6 @@
 
 #include <QStringList>
 #include <utility>
-#include <vector>
 
 // Cells of rows `row0`.. from column `col0` on, joined by "|", the rows by "/".
 inline QString gridText(const Grid& g, int row0 = 0, int col0 = 0)
