@@ -201,8 +201,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
 
     // An empty file has not even a first byte.
     load(f, 0, put(QStringLiteral("empty.RM"), QByteArray()), true);
-    EXPECT_EQ(boxes(), pastEnd);
-    EXPECT_EQ(f.Label3[0]->Caption(), u"Inget system");
+    EXPECT_EQ(std::tuple(boxes(), f.Label3[0]->Caption()), std::tuple(pastEnd, u"Inget system"));
 
     // Cut inside the last guarantee cell: counts and signs are sound, the table ends early. Tags and
     // numbers agree, so the frame still saves as it stands.
@@ -331,9 +330,8 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     processEvents();
     Form1& g = *active<Form1>();
     ASSERT_NE(&g, &f);
-    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, g.Tag), std::tuple(false, QString()));
-    EXPECT_EQ(describe(g), before);
-    EXPECT_EQ(g.state().forminne, rows);
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, g.Tag, describe(g), g.state().forminne),
+        std::tuple(false, QString(), before, rows));
     EXPECT_EQ(words(g.windowTitle(), g.state().filbyte, g.state().mode == frame::Mode::System1, g.systemsparat()),
         words(file, 11, 1, 0));  // the replayed clicks count as edits
 

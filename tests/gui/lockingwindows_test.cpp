@@ -48,16 +48,14 @@ protected:
             QWidget* w = open();
             processEvents();
             ASSERT_TRUE(w && w->isVisible() && !main_->Enabled());
-            EXPECT_EQ(w->windowType(), Qt::Dialog);
-            EXPECT_EQ(w->parentWidget(), main_.get());
+            EXPECT_EQ(std::tuple(w->windowType(), w->parentWidget()), std::tuple(Qt::Dialog, main_.get()));
             EXPECT_EQ(w->windowHandle()->transientParent(), main_->windowHandle());
             main_->activateWindow();
             processEvents();
             EXPECT_EQ(QApplication::activeWindow(), w);
             way.close(w);
             processEvents();
-            EXPECT_TRUE(main_->Enabled());
-            EXPECT_EQ(QApplication::activeWindow(), main_.get());
+            EXPECT_EQ(std::tuple(main_->Enabled(), QApplication::activeWindow()), std::tuple(true, main_.get()));
         }
     }
 };

@@ -160,8 +160,7 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
     dlg->Option1[0]->setValue(true);
     EXPECT_EQ(std::tuple(dlg->feloption[2]->isEnabled(), dlg->feloption[1]->Value()),
         std::tuple(true, true));  // 1 not reselected
-    EXPECT_EQ(dlg->Check1[0]->Value() + dlg->Check1[13]->Value(), 0);
-    EXPECT_EQ(dlg->systemType(), u"RM");
+    EXPECT_EQ(std::tuple(dlg->Check1[0]->Value() + dlg->Check1[13]->Value(), dlg->systemType()), std::tuple(0, u"RM"));
 
     dlg->Option1[1]->setValue(true);
     dlg->Check1[3]->setValue(1);
