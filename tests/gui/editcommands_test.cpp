@@ -93,9 +93,8 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     dlg->Text1->setText(QStringLiteral("101"));
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(kMsgNoSuchRow)});
-    EXPECT_EQ(e->Grid1->LeftCol(), 88);
-    EXPECT_EQ(shown(), std::pair(false, true));
+    EXPECT_EQ(std::tuple(boxTexts(user), e->Grid1->LeftCol(), shown()),
+        std::tuple(QStringList{currentMessageText(kMsgNoSuchRow)}, 88, std::pair(false, true)));
 
     // Avbryt and the close box release the main window too; the number stays.
     for (bool closeBox : {false, true}) {
@@ -172,9 +171,8 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
     main_->klistrain_Click();
     ASSERT_EQ(boxTexts(user), QStringList(2, currentMessageText(kMsgPasteOutside)));
-    EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
-    EXPECT_EQ(std::pair(g.SelEndRow(), g.SelEndCol()), std::pair(3, 5));
-    EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|2|X/1|1|1|2|X");
+    EXPECT_EQ(std::tuple(user.messageBoxes()[1].style, g.SelEndRow(), g.SelEndCol(), gridText(g, 1, 1)),
+        std::tuple(vbmsg::OKCancel | vbmsg::Exclamation, 3, 5, u"||1||1/||X|2|X/1|1|1|2|X"));
 
     // Text from a Linux editor breaks its lines with LF alone: every row is pasted.
     ClipboardSetText(QStringLiteral("2\t2\n2\t2\n"));

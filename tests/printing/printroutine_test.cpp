@@ -231,9 +231,8 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
     expectJobEnded(cancelled);
 
     const Printed anyway = print(sameRows(3), grid(100, 200), {}, margin, false);
-    EXPECT_EQ(anyway.named({"Message"}), messages(kMsgOutsideMargin));
-    EXPECT_EQ(anyway.named({"MoveToEx"}).front(), call("MoveToEx", {200, -20}));
-    EXPECT_EQ(anyway.marks(), 39);
+    EXPECT_EQ(std::tuple(anyway.named({"Message"}), anyway.named({"MoveToEx"}).front(), anyway.marks()),
+        std::tuple(messages(kMsgOutsideMargin), call("MoveToEx", {200, -20}), 39));
 }
 
 TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
