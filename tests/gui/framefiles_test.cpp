@@ -10,14 +10,12 @@
 #include "shell/systemfile.h"
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
+#include "support/child.h"
 #include "support/mainwindow.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -537,21 +535,16 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
 
     // The program as it starts, under a file-size limit smaller than the frame.
     const QString files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|');
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const auto inChild = [&] {
         Module1::prepareProcess();
-        const rlimit limit{10, 10};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
         user.clear();
         user.answerFileDialog(target).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
         main().sparasom_Click();
         const Boxes expected{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation},
             {QStringLiteral("Disk full"), vbmsg::OKOnly}};
-        ::_exit(boxes() == expected && main().sparafel ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        return boxes() == expected && main().sparafel ? 0 : 1;
+    };
+    EXPECT_EQ(childExit(10, inChild), 0);
     EXPECT_EQ(readFileBytes(target), saved);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|'), files);
 }
