@@ -4,7 +4,6 @@
 #include "frame/Form1.h"
 #include "frame/couponview.h"
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "platform/vbsystem.h"
 #include "shell/Module1.h"
 #include "shell/application.h"

@@ -2,7 +2,6 @@
 // copy, cut, delete and paste through the clipboard, the system marked changed, go-to and replace.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "platform/vbsystem.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
@@ -13,7 +12,6 @@
 #include <QAction>
 #include <QTest>
 #include <array>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -89,16 +87,14 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     dlg->Text1->setText(QStringLiteral("95"));
     QTest::keyClick(dlg->Text1, Qt::Key_Return);  // Enter is OK
     EXPECT_EQ(shown(), std::pair(false, true));
-    EXPECT_EQ(dlg->Text1->Text(), u"88");
-    EXPECT_EQ(e->Grid1->LeftCol(), 88);
+    EXPECT_EQ(std::tuple(dlg->Text1->Text(), e->Grid1->LeftCol()), std::tuple(u"88", 88));
 
     dlg->showDialog();
     dlg->Text1->setText(QStringLiteral("101"));
     user.answerMessageBox(vbmsg::OK);
     dlg->ok_Click();
-    EXPECT_EQ(boxTexts(user), QStringList{currentMessageText(kMsgNoSuchRow)});
-    EXPECT_EQ(e->Grid1->LeftCol(), 88);
-    EXPECT_EQ(shown(), std::pair(false, true));
+    EXPECT_EQ(std::tuple(boxTexts(user), e->Grid1->LeftCol(), shown()),
+        std::tuple(QStringList{currentMessageText(kMsgNoSuchRow)}, 88, std::pair(false, true)));
 
     // Avbryt and the close box release the main window too; the number stays.
     for (bool closeBox : {false, true}) {
@@ -121,13 +117,11 @@ TEST_F(EditCommands, MenuItemsByDocumentFocusAndClipboardAndGoToLowersNearTheEnd
     select(*f->Grid2, 1, 1, 1, 1);
     main_->klipput_Click();
     main_->tabort_Click();
-    EXPECT_EQ(f->Grid2->TextMatrix(1, 1), cell);
-    EXPECT_EQ(ClipboardGetText(), u"X");
+    EXPECT_EQ(std::tuple(f->Grid2->TextMatrix(1, 1), ClipboardGetText()), std::tuple(cell, u"X"));
 
     // In a frame it shows the coupon.
     Q_EMIT f->Label4->DblClick();
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->Label1->Caption(), currentUiText(kUiGoToCoupon));
+    EXPECT_EQ(std::tuple(dlg->isVisible(), dlg->Label1->Caption()), std::tuple(true, currentUiText(kUiGoToCoupon)));
     dlg->Text1->setText(QStringLiteral("3"));
     dlg->ok->click();
     EXPECT_EQ(f->Label4->Caption(), u"Rader 21 - 30");
@@ -155,8 +149,7 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     select(g, 1, 1, 2, 2);
     main_->klipput_Click();
     EXPECT_EQ(ClipboardGetText(), QStringLiteral("1\t1\r\n1\t1"));
-    EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|1|1/1|1|1|1|1");
-    EXPECT_EQ(std::pair(g.Row(), g.Col()), std::pair(2, 2));
+    EXPECT_EQ(std::tuple(gridText(g, 1, 1), g.Row(), g.Col()), std::tuple(u"||1||1/||X|1|1/1|1|1|1|1", 2, 2));
     expectChangedThenSave(e, QStringLiteral("1"));
 
     select(g, 3, 5, 3, 5);
@@ -178,9 +171,8 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
     main_->klistrain_Click();
     ASSERT_EQ(boxTexts(user), QStringList(2, currentMessageText(kMsgPasteOutside)));
-    EXPECT_EQ(user.messageBoxes()[1].style, vbmsg::OKCancel | vbmsg::Exclamation);
-    EXPECT_EQ(std::pair(g.SelEndRow(), g.SelEndCol()), std::pair(3, 5));
-    EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|2|X/1|1|1|2|X");
+    EXPECT_EQ(std::tuple(user.messageBoxes()[1].style, g.SelEndRow(), g.SelEndCol(), gridText(g, 1, 1)),
+        std::tuple(vbmsg::OKCancel | vbmsg::Exclamation, 3, 5, u"||1||1/||X|2|X/1|1|1|2|X"));
 
     // Text from a Linux editor breaks its lines with LF alone: every row is pasted.
     ClipboardSetText(QStringLiteral("2\t2\n2\t2\n"));
@@ -211,8 +203,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     EXPECT_EQ(std::tuple(main_->Enabled(), (*dlg->Option2)[1]->isEnabled()), std::tuple(false, false));
     EXPECT_EQ(g.Col(), 2);  // the labels were read without moving into their column
     replace(0, 2);
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_EQ(gridText(g, 1, 1), u"1|2|2|1|1/1|2|2|1|1/1|2||1|1");
+    EXPECT_EQ(std::tuple(main_->Enabled(), gridText(g, 1, 1)), std::tuple(true, u"1|2|2|1|1/1|2|2|1|1/1|2||1|1"));
     expectChangedThenSave(e, QStringLiteral("1"));
 
     // A full-guard row only: "X" offered; the same sign both sides changes nothing.
@@ -220,8 +211,7 @@ TEST_F(EditCommands, ReplaceChangesOnlyTheSelectedCellsThatHoldTheSign)
     dlg->showDialog();
     EXPECT_TRUE((*dlg->Option2)[1]->isEnabled());
     replace(2, 2);
-    EXPECT_EQ(g.Clip(), QStringLiteral("1\t2\t\t1\t1"));
-    EXPECT_TRUE(e->syssparat);
+    EXPECT_EQ(std::tuple(g.Clip(), e->syssparat), std::tuple(QStringLiteral("1\t2\t\t1\t1"), true));
 
     // Blank to "X" fills the empty cell; "1" to blank empties the cells.
     dlg->showDialog();

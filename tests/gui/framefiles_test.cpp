@@ -5,22 +5,17 @@
 #include "frame/couponexport.h"
 #include "platform/commondialog.h"
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
+#include "support/child.h"
 #include "support/mainwindow.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -137,7 +132,6 @@ protected:
     }
     Boxes boxes() const { return boxesShown(user); }
     static QString guidePage() { return guide::instance()->guidetext->Text(); }
-    static QString page(int id) { return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
     // A frame with a base-row system in System 1, a plain one in System 2 and one more in System 3
     // (a slot stored empty reads back with counters of its own), guards of the first two, a
@@ -178,7 +172,8 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
     load(f, 1, put(QStringLiteral("4-2-12.RU"), writeSystemFile(sys)));
-    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, page(kGuideLoadSystem)));
+    EXPECT_EQ(
+        std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, shownGuideText(kGuideLoadSystem)));
     const frame::FrameEditing& r = f.state();
     EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1],
                   r.sysgard[1], r.syshelgard[1], f.systemsparat()),  // nothing is marked by a load
@@ -204,8 +199,7 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
 
     // An empty file has not even a first byte.
     load(f, 0, put(QStringLiteral("empty.RM"), QByteArray()), true);
-    EXPECT_EQ(boxes(), pastEnd);
-    EXPECT_EQ(f.Label3[0]->Caption(), u"Inget system");
+    EXPECT_EQ(std::tuple(boxes(), f.Label3[0]->Caption()), std::tuple(pastEnd, u"Inget system"));
 
     // Cut inside the last guarantee cell: counts and signs are sound, the table ends early. Tags and
     // numbers agree, so the frame still saves as it stands.
@@ -325,7 +319,8 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     const auto before = describe(f);
     const QString file = path(QStringLiteral("ram.1X2"));
     saveAs(file);
-    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, page(kGuideSaveFrame)));
+    EXPECT_EQ(
+        std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, shownGuideText(kGuideSaveFrame)));
     EXPECT_EQ(words(user.fileDialogs().back().fileName, main().sparafel, f.systemsparat(), f.windowTitle()),
         u"Namnlös 3 0 1 " + file);
 
@@ -334,9 +329,8 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     processEvents();
     Form1& g = *active<Form1>();
     ASSERT_NE(&g, &f);
-    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, g.Tag), std::tuple(false, QString()));
-    EXPECT_EQ(describe(g), before);
-    EXPECT_EQ(g.state().forminne, rows);
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, g.Tag, describe(g), g.state().forminne),
+        std::tuple(false, QString(), before, rows));
     EXPECT_EQ(words(g.windowTitle(), g.state().filbyte, g.state().mode == frame::Mode::System1, g.systemsparat()),
         words(file, 11, 1, 0));  // the replayed clicks count as edits
 
@@ -541,21 +535,16 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
 
     // The program as it starts, under a file-size limit smaller than the frame.
     const QString files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|');
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const auto inChild = [&] {
         Module1::prepareProcess();
-        const rlimit limit{10, 10};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
         user.clear();
         user.answerFileDialog(target).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
         main().sparasom_Click();
         const Boxes expected{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation},
             {QStringLiteral("Disk full"), vbmsg::OKOnly}};
-        ::_exit(boxes() == expected && main().sparafel ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        return boxes() == expected && main().sparafel ? 0 : 1;
+    };
+    EXPECT_EQ(childExit(10, inChild), 0);
     EXPECT_EQ(readFileBytes(target), saved);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|'), files);
 }

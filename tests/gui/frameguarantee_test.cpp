@@ -9,7 +9,6 @@
 
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 

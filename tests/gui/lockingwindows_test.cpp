@@ -4,7 +4,6 @@
 // unlocked and active again once it has gone. Escape is Avbryt in the small dialogs.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "printing/printruta.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
@@ -18,9 +17,6 @@
 #include <QTest>
 #include <QWindow>
 #include <functional>
-#include <gtest/gtest.h>
-#include <optional>
-#include <vector>
 
 namespace {
 
@@ -52,16 +48,14 @@ protected:
             QWidget* w = open();
             processEvents();
             ASSERT_TRUE(w && w->isVisible() && !main_->Enabled());
-            EXPECT_EQ(w->windowType(), Qt::Dialog);
-            EXPECT_EQ(w->parentWidget(), main_.get());
+            EXPECT_EQ(std::tuple(w->windowType(), w->parentWidget()), std::tuple(Qt::Dialog, main_.get()));
             EXPECT_EQ(w->windowHandle()->transientParent(), main_->windowHandle());
             main_->activateWindow();
             processEvents();
             EXPECT_EQ(QApplication::activeWindow(), w);
             way.close(w);
             processEvents();
-            EXPECT_TRUE(main_->Enabled());
-            EXPECT_EQ(QApplication::activeWindow(), main_.get());
+            EXPECT_EQ(std::tuple(main_->Enabled(), QApplication::activeWindow()), std::tuple(true, main_.get()));
         }
     }
 };

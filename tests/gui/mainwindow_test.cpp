@@ -7,7 +7,6 @@
 #include "platform/filenumber.h"
 #include "platform/twips.h"
 #include "printing/printruta.h"
-#include "shell/Module1.h"
 #include "shell/frmSplash.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
@@ -21,20 +20,13 @@
 #include "support/textof.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
-#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -58,8 +50,6 @@ protected:
 };
 
 constexpr char kSwedish[] = "Language=Swedish\r\nAppPath=/opt/v\r\n";
-
-QString page(int id) { return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 // What a start takes from the settings: language, its menu items, captions, the dialogs' start folder
 // and the guide.
@@ -101,7 +91,7 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
         EXPECT_EQ(boxesShown(user), c.boxes);
     }
     EXPECT_EQ(std::tuple(guideFrame()->isVisible(), guide::instance()->guidetext->Text()),
-        std::tuple(true, page(kGuideWelcome + kFinnishOffset)));
+        std::tuple(true, shownGuideText(kGuideWelcome + kFinnishOffset)));
     main_->NyBlankett_Click();
     EXPECT_EQ(main_->activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
 }
@@ -331,7 +321,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
     auto* form = qobject_cast<Form1*>(w.activeChild());
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(std::tuple(on(), w.SparaSom->text(), guide::instance()->guidetext->toPlainText()),
-        std::tuple(saveOnly, UIText(kUiSaveFrameAs), page(kGuideFrameWindow)));
+        std::tuple(saveOnly, UIText(kUiSaveFrameAs), shownGuideText(kGuideFrameWindow)));
 
     // The guide is a child window but no document: nothing is on while it is active.
     w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guideFrame()));
@@ -355,7 +345,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
     ASSERT_TRUE(window->close());
     processEvents();
     EXPECT_EQ(std::tuple(on(), w.SparaSom->text(), guide::instance()->guidetext->toPlainText()),
-        std::tuple(none, UIText(kUiSaveFrameAs), page(kGuideWelcome)));
+        std::tuple(none, UIText(kUiSaveFrameAs), shownGuideText(kGuideWelcome)));
 }
 
 TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)

@@ -81,20 +81,17 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     EXPECT_EQ(std::tuple(main_->Enabled(), dialog->isVisible()), std::tuple(true, false));
     EXPECT_EQ(jobName_, frame_->windowTitle());
     // Coupons 2 and 3: rows 10..24, turned, joker 2 on both pages.
-    EXPECT_EQ(printed("MoveToEx"), 2 * (15 * 13 + 2));
-    EXPECT_EQ(printed("NewPagePrint"), 1);
+    EXPECT_EQ(std::tuple(printed("MoveToEx"), printed("NewPagePrint")), std::tuple(2 * (15 * 13 + 2), 1));
 
     frame_->ok->setFocus();
     processEvents();
     main_->SkrivUt_Click();
     ASSERT_EQ(printruta::instance(), dialog);
-    EXPECT_EQ(dialog->fran->Text(), u"3");
-    EXPECT_TRUE((*dialog->orient)[1]->Value());
-    EXPECT_EQ(dialog->joker[1]->Value(), 1);
+    EXPECT_EQ(std::tuple(dialog->fran->Text(), (*dialog->orient)[1]->Value(), dialog->joker[1]->Value()),
+        std::tuple(u"3", true, 1));
     dialog->avbryt_Click();
     processEvents();
-    EXPECT_TRUE(main_->Enabled());
-    EXPECT_EQ(main_->focusWidget(), frame_->ok);
+    EXPECT_EQ(std::tuple(main_->Enabled(), main_->focusWidget()), std::tuple(true, frame_->ok));
 
     main_->SkrivUt_Click();
     printruta::instance()->close();

@@ -7,6 +7,7 @@
 #include "shell/Module1.h"
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
+#include "support/child.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
@@ -16,11 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -72,9 +69,8 @@ TEST_F(PrintToFile, APipeIsRefusedInQtsDialogAndWhenThePrintStartsWithoutBeingOp
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
     prnshw::printer()->setOutputFileName(fifo);
 
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(30);
+    // Exit code: 1 the dialog, 2 the print went wrong.
+    const auto inChild = [&] {
         // Qt's own dialog, its Print button clicked with the pipe as its file.
         UserInterface::install(nullptr);
         QTimer::singleShot(0, [] {
@@ -88,13 +84,9 @@ TEST_F(PrintToFile, APipeIsRefusedInQtsDialogAndWhenThePrintStartsWithoutBeingOp
         UserInterface::install(&user_);
         user_.answerMessageBox(vbmsg::OK);
         const bool printRefused = print() == std::pair(int{vberr::NotARegularFile}, unexpected(vberr::NotARegularFile));
-        ::_exit((refused == vberr::NotARegularFile ? 0 : 1) | (printRefused ? 0 : 2));
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << (WIFSIGNALED(status) ? "ended by signal " + std::to_string(WTERMSIG(status))
-                                : "1 dialog, 2 print: " + std::to_string(WEXITSTATUS(status)));
+        return (refused == vberr::NotARegularFile ? 0 : 1) | (printRefused ? 0 : 2);
+    };
+    EXPECT_EQ(childExit(std::nullopt, inChild), 0);
 
     // "Skriv ut" with the pipe picked in the PDF save dialog: the same message.
     prnshw::setPdfFileName(QString());
@@ -130,19 +122,13 @@ TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
     EXPECT_EQ(readFileBytes(pdf_), "old");
 
     // The program as it starts, under a file-size limit smaller than the document.
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const auto inChild = [&] {
         Module1::prepareProcess();
-        const rlimit limit{100, 100};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
         user_.answerMessageBox(vbmsg::OK);
-        ::_exit(print() == std::pair(int{vberr::DiskFull}, unexpected(vberr::DiskFull)) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(readFileBytes(pdf_), "old");
-    EXPECT_EQ(files(), before);
+        return print() == std::pair(int{vberr::DiskFull}, unexpected(vberr::DiskFull)) ? 0 : 1;
+    };
+    EXPECT_EQ(childExit(100, inChild), 0);
+    EXPECT_EQ(std::tuple(readFileBytes(pdf_), files()), std::tuple("old", before));
 
     EXPECT_EQ(print(), std::pair(0, Boxes{}));
     EXPECT_TRUE(readFileBytes(pdf_).startsWith("%PDF"));

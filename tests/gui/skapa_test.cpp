@@ -35,8 +35,7 @@ protected:
     }
     void expectOneBox(const QString& text, int style)
     {
-        EXPECT_EQ(boxTexts(user_), QStringList{text});
-        EXPECT_EQ(user_.messageBoxes().at(0).style, style);
+        EXPECT_EQ(std::tuple(boxTexts(user_), user_.messageBoxes().at(0).style), std::tuple(QStringList{text}, style));
     }
     // A system in slot s as loading its file leaves it: numbers in the frame, rows in Grid1(s).
     void loadSystem(int s, int half, int full, const std::vector<const char*>& positions)
@@ -120,8 +119,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     form().memoryLimits = {1, 1};
     form().ok->click();
     EXPECT_EQ(std::tuple(boxTexts(user_), view()), std::tuple(QStringList(), "coupons on created"));
-    EXPECT_EQ(form().forminnecopy(), rows);
-    EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
+    EXPECT_EQ(std::tuple(form().forminnecopy(), form().Label4->Caption()), std::tuple(rows, u"Rader 1 - 10"));
 }
 
 // The filter's outcomes as the window shows them; the counts and texts themselves are row
@@ -149,8 +147,7 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     EXPECT_EQ(boxTexts(user_), QStringList{MessageText(kMsgFilterRemovedAll)});
-    EXPECT_EQ(view(), "frame off");
-    EXPECT_EQ(form().Allrad->Caption(), u"9");
+    EXPECT_EQ(std::tuple(view(), form().Allrad->Caption()), std::tuple("frame off", u"9"));
 
     // Unticking the filter puts the row total into the row-count box.
     form().filtercheck->setValue(0);
@@ -237,8 +234,7 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     user_.answerMessageBox(vbmsg::OK);
     form().ok->click();
     expectOneBox(MessageText(kMsgOutOfMemory), vbmsg::Exclamation);
-    EXPECT_EQ(view(), "frame off");
-    EXPECT_EQ(form().forminnecopy(), before);
-    EXPECT_EQ(form().antalmarkerade, marksBefore);
+    EXPECT_EQ(
+        std::tuple(view(), form().forminnecopy(), form().antalmarkerade), std::tuple("frame off", before, marksBefore));
     EXPECT_EQ(form().Allrad->Caption() + u' ' + form().Label1[cell(2, 1)]->Caption(), u"18 X");
 }

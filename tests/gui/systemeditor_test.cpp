@@ -160,8 +160,7 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
     dlg->Option1[0]->setValue(true);
     EXPECT_EQ(std::tuple(dlg->feloption[2]->isEnabled(), dlg->feloption[1]->Value()),
         std::tuple(true, true));  // 1 not reselected
-    EXPECT_EQ(dlg->Check1[0]->Value() + dlg->Check1[13]->Value(), 0);
-    EXPECT_EQ(dlg->systemType(), u"RM");
+    EXPECT_EQ(std::tuple(dlg->Check1[0]->Value() + dlg->Check1[13]->Value(), dlg->systemType()), std::tuple(0, u"RM"));
 
     dlg->Option1[1]->setValue(true);
     dlg->Check1[3]->setValue(1);
@@ -267,9 +266,8 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
     QTimer::singleShot(0, main_.get(), [] { visare::instance()->avbryt_Click(); });
     Form2* e = newSystem(0, 9, 7, true);
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(10, 8));
-    EXPECT_EQ(gridText(*e->Grid1, 1, 1), QStringList(9, QStringLiteral("||||||")).join(u'/'));
-    EXPECT_EQ(std::tuple(e->rader(), e->windowTitle()), std::tuple(7, u"9-0-7.RM"));
+    EXPECT_EQ(std::tuple(e->Grid1->Rows(), e->Grid1->Cols(), gridText(*e->Grid1, 1, 1), e->rader(), e->windowTitle()),
+        std::tuple(10, 8, QStringList(9, QStringLiteral("||||||")).join(u'/'), 7, u"9-0-7.RM"));
     reactivate(e);
     EXPECT_EQ(std::tuple(locked(), boxTexts(user)), std::tuple(false, QStringList()));
 

@@ -2,7 +2,6 @@
 // and "Editera system" back into the new-system dialog and a new editor. "Använd" is in the user story.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
 #include "shell/texts/textids.h"
@@ -11,9 +10,7 @@
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -62,8 +59,7 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     const QString file = path(QStringLiteral("2-2-5.RU"));
     user.answerFileDialog(file);
     saveAs();
-    EXPECT_EQ(guide::instance()->guidetext->Text(),
-        GuideText(kGuideSaveSystem).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(guide::instance()->guidetext->Text(), shownGuideText(kGuideSaveSystem));
     EXPECT_EQ(std::tuple(user.fileDialogs().back().fileName, e->syssparat, e->windowTitle()),
         std::tuple(caption, true, file));
     const QByteArray saved = readFileBytes(file);
@@ -80,9 +76,8 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
         std::tuple(false, true, 0, false, true));
     EXPECT_EQ(opened->windowTitle() + u'|' + opened->kommentarer->Text(), file + u"|min kommentar");
     // The one empty cell, (1, 1), comes back as a NUL sign.
-    EXPECT_EQ(gridText(*opened->Grid1, 1, 1), QString(QChar(u'\0') + gridText(*e->Grid1, 1, 1)));
-    EXPECT_EQ(gridText(*opened->Grid2), gridText(*e->Grid2));
-    EXPECT_EQ(opened->Grid1->Tag + opened->Tag, u"12");
+    EXPECT_EQ(std::tuple(gridText(*opened->Grid1, 1, 1), gridText(*opened->Grid2), opened->Grid1->Tag + opened->Tag),
+        std::tuple(QString(QChar(u'\0') + gridText(*e->Grid1, 1, 1)), gridText(*e->Grid2), u"12"));
 
     // Saved again it gives the same bytes.
     const QString again = path(QStringLiteral("again.RU"));

@@ -3,14 +3,11 @@
 
 #include "frame/Form1.h"
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "platform/twips.h"
 #include "printing/printerinst.h"
 #include "printing/printruta.h"
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
-#include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/frmSplash.h"
 #include "shell/garanti.h"
 #include "shell/guide.h"
@@ -18,15 +15,12 @@
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
-#include "systems/NyttSystemInst.h"
 #include "systems/garantiram.h"
 #include "systems/rattrad.h"
 #include "systems/visare.h"
 
 #include <QApplication>
-#include <QMdiSubWindow>
 #include <QStyle>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -3,7 +3,6 @@
 // rows created, saved and opened again with the same rows and the same table.
 
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "shell/garanti.h"
 #include "shell/reductiontext.h"
 #include "shell/texts/texts.h"

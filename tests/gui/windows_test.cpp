@@ -5,27 +5,18 @@
 #include "frame/Form1.h"
 #include "frame/slotfill.h"
 #include "platform/controls.h"
-#include "platform/grid.h"
 #include "printing/printerinst.h"
 #include "shell/Gatill.h"
-#include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/garanti.h"
 #include "shell/guide.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
-#include "systems/Form2.h"
 #include "systems/visare.h"
 
 #include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <gtest/gtest.h>
-#include <memory>
-#include <vector>
 
 namespace {
 

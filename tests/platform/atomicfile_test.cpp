@@ -1,14 +1,11 @@
 // Saving through a temporary file: the old file survives every failure.
 
 #include "platform/atomicfile.h"
+#include "support/child.h"
 #include "support/testhelpers.h"
 
 #include <csignal>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -85,16 +82,7 @@ TEST_F(AtomicFile, InPlaceWritesOverTheStartOfTheSameFile)
 int errorUnderSizeLimit(
     rlim_t limit, const QString& path, const QByteArray& bytes, Writer write = vb::writeFileAtomically)
 {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit lim{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-        ::_exit(errorOf([&] { write(path, bytes); }) % 256);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return childExit(limit, [&] { return ::signal(SIGXFSZ, SIG_IGN), errorOf([&] { write(path, bytes); }) % 256; });
 }
 
 TEST_F(AtomicFile, AFullDiskKeepsTheOldFileWhole)

@@ -4,8 +4,6 @@
 
 #include "support/testhelpers.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 TEST(ByteReader, ReadsWhatTheWriterWrote)

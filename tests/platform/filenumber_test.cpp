@@ -2,8 +2,6 @@
 
 #include "support/testhelpers.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;

@@ -6,17 +6,11 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void size(Grid& g, int rows, int cols)
-{
-    g.setRows(rows);
-    g.setCols(cols);
-}
+void size(Grid& g, int rows, int cols) { g.setRows(rows), g.setCols(cols); }
 
 // A grid of rows x cols whose cell (r, c) holds "r,c".
 void fill(Grid& g, int rows, int cols)

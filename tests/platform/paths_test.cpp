@@ -1,13 +1,8 @@
 #include "platform/paths.h"
-#include "platform/vberror.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "support/testhelpers.h"
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace vb;

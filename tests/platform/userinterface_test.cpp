@@ -1,6 +1,5 @@
 #include "platform/commondialog.h"
 #include "platform/language.h"
-#include "platform/userinterface.h"
 #include "platform/vbsystem.h"
 
 #include "support/scripteduser.h"
@@ -9,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -20,7 +18,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
 
 TEST(UserInterface, AnUnscriptedBoxFailsTheTestButAnswersHarmlesslyAndTheScriptedUserUninstallsItself)
 {

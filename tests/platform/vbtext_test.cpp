@@ -1,11 +1,7 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 
-#include <QLocale>
-
 #include "support/testhelpers.h"
-
-#include <gtest/gtest.h>
 
 #include <limits>
 
@@ -35,8 +31,7 @@ TEST(Val, LeadingNumberBlanksSkippedExponentsRadixPrefixesAndOutOfRangeNeverRais
 
 TEST(Numbers, IntIsFloorAndSpaceCounts)
 {
-    EXPECT_EQ(std::tuple(Int(2.7), Int(-2.5), Int(-3)), std::tuple(2, -3, -3));
-    EXPECT_EQ(Space(3) + u'|' + Space(0), u"   |"_s);
+    EXPECT_EQ(std::tuple(Int(2.7), Int(-2.5), Int(-3), Space(3) + u'|' + Space(0)), std::tuple(2, -3, -3, u"   |"_s));
     EXPECT_EQ(errorOf([] { Space(-1); }), vberr::InvalidCall);
 }
 
@@ -85,8 +80,7 @@ TEST(Cp1252, EveryByteRoundTripsAndUnencodablesBecomeQuestionMarks)
     const QString known = u"Namnlös Ändra €‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"_s;
     const QByteArray bytes("Namnl\xF6s \xC4ndra \x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"
                            "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F");
-    EXPECT_EQ(toCp1252(known), bytes);
-    EXPECT_EQ(fromCp1252(bytes), known);
+    EXPECT_EQ(std::tuple(toCp1252(known), fromCp1252(bytes)), std::tuple(bytes, known));
     // U+0080 is not a Windows-1252 character even though 0x80 is a byte; one "?" per character.
     EXPECT_EQ(toCp1252(QString(QChar(0x80)) + u"Ω漢😀x"_s), QByteArray("????x"));
 }

@@ -6,7 +6,6 @@
 #include "support/testhelpers.h"
 
 #include <QFileInfo>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -6,7 +6,6 @@
 #include "shell/texts/textids.h"
 #include "support/testhelpers.h"
 
-#include <gtest/gtest.h>
 #include <new>
 
 namespace {
@@ -103,9 +102,8 @@ PrintChoices jokers(bool joker1, bool joker2) { return {true, false, {}, {}, jok
 void expectJobEnded(const Printed& run)
 {
     ASSERT_FALSE(run.calls.empty());
-    EXPECT_EQ(run.calls.back(), call("EndPrint"));
-    EXPECT_EQ(run.count("EndPrint"), 1);
-    EXPECT_EQ(gdi::liveObjects(), 0U);
+    EXPECT_EQ(
+        std::tuple(run.calls.back(), run.count("EndPrint"), gdi::liveObjects()), std::tuple(call("EndPrint"), 1, 0U));
 }
 
 TEST(PrintRoutine, WorkedExampleCallForCall)
@@ -122,8 +120,7 @@ TEST(PrintRoutine, WorkedExampleCallForCall)
         call("LineTo", {840, 466}), call("EndPrint")};
     EXPECT_EQ(run.calls, expected);
     EXPECT_NE(run.calls[0].args, run.calls[1].args);
-    EXPECT_EQ(gdi::liveObjects(), 0U);
-    EXPECT_EQ(run.error, 0);
+    EXPECT_EQ(std::tuple(gdi::liveObjects(), run.error), std::tuple(0U, 0));
 }
 
 TEST(PrintRoutine, PenAndBrushSelectedAgainAfterEveryPageBreak)
@@ -230,14 +227,12 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
 {
     const gdi::RecordingContext::Caps margin{254, 254, 0, 120};
     const Printed cancelled = print(sameRows(3), grid(100, 200), {}, margin, true);
-    EXPECT_EQ(cancelled.named({"Message"}), messages(kMsgOutsideMargin));
-    EXPECT_EQ(cancelled.marks(), 0);
+    EXPECT_EQ(std::tuple(cancelled.named({"Message"}), cancelled.marks()), std::tuple(messages(kMsgOutsideMargin), 0));
     expectJobEnded(cancelled);
 
     const Printed anyway = print(sameRows(3), grid(100, 200), {}, margin, false);
-    EXPECT_EQ(anyway.named({"Message"}), messages(kMsgOutsideMargin));
-    EXPECT_EQ(anyway.named({"MoveToEx"}).front(), call("MoveToEx", {200, -20}));
-    EXPECT_EQ(anyway.marks(), 39);
+    EXPECT_EQ(std::tuple(anyway.named({"Message"}), anyway.named({"MoveToEx"}).front(), anyway.marks()),
+        std::tuple(messages(kMsgOutsideMargin), call("MoveToEx", {200, -20}), 39));
 }
 
 TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
@@ -294,8 +289,7 @@ TEST(PrintRoutine, NoRowsPerCouponIsRefusedBeforeAnythingIsDrawn)
         PrintCalibration cal = resetCalibration();
         cal.RPC = static_cast<std::int16_t>(rpc);
         const Printed run = print(sameRows(5), cal);
-        EXPECT_EQ(run.named({"Message"}), messages(kMsgBadRowsPerCoupon));
-        EXPECT_EQ(run.marks(), 0);
+        EXPECT_EQ(std::tuple(run.named({"Message"}), run.marks()), std::tuple(messages(kMsgBadRowsPerCoupon), 0));
         expectJobEnded(run);
     }
 }

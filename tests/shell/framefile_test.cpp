@@ -112,8 +112,7 @@ TEST(FrameFile, CellRecordsRowMatrixAndLastFieldsOfARichFrame)
         .text("50-25-25")  // percent text after the first record only
         .bytes({'0', 4, 254, '0', 4, 254})
         .bytes({'0', 0, 2, '0', 0, 2, '2', 0, 2});  // a single "2"
-    EXPECT_EQ(bytes.mid(slotsEnd, cells.data.size()), cells.data);
-    EXPECT_EQ(bytes.count("50-25-25"), 1);
+    EXPECT_EQ(std::tuple(bytes.mid(slotsEnd, cells.data.size()), bytes.count("50-25-25")), std::tuple(cells.data, 1));
 
     // The row matrix is 13 by N, match first, then fields 5 to 11.
     FileBytes after;

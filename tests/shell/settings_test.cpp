@@ -3,8 +3,6 @@
 #include "platform/filenumber.h"
 #include "support/testhelpers.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 class SettingsFile : public ::testing::Test, protected ScratchConfig {

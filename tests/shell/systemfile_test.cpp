@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <functional>
 #include <tuple>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -86,7 +85,8 @@ TEST(SystemFile, SignBytesAndTexts)
     EXPECT_EQ((std::vector<int>{signByteOf(u"X"_s), signByteOf(u"2x"_s), signByteOf(QString()), signByteOf(u"é"_s)}),
         (std::vector<int>{0x58, '2', 0, 0xE9}));
     // 0 gives a character, but no sign.
-    EXPECT_EQ((QStringList{signTextOf('1'), signTextOf(0), signTextOf(0x80)}), (QStringList{u"1"_s, QString(QChar(0)), u"€"_s}));
+    EXPECT_EQ((QStringList{signTextOf('1'), signTextOf(0), signTextOf(0x80)}),
+        (QStringList{u"1"_s, QString(QChar(0)), u"€"_s}));
 }
 
 TEST(SystemFileDamage, EveryTruncationIsReportedAsPastTheEnd)
@@ -105,7 +105,8 @@ TEST(SystemFileDamage, EveryTruncationIsReportedAsPastTheEnd)
                                              : SystemReadStage::Signs;
         EXPECT_EQ(r.reached, stage);
         if (n >= 10) {
-            EXPECT_EQ(std::tuple(r.data.rows, r.data.gCols, r.data.signs), std::tuple(3, 3, sample().signs.left(n - 10)));
+            EXPECT_EQ(
+                std::tuple(r.data.rows, r.data.gCols, r.data.signs), std::tuple(3, 3, sample().signs.left(n - 10)));
             EXPECT_EQ(r.data.guarantee, sample().guarantee.first(std::min<qsizetype>(r.data.guarantee.size(), 5)));
         }
     }

@@ -16,7 +16,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 inline std::unique_ptr<MDIForm1> makeMainWindow()
 {

@@ -3,11 +3,14 @@
 //   EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation}}));
 
 #include "platform/grid.h"
+#include "shell/texts/texts.h"
 #include "support/scripteduser.h"
 
 #include <QStringList>
 #include <utility>
-#include <vector>
+
+// Guide text `id` as the guide shows it, with LF line breaks.
+inline QString shownGuideText(int id) { return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 // Cells of rows `row0`.. from column `col0` on, joined by "|", the rows by "/".
 inline QString gridText(const Grid& g, int row0 = 0, int col0 = 0)

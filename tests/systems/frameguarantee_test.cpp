@@ -3,8 +3,6 @@
 #include "frameguarantee_literal.h"
 #include "support/testhelpers.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <iterator>
 #include <random>

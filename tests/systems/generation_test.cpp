@@ -1,10 +1,7 @@
 #include "systems/generation.h"
 
 #include "generation_literal.h"
-#include "platform/vberror.h"
 #include "support/testhelpers.h"
-
-#include <gtest/gtest.h>
 
 #include <QStringList>
 #include <random>

@@ -1,11 +1,9 @@
 #include "systems/guarantee.h"
 
 #include "guarantee_literal.h"
-#include "platform/vberror.h"
 #include "support/testhelpers.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QStringList>
 #include <random>

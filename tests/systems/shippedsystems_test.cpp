@@ -7,9 +7,6 @@
 #include "support/testhelpers.h"
 #include "systems/guarantee.h"
 
-#include <QDir>
-#include <gtest/gtest.h>
-
 TEST(ShippedSystems, ReadWholeNamedByTheirShapeWithTheirCurrentGuaranteeTable)
 {
     const QDir folder(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/System"));
