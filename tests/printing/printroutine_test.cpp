@@ -19,21 +19,17 @@ constexpr gdi::RecordingContext::Caps kWorked{600, 600, 50, 40};
 RowMatrix rowsOf(std::initializer_list<const char*> rows)
 {
     RowMatrix m(12, static_cast<long long>(rows.size()) - 1);
-    long long r = 0;
-    for (const char* row : rows) {
+    std::uint8_t* out = m.row(0);  // the rows one after the other, 13 bytes each
+    for (const char* row : rows)
         for (int k = 0; k < 13; ++k)
-            m.at(k, r) = static_cast<std::uint8_t>(QStringLiteral("-1X2").indexOf(QLatin1Char(row[k])));
-        ++r;
-    }
+            *out++ = static_cast<std::uint8_t>(QStringLiteral("-1X2").indexOf(QLatin1Char(row[k])));
     return m;
 }
 
 RowMatrix sameRows(long long n)
 {
     RowMatrix m(12, n - 1);
-    for (long long r = 0; r < n; ++r)
-        for (int k = 0; k < 13; ++k)
-            m.at(k, r) = 1;
+    std::fill_n(m.row(0), 13 * n, std::uint8_t{1});
     return m;
 }
 
@@ -59,12 +55,11 @@ struct Printed {
     int marks() const { return count("MoveToEx") / 2 + count("Rectangle"); }
     std::vector<int> marksPerPage() const
     {
-        std::vector<int> pages{0};
+        std::vector<int> pages{0};  // in half marks first
         for (const GdiCall& c : calls) {
             if (c.name == u"NewPagePrint")
                 pages.push_back(0);
-            else if (c.name == u"Rectangle" || c.name == u"MoveToEx")
-                pages.back() += c.name == u"Rectangle" ? 2 : 1;
+            pages.back() += c.name == u"Rectangle" ? 2 : int(c.name == u"MoveToEx");
         }
         for (int& p : pages)
             p /= 2;
@@ -136,23 +131,19 @@ TEST(PrintRoutine, PenAndBrushSelectedAgainAfterEveryPageBreak)
 // One coupon per page, no empty last page; a range of coupons, either way round, or message 31.
 TEST(PrintRoutine, PagesAndCouponRange)
 {
-    const struct {
-        long long rows;
-        const char *fran, *till;  // no range when null
-        std::vector<int> marksPerPage;  // 13 a row; empty: message 31
-    } cases[] = {{25, nullptr, nullptr, {130, 130, 65}}, {20, nullptr, nullptr, {130, 130}},
-        {10, nullptr, nullptr, {130}}, {1, nullptr, nullptr, {13}}, {25, "2", "3", {130, 65}}, {25, "1", "1", {130}},
-        {25, "3", "3", {65}}, {25, "1", "4", {}},  // 40 > 25 + 10
+    // rows, coupons fran and till (no range when null), marks per page (13 a row; none: message 31)
+    const std::tuple<long long, const char*, const char*, std::vector<int>> cases[] = {
+        {25, nullptr, nullptr, {130, 130, 65}}, {20, nullptr, nullptr, {130, 130}}, {10, nullptr, nullptr, {130}},
+        {1, nullptr, nullptr, {13}}, {25, "2", "3", {130, 65}}, {25, "1", "1", {130}}, {25, "3", "3", {65}},
+        {25, "1", "4", {}},  // 40 > 25 + 10
         {30, "1", "4", {130, 130, 130}},  // 40 is not more than 30 + 10: the range ends at the rows
         {25, "", "2", {}}, {25, "2", "", {}}, {25, "0", "1", {}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(
-            testing::Message() << c.rows << " rows " << (c.fran ? c.fran : "all") << "-" << (c.till ? c.till : ""));
-        const Printed run = print(sameRows(c.rows), resetCalibration(), c.fran ? range(c.fran, c.till) : PrintChoices{},
-            c.fran ? kExact : kWorked);
-        EXPECT_EQ(
-            run.named({"Message"}), c.marksPerPage.empty() ? messages(kMsgBadPrintRange) : std::vector<GdiCall>{});
-        EXPECT_EQ(run.marksPerPage(), c.marksPerPage.empty() ? std::vector<int>{0} : c.marksPerPage);
+    for (const auto& [rows, fran, till, perPage] : cases) {
+        SCOPED_TRACE(testing::Message() << rows << " rows " << (fran ? fran : "all") << "-" << (till ? till : ""));
+        const Printed run = print(
+            sameRows(rows), resetCalibration(), fran ? range(fran, till) : PrintChoices{}, fran ? kExact : kWorked);
+        EXPECT_EQ(run.named({"Message"}), perPage.empty() ? messages(kMsgBadPrintRange) : std::vector<GdiCall>{});
+        EXPECT_EQ(run.marksPerPage(), perPage.empty() ? std::vector<int>{0} : perPage);
         expectJobEnded(run);
     }
 
@@ -202,15 +193,13 @@ TEST(PrintRoutine, FilledBoxesStayUprightAndJokerTwoTakesTheOtherDiagonal)
 
 TEST(PrintRoutine, OneDegreeOfSkewMovesFarPointsBySeventeenPixels)
 {
-    const struct {
-        std::int16_t top, left;
-        float angle;
-        long long x, y;
-    } cases[] = {{0, 1000, 1, 1000, 17}, {1000, 0, 1, -17, 1000}, {1000, 0, 0, 0, 1000}};
-    for (const auto& c : cases) {
-        PrintCalibration cal = grid(c.top, c.left);
-        cal.ANGLE = c.angle;
-        EXPECT_EQ(print(rowsOf({"1------------"}), cal).named({"MoveToEx"}).front(), call("MoveToEx", {c.x, c.y}));
+    // top, left, angle, and where the first cross starts
+    const std::tuple<std::int16_t, std::int16_t, float, long long, long long> cases[] = {
+        {0, 1000, 1, 1000, 17}, {1000, 0, 1, -17, 1000}, {1000, 0, 0, 0, 1000}};
+    for (const auto& [top, left, angle, x, y] : cases) {
+        PrintCalibration cal = grid(top, left);
+        cal.ANGLE = angle;
+        EXPECT_EQ(print(rowsOf({"1------------"}), cal).named({"MoveToEx"}).front(), call("MoveToEx", {x, y}));
     }
 }
 
@@ -237,27 +226,20 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
 
 TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
 {
-    const struct {
-        const char* name;
-        PrintCalibration cal;
-        gdi::RecordingContext::Caps caps;
-        PrintChoices choices;
-        int calibrationError;
-        int error;
-        int message;
-    } cases[] = {{"conversion", calibration({{TOP, 20000}}), kWorked, {}, 0, 6, 30},  // 47244 pixels at 600 dpi
-        {"offset", grid(-32000, 0), {254, 254, 0, 1000}, {}, 0, 6, 30},
-        {"match line", calibration({{TOP, 0}, {LEFT, 0}, {VGAP, 20000}, {CROSSH, 20000}}), kExact, {}, 0, 6, 30},
-        {"row stride", calibration({{TOP, 0}, {LEFT, 0}, {CROSSW, 11000}}), kExact, {}, 0, 6, 30},
-        {"joker", calibration({{TOP, 20000}, {LEFT, 0}, {J1Y, 20000}}), kExact, jokers(true, false), 0, 6, 30},
-        {"no resolution", resetCalibration(), {0, 600, 0, 0}, {}, 0, 11, 30},
-        {"file open", resetCalibration(), kExact, {}, 55, 55, 4},
-        {"no AppPath", resetCalibration(), kExact, {}, 62, 62, 32},
-        {"no file", resetCalibration(), kExact, {}, 53, 53, 30}};
-    for (const auto& c : cases) {
-        const Printed run = print(sameRows(2), c.cal, c.choices, c.caps, false, c.calibrationError);
-        EXPECT_EQ(run.error, c.error) << c.name;
-        EXPECT_EQ(run.named({"Message"}), messages(c.message)) << c.name;
+    // what, calibration, device, choices, the calibration's read error, the error and message that follow
+    const std::tuple<const char*, PrintCalibration, gdi::RecordingContext::Caps, PrintChoices, int, int, int> cases[] =
+        {{"conversion", calibration({{TOP, 20000}}), kWorked, {}, 0, 6, 30},  // 47244 pixels at 600 dpi
+            {"offset", grid(-32000, 0), {254, 254, 0, 1000}, {}, 0, 6, 30},
+            {"match line", calibration({{TOP, 0}, {LEFT, 0}, {VGAP, 20000}, {CROSSH, 20000}}), kExact, {}, 0, 6, 30},
+            {"row stride", calibration({{TOP, 0}, {LEFT, 0}, {CROSSW, 11000}}), kExact, {}, 0, 6, 30},
+            {"joker", calibration({{TOP, 20000}, {LEFT, 0}, {J1Y, 20000}}), kExact, jokers(true, false), 0, 6, 30},
+            {"no resolution", resetCalibration(), {0, 600, 0, 0}, {}, 0, 11, 30},
+            {"file open", resetCalibration(), kExact, {}, 55, 55, 4},
+            {"no AppPath", resetCalibration(), kExact, {}, 62, 62, 32},
+            {"no file", resetCalibration(), kExact, {}, 53, 53, 30}};
+    for (const auto& [name, cal, caps, choices, calibrationError, error, message] : cases) {
+        const Printed run = print(sameRows(2), cal, choices, caps, false, calibrationError);
+        EXPECT_EQ(std::pair(run.error, run.named({"Message"})), std::pair(error, messages(message))) << name;
         expectJobEnded(run);
     }
 }

@@ -56,12 +56,9 @@ FrameFileData richFrame()
     d.matchTypes[2] = frame::MatchType::Procent;
     d.percentTexts[2] = u"50-25-25"_s;
     d.startRowSigns[3] = 2;
-    RowMatrix rows(13, 2);
-    for (int i = 0; i < 13; ++i) {
-        rows.at(i, 0) = std::uint8_t(1 + i % 3);
-        rows.at(i, 1) = 3;
-    }
-    d.rowMatrix = rows;
+    d.rowMatrix = RowMatrix(13, 2);
+    for (int i = 0; i < 13; ++i)
+        d.rowMatrix.at(i, 0) = std::uint8_t(1 + i % 3), d.rowMatrix.at(i, 1) = 3;
     d.filterOn = 1;
     d.filterBounds = {u"0"_s, u"13"_s, u"1"_s, u"5"_s, QString(), u"9"_s};
     d.createdRows = 2;
@@ -196,21 +193,17 @@ TEST(FrameFileDamage, EveryTruncationIsReportedAndKeepsWhatWasRead)
         ASSERT_GE(r.reached, last);  // a longer prefix never reads less
         last = r.reached;
         if (r.reached < FrameReadStage::Slots) {
-            for (std::size_t s = 0; s < std::size_t(r.slotsRead); ++s) {
+            for (std::size_t s = 0; s < std::size_t(r.slotsRead); ++s)
                 EXPECT_EQ(r.data.slotBlocks[s].name, full.slotBlocks[s].name);
-            }
             if (r.slotSignsRead) {  // the counts, and the signs as far as the file went
                 const SystemBlock& got = r.data.slotBlocks[std::size_t(r.slotsRead)].system;
                 const SystemBlock& want = full.slotBlocks[std::size_t(r.slotsRead)].system;
                 EXPECT_EQ(std::pair(got.rows, got.signs), std::pair(want.rows, want.signs.left(got.signs.size())));
             }
         }
-        if (r.reached >= FrameReadStage::RowMatrix) {
-            EXPECT_EQ(r.data.rowMatrix, full.rowMatrix);
-        }
-        for (int k = 0; r.reached == FrameReadStage::FilterOn && k < r.filterBoundsRead; ++k) {
+        EXPECT_EQ(r.reached >= FrameReadStage::RowMatrix ? r.data.rowMatrix : full.rowMatrix, full.rowMatrix);
+        for (int k = 0; r.reached == FrameReadStage::FilterOn && k < r.filterBoundsRead; ++k)
             EXPECT_EQ(r.data.filterBounds[std::size_t(k)], full.filterBounds[std::size_t(k)]);
-        }
     }
     EXPECT_EQ(last, FrameReadStage::PercentOnlyRows);
 }
@@ -220,21 +213,16 @@ qsizetype newFrameMatrixAt() { return 1 + 3 * kEmptySlotSize + 39 * 3; }
 
 TEST(FrameFileDamage, AbsurdRowMatrixIsRefusedWithoutSizingIt)
 {
-    const struct {
-        const char* what;
-        int u1;
-        std::int32_t u2;
-        int error;
-    } cases[] = {{"most rows a frame can have, larger than the file", 13, 1594323, 62},
-        {"2^31 - 1 rows", 13, 0x7FFFFFFF, 62}, {"negative rows", 1, -1, 321},
-        {"no matches but 2^31 - 1 rows", 0, 0x7FFFFFFF, 321},
+    // what, U1, U2, error
+    const std::tuple<const char*, int, std::int32_t, int> cases[] = {
+        {"most rows a frame can have, larger than the file", 13, 1594323, 62}, {"2^31 - 1 rows", 13, 0x7FFFFFFF, 62},
+        {"negative rows", 1, -1, 321}, {"no matches but 2^31 - 1 rows", 0, 0x7FFFFFFF, 321},
         {"just over the most rows a frame can have", 0, 1594324, 321}};
-    for (const auto& c : cases) {
+    for (const auto& [what, u1, u2, error] : cases) {
         QByteArray bytes = writeFrameFile(newFrame());
-        bytes.replace(newFrameMatrixAt(), 6, FileBytes().bytes({c.u1}).i32(c.u2).data);
-        EXPECT_EQ(
-            stateOf(readFrameFile(bytes)), ReadState(FileReadStatus::Damaged, c.error, FrameReadStage::CellRecords))
-            << c.what;
+        bytes.replace(newFrameMatrixAt(), 6, FileBytes().bytes({u1}).i32(u2).data);
+        EXPECT_EQ(stateOf(readFrameFile(bytes)), ReadState(FileReadStatus::Damaged, error, FrameReadStage::CellRecords))
+            << what;
     }
 
     // Row creation takes more rows than 3^13 from odd systems (rows repeated); such a frame must open
@@ -279,10 +267,8 @@ TEST(FrameReplay, BaseRowCellIsClickedFirstAndModesFollowMatchTypes)
     using K = ReplayStep::Kind;
     const std::vector<ReplayStep> steps = replaySteps(richFrame());
     std::vector<ReplayStep> clicks;
-    for (const ReplayStep& s : steps) {
-        if (s.kind != K::ChooseMode)
-            clicks.push_back(s);
-    }
+    std::ranges::copy_if(
+        steps, std::back_inserter(clicks), [](const ReplayStep& s) { return s.kind != K::ChooseMode; });
     const std::vector<ReplayStep> expected = {{K::ClickCell, 1, {}}, {K::ClickCell, 0, {}},  // "X" then "1"
         {K::ClickCell, 3, {}}, {K::ClickCell, 4, {}}, {K::ClickCell, 5, {}},  // no black cell
         {K::ClickCell, 6, {}}, {K::SetPercentText, 2, u"50-25-25"_s},

@@ -56,10 +56,8 @@ TEST_P(ShippedHelpFile, ParsesAndEveryPageIsReachableFromTheContents)
         for (const HelpLink& link : page->links()) {
             ASSERT_NE(file.page(link.target), nullptr) << link.target.toStdString();
             EXPECT_FALSE(link.text.isEmpty());
-            if (!seen.contains(link.target)) {
-                seen.insert(link.target);
-                queue.append(link.target);
-            }
+            if (!seen.contains(link.target))
+                seen.insert(link.target), queue.append(link.target);
         }
     }
     EXPECT_EQ(seen, pageIds(file)) << "a page no link leads to";
@@ -99,32 +97,28 @@ TEST(HelpFile, ReadsPagesParagraphsListsAndLinks)
 
 TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
 {
-    struct Case {
-        const char* text;
-        HelpFileError error;
-        int line;
-    };
     using E = HelpFileError;
-    const Case cases[] = {{"", E::Empty, 0}, {"  \n\r\n", E::Empty, 0}, {"@page a A\n", E::MissingHeader, 1},
-        {"@helper x\n@page a A\n", E::MissingHeader, 1}, {"@help x\n", E::NoPages, 0},
-        {"@help x\ntext\n@page a A\n", E::TextBeforePage, 2}, {"@help x\n@page\n", E::BadPageLine, 2},
-        {"@help x\n@page a\n", E::BadPageLine, 2}, {"@help x\n@page a/b Title\n", E::BadPageLine, 2},
-        {"@help x\n@page a A\n@page a B\n", E::DuplicatePage, 3},
+    // text, error, line
+    const std::tuple<const char*, E, int> cases[] = {{"", E::Empty, 0}, {"  \n\r\n", E::Empty, 0},
+        {"@page a A\n", E::MissingHeader, 1}, {"@helper x\n@page a A\n", E::MissingHeader, 1},
+        {"@help x\n", E::NoPages, 0}, {"@help x\ntext\n@page a A\n", E::TextBeforePage, 2},
+        {"@help x\n@page\n", E::BadPageLine, 2}, {"@help x\n@page a\n", E::BadPageLine, 2},
+        {"@help x\n@page a/b Title\n", E::BadPageLine, 2}, {"@help x\n@page a A\n@page a B\n", E::DuplicatePage, 3},
         {"@help x\n@page a A\n@link b\n", E::UnknownDirective, 3},
         {"@help x\n@page a A\nsee [[a|here\n", E::BadLink, 3},
         {"@help x\n@page a A\nsee [[a|here [[b]]\n", E::BadLink, 3},
         {"@help x\n@page a A\nsee [[|here]]\n", E::BadLink, 3}, {"@help x\n@page a A\nsee [[a|]]\n", E::BadLink, 3},
         {"@help x\n@page a A\n\nsee [[b|there]]\n", E::UnknownLinkTarget, 4},
         {"@help x\n@page a A\nbad \xC3\x28 byte\n", E::NotUtf8, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const HelpFile file = parse(c.text);
-        EXPECT_EQ(std::tuple(file.error, file.errorLine, file.pages.isEmpty()), std::tuple(c.error, c.line, true));
+    for (const auto& [text, error, line] : cases) {
+        SCOPED_TRACE(text);
+        const HelpFile file = parse(text);
+        EXPECT_EQ(std::tuple(file.error, file.errorLine, file.pages.isEmpty()), std::tuple(error, line, true));
         // Both languages name the line where there is one.
         const QString sv = helpFileErrorText(file, false), fi = helpFileErrorText(file, true),
-                      n = QString::number(c.line);
+                      n = QString::number(line);
         EXPECT_EQ(std::tuple(sv.isEmpty(), fi.isEmpty(), sv.contains(u"Rad " + n), fi.contains(u"Rivi " + n)),
-            std::tuple(false, false, c.line > 0, c.line > 0));
+            std::tuple(false, false, line > 0, line > 0));
     }
     EXPECT_TRUE(helpFileErrorText(parse("@help x\n@page a A\n"), false).isEmpty());
 }

@@ -24,10 +24,8 @@ struct Product {
     int take(int col0, const std::vector<const char*>& columns)
     {
         lay(1, col0, columns);
-        return m.takeBlock(1, static_cast<int>(std::strlen(columns[0])), col0,
-            col0 + static_cast<int>(columns.size()) - 1, [this](int r, int c) {
-                return cells.value({r, c});
-            });
+        const auto cell = [this](int r, int c) { return cells.value({r, c}); };
+        return m.takeBlock(1, int(std::strlen(columns[0])), col0, col0 + int(columns.size()) - 1, cell);
     }
     Multiplication::Placement place(int r, int c)
     {
