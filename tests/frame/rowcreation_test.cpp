@@ -34,12 +34,7 @@ public:
     std::mt19937 engine;
 };
 
-FrameInput frameOf(double rows)
-{
-    FrameInput in;
-    in.rowTotal = rows;
-    return in;
-}
+FrameInput frameOf(double rows) { return {.rowTotal = rows, .filter = false, .bounds = {}, .removeEqualRows = false}; }
 
 // Marks match m with signs from "1", "X", "2" and gives it a type.
 void mark(FrameInput& in, int m, const std::string& signs, std::uint8_t type = 0, std::uint8_t startRow = kNoStartRow)
@@ -64,8 +59,7 @@ std::string columns(const RowMatrix& rows, const std::vector<int>& ms, long long
 {
     std::string s;
     for (int m : ms) {
-        if (!s.empty())
-            s += ' ';
+        s += s.empty() ? "" : " ";
         for (long long r = 0; r < n; ++r)
             s += ".1X2"[rows.at(m, r) & 3];
     }
@@ -124,14 +118,9 @@ TEST(RowCreation, SystemsExpandSlowestFirstReadingTheGridRowsOfTheirGuards)
         const char* signs;
         std::uint8_t type, startRow = kNoStartRow;
     };
-    const struct {
-        const char* what;
-        int rows;
-        std::vector<SlotInput> slots;  // type, rows, guarded, full, grid
-        std::vector<Mark> marks;
-        std::vector<int> ms;
-        const char* want;
-    } cases[] = {
+    // what, rows, slots (type, rows, guarded, full, grid), marks, the matches shown and their signs
+    using Case = std::tuple<const char*, int, std::vector<SlotInput>, std::vector<Mark>, std::vector<int>, const char*>;
+    const Case cases[] = {
         {"system 1 varies slower than system 2; a full guard: system row j gives sign j", 6,
             {{0, 3, 1, 1, {"1X2"}}, {0, 2, 1, 0, {"12"}}}, {{3, "1X2", 1}, {7, "1X", 2}}, {3, 7}, "11XX22 1X1X1X"},
         {"the first mathematical guard fastest", 4, {}, {{2, "X2", 5}, {5, "12", 5}}, {2, 5}, "X2X2 1122"},
@@ -143,12 +132,12 @@ TEST(RowCreation, SystemsExpandSlowestFirstReadingTheGridRowsOfTheirGuards)
         {"base row black 2, other 1: system 1 -> 2, 2 -> 1", 2, {{1, 2, 1, 0, {"12"}}}, {{6, "12", 1, 2}}, {6}, "21"},
         {"half guards take grid rows 1, 2 in match order, the full guard row G - H + 1 = 3 wherever it stands", 2,
             {{0, 2, 3, 1, {"11", "22", "12"}}}, {{0, "1X2", 1}, {1, "1X", 1}, {2, "12", 1}}, {0, 1, 2}, "12 11 22"}};
-    for (const auto& c : cases) {
-        FrameInput in = frameOf(c.rows);
-        std::copy(c.slots.begin(), c.slots.end(), in.slots.begin());
-        for (const Mark& m : c.marks)
+    for (const auto& [what, rows, slots, marks, ms, want] : cases) {
+        FrameInput in = frameOf(rows);
+        std::ranges::copy(slots, in.slots.begin());
+        for (const Mark& m : marks)
             mark(in, m.match, m.signs, m.type, m.startRow);
-        EXPECT_EQ(columns(created(in).rows, c.ms, c.rows), c.want) << c.what;
+        EXPECT_EQ(columns(created(in).rows, ms, rows), want) << what;
     }
 }
 
@@ -158,26 +147,20 @@ TEST(RowCreation, PatternTables)
         all{true, true, true}, single{true, false, false};
     // Without a base row the marked signs in order; with one, system "1" is the black sign, "X" and
     // "2" the others in the order "1", "X", "2". No black cell among the marks: no pointer moves.
-    struct Case {
-        int type, black;
-        std::array<bool, 3> marked;
-        std::array<std::uint8_t, 3> sign;
-        GuardPointer pointer;
-    };
     constexpr int none = kNoStartRow;
-    const Case cases[] = {{0, none, oneX, {1, 0, 2}, GuardPointer::Half}, {0, none, x2, {2, 0, 3}, GuardPointer::Half},
-        {0, none, one2, {1, 0, 3}, GuardPointer::Half}, {0, none, all, {1, 2, 3}, GuardPointer::Full},
-        {0, none, single, {}, GuardPointer::None}, {1, 0, oneX, {1, 0, 2}, GuardPointer::Half},
-        {1, 0, one2, {1, 0, 3}, GuardPointer::Half}, {1, 0, all, {1, 2, 3}, GuardPointer::Full},
-        {1, 1, oneX, {2, 0, 1}, GuardPointer::Half}, {1, 1, x2, {2, 0, 3}, GuardPointer::Half},
-        {1, 1, all, {2, 1, 3}, GuardPointer::Full}, {1, 2, one2, {3, 0, 1}, GuardPointer::Half},
-        {1, 2, x2, {3, 0, 2}, GuardPointer::Half}, {1, 2, all, {3, 1, 2}, GuardPointer::Full},
-        {1, none, oneX, {}, GuardPointer::None}, {1, 2, oneX, {}, GuardPointer::None}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.type << " black " << c.black);
-        const SignMap map = signMap(static_cast<std::uint8_t>(c.type), c.marked, static_cast<std::uint8_t>(c.black));
-        EXPECT_EQ(
-            std::pair(map.pointer, c.pointer == GuardPointer::None ? c.sign : map.sign), std::pair(c.pointer, c.sign));
+    using G = GuardPointer;
+    // type, black sign, marked cells, sign of each system sign, pointer
+    const std::tuple<int, int, std::array<bool, 3>, std::array<std::uint8_t, 3>, GuardPointer> cases[] = {
+        {0, none, oneX, {1, 0, 2}, G::Half}, {0, none, x2, {2, 0, 3}, G::Half}, {0, none, one2, {1, 0, 3}, G::Half},
+        {0, none, all, {1, 2, 3}, G::Full}, {0, none, single, {}, G::None}, {1, 0, oneX, {1, 0, 2}, G::Half},
+        {1, 0, one2, {1, 0, 3}, G::Half}, {1, 0, all, {1, 2, 3}, G::Full}, {1, 1, oneX, {2, 0, 1}, G::Half},
+        {1, 1, x2, {2, 0, 3}, G::Half}, {1, 1, all, {2, 1, 3}, G::Full}, {1, 2, one2, {3, 0, 1}, G::Half},
+        {1, 2, x2, {3, 0, 2}, G::Half}, {1, 2, all, {3, 1, 2}, G::Full}, {1, none, oneX, {}, G::None},
+        {1, 2, oneX, {}, G::None}};
+    for (const auto& [type, black, marked, sign, pointer] : cases) {
+        SCOPED_TRACE(testing::Message() << type << " black " << black);
+        const SignMap map = signMap(static_cast<std::uint8_t>(type), marked, static_cast<std::uint8_t>(black));
+        EXPECT_EQ(std::pair(map.pointer, pointer == G::None ? sign : map.sign), std::pair(pointer, sign));
     }
 }
 
@@ -217,32 +200,28 @@ TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
 {
     // Each sign takes its share of the rows plus 0.3, cut to a whole row; row 0 and the rows the
     // cutting leaves over go to the largest share, a tie to the earlier sign.
-    struct Case {
-        std::array<double, 3> percent;
-        int rows;
-        std::array<long long, 3> count;  // of "1", "X", "2"
-    };
-    const Case cases[] = {{{50, 30, 20}, 10, {5, 3, 2}}, {{34, 33, 33}, 100, {34, 33, 33}},
-        {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
+    // percent, rows, count of "1", "X", "2"
+    const std::tuple<std::array<double, 3>, int, std::array<long long, 3>> cases[] = {{{50, 30, 20}, 10, {5, 3, 2}},
+        {{34, 33, 33}, 100, {34, 33, 33}}, {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
         {{20, 20, 60}, 1, {0, 0, 1}}, {{50, 50, 0}, 3, {2, 1, 0}},  // ties
         {{50, 0, 50}, 3, {2, 0, 1}}, {{0, 50, 50}, 3, {0, 2, 1}}, {{0, 50, 50}, 100, {0, 50, 50}},
         {{0, 0, 100}, 9, {0, 0, 9}}};
     SeededRandom seeded(7);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.percent) + " of " + std::to_string(c.rows));
-        FrameInput in = frameOf(c.rows);
+    for (const auto& [percent, rows, count] : cases) {
+        SCOPED_TRACE(testing::PrintToString(percent) + " of " + std::to_string(rows));
+        FrameInput in = frameOf(rows);
         mark(in, 0, "2");
         mark(in, 9, "1X2", 4);
-        in.matches[9].percent = c.percent;
+        in.matches[9].percent = percent;
         const Result r = createRows(in, seeded);
         ASSERT_EQ(r.outcome, Outcome::Created);
         // With no system the constant matches fill every row, not just the first.
-        EXPECT_EQ(columns(r.rows, {0}, c.rows), std::string(std::size_t(c.rows), '2'));
-        const std::string col = columns(r.rows, {9}, c.rows);
-        const auto count = [&col](char sign) { return std::count(col.begin(), col.end(), sign); };
-        const auto first = std::max_element(c.count.begin(), c.count.end()) - c.count.begin();
-        EXPECT_EQ(std::tuple(col[0], count('1'), count('X'), count('2')),
-            std::tuple("1X2"[first], c.count[0], c.count[1], c.count[2]));
+        EXPECT_EQ(columns(r.rows, {0}, rows), std::string(std::size_t(rows), '2'));
+        const std::string col = columns(r.rows, {9}, rows);
+        const auto of = [&col](char sign) { return std::count(col.begin(), col.end(), sign); };
+        const auto first = std::ranges::max_element(count) - count.begin();
+        EXPECT_EQ(
+            std::tuple(col[0], of('1'), of('X'), of('2')), std::tuple("1X2"[first], count[0], count[1], count[2]));
     }
 
     // 34/33/33 of 3: "1" takes row 0 and nothing else; each row with "1" spent takes one wasted
