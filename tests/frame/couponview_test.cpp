@@ -39,18 +39,15 @@ const QString kEmptyLine = QString(GridCols, u'.');
 TEST(CouponPaging, WalksEndOnTheLastCouponShortOrNot)
 {
     using namespace Nav;
-    struct Case {
-        double rows;
-        std::vector<int> steps, starts;
-        int lastCouponRows;
-    };
-    const Case cases[] = {{25, {Next, Next, Next, Previous, Last, First, Previous}, {10, 20, 20, 10, 20, 0, 0}, 5},
+    // rows, steps, the start after each, rows on the last coupon
+    const std::tuple<double, std::vector<int>, std::vector<int>, int> cases[] = {
+        {25, {Next, Next, Next, Previous, Last, First, Previous}, {10, 20, 20, 10, 20, 0, 0}, 5},
         {20, {Next, Next, Last, Previous}, {10, 10, 10, 0}, 10}, {10, {Next, Last, Previous}, {0, 0, 0}, 10},
         {21, {Last}, {20}, 1}, {0, {Last}, {0}, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rows);
-        EXPECT_EQ(walk(c.rows, c.steps), c.starts);
-        EXPECT_EQ(rowsOnCoupon(walk(c.rows, {Last}).back(), c.rows), c.lastCouponRows);
+    for (const auto& [rows, steps, starts, lastCouponRows] : cases) {
+        SCOPED_TRACE(rows);
+        EXPECT_EQ(std::pair(walk(rows, steps), rowsOnCoupon(walk(rows, {Last}).back(), rows)),
+            std::pair(starts, lastCouponRows));
     }
     EXPECT_EQ(caption(20, QStringLiteral("Rader "), QStringLiteral(" - ")), u"Rader 21 - 30");
     // Indexes without a navigation of their own redraw where they are.

@@ -96,14 +96,13 @@ TEST(CalibrationFile, IsWrittenInPlaceThroughALinkAndOnlyItsRecordIsRead)
 TEST(CalibrationBox, ClearsZeroAndOutOfRangeAndTheAngleTextReadsBack)
 {
     // Per range the texts the box keeps and those it clears, "|" between them.
-    const struct {
-        double lo, hi;
-        const char *keeps, *clears;
-    } cases[] = {{-20000, 20000, "00|-0||20000", "0|20001|-20001"}, {-1, 1, ".5", "1.5"}, {1, 25, "3|25", "30|00|"}};
-    for (const auto& c : cases)
+    // lowest, highest, texts kept, texts cleared
+    const std::tuple<double, double, const char*, const char*> cases[] = {
+        {-20000, 20000, "00|-0||20000", "0|20001|-20001"}, {-1, 1, ".5", "1.5"}, {1, 25, "3|25", "30|00|"}};
+    for (const auto& [lo, hi, kept, cleared] : cases)
         for (const bool keeps : {true, false})
-            for (const QString& text : QString::fromLatin1(keeps ? c.keeps : c.clears).split(u'|'))
-                EXPECT_EQ(calibrationBoxKeeps(text, c.lo, c.hi), keeps) << text.toStdString() << " " << c.hi;
+            for (const QString& text : QString::fromLatin1(keeps ? kept : cleared).split(u'|'))
+                EXPECT_EQ(calibrationBoxKeeps(text, lo, hi), keeps) << text.toStdString() << " " << hi;
     EXPECT_EQ(
         QStringList({angleText(0), angleText(1), angleText(-0.25F), angleText(0.1F)}).join(u' '), u"0 1 -0.25 0.1");
 }

@@ -27,14 +27,9 @@ TEST(EditCommands, ClipboardEndsRowsWithCrLfAndPasteRunsFromTheFirstToTheLastSig
 TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
 {
     // A grid of 14 rows (13 positions) and 11 columns (10 system rows).
-    struct Case {
-        const char* text;
-        int startRow, startCol;
-        std::vector<bool> answers;  // OK true, Cancel false, in the order asked; each asked
-        bool write;
-        int endRow, endCol;
-    };
-    const Case cases[] = {
+    // text, start row and column, answers (OK true, Cancel false, in the order asked; each asked),
+    // written, end row and column
+    const std::tuple<const char*, int, int, std::vector<bool>, bool, int, int> cases[] = {
         {"1X2", 3, 4, {}, true, 3, 4}, {"1\t2\t1\rX\t2\tX", 3, 4, {}, true, 4, 6},
         {"1\r2\rX", 12, 4, {true}, true, 13, 4},  // too tall, OK: the first two rows
         {"1\r2\rX", 12, 4, {false}, false, 9, 4},  // Cancel: the selection as it was
@@ -42,34 +37,29 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
         {"1\t2\t1", 3, 9, {false}, false, 3, 4},  // Cancel after the rows were set
         {"1\t2\t1\r1\t2\t1\r1\t2\t1", 12, 9, {true}, true, 13, 10},  // both: one message
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, startRow, startCol, answers, write, endRow, endCol] : cases) {
         std::size_t asked = 0;
-        const PastePlan plan = planPaste(QString::fromLatin1(c.text), Selection{c.startRow, 9, c.startCol, 4}, 14, 11,
-            [&] { return ++asked <= c.answers.size() && c.answers[asked - 1]; });
+        const PastePlan plan = planPaste(QString::fromLatin1(text), Selection{startRow, 9, startCol, 4}, 14, 11,
+            [&] { return ++asked <= answers.size() && answers[asked - 1]; });
         const Selection& s = plan.selection;
         EXPECT_EQ(std::tuple(asked, plan.write, s.startRow, s.endRow, s.endCol),
-            std::tuple(c.answers.size(), c.write, c.startRow, c.endRow, c.endCol))
-            << c.text;
+            std::tuple(answers.size(), write, startRow, endRow, endCol))
+            << text;
     }
 }
 
 TEST(EditCommands, RowJumpInAHundredRowSystemLowersNearTheEnd)
 {
-    struct Case {
-        const char* box;
-        int cols;
-        bool exists;
-        const char* boxAfter;
-        int leftCol;  // when the row exists
-    };
-    const Case cases[] = {{"5", 101, true, "5", 5}, {"95", 101, true, "88", 88}, {"100", 101, true, "88", 88},
-        {"3.7", 101, true, "3.7", 3}, {" 12abc", 101, true, " 12abc", 12}, {"0", 101, false, "0", 0},
-        {"101", 101, false, "101", 0}, {"abc", 101, false, "abc", 0},
-        {"1", 11, true, "1", 1} /* ten rows: every row scrolls to row 1 */, {"10", 11, true, "1", 1}};
-    for (const Case& c : cases) {
-        const RowJump j = jumpToRow(QString::fromLatin1(c.box), c.cols);
+    // box, columns, whether the row exists, box afterwards, left column (when the row exists)
+    const std::tuple<const char*, int, bool, const char*, int> cases[] = {{"5", 101, true, "5", 5},
+        {"95", 101, true, "88", 88}, {"100", 101, true, "88", 88}, {"3.7", 101, true, "3.7", 3},
+        {" 12abc", 101, true, " 12abc", 12}, {"0", 101, false, "0", 0}, {"101", 101, false, "101", 0},
+        {"abc", 101, false, "abc", 0}, {"1", 11, true, "1", 1} /* ten rows: every row scrolls to row 1 */,
+        {"10", 11, true, "1", 1}};
+    for (const auto& [box, cols, exists, boxAfter, leftCol] : cases) {
+        const RowJump j = jumpToRow(QString::fromLatin1(box), cols);
         EXPECT_EQ(std::tuple(j.exists, j.boxText, j.exists ? j.leftCol : 0),
-            std::tuple(c.exists, QString::fromLatin1(c.boxAfter), c.leftCol))
-            << c.box;
+            std::tuple(exists, QString::fromLatin1(boxAfter), leftCol))
+            << box;
     }
 }

@@ -120,17 +120,10 @@ TEST(SystemFileDamage, BadCountsTagsAndLongTextsStopWithWhatWasRead)
     QByteArray unknownTag = sampleBytes();
     unknownTag[16 + 4 + 1 + 4 + 2] = 3;  // the third cell's tag, after "1" and "13"
     using S = SystemReadStage;
-    struct Case {
-        const char* what;
-        QByteArray bytes;
-        int error;
-        S reached;
-        qsizetype signs;
-        QStringList guarantee;
-    };
     // Negative counts are refused before anything is sized; counts beyond the file are kept, with no
-    // more signs than the file holds.
-    const Case cases[] = {{"negative rows", head(0, 0, -1, 2, 0).data, 321, S::Magic, 0, {}},
+    // more signs than the file holds. What, bytes, error, stage reached, signs read, guarantee texts read.
+    const std::tuple<const char*, QByteArray, int, S, qsizetype, QStringList> cases[] = {
+        {"negative rows", head(0, 0, -1, 2, 0).data, 321, S::Magic, 0, {}},
         {"negative guarded", head(0, 0, 1, -3, 0).data, 321, S::Magic, 0, {}},
         {"negative full guards", head(0, 0, 0, 0, -1).data, 321, S::Magic, 0, {}},
         {"more full guards than guarded", head(0, 0, 0, 1, 2).data, 321, S::Magic, 0, {}},
@@ -138,14 +131,14 @@ TEST(SystemFileDamage, BadCountsTagsAndLongTextsStopWithWhatWasRead)
         {"table beyond the file", head(200, 200, 0, 0, 0).text("x").data, 62, S::Signs, 0, {u"x"_s}},
         {"unknown tag", unknownTag, 321, S::Signs, 6, {u"1"_s, u"13"_s}},
         {"text longer than the file", head(1, 1, 0, 0, 0).i16(8).i16(60000).data + "abc", 62, S::Signs, 0, {}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const SystemFileRead r = readSystemFile(c.bytes);
+    for (const auto& [what, bytes, error, reached, signs, guarantee] : cases) {
+        SCOPED_TRACE(what);
+        const SystemFileRead r = readSystemFile(bytes);
         ASSERT_TRUE(r.error);
         EXPECT_EQ(std::tuple(r.status, r.error->number(), r.reached, r.data.signs.size(), r.data.guarantee),
-            std::tuple(FileReadStatus::Damaged, c.error, c.reached, c.signs, c.guarantee));
+            std::tuple(FileReadStatus::Damaged, error, reached, signs, guarantee));
     }
-    EXPECT_EQ(readSystemFile(cases[4].bytes).data.rows, 32767);
+    EXPECT_EQ(readSystemFile(std::get<1>(cases[4])).data.rows, 32767);
     EXPECT_EQ(readSystemFile(unknownTag).error->description(), u"Invalid file format");
 }
 

@@ -8,23 +8,21 @@
 
 TEST(SystemGrids, AStoredGuaranteeGridTakesAShapeTheEditorHandles)
 {
-    struct Case {
-        int cols, rows, wantCols, wantRows;
-    };
-    const Case cases[] = {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 4, 3, 4}, {3, 2, 3, 2}, {4, 1, 6, 1}, {5, 3, 6, 3},
-        {6, 3, 6, 3}, {7, 2, 7, 2}, {9, 2, 7, 2}, {255, 255, 7, 255}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.cols * 1000 + c.rows);
+    // columns and rows stored, columns and rows shown
+    const std::array<int, 4> cases[] = {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 4, 3, 4}, {3, 2, 3, 2}, {4, 1, 6, 1},
+        {5, 3, 6, 3}, {6, 3, 6, 3}, {7, 2, 7, 2}, {9, 2, 7, 2}, {255, 255, 7, 255}};
+    for (const auto& [cols, rows, wantCols, wantRows] : cases) {
+        SCOPED_TRACE(cols * 1000 + rows);
         SystemBlock b;
-        b.gCols = c.cols;
-        b.gRows = c.rows;
+        b.gCols = cols;
+        b.gRows = rows;
         b.resizeToCounts();
-        for (int col = 0; col < c.cols; ++col)
-            b.setGuaranteeCell(c.rows - 1, col, QString::number(col));
+        for (int col = 0; col < cols; ++col)
+            b.setGuaranteeCell(rows - 1, col, QString::number(col));
         Grid g;
         putGuarantee(g, b);
-        EXPECT_EQ(std::pair(g.Cols(), g.Rows()), std::pair(c.wantCols, c.wantRows));
-        for (int col = 0; col < std::min(c.cols, c.wantCols) && c.rows > 0; ++col)
-            EXPECT_EQ(g.TextMatrix(c.rows - 1, col), QString::number(col));
+        EXPECT_EQ(std::pair(g.Cols(), g.Rows()), std::pair(wantCols, wantRows));
+        for (int col = 0; col < std::min(cols, wantCols) && rows > 0; ++col)
+            EXPECT_EQ(g.TextMatrix(rows - 1, col), QString::number(col));
     }
 }

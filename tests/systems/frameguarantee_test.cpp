@@ -41,14 +41,10 @@ QString sharesOf(const Counts& c)
 
 TEST(FrameGuarantee, FramesGiveTheirCountsAndTextsTheSharesCutNotRounded)
 {
-    const struct {
-        const char* name;
-        std::string marks;
-        std::vector<std::string> rows;
-        std::array<std::int32_t, 4> reached;
-        std::int32_t total;
-        const char* shares;
-    } cases[] = {
+    // what, marks, rows, outcomes reached with 13, 12, 11 and 10 right, total, shares
+    using Case = std::tuple<const char*, std::string, std::vector<std::string>, std::array<std::int32_t, 4>,
+        std::int32_t, const char*>;
+    const Case cases[] = {
         {"one row in 3 full guards", "1X2 1X2 1X2", {"1111111111111"}, {1, 6, 12, 8}, 27, "3,7%|22,2%|44,4%|29,6%|0%"},
         {"one row in 3 half guards", "1X 12 X2", {"1111111111111"}, {1, 3, 3, 1}, 8, "12,5%|37,5%|37,5%|12,5%|0%"},
         {"full variation", "1X2 X2",
@@ -62,15 +58,15 @@ TEST(FrameGuarantee, FramesGiveTheirCountsAndTextsTheSharesCutNotRounded)
         {"empty signs in half and full guards", "1X2 X2 12", {"-1-1111111111"}, {0, 0, 6, 6}, 12, "0%|0%|50%|50%|0%"},
         {"empty in four guarded matches", "1X 1X 1X 1X", {"----111111111"}, {0, 0, 0, 0}, 16, "0%|0%|0%|0%|100%"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Marks marks = marksOf(c.marks);
-        const RowMatrix rows = rowsOf(c.rows);
-        const auto n = static_cast<long long>(c.rows.size());
+    for (const auto& [name, marked, rowTexts, reached, total, shares] : cases) {
+        SCOPED_TRACE(name);
+        const Marks marks = marksOf(marked);
+        const RowMatrix rows = rowsOf(rowTexts);
+        const auto n = static_cast<long long>(rowTexts.size());
         const Counts fast = compute(rows, n, marks);
         EXPECT_EQ(std::tuple(fast.reached, literal::frameGuarantee(rows, n, marks).reached, fast.total, fast.cancelled,
                       sharesOf(fast)),
-            std::tuple(c.reached, c.reached, c.total, false, withLocaleDecimal(c.shares)));
+            std::tuple(reached, reached, total, false, withLocaleDecimal(shares)));
     }
     // Shares are cut, not rounded (16,4% above, not 16,5%), and the rest is taken in tenths.
     EXPECT_EQ(sharesOf({{117, 351, 79, 30}, 768, false}), withLocaleDecimal("15,2%|45,7%|10,2%|3,9%|25%"));
