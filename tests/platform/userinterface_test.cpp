@@ -36,7 +36,7 @@ TEST(UserInterface, AnUnscriptedBoxFailsTheTestButAnswersHarmlesslyAndTheScripte
     EXPECT_EQ(&UserInterface::current(), desktop);
 }
 
-TEST(UserInterface, StylesGiveTheOldButtonsAndEscapeAnswersAndVbFiltersBecomeQtFilters)
+TEST(UserInterface, StylesGiveTheirButtonsAndEscapeAnswersAndVbFiltersBecomeQtFilters)
 {
     using B = std::vector<int>;
     const std::tuple<int, B, int> cases[] = {{vbmsg::OKOnly + vbmsg::Critical, B{vbmsg::OK}, vbmsg::OK},

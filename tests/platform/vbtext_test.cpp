@@ -103,7 +103,7 @@ TEST(Trim, SpacesOnly)
         u"a b  |  a b|a b|\ta\t|"_s);
 }
 
-TEST(VbError, CarriesNumberAndTheOldDescription)
+TEST(VbError, CarriesNumberAndItsDescription)
 {
     const VbError e(vberr::InputPastEnd);
     EXPECT_EQ(std::tuple(e.number(), e.description(), std::string(e.what()), VbError(vberr::DialogCancelled).number(),

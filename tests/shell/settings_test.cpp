@@ -16,7 +16,7 @@ protected:
 
 // Keys match case-blind at the start of an item, values are trimmed, and a comma ends an item unless
 // quoted.
-TEST_F(SettingsFile, ItemsAreFoundAsTheOldReaderFoundThem)
+TEST_F(SettingsFile, ItemsAreFoundByTheirLeadingKeyIgnoringCase)
 {
     const char* cases[][3] = {
         // file, key, value
@@ -34,7 +34,7 @@ TEST_F(SettingsFile, ItemsAreFoundAsTheOldReaderFoundThem)
     }
 }
 
-TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheOldErrors)
+TEST_F(SettingsFile, MissingKeyMissingFileAndOpenFileGiveTheirErrors)
 {
     writeIni("Language=Swedish\r\n");
     EXPECT_EQ(scanError("AppPath"), vberr::InputPastEnd);
