@@ -31,8 +31,6 @@ protected:
     Form2* typedSystem(int half, int full, int urad, const std::vector<const char*>& rows)
     {
         Form2* e = newSystem(half, full, int(rows.size()), false, urad);
-        if (!e)
-            throw std::runtime_error("no new system");
         typeSigns(*e, rows);
         return e;
     }

@@ -33,7 +33,6 @@ protected:
     {
         MainWindowTest::SetUp();
         Form2* e = newSystem(2, 1, 10);
-        ASSERT_NE(e, nullptr);
         e->Grid1->setFocus();
         e->syssparat = true;
     }

@@ -10,7 +10,6 @@
 #include "support/framewindow.h"
 #include "support/textof.h"
 
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -35,7 +34,7 @@ protected:
     }
     void expectOneBox(const QString& text, int style)
     {
-        EXPECT_EQ(std::tuple(boxTexts(user_), user_.messageBoxes().at(0).style), std::tuple(QStringList{text}, style));
+        EXPECT_EQ(std::tuple(boxTexts(user), user.messageBoxes().at(0).style), std::tuple(QStringList{text}, style));
     }
     // A system in slot s as loading its file leaves it: numbers in the frame, rows in Grid1(s).
     void loadSystem(int s, int half, int full, const std::vector<const char*>& positions)
@@ -52,24 +51,6 @@ protected:
                 g.setTextMatrix(static_cast<int>(k) + 1, j + 1, QString(QLatin1Char(positions[k][j])));
     }
     void click(int i) { Q_EMIT form().Label1[i]->Click(); }
-    // Mathematical guards as `mark` reads `matches`.
-    void mathematical(const char* matches)
-    {
-        form().Option1[4]->click();
-        mark(form(), matches);
-    }
-    void setFilter(
-        bool on, std::initializer_list<const char*> texts = {"13", "13", "13", "0", "0", "0"}, bool equalRows = false)
-    {
-        // Typed, as a person would: every key press counts as an edit of the frame.
-        int i = 0;
-        for (const char* t : texts) {
-            form().filtertext[i]->clear();
-            QTest::keyClicks(form().filtertext[i++], QString::fromLatin1(t));
-        }
-        form().LikaRaderCheck->setValue(equalRows ? 1 : 0);
-        form().filtercheck->setValue(on ? 1 : 0);
-    }
     QString gridText(int match, int couponRow, int column) const
     {
         return form_->Grid2->TextMatrix(match + (match - 1) / 3 - (match == 13), 4 * couponRow - 4 + column);
@@ -91,7 +72,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     EXPECT_EQ(view(), "frame off");
 
     form().ok->click();
-    EXPECT_EQ(std::tuple(boxTexts(user_), view()), std::tuple(QStringList(), "coupons on created"));
+    EXPECT_EQ(std::tuple(boxTexts(user), view()), std::tuple(QStringList(), "coupons on created"));
     EXPECT_EQ(form().state().mode, frame::Mode::Matematisk);  // the mode chosen before "Skapa"
     EXPECT_EQ(form().Label4->Caption(), u"Rader 1 - 10");
 
@@ -118,7 +99,7 @@ TEST_F(Skapa, CreateBrowseChangeAndShowAgain)
     // not be held now goes through.
     form().memoryLimits = {1, 1};
     form().ok->click();
-    EXPECT_EQ(std::tuple(boxTexts(user_), view()), std::tuple(QStringList(), "coupons on created"));
+    EXPECT_EQ(std::tuple(boxTexts(user), view()), std::tuple(QStringList(), "coupons on created"));
     EXPECT_EQ(std::tuple(form().forminnecopy(), form().Label4->Caption()), std::tuple(rows, u"Rader 1 - 10"));
 }
 
@@ -129,24 +110,24 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     mathematical("FF");  // 9 rows, the other matches without signs
     setFilter(true, {"1", "13", "13", "0", "0", "0"});  // at most one "1": row "1 1" goes
     EXPECT_TRUE(form().filterframe->Visible());
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    EXPECT_EQ(boxTexts(user_),
+    EXPECT_EQ(boxTexts(user),
         QStringList{QStringLiteral("Filtret hittade 1 rader av samtliga 9, som inte uppfyllde de utsatta kraven.\r"
                                    "Dessa har tagits bort. Så nu är radantalet 8 rader.")});
     EXPECT_EQ(std::tuple(view().substr(0, 10), form().Allrad->Caption()), std::tuple("coupons on", u"8"));
     form().Visaram->click();
     EXPECT_EQ(std::tuple(form().Allrad->Caption(), form().copytemptempallrad()), std::tuple(u"9", 8));
-    user_.clear();
+    user.clear();
     form().ok->click();  // the shortcut shows the filtered count again, without a message
-    EXPECT_EQ(std::tuple(boxTexts(user_), form().Allrad->Caption()), std::tuple(QStringList(), u"8"));
+    EXPECT_EQ(std::tuple(boxTexts(user), form().Allrad->Caption()), std::tuple(QStringList(), u"8"));
     form().Visaram->click();
 
     // Nothing passes: back to editing, nothing created.
     setFilter(true, {"13", "13", "13", "13", "0", "0"});
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     form().ok->click();
-    EXPECT_EQ(boxTexts(user_), QStringList{MessageText(kMsgFilterRemovedAll)});
+    EXPECT_EQ(boxTexts(user), QStringList{MessageText(kMsgFilterRemovedAll)});
     EXPECT_EQ(std::tuple(view(), form().Allrad->Caption()), std::tuple("frame off", u"9"));
 
     // Unticking the filter puts the row total into the row-count box.
@@ -162,7 +143,7 @@ TEST_F(Skapa, FilterOutcomesInTheWindow)
     // The equal-rows box reaches row creation: system rows "1", "X", "1".
     loadSystem(0, 1, 0, {"121"});
     click(cell(2, 0)), click(cell(2, 1));
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     setFilter(true, {"13", "13", "13", "0", "0", "0"}, true);
     form().ok->click();
     EXPECT_EQ(form().Allrad->Caption(), u"18");
@@ -174,7 +155,7 @@ TEST_F(Skapa, InvalidSlotIsReportedAndLeftSelected)
     form().Option1[1]->click();
     click(cell(4, 0)), click(cell(4, 2));  // one of two half guards
     form().Option1[3]->click();
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     form().ok->click();
     expectOneBox(u"System 2" + MessageText(kMsgSlotHalfGuardsShort), vbmsg::Exclamation);
     EXPECT_EQ(view(), "frame off");
@@ -193,7 +174,7 @@ TEST_F(Skapa, AvbrytDuringCreationGoesBackToEditing)
         form().AvbrytBe->click();
     });
     form().ok->click();
-    EXPECT_EQ(std::tuple(avbrytShown, boxTexts(user_)), std::tuple(true, QStringList()));
+    EXPECT_EQ(std::tuple(avbrytShown, boxTexts(user)), std::tuple(true, QStringList()));
     EXPECT_EQ(view(), "frame off");
     EXPECT_EQ(form().Label1[cell(0, 0)]->Caption() + u' ' + form().Allrad->Caption(), u"1 1594323");
     EXPECT_EQ(form().forminnecopy().upperRow(), 1594323);
@@ -214,7 +195,7 @@ TEST_F(Skapa, SkapaAfterAvbrytStartsFromScratch)
 
     // No edit in between, yet no shortcut: the rows are built anew and all of them are there.
     form().ok->click();
-    EXPECT_TRUE(user_.messageBoxes().empty());
+    EXPECT_TRUE(user.messageBoxes().empty());
     EXPECT_EQ(std::tuple(view(), form().Allrad->Caption()), std::tuple("coupons on created", u"6561"));
     const RowMatrix rows = form().forminnecopy();
     ASSERT_EQ(rows.upperRow(), 6561);
@@ -231,7 +212,7 @@ TEST_F(Skapa, FrameTooLargeToHoldIsRefusedWithNothingLost)
     form().Visaram->click();
     mathematical("..1"), click(cell(2, 1));  // 18 rows
     form().memoryLimits = {10, 1 << 30};
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     form().ok->click();
     expectOneBox(MessageText(kMsgOutOfMemory), vbmsg::Exclamation);
     EXPECT_EQ(

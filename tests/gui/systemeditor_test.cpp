@@ -178,7 +178,6 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
 TEST_F(SystemEditor, ZeroRowsAndZeroGuardsOpenAsOneFullGuardAndOneRow)
 {
     Form2* e = newSystem(0, 0, 0);
-    ASSERT_NE(e, nullptr);
     EXPECT_EQ(std::tuple(dlg->isVisible(), e->syssparat, locked()), std::tuple(false, false, false));
     EXPECT_EQ(gridText(*e->Grid1), u"Gard.|1/1X2|");
     EXPECT_EQ(std::tuple(e->Grid1->Row(), e->Grid1->Col(), e->Grid2->Rows(), e->Grid2->Cols()), std::tuple(1, 1, 1, 1));
@@ -265,7 +264,6 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
 {
     QTimer::singleShot(0, main_.get(), [] { visare::instance()->avbryt_Click(); });
     Form2* e = newSystem(0, 9, 7, true);
-    ASSERT_NE(e, nullptr);
     EXPECT_EQ(std::tuple(e->Grid1->Rows(), e->Grid1->Cols(), gridText(*e->Grid1, 1, 1), e->rader(), e->windowTitle()),
         std::tuple(10, 8, QStringList(9, QStringLiteral("||||||")).join(u'/'), 7, u"9-0-7.RM"));
     reactivate(e);
@@ -287,7 +285,6 @@ TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
     // 3^8 = 6561 combinations in the full variation.
     user.answerMessageBox(vbmsg::OK);
     Form2* e = newSystem(0, 8, 3, true, 0, 0);
-    ASSERT_NE(e, nullptr);
     const Boxes tooMany{{MessageText(kMsgTooManyRows), vbmsg::Exclamation}};
     EXPECT_EQ(std::tuple(boxesShown(user), e->Grid1->Cols(), e->rader(), locked()), std::tuple(tooMany, 4, 3, false));
 

@@ -24,7 +24,6 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
 
     // 1. The computer builds a 12-right system of three full guards.
     Form2* editor = newSystem(0, 3, 1, true);
-    ASSERT_NE(editor, nullptr);
     const int systemRows = editor->rader();
     ASSERT_EQ(systemRows, 9);  // reduced: a third of the full variation
     ASSERT_EQ(editor->Grid1->Cols(), systemRows + 1);

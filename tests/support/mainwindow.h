@@ -109,11 +109,14 @@ protected:
         return active<Form2>();
     }
     // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer.
+    // Throws when no editor is active afterwards.
     Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
     {
         fillNewSystem(
             std::to_string(half).c_str(), std::to_string(full).c_str(), std::to_string(rows).c_str(), build, urad, fel);
-        return confirmNewSystem();
+        if (Form2* e = confirmNewSystem())
+            return e;
+        throw std::runtime_error("no new system");
     }
 
     // Types signs into a system editor's grid: one string per system row, one character per guarded
