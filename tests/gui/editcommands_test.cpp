@@ -29,9 +29,7 @@ protected:
     Form2* system(int rows)
     {
         Form2* e = newSystem(2, 1, rows);
-        for (int r = 1; r <= 3; ++r)
-            for (int c = 1; c <= rows; ++c)
-                e->Grid1->setTextMatrix(r, c, QStringLiteral("1"));
+        typeSigns(*e, std::vector<const char*>(std::size_t(rows), "111"));
         e->Grid1->setFocus();
         e->syssparat = true;
         return e;

@@ -98,7 +98,6 @@ qsizetype endOf(const QByteArray& bytes, FrameReadStage stage)
 
 class FrameFiles : public MainWindowTest {
 protected:
-    MDIForm1& main() { return *main_; }
     QString path(const QString& name) const { return dir.filePath(name); }
     QString put(const QString& name, const QByteArray& bytes) const
     {
@@ -277,18 +276,18 @@ TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefu
 TEST_F(FrameFiles, HandedOverSystemLoadsIntoSystemOneOfTheNextFrameWithoutADialog)
 {
     const QString sys = put(QStringLiteral("1-2-9.RM"), writeSystemFile(makeSystem(0, 2, 1, 9)));
-    main().anvandsystem = sys;
+    main_->anvandsystem = sys;
     Form1& f = newFrame();
-    EXPECT_EQ(words(main().anvandsystem, u"|", main().CommonDialog1->FileName, slotText(f, 0)),
+    EXPECT_EQ(words(main_->anvandsystem, u"|", main_->CommonDialog1->FileName, slotText(f, 0)),
         u" | " + sys + u" 1-2-9.RM 9 0/2 0/1");
 
     // A name that cannot be opened stays set, and says why.
-    main().anvandsystem = path(QStringLiteral("gone.RM"));
+    main_->anvandsystem = path(QStringLiteral("gone.RM"));
     user.answerMessageBox(vbmsg::OK);
     Form1& g = newFrame();
-    EXPECT_EQ(words(user.messageBoxes().at(0).text, main().anvandsystem, g.Label3[0]->Caption()),
+    EXPECT_EQ(words(user.messageBoxes().at(0).text, main_->anvandsystem, g.Label3[0]->Caption()),
         u"File not found " + path(QStringLiteral("gone.RM")) + u" Inget system");
-    main().anvandsystem.clear();
+    main_->anvandsystem.clear();
 }
 
 // ---------------------------------------------------------------- frame files
@@ -321,11 +320,11 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     saveAs(file);
     EXPECT_EQ(
         std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, shownGuideText(kGuideSaveFrame)));
-    EXPECT_EQ(words(user.fileDialogs().back().fileName, main().sparafel, f.systemsparat(), f.windowTitle()),
+    EXPECT_EQ(words(user.fileDialogs().back().fileName, main_->sparafel, f.systemsparat(), f.windowTitle()),
         u"Namnlös 3 0 1 " + file);
 
     user.answerFileDialog(file);
-    main().laddablankett_Click();
+    main_->laddablankett_Click();
     processEvents();
     Form1& g = *active<Form1>();
     ASSERT_NE(&g, &f);
@@ -486,10 +485,10 @@ TEST_F(FrameFiles, CancelledDeclinedOrFailedSaveKeepsTheOldFileAndTheFramesState
             user.answerFileDialog(step.file);
         for (int a : step.answers)
             user.answerMessageBox(a);
-        main().sparafel = false;
-        main().sparasom_Click();
+        main_->sparafel = false;
+        main_->sparasom_Click();
         const bool saved = &step == std::end(steps) - 1;  // three systems and the old file, no other
-        EXPECT_EQ(std::tuple(boxes(), main().sparafel, readFileBytes(existing).left(saved ? 1 : 3), f.systemsparat(),
+        EXPECT_EQ(std::tuple(boxes(), main_->sparafel, readFileBytes(existing).left(saved ? 1 : 3), f.systemsparat(),
                       f.windowTitle(), QDir(dir.path()).entryList(QDir::Files).size()),
             std::tuple(step.boxes, !saved, saved ? QByteArray(1, 11) : QByteArray("old"), saved,
                 saved ? existing : QStringLiteral("Namnlös 1"), 4));
@@ -524,12 +523,12 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
         SCOPED_TRACE(r.file.toStdString());
         user.clear();
         user.answerFileDialog(r.file).answerMessageBox(vbmsg::OK);
-        main().sparafel = false;
+        main_->sparafel = false;
         if (r.exported)
-            frame::exportCoupons(main(), CouponGame::Stryktipset);
+            frame::exportCoupons(*main_, CouponGame::Stryktipset);
         else
-            main().sparasom_Click();
-        EXPECT_TRUE(boxes() == r.boxes && main().sparafel);
+            main_->sparasom_Click();
+        EXPECT_TRUE(boxes() == r.boxes && main_->sparafel);
     }
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && readFileBytes(readOnly) == "old");
 
@@ -539,10 +538,10 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
         Module1::prepareProcess();
         user.clear();
         user.answerFileDialog(target).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
-        main().sparasom_Click();
+        main_->sparasom_Click();
         const Boxes expected{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation},
             {QStringLiteral("Disk full"), vbmsg::OKOnly}};
-        return boxes() == expected && main().sparafel ? 0 : 1;
+        return boxes() == expected && main_->sparafel ? 0 : 1;
     };
     EXPECT_EQ(childExit(10, inChild), 0);
     EXPECT_EQ(readFileBytes(target), saved);
@@ -551,19 +550,19 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
 
 TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPath)
 {
-    main().guidemenu_Click();
+    main_->guidemenu_Click();
     processEvents();
-    ASSERT_EQ(main().activeChild(), guide::instance());
-    main().sparafel = false;
-    main().sparasom_Click();
-    EXPECT_FALSE(main().sparafel);
+    ASSERT_EQ(main_->activeChild(), guide::instance());
+    main_->sparafel = false;
+    main_->sparasom_Click();
+    EXPECT_FALSE(main_->sparafel);
 
-    main().mdiArea()->closeAllSubWindows();
+    main_->mdiArea()->closeAllSubWindows();
     processEvents();
-    ASSERT_EQ(main().activeChild(), nullptr);
+    ASSERT_EQ(main_->activeChild(), nullptr);
     user.answerMessageBox(vbmsg::OK);
-    main().sparasom_Click();
-    EXPECT_EQ(std::tuple(main().sparafel, user.messageBoxes().at(0).style), std::tuple(true, int(vbmsg::OKOnly)));
+    main_->sparasom_Click();
+    EXPECT_EQ(std::tuple(main_->sparafel, user.messageBoxes().at(0).style), std::tuple(true, int(vbmsg::OKOnly)));
 }
 
 }  // namespace

@@ -104,13 +104,3 @@ TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowKeepsTheActivati
             {"the end of the work", [&run](QWidget*) { run->finish(ProgressRun::FinishOrder::EnableThenHide); }}});
     run.reset();
 }
-
-TEST_F(LockingWindows, EscapeClosesTheNewSystemDialogAsAvbrytDoes)
-{
-    NyttSystemInst* dlg = NyttSystemInst::instance();
-    dlg->showDialog();
-    processEvents();
-    ASSERT_TRUE(dlg->isVisible());
-    QTest::keyClick(dlg->Halvgard, Qt::Key_Escape);
-    EXPECT_FALSE(dlg->isVisible());
-}

@@ -137,11 +137,15 @@ TEST_F(SystemEditor, DialogStartsWithoutBaseRowBaseRowDisables11RightAndDatorber
         std::tuple(true, true, 0));
     EXPECT_EQ(std::tuple(dlg->Frame3->isEnabled(), dlg->isVisible()), std::tuple(false, false));
 
-    // The menu command shows the one instance; Avbryt hides it and it keeps its values.
+    // The menu command shows the one instance; Avbryt or Escape hides it and it keeps its values.
     main_->NyttSystem->trigger();
     EXPECT_EQ(std::tuple(dlg->isVisible(), main_->Enabled()), std::tuple(true, true));
     dlg->Helgard->setText(QStringLiteral("7"));
     dlg->CommandAvbryt->click();
+    EXPECT_FALSE(dlg->isVisible());
+    main_->NyttSystem->trigger();
+    processEvents();
+    QTest::keyClick(dlg->Halvgard, Qt::Key_Escape);
     EXPECT_FALSE(dlg->isVisible());
     main_->NyttSystem->trigger();
     EXPECT_EQ(std::tuple(NyttSystemInst::instance(), dlg->Helgard->Text()), std::tuple(dlg, u"7"));
