@@ -50,11 +50,10 @@ protected:
         return {main_->klipput->isEnabled(), main_->kopiera->isEnabled(), main_->klistrain->isEnabled(),
             main_->tabort->isEnabled(), main_->gatillmenu->isEnabled(), main_->bytut->isEnabled()};
     }
-    static QString changeMark(const Form2* e) { return e->Grid2->TextMatrix(0, 0); }
     // The guarantee table outdated and the system unsaved; then saved again with the table marked `mark`.
     static void expectChangedThenSave(Form2* e, const QString& mark)
     {
-        EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QStringLiteral("0"), false));
+        EXPECT_EQ(std::pair(e->Grid2->TextMatrix(0, 0), e->syssparat), std::pair(QStringLiteral("0"), false));
         e->syssparat = true;
         e->Grid2->setTextMatrix(0, 0, mark);
     }
@@ -142,7 +141,7 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     select(g, 1, 2, 2, 4);
     main_->kopiera->trigger();
     EXPECT_EQ(ClipboardGetText(), QStringLiteral("1\t1\t\r\n1\tX\t1"));
-    EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
+    EXPECT_EQ(std::pair(e->Grid2->TextMatrix(0, 0), e->syssparat), std::pair(QString(), true));
 
     select(g, 1, 1, 2, 2);
     main_->klipput_Click();
@@ -166,7 +165,7 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::OK);
     main_->klistrain_Click();
     EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|1|1/1|1|1|1|");
-    EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
+    EXPECT_EQ(std::pair(e->Grid2->TextMatrix(0, 0), e->syssparat), std::pair(QString(), true));
     main_->klistrain_Click();
     ASSERT_EQ(boxTexts(user), QStringList(2, currentMessageText(kMsgPasteOutside)));
     EXPECT_EQ(std::tuple(user.messageBoxes()[1].style, g.SelEndRow(), g.SelEndCol(), gridText(g, 1, 1)),

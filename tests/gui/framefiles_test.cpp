@@ -12,7 +12,6 @@
 #include "shell/texts/texts.h"
 #include "support/child.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <sys/stat.h>
@@ -130,7 +129,6 @@ protected:
         ASSERT_EQ(user.messageBoxes().size(), refused ? 1u : 0u);
     }
     Boxes boxes() const { return boxesShown(user); }
-    static QString guidePage() { return guide::instance()->guidetext->Text(); }
 
     // A frame with a base-row system in System 1, a plain one in System 2 and one more in System 3
     // (a slot stored empty reads back with counters of its own), guards of the first two, a
@@ -171,8 +169,8 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
     load(f, 1, put(QStringLiteral("4-2-12.RU"), writeSystemFile(sys)));
-    EXPECT_EQ(
-        std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, shownGuideText(kGuideLoadSystem)));
+    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).save, guide::instance()->guidetext->Text()),
+        std::tuple(false, shownGuideText(kGuideLoadSystem)));
     const frame::FrameEditing& r = f.state();
     EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1],
                   r.sysgard[1], r.syshelgard[1], f.systemsparat()),  // nothing is marked by a load
@@ -317,8 +315,8 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     const auto before = describe(f);
     const QString file = path(QStringLiteral("ram.1X2"));
     saveAs(file);
-    EXPECT_EQ(
-        std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, shownGuideText(kGuideSaveFrame)));
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, guide::instance()->guidetext->Text()),
+        std::tuple(true, shownGuideText(kGuideSaveFrame)));
     EXPECT_EQ(words(user.fileDialogs().back().fileName, main_->sparafel, f.systemsparat(), f.windowTitle()),
         u"Namnlös 3 0 1 " + file);
 

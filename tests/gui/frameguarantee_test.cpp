@@ -3,7 +3,6 @@
 
 #include "platform/controls.h"
 #include "support/framewindow.h"
-#include "support/testhelpers.h"
 #include "systems/garantiram.h"
 #include "systems/visare.h"
 

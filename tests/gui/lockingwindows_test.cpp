@@ -8,7 +8,6 @@
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "systems/progress.h"
 #include "systems/rattrad.h"
 #include "systems/visare.h"

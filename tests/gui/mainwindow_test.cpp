@@ -16,7 +16,6 @@
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <QCloseEvent>
@@ -45,8 +44,6 @@ protected:
         return *main_;
     }
     QWidget* guideFrame() const { return guide::instance()->parentWidget(); }
-
-    ScratchConfig config_;
 };
 
 constexpr char kSwedish[] = "Language=Swedish\r\nAppPath=/opt/v\r\n";

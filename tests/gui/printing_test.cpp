@@ -10,7 +10,6 @@
 #include "printing/printruta.h"
 #include "shell/texts/textids.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -53,7 +52,6 @@ protected:
         return log_ ? static_cast<int>(gdi::RecordingContext::named(*log_, {name}).size()) : -1;
     }
 
-    ScratchConfig config_;
     Form1* frame_ = nullptr;
     std::shared_ptr<const std::vector<gdi::GdiCall>> log_;
     QString jobName_;

@@ -7,7 +7,6 @@
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <gmock/gmock.h>

@@ -13,7 +13,6 @@
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "systems/garantiram.h"
 #include "systems/rattrad.h"
 #include "systems/visare.h"
@@ -104,7 +103,6 @@ protected:
     }
 
     QFont font_;
-    ScratchConfig config_;
     QStringList clipped_;
 };
 

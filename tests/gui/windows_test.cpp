@@ -10,7 +10,6 @@
 #include "shell/garanti.h"
 #include "shell/guide.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "systems/visare.h"
 
 #include <QApplication>
@@ -50,8 +49,6 @@ protected:
     }
     QRect area() const { return QRect(QPoint(), main_->mdiArea()->viewport()->size()); }
     static QMdiSubWindow* windowOf(QWidget* document) { return qobject_cast<QMdiSubWindow*>(document->parentWidget()); }
-
-    ScratchConfig config_;
 };
 
 // Documents open at their form size fully inside the area; cascade keeps every size, icons go to the

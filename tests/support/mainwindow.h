@@ -7,6 +7,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "support/scripteduser.h"
+#include "support/testhelpers.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
 
@@ -35,8 +36,8 @@ inline void markDocumentsSaved(MDIForm1& main)
     }
 }
 
-// A test with the main window shown, in Swedish, and a scripted user that must have used every
-// answer it was given by the end.
+// A test with the main window shown, in Swedish, a configuration folder of its own and a scripted
+// user that must have used every answer it was given by the end.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -128,6 +129,7 @@ protected:
                 e.Grid1->setTextMatrix(k + 1, int(c) + 1, QString(QChar::fromLatin1(rows[c][k])).remove(u'.'));
     }
 
+    ScratchConfig config_;
     ScriptedUser user;
     std::unique_ptr<MDIForm1> main_;
     QSize size_{1100, 760};
