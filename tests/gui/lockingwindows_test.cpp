@@ -63,28 +63,20 @@ protected:
 TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowKeepsTheActivationAndEveryWayOfClosingItReleasesTheLock)
 {
     const auto byCloseBox = Closing{"close box", [](QWidget* w) { w->close(); }};
-    openAndClose("Gatill",
-        [this] {
-            main_->gatillmenu->trigger();
-            return Gatill::instance();
-        },
+    // Opening by a menu command.
+    const auto by = [](QAction* command, auto window) {
+        return [command, window]() -> QWidget* { return command->trigger(), window(); };
+    };
+    openAndClose("Gatill", by(main_->gatillmenu, &Gatill::instance),
         {{"Avbryt", [](QWidget*) { Gatill::instance()->avbryt->click(); }}, {"Escape", escape}, byCloseBox,
             {"OK", [this](QWidget*) {
                  Gatill::instance()->Text1->setText(QStringLiteral("1"));
                  Gatill::instance()->ok->click();
              }}});
-    openAndClose("Byta",
-        [this] {
-            main_->bytut->trigger();
-            return Byta::instance();
-        },
+    openAndClose("Byta", by(main_->bytut, &Byta::instance),
         {{"Avbryt", [](QWidget*) { Byta::instance()->avbryt->click(); }}, {"Escape", escape}, byCloseBox,
             {"OK", [](QWidget*) { Byta::instance()->ok->click(); }}});
-    openAndClose("rattrad",
-        [this] {
-            main_->sok->trigger();
-            return rattrad::current();
-        },
+    openAndClose("rattrad", by(main_->sok, &rattrad::current),
         {{"Stäng", [](QWidget*) { rattrad::current()->avbryt->click(); }}, byCloseBox});
     openAndClose("printruta",
         [] {
