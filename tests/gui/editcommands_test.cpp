@@ -34,15 +34,6 @@ protected:
         e->syssparat = true;
         return e;
     }
-    static void select(Grid& g, int row1, int col1, int row2, int col2)
-    {
-        g.setRow(row1);
-        g.setCol(col1);
-        g.setSelStartRow(row1);
-        g.setSelStartCol(col1);
-        g.setSelEndRow(row2);
-        g.setSelEndCol(col2);
-    }
     // The items as the menu shows them after opening.
     Items items()
     {

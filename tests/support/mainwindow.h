@@ -128,6 +128,17 @@ protected:
             for (int k = 0; rows[c][k]; ++k)
                 e.Grid1->setTextMatrix(k + 1, int(c) + 1, QString(QChar::fromLatin1(rows[c][k])).remove(u'.'));
     }
+    // Selects the block from (row1, col1) to (row2, col2) as a click there and a drag would, the first
+    // cell current.
+    static void select(Grid& g, int row1, int col1, int row2, int col2)
+    {
+        g.setRow(row1);
+        g.setCol(col1);
+        g.setSelStartRow(row1);
+        g.setSelStartCol(col1);
+        g.setSelEndRow(row2);
+        g.setSelEndCol(col2);
+    }
 
     ScratchConfig config_;
     ScriptedUser user;
