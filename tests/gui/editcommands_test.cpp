@@ -29,21 +29,10 @@ protected:
     Form2* system(int rows)
     {
         Form2* e = newSystem(2, 1, rows);
-        for (int r = 1; r <= 3; ++r)
-            for (int c = 1; c <= rows; ++c)
-                e->Grid1->setTextMatrix(r, c, QStringLiteral("1"));
+        typeSigns(*e, std::vector<const char*>(std::size_t(rows), "111"));
         e->Grid1->setFocus();
         e->syssparat = true;
         return e;
-    }
-    static void select(Grid& g, int row1, int col1, int row2, int col2)
-    {
-        g.setRow(row1);
-        g.setCol(col1);
-        g.setSelStartRow(row1);
-        g.setSelStartCol(col1);
-        g.setSelEndRow(row2);
-        g.setSelEndCol(col2);
     }
     // The items as the menu shows them after opening.
     Items items()
@@ -52,11 +41,10 @@ protected:
         return {main_->klipput->isEnabled(), main_->kopiera->isEnabled(), main_->klistrain->isEnabled(),
             main_->tabort->isEnabled(), main_->gatillmenu->isEnabled(), main_->bytut->isEnabled()};
     }
-    static QString changeMark(const Form2* e) { return e->Grid2->TextMatrix(0, 0); }
     // The guarantee table outdated and the system unsaved; then saved again with the table marked `mark`.
     static void expectChangedThenSave(Form2* e, const QString& mark)
     {
-        EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QStringLiteral("0"), false));
+        EXPECT_EQ(std::pair(e->Grid2->TextMatrix(0, 0), e->syssparat), std::pair(QStringLiteral("0"), false));
         e->syssparat = true;
         e->Grid2->setTextMatrix(0, 0, mark);
     }
@@ -144,7 +132,7 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     select(g, 1, 2, 2, 4);
     main_->kopiera->trigger();
     EXPECT_EQ(ClipboardGetText(), QStringLiteral("1\t1\t\r\n1\tX\t1"));
-    EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
+    EXPECT_EQ(std::pair(e->Grid2->TextMatrix(0, 0), e->syssparat), std::pair(QString(), true));
 
     select(g, 1, 1, 2, 2);
     main_->klipput_Click();
@@ -168,7 +156,7 @@ TEST_F(EditCommands, CellChangesMarkTheSystemChangedAndAPasteThatDoesNotFitIsCut
     user.answerMessageBox(vbmsg::Cancel).answerMessageBox(vbmsg::OK);
     main_->klistrain_Click();
     EXPECT_EQ(gridText(g, 1, 1), u"||1||1/||X|1|1/1|1|1|1|");
-    EXPECT_EQ(std::pair(changeMark(e), e->syssparat), std::pair(QString(), true));
+    EXPECT_EQ(std::pair(e->Grid2->TextMatrix(0, 0), e->syssparat), std::pair(QString(), true));
     main_->klistrain_Click();
     ASSERT_EQ(boxTexts(user), QStringList(2, currentMessageText(kMsgPasteOutside)));
     EXPECT_EQ(std::tuple(user.messageBoxes()[1].style, g.SelEndRow(), g.SelEndCol(), gridText(g, 1, 1)),

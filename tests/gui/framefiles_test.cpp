@@ -12,7 +12,6 @@
 #include "shell/texts/texts.h"
 #include "support/child.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <sys/stat.h>
@@ -98,7 +97,6 @@ qsizetype endOf(const QByteArray& bytes, FrameReadStage stage)
 
 class FrameFiles : public MainWindowTest {
 protected:
-    MDIForm1& main() { return *main_; }
     QString path(const QString& name) const { return dir.filePath(name); }
     QString put(const QString& name, const QByteArray& bytes) const
     {
@@ -131,7 +129,6 @@ protected:
         ASSERT_EQ(user.messageBoxes().size(), refused ? 1u : 0u);
     }
     Boxes boxes() const { return boxesShown(user); }
-    static QString guidePage() { return guide::instance()->guidetext->Text(); }
 
     // A frame with a base-row system in System 1, a plain one in System 2 and one more in System 3
     // (a slot stored empty reads back with counters of its own), guards of the first two, a
@@ -172,18 +169,17 @@ TEST_F(FrameFiles, SlotTakesTheSystemsNumbersGridsAndLabelsAndWhatADamagedFileHe
     Form1& f = newFrame();
     const SystemFileData sys = makeSystem(1, 4, 2, 12);
     load(f, 1, put(QStringLiteral("4-2-12.RU"), writeSystemFile(sys)));
-    EXPECT_EQ(
-        std::tuple(user.fileDialogs().at(0).save, guidePage()), std::tuple(false, shownGuideText(kGuideLoadSystem)));
+    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).save, guide::instance()->guidetext->Text()),
+        std::tuple(false, shownGuideText(kGuideLoadSystem)));
     const frame::FrameEditing& r = f.state();
     EXPECT_EQ(words(slotText(f, 1), f.Grid1[1]->Tag, f.System[1]->Tag, r.filbyte, r.slottyp[1], r.sysrader[1],
                   r.sysgard[1], r.syshelgard[1], f.systemsparat()),  // nothing is marked by a load
         u"4-2-12.RU 12 0/4 0/2 1 2 5 1 12 6 2 1");
 
-    QString want, got;  // byte 0, at (1, 12), is the character 0: no sign
-    for (int k = 1; k <= 6; ++k)
-        for (int c = 1; c <= 12; ++c)
-            want += QString(QChar(char16_t(sys.sign(k, c)))) + u'.', got += f.Grid1[1]->TextMatrix(k, c) + u'.';
-    EXPECT_EQ(words(f.Grid1[1]->Rows(), f.Grid1[1]->Cols(), got), words(7, 13, want));
+    // Byte 0, at (1, 12), is the character 0 (shown here as "0"): no sign.
+    EXPECT_EQ(words(f.Grid1[1]->Rows(), f.Grid1[1]->Cols(), gridText(*f.Grid1[1], 1, 1).replace(QChar(0), u'0')),
+        u"7 13 1|2|1|2|1|2|1|2|1|2|1|0/2|1|2|1|2|1|2|1|2|1|2|1/1|2|1|2|1|2|1|2|1|2|1|2/"
+        u"2|1|2|1|2|1|2|1|2|1|2|1/2|X|1|2|X|1|2|X|1|2|X|1/1|1|1|1|1|1|1|1|1|1|1|1");
     EXPECT_EQ(gridText(*f.Grid3[1]), u"1|1:3|kommentar åäö|||/|||||/0|10|20|30|40|50");
 
     // A damaged file is reported and keeps what was read. More rows than the grid takes: refused
@@ -277,18 +273,18 @@ TEST_F(FrameFiles, AFrameFileInASlotAndSystemsOfMoreThanThirteenPositionsAreRefu
 TEST_F(FrameFiles, HandedOverSystemLoadsIntoSystemOneOfTheNextFrameWithoutADialog)
 {
     const QString sys = put(QStringLiteral("1-2-9.RM"), writeSystemFile(makeSystem(0, 2, 1, 9)));
-    main().anvandsystem = sys;
+    main_->anvandsystem = sys;
     Form1& f = newFrame();
-    EXPECT_EQ(words(main().anvandsystem, u"|", main().CommonDialog1->FileName, slotText(f, 0)),
+    EXPECT_EQ(words(main_->anvandsystem, u"|", main_->CommonDialog1->FileName, slotText(f, 0)),
         u" | " + sys + u" 1-2-9.RM 9 0/2 0/1");
 
     // A name that cannot be opened stays set, and says why.
-    main().anvandsystem = path(QStringLiteral("gone.RM"));
+    main_->anvandsystem = path(QStringLiteral("gone.RM"));
     user.answerMessageBox(vbmsg::OK);
     Form1& g = newFrame();
-    EXPECT_EQ(words(user.messageBoxes().at(0).text, main().anvandsystem, g.Label3[0]->Caption()),
+    EXPECT_EQ(words(user.messageBoxes().at(0).text, main_->anvandsystem, g.Label3[0]->Caption()),
         u"File not found " + path(QStringLiteral("gone.RM")) + u" Inget system");
-    main().anvandsystem.clear();
+    main_->anvandsystem.clear();
 }
 
 // ---------------------------------------------------------------- frame files
@@ -319,13 +315,13 @@ TEST_F(FrameFiles, FrameSavedAndOpenedAgainIsTheSameFrameAndAVersionTenOrDamaged
     const auto before = describe(f);
     const QString file = path(QStringLiteral("ram.1X2"));
     saveAs(file);
-    EXPECT_EQ(
-        std::tuple(user.fileDialogs().back().save, guidePage()), std::tuple(true, shownGuideText(kGuideSaveFrame)));
-    EXPECT_EQ(words(user.fileDialogs().back().fileName, main().sparafel, f.systemsparat(), f.windowTitle()),
+    EXPECT_EQ(std::tuple(user.fileDialogs().back().save, guide::instance()->guidetext->Text()),
+        std::tuple(true, shownGuideText(kGuideSaveFrame)));
+    EXPECT_EQ(words(user.fileDialogs().back().fileName, main_->sparafel, f.systemsparat(), f.windowTitle()),
         u"Namnlös 3 0 1 " + file);
 
     user.answerFileDialog(file);
-    main().laddablankett_Click();
+    main_->laddablankett_Click();
     processEvents();
     Form1& g = *active<Form1>();
     ASSERT_NE(&g, &f);
@@ -486,10 +482,10 @@ TEST_F(FrameFiles, CancelledDeclinedOrFailedSaveKeepsTheOldFileAndTheFramesState
             user.answerFileDialog(step.file);
         for (int a : step.answers)
             user.answerMessageBox(a);
-        main().sparafel = false;
-        main().sparasom_Click();
+        main_->sparafel = false;
+        main_->sparasom_Click();
         const bool saved = &step == std::end(steps) - 1;  // three systems and the old file, no other
-        EXPECT_EQ(std::tuple(boxes(), main().sparafel, readFileBytes(existing).left(saved ? 1 : 3), f.systemsparat(),
+        EXPECT_EQ(std::tuple(boxes(), main_->sparafel, readFileBytes(existing).left(saved ? 1 : 3), f.systemsparat(),
                       f.windowTitle(), QDir(dir.path()).entryList(QDir::Files).size()),
             std::tuple(step.boxes, !saved, saved ? QByteArray(1, 11) : QByteArray("old"), saved,
                 saved ? existing : QStringLiteral("Namnlös 1"), 4));
@@ -524,12 +520,12 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
         SCOPED_TRACE(r.file.toStdString());
         user.clear();
         user.answerFileDialog(r.file).answerMessageBox(vbmsg::OK);
-        main().sparafel = false;
+        main_->sparafel = false;
         if (r.exported)
-            frame::exportCoupons(main(), CouponGame::Stryktipset);
+            frame::exportCoupons(*main_, CouponGame::Stryktipset);
         else
-            main().sparasom_Click();
-        EXPECT_TRUE(boxes() == r.boxes && main().sparafel);
+            main_->sparasom_Click();
+        EXPECT_TRUE(boxes() == r.boxes && main_->sparafel);
     }
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && readFileBytes(readOnly) == "old");
 
@@ -539,10 +535,10 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
         Module1::prepareProcess();
         user.clear();
         user.answerFileDialog(target).answerMessageBox(vbmsg::Yes).answerMessageBox(vbmsg::OK);
-        main().sparasom_Click();
+        main_->sparasom_Click();
         const Boxes expected{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation},
             {QStringLiteral("Disk full"), vbmsg::OKOnly}};
-        return boxes() == expected && main().sparafel ? 0 : 1;
+        return boxes() == expected && main_->sparafel ? 0 : 1;
     };
     EXPECT_EQ(childExit(10, inChild), 0);
     EXPECT_EQ(readFileBytes(target), saved);
@@ -551,19 +547,19 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
 
 TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPath)
 {
-    main().guidemenu_Click();
+    main_->guidemenu_Click();
     processEvents();
-    ASSERT_EQ(main().activeChild(), guide::instance());
-    main().sparafel = false;
-    main().sparasom_Click();
-    EXPECT_FALSE(main().sparafel);
+    ASSERT_EQ(main_->activeChild(), guide::instance());
+    main_->sparafel = false;
+    main_->sparasom_Click();
+    EXPECT_FALSE(main_->sparafel);
 
-    main().mdiArea()->closeAllSubWindows();
+    main_->mdiArea()->closeAllSubWindows();
     processEvents();
-    ASSERT_EQ(main().activeChild(), nullptr);
+    ASSERT_EQ(main_->activeChild(), nullptr);
     user.answerMessageBox(vbmsg::OK);
-    main().sparasom_Click();
-    EXPECT_EQ(std::tuple(main().sparafel, user.messageBoxes().at(0).style), std::tuple(true, int(vbmsg::OKOnly)));
+    main_->sparasom_Click();
+    EXPECT_EQ(std::tuple(main_->sparafel, user.messageBoxes().at(0).style), std::tuple(true, int(vbmsg::OKOnly)));
 }
 
 }  // namespace

@@ -3,11 +3,9 @@
 
 #include "platform/controls.h"
 #include "support/framewindow.h"
-#include "support/testhelpers.h"
 #include "systems/garantiram.h"
 #include "systems/visare.h"
 
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -30,19 +28,13 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
 {
     // Mathematical full guards on matches 1-3, filtered to the 8 rows without "1": an outcome's
     // distance to them is its number of "1".
-    form_->Option1[4]->click();
-    mark(*form_, "FFF");
-    int i = 0;
-    for (const char* t : {"0", "13", "13", "0", "0", "0"}) {
-        form_->filtertext[i]->clear();
-        QTest::keyClicks(form_->filtertext[i++], QString::fromLatin1(t));
-    }
-    form_->filtercheck->setValue(1);
-    user_.answerMessageBox(vbmsg::OK);
+    mathematical("FFF");
+    setFilter(true, {"0", "13", "13", "0", "0", "0"});
+    user.answerMessageBox(vbmsg::OK);
     form_->ok->click();
     ASSERT_EQ(
         std::tuple(form_->Allrad->Caption(), form_->ramgaranti->isVisible()), std::tuple(QStringLiteral("8"), true));
-    user_.clear();
+    user.clear();
     form_->ramgaranti->click();
 
     garantiram* w = garantiram::instance();
@@ -52,7 +44,7 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
             out << l->Caption();
         return out;
     };
-    EXPECT_EQ(std::tuple(w->isVisible(), main_->Enabled(), visare::instance()->isVisible(), user_.shown().size()),
+    EXPECT_EQ(std::tuple(w->isVisible(), main_->Enabled(), visare::instance()->isVisible(), user.shown().size()),
         std::tuple(true, true, false, 0u));
     // 8, 12, 6 and 1 of 27 outcomes.
     EXPECT_EQ(shares(), withLocaleDecimal("29,6%|44,4%|22,2%|3,7%|0%").split(u'|'));
@@ -92,6 +84,6 @@ TEST_F(FrameGuaranteeWindow, ShowsTheSharesOfTheCreatedRowsOkHidesItAndACancelIn
     watcher.stop();
 
     EXPECT_EQ(shares(), QStringList(5, QStringLiteral("old")));
-    EXPECT_EQ(std::tuple(pressed, w->isVisible(), v->isVisible(), main_->Enabled(), user_.shown().size()),
+    EXPECT_EQ(std::tuple(pressed, w->isVisible(), v->isVisible(), main_->Enabled(), user.shown().size()),
         std::tuple(true, false, false, true, 0u));
 }

@@ -8,7 +8,6 @@
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "systems/progress.h"
 #include "systems/rattrad.h"
 #include "systems/visare.h"
@@ -33,7 +32,6 @@ protected:
     {
         MainWindowTest::SetUp();
         Form2* e = newSystem(2, 1, 10);
-        ASSERT_NE(e, nullptr);
         e->Grid1->setFocus();
         e->syssparat = true;
     }
@@ -65,28 +63,20 @@ protected:
 TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowKeepsTheActivationAndEveryWayOfClosingItReleasesTheLock)
 {
     const auto byCloseBox = Closing{"close box", [](QWidget* w) { w->close(); }};
-    openAndClose("Gatill",
-        [this] {
-            main_->gatillmenu->trigger();
-            return Gatill::instance();
-        },
+    // Opening by a menu command.
+    const auto by = [](QAction* command, auto window) {
+        return [command, window]() -> QWidget* { return command->trigger(), window(); };
+    };
+    openAndClose("Gatill", by(main_->gatillmenu, &Gatill::instance),
         {{"Avbryt", [](QWidget*) { Gatill::instance()->avbryt->click(); }}, {"Escape", escape}, byCloseBox,
             {"OK", [this](QWidget*) {
                  Gatill::instance()->Text1->setText(QStringLiteral("1"));
                  Gatill::instance()->ok->click();
              }}});
-    openAndClose("Byta",
-        [this] {
-            main_->bytut->trigger();
-            return Byta::instance();
-        },
+    openAndClose("Byta", by(main_->bytut, &Byta::instance),
         {{"Avbryt", [](QWidget*) { Byta::instance()->avbryt->click(); }}, {"Escape", escape}, byCloseBox,
             {"OK", [](QWidget*) { Byta::instance()->ok->click(); }}});
-    openAndClose("rattrad",
-        [this] {
-            main_->sok->trigger();
-            return rattrad::current();
-        },
+    openAndClose("rattrad", by(main_->sok, &rattrad::current),
         {{"Stäng", [](QWidget*) { rattrad::current()->avbryt->click(); }}, byCloseBox});
     openAndClose("printruta",
         [] {
@@ -104,14 +94,4 @@ TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowKeepsTheActivati
         {{"Avbryt", [](QWidget*) { visare::instance()->avbryt->click(); }},
             {"the end of the work", [&run](QWidget*) { run->finish(ProgressRun::FinishOrder::EnableThenHide); }}});
     run.reset();
-}
-
-TEST_F(LockingWindows, EscapeClosesTheNewSystemDialogAsAvbrytDoes)
-{
-    NyttSystemInst* dlg = NyttSystemInst::instance();
-    dlg->showDialog();
-    processEvents();
-    ASSERT_TRUE(dlg->isVisible());
-    QTest::keyClick(dlg->Halvgard, Qt::Key_Escape);
-    EXPECT_FALSE(dlg->isVisible());
 }

@@ -16,7 +16,6 @@
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/scripteduser.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <QCloseEvent>
@@ -45,8 +44,6 @@ protected:
         return *main_;
     }
     QWidget* guideFrame() const { return guide::instance()->parentWidget(); }
-
-    ScratchConfig config_;
 };
 
 constexpr char kSwedish[] = "Language=Swedish\r\nAppPath=/opt/v\r\n";
@@ -92,8 +89,7 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
     }
     EXPECT_EQ(std::tuple(guideFrame()->isVisible(), guide::instance()->guidetext->Text()),
         std::tuple(true, shownGuideText(kGuideWelcome + kFinnishOffset)));
-    main_->NyBlankett_Click();
-    EXPECT_EQ(main_->activeChild()->windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
+    EXPECT_EQ(newFrame().windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
 }
 
 TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFrontAndQtsOwnTextsSpeakTheRunningLanguage)
@@ -316,10 +312,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
     EXPECT_EQ(on(), none);
     w.SkrivUt_Click();  // no frame: nothing happens
     EXPECT_EQ(std::tuple(user.shown().size(), printruta::exists()), std::tuple(0u, false));
-    w.NyBlankett_Click();
-    processEvents();
-    auto* form = qobject_cast<Form1*>(w.activeChild());
-    ASSERT_NE(form, nullptr);
+    Form1* form = &newFrame();
     EXPECT_EQ(std::tuple(on(), w.SparaSom->text(), guide::instance()->guidetext->toPlainText()),
         std::tuple(saveOnly, UIText(kUiSaveFrameAs), shownGuideText(kGuideFrameWindow)));
 

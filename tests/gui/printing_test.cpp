@@ -10,7 +10,6 @@
 #include "printing/printruta.h"
 #include "shell/texts/textids.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -53,8 +52,6 @@ protected:
         return log_ ? static_cast<int>(gdi::RecordingContext::named(*log_, {name}).size()) : -1;
     }
 
-    ScratchConfig config_;
-    ScriptedUser& user_ = user;
     Form1* frame_ = nullptr;
     std::shared_ptr<const std::vector<gdi::GdiCall>> log_;
     QString jobName_;
@@ -75,8 +72,8 @@ TEST_F(Printing, PrintDialogKeepsItsChoicesUntilClosedThroughTheTitleBarAndGives
     (*dialog->orient)[1]->setValue(true);
     dialog->joker[1]->setValue(1);
     dialog->skrivare_Click();
-    EXPECT_EQ(user_.shown().back().kind, ScriptedUser::Shown::PrinterSetup);
-    user_.answerFileDialog(config_.folder() + QStringLiteral("/coupons.pdf"));
+    EXPECT_EQ(user.shown().back().kind, ScriptedUser::Shown::PrinterSetup);
+    user.answerFileDialog(config_.folder() + QStringLiteral("/coupons.pdf"));
     dialog->ok_Click();
     EXPECT_EQ(std::tuple(main_->Enabled(), dialog->isVisible()), std::tuple(true, false));
     EXPECT_EQ(jobName_, frame_->windowTitle());
@@ -146,12 +143,12 @@ TEST_F(Printing, CalibrationDialogReadsResetsAndWritesOnlyWithAProgramFolder)
 
     // Without a program folder in the settings nothing is written.
     config_.writeIni("[Velkorin]\r\n");
-    user_.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
     main_->printer->trigger();
     dialog->start();
     dialog->ok_Click();
-    ASSERT_EQ(user_.messageBoxes().size(), 3U);  // the opening, start() again, OK
-    for (const auto& box : user_.messageBoxes())
+    ASSERT_EQ(user.messageBoxes().size(), 3U);  // the opening, start() again, OK
+    for (const auto& box : user.messageBoxes())
         EXPECT_EQ(box.text, currentMessageText(kMsgNoAppPath));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(readFileBytes(tipsPath()), encodeCalibration(stored) + "tail");
@@ -169,21 +166,21 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
     const QPrinter& printer = *prnshw::printer();
     EXPECT_TRUE(printer.outputFormat() == QPrinter::PdfFormat && printer.resolution() == 300);
 
-    user_.cancelFileDialog();
+    user.cancelFileDialog();
     dialog->ok_Click();
-    ASSERT_EQ(user_.fileDialogs().size(), 1U);
-    const FileDialogRequest asked = user_.fileDialogs().front();
+    ASSERT_EQ(user.fileDialogs().size(), 1U);
+    const FileDialogRequest asked = user.fileDialogs().front();
     EXPECT_TRUE(asked.save && asked.filter == u"PDF (*.pdf)|*.pdf");
     EXPECT_EQ(asked.fileName, frame_->windowTitle() + u".pdf");
 
     // Set up: landscape with small margins; then a set-up dialog closed by its title bar.
-    user_.answerPrinterSetup([](QPrinter& p) {
+    user.answerPrinterSetup([](QPrinter& p) {
         p.setPageSize(QPageSize(QPageSize::A4));
         p.setPageOrientation(QPageLayout::Landscape);
         p.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
         return true;
     });
-    user_.answerPrinterSetup([](QPrinter& p) {
+    user.answerPrinterSetup([](QPrinter& p) {
         p.setPageOrientation(QPageLayout::Portrait);
         p.setOutputFileName(QString());
         return false;
@@ -203,9 +200,9 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
         rows.row(0)[i] = static_cast<std::uint8_t>(1 + (i % 13 + i / 13) % 3);
     frame_->change([&](frame::FrameEditing& ram) { ram.forminne = rows; });
     frame_->Allrad->setCaption(QStringLiteral("12"));
-    user_.answerFileDialog(pdf);
+    user.answerFileDialog(pdf);
     dialog->ok_Click();
-    EXPECT_EQ(std::tuple(user_.messageBoxes().size(), QFileInfo::exists(pdf)), std::tuple(0u, true));
+    EXPECT_EQ(std::tuple(user.messageBoxes().size(), QFileInfo::exists(pdf)), std::tuple(0u, true));
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is installed by scripts/install-deps.sh";
     QProcess render;
@@ -240,9 +237,9 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
     }
 
     // The same file again: the save dialog's overwrite question is the only one.
-    user_.answerFileDialog(pdf).answerMessageBox(vbmsg::Yes);
+    user.answerFileDialog(pdf).answerMessageBox(vbmsg::Yes);
     dialog->ok_Click();
-    EXPECT_EQ(user_.messageBoxes().size(), 1U);
+    EXPECT_EQ(user.messageBoxes().size(), 1U);
 }
 
 }  // namespace

@@ -48,8 +48,7 @@ protected:
     }
     static Boxes unexpected(int error)
     {
-        return {
-            {MessageText(kMsgUnexpectedError) + QStringLiteral(" Error: ") + QString::number(error), vbmsg::Critical}};
+        return {{MessageText(kMsgUnexpectedError) + u" Error: " + QString::number(error), vbmsg::Critical}};
     }
     QString files() const
     {

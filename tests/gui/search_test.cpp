@@ -7,7 +7,6 @@
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 #include "systems/rattrad.h"
 
@@ -167,13 +166,7 @@ TEST_F(Search, MultiplicationInThreeClicksMarksTheSystemChanged)
     e.Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
     e.syssparat = true;
     // The block clicked: A, then B, then the target at the current cell.
-    auto click = [&e](int r1, int r2, int c1, int c2) {
-        e.Grid1->setSelStartRow(r1);
-        e.Grid1->setSelEndRow(r2);
-        e.Grid1->setSelStartCol(c1);
-        e.Grid1->setSelEndCol(c2);
-        e.ganger_Click();
-    };
+    auto click = [&e](int r1, int r2, int c1, int c2) { select(*e.Grid1, r1, c1, r2, c2), e.ganger_Click(); };
     EXPECT_EQ(e.ganger->Caption(), u"Multiplikation");
     click(1, 2, 1, 2);
     EXPECT_EQ(std::tuple(e.ganger->Caption(), e.Grid1->Row(), e.Grid1->Col()), std::tuple(u"gånger val 2", 2, 2));

@@ -7,7 +7,6 @@
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
-#include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <gmock/gmock.h>
@@ -38,7 +37,6 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
 {
     // Typed in, its signs filled in but for one empty cell.
     Form2* e = newSystem(2, 2, 5, false, 1);
-    ASSERT_NE(e, nullptr);
     typeSigns(*e, {".2X2", "1121", "221X", "11X2", "2221"});
     const QString caption = e->windowTitle();
 

@@ -13,8 +13,6 @@
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
 #include "support/mainwindow.h"
-#include "support/scripteduser.h"
-#include "support/testhelpers.h"
 #include "systems/garantiram.h"
 #include "systems/rattrad.h"
 #include "systems/visare.h"
@@ -70,16 +68,14 @@ QStringList clippedCaptions(const QWidget* window)
     return out;
 }
 
-class TextFit : public ::testing::TestWithParam<const char*> {
+class TextFit : public MainWindowTest, public ::testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override
     {
         font_ = QApplication::font();
         twips::useFormFont();
         config_.writeIni(QByteArray("Language=") + GetParam() + "\r\nAppPath=" + QDir::tempPath().toUtf8() + "\r\n");
-        main_ = makeMainWindow();
-        main_->resize(1200, 800);
-        main_->show();
+        MainWindowTest::SetUp();
         main_->MDIForm_Load();
         processEvents();
     }
@@ -87,10 +83,7 @@ protected:
     {
         for (QWidget* w : {static_cast<QWidget*>(Gatill::instance()), static_cast<QWidget*>(Byta::instance())})
             delete w;
-        markDocumentsSaved(*main_);
-        main_.reset();
-        processEvents();
-        sprakoffset = 0;
+        MainWindowTest::TearDown();
         QApplication::setFont(font_);
     }
     // Measures window, shown, and adds what is cut off.
@@ -110,9 +103,6 @@ protected:
     }
 
     QFont font_;
-    ScratchConfig config_;
-    ScriptedUser user_;
-    std::unique_ptr<MDIForm1> main_;
     QStringList clipped_;
 };
 
@@ -128,16 +118,14 @@ TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
     measure(&splash);
     measure(guide::instance());
 
-    main_->NyBlankett_Click();
-    processEvents();
-    measure(main_->activeChild());
+    measure(&newFrame());
     measureDialog(MainCommand::GoTo, &Gatill::instance);
     measureDialog(MainCommand::Print, &printruta::instance);
     measure(garantiram::instance());
     measure(visare::instance());
-    user_.answerMessageBox(vbmsg::OK);  // no calibration file there
+    user.answerMessageBox(vbmsg::OK);  // no calibration file there
     measureDialog(MainCommand::PrinterSettings, &printerinst::instance);
-    user_.clear();
+    user.clear();
 
     main_->runCommand(MainCommand::NewSystem);
     NyttSystemInst* dlg = NyttSystemInst::instance();
@@ -146,12 +134,7 @@ TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
         dlg->Option1[static_cast<std::size_t>(urad)]->setValue(true);
         measure(dlg);
     }
-    dlg->Halvgard->setText(QStringLiteral("2"));
-    dlg->Helgard->setText(QStringLiteral("1"));
-    dlg->Rader->setText(QStringLiteral("3"));
-    dlg->CommandOK_Click();
-    processEvents();
-    measure(main_->activeChild());
+    measure(newSystem(2, 1, 3));
     measureDialog(MainCommand::GoTo, &Gatill::instance);
     measureDialog(MainCommand::Replace, &Byta::instance);
     measureDialog(MainCommand::Search, &rattrad::current);

@@ -20,11 +20,9 @@ using UserStory = MainWindowTest;
 TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
 {
     QTemporaryDir dir;
-    MDIForm1* main = main_.get();
 
     // 1. The computer builds a 12-right system of three full guards.
     Form2* editor = newSystem(0, 3, 1, true);
-    ASSERT_NE(editor, nullptr);
     const int systemRows = editor->rader();
     ASSERT_EQ(systemRows, 9);  // reduced: a third of the full variation
     ASSERT_EQ(editor->Grid1->Cols(), systemRows + 1);
@@ -33,7 +31,7 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     user.answerMessageBox(vbmsg::No);
     editor->Anvand_Click();
     processEvents();
-    EXPECT_EQ(std::tuple(main->activeChild(), main->anvandsystem), std::tuple(editor, QString()));
+    EXPECT_EQ(std::tuple(main_->activeChild(), main_->anvandsystem), std::tuple(editor, QString()));
 
     // 3. "Garantitabell" computes, stores and shows the table; it is no edit.
     editor->kommentarer->setText(QStringLiteral("tre helgarderingar"));
@@ -41,7 +39,7 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     editor->Berakna_Click();
     garanti* w = garanti::loaded();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(std::tuple(main->Enabled(), visare::instance()->isVisible(), editor->syssparat, w->Label3->Visible()),
+    EXPECT_EQ(std::tuple(main_->Enabled(), visare::instance()->isVisible(), editor->syssparat, w->Label3->Visible()),
         std::tuple(true, false, saved, false));
     EXPECT_EQ(w->windowTitle() + u' ' + gridText(*w->Grid2).section(u'/', 0, 0), u"Garantitabell 13|12|11|10|0-9|(%)");
     // The nine rows lie two or more differences apart: each outcome is a row (13 right, and 6 rows
@@ -53,31 +51,28 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
 
     // 4. "Använd" again: the table is current, so the only question is where to save; a new frame
     // takes the system into System 1.
-    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(editor->parentWidget()));
+    main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(editor->parentWidget()));
     const QString systemFile = dir.filePath(QStringLiteral("3-0-system.RM"));
     user.answerFileDialog(systemFile);
     editor->Anvand_Click();
     processEvents();
-    auto* frame = qobject_cast<Form1*>(main->activeChild());
+    auto* frame = qobject_cast<Form1*>(main_->activeChild());
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(std::tuple(editor->syssparat, main->anvandsystem), std::tuple(true, QString()));
+    EXPECT_EQ(std::tuple(editor->syssparat, main_->anvandsystem), std::tuple(true, QString()));
     EXPECT_EQ(frame->Label3[0]->Caption() + u' ' + frame->InsRader[0]->Caption() + u' ' + frame->InsHalv[0]->Caption() +
             u' ' + frame->InsHel[0]->Caption() + u' ' + QString::number(frame->state().filbyte),
         u"3-0-system.RM " + QString::number(systemRows) + u" 0/0 0/3 5");
     EXPECT_EQ(gridText(*frame->Grid1[0], 1, 1), gridText(*editor->Grid1, 1, 1));
 
     // 5. Full guards on matches 1-3 in System 1, singles "1" on the rest.
-    for (int cell = 0; cell < 9; ++cell)
-        Q_EMIT frame->Label1[cell]->Click();
-    for (int match = 3; match < 13; ++match)
-        Q_EMIT frame->Label1[3 * match]->Click();
+    mark(*frame, "FFF1111111111");
     processEvents();
     EXPECT_EQ(frame->InsHel[0]->Caption() + u' ' + frame->Allrad->Caption(), u"3/3 " + QString::number(systemRows));
 
     // 6. "Skapa": the rows are the system's rows on matches 1-3, "1" elsewhere, in the system's order.
     frame->OK_Click();
     processEvents();
-    ASSERT_EQ(std::tuple(frame->grid2frame->isVisible(), main->SkrivUt->isEnabled()), std::tuple(true, true));
+    ASSERT_EQ(std::tuple(frame->grid2frame->isVisible(), main_->SkrivUt->isEnabled()), std::tuple(true, true));
     const RowMatrix rows = frame->forminnecopy();
     // SignCode 1, 2, 3 as "1", "X", "2"; a row, then a space. The spare 14th match and 10th row stay 0.
     QString signs;
@@ -92,15 +87,15 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     // 7. Save the frame; its caption becomes the file.
     const QString frameFile = dir.filePath(QStringLiteral("ram.1X2"));
     user.answerFileDialog(frameFile);
-    main->sparasom_Click();
+    main_->sparasom_Click();
     processEvents();
     EXPECT_EQ(std::tuple(frame->windowTitle(), frame->systemsparat()), std::tuple(frameFile, true));
 
     // 8. Open it in a new frame: the same rows, shown as coupons at once.
     user.answerFileDialog(frameFile);
-    main->laddablankett_Click();
+    main_->laddablankett_Click();
     processEvents();
-    auto* reopened = qobject_cast<Form1*>(main->activeChild());
+    auto* reopened = qobject_cast<Form1*>(main_->activeChild());
     ASSERT_THAT(reopened, testing::AllOf(testing::NotNull(), testing::Ne(frame)));
     EXPECT_EQ(std::tuple(reopened->windowTitle(), reopened->grid2frame->isVisible(),
                   reopened->rect().contains(reopened->grid2frame->geometry())),
@@ -113,7 +108,8 @@ TEST_F(UserStory, BuildASystemUseItInAFrameCreateSaveAndReopen)
     reopened->visagaranti_Click(0);
     w = garanti::loaded();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(std::tuple(user.messageBoxes().size(), main->Enabled()), std::tuple(1u, true));  // only step 2's question
+    EXPECT_EQ(
+        std::tuple(user.messageBoxes().size(), main_->Enabled()), std::tuple(1u, true));  // only step 2's question
     EXPECT_EQ(gridText(*w->Grid2, 1) + u'|' + w->reducering->Caption() + u"|" + w->kommentarer->Text(), table);
 }
 

@@ -10,8 +10,6 @@
 #include "shell/garanti.h"
 #include "shell/guide.h"
 #include "support/mainwindow.h"
-#include "support/scripteduser.h"
-#include "support/testhelpers.h"
 #include "systems/visare.h"
 
 #include <QApplication>
@@ -31,31 +29,17 @@ void takeTheActivation()
     EXPECT_TRUE(box.isActiveWindow());
 }
 
-class BoxTakingFocus : public ScriptedUser {
-public:
-    int messageBox(const QString& text, int style, const QString& title) override
-    {
-        takeTheActivation();
-        return ScriptedUser::messageBox(text, style, title);
-    }
-};
-
-class Windows : public ::testing::Test {
+// The guide shown, as at start.
+class Windows : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        sprakoffset = 0;
         config_.writeIni("Language=Swedish\r\nAppPath=/opt/v\r\n");
-        main_ = makeMainWindow();
-        main_->resize(1000, 700);
-        main_->show();
-        main_->MDIForm_Load();  // the guide is shown, as at start
+        size_ = {1000, 700};
+        MainWindowTest::SetUp();
+        main_->MDIForm_Load();
         giveTheActivationBack();
-    }
-    void TearDown() override
-    {
-        markDocumentsSaved(*main_);
-        main_.reset();
+        user.beforeMessageBox = takeTheActivation;
     }
     void giveTheActivationBack()
     {
@@ -65,16 +49,6 @@ protected:
     }
     QRect area() const { return QRect(QPoint(), main_->mdiArea()->viewport()->size()); }
     static QMdiSubWindow* windowOf(QWidget* document) { return qobject_cast<QMdiSubWindow*>(document->parentWidget()); }
-    Form1* newFrame()
-    {
-        main_->NyBlankett_Click();
-        processEvents();
-        return qobject_cast<Form1*>(main_->activeChild());
-    }
-
-    ScratchConfig config_;
-    BoxTakingFocus user_;
-    std::unique_ptr<MDIForm1> main_;
 };
 
 // Documents open at their form size fully inside the area; cascade keeps every size, icons go to the
@@ -85,7 +59,7 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
     const QSize editorSize = Form2().size();
     std::vector<QMdiSubWindow*> windows;
     for (int i = 0; i < 4; ++i)
-        windows.push_back(windowOf(newFrame()));
+        windows.push_back(windowOf(&newFrame()));
     windows.push_back(windowOf(Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings())));
     processEvents();
     auto atFormSize = [&](QMdiSubWindow* w) {
@@ -142,8 +116,8 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
 // oldest window.
 TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingADocumentActivatesTheOneBefore)
 {
-    Form1* first = newFrame();
-    windowOf(newFrame())->close();
+    Form1* first = &newFrame();
+    windowOf(&newFrame())->close();
     processEvents();
     EXPECT_EQ(std::tuple(main_->activeChild(), main_->SparaSom->isEnabled()), std::tuple(first, true));
 
@@ -163,10 +137,10 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
     Q_EMIT first->Label1[12]->Click();
     Q_EMIT first->Label1[14]->Click();
     first->ok->setFocus();
-    user_.answerMessageBox(vbmsg::OK);
+    user.answerMessageBox(vbmsg::OK);
     first->ok->click();
     giveTheActivationBack();
-    ASSERT_EQ(user_.messageBoxes().size(), 1u);
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
     EXPECT_EQ(std::tuple(first->systempanel->isVisible(), main_->activeChild(), main_->SparaSom->isEnabled()),
         std::tuple(true, first, true));
 }
@@ -175,7 +149,7 @@ TEST_F(Windows, TheActiveFrameStaysActiveAfterTheLockAndARefusedSkapaAndClosingA
 // empties the main window's hint; the go-to dialog leaves it as it is.
 TEST_F(Windows, AMouseMoveOverTheDocumentsAndMostDialogsClearsTheHint)
 {
-    Form1* frame = newFrame();
+    Form1* frame = &newFrame();
     Form2* editor = Form2::open(QStringLiteral("S"), NyttSystemInst::instance()->settings());
     garanti* table = garanti::reload();
     const std::pair<QWidget*, bool> cases[] = {{main_->mdiArea()->viewport(), true}, {frame, true}, {editor, true},

@@ -7,6 +7,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "support/scripteduser.h"
+#include "support/testhelpers.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
 
@@ -35,8 +36,8 @@ inline void markDocumentsSaved(MDIForm1& main)
     }
 }
 
-// A test with the main window shown, in Swedish, and a scripted user that must have used every
-// answer it was given by the end.
+// A test with the main window shown, in Swedish, a configuration folder of its own and a scripted
+// user that must have used every answer it was given by the end.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -109,11 +110,14 @@ protected:
         return active<Form2>();
     }
     // A system from the new-system dialog: typed in with `rows` empty rows, or built by the computer.
+    // Throws when no editor is active afterwards.
     Form2* newSystem(int half, int full, int rows, bool build = false, int urad = 0, int fel = 1)
     {
         fillNewSystem(
             std::to_string(half).c_str(), std::to_string(full).c_str(), std::to_string(rows).c_str(), build, urad, fel);
-        return confirmNewSystem();
+        if (Form2* e = confirmNewSystem())
+            return e;
+        throw std::runtime_error("no new system");
     }
 
     // Types signs into a system editor's grid: one string per system row, one character per guarded
@@ -124,7 +128,19 @@ protected:
             for (int k = 0; rows[c][k]; ++k)
                 e.Grid1->setTextMatrix(k + 1, int(c) + 1, QString(QChar::fromLatin1(rows[c][k])).remove(u'.'));
     }
+    // Selects the block from (row1, col1) to (row2, col2) as a click there and a drag would, the first
+    // cell current.
+    static void select(Grid& g, int row1, int col1, int row2, int col2)
+    {
+        g.setRow(row1);
+        g.setCol(col1);
+        g.setSelStartRow(row1);
+        g.setSelStartCol(col1);
+        g.setSelEndRow(row2);
+        g.setSelEndCol(col2);
+    }
 
+    ScratchConfig config_;
     ScriptedUser user;
     std::unique_ptr<MDIForm1> main_;
     QSize size_{1100, 760};

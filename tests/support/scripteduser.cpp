@@ -8,7 +8,8 @@
 std::vector<ScriptedUser::Shown> ScriptedUser::messageBoxes() const
 {
     std::vector<Shown> out;
-    std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(out), [](const Shown& s) { return s.kind == Shown::MessageBox; });
+    std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(out),
+        [](const Shown& s) { return s.kind == Shown::MessageBox; });
     return out;
 }
 
@@ -28,6 +29,8 @@ int ScriptedUser::beeps() const
 
 int ScriptedUser::messageBox(const QString& text, int style, const QString& title)
 {
+    if (beforeMessageBox)
+        beforeMessageBox();
     shown_.push_back({Shown::MessageBox, text, style, title, {}});
     if (boxAnswers_.empty()) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString() << " (style " << style << ")";

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -43,10 +44,15 @@ public:
     // Answers scripted but never asked for.
     std::size_t unusedAnswers() const { return boxAnswers_.size() + dialogAnswers_.size() + printerAnswers_.size(); }
     void clear() { shown_.clear(); }
+    // Runs before each message box is answered, as the box's showing would.
+    std::function<void()> beforeMessageBox;
 
     int messageBox(const QString& text, int style, const QString& title) override;
     std::optional<QString> fileDialog(const FileDialogRequest& request) override;
-    void showHelp(const QString& helpFile, int command) override { shown_.push_back({Shown::Help, helpFile, command, {}, {}}); }
+    void showHelp(const QString& helpFile, int command) override
+    {
+        shown_.push_back({Shown::Help, helpFile, command, {}, {}});
+    }
     void beep() override { shown_.push_back({Shown::Beeped, {}, 0, {}, {}}); }
     // Recorded; unscripted, accepted with the printer left as it is.
     bool printerSetup(QPrinter& printer) override;
