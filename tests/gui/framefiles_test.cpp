@@ -502,7 +502,8 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
     ASSERT_TRUE(QFile::link(target, link));
     user.answerMessageBox(vbmsg::Yes);
     saveAs(link);
-    EXPECT_TRUE(QFileInfo(link).isSymLink() && readFileBytes(target).startsWith(char(11)));
+    EXPECT_EQ(
+        std::tuple(QFileInfo(link).isSymLink(), readFileBytes(target).startsWith(char(11))), std::tuple(true, true));
     const QByteArray saved = readFileBytes(target);
 
     const QString fifo = path(QStringLiteral("rör.str"));
@@ -525,9 +526,10 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
             frame::exportCoupons(*main_, CouponGame::Stryktipset);
         else
             main_->sparasom_Click();
-        EXPECT_TRUE(boxes() == r.boxes && main_->sparafel);
+        EXPECT_EQ(std::tuple(boxes(), main_->sparafel), std::tuple(r.boxes, true));
     }
-    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && readFileBytes(readOnly) == "old");
+    EXPECT_EQ(std::tuple(QFileInfo(fifo).exists(), QFileInfo(fifo).isFile(), readFileBytes(readOnly)),
+        std::tuple(true, false, QByteArray("old")));
 
     // The program as it starts, under a file-size limit smaller than the frame.
     const QString files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|');

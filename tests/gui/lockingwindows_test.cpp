@@ -45,7 +45,8 @@ protected:
             processEvents();
             QWidget* w = open();
             processEvents();
-            ASSERT_TRUE(w && w->isVisible() && !main_->Enabled());
+            ASSERT_NE(w, nullptr);
+            EXPECT_EQ(std::tuple(w->isVisible(), main_->Enabled()), std::tuple(true, false));
             EXPECT_EQ(std::tuple(w->windowType(), w->parentWidget()), std::tuple(Qt::Dialog, main_.get()));
             EXPECT_EQ(w->windowHandle()->transientParent(), main_->windowHandle());
             main_->activateWindow();

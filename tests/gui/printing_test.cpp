@@ -164,13 +164,13 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
     main_->SkrivUt_Click();
     printruta* dialog = printruta::instance();
     const QPrinter& printer = *prnshw::printer();
-    EXPECT_TRUE(printer.outputFormat() == QPrinter::PdfFormat && printer.resolution() == 300);
+    EXPECT_EQ(std::tuple(printer.outputFormat(), printer.resolution()), std::tuple(QPrinter::PdfFormat, 300));
 
     user.cancelFileDialog();
     dialog->ok_Click();
     ASSERT_EQ(user.fileDialogs().size(), 1U);
     const FileDialogRequest asked = user.fileDialogs().front();
-    EXPECT_TRUE(asked.save && asked.filter == u"PDF (*.pdf)|*.pdf");
+    EXPECT_EQ(std::tuple(asked.save, asked.filter), std::tuple(true, QStringLiteral("PDF (*.pdf)|*.pdf")));
     EXPECT_EQ(asked.fileName, frame_->windowTitle() + u".pdf");
 
     // Set up: landscape with small margins; then a set-up dialog closed by its title bar.
@@ -188,7 +188,7 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
     main_->SkrivUt_Click();
     dialog->skrivare_Click();
     dialog->skrivare_Click();
-    EXPECT_TRUE(printer.outputFormat() == QPrinter::PdfFormat && printer.resolution() == 300);
+    EXPECT_EQ(std::tuple(printer.outputFormat(), printer.resolution()), std::tuple(QPrinter::PdfFormat, 300));
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 
     PrintCalibration cal = resetCalibration();

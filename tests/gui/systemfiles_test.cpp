@@ -157,7 +157,8 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
         Form2* e = open(odd);
         if (c.message) {
             EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(c.message), vbmsg::Exclamation}}));
-            EXPECT_TRUE(main_->mdiArea()->subWindowList().size() == before && dlg->Rader->Text() == u"7");
+            EXPECT_EQ(std::tuple(main_->mdiArea()->subWindowList().size(), dlg->Rader->Text()),
+                std::tuple(before, QStringLiteral("7")));
         } else {
             ASSERT_NE(e, nullptr);
             EXPECT_EQ(std::pair(e->Grid1->Rows(), e->Grid1->Cols()), std::pair(14, 5451));

@@ -48,7 +48,9 @@ TEST_F(AtomicFile, LinksAreWrittenThroughAndOddOrReadOnlyTargetsRefusedBeforeAny
         ASSERT_EQ(::symlink("ram.1X2", QFile::encodeName(dir_.filePath(QStringLiteral("middle"))).constData()), 0);
         ASSERT_TRUE(QFile::link(dir_.filePath(QStringLiteral("middle")), link));
         write(link, QByteArray("new"));
-        EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(dir_.filePath(QStringLiteral("middle"))).isSymLink());
+        EXPECT_EQ(
+            std::tuple(QFileInfo(link).isSymLink(), QFileInfo(dir_.filePath(QStringLiteral("middle"))).isSymLink()),
+            std::tuple(true, true));
         EXPECT_EQ(readFileBytes(path_), "new");  // the dangling link's file is made
         QFile::remove(dir_.filePath(QStringLiteral("middle")));
 
@@ -62,7 +64,8 @@ TEST_F(AtomicFile, LinksAreWrittenThroughAndOddOrReadOnlyTargetsRefusedBeforeAny
             EXPECT_EQ(errorOf([&] { write(r.target, "x"); }), r.error) << r.target.toStdString();
             EXPECT_EQ(errorOf([&] { vb::checkedWriteTarget(r.target); }), r.error);
         }
-        EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && readFileBytes(path_) == "old");
+        EXPECT_EQ(std::tuple(QFileInfo(fifo).exists(), QFileInfo(fifo).isFile(), readFileBytes(path_)),
+            std::tuple(true, false, QByteArray("old")));
         QFile::remove(path_);
     }
 }
