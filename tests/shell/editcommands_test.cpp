@@ -39,8 +39,9 @@ TEST(EditCommands, PasteBlockAsksAtMostOnceAndIsCutAtTheGridsEdge)
     };
     for (const auto& [text, startRow, startCol, answers, write, endRow, endCol] : cases) {
         std::size_t asked = 0;
+        const std::vector<bool>& given = answers;  // a lambda may not capture a structured binding
         const PastePlan plan = planPaste(QString::fromLatin1(text), Selection{startRow, 9, startCol, 4}, 14, 11,
-            [&] { return ++asked <= answers.size() && answers[asked - 1]; });
+            [&] { return ++asked <= given.size() && given[asked - 1]; });
         const Selection& s = plan.selection;
         EXPECT_EQ(std::tuple(asked, plan.write, s.startRow, s.endRow, s.endCol),
             std::tuple(answers.size(), write, startRow, endRow, endCol))
