@@ -1,7 +1,9 @@
-// Every test program starts here: an offscreen QApplication, so windows can be made and driven, on
-// a machine that seems to have no printer, so every print goes to a PDF file or a recording context.
+// Every test program starts here: an offscreen QApplication, so windows can be made and driven, in
+// a home of its own, on a machine that seems to have no printer, so every print goes to a PDF file
+// or a recording context.
 
 #include "platform/prnshw.h"
+#include "support/isolation.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -10,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    testsupport::isolateFromMachine();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
