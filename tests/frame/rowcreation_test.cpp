@@ -103,12 +103,13 @@ TEST(RowCreation, SinglesGiveOneRowAndUnmarkedMatchesNoSign)
     mark(in, 0, "1");
     mark(in, 4, "X");
     mark(in, 12, "2");
+    mark(in, 7, "X2");  // a single with two marks: the later sign is the one written
     const Result r = created(in);
     // One row, then the empty row that row creation always adds.
     EXPECT_EQ(std::tuple(r.total, r.rows.upperMatch(), r.rows.upperRow(), r.marksRecorded, said(r)),
         std::tuple(1, 13, 1, true, ""));
-    EXPECT_EQ(columns(r.rows, {0, 1, 4, 12, 13}, 2), "1. .. X. 2. ..");
-    EXPECT_EQ(r.marks.antalmarkerade, (std::array<std::uint8_t, 14>{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(columns(r.rows, {0, 1, 4, 7, 12, 13}, 2), "1. .. X. 2. 2. ..");
+    EXPECT_EQ(r.marks.antalmarkerade, (std::array<std::uint8_t, 14>{1, 0, 0, 0, 1, 0, 0, 2, 0, 0, 0, 0, 1}));
     EXPECT_EQ(r.marks.ettamarkerad, (std::array<std::uint8_t, 14>{1}));
 }
 
@@ -206,7 +207,7 @@ TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
         {{34, 33, 33}, 100, {34, 33, 33}}, {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
         {{20, 20, 60}, 1, {0, 0, 1}}, {{50, 50, 0}, 3, {2, 1, 0}},  // ties
         {{50, 0, 50}, 3, {2, 0, 1}}, {{0, 50, 50}, 3, {0, 2, 1}}, {{0, 50, 50}, 100, {0, 50, 50}},
-        {{0, 0, 100}, 9, {0, 0, 9}}};
+        {{0, 0, 100}, 9, {0, 0, 9}}, {{45, 45, 10}, 10, {5, 4, 1}}};  // 4.5 + 0.3 stays 4
     SeededRandom seeded(7);
     for (const auto& [percent, rows, count] : cases) {
         SCOPED_TRACE(testing::PrintToString(percent) + " of " + std::to_string(rows));
@@ -242,7 +243,8 @@ TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
     // "3a", text the boxes let through that is no whole number: its leading number, as the sum was made.
     for (const auto& [text, want] :
         {std::pair{"%   50  30  20", P{50, 30, 20}}, std::pair{"%  100   0   0", P{100, 0, 0}},
-            std::pair{"%    0  50  50", P{0, 50, 50}}, std::pair{"%   3a  50  47", P{3, 50, 47}}})
+            std::pair{"%    0  50  50", P{0, 50, 50}}, std::pair{"%   3a  50  47", P{3, 50, 47}},
+            std::pair{"%   25  250050", P{25, 250, 50}}})  // five characters for "X" and the last four for "2"
         EXPECT_EQ(percentValuesFromText(QString::fromLatin1(text)), want) << text;
 }
 
