@@ -207,7 +207,8 @@ TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
         {{34, 33, 33}, 100, {34, 33, 33}}, {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
         {{20, 20, 60}, 1, {0, 0, 1}}, {{50, 50, 0}, 3, {2, 1, 0}},  // ties
         {{50, 0, 50}, 3, {2, 0, 1}}, {{0, 50, 50}, 3, {0, 2, 1}}, {{0, 50, 50}, 100, {0, 50, 50}},
-        {{0, 0, 100}, 9, {0, 0, 9}}, {{45, 45, 10}, 10, {5, 4, 1}}};  // 4.5 + 0.3 stays 4
+        {{0, 0, 100}, 9, {0, 0, 9}}, {{45, 45, 10}, 10, {5, 4, 1}},
+        {{15, 75, 10}, 10, {1, 8, 1}}};  // 4.5 + 0.3 and 1.5 + 0.3 stay 4 and 1
     SeededRandom seeded(7);
     for (const auto& [percent, rows, count] : cases) {
         SCOPED_TRACE(testing::PrintToString(percent) + " of " + std::to_string(rows));
@@ -322,9 +323,12 @@ TEST(RowCreation, EqualRowRemovalOnALargeFrameKeepsEachDistinctRowOnceInOrder)
 {
     const long long n = (1LL << 19) + 3;
     std::mt19937 gen(7);
+    std::vector<std::uint32_t> pool(300000);
+    for (std::uint32_t& key : pool)
+        key = gen() & ((1U << 26) - 1);
     RowMatrix big(13, n);
     for (long long j = 0; j < n; ++j) {
-        std::uint32_t key = static_cast<std::uint32_t>(gen() % 300000) * 2654435761U;
+        std::uint32_t key = pool[gen() % pool.size()];
         for (int m = 0; m < 13; ++m, key >>= 2)
             big.at(m, j) = static_cast<std::uint8_t>(key & 3);
     }
