@@ -3,6 +3,7 @@
 #include "platform/userinterface.h"
 
 #include "platform/atomicfile.h"
+#include "platform/filelistmodel.h"
 #include "platform/language.h"
 #include "platform/vberror.h"
 
@@ -154,6 +155,7 @@ public:
             dialog.setFileMode((request.flags & 4096) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         // The dialog asks before overwriting only with its own flag; the program asks itself.
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        dialog.setProxyModel(new FileListModel(&dialog));
         const QStringList filters = qtFilters(request.filter);
         if (!filters.isEmpty()) {
             dialog.setNameFilters(filters);
