@@ -18,6 +18,19 @@
     </message>
 </context>
 <context>
+    <name>QCupsJobWidget</name>
+    <message>
+        <source>Classified</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Turvaluokiteltu</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Salainen</translation>
+    </message>
+</context>
+<context>
     <name>QPageSize</name>
     <message>
         <source>A3 Extra</source>
