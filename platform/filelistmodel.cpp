@@ -1,7 +1,12 @@
 #include "platform/filelistmodel.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLocale>
+#include <QTreeView>
 
 namespace {
 
@@ -14,7 +19,45 @@ std::function<QString(const QString&)>& kindNamer()
 // The columns of QFileSystemModel.
 enum Column { Name = 0, Size = 1, Type = 2, Modified = 3 };
 
+// Names, sizes, kinds and dates show whole, whatever the language writes: the columns take the
+// width of their texts once the folder has been read.
+void fitColumns(QFileDialog& dialog, const QFileSystemModel* files)
+{
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!view)
+        return;
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, view, [view] {
+        for (int column = 0; column < view->header()->count(); ++column)
+            view->resizeColumnToContents(column);
+    });
+}
+
+// Gives a file dialog the list in the language as it is first made ready to show.
+class FileDialogWatcher final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Polish)
+            if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel())
+                if (auto* files = qobject_cast<QFileSystemModel*>(dialog->findChild<QFileSystemModel*>())) {
+                    dialog->setProxyModel(new FileListModel(dialog));
+                    fitColumns(*dialog, files);
+                }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
+
+void listFilesInTheLanguage()
+{
+    static FileDialogWatcher* watcher = nullptr;
+    if (watcher || !qApp)
+        return;
+    watcher = new FileDialogWatcher(qApp);
+    qApp->installEventFilter(watcher);
+}
 
 void setFileKindNamer(std::function<QString(const QString& fileName)> namer) { kindNamer() = std::move(namer); }
 

@@ -13,6 +13,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 };
 
+// From now on every file dialog of Qt's own, also those Qt opens itself (the printer dialog's
+// "..."), lists its files through a FileListModel, its columns as wide as their texts.
+void listFilesInTheLanguage();
+
 // Names a file's kind in the type column; an empty answer leaves the desktop's name. The program
 // installs its own (none installed: the desktop's names throughout).
 void setFileKindNamer(std::function<QString(const QString& fileName)> namer);

@@ -101,6 +101,8 @@ private:
 
 class DesktopUserInterface final : public UserInterface {
 public:
+    DesktopUserInterface() { listFilesInTheLanguage(); }
+
     int messageBox(const QString& text, int style, const QString& title) override
     {
         QMessageBox box(QApplication::activeWindow());
@@ -155,7 +157,6 @@ public:
             dialog.setFileMode((request.flags & 4096) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         // The dialog asks before overwriting only with its own flag; the program asks itself.
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-        dialog.setProxyModel(new FileListModel(&dialog));
         const QStringList filters = qtFilters(request.filter);
         if (!filters.isEmpty()) {
             dialog.setNameFilters(filters);

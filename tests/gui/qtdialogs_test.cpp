@@ -160,10 +160,11 @@ QTreeView* detailView(QWidget* dialog)
     return dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
 }
 
-// The file dialog's detail view once it lists count entries: the dialog is then closed.
-void readFileDialog(qsizetype count, const std::function<void(QWidget*, QTreeView*)>& read)
+// The detail view of the next file dialog over after once it lists count entries: the dialog is
+// then closed.
+void readFileDialog(QWidget* after, qsizetype count, const std::function<void(QWidget*, QTreeView*)>& read)
 {
-    onNextModal(nullptr, [=](QWidget* dialog) {
+    onNextModal(after, [=](QWidget* dialog) {
         QTreeView* view = detailView(dialog);
         EXPECT_NE(view, nullptr);
         if (view) {
@@ -238,8 +239,9 @@ protected:
 INSTANTIATE_TEST_SUITE_P(BothLanguages, QtDialogs, ::testing::Values(std::int16_t(0), std::int16_t(10000)),
     [](const auto& language) { return language.param ? std::string("Finnish") : std::string("Swedish"); });
 
-// The printer dialog, "Options >>" with every tab, "Properties" with every tab, and the question
-// before an existing file is overwritten: not one English word. CUPS is out of reach, so the PDF
+// The printer dialog, "Options >>" with every tab, "Properties" with every tab, the file dialog of
+// "..." and the question before an existing file is overwritten: not one English word, and the file
+// list as in the program's own file dialogs. CUPS is out of reach, so the PDF
 // printer is the one printer.
 TEST_P(QtDialogs, PrinterDialogItsOptionsPropertiesAndOverwriteQuestionHaveNoEnglishWord)
 {
@@ -254,6 +256,7 @@ TEST_P(QtDialogs, PrinterDialogItsOptionsPropertiesAndOverwriteQuestionHaveNoEng
             cancels << cancel->text().remove(u'&');
     };
     bool askedToOverwrite = false;
+    std::map<QString, QStringList> browsed;  // the list of the dialog Qt opens for "..."
     onNextModal(nullptr, [&](QWidget* dialog) {
         cancelOf(dialog);
         english << englishIn(QStringLiteral("printer"), visibleTexts(dialog));
@@ -267,6 +270,12 @@ TEST_P(QtDialogs, PrinterDialogItsOptionsPropertiesAndOverwriteQuestionHaveNoEng
         });
         if (auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties")))
             properties->click();
+        readFileDialog(dialog, qsizetype(kFiles.size()) + 1, [&](QWidget* browse, QTreeView* view) {
+            english << englishIn(QStringLiteral("print to file"), visibleTexts(browse));
+            browsed = fileRows(view);
+        });
+        if (auto* browse = dialog->findChild<QAbstractButton*>(QStringLiteral("fileBrowser")))
+            browse->click();
         onNextModal(dialog, [&](QWidget* question) {
             askedToOverwrite = qobject_cast<QMessageBox*>(question) != nullptr;
             english << englishIn(QStringLiteral("overwrite question"), visibleTexts(question));
@@ -282,6 +291,9 @@ TEST_P(QtDialogs, PrinterDialogItsOptionsPropertiesAndOverwriteQuestionHaveNoEng
     EXPECT_FALSE(UserInterface::current().printerSetup(printer));
     EXPECT_TRUE(askedToOverwrite);
     EXPECT_EQ(english, QStringList());
+    EXPECT_EQ(browsed[u"a.RM"_s], (QStringList{language().formattedDataSize(549),
+                                      GetParam() ? u"RM-järjestelmä"_s : u"RM-system"_s,
+                                      language().toString(kModified, QLocale::ShortFormat)}));
     EXPECT_EQ(cancels, QStringList(2, standardText(StandardText::Cancel)));
 }
 
@@ -293,7 +305,7 @@ TEST_P(QtDialogs, FileDialogsHaveNoEnglishWordAndListSizesDatesAndKindsInTheLang
         const QString where = save ? QStringLiteral("save dialog") : QStringLiteral("open dialog");
         QStringList english;
         std::map<QString, QStringList> rows;
-        readFileDialog(qsizetype(kFiles.size()) + 1, [&](QWidget* dialog, QTreeView* view) {
+        readFileDialog(nullptr, qsizetype(kFiles.size()) + 1, [&](QWidget* dialog, QTreeView* view) {
             english = englishIn(where, visibleTexts(dialog));
             rows = fileRows(view);
         });
@@ -315,7 +327,7 @@ TEST_P(QtDialogs, FileDialogsHaveNoEnglishWordAndListSizesDatesAndKindsInTheLang
 TEST_P(QtDialogs, TypeColumnNamesTheProgramsOwnKindsInTheLanguage)
 {
     std::map<QString, QStringList> rows;
-    readFileDialog(qsizetype(kFiles.size()) + 1, [&](QWidget*, QTreeView* view) { rows = fileRows(view); });
+    readFileDialog(nullptr, qsizetype(kFiles.size()) + 1, [&](QWidget*, QTreeView* view) { rows = fileRows(view); });
     CommonDialog dialog;
     dialog.Filter = QStringLiteral("Alla filer (*.*)|*.*");
     dialog.InitDir = folder_.path();
