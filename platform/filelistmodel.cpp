@@ -38,12 +38,13 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Polish)
-            if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel())
-                if (auto* files = qobject_cast<QFileSystemModel*>(dialog->findChild<QFileSystemModel*>())) {
-                    dialog->setProxyModel(new FileListModel(dialog));
-                    fitColumns(*dialog, files);
-                }
+        auto* dialog = event->type() == QEvent::Polish ? qobject_cast<QFileDialog*>(watched) : nullptr;
+        if (dialog && !dialog->proxyModel()) {
+            auto* list = new FileListModel(dialog);
+            dialog->setProxyModel(list);
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(list->sourceModel()))
+                fitColumns(*dialog, files);
+        }
         return QObject::eventFilter(watched, event);
     }
 };
