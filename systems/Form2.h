@@ -22,7 +22,8 @@ class Form2 : public QWidget, public Document {
 public:
     // New Form2 with its caption set: runs Load (laying the grid out from the settings, building the
     // rows when asked), puts the editor into the main window and activates it, then sets the caption,
-    // which stays until the next activation. The main window owns the editor.
+    // which stays until the next activation. The main window owns the editor. When Load refuses the
+    // system (more rows than the grid holds, message 33), no editor is left and the result is nullptr.
     static Form2* open(const QString& caption, const NewSystemSettings& settings);
 
     explicit Form2(QWidget* parent = nullptr);
@@ -68,7 +69,8 @@ public:
     bool rowTakesSign(int row, const QString& sign) const override;
 
     // ---- handlers ----
-    void Form_Load(const NewSystemSettings& settings);
+    // False when the system has more rows than the grid holds: message 33 has been shown.
+    bool Form_Load(const NewSystemSettings& settings);
     void Form_Activate() override;
     void Form_KeyDown(int KeyCode, int Shift);
     // The rows were edited: the guarantee table is outdated and the system unsaved.
