@@ -122,6 +122,12 @@ QString Form2::captionPattern() const
     return vb::Dec(helgard_) + u'-' + vb::Dec(halvgard_) + u'-' + vb::Dec(rader_) + u'.' + systemtyp_;
 }
 
+void Form2::keepFileName(const QString& path)
+{
+    fileName_ = path;
+    setWindowTitle(path);
+}
+
 // ---------------------------------------------------------------- load and build
 
 bool Form2::Form_Load(const NewSystemSettings& settings)
@@ -245,7 +251,7 @@ void Form2::writeRows(const GeneratedSystem& system)
 void Form2::Form_Activate()
 {
     guide::showPage(kGuideSystemEditor);
-    setWindowTitle(captionPattern());
+    setWindowTitle(fileName_.isEmpty() ? captionPattern() : fileName_);
 }
 
 void Form2::Form_Unload()
@@ -276,6 +282,8 @@ void Form2::saveAs(CommonDialog& dialog)
     static_cast<SystemBlock&>(file) = systemBlockOf(*Grid1, *Grid2, Grid1->Tag, Tag);
     writeThroughFileNumberOne(path, writeSystemFile(file));
     setWindowTitle(path);
+    if (!fileName_.isEmpty())
+        fileName_ = path;  // an opened system goes on by the name of the file written
     syssparat = true;
 }
 

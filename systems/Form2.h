@@ -48,8 +48,12 @@ public:
     double halvgard() const { return halvgard_; }
     int urad() const { return urad_; }
     const QString& systemtyp() const { return systemtyp_; }
-    // helgard-halvgard-rader.type, e.g. "2-5-151.RM": the caption on every activation.
+    // helgard-halvgard-rader.type, e.g. "2-5-151.RM": the caption on every activation of a system the
+    // new-system dialog made.
     QString captionPattern() const;
+    // A system opened from a file keeps the file's full name as its caption on every activation, and
+    // after a Save As the name of the file written; the dialog's reduction choice names it never.
+    void keepFileName(const QString& path);
 
     // Key preview: key presses in the editor reach Form_KeyDown before the control.
     bool KeyPreview() const { return keyPreview_; }
@@ -102,6 +106,7 @@ private:
     double halvgard_ = 0;
     int urad_ = 0;
     QString systemtyp_;
+    QString fileName_;  // the file an opened system was read from or last saved to; empty for a new one
     bool keyPreview_ = false;
     bool unloaded_ = false;
     Multiplication multiplication_;  // the blocks and state of ganger's three clicks
