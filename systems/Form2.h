@@ -52,7 +52,7 @@ public:
     // new-system dialog made.
     QString captionPattern() const;
     // A system opened from a file keeps the file's full name as its caption on every activation, and
-    // after a Save As the name of the file written; the dialog's reduction choice names it never.
+    // after a Save As the name of the file written, never a name from the new-system dialog's choices.
     void keepFileName(const QString& path);
 
     // Key preview: key presses in the editor reach Form_KeyDown before the control.
