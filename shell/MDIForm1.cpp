@@ -1,6 +1,7 @@
 #include "shell/MDIForm1.h"
 
 #include "platform/commondialog.h"
+#include "platform/filelistmodel.h"
 #include "platform/filenumber.h"
 #include "platform/paths.h"
 #include "platform/userinterface.h"
@@ -9,6 +10,7 @@
 #include "shell/Module1.h"
 #include "shell/editmenu.h"
 #include "shell/errorreport.h"
+#include "shell/filekinds.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
 #include "shell/saveas.h"
@@ -97,6 +99,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     buildToolbar();
     clearHintOnMouseMove({mdiArea_->viewport(), SSPanel1, SSPanel2});
     setHelpViewer([](const QString& file, int command) { helpviewer::instance()->showFile(file, command); });
+    setFileKindNamer([](const QString& fileName) { return fileKindOf(fileName, sprakoffset); });
 }
 
 MDIForm1::~MDIForm1()
