@@ -53,7 +53,6 @@ public:
     std::array<frame::MatchType, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
-    Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
 
     // ---- as a document of the main window ----
     DocumentKind kind() const override { return DocumentKind::Frame; }

@@ -160,6 +160,8 @@ private:
     void clearMatch(int m);
     void colourCounters(int s, int half, int full);
     void multiplyAllrad(double factor);
+    // Match m's mathematical guard: Allrad times its marks, when it has two or three.
+    void multiplyByMathematicalGuard(int m);
     void divideAllrad(double divisor);
     // A frame of Procent matches only (total at most 1) takes its total from the row-count box.
     void totalFromRowCountBox();

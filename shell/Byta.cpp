@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/windowhelp.h"
 #include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
@@ -36,11 +37,7 @@ std::unique_ptr<OptionArray> signOptions(Frame* group, int chosen)
 
 Byta* Byta::instance()
 {
-    if (!theDialog) {
-        theDialog = new Byta;
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new Byta; });
 }
 
 Byta::Byta() : LockingDialog(4230, 2520)

@@ -57,11 +57,7 @@ void spinCount(TextBox* box, double step, double low, double high)
 
 NyttSystemInst* NyttSystemInst::instance()
 {
-    if (!theDialog) {
-        theDialog = new NyttSystemInst(MDIForm1::instance());
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new NyttSystemInst(MDIForm1::instance()); });
 }
 
 NyttSystemInst::NyttSystemInst(QWidget* parent) : QWidget(parent, Qt::Dialog)
