@@ -1,7 +1,6 @@
 #include "frame/Form1.h"
 
 #include "frame/couponview.h"
-#include "frame/framereading.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -408,17 +407,11 @@ void Form1::Text2_KeyPress(int& KeyAscii)
 
 void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, Allrad->Caption(), windowTitle()); }
 
-void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
-
 void Form1::visagaranti_Click(int Index) { garanti::showFromSlot(*Grid3[Index], state().slottyp[Index]); }
-
-void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- window events
 
 // ---------------------------------------------------------------- as a document
-
-void Form1::saveAs(CommonDialog& dialog) { framereading::saveFrameAs(*this, dialog); }
 
 QString Form1::closeQuestion() const
 {

@@ -59,7 +59,7 @@ public:
     QString className() const override { return QStringLiteral("Form1"); }
     QString caption() const override { return windowTitle(); }
     bool isSaved() const override { return ram.systemsparat; }
-    void saveAs(CommonDialog& dialog) override;
+    void saveAs(CommonDialog& dialog) override;  // frame/framesaving.cpp
     QString closeQuestion() const override;
     MainItems enabledItems() const override;
     QString saveAsCaption() const override;
@@ -69,6 +69,7 @@ public:
     void Label1_Click(int Index);
     void Option1_Click(int Index);
     void Option1_Click(frame::Mode m) { Option1_Click(frame::modeIndex(m)); }
+    // The two file readers, in frame/framereading.cpp.
     void Ladda_Click(int Index);  // load a system file into slot Index
     void laddahelram_Click();  // read a frame file into this frame
     void visagaranti_Click(int Index);  // the guarantee table of slot Index

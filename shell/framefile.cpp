@@ -30,6 +30,8 @@ std::uint8_t startRowSignOf(const std::array<QString, 3>& captions, const std::a
 
 bool isEmptySlotName(const QString& name) { return name == u"Inget system" || name == u"Ei järjestelmää "; }
 
+QString frameFileFilter() { return QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*"); }
+
 QByteArray writeFrameFile(const FrameFileData& d)
 {
     ByteWriter w;
