@@ -9,10 +9,10 @@
 #include "platform/yielder.h"
 #include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/garanti.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -50,7 +50,7 @@ Label* label(QWidget* parent, const QString& caption, int left, int top, int wid
 
 // Each control's caption from the text table: control and UIText id.
 template <class Control>
-void setTexts(std::initializer_list<std::pair<Control*, int>> table)
+void setTexts(std::initializer_list<std::pair<Control*, UiTextId>> table)
 {
     for (const auto& [control, id] : table)
         control->setCaption(currentUiText(id));

@@ -7,6 +7,7 @@
 #include "core/framecodes.h"
 #include "core/rowmatrix.h"
 #include "platform/vbcodes.h"
+#include "shell/texts/textids.h"
 
 #include <QString>
 #include <array>
@@ -17,7 +18,7 @@ namespace frame {
 
 // A message box a handler asks for: MessageText id and MsgBox style.
 struct FrameMessage {
-    int textId = 0;
+    MessageTextId textId;
     int style = 0;
     bool operator==(const FrameMessage&) const = default;
 };

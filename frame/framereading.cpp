@@ -13,7 +13,6 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
 #include "shell/framefile.h"
@@ -21,6 +20,7 @@
 #include "shell/saveas.h"
 #include "shell/systemgrids.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <algorithm>
 

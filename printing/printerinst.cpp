@@ -7,9 +7,9 @@
 #include "platform/windowhelp.h"
 #include "printing/calibration.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPainter>
 #include <QPointer>

@@ -4,10 +4,10 @@
 #include "platform/prnshw.h"
 #include "platform/vberror.h"
 #include "platform/windowhelp.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QEvent>
 #include <QPointer>

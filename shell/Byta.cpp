@@ -3,11 +3,11 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/windowhelp.h"
-#include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPointer>
 

@@ -5,11 +5,11 @@
 #include "platform/userinterface.h"
 #include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPointer>
 

@@ -6,9 +6,9 @@
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "platform/vbtext.h"
 #include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
 #include <QApplication>
