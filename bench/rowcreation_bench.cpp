@@ -232,7 +232,7 @@ int createCommand(const std::vector<std::string>& args)
         "slot-invalid", "cancelled", "out-of-memory"};
     std::printf("# %s total=%lld left=%lld", names[static_cast<int>(r.outcome)], r.total, r.left);
     if (r.outcome == Outcome::SlotInvalid)
-        std::printf(" slot=%d message=%d", r.failedSlot + 1, r.slotMessage);
+        std::printf(" slot=%d message=%d", r.failedSlot + 1, r.slotMessage.value);
     std::printf("\n");
     const long long shown = r.outcome == Outcome::FilterRemovedAll ? 0 : r.left;
     std::string line(13, '-');

@@ -1,6 +1,6 @@
 #pragma once
 // Paths as the program builds them ("C:\x\System\", any letter case) made to work on this system,
-// and the folder calls it used.
+// and the program's folder calls: the settings folder, the current folder, files to test and delete.
 
 #include <QString>
 #include <QStringList>

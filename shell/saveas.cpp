@@ -6,10 +6,10 @@
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filekinds.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 namespace {
 

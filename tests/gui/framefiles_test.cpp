@@ -5,6 +5,7 @@
 #include "frame/couponexport.h"
 #include "platform/commondialog.h"
 #include "platform/controls.h"
+#include "shell/Module1.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -352,8 +353,16 @@ TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)
     v->showPage(links.front().target);
     EXPECT_EQ(v->currentPage(), links.front().target);
 
+    // A missing file, in either language: the contents button and the message with the file's path.
+    const auto shown = [v]() -> QString {
+        return v->findChild<QPushButton*>()->text() + u'|' + v->browser()->toPlainText();
+    };
     v->showFile(QStringLiteral("/nonexistent/tipsswe.hlp"), 3);
-    EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("/nonexistent/tipsswe.hlp")));
+    EXPECT_EQ(shown(), u"Innehåll|Hjälpfilen kan inte öppnas: /nonexistent/tipsswe.hlp");
+    sprakoffset = kFinnishOffset;
+    v->showFile(QStringLiteral("/nonexistent/tipsfin.hlp"), 3);
+    sprakoffset = 0;
+    EXPECT_EQ(shown(), u"Sisällys|Ohjetiedostoa ei voi avata: /nonexistent/tipsfin.hlp");
     v->hide();
 }
 
