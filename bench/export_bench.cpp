@@ -64,7 +64,7 @@ bench::Runs text()
 
 const bench::Registrar cases([] {
     bench::addCase({"export.full-frame", fullFrame, 0.2});
-    bench::addCase({"export.text", text, 0.2});
+    bench::addCase({"export.text", text, 0.15});
 });
 
 // The frame file's created rows exported to OUT (Europatipset for a name ending in .eur), each

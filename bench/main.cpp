@@ -12,13 +12,13 @@
 namespace bench {
 namespace {
 
+constexpr int kDefaultRepeat = 3;  // turns of each case: its times are their medians
+
 std::vector<Case>& cases()
 {
     static std::vector<Case> all;
     return all;
 }
-constexpr int kDefaultRepeat = 3;
-
 std::map<std::string, Command>& commands()
 {
     static std::map<std::string, Command> all;
