@@ -585,6 +585,9 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
+    // A switch that fails leaves the marks saying what the file still says.
+    const bool wasFinnish = Finska->isChecked();
+    const bool wasSwedish = Svenska->isChecked();
     try {
         MsgBox(currentMessageText(kMsgRestartForLanguage), vbmsg::Exclamation);
         Finska->setChecked(finnish);
@@ -592,6 +595,8 @@ void MDIForm1::switchLanguage(const QString& item, bool finnish)
         writeLanguageItem(item);
     } catch (const VbError& e) {
         FileNumber::one().close();
+        Finska->setChecked(wasFinnish);
+        Svenska->setChecked(wasSwedish);
         reportError(e);
     }
 }
