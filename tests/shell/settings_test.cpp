@@ -65,6 +65,18 @@ TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
     }
 }
 
+// The program builds the settings file's name itself, so it finds the file in any letter case and
+// writes that file, not a second one.
+TEST_F(SettingsFile, ItsOwnNameIsFoundIgnoringLetterCase)
+{
+    const QString lower = folder() + QStringLiteral("/velkorin/velkorin.ini");
+    writeFileBytes(lower, "Language=Swedish\r\n");
+    writeLanguageItem(QStringLiteral("Language=Finnish"));
+    EXPECT_EQ(std::tuple(IniScan(QStringLiteral("Language")), readFileBytes(lower),
+                  QDir(folder() + QStringLiteral("/velkorin")).entryList(QDir::Files | QDir::Hidden)),
+        std::tuple(QStringLiteral("Finnish"), QByteArray("Language=Finnish\r\n"), QStringList{QStringLiteral("velkorin.ini")}));
+}
+
 // A start reads only the first megabyte; the switch works on a file of any size and keeps every byte
 // of it, putting a missing item first when the end lies beyond what a start reads.
 TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsReadAndTheSwitchKeepsAllOfIt)
