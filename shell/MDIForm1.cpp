@@ -148,10 +148,17 @@ void MDIForm1::buildMenus()
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
     installningar->addSeparator();
-    Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
-    Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
-    Finska->setCheckable(true);
-    Svenska->setCheckable(true);
+    Finska = item(installningar, QStringLiteral("Suomeksi"));
+    Svenska = item(installningar, QStringLiteral("Svenska"));
+    // A click sets no mark by itself (Qt toggles a checkable item first): the handlers set the marks.
+    for (const auto& [action, handler] :
+        {std::pair{Finska, &MDIForm1::Finska_Click}, std::pair{Svenska, &MDIForm1::Svenska_Click}}) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, a = action, h = handler](bool checked) {
+            a->setChecked(!checked);
+            (this->*h)();
+        });
+    }
 
     verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));

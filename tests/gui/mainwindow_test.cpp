@@ -164,7 +164,7 @@ TEST_F(MainWindow, LanguageSwitchWritesWhereTheNextStartReadsOrSaysItCouldNot)
         user.clear();
         for (int i = 0; i <= fifo; ++i)
             user.answerMessageBox(vbmsg::OK);
-        w.Finska_Click();
+        w.Finska->trigger();  // as the menu does
         EXPECT_EQ(boxesShown(user), Boxes(boxes.begin(), boxes.begin() + 1 + fifo));
         EXPECT_EQ(std::pair(w.Finska->isChecked(), w.Svenska->isChecked()), std::pair(!fifo, fifo));
         if (fifo)
@@ -210,7 +210,7 @@ TEST_F(MainWindow, ASettingsOrCalibrationFileThatIsNoRegularFileGivesTheWrongTyp
         EXPECT_EQ(boxesShown(user), wrongType);
         user.clear();
         user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
-        w.Svenska_Click();
+        w.Svenska->trigger();
         EXPECT_EQ(std::tuple(boxesShown(user), w.Finska->isChecked(), w.Svenska->isChecked()),
             std::tuple(switchRefused, false, false));
 
