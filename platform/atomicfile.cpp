@@ -135,6 +135,15 @@ public:
         return *this;
     }
     int get() const { return fd_; }
+    // Should a pipe or device take the checked file's place before it is opened, it is refused here.
+    void requireRegularFile() const
+    {
+        struct stat st { };
+        if (::fstat(fd_, &st) != 0)
+            raiseFromErrno();
+        if (!S_ISREG(st.st_mode))
+            throw VbError(vberr::NotARegularFile);
+    }
 
     // Writes all of the n bytes at p to offset.
     void writeAt(const char* p, std::size_t n, off_t offset)
@@ -208,7 +217,7 @@ public:
             raiseFromErrno();
     }
     void write(const QByteArray& bytes) { file_.writeAt(bytes, 0); }
-    // Appends the target's own bytes from offset from on, a buffer at a time.
+    // Puts the target's own bytes from offset `from` on at offset `at`, a buffer at a time.
     void copyTargetFrom(std::int64_t from, off_t at)
     {
         Descriptor old(::open(target_.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -217,11 +226,7 @@ public:
                 return;
             raiseFromErrno();
         }
-        struct stat st { };
-        if (::fstat(old.get(), &st) != 0)
-            raiseFromErrno();
-        if (!S_ISREG(st.st_mode))
-            throw VbError(vberr::NotARegularFile);
+        old.requireRegularFile();
         std::array<char, 1 << 16> buffer{};
         for (off_t offset = from;;) {
             const ssize_t n = ::pread(old.get(), buffer.data(), buffer.size(), offset);
@@ -255,7 +260,8 @@ private:
     bool renamed_ = false;
 };
 
-// The file system's answer for the target, and the new file in its place.
+// The new file in the target's place: bytes, then the old file's own from keepFrom on (none when
+// keepFrom is negative).
 void replace(const QString& path, const QByteArray& bytes, std::int64_t keepFrom)
 {
     const QByteArray target = targetBytes(path);
@@ -296,11 +302,7 @@ void writeFileInPlace(const QString& path, const QByteArray& bytes)
         file = Descriptor(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0)
         raiseFromErrno();
-    struct stat st { };
-    if (::fstat(file.get(), &st) != 0)
-        raiseFromErrno();
-    if (!S_ISREG(st.st_mode))
-        throw VbError(vberr::NotARegularFile);
+    file.requireRegularFile();
     file.writeAt(bytes, 0);
     file.syncAndClose();
 }
