@@ -1,5 +1,6 @@
 #include "shell/helpviewer.h"
 
+#include "platform/atomicfile.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
@@ -49,7 +50,8 @@ void helpviewer::showFile(const QString& path, int command)
     const bool finnish = sprakoffset != 0;
     contents_->setText(finnish ? QStringLiteral("Sisällys") : QStringLiteral("Innehåll"));
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // A pipe would hold the program until something writes to it, a folder is no help file.
+    if (vb::fileKindOf(path) != vb::FileKind::Regular || !f.open(QIODevice::ReadOnly)) {
         file_ = HelpFile{};
         setWindowTitle(QStringLiteral("Velkorin"));
         browser_->setPlainText((finnish ? QStringLiteral("Ohjetiedostoa ei voi avata: ")

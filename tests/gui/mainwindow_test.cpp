@@ -401,7 +401,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
         std::tuple(none, UIText(kUiSaveFrameAs), shownGuideText(kGuideWelcome)));
 }
 
-TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)
+TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFileOrAPipe)
 {
     helpviewer* v = helpviewer::instance();
     v->showFile(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/tipsswe.hlp"), 3);
@@ -412,8 +412,14 @@ TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)
     v->showPage(links.front().target);
     EXPECT_EQ(v->currentPage(), links.front().target);
 
-    v->showFile(QStringLiteral("/nonexistent/tipsswe.hlp"), 3);
-    EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("/nonexistent/tipsswe.hlp")));
+    // A missing file, and a pipe, which would wait for a writer for ever.
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("tipsfin.hlp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
+    for (const QString& file : {QStringLiteral("/nonexistent/tipsswe.hlp"), pipe}) {
+        v->showFile(file, 3);
+        EXPECT_TRUE(v->browser()->toPlainText().contains(file));
+    }
     v->hide();
 }
 
