@@ -6,7 +6,6 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 
-
 namespace {
 
 const QString kIniName = QStringLiteral("VELKORIN.INI");
