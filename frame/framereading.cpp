@@ -43,7 +43,6 @@ QByteArray chooseAndRead(MDIForm1& main, const QString& filter)
     }
     dialog.Filter = filter;
     dialog.Flags = kOpenFlags;
-    dialog.MaxFileSize = 256;
     dialog.ShowOpen();
     return readWholeFile(dialog.FileName);
 }

@@ -152,10 +152,17 @@ void MDIForm1::buildMenus()
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
     installningar->addSeparator();
-    Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
-    Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
-    Finska->setCheckable(true);
-    Svenska->setCheckable(true);
+    Finska = item(installningar, QStringLiteral("Suomeksi"));
+    Svenska = item(installningar, QStringLiteral("Svenska"));
+    // A click sets no mark by itself (Qt toggles a checkable item first): the handlers set the marks.
+    for (const auto& [action, handler] :
+        {std::pair{Finska, &MDIForm1::Finska_Click}, std::pair{Svenska, &MDIForm1::Svenska_Click}}) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, a = action, h = handler](bool checked) {
+            a->setChecked(!checked);
+            (this->*h)();
+        });
+    }
 
     verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
@@ -624,6 +631,9 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
+    // A switch that fails leaves the marks saying what the file still says.
+    const bool wasFinnish = Finska->isChecked();
+    const bool wasSwedish = Svenska->isChecked();
     try {
         MsgBox(currentMessageText(kMsgRestartForLanguage), vbmsg::Exclamation);
         Finska->setChecked(finnish);
@@ -631,6 +641,8 @@ void MDIForm1::switchLanguage(const QString& item, bool finnish)
         writeLanguageItem(item);
     } catch (const VbError& e) {
         FileNumber::one().close();
+        Finska->setChecked(wasFinnish);
+        Svenska->setChecked(wasSwedish);
         reportError(e);
     }
 }

@@ -1,5 +1,6 @@
 #include "shell/helpviewer.h"
 
+#include "platform/atomicfile.h"
 #include "platform/language.h"
 #include "shell/MDIForm1.h"
 #include "shell/texts/texts.h"
@@ -49,7 +50,8 @@ void helpviewer::showFile(const QString& path, int command)
     Q_UNUSED(command);  // every help call of the program asks for the contents
     contents_->setText(currentUiText(kUiHelpContents));
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // A pipe would hold the program until something writes to it, a folder is no help file.
+    if (vb::fileKindOf(path) != vb::FileKind::Regular || !f.open(QIODevice::ReadOnly)) {
         file_ = HelpFile{};
         setWindowTitle(QStringLiteral("Velkorin"));
         browser_->setPlainText(currentUiText(kUiHelpCannotOpen) + path);

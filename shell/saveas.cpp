@@ -20,7 +20,6 @@ constexpr int kSaveFlags = 4;  // no read-only box; the overwrite question is ou
 QString chooseSaveTarget(CommonDialog& dialog)
 {
     dialog.Flags = kSaveFlags;
-    dialog.MaxFileSize = 256;
     dialog.ShowSave();
     const QString path = dialog.FileName;
     // A folder, pipe or device is refused, and so is a read-only file, before anyone is asked.

@@ -64,7 +64,6 @@ void openSystemForEditing()
         CommonDialog& dialog = *main->CommonDialog1;
         dialog.Filter = systemFileFilter();
         dialog.Flags = kOpenFlags;
-        dialog.MaxFileSize = 256;
         dialog.ShowOpen();
         const QString path = dialog.FileName;
         // The first byte is not tested here: any system file the editor can lay out is taken.
