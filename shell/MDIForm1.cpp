@@ -1,19 +1,22 @@
 #include "shell/MDIForm1.h"
 
 #include "platform/commondialog.h"
+#include "platform/filelistmodel.h"
 #include "platform/filenumber.h"
+#include "platform/language.h"
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
-#include "shell/Module1.h"
 #include "shell/editmenu.h"
 #include "shell/errorreport.h"
+#include "shell/filekinds.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
 #include "shell/saveas.h"
 #include "shell/settings.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "shell/toolbarpictures.h"
 
 #include <QAbstractScrollArea>
@@ -87,7 +90,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     // Scrolling moves every window in the area, the guide too: it goes back to its edge at once, also
     // when the area scrolls by itself as its size changes.
     for (QScrollBar* bar : {mdiArea_->horizontalScrollBar(), mdiArea_->verticalScrollBar()})
-        connect(bar, &QScrollBar::valueChanged, this, &MDIForm1::dockGuide);
+        connect(bar, &QScrollBar::valueChanged, this, &MDIForm1::keepGuideDocked);
     column->addWidget(strip_);
     column->addWidget(mdiArea_, 1);
     setCentralWidget(central);
@@ -97,6 +100,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     buildToolbar();
     clearHintOnMouseMove({mdiArea_->viewport(), SSPanel1, SSPanel2});
     setHelpViewer([](const QString& file, int command) { helpviewer::instance()->showFile(file, command); });
+    setFileKindNamer([](const QString& fileName) { return fileKindOf(fileName, sprakoffset); });
 }
 
 MDIForm1::~MDIForm1()
@@ -148,10 +152,17 @@ void MDIForm1::buildMenus()
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
     installningar->addSeparator();
-    Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
-    Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
-    Finska->setCheckable(true);
-    Svenska->setCheckable(true);
+    Finska = item(installningar, QStringLiteral("Suomeksi"));
+    Svenska = item(installningar, QStringLiteral("Svenska"));
+    // A click sets no mark by itself (Qt toggles a checkable item first): the handlers set the marks.
+    for (const auto& [action, handler] :
+        {std::pair{Finska, &MDIForm1::Finska_Click}, std::pair{Svenska, &MDIForm1::Svenska_Click}}) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, a = action, h = handler](bool checked) {
+            a->setChecked(!checked);
+            (this->*h)();
+        });
+    }
 
     verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
@@ -194,11 +205,12 @@ void MDIForm1::runCommand(MainCommand command)
 
 void MDIForm1::setMenuCaptions()
 {
-    const std::pair<QMenu*, int> menus[] = {{File, kUiFileMenu}, {edit, kUiEditMenu}, {installningar, kUiSettingsMenu},
-        {verktyg, kUiToolsMenu}, {fonster, kUiWindowMenu}, {helpmenu, kUiHelpMenu}, {Exportera, kUiExportMenu}};
+    const std::pair<QMenu*, UiTextId> menus[] = {{File, kUiFileMenu}, {edit, kUiEditMenu},
+        {installningar, kUiSettingsMenu}, {verktyg, kUiToolsMenu}, {fonster, kUiWindowMenu}, {helpmenu, kUiHelpMenu},
+        {Exportera, kUiExportMenu}};
     for (const auto& [menu, id] : menus)
         menu->setTitle(currentUiText(id));
-    const std::pair<QAction*, int> items[] = {{NyBlankett, kUiNewFrameItem}, {laddablankett, kUiOpenFrameItem},
+    const std::pair<QAction*, UiTextId> items[] = {{NyBlankett, kUiNewFrameItem}, {laddablankett, kUiOpenFrameItem},
         {SparaSom, kUiSaveAsItem}, {SkrivUt, kUiPrintItem}, {Avsluta, kUiQuitItem}, {klipput, kUiCutItem},
         {kopiera, kUiCopyItem}, {klistrain, kUiPasteItem}, {tabort, kUiDeleteItem}, {gatillmenu, kUiGoToItem},
         {bytut, kUiReplaceItem}, {printer, kUiPrinterSettingsItem}, {NyttSystem, kUiNewSystemItem},
@@ -222,7 +234,7 @@ void MDIForm1::buildToolbar()
         ToolbarButton** slot;
         int left;
         ToolbarPicture picture;
-        int hint;
+        UiTextId hint;
         QAction* action;
     };
     const Button buttons[] = {
@@ -241,7 +253,7 @@ void MDIForm1::buildToolbar()
         button->setDefaultAction(b.action);
         button->setIconSize(QSize(32, 32));
         button->Move(b.left, 60, 690, 660);
-        const int hint = b.hint;
+        const UiTextId hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
             [this, hint](VbMouse) { setHint(currentUiText(hint), currentUiText(hint + 1)); });
         *b.slot = button;
@@ -402,7 +414,14 @@ void MDIForm1::dockGuide()
         return;
     const QSize client = mdiArea_->viewport()->size();
     const int width = twips::toPixelsX(kGuideWidth);
+    guideDocked_ = true;
     sub->setGeometry(client.width() - width, 0, width, client.height());
+}
+
+void MDIForm1::keepGuideDocked()
+{
+    if (guideDocked_)
+        dockGuide();
 }
 
 void MDIForm1::resizeEvent(QResizeEvent* event)
@@ -415,7 +434,7 @@ void MDIForm1::resizeEvent(QResizeEvent* event)
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
-        dockGuide();
+        keepGuideDocked();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -513,12 +532,15 @@ void MDIForm1::ordna_Click()
 {
     // Cascade by one title bar, each window at its own size (the forms have no layout for the area's
     // own cascade to size them by), in stacking order so the active window ends on top. A window
-    // that would reach past the area starts a new cascade at the top left.
+    // that would reach past the area starts a new cascade at the top left. The shown guide is one of
+    // the windows: it leaves its dock until the main window is resized or the guide toggle shows it.
     const QSize area = mdiArea_->viewport()->size();
     QPoint at;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
         if (!sub->isVisible() || sub->isMinimized())
             continue;
+        if (sub->widget() == guide::instance())
+            guideDocked_ = false;
         if (sub->isMaximized())
             sub->showNormal();
         if (at != QPoint() && (at.x() + sub->width() > area.width() || at.y() + sub->height() > area.height()))
@@ -532,18 +554,42 @@ void MDIForm1::ordna_Click()
 
 void MDIForm1::ordnaico_Click()
 {
-    // Minimised windows in a row along the bottom of the client area, left to right.
-    const int bottom = mdiArea_->viewport()->height();
-    int x = 0;
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
-        if (!sub->isMinimized() || !sub->isVisible())
-            continue;
-        const QSize size = sub->size();
-        if (x > 0 && x + size.width() > mdiArea_->viewport()->width())
-            x = 0;
-        sub->move(x, bottom - size.height());
-        sub->raise();  // in front of the guide and the documents, as icons are
-        x += size.width();
+    // Minimised windows in rows along the bottom of the client area, left to right, then upwards. The
+    // shown guide takes part as the window the icons make room for: the rows keep to the wider side of
+    // the guide, docked at the right edge or cascaded at the left, unless that side is too narrow for
+    // an icon.
+    const QSize area = mdiArea_->viewport()->size();
+    QList<QMdiSubWindow*> icons;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        if (sub->isMinimized() && sub->isVisible())
+            icons.append(sub);
+    if (icons.isEmpty())
+        return;
+    const QSize icon = icons.first()->size();
+    int left = 0;
+    int right = area.width();
+    if (const QWidget* g = guide::instance()->parentWidget(); g && g->isVisible()) {
+        const QRect bottomRow(0, area.height() - icon.height(), area.width(), icon.height());
+        const QRect covered = g->geometry().intersected(bottomRow);
+        if (!covered.isEmpty()) {
+            const int before = covered.left();
+            const int after = area.width() - covered.right() - 1;
+            if (std::max(before, after) >= icon.width()) {
+                left = before >= after ? 0 : covered.right() + 1;
+                right = before >= after ? before : area.width();
+            }
+        }
+    }
+    int x = left;
+    int bottom = area.height();
+    for (QMdiSubWindow* sub : icons) {
+        if (x > left && x + sub->width() > right) {
+            x = left;
+            bottom -= sub->height();
+        }
+        sub->move(x, bottom - sub->height());
+        sub->raise();  // in front of the documents, as icons are
+        x += sub->width();
     }
 }
 
@@ -585,6 +631,9 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
+    // A switch that fails leaves the marks saying what the file still says.
+    const bool wasFinnish = Finska->isChecked();
+    const bool wasSwedish = Svenska->isChecked();
     try {
         MsgBox(currentMessageText(kMsgRestartForLanguage), vbmsg::Exclamation);
         Finska->setChecked(finnish);
@@ -592,6 +641,8 @@ void MDIForm1::switchLanguage(const QString& item, bool finnish)
         writeLanguageItem(item);
     } catch (const VbError& e) {
         FileNumber::one().close();
+        Finska->setChecked(wasFinnish);
+        Svenska->setChecked(wasSwedish);
         reportError(e);
     }
 }

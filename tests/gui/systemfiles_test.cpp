@@ -10,6 +10,7 @@
 #include "support/textof.h"
 
 #include <gmock/gmock.h>
+#include <optional>
 
 namespace {
 
@@ -106,6 +107,42 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     EXPECT_EQ(std::tuple(main_->sparafel, readFileBytes(old), opened->syssparat), std::tuple(true, before, false));
 }
 
+// An opened system keeps its file's name through every activation, and Save As and "Använd" offer it,
+// whatever reduction the new-system dialog chose last; saved elsewhere, it takes the new file's name.
+TEST_F(SystemFiles, AnOpenedSystemKeepsItsFileNameWhateverTheDialogChoseLast)
+{
+    Form2* built = newSystem(2, 3, 4, false, 1, 1);
+    built->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    const QString file = path(QStringLiteral("3-2-4.RU"));
+    user.answerFileDialog(file);
+    saveAs();
+    // The dialog's last choice is "13 Rätt", which names a built base-row system KU.
+    NyttSystemInst::instance()->feloption[0]->setValue(true);
+
+    Form2* opened = open(file);
+    ASSERT_NE(opened, nullptr);
+    opened->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    auto reactivate = [this, opened] {
+        newFrame();
+        main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(opened->parentWidget()));
+        processEvents();
+        return opened->windowTitle();
+    };
+    EXPECT_EQ(reactivate(), file);
+    user.clear();
+    user.cancelFileDialog().cancelFileDialog();
+    saveAs();
+    opened->Anvand_Click();
+    ASSERT_EQ(user.fileDialogs().size(), 2u);
+    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).fileName, user.fileDialogs().at(1).fileName, reactivate()),
+        std::tuple(file, file, file));
+
+    const QString copy = path(QStringLiteral("kopia.RU"));
+    user.answerFileDialog(copy);
+    saveAs();
+    EXPECT_EQ(reactivate(), copy);
+}
+
 TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSystemsNoEditorHolds)
 {
     SystemFileData d{
@@ -143,9 +180,9 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
     };
     const struct {
         QByteArray bytes;
-        int message;  // 0: opened
+        std::optional<MessageTextId> message;  // none: opened
     } cases[] = {{header(5000, 32767), kMsgWrongType}, {whole(3, 14), kMsgWrongType},
-        {header(32767, 2), kMsgTooManyRows}, {whole(5451, 13), kMsgTooManyRows}, {whole(5450, 13), 0}};
+        {header(32767, 2), kMsgTooManyRows}, {whole(5451, 13), kMsgTooManyRows}, {whole(5450, 13), std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.size());
         writeFileBytes(odd, c.bytes);
@@ -156,7 +193,7 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
             user.answerMessageBox(vbmsg::OK);
         Form2* e = open(odd);
         if (c.message) {
-            EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(c.message), vbmsg::Exclamation}}));
+            EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(*c.message), vbmsg::Exclamation}}));
             EXPECT_EQ(std::tuple(main_->mdiArea()->subWindowList().size(), dlg->Rader->Text()),
                 std::tuple(before, QStringLiteral("7")));
         } else {
