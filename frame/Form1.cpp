@@ -406,7 +406,7 @@ void Form1::Text2_KeyPress(int& KeyAscii)
 
 // ---------------------------------------------------------------- seams for other commands
 
-void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, Allrad->Caption(), windowTitle()); }
+void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, ram.Allrad, windowTitle()); }
 
 void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
 

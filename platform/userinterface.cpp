@@ -4,9 +4,11 @@
 
 #include "platform/atomicfile.h"
 #include "platform/language.h"
+#include "platform/prnshw.h"
 #include "platform/vberror.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,9 +43,15 @@ std::function<void(const QString&, int)>& helpViewer()
 // a refusal closes the dialog and is raised by printerSetup once the dialog has gone.
 class CouponPrinterDialog final : public QPrintDialog {
 public:
-    CouponPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
+    // Qt's dialog opens on the default printer and proposes a PDF file in the current folder named
+    // after the whole document name: it opens on the printer's own choice instead, a PDF file when
+    // that was chosen last, and proposes pdfFile.
+    CouponPrinterDialog(QPrinter* printer, bool toPdf, const QString& pdfFile, QWidget* parent)
+        : QPrintDialog(printer, parent), toPdf_(toPdf)
     {
         setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        if (auto* file = findChild<QLineEdit*>(QStringLiteral("filename")))
+            file->setText(pdfFile);
         auto* buttons = findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
         if (buttons) {
             disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
@@ -55,6 +63,10 @@ public:
         QPrintDialog::setVisible(visible);
         if (!visible)
             return;
+        // Qt adds its PDF entry, the last one, as the dialog shows.
+        auto* printers = findChild<QComboBox*>(QStringLiteral("printers"));
+        if (toPdf_ && printers)
+            printers->setCurrentIndex(printers->count() - 1);
         QWidget* copies = findChild<QWidget*>(QStringLiteral("copiesTab"));
         auto* tabs = findChild<QTabWidget*>(QStringLiteral("tabs"));
         if (copies && tabs && tabs->indexOf(copies) >= 0)
@@ -96,6 +108,7 @@ private:
     }
 
     std::optional<VbError> refusal_;
+    bool toPdf_ = false;
 };
 
 class DesktopUserInterface final : public UserInterface {
@@ -182,7 +195,10 @@ public:
     // Qt's own dialog always offers printing to a PDF file, so a machine without printers prints too.
     bool printerSetup(QPrinter& printer) override
     {
-        CouponPrinterDialog dialog(&printer, QApplication::activeWindow());
+        const bool toPdf = printer.outputFormat() == QPrinter::PdfFormat;
+        const QString file = toPdf && !printer.outputFileName().isEmpty() ? printer.outputFileName()
+                                                                          : prnshw::proposedPdfFile(printer.docName());
+        CouponPrinterDialog dialog(&printer, toPdf, file, QApplication::activeWindow());
         const bool accepted = dialog.exec() == QDialog::Accepted;
         if (dialog.refusal())
             throw *dialog.refusal();

@@ -31,7 +31,6 @@ protected:
         prnshw::setContextMaker(nullptr);
         InitPSD();
         prnshw::printer()->setOutputFileName(pdf_);
-        prnshw::printer()->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
     }
     void TearDown() override { FreePSD(); }
 
@@ -58,7 +57,16 @@ protected:
     ScratchConfig config_;
     ScriptedUser user_;
     const QString pdf_ = config_.folder() + QStringLiteral("/kuponger.pdf");
-    RowMatrix rows_{12, 11};
+    RowMatrix rows_ = allOnes();
+
+private:
+    // Twelve rows of "1": a print draws coupons (one with no marks at all reaches nothing).
+    static RowMatrix allOnes()
+    {
+        RowMatrix rows(12, 11);
+        std::fill_n(rows.row(0), 13 * 12, std::uint8_t{1});
+        return rows;
+    }
 };
 
 // Nothing reads the pipe, so an open would wait for ever: the child that tries is ended by the alarm.
@@ -102,7 +110,7 @@ TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
     badRange.range = true;
     badRange.fran = QStringLiteral("3");
     PrintCalibration aboveTheMargin = resetCalibration();
-    aboveTheMargin.distance[TOP] = 0;
+    aboveTheMargin.distance[TOP] = -10;
 
     // A file the user did not choose in this session: asked first, and No prints nothing.
     const Boxes replace{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation}};
