@@ -82,6 +82,25 @@ public:
     }
     const std::optional<VbError>& refusal() const { return refusal_; }
 
+protected:
+    // Qt makes its Properties dialog when it is first needed. A coupon prints one to a sheet, upright
+    // and at the printer's own margins (the print sets them whatever is chosen here), so the dialog
+    // offers no orientation, margins, pages per sheet, page order or banner pages.
+    bool event(QEvent* e) override
+    {
+        auto* properties = e->type() == QEvent::ChildPolished
+            ? qobject_cast<QDialog*>(static_cast<QChildEvent*>(e)->child())
+            : nullptr;
+        if (properties) {
+            for (const char* name : {"groupBox_3", "groupBox", "pagesPerSheetButtonGroup"})
+                if (auto* group = properties->findChild<QWidget*>(QLatin1String(name)))
+                    group->hide();
+            if (auto* banner = properties->findChild<QWidget*>(QStringLiteral("startBannerPageCombo")))
+                banner->parentWidget()->hide();
+        }
+        return QPrintDialog::event(e);
+    }
+
 private:
     // The program's own check, then Qt's (which ends in accept()).
     void printClicked()
