@@ -21,6 +21,7 @@ action=$1
 D=$2
 case "$D" in /*) ;; *) fail "the folder must be an absolute path: $D" ;; esac
 export CUPS_SERVER="$D/cups.sock"
+export PATH="$PATH:/usr/sbin:/sbin"  # lpadmin and cupsd
 export HOME="$D/home"  # lpstat and lpadmin read no one's ~/.cups
 unset CUPS_USER PRINTER LPDEST
 
@@ -53,7 +54,7 @@ stop_server() {
 start() {
   [ "$(id -u)" -eq 0 ] || fail "the print server needs root: cups-pdf runs only as root"
   local cupsd ppd
-  cupsd=$(PATH="$PATH:/usr/sbin:/sbin" command -v cupsd) || fail "cupsd is not installed (package cups)"
+  cupsd=$(command -v cupsd) || fail "cupsd is not installed (package cups)"
   ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
   [ -f "$ppd" ] || fail "$ppd is missing (package printer-driver-cups-pdf)"
   # Unix sockets take at most 107 bytes of path.

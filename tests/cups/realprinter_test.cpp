@@ -21,6 +21,7 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -35,7 +36,8 @@ QString runTool(const QString& tool, const QStringList& arguments)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CUPS_SERVER"), kServer + QStringLiteral("/cups.sock"));
     process.setProcessEnvironment(env);
-    process.start(tool, arguments);
+    const QStringList path = env.value(QStringLiteral("PATH")).split(u':') << QStringLiteral("/usr/sbin");
+    process.start(QStandardPaths::findExecutable(tool, path), arguments);
     process.waitForFinished(60000);
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
