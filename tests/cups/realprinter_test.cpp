@@ -29,17 +29,29 @@ namespace {
 
 const QString kServer = QStringLiteral(VELKORIN_PRINT_SERVER);
 
-// The print server's command-line tools, on the server.
+// The print server's command-line tools, on the server; a fresh server now and then refuses a
+// connection for a moment, so a tool that fails is run again, for at most a minute.
 QString runTool(const QString& tool, const QStringList& arguments)
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CUPS_SERVER"), kServer + QStringLiteral("/cups.sock"));
-    process.setProcessEnvironment(env);
     const QStringList path = env.value(QStringLiteral("PATH")).split(u':') << QStringLiteral("/usr/sbin");
-    process.start(QStandardPaths::findExecutable(tool, path), arguments);
-    process.waitForFinished(60000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString program = QStandardPaths::findExecutable(tool, path);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            return QString::fromLocal8Bit(process.readAllStandardOutput());
+        if (clock.elapsed() > 60000) {
+            ADD_FAILURE() << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
+            return {};
+        }
+        QThread::msleep(50);
+    }
 }
 
 // The ids of the server's jobs ("PDF-3"): all of them, or the completed ones only.
