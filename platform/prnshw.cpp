@@ -6,9 +6,9 @@
 #include "platform/vberror.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
