@@ -1,6 +1,7 @@
 #include "frame/exportfile.h"
 
 #include "core/framecodes.h"
+#include "shell/filekinds.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,9 +16,8 @@ QString couponGameName(CouponGame game)
 
 QString couponExportFilter(CouponGame game)
 {
-    return game == CouponGame::Stryktipset
-        ? QStringLiteral("Svenska spel Stryktipset (*.str)|*.str|Alla filer (*.*)|*.*")
-        : QStringLiteral("Svenska spel Europatipset (*.eur)|*.eur|Alla filer (*.*)|*.*");
+    return kindFilter(game == CouponGame::Stryktipset ? FileKind::Stryktipset : FileKind::Europatipset) +
+        QStringLiteral("|Alla filer (*.*)|*.*");
 }
 
 namespace {

@@ -11,12 +11,13 @@ namespace frame {
 
 namespace {
 
-// The whole text of a percent box as a number, blanks around it allowed; none for other text.
+// The whole text of a percent box as a number, blanks around it allowed; none for other text. The
+// environment's decimal separator or a point: the language's locale is for Qt's dialogs only.
 std::optional<double> percentValue(const QString& text)
 {
     const QString t = text.trimmed();
     bool ok = false;
-    double v = QLocale().toDouble(t, &ok);
+    double v = QLocale::system().toDouble(t, &ok);
     if (!ok)
         v = QLocale::c().toDouble(t, &ok);
     if (!ok)

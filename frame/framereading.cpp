@@ -14,6 +14,7 @@
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
+#include "shell/filekinds.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/saveas.h"
@@ -26,7 +27,7 @@ namespace framereading {
 
 namespace {
 
-const QString kFrameFilter = QStringLiteral("Systemram (*.1X2)|*.1X2|Alla filer (*.*)|*.*");
+QString frameFilter() { return kindFilter(FileKind::Frame) + QStringLiteral("|Alla filer (*.*)|*.*"); }
 constexpr int kOpenFlags = 4100;  // the file must exist; no read-only box
 
 // The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
@@ -160,7 +161,7 @@ void readFrameIntoForm(Form1& form)
     const FileNumberCloser closer;
     try {
         guide::showPage(kGuideReadFrame);
-        const QByteArray bytes = chooseAndRead(*main, kFrameFilter);
+        const QByteArray bytes = chooseAndRead(*main, frameFilter());
         const QString path = main->CommonDialog1->FileName;
         const FrameFileRead read = readFrameFile(bytes);
         if (read.reached >= FrameReadStage::Version)
@@ -203,7 +204,7 @@ FrameFileData frameFileDataOf(const Form1& form)
 
 void saveFrameAs(Form1& form, CommonDialog& dialog)
 {
-    dialog.Filter = kFrameFilter;
+    dialog.Filter = frameFilter();
     dialog.FileName = form.windowTitle();
     guide::showPage(kGuideSaveFrame);
     const QString path = chooseSaveTarget(dialog);

@@ -3,6 +3,7 @@
 #include "platform/userinterface.h"
 
 #include "platform/atomicfile.h"
+#include "platform/filelistmodel.h"
 #include "platform/language.h"
 #include "platform/prnshw.h"
 #include "platform/vberror.h"
@@ -132,6 +133,8 @@ private:
 
 class DesktopUserInterface final : public UserInterface {
 public:
+    DesktopUserInterface() { listFilesInTheLanguage(); }
+
     int messageBox(const QString& text, int style, const QString& title) override
     {
         QMessageBox box(QApplication::activeWindow());

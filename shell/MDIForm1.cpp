@@ -1,6 +1,7 @@
 #include "shell/MDIForm1.h"
 
 #include "platform/commondialog.h"
+#include "platform/filelistmodel.h"
 #include "platform/filenumber.h"
 #include "platform/paths.h"
 #include "platform/userinterface.h"
@@ -9,6 +10,7 @@
 #include "shell/Module1.h"
 #include "shell/editmenu.h"
 #include "shell/errorreport.h"
+#include "shell/filekinds.h"
 #include "shell/guide.h"
 #include "shell/helpviewer.h"
 #include "shell/saveas.h"
@@ -87,7 +89,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     // Scrolling moves every window in the area, the guide too: it goes back to its edge at once, also
     // when the area scrolls by itself as its size changes.
     for (QScrollBar* bar : {mdiArea_->horizontalScrollBar(), mdiArea_->verticalScrollBar()})
-        connect(bar, &QScrollBar::valueChanged, this, &MDIForm1::dockGuide);
+        connect(bar, &QScrollBar::valueChanged, this, &MDIForm1::keepGuideDocked);
     column->addWidget(strip_);
     column->addWidget(mdiArea_, 1);
     setCentralWidget(central);
@@ -97,6 +99,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     buildToolbar();
     clearHintOnMouseMove({mdiArea_->viewport(), SSPanel1, SSPanel2});
     setHelpViewer([](const QString& file, int command) { helpviewer::instance()->showFile(file, command); });
+    setFileKindNamer([](const QString& fileName) { return fileKindOf(fileName, sprakoffset); });
 }
 
 MDIForm1::~MDIForm1()
@@ -402,7 +405,14 @@ void MDIForm1::dockGuide()
         return;
     const QSize client = mdiArea_->viewport()->size();
     const int width = twips::toPixelsX(kGuideWidth);
+    guideDocked_ = true;
     sub->setGeometry(client.width() - width, 0, width, client.height());
+}
+
+void MDIForm1::keepGuideDocked()
+{
+    if (guideDocked_)
+        dockGuide();
 }
 
 void MDIForm1::resizeEvent(QResizeEvent* event)
@@ -415,7 +425,7 @@ void MDIForm1::resizeEvent(QResizeEvent* event)
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
-        dockGuide();
+        keepGuideDocked();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -513,12 +523,15 @@ void MDIForm1::ordna_Click()
 {
     // Cascade by one title bar, each window at its own size (the forms have no layout for the area's
     // own cascade to size them by), in stacking order so the active window ends on top. A window
-    // that would reach past the area starts a new cascade at the top left.
+    // that would reach past the area starts a new cascade at the top left. The shown guide is one of
+    // the windows: it leaves its dock until the main window is resized or the guide toggle shows it.
     const QSize area = mdiArea_->viewport()->size();
     QPoint at;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
         if (!sub->isVisible() || sub->isMinimized())
             continue;
+        if (sub->widget() == guide::instance())
+            guideDocked_ = false;
         if (sub->isMaximized())
             sub->showNormal();
         if (at != QPoint() && (at.x() + sub->width() > area.width() || at.y() + sub->height() > area.height()))
@@ -532,18 +545,42 @@ void MDIForm1::ordna_Click()
 
 void MDIForm1::ordnaico_Click()
 {
-    // Minimised windows in a row along the bottom of the client area, left to right.
-    const int bottom = mdiArea_->viewport()->height();
-    int x = 0;
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
-        if (!sub->isMinimized() || !sub->isVisible())
-            continue;
-        const QSize size = sub->size();
-        if (x > 0 && x + size.width() > mdiArea_->viewport()->width())
-            x = 0;
-        sub->move(x, bottom - size.height());
-        sub->raise();  // in front of the guide and the documents, as icons are
-        x += size.width();
+    // Minimised windows in rows along the bottom of the client area, left to right, then upwards. The
+    // shown guide takes part as the window the icons make room for: the rows keep to the wider side of
+    // the guide, docked at the right edge or cascaded at the left, unless that side is too narrow for
+    // an icon.
+    const QSize area = mdiArea_->viewport()->size();
+    QList<QMdiSubWindow*> icons;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        if (sub->isMinimized() && sub->isVisible())
+            icons.append(sub);
+    if (icons.isEmpty())
+        return;
+    const QSize icon = icons.first()->size();
+    int left = 0;
+    int right = area.width();
+    if (const QWidget* g = guide::instance()->parentWidget(); g && g->isVisible()) {
+        const QRect bottomRow(0, area.height() - icon.height(), area.width(), icon.height());
+        const QRect covered = g->geometry().intersected(bottomRow);
+        if (!covered.isEmpty()) {
+            const int before = covered.left();
+            const int after = area.width() - covered.right() - 1;
+            if (std::max(before, after) >= icon.width()) {
+                left = before >= after ? 0 : covered.right() + 1;
+                right = before >= after ? before : area.width();
+            }
+        }
+    }
+    int x = left;
+    int bottom = area.height();
+    for (QMdiSubWindow* sub : icons) {
+        if (x > left && x + sub->width() > right) {
+            x = left;
+            bottom -= sub->height();
+        }
+        sub->move(x, bottom - sub->height());
+        sub->raise();  // in front of the documents, as icons are
+        x += sub->width();
     }
 }
 

@@ -103,7 +103,8 @@ public:
     // The close prompt of a document with unsaved changes (its closeQuestion: Yes/No/Cancel). Yes runs
     // Save As on that document and keeps it open, Cancel keeps it open; returns true when it may close.
     static bool confirmDocumentClose(Document& document);
-    // Places the guide at the right edge of the client area (shown or not).
+    // Places the guide at the right edge of the client area (shown or not); it stays docked there, also as
+    // the area scrolls or its scroll bars come and go, until the cascade moves it.
     void dockGuide();
 
     // Status hint.
@@ -177,6 +178,8 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     // Moves a window that is not maximised or minimised fully into the client area, no larger than it.
     void keepInsideArea(QMdiSubWindow* sub) const;
+    // Docks the guide again after the area scrolled or changed its size, unless the cascade has moved it.
+    void keepGuideDocked();
 
     std::array<std::function<void()>, std::size_t(MainCommand::Count)> commands_;
 
@@ -186,4 +189,5 @@ private:
     QPointer<QMdiSubWindow> activeBeforeLock_;  // given the activation back when the lock ends
     QPointer<QWidget> focusBeforeLock_;  // and the focus, when it is still inside that window
     bool enabled_ = true;
+    bool guideDocked_ = true;  // false from a cascade until the next resize or the guide toggle shows it
 };

@@ -8,6 +8,7 @@
 #include "platform/vberror.h"
 #include "shell/Module1.h"
 #include "shell/errorreport.h"
+#include "shell/filekinds.h"
 #include "shell/texts/textids.h"
 
 namespace {
@@ -40,7 +41,8 @@ void writeThroughFileNumberOne(const QString& path, const QByteArray& bytes)
 
 QString systemFileFilter()
 {
-    return QStringLiteral("Alla filer (*.*)|*.*|RM-system (*.RM)|*.RM|RU-system (*.RU)|*.RU|KU-system (*.KU)|*.KU");
+    return QStringLiteral("Alla filer (*.*)|*.*|") + kindFilter(FileKind::RM) + u'|' + kindFilter(FileKind::RU) + u'|' +
+        kindFilter(FileKind::KU);
 }
 
 void saveAbortPath(bool& sparafel, const VbError* error)

@@ -44,7 +44,10 @@ constexpr int kLabelColWidth = 660;
 Form2* Form2::open(const QString& caption, const NewSystemSettings& settings)
 {
     auto* editor = new Form2;
-    editor->Form_Load(settings);
+    if (!editor->Form_Load(settings)) {
+        delete editor;
+        return nullptr;
+    }
     if (MDIForm1* main = MDIForm1::instance())
         main->addChild(editor);
     else
@@ -119,9 +122,15 @@ QString Form2::captionPattern() const
     return vb::Dec(helgard_) + u'-' + vb::Dec(halvgard_) + u'-' + vb::Dec(rader_) + u'.' + systemtyp_;
 }
 
+void Form2::keepFileName(const QString& path)
+{
+    fileName_ = path;
+    setWindowTitle(path);
+}
+
 // ---------------------------------------------------------------- load and build
 
-void Form2::Form_Load(const NewSystemSettings& settings)
+bool Form2::Form_Load(const NewSystemSettings& settings)
 {
     Anvand->setCaption(currentUiText(kUiUse));
     Berakna->setCaption(currentUiText(kUiGuaranteeTableButton));
@@ -129,6 +138,13 @@ void Form2::Form_Load(const NewSystemSettings& settings)
     Label4->setCaption(currentUiText(kUiComments));
 
     std::optional<ProgressRun> run;
+    // Reports a failure, then hides the progress window and enables the main window.
+    auto fail = [&run, this](int number, const QString& description) {
+        reportLoadError(number, description);
+        if (run)
+            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+        return number != vberr::GridTooManyColumns;
+    };
     try {
         syssparat = false;
         systemtyp_ = settings.systemType();
@@ -158,22 +174,17 @@ void Form2::Form_Load(const NewSystemSettings& settings)
                 return run->step(static_cast<double>(done), static_cast<double>(total));
             });
             if (system.cancelled)
-                return;  // "Avbryt" has hidden the progress window and enabled the main window
+                return true;  // "Avbryt" has hidden the progress window and enabled the main window
             writeRows(system);
         }
         run->finish(ProgressRun::FinishOrder::HideThenEnable);
+        return true;
     } catch (const VbError& e) {
-        reportLoadError(e.number(), e.description());
-        if (run)
-            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+        return fail(e.number(), e.description());
     } catch (const std::bad_alloc&) {
-        reportLoadError(vberr::OutOfMemory, VbError::descriptionOf(vberr::OutOfMemory));
-        if (run)
-            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+        return fail(vberr::OutOfMemory, VbError::descriptionOf(vberr::OutOfMemory));
     } catch (const std::length_error&) {
-        reportLoadError(vberr::OutOfMemory, VbError::descriptionOf(vberr::OutOfMemory));
-        if (run)
-            run->finish(ProgressRun::FinishOrder::HideThenEnable);
+        return fail(vberr::OutOfMemory, VbError::descriptionOf(vberr::OutOfMemory));
     }
 }
 
@@ -240,7 +251,7 @@ void Form2::writeRows(const GeneratedSystem& system)
 void Form2::Form_Activate()
 {
     guide::showPage(kGuideSystemEditor);
-    setWindowTitle(captionPattern());
+    setWindowTitle(fileName_.isEmpty() ? captionPattern() : fileName_);
 }
 
 void Form2::Form_Unload()
@@ -271,6 +282,8 @@ void Form2::saveAs(CommonDialog& dialog)
     static_cast<SystemBlock&>(file) = systemBlockOf(*Grid1, *Grid2, Grid1->Tag, Tag);
     writeThroughFileNumberOne(path, writeSystemFile(file));
     setWindowTitle(path);
+    if (!fileName_.isEmpty())
+        fileName_ = path;  // an opened system goes on by the name of the file written
     syssparat = true;
 }
 

@@ -22,7 +22,8 @@ class Form2 : public QWidget, public Document {
 public:
     // New Form2 with its caption set: runs Load (laying the grid out from the settings, building the
     // rows when asked), puts the editor into the main window and activates it, then sets the caption,
-    // which stays until the next activation. The main window owns the editor.
+    // which stays until the next activation. The main window owns the editor. When Load refuses the
+    // system (more rows than the grid holds, message 33), no editor is left and the result is nullptr.
     static Form2* open(const QString& caption, const NewSystemSettings& settings);
 
     explicit Form2(QWidget* parent = nullptr);
@@ -47,8 +48,12 @@ public:
     double halvgard() const { return halvgard_; }
     int urad() const { return urad_; }
     const QString& systemtyp() const { return systemtyp_; }
-    // helgard-halvgard-rader.type, e.g. "2-5-151.RM": the caption on every activation.
+    // helgard-halvgard-rader.type, e.g. "2-5-151.RM": the caption on every activation of a system the
+    // new-system dialog made.
     QString captionPattern() const;
+    // A system opened from a file keeps the file's full name as its caption on every activation, and
+    // after a Save As the name of the file written, never a name from the new-system dialog's choices.
+    void keepFileName(const QString& path);
 
     // Key preview: key presses in the editor reach Form_KeyDown before the control.
     bool KeyPreview() const { return keyPreview_; }
@@ -68,7 +73,8 @@ public:
     bool rowTakesSign(int row, const QString& sign) const override;
 
     // ---- handlers ----
-    void Form_Load(const NewSystemSettings& settings);
+    // False when the system has more rows than the grid holds: message 33 has been shown.
+    bool Form_Load(const NewSystemSettings& settings);
     void Form_Activate() override;
     void Form_KeyDown(int KeyCode, int Shift);
     // The rows were edited: the guarantee table is outdated and the system unsaved.
@@ -100,6 +106,7 @@ private:
     double halvgard_ = 0;
     int urad_ = 0;
     QString systemtyp_;
+    QString fileName_;  // the file an opened system was read from or last saved to; empty for a new one
     bool keyPreview_ = false;
     bool unloaded_ = false;
     Multiplication multiplication_;  // the blocks and state of ganger's three clicks

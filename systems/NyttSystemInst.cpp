@@ -219,8 +219,8 @@ void NyttSystemInst::CommandOK_Click()
     hide();
     // The pattern at once, not "System" until the next activation: Save As and the close prompt
     // name the new system by it.
-    Form2* editor = Form2::open(currentUiText(kUiNewSystemCaption), settings());
-    editor->setWindowTitle(editor->captionPattern());
+    if (Form2* editor = Form2::open(currentUiText(kUiNewSystemCaption), settings()))
+        editor->setWindowTitle(editor->captionPattern());
 }
 
 void NyttSystemInst::CommandAvbryt_Click() { hide(); }

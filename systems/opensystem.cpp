@@ -77,6 +77,9 @@ void openSystemForEditing()
         fillNewSystemDialog(system);
 
         Form2* editor = Form2::open(path, NyttSystemInst::instance()->settings());
+        if (!editor)
+            return;  // refused with message 33
+        editor->keepFileName(path);
         fillSigns(*editor->Grid1, system);
         putGuarantee(*editor->Grid2, system);
         if (read.error)

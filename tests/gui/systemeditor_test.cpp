@@ -275,24 +275,33 @@ TEST_F(SystemEditor, BuildCancelledLeavesEmptyColumnsOtherwiseWritesColumnByColu
     EXPECT_EQ(std::tuple(e->windowTitle(), locked()), std::tuple(u"3-0-0.KU", false));
 }
 
-TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndKeepTheLayout)
+TEST_F(SystemEditor, MoreRowsThanTheGridHoldsShowMessage33AndLeaveNoEditor)
 {
-    // 3^8 = 6561 combinations in the full variation.
-    user.answerMessageBox(vbmsg::OK);
-    Form2* e = newSystem(0, 8, 3, true, 0, 0);
+    Form2* open = newSystem(0, 1, 2);
+    const qsizetype windows = main_->mdiArea()->subWindowList().size();
     const Boxes tooMany{{MessageText(kMsgTooManyRows), vbmsg::Exclamation}};
-    EXPECT_EQ(std::tuple(boxesShown(user), e->Grid1->Cols(), e->rader(), locked()), std::tuple(tooMany, 4, 3, false));
+    // Built: 3^8 = 6561 combinations in the full variation. Typed in: 5451 rows.
+    const struct {
+        const char *full, *rows;
+        bool build;
+    } refused[] = {{"8", "3", true}, {"1", "5451", false}};
+    for (const auto& c : refused) {
+        user.clear();
+        user.answerMessageBox(vbmsg::OK);
+        fillNewSystem("0", c.full, c.rows, c.build, 0, 0);
+        Form2* active = confirmNewSystem();
+        EXPECT_EQ(std::tuple(active, main_->mdiArea()->subWindowList().size(), boxesShown(user), locked()),
+            std::tuple(open, windows, tooMany, false))
+            << c.rows;
+    }
 
-    // Typed in: 5450 rows fit, 5451 do not.
+    // 5450 rows fit.
     user.clear();
-    e = newSystem(0, 1, 5450);
+    Form2* e = newSystem(0, 1, 5450);
     EXPECT_EQ(std::tuple(e->Grid1->TextMatrix(0, 5450), e->Grid1->Cols(), boxesShown(user)),
         std::tuple(u"5450", 5451, Boxes()));
-    user.answerMessageBox(vbmsg::OK);
-    newSystem(0, 1, 5451);
-    EXPECT_EQ(std::tuple(boxesShown(user), locked()), std::tuple(tooMany, false));
 
-    // Any other failure is the unexpected error with its number and description.
+    // Any other failure is the unexpected error with its number and description; the editor stays.
     user.clear();
     user.answerMessageBox(vbmsg::OK);
     newSystem(0, -3, 2);

@@ -106,6 +106,42 @@ TEST_F(SystemFiles, SavedSystemAsksAboutItsTableAndComesBackAsItWas)
     EXPECT_EQ(std::tuple(main_->sparafel, readFileBytes(old), opened->syssparat), std::tuple(true, before, false));
 }
 
+// An opened system keeps its file's name through every activation, and Save As and "Använd" offer it,
+// whatever reduction the new-system dialog chose last; saved elsewhere, it takes the new file's name.
+TEST_F(SystemFiles, AnOpenedSystemKeepsItsFileNameWhateverTheDialogChoseLast)
+{
+    Form2* built = newSystem(2, 3, 4, false, 1, 1);
+    built->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    const QString file = path(QStringLiteral("3-2-4.RU"));
+    user.answerFileDialog(file);
+    saveAs();
+    // The dialog's last choice is "13 Rätt", which names a built base-row system KU.
+    NyttSystemInst::instance()->feloption[0]->setValue(true);
+
+    Form2* opened = open(file);
+    ASSERT_NE(opened, nullptr);
+    opened->Grid2->setTextMatrix(0, 0, QStringLiteral("1"));
+    auto reactivate = [this, opened] {
+        newFrame();
+        main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(opened->parentWidget()));
+        processEvents();
+        return opened->windowTitle();
+    };
+    EXPECT_EQ(reactivate(), file);
+    user.clear();
+    user.cancelFileDialog().cancelFileDialog();
+    saveAs();
+    opened->Anvand_Click();
+    ASSERT_EQ(user.fileDialogs().size(), 2u);
+    EXPECT_EQ(std::tuple(user.fileDialogs().at(0).fileName, user.fileDialogs().at(1).fileName, reactivate()),
+        std::tuple(file, file, file));
+
+    const QString copy = path(QStringLiteral("kopia.RU"));
+    user.answerFileDialog(copy);
+    saveAs();
+    EXPECT_EQ(reactivate(), copy);
+}
+
 TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSystemsNoEditorHolds)
 {
     SystemFileData d{

@@ -111,6 +111,54 @@ TEST_F(Windows, DocumentsOpenAtTheirFormSizeInsideTheAreaAndCascadeKeepsEverySiz
         std::tuple(true, area(), true, true));
 }
 
+// The guide is one of the windows the cascade arranges, and it stays where the cascade put it when the
+// area's scroll bars go away, until the main window is resized or the guide toggle shows it again. The
+// icon rows leave out the part of the bottom edge the shown guide stands on, docked or cascaded.
+TEST_F(Windows, TheGuideTakesPartInTheCascadeAndTheIconRowsMakeRoomForIt)
+{
+    QWidget* guideWindow = guide::instance()->parentWidget();
+    QMdiSubWindow* first = windowOf(&newFrame());
+    QMdiSubWindow* second = windowOf(&newFrame());
+    // Half of the second frame below and right of the area: the area scrolls.
+    second->move(area().width() - second->width() / 2, area().height() - second->height() / 2);
+    processEvents();
+    ASSERT_TRUE(main_->mdiArea()->verticalScrollBar()->isVisible());
+
+    main_->ordna_Click();
+    processEvents();
+    const int step = first->contentsMargins().top();
+    EXPECT_EQ(std::tuple(guideWindow->pos(), first->pos(), second->pos(), guideWindow->isVisible()),
+        std::tuple(QPoint(0, 0), QPoint(step, step), QPoint(2 * step, 2 * step), true));
+
+    // After the cascade the guide stands at the left: the icon starts right of it.
+    first->showMinimized();
+    main_->ordnaico_Click();
+    processEvents();
+    EXPECT_EQ(std::tuple(guideWindow->pos(), first->x(), first->geometry().bottom()),
+        std::tuple(QPoint(0, 0), guideWindow->geometry().right() + 1, area().bottom()));
+
+    // Resized, the main window docks the guide again; the icons end left of it.
+    main_->resize(main_->width() - 40, main_->height());
+    processEvents();
+    EXPECT_EQ(guideWindow->geometry(), QRect(area().width() - guideWindow->width(), 0, guideWindow->width(), area().height()));
+    second->showMinimized();
+    main_->ordnaico_Click();
+    processEvents();
+    EXPECT_EQ(std::tuple(first->x(), first->geometry().bottom(), second->x(), second->geometry().bottom()),
+        std::tuple(0, area().bottom(), first->width(), area().bottom()));
+    EXPECT_LT(second->geometry().right(), guideWindow->x());
+
+    // The guide toggle shows a cascaded guide docked.
+    first->showNormal();
+    main_->ordna_Click();
+    processEvents();
+    ASSERT_EQ(guideWindow->pos(), QPoint(0, 0));
+    main_->guidemenu_Click();
+    main_->guidemenu_Click();
+    processEvents();
+    EXPECT_EQ(std::tuple(guideWindow->isVisible(), guideWindow->x()), std::tuple(true, area().width() - guideWindow->width()));
+}
+
 // The activation goes where it was before the focus went away, and the main window's items with it. A
 // closed document hands it to the one active before it, not to the guide that happens to be the
 // oldest window.
