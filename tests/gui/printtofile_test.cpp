@@ -23,6 +23,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class PrintToFile : public ::testing::Test {
 protected:
     void SetUp() override
@@ -225,6 +227,37 @@ TEST_F(PrintToFile, ThePrinterSetUpProposesThePdfFileOfTheFrame)
         UserInterface::install(&user_);
         EXPECT_EQ(shown, proposed);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The printer set-up's Properties offer nothing that would turn, move, shrink or add a coupon page
+// (the print sets those itself); the paper stays to choose.
+TEST_F(PrintToFile, ThePrinterPropertiesOfferNothingThatMovesOrScalesTheCrosses)
+{
+    std::map<QString, bool> offered;
+    UserInterface::install(nullptr);
+    QTimer::singleShot(0, [&offered] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QTimer::singleShot(0, [&offered] {
+            auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            for (const char* name : {"portrait", "landscape", "topMargin", "leftMargin",
+                     "pagesPerSheetCombo", "pagesPerSheetLayoutCombo", "startBannerPageCombo", "endBannerPageCombo"})
+                if (auto* w = properties->findChild<QWidget*>(QLatin1String(name)))
+                    offered[QLatin1String(name)] = w->isVisibleTo(properties);
+            properties->reject();
+        });
+        dialog->findChild<QAbstractButton*>(QStringLiteral("properties"))->click();
+        dialog->close();
+    });
+    ShowPSD();
+    UserInterface::install(&user_);
+    EXPECT_EQ(offered, (std::map<QString, bool>{{u"portrait"_s, false},
+                           {u"landscape"_s, false}, {u"topMargin"_s, false}, {u"leftMargin"_s, false},
+                           {u"pagesPerSheetCombo"_s, false}, {u"pagesPerSheetLayoutCombo"_s, false},
+                           {u"startBannerPageCombo"_s, false}, {u"endBannerPageCombo"_s, false}}));
 }
 
 }  // namespace
