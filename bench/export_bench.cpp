@@ -63,8 +63,8 @@ bench::Runs text()
 }
 
 const bench::Registrar cases([] {
-    bench::addCase({"export.full-frame", fullFrame, 0.5});
-    bench::addCase({"export.text", text, 1.0 / 3});
+    bench::addCase({"export.full-frame", fullFrame, 0.2});
+    bench::addCase({"export.text", text, 0.15});
 });
 
 // The frame file's created rows exported to OUT (Europatipset for a name ending in .eur), each

@@ -1,7 +1,7 @@
 #pragma once
-// The benchmark harness: bench files register cases (a fast and a literal run on the same input)
-// and subcommands (one algorithm on given input, result printed as plain text). Registering costs
-// nothing: a case builds its input only when it runs.
+// The benchmark harness: bench files register cases (a fast and a literal run on the same input, and
+// the ratio the fast one must reach) and subcommands (one algorithm on given input, result printed as
+// plain text). Registering costs nothing: a case builds its input only when it runs.
 
 #include <functional>
 #include <string>
@@ -9,16 +9,18 @@
 
 namespace bench {
 
-// The two timed runs of a case, holding its input. A case with no literal run prints literal=skipped.
+// The two timed runs of a case, holding its input: the fast method and the literal one.
 struct Runs {
     std::function<void()> fast;
-    std::function<void()> literal;  // empty when the literal method would not end within a minute
+    std::function<void()> literal;
 };
 
+// Every case states the ratio literal / fast (medians of the repeats) its fast method must reach,
+// with a margin that holds on a loaded machine; the run fails when a case falls under it.
 struct Case {
     std::string name;  // no spaces: --case picks cases by it
     std::function<Runs()> prepare;  // builds the input, untimed, when the case runs; dropped after it
-    double minRatio = 0;  // literal / fast must reach this or the run fails; 0 for no bound
+    double minRatio;  // above 0
 };
 
 struct Command {

@@ -87,6 +87,6 @@ int printCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-const bench::Registrar command([] { bench::addCommand({"print", "print JSONFILE", printCommand}); });
+const bench::Registrar command([] { bench::addCommand({"print", "JSONFILE", printCommand}); });
 
 }  // namespace

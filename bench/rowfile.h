@@ -1,7 +1,7 @@
 #pragma once
 // The row files of the subcommands, read in one pass: each line handed over in place from a chunk
 // of the file, so rows go straight into a row matrix sized from the file's length, and no line is
-// kept as a string.
+// kept as a string. Rows printed go out the same way, a block of many lines at a time.
 
 #include "core/rowmatrix.h"
 
@@ -92,6 +92,29 @@ inline bool readRow(std::string_view line, int signs, RowMatrix& rows, long long
         row[m] = static_cast<std::uint8_t>(code);
     }
     return true;
+}
+
+// Writes `rows` lines of `signs` signs to standard output, signAt(row, position) giving each sign,
+// in blocks of many lines. False when the output cannot take them.
+template <typename SignAt>
+bool writeRows(long long rows, int signs, SignAt&& signAt)
+{
+    constexpr std::size_t kBlock = std::size_t{1} << 20;
+    std::string block;
+    block.reserve(kBlock + static_cast<std::size_t>(signs) + 1);
+    const auto flush = [&] {
+        const bool written = std::fwrite(block.data(), 1, block.size(), stdout) == block.size();
+        block.clear();
+        return written;
+    };
+    for (long long r = 0; r < rows; ++r) {
+        for (int k = 0; k < signs; ++k)
+            block += signAt(r, k);
+        block += '\n';
+        if (block.size() >= kBlock && !flush())
+            return false;
+    }
+    return flush() && std::fflush(stdout) == 0;
 }
 
 }  // namespace bench

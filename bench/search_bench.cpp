@@ -33,7 +33,8 @@ const bench::Registrar cases([] {
                         list[r].assign(rows->row(static_cast<long long>(r)), rows->row(static_cast<long long>(r)) + 13);
                     bench::keep(rightssearch_literal::search(list, kCorrect, 13, 10, UIText(kUiRightsInRow)));
                 }};
-        }});
+        },
+        3});
 });
 
 int searchCommand(const std::vector<std::string>& args)

@@ -38,7 +38,7 @@ void clockEveryRow()
 }
 
 bench::Registrar registrar([] {
-    bench::addCase({"yielder.step-10M-rows", [] { return bench::Runs{withYielder, clockEveryRow}; }});
+    bench::addCase({"yielder.step-10M-rows", [] { return bench::Runs{withYielder, clockEveryRow}; }, 3});
 });
 
 }  // namespace

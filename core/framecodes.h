@@ -57,7 +57,7 @@ constexpr Mode modeAt(int k) { return static_cast<Mode>(k); }  // k in 0..ModeCo
 constexpr Mode systemMode(int s) { return static_cast<Mode>(s); }  // slot s (0..2)
 constexpr bool isSystemMode(Mode m) { return m <= Mode::System3; }
 
-// Windows colour values (0x00BBGGRR).
+// The guard colours as 0x00BBGGRR values, as the controls' ForeColor takes them.
 namespace GuardColour {
 constexpr std::uint32_t Black = 0;
 constexpr std::uint32_t Green = 40704;  // half guard

@@ -1,7 +1,6 @@
 #include "frame/Form1.h"
 
 #include "frame/couponview.h"
-#include "frame/framereading.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -10,10 +9,10 @@
 #include "platform/yielder.h"
 #include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/garanti.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,7 +50,7 @@ Label* label(QWidget* parent, const QString& caption, int left, int top, int wid
 
 // Each control's caption from the text table: control and UIText id.
 template <class Control>
-void setTexts(std::initializer_list<std::pair<Control*, int>> table)
+void setTexts(std::initializer_list<std::pair<Control*, UiTextId>> table)
 {
     for (const auto& [control, id] : table)
         control->setCaption(currentUiText(id));
@@ -408,17 +407,11 @@ void Form1::Text2_KeyPress(int& KeyAscii)
 
 void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, ram.Allrad, windowTitle()); }
 
-void Form1::Ladda_Click(int Index) { framereading::loadSystemIntoSlot(*this, Index); }
-
 void Form1::visagaranti_Click(int Index) { garanti::showFromSlot(*Grid3[Index], state().slottyp[Index]); }
-
-void Form1::laddahelram_Click() { framereading::readFrameIntoForm(*this); }
 
 // ---------------------------------------------------------------- window events
 
 // ---------------------------------------------------------------- as a document
-
-void Form1::saveAs(CommonDialog& dialog) { framereading::saveFrameAs(*this, dialog); }
 
 QString Form1::closeQuestion() const
 {

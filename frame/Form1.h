@@ -53,14 +53,13 @@ public:
     std::array<frame::MatchType, 14> systypcopy() const { return ram.systyp; }
     bool copyskapat() const { return ram.skapat; }
     std::int32_t copytemptempallrad() const { return ram.temptempallrad; }
-    Label* copyallrad() const { return Allrad; }  // callers read its caption: the row total now
 
     // ---- as a document of the main window ----
     DocumentKind kind() const override { return DocumentKind::Frame; }
     QString className() const override { return QStringLiteral("Form1"); }
     QString caption() const override { return windowTitle(); }
     bool isSaved() const override { return ram.systemsparat; }
-    void saveAs(CommonDialog& dialog) override;
+    void saveAs(CommonDialog& dialog) override;  // frame/framesaving.cpp
     QString closeQuestion() const override;
     MainItems enabledItems() const override;
     QString saveAsCaption() const override;
@@ -70,6 +69,7 @@ public:
     void Label1_Click(int Index);
     void Option1_Click(int Index);
     void Option1_Click(frame::Mode m) { Option1_Click(frame::modeIndex(m)); }
+    // The two file readers, in frame/framereading.cpp.
     void Ladda_Click(int Index);  // load a system file into slot Index
     void laddahelram_Click();  // read a frame file into this frame
     void visagaranti_Click(int Index);  // the guarantee table of slot Index

@@ -4,8 +4,8 @@
 #include "frame/couponexport.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 namespace frame {
 

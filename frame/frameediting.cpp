@@ -101,6 +101,15 @@ std::int32_t FrameEditing::rowTotal() const { return vb::CLng(vb::Val(Allrad)); 
 
 void FrameEditing::multiplyAllrad(double factor) { Allrad = vb::Dec(vb::Val(Allrad) * factor); }
 
+void FrameEditing::multiplyByMathematicalGuard(int m)
+{
+    const int marks = markedCount(m);
+    if (marks == 2)
+        multiplyAllrad(2);
+    else if (marks == 3)
+        multiplyAllrad(3);
+}
+
 void FrameEditing::divideAllrad(double divisor)
 {
     // A slot without rows never multiplied the total; dividing by its 0 would only destroy it.
@@ -117,13 +126,8 @@ void FrameEditing::rowTotalFromTypes(bool clearProcentram)
         const MatchType t = systyp[m];
         if (t >= MatchType::System1 && t <= MatchType::Matematisk)
             seen[matchTypeByte(t)] = true;
-        if (t == MatchType::Matematisk) {
-            const int marks = markedCount(m);
-            if (marks == 2)
-                multiplyAllrad(2);
-            else if (marks == 3)
-                multiplyAllrad(3);
-        }
+        if (t == MatchType::Matematisk)
+            multiplyByMathematicalGuard(m);
     }
     for (int s = 0; s < SlotCount; ++s) {
         if (seen[matchTypeByte(systemMatchType(s))])
@@ -485,11 +489,7 @@ void FrameEditing::Text2_Change()
         if (isSystemType(t)) {
             used[slotOfType(t)] = true;
         } else if (t == MatchType::Matematisk) {
-            const int marks = markedCount(m);
-            if (marks == 2)
-                multiplyAllrad(2);
-            else if (marks == 3)
-                multiplyAllrad(3);
+            multiplyByMathematicalGuard(m);
             mathematical = true;
         } else if (t == MatchType::Procent) {
             percent = true;

@@ -7,6 +7,7 @@
 #include "core/framecodes.h"
 #include "core/rowmatrix.h"
 #include "platform/vbcodes.h"
+#include "shell/texts/textids.h"
 
 #include <QString>
 #include <array>
@@ -17,7 +18,7 @@ namespace frame {
 
 // A message box a handler asks for: MessageText id and MsgBox style.
 struct FrameMessage {
-    int textId = 0;
+    MessageTextId textId;
     int style = 0;
     bool operator==(const FrameMessage&) const = default;
 };
@@ -160,6 +161,8 @@ private:
     void clearMatch(int m);
     void colourCounters(int s, int half, int full);
     void multiplyAllrad(double factor);
+    // Match m's mathematical guard: Allrad times its marks, when it has two or three.
+    void multiplyByMathematicalGuard(int m);
     void divideAllrad(double divisor);
     // A frame of Procent matches only (total at most 1) takes its total from the row-count box.
     void totalFromRowCountBox();

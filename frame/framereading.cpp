@@ -1,4 +1,6 @@
-#include "frame/framereading.h"
+// The frame's two file readers, Form1's "Öppna" (Ladda) and laddahelram handlers: a system file into
+// one of its slots, and a whole frame file, rebuilt through the frame's own mode choices and cell
+// clicks.
 
 #include "frame/Form1.h"
 #include "frame/slotloading.h"
@@ -11,23 +13,19 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
-#include "shell/filekinds.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/saveas.h"
 #include "shell/systemgrids.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <algorithm>
 
-namespace framereading {
-
 namespace {
 
-QString frameFilter() { return kindFilter(FileKind::Frame) + QStringLiteral("|Alla filer (*.*)|*.*"); }
 constexpr int kOpenFlags = 4100;  // the file must exist; no read-only box
 
 // The file named in MDIForm1.anvandsystem, which is emptied once it has been read, or the one the
@@ -45,7 +43,6 @@ QByteArray chooseAndRead(MDIForm1& main, const QString& filter)
     }
     dialog.Filter = filter;
     dialog.Flags = kOpenFlags;
-    dialog.MaxFileSize = 256;
     dialog.ShowOpen();
     return readWholeFile(dialog.FileName);
 }
@@ -114,8 +111,8 @@ void applyFrameFile(Form1& form, const FrameFileRead& read)
     });
 }
 
-}  // namespace
-
+// The reload warning, the file (MDIForm1.anvandsystem or the open dialog), the slot's numbers,
+// grids and labels.
 void loadSystemIntoSlot(Form1& form, int s)
 {
     if (!form.state().slotEmpty(s)) {
@@ -153,6 +150,7 @@ void loadSystemIntoSlot(Form1& form, int s)
     }
 }
 
+// Versions 10 and 11; whatever a damaged file gave before it ended stays.
 void readFrameIntoForm(Form1& form)
 {
     MDIForm1* main = MDIForm1::instance();
@@ -161,7 +159,7 @@ void readFrameIntoForm(Form1& form)
     const FileNumberCloser closer;
     try {
         guide::showPage(kGuideReadFrame);
-        const QByteArray bytes = chooseAndRead(*main, frameFilter());
+        const QByteArray bytes = chooseAndRead(*main, frameFileFilter());
         const QString path = main->CommonDialog1->FileName;
         const FrameFileRead read = readFrameFile(bytes);
         if (read.reached >= FrameReadStage::Version)
@@ -193,24 +191,8 @@ void readFrameIntoForm(Form1& form)
     }
 }
 
-FrameFileData frameFileDataOf(const Form1& form)
-{
-    const frame::FrameEditing& ram = form.state();
-    std::array<SystemBlock, frame::SlotCount> systems;
-    for (int s = 0; s < frame::SlotCount; ++s)
-        systems[std::size_t(s)] = systemBlockOf(*form.Grid1[s], *form.Grid3[s], ram.Grid1Tag[s], ram.SystemTag[s]);
-    return frame::frameFileOf(ram, systems);
-}
+}  // namespace
 
-void saveFrameAs(Form1& form, CommonDialog& dialog)
-{
-    dialog.Filter = frameFilter();
-    dialog.FileName = form.windowTitle();
-    guide::showPage(kGuideSaveFrame);
-    const QString path = chooseSaveTarget(dialog);
-    writeThroughFileNumberOne(path, writeFrameFile(frameFileDataOf(form)));
-    form.setSystemsparat(true);
-    form.setWindowTitle(path);
-}
+void Form1::Ladda_Click(int Index) { loadSystemIntoSlot(*this, Index); }
 
-}  // namespace framereading
+void Form1::laddahelram_Click() { readFrameIntoForm(*this); }

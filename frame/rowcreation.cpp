@@ -666,7 +666,7 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
     return ended(std::move(res), filtered, std::move(out));
 }
 
-std::optional<Message> messageFor(const Result& r, const std::function<QString(int)>& messageText)
+std::optional<Message> messageFor(const Result& r, const std::function<QString(MessageTextId)>& messageText)
 {
     auto number = [](long long n) { return QString::number(n); };
     switch (r.outcome) {

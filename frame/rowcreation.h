@@ -5,6 +5,7 @@
 
 #include "core/framecodes.h"
 #include "core/rowmatrix.h"
+#include "shell/texts/textids.h"
 
 #include <QString>
 
@@ -84,7 +85,7 @@ enum class Outcome {
 struct Result {
     Outcome outcome = Outcome::Cancelled;
     int failedSlot = -1;  // SlotInvalid: slot 0..2; the window leaves that slot's mode selected
-    int slotMessage = 0;  // SlotInvalid: the message id of checkSlots
+    MessageTextId slotMessage;  // SlotInvalid: the message id of checkSlots
     long long total = 0;  // allradram: rows created before the filter
     long long left = 0;  // rows in `rows` that Allrad shows afterwards (total without the filter)
     // The new forminne, bounds (0..13, 0..left) with the last row empty. After SlotInvalid it is
@@ -101,7 +102,7 @@ struct Message {
     QString text;
     int style = 0;
 };
-std::optional<Message> messageFor(const Result& r, const std::function<QString(int)>& messageText);
+std::optional<Message> messageFor(const Result& r, const std::function<QString(MessageTextId)>& messageText);
 
 // Asked about every 4096 rows (and between the passes); true stops the run (Cancelled).
 // The window passes [&] { return yielder.step(); } with a Yielder whose stop test reads avbrytskapa.
@@ -134,7 +135,7 @@ Result createRows(const FrameInput& in, UniformSource& random, const StopCheck& 
 // kMsgSlotHalfGuardsShort), or nullopt when all are sound.
 struct SlotFailure {
     int slot;
-    int message;
+    MessageTextId message;
 };
 std::optional<SlotFailure> checkSlots(const FrameInput& in);
 

@@ -1,11 +1,10 @@
 #include "platform/atomicfile.h"
 
-#include "platform/paths.h"
 #include "platform/vberror.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -19,6 +18,24 @@ namespace vb {
 namespace {
 
 constexpr int kMaxLinks = 40;
+// The temporary file's name: short whatever the target's, so that a name of up to the file system's
+// 255 bytes can still be saved.
+constexpr char kTemporaryPrefix[] = ".velkorin-";
+
+const FileSystemSeam* installedSeam = nullptr;
+
+// stat(), as the installed seam has it; false when path names nothing it can see.
+bool statOf(const QByteArray& path, struct stat& st)
+{
+    if (::stat(path.constData(), &st) != 0)
+        return false;
+    struct stat device { };
+    if (installedSeam && !installedSeam->seenAsDevice.isEmpty() &&
+        ::stat(QFile::encodeName(installedSeam->seenAsDevice).constData(), &device) == 0 &&
+        device.st_dev == st.st_dev && device.st_ino == st.st_ino)
+        st.st_mode = S_IFCHR | (st.st_mode & 07777);
+    return true;
+}
 
 int errorNumberOfErrno(int code)
 {
@@ -46,6 +63,8 @@ QByteArray folderOf(const QByteArray& path)
     const qsizetype slash = path.lastIndexOf('/');
     return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
 }
+
+QByteArray nameOf(const QByteArray& path) { return path.mid(path.lastIndexOf('/') + 1); }
 
 // Follows path while it is a symbolic link; a relative link is taken from the link's own folder.
 QByteArray followLinks(QByteArray path)
@@ -77,12 +96,11 @@ bool isReadOnly(const struct stat& st, const QByteArray& path)
 // The checked target as bytes for the system calls.
 QByteArray targetBytes(const QString& path)
 {
-    const QString native = nativePath(path);
-    if (native.isEmpty())
+    if (path.isEmpty())
         throw VbError(vberr::BadFileName);
-    const QByteArray target = followLinks(QFile::encodeName(native));
+    const QByteArray target = followLinks(QFile::encodeName(path));
     struct stat st { };
-    if (::stat(target.constData(), &st) != 0) {
+    if (!statOf(target, st)) {
         if (errno != ENOENT)
             raiseFromErrno();
         struct stat folder { };
@@ -117,23 +135,35 @@ public:
         return *this;
     }
     int get() const { return fd_; }
-
-    // Writes all of bytes at offset, then makes sure they reach the disk; closing is checked too.
-    void writeAt(const QByteArray& bytes, off_t offset)
+    // Should a pipe or device take the checked file's place before it is opened, it is refused here.
+    void requireRegularFile() const
     {
-        const char* p = bytes.constData();
-        std::size_t left = static_cast<std::size_t>(bytes.size());
-        while (left > 0) {
-            const ssize_t n = ::pwrite(fd_, p, left, offset);
-            if (n < 0 && errno == EINTR)
+        struct stat st { };
+        if (::fstat(fd_, &st) != 0)
+            raiseFromErrno();
+        if (!S_ISREG(st.st_mode))
+            throw VbError(vberr::NotARegularFile);
+    }
+
+    // Writes all of the n bytes at p to offset.
+    void writeAt(const char* p, std::size_t n, off_t offset)
+    {
+        while (n > 0) {
+            const ssize_t written = ::pwrite(fd_, p, n, offset);
+            if (written < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
+            if (written <= 0)
                 raiseFromErrno();
-            p += n;
-            offset += n;
-            left -= static_cast<std::size_t>(n);
+            p += written;
+            offset += written;
+            n -= static_cast<std::size_t>(written);
         }
     }
+    void writeAt(const QByteArray& bytes, off_t offset)
+    {
+        writeAt(bytes.constData(), static_cast<std::size_t>(bytes.size()), offset);
+    }
+    // Makes sure the bytes reach the disk; closing is checked too.
     void syncAndClose()
     {
         if (::fsync(fd_) != 0)
@@ -148,16 +178,20 @@ private:
     int fd_;
 };
 
-// The temporary file beside the target; removed unless it has replaced the target.
+// The temporary file beside the target; removed unless it has replaced the target. It is made and
+// renamed inside the target's folder, so its own name alone has to fit the file system.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const QByteArray& target)
+        : folder_(::open(folderOf(target).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)), target_(target)
     {
-        const QByteArray base = folderOf(target) + "/." + target.mid(target.lastIndexOf('/') + 1) + '.';
+        if (folder_.get() < 0)
+            raiseFromErrno();
         for (int attempt = 0; file_.get() < 0; ++attempt) {
-            name_ = base + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+            name_ = kTemporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
             // 0666 lets the umask decide, as for any new file.
-            file_ = Descriptor(::open(name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            file_ = Descriptor(
+                ::openat(folder_.get(), name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (file_.get() < 0 && (errno != EEXIST || attempt > 100))
                 raiseFromErrno();
         }
@@ -165,46 +199,98 @@ public:
     ~TemporaryFile()
     {
         if (!renamed_)
-            ::unlink(name_.constData());
+            ::unlinkat(folder_.get(), name_.constData(), 0);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    // A replaced file keeps its permissions.
-    void takePermissionsOf(const QByteArray& target)
+    // A replaced file keeps its owner and group where the process may give them (the group alone
+    // when only that may be set), then its permissions: a change of owner clears the set-id bits.
+    void takeAttributesOfTarget()
     {
         struct stat st { };
-        if (::stat(target.constData(), &st) == 0 && ::fchmod(file_.get(), st.st_mode & 07777) != 0)
+        if (::stat(target_.constData(), &st) != 0)
+            return;
+        if (::fchown(file_.get(), st.st_uid, st.st_gid) != 0)
+            (void)::fchown(file_.get(), static_cast<uid_t>(-1), st.st_gid);
+        if (::fchmod(file_.get(), st.st_mode & 07777) != 0)
             raiseFromErrno();
     }
     void write(const QByteArray& bytes) { file_.writeAt(bytes, 0); }
+    // Puts the target's own bytes from offset `from` on at offset `at`, a buffer at a time.
+    void copyTargetFrom(std::int64_t from, off_t at)
+    {
+        Descriptor old(::open(target_.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (old.get() < 0) {
+            if (errno == ENOENT)
+                return;
+            raiseFromErrno();
+        }
+        old.requireRegularFile();
+        std::array<char, 1 << 16> buffer{};
+        for (off_t offset = from;;) {
+            const ssize_t n = ::pread(old.get(), buffer.data(), buffer.size(), offset);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                raiseFromErrno();
+            if (n == 0)
+                return;
+            file_.writeAt(buffer.data(), static_cast<std::size_t>(n), at);
+            offset += n;
+            at += n;
+        }
+    }
     // The disk may report it is full only when the data reach it: sync and close are checked too.
-    void finishAndReplace(const QByteArray& target)
+    void finishAndReplace()
     {
         file_.syncAndClose();
-        if (::rename(name_.constData(), target.constData()) != 0)
+        if (installedSeam && installedSeam->beforeReplace)
+            installedSeam->beforeReplace();
+        if (::renameat(folder_.get(), name_.constData(), folder_.get(), nameOf(target_).constData()) != 0)
             raiseFromErrno();
         renamed_ = true;
     }
 
 private:
+    Descriptor folder_;
+    QByteArray target_;
     QByteArray name_;
     Descriptor file_{-1};
     bool renamed_ = false;
 };
 
-}  // namespace
-
-QString checkedWriteTarget(const QString& path) { return QFile::decodeName(targetBytes(path)); }
-
-void writeFileAtomically(const QString& path, const QByteArray& bytes)
+// The new file in the target's place: bytes, then the old file's own from keepFrom on (none when
+// keepFrom is negative).
+void replace(const QString& path, const QByteArray& bytes, std::int64_t keepFrom)
 {
     const QByteArray target = targetBytes(path);
     // Never written in place: if no temporary file can be made beside the target, the save fails.
     TemporaryFile file(target);
-    file.takePermissionsOf(target);
+    file.takeAttributesOfTarget();
     file.write(bytes);
-    file.finishAndReplace(target);
+    if (keepFrom >= 0)
+        file.copyTargetFrom(keepFrom, static_cast<off_t>(bytes.size()));
+    file.finishAndReplace();
+}
+
+}  // namespace
+
+FileKind fileKindOf(const QString& path)
+{
+    struct stat st { };
+    if (path.isEmpty() || !statOf(QFile::encodeName(path), st))
+        return FileKind::Missing;
+    return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Special;
+}
+
+QString checkedWriteTarget(const QString& path) { return QFile::decodeName(targetBytes(path)); }
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) { replace(path, bytes, -1); }
+
+void replaceFileStart(const QString& path, const QByteArray& bytes, std::int64_t keepFrom)
+{
+    replace(path, bytes, std::max<std::int64_t>(keepFrom, 0));
 }
 
 void writeFileInPlace(const QString& path, const QByteArray& bytes)
@@ -216,13 +302,11 @@ void writeFileInPlace(const QString& path, const QByteArray& bytes)
         file = Descriptor(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0)
         raiseFromErrno();
-    struct stat st { };
-    if (::fstat(file.get(), &st) != 0)
-        raiseFromErrno();
-    if (!S_ISREG(st.st_mode))
-        throw VbError(vberr::NotARegularFile);
+    file.requireRegularFile();
     file.writeAt(bytes, 0);
     file.syncAndClose();
 }
+
+void installFileSystemSeam(const FileSystemSeam* seam) { installedSeam = seam; }
 
 }  // namespace vb

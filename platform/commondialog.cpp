@@ -4,6 +4,8 @@
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 
+#include <QFile>
+
 void CommonDialog::ShowOpen() { show(false); }
 void CommonDialog::ShowSave() { show(true); }
 
@@ -14,14 +16,14 @@ void CommonDialog::show(bool save)
     request.filter = Filter;
     request.filterIndex = FilterIndex;
     request.fileName = FileName;
+    // The start folder and the help file are names the program builds; the chosen name is the user's.
     request.initDir = InitDir.isEmpty() ? QString() : vb::nativePath(InitDir);
     request.flags = Flags;
-    request.maxFileSize = MaxFileSize;
     request.title = DialogTitle;
     const std::optional<QString> chosen = UserInterface::current().fileDialog(request);
     if (!chosen || chosen->isEmpty())
         throw VbError(vberr::DialogCancelled);
-    if (chosen->size() > MaxFileSize)
+    if (QFile::encodeName(*chosen).size() > MaxFileSize)
         throw VbError(vberr::BadFileName);
     FileName = *chosen;
     FileTitle = vb::fileTitle(*chosen);

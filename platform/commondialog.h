@@ -3,6 +3,7 @@
 // A cancelled dialog raises error 32755, which the handlers treat as a silent end.
 
 #include <QString>
+#include <climits>
 
 class CommonDialog {
 public:
@@ -11,7 +12,8 @@ public:
     QString FileName;  // in: suggested name; out: the chosen full path
     QString FileTitle;  // out: the chosen file's name without its folder
     int Flags = 0;  // 4 hide read-only; 4100 = 4 + file must exist
-    int MaxFileSize = 256;
+    // The longest full name taken, in bytes: any the system takes (its limit counts the final NUL).
+    int MaxFileSize = PATH_MAX - 1;
     QString InitDir;
     QString DialogTitle;
     QString HelpFile;

@@ -1,4 +1,4 @@
-// The VB-style controls: event plumbing from Qt's events to the controls' event names.
+// The controls: event plumbing from Qt's events to the controls' event names.
 
 #include "platform/controls.h"
 

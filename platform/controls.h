@@ -180,7 +180,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
-// Option buttons with the same parent widget form one exclusive group, as they did in a container.
+// Option buttons with the same parent widget (their container) form one exclusive group.
 // Click fires when a button becomes selected, by the user or from code.
 class OptionButton : public VbControl<QRadioButton> {
     Q_OBJECT

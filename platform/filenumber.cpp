@@ -1,6 +1,6 @@
 #include "platform/filenumber.h"
 
-#include "platform/paths.h"
+#include "platform/atomicfile.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 
@@ -20,19 +20,16 @@ void FileNumber::open(const QString& path, Mode mode)
 {
     if (file_)
         throw VbError(vberr::FileAlreadyOpen);
-    const QString p = vb::nativePath(path);
-    if (p.isEmpty())
+    if (path.isEmpty())
         throw VbError(vberr::BadFileName);
-    const QFileInfo info(p);
+    const vb::FileKind kind = vb::fileKindOf(path);
     const bool reading = mode == Mode::BinaryRead || mode == Mode::BinaryReadWrite;
-    if (reading && !info.exists())
+    if (reading && kind == vb::FileKind::Missing)
         throw VbError(vberr::FileNotFound);
-    if (info.isDir())
-        throw VbError(vberr::PathFileAccessError);
-    // A pipe or device would block the program or never end.
-    if (info.exists() && !info.isFile())
+    // A folder cannot be read as a file, and a pipe or device would block the program or never end.
+    if (kind == vb::FileKind::Special)
         throw VbError(vberr::NotARegularFile);
-    if (!reading && !info.dir().exists())
+    if (!reading && !QFileInfo(path).dir().exists())
         throw VbError(vberr::PathNotFound);
 
     QIODevice::OpenMode qmode;
@@ -50,7 +47,7 @@ void FileNumber::open(const QString& path, Mode mode)
         qmode = QIODevice::WriteOnly | QIODevice::Truncate;
         break;
     }
-    auto f = std::make_unique<QFile>(p);
+    auto f = std::make_unique<QFile>(path);
     if (!f->open(qmode))
         throw VbError(
             f->error() == QFileDevice::PermissionsError ? vberr::PermissionDenied : vberr::PathFileAccessError);

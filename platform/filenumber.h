@@ -25,9 +25,9 @@ public:
     FileNumber(const FileNumber&) = delete;
     FileNumber& operator=(const FileNumber&) = delete;
 
-    // Path in the program's form ("\" separators, any letter case) is accepted.
-    // Error 55 when already open, 53 when a read mode finds no file, 70 when not permitted,
-    // 75/76 for other failures.
+    // Path is taken exactly as given (the program's own names go through nativePath first).
+    // Error 55 when already open, 53 when a read mode finds no file, NotARegularFile for a folder,
+    // pipe, device or socket, 70 when not permitted, 75/76 for other failures.
     void open(const QString& path, Mode mode);
     void close() noexcept;
     // Writes out what is still buffered; error 61 when it cannot be written. close() cannot report

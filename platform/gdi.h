@@ -1,8 +1,8 @@
 #pragma once
 // The drawing calls the print routine makes on a printer's device context, as an interface: a printer
 // implementation draws them with QPainter (platform/prnshw), the recording context keeps a list of
-// every call for tests and the bench. Pens and brushes are process-wide handles, as they were: they
-// outlive the context they were selected into and are deleted after it.
+// every call for tests and the bench. Pens and brushes are process-wide handles: they outlive the
+// context they were selected into and are deleted after it.
 
 #include <QString>
 #include <cstdint>

@@ -83,25 +83,8 @@ void ChDir(const QString& path)
 
 QString CurDir() { return QDir::currentPath(); }
 
-bool fileExists(const QString& path)
-{
-    const QString p = nativePath(path);
-    return !p.isEmpty() && QFileInfo(p).isFile();
-}
+bool fileExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
-void Kill(const QString& path)
-{
-    const QString p = nativePath(path);
-    if (p.isEmpty() || !QFileInfo(p).isFile())
-        throw VbError(vberr::FileNotFound);
-    if (!QFile::remove(p))
-        throw VbError(vberr::PathFileAccessError);
-}
-
-QString fileTitle(const QString& path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-    return path.mid(cut + 1);
-}
+QString fileTitle(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
 }  // namespace vb

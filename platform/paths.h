@@ -1,6 +1,8 @@
 #pragma once
 // Paths as the program builds them ("C:\x\System\", any letter case) made to work on this system,
-// and the folder calls it used.
+// and the program's folder calls: the settings folder, the current folder, files to test. A name the
+// user typed or picked is no such path: it is taken exactly as given, and only the program's own names
+// go through nativePath.
 
 #include <QString>
 #include <QStringList>
@@ -20,12 +22,10 @@ QString GetWindowsDirectoryA();
 void ChDir(const QString& path);
 QString CurDir();
 
-// Whether a file (not a folder) exists.
+// Whether a file (not a folder) exists at path, taken exactly as given.
 bool fileExists(const QString& path);
-// Delete a file; error 53 when missing, 75 when it cannot be deleted.
-void Kill(const QString& path);
 
-// File name part of a path (after the last "\" or "/").
+// File name part of a full path: after its last "/" (a "\" is part of a name).
 QString fileTitle(const QString& path);
 
 }  // namespace vb

@@ -58,7 +58,8 @@ void useFormFont()
     QFont font = desktop;
     font.setPointSize(8);
     QApplication::setFont(font);
-    // Their layouts are Qt's: with the small font a message box was drawn above its real buttons.
+    // Their layouts are Qt's and need the desktop font: with the small one a message box would not
+    // line up with its real buttons.
     for (const char* standard : {"QMessageBox", "QFileDialog", "QAbstractPrintDialog", "QPageSetupDialog",
              "QPrintPreviewDialog", "QInputDialog", "QProgressDialog", "QColorDialog", "QFontDialog"})
         QApplication::setFont(desktop, standard);

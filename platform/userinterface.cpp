@@ -160,7 +160,7 @@ public:
         const auto buttons = messageBoxButtons(style);
         for (int result : buttons)
             box.addButton(buttonFor(result), roleFor(result))->setProperty("vbResult", result);
-        // Default button 1..3 sits in bits 8..9, as it did.
+        // The style's default button, 1..3, sits in bits 8..9.
         const int defaultIndex = (style >> 8) & 3;
         const auto list = box.buttons();
         for (QAbstractButton* b : list) {
@@ -330,7 +330,8 @@ int escapeResult(int style)
 
 QStringList qtFilters(const QString& vbFilter)
 {
-    // "Text|pattern|Text|pattern": Qt wants "Text (pattern)"; several patterns are ";"-separated in VB.
+    // "Text|pattern|Text|pattern": Qt wants "Text (pattern)"; the program separates several patterns
+    // with ";", Qt with blanks.
     QStringList result;
     const QStringList parts = vbFilter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {

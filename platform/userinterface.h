@@ -21,7 +21,6 @@ struct FileDialogRequest {
     QString fileName;  // suggested name
     QString initDir;
     int flags = 0;  // 4 = hide read-only, 4096 = file must exist
-    int maxFileSize = 256;
     QString title;
 };
 

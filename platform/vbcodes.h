@@ -1,5 +1,5 @@
 #pragma once
-// The run time's codes in one place, for the core and the windows alike: the run-time error
+// The program's codes in one place, for the core and the windows alike: the run-time error
 // numbers (VbError) and the message-box styles and answers (MsgBox).
 
 namespace vberr {

@@ -105,7 +105,7 @@ Digits significant(double x)
     return d;
 }
 
-// The run time's number text: plain up to 15 digits, an exponent form beyond.
+// The number text of Dec and Str: plain up to 15 digits, an exponent form beyond.
 QString numberText(double x, const QString& separator, bool leadingZero)
 {
     if (std::isnan(x))

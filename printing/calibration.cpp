@@ -3,6 +3,7 @@
 #include "platform/atomicfile.h"
 #include "platform/bytereader.h"
 #include "platform/filenumber.h"
+#include "platform/paths.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/settings.h"
@@ -60,6 +61,9 @@ QString calibrationPath(const QString& appPath)
 
 namespace {
 
+// "tips.cnf" in the program folder named by the settings file, found ignoring letter case.
+QString calibrationFile() { return vb::nativePath(calibrationPath(IniScan(QStringLiteral("AppPath")))); }
+
 // The record's bytes: the start of the file, whatever its size.
 QByteArray readRecordBytes(const QString& path)
 {
@@ -73,8 +77,7 @@ QByteArray readRecordBytes(const QString& path)
 
 PrintCalibration readCalibrationFile(PrintCalibration* partial, int* fieldsRead)
 {
-    const QString path = calibrationPath(IniScan(QStringLiteral("AppPath")));
-    const QByteArray bytes = readRecordBytes(path);
+    const QByteArray bytes = readRecordBytes(calibrationFile());
     int fields = 0;
     const PrintCalibration c = decodeCalibration(bytes, fields);
     if (partial)
@@ -89,7 +92,7 @@ PrintCalibration readCalibrationFile(PrintCalibration* partial, int* fieldsRead)
 
 void writeCalibrationFile(const PrintCalibration& c)
 {
-    const QString path = calibrationPath(IniScan(QStringLiteral("AppPath")));
+    const QString path = calibrationFile();
     if (FileNumber::one().isOpen())
         throw VbError(vberr::FileAlreadyOpen);
     vb::writeFileInPlace(path, encodeCalibration(c));

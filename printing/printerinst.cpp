@@ -7,13 +7,14 @@
 #include "platform/windowhelp.h"
 #include "printing/calibration.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPainter>
 #include <QPointer>
 #include <optional>
+#include <span>
 
 // A coupon corner with two rows of boxes and the seven distances drawn in their letters' colours.
 class CouponSketch : public QWidget {
@@ -93,15 +94,23 @@ constexpr double kMaxRows = 25;
 
 std::int16_t boxValue(const TextBox* box) { return vb::CInt(vb::Val(box->Text())); }
 
+// Enter in box Index of a column gives the focus to the next box, from the last one to `after`.
+void enterMovesOn(std::span<TextBox* const> boxes, int Index, int KeyAscii, QWidget* after)
+{
+    if (KeyAscii != 13)
+        return;
+    const auto next = static_cast<std::size_t>(Index) + 1;
+    if (next < boxes.size())
+        boxes[next]->setFocus();
+    else
+        after->setFocus();
+}
+
 }  // namespace
 
 printerinst* printerinst::instance()
 {
-    if (!theDialog) {
-        theDialog = new printerinst(MDIForm1::instance());
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new printerinst(MDIForm1::instance()); });
 }
 
 printerinst::printerinst(QWidget* parent) : QWidget(parent, Qt::Dialog)
@@ -325,27 +334,9 @@ void printerinst::Text3_Change() { checkBox(Text3, -kAngleLimit, kAngleLimit); }
 
 void printerinst::RadKupong_Change() { checkBox(RadKupong, kMinRows, kMaxRows); }
 
-void printerinst::Text1_KeyPress(int Index, int& KeyAscii)
-{
-    if (KeyAscii != 13)
-        return;
-    const auto next = static_cast<std::size_t>(Index) + 1;
-    if (next < Text1.size())
-        Text1[next]->setFocus();
-    else
-        ok->setFocus();
-}
+void printerinst::Text1_KeyPress(int Index, int& KeyAscii) { enterMovesOn(Text1, Index, KeyAscii, ok); }
 
-void printerinst::Text2_KeyPress(int Index, int& KeyAscii)
-{
-    if (KeyAscii != 13)
-        return;
-    const auto next = static_cast<std::size_t>(Index) + 1;
-    if (next < Text2.size())
-        Text2[next]->setFocus();
-    else
-        ok->setFocus();
-}
+void printerinst::Text2_KeyPress(int Index, int& KeyAscii) { enterMovesOn(Text2, Index, KeyAscii, ok); }
 
 void printerinst::Text3_KeyPress(int& KeyAscii)
 {

@@ -6,14 +6,12 @@
 #include "platform/vberror.h"
 #include "printing/printruta.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/saveas.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 namespace {
-
-constexpr int kMsgOverwrite = 3;
 
 class PrinterHooks final : public PrintHooks {
 public:
@@ -32,7 +30,7 @@ public:
     void EndPrint(gdi::DeviceContext&) override { ::EndPrint(hdc_); }
     void abandonJob(gdi::DeviceContext&) override { prnshw::abandonJob(hdc_); }
     PrintCalibration readCalibration() override { return readCalibrationFile(); }
-    int message(int id, int style, int errorNumber) override
+    int message(MessageTextId id, int style, int errorNumber) override
     {
         if (id == kMsgUnexpectedError) {
             reportUnexpectedError(errorNumber);

@@ -123,9 +123,9 @@ void Printer::report(int error)
 {
     if (!error)
         return;
-    const int id = error == vberr::FileAlreadyOpen ? kMsgFileAlreadyOpen
-        : error == vberr::InputPastEnd             ? kMsgNoAppPath
-                                                   : kMsgUnexpectedError;
+    const MessageTextId id = error == vberr::FileAlreadyOpen ? kMsgFileAlreadyOpen
+        : error == vberr::InputPastEnd                       ? kMsgNoAppPath
+                                                             : kMsgUnexpectedError;
     hooks_.message(id, id == kMsgUnexpectedError ? vbmsg::OKOnly | vbmsg::Critical : kWarning, error);
 }
 
@@ -282,8 +282,8 @@ PrintCalibration RecordingPrintHooks::readCalibration()
     return calibration_;
 }
 
-int RecordingPrintHooks::message(int id, int, int)
+int RecordingPrintHooks::message(MessageTextId id, int, int)
 {
-    dc_.note(QStringLiteral("Message"), {id});
+    dc_.note(QStringLiteral("Message"), {id.value});
     return id == kMsgOutsideMargin && cancelOutsideMargin_ ? vbmsg::Cancel : vbmsg::OK;
 }

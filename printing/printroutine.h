@@ -37,7 +37,7 @@ public:
     virtual PrintCalibration readCalibration() = 0;
     // A message box: MessageText(id), for kMsgUnexpectedError followed by the error number; returns vbmsg::OK or
     // Cancel.
-    virtual int message(int id, int style, int errorNumber) = 0;
+    virtual int message(MessageTextId id, int style, int errorNumber) = 0;
 };
 
 // Prints rows 0 .. Val(allrad) - 1 of forminne. Returns the run-time error that stopped the print or
@@ -58,7 +58,7 @@ public:
     void NewPagePrint(gdi::DeviceContext& dc) override { dc.newPage(); }
     void EndPrint(gdi::DeviceContext& dc) override { dc.endDocument(); }
     PrintCalibration readCalibration() override;
-    int message(int id, int style, int errorNumber) override;
+    int message(MessageTextId id, int style, int errorNumber) override;
 
     void failCalibrationWith(int errorNumber) { calibrationError_ = errorNumber; }
     const gdi::RecordingContext& recording() const { return dc_; }

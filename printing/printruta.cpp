@@ -3,10 +3,11 @@
 #include "platform/controls.h"
 #include "platform/prnshw.h"
 #include "platform/vberror.h"
-#include "shell/Module1.h"
+#include "platform/windowhelp.h"
 #include "shell/errorreport.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -20,11 +21,7 @@ QPointer<printruta> theDialog;
 
 printruta* printruta::instance()
 {
-    if (!theDialog) {
-        theDialog = new printruta;
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new printruta; });
 }
 
 bool printruta::exists() { return !theDialog.isNull(); }

@@ -7,9 +7,9 @@
 # the help files, which the user never changes and which are refreshed where they are regular files.
 #
 # The settings file VELKORIN.INI ($XDG_CONFIG_HOME/velkorin, else ~/.config/velkorin) is written only
-# when none exists, with AppPath naming the program folder. A settings file that still names the old
-# program folder inside this checkout's build tree gets its AppPath moved to the program folder, and
-# the user's files there are copied over first where the program folder lacks them.
+# when none exists, with AppPath naming the program folder. A settings file whose AppPath names the
+# folder build/release/program inside this checkout's build tree gets its AppPath moved to the program
+# folder, and the user's files there are copied over first where the program folder lacks them.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 shipped="$top/resources/program"
@@ -37,13 +37,13 @@ fill_missing() {
 mkdir -p "$config" "$program/System"
 ini=$(find "$config" -maxdepth 1 -iname 'velkorin.ini' -print -quit)
 
-# The program folder that older set-ups made inside the build tree: the user's calibration and
-# systems come along once, and AppPath moves (below).
-old_program="$top/build/release/program"
-names_old_program() { [ -n "$ini" ] && tr -d '\r' < "$ini" | grep -qxF "AppPath=$old_program"; }
-if names_old_program; then
-  fill_missing "$old_program/System" "$program/System"
-  [ -f "$old_program/tips.cnf" ] && [ ! -e "$program/tips.cnf" ] && cp -p "$old_program/tips.cnf" "$program/"
+# A program folder inside the build tree, named by the settings file: the user's calibration and
+# systems there come along once, and AppPath moves (below).
+build_tree_program="$top/build/release/program"
+names_build_tree_program() { [ -n "$ini" ] && tr -d '\r' < "$ini" | grep -qxF "AppPath=$build_tree_program"; }
+if names_build_tree_program; then
+  fill_missing "$build_tree_program/System" "$program/System"
+  [ -f "$build_tree_program/tips.cnf" ] && [ ! -e "$program/tips.cnf" ] && cp -p "$build_tree_program/tips.cnf" "$program/"
 fi
 
 fill_missing "$shipped" "$program"
@@ -62,9 +62,9 @@ case "$program" in
 esac
 if [ -z "$ini" ]; then
   printf 'Language=Swedish\r\n%s\r\n' "$item" > "$config/VELKORIN.INI"
-elif names_old_program; then
+elif names_build_tree_program; then
   moved=$(while IFS= read -r line || [ -n "$line" ]; do
-    if [ "${line%$'\r'}" = "AppPath=$old_program" ]; then printf '%s\r\n' "$item"; else printf '%s\n' "$line"; fi
+    if [ "${line%$'\r'}" = "AppPath=$build_tree_program" ]; then printf '%s\r\n' "$item"; else printf '%s\n' "$line"; fi
   done < "$ini"; echo .)
   printf '%s' "${moved%.}" > "$ini"
 fi

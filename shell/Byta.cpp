@@ -2,11 +2,12 @@
 
 #include "platform/controls.h"
 #include "platform/grid.h"
-#include "shell/Module1.h"
+#include "platform/windowhelp.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPointer>
 
@@ -36,11 +37,7 @@ std::unique_ptr<OptionArray> signOptions(Frame* group, int chosen)
 
 Byta* Byta::instance()
 {
-    if (!theDialog) {
-        theDialog = new Byta;
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new Byta; });
 }
 
 Byta::Byta() : LockingDialog(4230, 2520)

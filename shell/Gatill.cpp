@@ -3,12 +3,13 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/userinterface.h"
+#include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editmenu.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPointer>
 
@@ -22,11 +23,7 @@ constexpr int kKeyEnter = 13;
 
 Gatill* Gatill::instance()
 {
-    if (!theDialog) {
-        theDialog = new Gatill;
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new Gatill; });
 }
 
 QString Gatill::number() { return theDialog ? theDialog->Text1->Text() : QString(); }

@@ -3,11 +3,11 @@
 #include "platform/commondialog.h"
 #include "platform/filelistmodel.h"
 #include "platform/filenumber.h"
+#include "platform/language.h"
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
-#include "shell/Module1.h"
 #include "shell/editmenu.h"
 #include "shell/errorreport.h"
 #include "shell/filekinds.h"
@@ -16,6 +16,7 @@
 #include "shell/saveas.h"
 #include "shell/settings.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "shell/toolbarpictures.h"
 
 #include <QAbstractScrollArea>
@@ -151,10 +152,17 @@ void MDIForm1::buildMenus()
     installningar = menuBar()->addMenu(QStringLiteral("Inställningar"));
     printer = item(installningar, QStringLiteral("Skrivar Inställningar"));
     installningar->addSeparator();
-    Finska = item(installningar, QStringLiteral("Suomeksi"), &MDIForm1::Finska_Click);
-    Svenska = item(installningar, QStringLiteral("Svenska"), &MDIForm1::Svenska_Click);
-    Finska->setCheckable(true);
-    Svenska->setCheckable(true);
+    Finska = item(installningar, QStringLiteral("Suomeksi"));
+    Svenska = item(installningar, QStringLiteral("Svenska"));
+    // A click sets no mark by itself (Qt toggles a checkable item first): the handlers set the marks.
+    for (const auto& [action, handler] :
+        {std::pair{Finska, &MDIForm1::Finska_Click}, std::pair{Svenska, &MDIForm1::Svenska_Click}}) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, a = action, h = handler](bool checked) {
+            a->setChecked(!checked);
+            (this->*h)();
+        });
+    }
 
     verktyg = menuBar()->addMenu(QStringLiteral("Verktyg"));
     NyttSystem = item(verktyg, QStringLiteral("Skapa nytt system"));
@@ -197,11 +205,12 @@ void MDIForm1::runCommand(MainCommand command)
 
 void MDIForm1::setMenuCaptions()
 {
-    const std::pair<QMenu*, int> menus[] = {{File, kUiFileMenu}, {edit, kUiEditMenu}, {installningar, kUiSettingsMenu},
-        {verktyg, kUiToolsMenu}, {fonster, kUiWindowMenu}, {helpmenu, kUiHelpMenu}, {Exportera, kUiExportMenu}};
+    const std::pair<QMenu*, UiTextId> menus[] = {{File, kUiFileMenu}, {edit, kUiEditMenu},
+        {installningar, kUiSettingsMenu}, {verktyg, kUiToolsMenu}, {fonster, kUiWindowMenu}, {helpmenu, kUiHelpMenu},
+        {Exportera, kUiExportMenu}};
     for (const auto& [menu, id] : menus)
         menu->setTitle(currentUiText(id));
-    const std::pair<QAction*, int> items[] = {{NyBlankett, kUiNewFrameItem}, {laddablankett, kUiOpenFrameItem},
+    const std::pair<QAction*, UiTextId> items[] = {{NyBlankett, kUiNewFrameItem}, {laddablankett, kUiOpenFrameItem},
         {SparaSom, kUiSaveAsItem}, {SkrivUt, kUiPrintItem}, {Avsluta, kUiQuitItem}, {klipput, kUiCutItem},
         {kopiera, kUiCopyItem}, {klistrain, kUiPasteItem}, {tabort, kUiDeleteItem}, {gatillmenu, kUiGoToItem},
         {bytut, kUiReplaceItem}, {printer, kUiPrinterSettingsItem}, {NyttSystem, kUiNewSystemItem},
@@ -225,7 +234,7 @@ void MDIForm1::buildToolbar()
         ToolbarButton** slot;
         int left;
         ToolbarPicture picture;
-        int hint;
+        UiTextId hint;
         QAction* action;
     };
     const Button buttons[] = {
@@ -244,7 +253,7 @@ void MDIForm1::buildToolbar()
         button->setDefaultAction(b.action);
         button->setIconSize(QSize(32, 32));
         button->Move(b.left, 60, 690, 660);
-        const int hint = b.hint;
+        const UiTextId hint = b.hint;
         connect(button, &ToolbarButton::MouseMove, this,
             [this, hint](VbMouse) { setHint(currentUiText(hint), currentUiText(hint + 1)); });
         *b.slot = button;
@@ -622,6 +631,9 @@ void MDIForm1::Svenska_Click() { switchLanguage(QStringLiteral("Language=Swedish
 
 void MDIForm1::switchLanguage(const QString& item, bool finnish)
 {
+    // A switch that fails leaves the marks saying what the file still says.
+    const bool wasFinnish = Finska->isChecked();
+    const bool wasSwedish = Svenska->isChecked();
     try {
         MsgBox(currentMessageText(kMsgRestartForLanguage), vbmsg::Exclamation);
         Finska->setChecked(finnish);
@@ -629,6 +641,8 @@ void MDIForm1::switchLanguage(const QString& item, bool finnish)
         writeLanguageItem(item);
     } catch (const VbError& e) {
         FileNumber::one().close();
+        Finska->setChecked(wasFinnish);
+        Svenska->setChecked(wasSwedish);
         reportError(e);
     }
 }

@@ -1,19 +1,15 @@
 #include "shell/Module1.h"
 
+#include "platform/language.h"
 #include "platform/twips.h"
 #include "shell/MDIForm1.h"
 #include "shell/frmSplash.h"
 #include "shell/qttranslations.h"
-#include "shell/texts/texts.h"
 
 #include <QApplication>
 #include <QFont>
 #include <chrono>
 #include <csignal>
-
-QString currentUiText(int id) { return UIText(id + sprakoffset); }
-QString currentMessageText(int id) { return MessageText(id + sprakoffset); }
-QString currentGuideText(int id) { return GuideText(id + sprakoffset); }
 
 namespace Module1 {
 

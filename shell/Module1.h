@@ -1,18 +1,9 @@
 #pragma once
-// The start procedure and the program-wide state.
+// The start procedure: the process set-up, the splash and the main window.
 
-#include "platform/language.h"
-
-#include <QString>
-#include <cstdint>
 #include <functional>
 
 class MDIForm1;
-
-// The three text tables in the running language (the id plus sprakoffset).
-QString currentUiText(int id);
-QString currentMessageText(int id);
-QString currentGuideText(int id);
 
 namespace Module1 {
 // What the process needs before anything else runs; the first call of main.

@@ -6,10 +6,10 @@
 #include "shell/Byta.h"
 #include "shell/Gatill.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QAction>
 #include <QApplication>

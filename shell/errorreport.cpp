@@ -2,8 +2,8 @@
 
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
-#include "shell/Module1.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 void reportUnexpectedError(int number)
 {

@@ -1,6 +1,7 @@
 #include "shell/framefile.h"
 
 #include "platform/bytereader.h"
+#include "shell/filekinds.h"
 
 #include <limits>
 
@@ -29,6 +30,8 @@ std::uint8_t startRowSignOf(const std::array<QString, 3>& captions, const std::a
 }
 
 bool isEmptySlotName(const QString& name) { return name == u"Inget system" || name == u"Ei järjestelmää "; }
+
+QString frameFileFilter() { return kindFilter(FileKind::Frame) + QStringLiteral("|Alla filer (*.*)|*.*"); }
 
 QByteArray writeFrameFile(const FrameFileData& d)
 {

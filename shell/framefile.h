@@ -58,6 +58,9 @@ std::uint8_t startRowSignOf(const std::array<QString, 3>& captions, const std::a
 // A slot whose name is "Inget system" or "Ei järjestelmää " is empty.
 bool isEmptySlotName(const QString& name);
 
+// The filter of the frame's open and save dialogs: frame files, then "Alla filer".
+QString frameFileFilter();
+
 // Version 11, byte-exact. Raises VbError 6 when a count does not fit its field, 5 when a block
 // does not match its counts or a base-row sign is not 0, 1, 2 or 254.
 QByteArray writeFrameFile(const FrameFileData& data);

@@ -2,14 +2,15 @@
 
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/language.h"
 #include "platform/twips.h"
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/reductiontext.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QHeaderView>
 #include <QMdiSubWindow>

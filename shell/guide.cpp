@@ -1,8 +1,8 @@
 #include "shell/guide.h"
 
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -53,7 +53,7 @@ guide* guide::instance()
     return the;
 }
 
-void guide::showPage(int page)
+void guide::showPage(GuideTextId page)
 {
     if (!MDIForm1::instance())
         return;

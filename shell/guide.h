@@ -2,6 +2,7 @@
 // The guide: a child window docked at the right edge of the main window, showing one guide page.
 
 #include "shell/mdichild.h"
+#include "shell/texts/textids.h"
 
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -29,7 +30,7 @@ public:
     // The single guide window, made on first use.
     static guide* instance();
     // Shows GuideText page in the running language; nothing before the main window exists.
-    static void showPage(int page);
+    static void showPage(GuideTextId page);
 
     GuideTextBox* guidetext = nullptr;
     QPushButton* Command1 = nullptr;

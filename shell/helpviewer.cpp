@@ -1,7 +1,9 @@
 #include "shell/helpviewer.h"
 
+#include "platform/atomicfile.h"
+#include "platform/language.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/texts/texts.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -46,20 +48,18 @@ helpviewer* helpviewer::instance()
 void helpviewer::showFile(const QString& path, int command)
 {
     Q_UNUSED(command);  // every help call of the program asks for the contents
-    const bool finnish = sprakoffset != 0;
-    contents_->setText(finnish ? QStringLiteral("Sisällys") : QStringLiteral("Innehåll"));
+    contents_->setText(currentUiText(kUiHelpContents));
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // A pipe would hold the program until something writes to it, a folder is no help file.
+    if (vb::fileKindOf(path) != vb::FileKind::Regular || !f.open(QIODevice::ReadOnly)) {
         file_ = HelpFile{};
         setWindowTitle(QStringLiteral("Velkorin"));
-        browser_->setPlainText((finnish ? QStringLiteral("Ohjetiedostoa ei voi avata: ")
-                                        : QStringLiteral("Hjälpfilen kan inte öppnas: ")) +
-            path);
+        browser_->setPlainText(currentUiText(kUiHelpCannotOpen) + path);
     } else {
         file_ = parseHelpFile(f.read(kMaxHelpFileBytes + 1));
         if (!file_.ok()) {
             setWindowTitle(QStringLiteral("Velkorin"));
-            browser_->setPlainText(helpFileErrorText(file_, finnish));
+            browser_->setPlainText(helpFileErrorText(file_, sprakoffset != 0));
         } else {
             setWindowTitle(file_.title);
             showPage(file_.contents()->id);

@@ -1,6 +1,6 @@
 #pragma once
-// What the main window asks of a window inside its client area: activation and deactivation as the
-// old Activate/Deactivate events, and the close prompt (the window's closeEvent may refuse).
+// What the main window asks of a window inside its client area: its Activate and Deactivate events
+// when it gains and loses the activation, and the close prompt (the window's closeEvent may refuse).
 
 #include <QString>
 

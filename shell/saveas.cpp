@@ -6,10 +6,10 @@
 #include "platform/paths.h"
 #include "platform/userinterface.h"
 #include "platform/vberror.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filekinds.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 namespace {
 
@@ -20,7 +20,6 @@ constexpr int kSaveFlags = 4;  // no read-only box; the overwrite question is ou
 QString chooseSaveTarget(CommonDialog& dialog)
 {
     dialog.Flags = kSaveFlags;
-    dialog.MaxFileSize = 256;
     dialog.ShowSave();
     const QString path = dialog.FileName;
     // A folder, pipe or device is refused, and so is a read-only file, before anyone is asked.

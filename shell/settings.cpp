@@ -6,8 +6,6 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 
-#include <QFileInfo>
-
 namespace {
 
 const QString kIniName = QStringLiteral("VELKORIN.INI");
@@ -54,12 +52,17 @@ bool beginsWithKey(const QString& item, const QString& key)
     return item.left(key.size()).compare(key, Qt::CaseInsensitive) == 0;
 }
 
-// The start of the settings file, through file number 1.
-QByteArray readIniStart()
+// The settings file as the program names it, found ignoring letter case.
+QString iniFile() { return vb::nativePath(IniPath()); }
+
+// The start of the settings file, through file number 1; fileSize tells how much there is in all.
+QByteArray readIniStart(std::int64_t* fileSize = nullptr)
 {
     FileNumber& f = FileNumber::one();
-    f.open(IniPath(), FileNumber::Mode::BinaryRead);
+    f.open(iniFile(), FileNumber::Mode::BinaryRead);
     FileNumberCloser closer;
+    if (fileSize)
+        *fileSize = f.size();
     return f.readBytes(qMin(f.size(), kIniReadLimit));
 }
 
@@ -119,33 +122,35 @@ QString IniScan(const QString& key)
 
 void writeLanguageItem(const QString& text)
 {
-    // The file is written anew with the item replaced: written over in place, a longer or shorter
-    // old item would run into the next one.
-    QByteArray bytes;
-    if (QFileInfo::exists(vb::nativePath(IniPath()))) {
-        bytes = readIniStart();
-        if (bytes.size() >= kIniReadLimit)
-            throw VbError(vberr::OutOfMemory);  // rewriting only the start would lose the rest
-    }
+    // The item is replaced in a new file: written over in place, a longer or shorter old item would
+    // run into the next one. Only the start of the file is read; the rest is copied as it is.
+    QByteArray start;
+    std::int64_t fileSize = 0;
+    if (vb::fileKindOf(iniFile()) != vb::FileKind::Missing)
+        start = readIniStart(&fileSize);
+    const std::int64_t keepFrom = start.size();
     const QByteArray line = vb::toCp1252(text);
     const QString key = QStringLiteral("Language");
     IniItem item;
     std::int64_t endPos = 0;
-    if (scanIniItems(bytes, key, item, endPos)) {
-        bytes.replace(item.start, item.end - item.start, line);
+    if (scanIniItems(start, key, item, endPos)) {
+        start.replace(item.start, item.end - item.start, line);
     } else {
         const QByteArray lineEnd =
-            bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r') ? QByteArray() : QByteArray("\r\n");
+            start.isEmpty() || start.endsWith('\n') || start.endsWith('\r') ? QByteArray() : QByteArray("\r\n");
         // A file that ends inside an open quote would take the item into the quote: it is closed first.
-        const QByteArray appended = bytes + lineEnd + line;
-        bytes = readsItem(appended, key, text) ? appended : bytes + "\"\r\n" + line;
+        QByteArray appended = start + lineEnd + line;
+        if (!readsItem(appended, key, text))
+            appended = start + "\"\r\n" + line;
+        // At the end of a larger file the item would lie beyond what a start reads: it goes first.
+        start = fileSize == start.size() && appended.size() <= kIniReadLimit ? appended : line + "\r\n" + start;
     }
     // The next start must read the item as written; a file where it would not is left as it is.
-    if (!readsItem(bytes, key, text))
+    if (!readsItem(start.left(kIniReadLimit), key, text))
         throw VbError(vberr::InvalidFileFormat);
     if (FileNumber::one().isOpen())
         throw VbError(vberr::FileAlreadyOpen);
-    vb::writeFileAtomically(IniPath(), bytes);
+    vb::replaceFileStart(iniFile(), start, keepFrom);
 }
 
 QString dialogStartFolder(const QString& appPath)

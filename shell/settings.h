@@ -14,10 +14,12 @@ QString IniPath();
 QString IniScan(const QString& key);
 
 // Rewrites the language item: text (e.g. "Language=Finnish") takes the place of the first item that
-// begins with "Language", or is appended on a line of its own when there is none; every other item is
-// kept and a missing file is created. A file ending inside an open quote gets the quote closed before
-// the item, so that the next start reads it. Raises the read and write errors, and 321 when the
-// file would still not give the item back as written; leaves file number 1 closed.
+// begins with "Language", or is appended on a line of its own when there is none (put first instead
+// when the end lies beyond the megabyte a start reads); every other item and byte is kept, whatever
+// the file's size, and a missing file is created. A file ending inside an open quote gets the quote
+// closed before the item, so that the next start reads it. Raises the read and write errors
+// (NotARegularFile for a folder, pipe or device), and 321 when the file would still not give the
+// item back as written; leaves file number 1 closed.
 void writeLanguageItem(const QString& text);
 
 // The start folder of the file dialogs: AppPath plus "\System\", without doubling a trailing "\".

@@ -8,12 +8,12 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/saveas.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "systems/generation.h"
 #include "systems/guaranteefill.h"
 #include "systems/progress.h"
@@ -266,12 +266,12 @@ void Form2::Form_Unload()
 void Form2::saveAs(CommonDialog& dialog)
 {
     const QString flag = Grid2->TextMatrix(0, 0);
-    int question = 0;
+    std::optional<MessageTextId> question;
     if (flag.isEmpty())
         question = kMsgNoGuaranteeTable;
     else if (flag == u"0")
         question = kMsgOldGuaranteeTable;
-    if (question && MsgBox(currentMessageText(question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+    if (question && MsgBox(currentMessageText(*question), vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
         throw SaveDeclined{};
 
     dialog.Filter = systemFileFilter();
@@ -375,8 +375,8 @@ void Form2::Berakna_Click() { showEditorGuarantee({*Grid1, *Grid2, rader_, helga
 void Form2::ganger_Click()
 {
     if (multiplication_.state() != Multiplication::State::WaitingForTarget) {
-        const int caption = multiplication_.takeBlock(Grid1->SelStartRow(), Grid1->SelEndRow(), Grid1->SelStartCol(),
-            Grid1->SelEndCol(), [this](int r, int c) { return Grid1->TextMatrix(r, c); });
+        const UiTextId caption = multiplication_.takeBlock(Grid1->SelStartRow(), Grid1->SelEndRow(),
+            Grid1->SelStartCol(), Grid1->SelEndCol(), [this](int r, int c) { return Grid1->TextMatrix(r, c); });
         Grid1->setCol(Grid1->SelEndCol());
         Grid1->setRow(Grid1->SelEndRow());
         ganger->setCaption(currentUiText(caption));
@@ -385,7 +385,7 @@ void Form2::ganger_Click()
     const Multiplication::Placement placed = multiplication_.place(Grid1->Row(), Grid1->Col(), Grid1->Rows(),
         Grid1->Cols(), [this](int r, int c, QChar sign) { Grid1->setTextMatrix(r, c, QString(sign)); });
     if (placed.message) {
-        MsgBox(currentMessageText(placed.message), vbmsg::Exclamation);
+        MsgBox(currentMessageText(*placed.message), vbmsg::Exclamation);
     } else {
         Grid1->setCol(placed.lastCol);
         // A product changes the rows as key edits do: the guarantee table is outdated, the system unsaved.

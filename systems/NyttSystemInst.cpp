@@ -6,9 +6,9 @@
 #include "platform/vbtext.h"
 #include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "systems/Form2.h"
 
 #include <QApplication>
@@ -57,11 +57,7 @@ void spinCount(TextBox* box, double step, double low, double high)
 
 NyttSystemInst* NyttSystemInst::instance()
 {
-    if (!theDialog) {
-        theDialog = new NyttSystemInst(MDIForm1::instance());
-        theDialog->Form_Load();
-    }
-    return theDialog;
+    return loadedDialog(theDialog, [] { return new NyttSystemInst(MDIForm1::instance()); });
 }
 
 NyttSystemInst::NyttSystemInst(QWidget* parent) : QWidget(parent, Qt::Dialog)

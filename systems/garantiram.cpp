@@ -5,8 +5,8 @@
 #include "platform/vbtext.h"
 #include "platform/windowhelp.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "systems/progress.h"
 
 #include <QPointer>

@@ -2,10 +2,10 @@
 
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/language.h"
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/garanti.h"
 #include "shell/lockingdialog.h"

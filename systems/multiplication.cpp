@@ -2,7 +2,7 @@
 
 #include "shell/texts/textids.h"
 
-int Multiplication::takeBlock(
+UiTextId Multiplication::takeBlock(
     int startRow, int endRow, int startCol, int endCol, const std::function<QString(int row, int col)>& text)
 {
     GridBlock block;
@@ -44,5 +44,5 @@ Multiplication::Placement Multiplication::place(
                 if (const char16_t s = b_.at(j, b))
                     write(row + a_.positions + j, target, QChar(s));
         }
-    return {0, products > 0 ? target - 1 : col};
+    return {std::nullopt, products > 0 ? target - 1 : col};
 }

@@ -2,10 +2,13 @@
 // Multiplication of two partial systems in the system grid, in three clicks: take block A, take
 // block B, place their product (every column of A over every column of B) at the current cell.
 
+#include "shell/texts/textids.h"
+
 #include <QChar>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A block of grid cells, taken column by column: the first character of each cell, or 0 for empty.
@@ -26,11 +29,11 @@ public:
 
     // Takes the selected block (rows startRow..endRow by columns startCol..endCol) into A or B.
     // Returns the button's next caption id: kUiMultiplyTimes after A, kUiMultiplyEquals after B.
-    int takeBlock(
+    UiTextId takeBlock(
         int startRow, int endRow, int startCol, int endCol, const std::function<QString(int row, int col)>& text);
 
     struct Placement {
-        int message = 0;  // kMsgProductTooLong or kMsgProductTooWide when it does not fit, 0 written
+        std::optional<MessageTextId> message;  // kMsgProductTooLong or kMsgProductTooWide when it does not fit
         int lastCol = 0;  // where the current column ends after a written product
     };
     // Writes A x B with its first cell at (row, col) of a grid of gridRows x gridCols; empty source

@@ -8,31 +8,33 @@
 #include "platform/vberror.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/errorreport.h"
 #include "shell/filecommands.h"
 #include "shell/saveas.h"
 #include "shell/systemfile.h"
 #include "shell/systemgrids.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "systems/Form2.h"
 #include "systems/NyttSystemInst.h"
 #include "systems/generation.h"
+
+#include <optional>
 
 namespace {
 
 constexpr int kOpenFlags = 4100;
 constexpr int kNoSuchControl = 340;
 
-// The message that refuses a system before anything is built for it, 0 when the editor takes it:
+// The message that refuses a system before anything is built for it, none when the editor takes it:
 // more guarded matches than a pool has, or more rows than the grid holds.
-int refusalOf(const SystemBlock& s)
+std::optional<MessageTextId> refusalOf(const SystemBlock& s)
 {
     if (!s.fitsThirteenMatches())
         return kMsgWrongType;
     if (s.rows > kMaxSystemRows)
         return kMsgTooManyRows;
-    return 0;
+    return std::nullopt;
 }
 
 // The dialog as the editor's Load reads it: the file's counts, its base-row choice, no building.
@@ -62,7 +64,6 @@ void openSystemForEditing()
         CommonDialog& dialog = *main->CommonDialog1;
         dialog.Filter = systemFileFilter();
         dialog.Flags = kOpenFlags;
-        dialog.MaxFileSize = 256;
         dialog.ShowOpen();
         const QString path = dialog.FileName;
         // The first byte is not tested here: any system file the editor can lay out is taken.
@@ -70,8 +71,8 @@ void openSystemForEditing()
         if (read.reached < SystemReadStage::Counts)
             throw *read.error;
         const SystemFileData& system = read.data;
-        if (const int refusal = refusalOf(system)) {
-            MsgBox(currentMessageText(refusal), vbmsg::Exclamation);
+        if (const auto refusal = refusalOf(system)) {
+            MsgBox(currentMessageText(*refusal), vbmsg::Exclamation);
             return;
         }
         fillNewSystemDialog(system);

@@ -1,7 +1,7 @@
 #include "systems/progress.h"
 
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/texts/texts.h"
 #include "systems/visare.h"
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ constexpr float kTop = 10;
 constexpr float kBottom = 280;
 }  // namespace
 
-ProgressRun::ProgressRun(int captionId, bool lockAlreadyTaken) : now([] { return Clock::now(); })
+ProgressRun::ProgressRun(UiTextId captionId, bool lockAlreadyTaken) : now([] { return Clock::now(); })
 {
     if (!lockAlreadyTaken)
         LockingDialog::lockMainWindow(true);

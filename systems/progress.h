@@ -4,6 +4,8 @@
 // and finish in the order the worker asks. Drawing and letting events run are throttled to about
 // every 15 ms of work; the last step always draws the full bar.
 
+#include "shell/texts/textids.h"
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -23,8 +25,8 @@ public:
     static constexpr Clock::duration Interval = std::chrono::milliseconds(15);
 
     // Disables the main window (unless lockAlreadyTaken), shows the progress window and sets its caption
-    // to UIText(captionId + sprakoffset). Every run starts with an empty bar area.
-    explicit ProgressRun(int captionId, bool lockAlreadyTaken = false);
+    // to currentUiText(captionId). Every run starts with an empty bar area.
+    explicit ProgressRun(UiTextId captionId, bool lockAlreadyTaken = false);
     // An unfinished run is finished HideThenEnable; a cancelled one only has its window hidden if
     // something other than "Avbryt" cancelled it (the main window is left as it is).
     ~ProgressRun();

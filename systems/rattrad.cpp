@@ -6,7 +6,6 @@
 #include "platform/userinterface.h"
 #include "platform/vbtext.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"

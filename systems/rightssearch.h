@@ -17,7 +17,7 @@ constexpr int CellCount = 3 * MaxPositions;  // cell 3m + c: match m, column c (
 constexpr int LevelCount = MaxPositions + 1;  // 0 .. 13 right
 
 // Rows per number of rights. 64-bit: a full frame puts up to 1,594,323 rows on one level, far past
-// the 16-bit counters such a table once had.
+// what a 16-bit counter holds.
 using RightsCount = std::array<std::int64_t, LevelCount>;
 
 // The marks of the correct row: at most one marked cell per match.

@@ -2,8 +2,8 @@
 
 #include "platform/twips.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 
 #include <QPainter>
 #include <QPointer>

@@ -1,5 +1,7 @@
 #include "shell/texts/helpfile.h"
 
+#include "shell/texts/texts.h"
+
 #include <QSet>
 #include <QStringDecoder>
 
@@ -164,7 +166,8 @@ private:
 
     bool pageLine(QStringView trimmed, int lineNo)
     {
-        const bool isPage = trimmed.startsWith(QStringLiteral("@page")) && (trimmed.size() == 5 || trimmed[5].isSpace());
+        const bool isPage =
+            trimmed.startsWith(QStringLiteral("@page")) && (trimmed.size() == 5 || trimmed[5].isSpace());
         if (!isPage)
             return fail(HelpFileError::UnknownDirective, lineNo, trimmed.toString());
         const QStringView rest = afterDirective(trimmed, 5);
@@ -277,55 +280,13 @@ HelpFile parseHelpFile(const QByteArray& bytes)
 
 QString helpFileErrorText(const HelpFile& file, bool finnish)
 {
-    QString what;
-    switch (file.error) {
-    case HelpFileError::None:
+    if (file.ok())
         return QString();
-    case HelpFileError::Empty:
-        what = finnish ? QStringLiteral("Ohjetiedosto on tyhjä.") : QStringLiteral("Hjälpfilen är tom.");
-        break;
-    case HelpFileError::TooLarge:
-        what = finnish ? QStringLiteral("Ohjetiedosto on liian suuri.") : QStringLiteral("Hjälpfilen är för stor.");
-        break;
-    case HelpFileError::NotUtf8:
-        what = finnish ? QStringLiteral("Ohjetiedoston merkistö on virheellinen.")
-                       : QStringLiteral("Hjälpfilen innehåller ogiltiga tecken.");
-        break;
-    case HelpFileError::MissingHeader:
-        what = finnish ? QStringLiteral("Tiedosto ei ole Velkorinin ohjetiedosto.")
-                       : QStringLiteral("Filen är ingen hjälpfil för Velkorin.");
-        break;
-    case HelpFileError::TextBeforePage:
-        what = finnish ? QStringLiteral("Tekstiä ennen ensimmäistä sivua.") : QStringLiteral("Text före första sidan.");
-        break;
-    case HelpFileError::BadPageLine:
-        what = finnish ? QStringLiteral("Virheellinen sivun otsikkorivi.") : QStringLiteral("Felaktig sidrubrik.");
-        break;
-    case HelpFileError::DuplicatePage:
-        what =
-            finnish ? QStringLiteral("Sama sivu on kahteen kertaan.") : QStringLiteral("Samma sida finns två gånger.");
-        break;
-    case HelpFileError::UnknownDirective:
-        what = finnish ? QStringLiteral("Tuntematon komentorivi.") : QStringLiteral("Okänd kommandorad.");
-        break;
-    case HelpFileError::BadLink:
-        what = finnish ? QStringLiteral("Virheellinen linkki.") : QStringLiteral("Felaktig länk.");
-        break;
-    case HelpFileError::UnknownLinkTarget:
-        what = finnish ? QStringLiteral("Linkki viittaa sivuun, jota ei ole.")
-                       : QStringLiteral("En länk pekar på en sida som inte finns.");
-        break;
-    case HelpFileError::NoPages:
-        what =
-            finnish ? QStringLiteral("Ohjetiedostossa ei ole sivuja.") : QStringLiteral("Hjälpfilen har inga sidor.");
-        break;
-    }
-    QString text =
-        finnish ? QStringLiteral("Ohjetiedostoa ei voi näyttää. ") : QStringLiteral("Hjälpfilen kan inte visas. ");
-    text += what;
+    const int languageOffset = finnish ? kFinnishOffset : 0;
+    const int error = static_cast<int>(file.error) - static_cast<int>(HelpFileError::Empty);
+    QString text = UIText(kUiHelpCannotShow + languageOffset) + UIText(kUiHelpFileError + error + languageOffset);
     if (file.errorLine > 0)
-        text += (finnish ? QStringLiteral(" Rivi ") : QStringLiteral(" Rad ")) + QString::number(file.errorLine) +
-            QStringLiteral(".");
+        text += UIText(kUiHelpLine + languageOffset) + QString::number(file.errorLine) + QStringLiteral(".");
     return text;
 }
 

@@ -6,247 +6,271 @@
 // The language offset of the Finnish texts.
 inline constexpr int kFinnishOffset = 10000;
 
+// An id of one table. Each table has an id type of its own, so an id reaches its own table only;
+// adding a number (the language offset, or the place in a run of texts) keeps the type.
+template <class Table>
+struct TextId {
+    int value = 0;
+
+    friend constexpr TextId operator+(TextId id, int n) { return TextId{id.value + n}; }
+    friend constexpr bool operator==(TextId, TextId) = default;
+};
+
+struct UiTextTable;
+struct MessageTextTable;
+struct GuideTextTable;
+using UiTextId = TextId<UiTextTable>;
+using MessageTextId = TextId<MessageTextTable>;
+using GuideTextId = TextId<GuideTextTable>;
+
 // ---------------------------------------------------------------- UIText
 
 // Main window menus and menu items.
-inline constexpr int kUiFileMenu = 10;
-inline constexpr int kUiNewFrameItem = 11;
-inline constexpr int kUiOpenFrameItem = 12;
-inline constexpr int kUiSaveAsItem = 13;
-inline constexpr int kUiPrintItem = 14;
-inline constexpr int kUiQuitItem = 15;
-inline constexpr int kUiEditMenu = 20;
-inline constexpr int kUiCutItem = 21;
-inline constexpr int kUiCopyItem = 22;
-inline constexpr int kUiPasteItem = 23;
-inline constexpr int kUiDeleteItem = 24;
-inline constexpr int kUiGoToItem = 25;  // also the go-to dialog's caption
-inline constexpr int kUiReplaceItem = 26;  // also the replace dialog's caption
-inline constexpr int kUiSettingsMenu = 30;
-inline constexpr int kUiPrinterSettingsItem = 31;
-inline constexpr int kUiToolsMenu = 40;
-inline constexpr int kUiNewSystemItem = 41;
-inline constexpr int kUiEditSystemItem = 42;
-inline constexpr int kUiSearchItem = 43;
-inline constexpr int kUiWindowMenu = 50;
-inline constexpr int kUiTileItem = 51;
-inline constexpr int kUiArrangeIconsItem = 52;
-inline constexpr int kUiHelpMenu = 60;
-inline constexpr int kUiHelpPagesItem = 61;
-inline constexpr int kUiGuideItem = 62;
-inline constexpr int kUiExportMenu = 63;
+inline constexpr UiTextId kUiFileMenu{10};
+inline constexpr UiTextId kUiNewFrameItem{11};
+inline constexpr UiTextId kUiOpenFrameItem{12};
+inline constexpr UiTextId kUiSaveAsItem{13};
+inline constexpr UiTextId kUiPrintItem{14};
+inline constexpr UiTextId kUiQuitItem{15};
+inline constexpr UiTextId kUiEditMenu{20};
+inline constexpr UiTextId kUiCutItem{21};
+inline constexpr UiTextId kUiCopyItem{22};
+inline constexpr UiTextId kUiPasteItem{23};
+inline constexpr UiTextId kUiDeleteItem{24};
+inline constexpr UiTextId kUiGoToItem{25};  // also the go-to dialog's caption
+inline constexpr UiTextId kUiReplaceItem{26};  // also the replace dialog's caption
+inline constexpr UiTextId kUiSettingsMenu{30};
+inline constexpr UiTextId kUiPrinterSettingsItem{31};
+inline constexpr UiTextId kUiToolsMenu{40};
+inline constexpr UiTextId kUiNewSystemItem{41};
+inline constexpr UiTextId kUiEditSystemItem{42};
+inline constexpr UiTextId kUiSearchItem{43};
+inline constexpr UiTextId kUiWindowMenu{50};
+inline constexpr UiTextId kUiTileItem{51};
+inline constexpr UiTextId kUiArrangeIconsItem{52};
+inline constexpr UiTextId kUiHelpMenu{60};
+inline constexpr UiTextId kUiHelpPagesItem{61};
+inline constexpr UiTextId kUiGuideItem{62};
+inline constexpr UiTextId kUiExportMenu{63};
 
 // Main window: the caption of a new frame and the toolbar hints. A hint has two lines: the
 // button's name (the id below) and what it does (the id + 1).
-inline constexpr int kUiUntitledFrame = 100;
-inline constexpr int kUiNewFrameHint = 101;
-inline constexpr int kUiPrintHint = 103;
-inline constexpr int kUiSearchHint = 105;
-inline constexpr int kUiOpenFrameHint = 107;
-inline constexpr int kUiSaveAsHint = 109;
-inline constexpr int kUiHelpHint = 111;
-inline constexpr int kUiGuideHint = 113;
+inline constexpr UiTextId kUiUntitledFrame{100};
+inline constexpr UiTextId kUiNewFrameHint{101};
+inline constexpr UiTextId kUiPrintHint{103};
+inline constexpr UiTextId kUiSearchHint{105};
+inline constexpr UiTextId kUiOpenFrameHint{107};
+inline constexpr UiTextId kUiSaveAsHint{109};
+inline constexpr UiTextId kUiHelpHint{111};
+inline constexpr UiTextId kUiGuideHint{113};
 
 // Shared captions and text pieces.
-inline constexpr int kUiSaveFrameAs = 120;
-inline constexpr int kUiNoSystem = 121;
-inline constexpr int kUiMathematical = 122;
-inline constexpr int kUiFrameGuaranteeProgress = 123;
-inline constexpr int kUiGuaranteeTableProgress = 124;
-inline constexpr int kUiRowsOf = 125;  // " rader av ": rows of the system, then the outcomes
-inline constexpr int kUiPossible = 126;  // " möjliga", after the outcomes
-inline constexpr int kUiSaveSystemAs = 127;
-inline constexpr int kUiSystemProgress = 128;
-inline constexpr int kUiMultiplyTimes = 129;  // the multiply button once block A is taken
-inline constexpr int kUiMultiplyEquals = 130;  // the multiply button once block B is taken
-inline constexpr int kUiMultiply = 131;  // the multiply button waiting for block A
-inline constexpr int kUiNewSystemCaption = 132;
-inline constexpr int kUiPieces = 133;  // " st", after a number of rows
-inline constexpr int kUiGoToCoupon = 134;
-inline constexpr int kUiGoToRow = 135;
-inline constexpr int kUiCouponRows = 136;  // "Rader ", then the first row, kUiCouponRowsDash, the last
-inline constexpr int kUiCouponRowsDash = 137;
+inline constexpr UiTextId kUiSaveFrameAs{120};
+inline constexpr UiTextId kUiNoSystem{121};
+inline constexpr UiTextId kUiMathematical{122};
+inline constexpr UiTextId kUiFrameGuaranteeProgress{123};
+inline constexpr UiTextId kUiGuaranteeTableProgress{124};
+inline constexpr UiTextId kUiRowsOf{125};  // " rader av ": rows of the system, then the outcomes
+inline constexpr UiTextId kUiPossible{126};  // " möjliga", after the outcomes
+inline constexpr UiTextId kUiSaveSystemAs{127};
+inline constexpr UiTextId kUiSystemProgress{128};
+inline constexpr UiTextId kUiMultiplyTimes{129};  // the multiply button once block A is taken
+inline constexpr UiTextId kUiMultiplyEquals{130};  // the multiply button once block B is taken
+inline constexpr UiTextId kUiMultiply{131};  // the multiply button waiting for block A
+inline constexpr UiTextId kUiNewSystemCaption{132};
+inline constexpr UiTextId kUiPieces{133};  // " st", after a number of rows
+inline constexpr UiTextId kUiGoToCoupon{134};
+inline constexpr UiTextId kUiGoToRow{135};
+inline constexpr UiTextId kUiCouponRows{136};  // "Rader ", then the first row, kUiCouponRowsDash, the last
+inline constexpr UiTextId kUiCouponRowsDash{137};
 
 // Frame window.
-inline constexpr int kUiCancel = 200;  // also the other dialogs' cancel buttons
-inline constexpr int kUiUseFilter = 201;
-inline constexpr int kUiFilter = 202;
-inline constexpr int kUiRowsWithoutSystems = 203;
-inline constexpr int kUiMathematicalNote = 204;  // what the mathematical guard does
-inline constexpr int kUiFrame = 205;
-inline constexpr int kUiHalfGuards = 206;
-inline constexpr int kUiFullGuards = 207;
-inline constexpr int kUiMax = 208;
-inline constexpr int kUiMin = 209;
-inline constexpr int kUiRowCount = 210;
-inline constexpr int kUiRowsTotal = 211;
-inline constexpr int kUiOpen = 212;
-inline constexpr int kUiCreate = 214;
-inline constexpr int kUiModeOption = 215;  // first of 5: "System 1" .. "System 3", "Procent", "Matematisk"
-inline constexpr int kUiFrameGuarantee = 220;
-inline constexpr int kUiCreatingFrame = 221;
-inline constexpr int kUiModeFrame = 222;  // first of 5: "System 1" .. "System 3", "Procent tippning", ...
-inline constexpr int kUiShowGuaranteeTable = 227;
-inline constexpr int kUiChangeFrame = 228;
+inline constexpr UiTextId kUiCancel{200};  // also the other dialogs' cancel buttons
+inline constexpr UiTextId kUiUseFilter{201};
+inline constexpr UiTextId kUiFilter{202};
+inline constexpr UiTextId kUiRowsWithoutSystems{203};
+inline constexpr UiTextId kUiMathematicalNote{204};  // what the mathematical guard does
+inline constexpr UiTextId kUiFrame{205};
+inline constexpr UiTextId kUiHalfGuards{206};
+inline constexpr UiTextId kUiFullGuards{207};
+inline constexpr UiTextId kUiMax{208};
+inline constexpr UiTextId kUiMin{209};
+inline constexpr UiTextId kUiRowCount{210};
+inline constexpr UiTextId kUiRowsTotal{211};
+inline constexpr UiTextId kUiOpen{212};
+inline constexpr UiTextId kUiCreate{214};
+inline constexpr UiTextId kUiModeOption{215};  // first of 5: "System 1" .. "System 3", "Procent", "Matematisk"
+inline constexpr UiTextId kUiFrameGuarantee{220};
+inline constexpr UiTextId kUiCreatingFrame{221};
+inline constexpr UiTextId kUiModeFrame{222};  // first of 5: "System 1" .. "System 3", "Procent tippning", ...
+inline constexpr UiTextId kUiShowGuaranteeTable{227};
+inline constexpr UiTextId kUiChangeFrame{228};
 
 // System editor.
-inline constexpr int kUiUse = 300;
-inline constexpr int kUiGuaranteeTableButton = 301;
-inline constexpr int kUiComments = 302;  // also in the guarantee table window
+inline constexpr UiTextId kUiUse{300};
+inline constexpr UiTextId kUiGuaranteeTableButton{301};
+inline constexpr UiTextId kUiComments{302};  // also in the guarantee table window
 
 // Shared buttons and the replace dialog.
-inline constexpr int kUiOK = 400;
-inline constexpr int kUiBlank = 401;
-inline constexpr int kUiReplaceFrom = 402;
-inline constexpr int kUiReplaceTo = 403;
+inline constexpr UiTextId kUiOK{400};
+inline constexpr UiTextId kUiBlank{401};
+inline constexpr UiTextId kUiReplaceFrom{402};
+inline constexpr UiTextId kUiReplaceTo{403};
 
 // Guarantee table window.
-inline constexpr int kUiGuaranteeTableCaption = 500;
-inline constexpr int kUiRights = 501;
-inline constexpr int kUiChance = 502;
-inline constexpr int kUiErrorsIn = 503;
-inline constexpr int kUiReducedTo = 504;
-inline constexpr int kUiClose = 505;  // also the search window's close button
+inline constexpr UiTextId kUiGuaranteeTableCaption{500};
+inline constexpr UiTextId kUiRights{501};
+inline constexpr UiTextId kUiChance{502};
+inline constexpr UiTextId kUiErrorsIn{503};
+inline constexpr UiTextId kUiReducedTo{504};
+inline constexpr UiTextId kUiClose{505};  // also the search window's close button
 
 // Frame guarantee window.
-inline constexpr int kUiFrameGuaranteeCaption = 600;
-inline constexpr int kUiChanceOf = 601;
-inline constexpr int kUiFrameGuaranteeLevel = 602;  // first of 5: "13 rätt" .. "10 rätt", "0-9 rätt"
-inline constexpr int kUiPercent = 607;
+inline constexpr UiTextId kUiFrameGuaranteeCaption{600};
+inline constexpr UiTextId kUiChanceOf{601};
+inline constexpr UiTextId kUiFrameGuaranteeLevel{602};  // first of 5: "13 rätt" .. "10 rätt", "0-9 rätt"
+inline constexpr UiTextId kUiPercent{607};
 
 // Guide window.
-inline constexpr int kUiGuideCaption = 650;
+inline constexpr UiTextId kUiGuideCaption{650};
 
 // New-system dialog.
-inline constexpr int kUiHalfGuardCount = 700;
-inline constexpr int kUiFullGuardCount = 701;
-inline constexpr int kUiSystemRowCount = 702;
-inline constexpr int kUiErrors = 703;  // " fel", after a number of errors in the base row
-inline constexpr int kUiComputerBuilds = 704;
-inline constexpr int kUiReduction = 705;  // first of 3: 13 right (none), 12 right (1 error), 11 right (2 errors)
-inline constexpr int kUiSystemFrame = 708;
-inline constexpr int kUiReductionFrame = 709;
-inline constexpr int kUiBaseRowFrame = 710;
-inline constexpr int kUiThirteenAtErrors = 711;
-inline constexpr int kUiNewSystemDialogCaption = 712;
-inline constexpr int kUiWithoutBaseRow = 713;
-inline constexpr int kUiWithBaseRow = 714;
+inline constexpr UiTextId kUiHalfGuardCount{700};
+inline constexpr UiTextId kUiFullGuardCount{701};
+inline constexpr UiTextId kUiSystemRowCount{702};
+inline constexpr UiTextId kUiErrors{703};  // " fel", after a number of errors in the base row
+inline constexpr UiTextId kUiComputerBuilds{704};
+inline constexpr UiTextId kUiReduction{705};  // first of 3: 13 right (none), 12 right (1 error), 11 right (2 errors)
+inline constexpr UiTextId kUiSystemFrame{708};
+inline constexpr UiTextId kUiReductionFrame{709};
+inline constexpr UiTextId kUiBaseRowFrame{710};
+inline constexpr UiTextId kUiThirteenAtErrors{711};
+inline constexpr UiTextId kUiNewSystemDialogCaption{712};
+inline constexpr UiTextId kUiWithoutBaseRow{713};
+inline constexpr UiTextId kUiWithBaseRow{714};
 
 // Printer calibration dialog.
-inline constexpr int kUiReset = 800;
-inline constexpr int kUiJokerSettings = 801;
-inline constexpr int kUiPrintAsCross = 802;
-inline constexpr int kUiPrintAsFilledBox = 803;
-inline constexpr int kUiCalibrationNote = 804;
-inline constexpr int kUiCrossDistance = 805;  // first of 7: the distances that place the crosses
-inline constexpr int kUiJoker1Offset = 812;
-inline constexpr int kUiJoker2Offset = 813;
-inline constexpr int kUiVertical = 814;
-inline constexpr int kUiHorizontal = 815;
-inline constexpr int kUiJokerNote = 816;
-inline constexpr int kUiSkewNote = 817;
-inline constexpr int kUiSkewRange = 818;
-inline constexpr int kUiCalibrationCaption = 819;
-inline constexpr int kUiOtherCrossSettingsTab = 820;
-inline constexpr int kUiCrossPlacementTab = 821;
-inline constexpr int kUiRowsPerCoupon = 822;
+inline constexpr UiTextId kUiReset{800};
+inline constexpr UiTextId kUiJokerSettings{801};
+inline constexpr UiTextId kUiPrintAsCross{802};
+inline constexpr UiTextId kUiPrintAsFilledBox{803};
+inline constexpr UiTextId kUiCalibrationNote{804};
+inline constexpr UiTextId kUiCrossDistance{805};  // first of 7: the distances that place the crosses
+inline constexpr UiTextId kUiJoker1Offset{812};
+inline constexpr UiTextId kUiJoker2Offset{813};
+inline constexpr UiTextId kUiVertical{814};
+inline constexpr UiTextId kUiHorizontal{815};
+inline constexpr UiTextId kUiJokerNote{816};
+inline constexpr UiTextId kUiSkewNote{817};
+inline constexpr UiTextId kUiSkewRange{818};
+inline constexpr UiTextId kUiCalibrationCaption{819};
+inline constexpr UiTextId kUiOtherCrossSettingsTab{820};
+inline constexpr UiTextId kUiCrossPlacementTab{821};
+inline constexpr UiTextId kUiRowsPerCoupon{822};
 
 // Print dialog.
-inline constexpr int kUiJoker = 900;
-inline constexpr int kUiPrintFrame = 901;
-inline constexpr int kUiCouponOrientation = 902;
-inline constexpr int kUiJoker1 = 904;
-inline constexpr int kUiJoker2 = 905;
-inline constexpr int kUiPrintTo = 906;
-inline constexpr int kUiPrintFrom = 907;
-inline constexpr int kUiPrintButton = 908;  // also the print dialog's caption
-inline constexpr int kUiUpright = 909;
-inline constexpr int kUiUpsideDown = 910;
-inline constexpr int kUiPrinterButton = 913;
-inline constexpr int kUiAllCoupons = 914;
+inline constexpr UiTextId kUiJoker{900};
+inline constexpr UiTextId kUiPrintFrame{901};
+inline constexpr UiTextId kUiCouponOrientation{902};
+inline constexpr UiTextId kUiJoker1{904};
+inline constexpr UiTextId kUiJoker2{905};
+inline constexpr UiTextId kUiPrintTo{906};
+inline constexpr UiTextId kUiPrintFrom{907};
+inline constexpr UiTextId kUiPrintButton{908};  // also the print dialog's caption
+inline constexpr UiTextId kUiUpright{909};
+inline constexpr UiTextId kUiUpsideDown{910};
+inline constexpr UiTextId kUiPrinterButton{913};
+inline constexpr UiTextId kUiAllCoupons{914};
 
 // Correct-row search window.
-inline constexpr int kUiCorrectRow = 1000;
-inline constexpr int kUiSearchRights = 1001;
-inline constexpr int kUiCorrectRowCount = 1002;
-inline constexpr int kUiSearchIn = 1003;
-inline constexpr int kUiSearchCaption = 1004;
-inline constexpr int kUiSearchButton = 1005;
-inline constexpr int kUiRightsInRow = 1006;  // " Rätt i rad ", between the rights and the row numbers
+inline constexpr UiTextId kUiCorrectRow{1000};
+inline constexpr UiTextId kUiSearchRights{1001};
+inline constexpr UiTextId kUiCorrectRowCount{1002};
+inline constexpr UiTextId kUiSearchIn{1003};
+inline constexpr UiTextId kUiSearchCaption{1004};
+inline constexpr UiTextId kUiSearchButton{1005};
+inline constexpr UiTextId kUiRightsInRow{1006};  // " Rätt i rad ", between the rights and the row numbers
 
 // Progress window.
-inline constexpr int kUiProgressCaption = 1100;
+inline constexpr UiTextId kUiProgressCaption{1100};
+
+// Help viewer: its contents button and what it says when a help file cannot be opened or shown.
+inline constexpr UiTextId kUiHelpContents{1200};
+inline constexpr UiTextId kUiHelpCannotOpen{1201};  // followed by the file's path
+inline constexpr UiTextId kUiHelpCannotShow{1202};  // followed by the error and kUiHelpLine with its number
+inline constexpr UiTextId kUiHelpLine{1203};  // " Rad ", then the line number and "."
+inline constexpr UiTextId kUiHelpFileError{1204};  // first of 11: HelpFileError::Empty .. NoPages
 
 // ---------------------------------------------------------------- MessageText
 
 // System files.
-inline constexpr int kMsgNoGuaranteeTable = 1;
-inline constexpr int kMsgOldGuaranteeTable = 2;
-inline constexpr int kMsgTooManyRows = 33;
-inline constexpr int kMsgSystemUnsaved = 36;  // "Systemet ", then the caption and kMsgUnsavedQuestion
+inline constexpr MessageTextId kMsgNoGuaranteeTable{1};
+inline constexpr MessageTextId kMsgOldGuaranteeTable{2};
+inline constexpr MessageTextId kMsgTooManyRows{33};
+inline constexpr MessageTextId kMsgSystemUnsaved{36};  // "Systemet ", then the caption and kMsgUnsavedQuestion
 
 // Files and the program as a whole.
-inline constexpr int kMsgOverwrite = 3;
-inline constexpr int kMsgFileAlreadyOpen = 4;
-inline constexpr int kMsgOutOfMemory = 29;
-inline constexpr int kMsgUnexpectedError = 30;  // followed by " Error: " and the error number
-inline constexpr int kMsgNoAppPath = 32;
-inline constexpr int kMsgUnsavedQuestion = 35;
-inline constexpr int kMsgRestartForLanguage = 38;
-inline constexpr int kMsgWrongType = 39;
+inline constexpr MessageTextId kMsgOverwrite{3};
+inline constexpr MessageTextId kMsgFileAlreadyOpen{4};
+inline constexpr MessageTextId kMsgOutOfMemory{29};
+inline constexpr MessageTextId kMsgUnexpectedError{30};  // followed by " Error: " and the error number
+inline constexpr MessageTextId kMsgNoAppPath{32};
+inline constexpr MessageTextId kMsgUnsavedQuestion{35};
+inline constexpr MessageTextId kMsgRestartForLanguage{38};
+inline constexpr MessageTextId kMsgWrongType{39};
 
 // Edit commands and the go-to dialog.
-inline constexpr int kMsgPasteOutside = 9;
-inline constexpr int kMsgNoSuchRow = 28;
+inline constexpr MessageTextId kMsgPasteOutside{9};
+inline constexpr MessageTextId kMsgNoSuchRow{28};
 
 // Frame window.
-inline constexpr int kMsgNoSuchCoupon = 5;
-inline constexpr int kMsgCouponViewShown = 6;
-inline constexpr int kMsgNoSystem = 7;
-inline constexpr int kMsgTooManyFull = 8;
-inline constexpr int kMsgTooManyHalf = 10;
-inline constexpr int kMsgPercentNot100 = 11;
-inline constexpr int kMsgReload = 12;
-inline constexpr int kMsgFrameUnsaved = 34;  // "Systemramen ", then the caption and kMsgUnsavedQuestion
+inline constexpr MessageTextId kMsgNoSuchCoupon{5};
+inline constexpr MessageTextId kMsgCouponViewShown{6};
+inline constexpr MessageTextId kMsgNoSystem{7};
+inline constexpr MessageTextId kMsgTooManyFull{8};
+inline constexpr MessageTextId kMsgTooManyHalf{10};
+inline constexpr MessageTextId kMsgPercentNot100{11};
+inline constexpr MessageTextId kMsgReload{12};
+inline constexpr MessageTextId kMsgFrameUnsaved{34};  // "Systemramen ", then the caption and kMsgUnsavedQuestion
 
 // Creating the rows: "System ", the slot's number and one of the three reasons after it.
-inline constexpr int kMsgSlotInvalid = 13;
-inline constexpr int kMsgSlotTooManyHalf = 14;
-inline constexpr int kMsgSlotFullGuardsShort = 15;
-inline constexpr int kMsgSlotHalfGuardsShort = 16;
+inline constexpr MessageTextId kMsgSlotInvalid{13};
+inline constexpr MessageTextId kMsgSlotTooManyHalf{14};
+inline constexpr MessageTextId kMsgSlotFullGuardsShort{15};
+inline constexpr MessageTextId kMsgSlotHalfGuardsShort{16};
 // The filter's report: kMsgFilterRemoved, removed rows, kMsgFilterOfAll, all rows, kMsgFilterNowLeft,
 // rows left, kMsgFilterRows.
-inline constexpr int kMsgFilterRemovedAll = 17;
-inline constexpr int kMsgFilterKeptAll = 18;  // followed by the row count
-inline constexpr int kMsgFilterRemoved = 19;
-inline constexpr int kMsgFilterOfAll = 20;
-inline constexpr int kMsgFilterNowLeft = 21;
-inline constexpr int kMsgFilterRows = 22;
+inline constexpr MessageTextId kMsgFilterRemovedAll{17};
+inline constexpr MessageTextId kMsgFilterKeptAll{18};  // followed by the row count
+inline constexpr MessageTextId kMsgFilterRemoved{19};
+inline constexpr MessageTextId kMsgFilterOfAll{20};
+inline constexpr MessageTextId kMsgFilterNowLeft{21};
+inline constexpr MessageTextId kMsgFilterRows{22};
 
 // Guarantee table window and the system editor's multiplication.
-inline constexpr int kMsgGuaranteeNotComputed = 23;
-inline constexpr int kMsgProductTooLong = 24;
-inline constexpr int kMsgProductTooWide = 25;
-inline constexpr int kMsgCommentsReadOnly = 27;
+inline constexpr MessageTextId kMsgGuaranteeNotComputed{23};
+inline constexpr MessageTextId kMsgProductTooLong{24};
+inline constexpr MessageTextId kMsgProductTooWide{25};
+inline constexpr MessageTextId kMsgCommentsReadOnly{27};
 
 // Correct-row search window.
-inline constexpr int kMsgIncompleteRow = 26;
+inline constexpr MessageTextId kMsgIncompleteRow{26};
 
 // Printing.
-inline constexpr int kMsgBadPrintRange = 31;
-inline constexpr int kMsgOutsideMargin = 37;
-inline constexpr int kMsgBadRowsPerCoupon = 60;
+inline constexpr MessageTextId kMsgBadPrintRange{31};
+inline constexpr MessageTextId kMsgOutsideMargin{37};
+inline constexpr MessageTextId kMsgBadRowsPerCoupon{60};
 
 // ---------------------------------------------------------------- GuideText
 
-inline constexpr int kGuideWelcome = 1;
-inline constexpr int kGuideSaveFrame = 2;
-inline constexpr int kGuideFrameWindow = 3;
-inline constexpr int kGuideReadFrame = 4;
-inline constexpr int kGuideGuaranteeTable = 5;
-inline constexpr int kGuideSearch = 6;
-inline constexpr int kGuidePrint = 7;
-inline constexpr int kGuideLoadSystem = 8;
-inline constexpr int kGuideNewSystem = 10;
-inline constexpr int kGuideSystemEditor = 11;
-inline constexpr int kGuideSaveSystem = 12;
+inline constexpr GuideTextId kGuideWelcome{1};
+inline constexpr GuideTextId kGuideSaveFrame{2};
+inline constexpr GuideTextId kGuideFrameWindow{3};
+inline constexpr GuideTextId kGuideReadFrame{4};
+inline constexpr GuideTextId kGuideGuaranteeTable{5};
+inline constexpr GuideTextId kGuideSearch{6};
+inline constexpr GuideTextId kGuidePrint{7};
+inline constexpr GuideTextId kGuideLoadSystem{8};
+inline constexpr GuideTextId kGuideNewSystem{10};
+inline constexpr GuideTextId kGuideSystemEditor{11};
+inline constexpr GuideTextId kGuideSaveSystem{12};

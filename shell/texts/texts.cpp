@@ -1,5 +1,6 @@
 #include "shell/texts/texts.h"
 
+#include "platform/language.h"
 #include "shell/texts/texttables.h"
 
 #include <QHash>
@@ -53,8 +54,14 @@ std::optional<QString> find(Table table, int key)
 
 }  // namespace texts
 
-QString UIText(int id) { return texts::find(texts::Table::UI, id).value_or(QString()); }
+QString UIText(UiTextId key) { return texts::find(texts::Table::UI, key.value).value_or(QString()); }
 
-QString MessageText(int id) { return texts::find(texts::Table::Message, id).value_or(QString()); }
+QString MessageText(MessageTextId key) { return texts::find(texts::Table::Message, key.value).value_or(QString()); }
 
-QString GuideText(int id) { return texts::find(texts::Table::Guide, id).value_or(QString()); }
+QString GuideText(GuideTextId key) { return texts::find(texts::Table::Guide, key.value).value_or(QString()); }
+
+QString currentUiText(UiTextId id) { return UIText(id + sprakoffset); }
+
+QString currentMessageText(MessageTextId id) { return MessageText(id + sprakoffset); }
+
+QString currentGuideText(GuideTextId id) { return GuideText(id + sprakoffset); }

@@ -211,6 +211,23 @@ constexpr Entry kEntries[] = {
 
     // Progress window.
     {11100, u"Takuutaulukko-laskelma..."},
+
+    // Help viewer.
+    {11200, u"Sisällys"},
+    {11201, u"Ohjetiedostoa ei voi avata: "},
+    {11202, u"Ohjetiedostoa ei voi näyttää. "},
+    {11203, u" Rivi "},
+    {11204, u"Ohjetiedosto on tyhjä."},
+    {11205, u"Ohjetiedosto on liian suuri."},
+    {11206, u"Ohjetiedoston merkistö on virheellinen."},
+    {11207, u"Tiedosto ei ole Velkorinin ohjetiedosto."},
+    {11208, u"Tekstiä ennen ensimmäistä sivua."},
+    {11209, u"Virheellinen sivun otsikkorivi."},
+    {11210, u"Sama sivu on kahteen kertaan."},
+    {11211, u"Tuntematon komentorivi."},
+    {11212, u"Virheellinen linkki."},
+    {11213, u"Linkki viittaa sivuun, jota ei ole."},
+    {11214, u"Ohjetiedostossa ei ole sivuja."},
 };
 
 }  // namespace

@@ -210,6 +210,23 @@ constexpr Entry kEntries[] = {
 
     // Progress window.
     {1100, u"Beräkning av garantitabell..."},
+
+    // Help viewer.
+    {1200, u"Innehåll"},
+    {1201, u"Hjälpfilen kan inte öppnas: "},
+    {1202, u"Hjälpfilen kan inte visas. "},
+    {1203, u" Rad "},
+    {1204, u"Hjälpfilen är tom."},
+    {1205, u"Hjälpfilen är för stor."},
+    {1206, u"Hjälpfilen innehåller ogiltiga tecken."},
+    {1207, u"Filen är ingen hjälpfil för Velkorin."},
+    {1208, u"Text före första sidan."},
+    {1209, u"Felaktig sidrubrik."},
+    {1210, u"Samma sida finns två gånger."},
+    {1211, u"Okänd kommandorad."},
+    {1212, u"Felaktig länk."},
+    {1213, u"En länk pekar på en sida som inte finns."},
+    {1214, u"Hjälpfilen har inga sidor."},
 };
 
 }  // namespace

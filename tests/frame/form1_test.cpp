@@ -4,8 +4,8 @@
 #include "frame/Form1.h"
 #include "frame/couponview.h"
 #include "platform/controls.h"
+#include "platform/language.h"
 #include "platform/vbsystem.h"
-#include "shell/Module1.h"
 #include "shell/application.h"
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
@@ -84,7 +84,7 @@ TEST_F(FrameWindow, CellClicksAndBoxesShowTheModelAndItsMessages)
 
     form.change([](frame::FrameEditing& ram) { frametest::fillSlot(ram, 0, {0, 27, 3, 0, QStringLiteral("A.RM")}); });
     Q_EMIT form.Label1[5]->Click();
-    EXPECT_EQ(std::tuple(form.Allrad->Caption(), form.copyallrad()->Caption(), form.Label5[1]->Caption(),
+    EXPECT_EQ(std::tuple(form.Allrad->Caption(), form.state().Allrad, form.Label5[1]->Caption(),
                   form.InsHalv[0]->Caption(), form.Label1[5]->ForeColor()),
         std::tuple(u"27"_s, u"27"_s, u"A.RM"_s, u"1/3"_s, frame::GuardColour::Green));
 

@@ -86,13 +86,13 @@ std::string shown(const FrameEditing& f)
 }
 
 // A refused click's message by its name without "kMsg".
-std::string refusal(int id)
+std::string refusal(MessageTextId id)
 {
-    static const std::map<int, const char*> names = {{kMsgCouponViewShown, "CouponViewShown"},
-        {kMsgNoSystem, "NoSystem"}, {kMsgTooManyFull, "TooManyFull"}, {kMsgTooManyHalf, "TooManyHalf"},
-        {kMsgPercentNot100, "PercentNot100"}};
-    const auto it = names.find(id);
-    return it == names.end() ? std::to_string(id) : it->second;
+    static const std::map<int, const char*> names = {{kMsgCouponViewShown.value, "CouponViewShown"},
+        {kMsgNoSystem.value, "NoSystem"}, {kMsgTooManyFull.value, "TooManyFull"},
+        {kMsgTooManyHalf.value, "TooManyHalf"}, {kMsgPercentNot100.value, "PercentNot100"}};
+    const auto it = names.find(id.value);
+    return it == names.end() ? std::to_string(id.value) : it->second;
 }
 
 // Clicks the cells in turn; after each the total, or "!name" for a refused click's message ("?" after
@@ -474,8 +474,8 @@ TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants)
                 const int i = int(rng() % 39);
                 history << " c" << i;
                 for (const auto& msg : f.Label1_Click(i)) {
-                    history << "!" << msg.textId;
-                    seen.insert(msg.textId);
+                    history << "!" << msg.textId.value;
+                    seen.insert(msg.textId.value);
                 }
             }
             checkInvariants(f, "run " + std::to_string(run) + " step " + std::to_string(step));
@@ -486,5 +486,6 @@ TEST(FrameEditingRandom, ClickSequencesKeepTheInvariants)
         }
     }
     // The sequences must have reached every refusal.
-    EXPECT_EQ(seen, (std::set<int>{kMsgNoSystem, kMsgTooManyFull, kMsgTooManyHalf, kMsgPercentNot100}));
+    EXPECT_EQ(seen,
+        (std::set<int>{kMsgNoSystem.value, kMsgTooManyFull.value, kMsgTooManyHalf.value, kMsgPercentNot100.value}));
 }

@@ -78,11 +78,13 @@ Result created(const FrameInput& in)
 // The message a run ends with as "text style", each message text reading "<its name>"; "" for none.
 std::string said(const Result& r)
 {
-    static const std::map<int, const char*> names = {{kMsgSlotInvalid, "SlotInvalid"},
-        {kMsgSlotHalfGuardsShort, "SlotHalfGuardsShort"}, {kMsgFilterRemovedAll, "FilterRemovedAll"},
-        {kMsgFilterKeptAll, "FilterKeptAll"}, {kMsgFilterRemoved, "FilterRemoved"}, {kMsgFilterOfAll, "FilterOfAll"},
-        {kMsgFilterNowLeft, "FilterNowLeft"}, {kMsgFilterRows, "FilterRows"}};
-    const auto m = messageFor(r, [](int id) { return QStringLiteral("<%1>").arg(QLatin1String(names.at(id))); });
+    static const std::map<int, const char*> names = {{kMsgSlotInvalid.value, "SlotInvalid"},
+        {kMsgSlotHalfGuardsShort.value, "SlotHalfGuardsShort"}, {kMsgFilterRemovedAll.value, "FilterRemovedAll"},
+        {kMsgFilterKeptAll.value, "FilterKeptAll"}, {kMsgFilterRemoved.value, "FilterRemoved"},
+        {kMsgFilterOfAll.value, "FilterOfAll"}, {kMsgFilterNowLeft.value, "FilterNowLeft"},
+        {kMsgFilterRows.value, "FilterRows"}};
+    const auto m =
+        messageFor(r, [](MessageTextId id) { return QStringLiteral("<%1>").arg(QLatin1String(names.at(id.value))); });
     return m ? m->text.toStdString() + ' ' + std::to_string(m->style) : std::string();
 }
 
@@ -169,20 +171,20 @@ TEST(RowCreation, SlotChecksStopAtTheFirstFailure)
     FrameInput in = frameOf(16);
     auto failure = [&in] {
         const auto f = checkSlots(in);
-        return f ? std::pair{f->slot, f->message} : std::pair{-1, 0};
+        return f ? std::pair{f->slot, f->message.value} : std::pair{-1, 0};
     };
     in.slots[0] = in.slots[1] = SlotInput{0, 4, 2, 1, {"12", "1X2"}};  // needs 1 half and 1 full guard
     mark(in, 0, "1X", 1);
     mark(in, 1, "1X", 1);  // slot 1: too many half guards
     mark(in, 2, "1X", 2);  // slot 2: no full guard
-    EXPECT_EQ(failure(), std::pair(0, kMsgSlotTooManyHalf));
+    EXPECT_EQ(failure(), std::pair(0, kMsgSlotTooManyHalf.value));
     mark(in, 1, "");
-    EXPECT_EQ(failure(), std::pair(0, kMsgSlotFullGuardsShort));
+    EXPECT_EQ(failure(), std::pair(0, kMsgSlotFullGuardsShort.value));
     mark(in, 1, "1X2", 1);
-    EXPECT_EQ(failure(), std::pair(1, kMsgSlotFullGuardsShort));
+    EXPECT_EQ(failure(), std::pair(1, kMsgSlotFullGuardsShort.value));
     mark(in, 3, "1X2", 2);
     mark(in, 2, "");
-    EXPECT_EQ(failure(), std::pair(1, kMsgSlotHalfGuardsShort));
+    EXPECT_EQ(failure(), std::pair(1, kMsgSlotHalfGuardsShort.value));
 
     ScriptedRandom rnd;
     const Result r = createRows(in, rnd);

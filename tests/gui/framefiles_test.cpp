@@ -3,8 +3,10 @@
 // a damaged file leaves behind.
 
 #include "frame/couponexport.h"
+#include "platform/atomicfile.h"
 #include "platform/commondialog.h"
 #include "platform/controls.h"
+#include "shell/Module1.h"
 #include "shell/framefile.h"
 #include "shell/guide.h"
 #include "shell/systemfile.h"
@@ -510,12 +512,16 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
     const QString readOnly = put(QStringLiteral("skyddad.str"), "old");
     QFile::setPermissions(readOnly, QFile::ReadOwner);
+    // The device is a file of the test's own that the checks take for one.
+    const QString device = put(QStringLiteral("device.str"), "device");
+    const vb::FileSystemSeam seam{device, {}};
+    vb::installFileSystemSeam(&seam);
     const Boxes fileType{{MessageText(kMsgWrongType), vbmsg::Exclamation}};
     const struct {
         QString file;
         bool exported;  // else Save As
         Boxes boxes;
-    } refused[] = {{fifo, false, fileType}, {fifo, true, fileType}, {QStringLiteral("/dev/null"), true, fileType},
+    } refused[] = {{fifo, false, fileType}, {fifo, true, fileType}, {device, false, fileType}, {device, true, fileType},
         {readOnly, true, {{QStringLiteral("Permission denied"), vbmsg::OKOnly}}}};
     for (const auto& r : refused) {
         SCOPED_TRACE(r.file.toStdString());
@@ -528,8 +534,10 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
             main_->sparasom_Click();
         EXPECT_EQ(std::tuple(boxes(), main_->sparafel), std::tuple(r.boxes, true));
     }
-    EXPECT_EQ(std::tuple(QFileInfo(fifo).exists(), QFileInfo(fifo).isFile(), readFileBytes(readOnly)),
-        std::tuple(true, false, QByteArray("old")));
+    vb::installFileSystemSeam(nullptr);
+    EXPECT_EQ(std::tuple(QFileInfo(fifo).exists(), QFileInfo(fifo).isFile(), readFileBytes(readOnly),
+                  readFileBytes(device)),
+        std::tuple(true, false, QByteArray("old"), QByteArray("device")));
 
     // The program as it starts, under a file-size limit smaller than the frame.
     const QString files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|');
@@ -545,6 +553,44 @@ TEST_F(FrameFiles, SavesWriteThroughLinksAndRefusePipesDevicesReadOnlyFilesAndTh
     EXPECT_EQ(childExit(10, inChild), 0);
     EXPECT_EQ(readFileBytes(target), saved);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u'|'), files);
+}
+
+// A name the user gives is the file's own: with "ram.1X2" in the folder, Save As "Ram.1X2" asks
+// nothing and makes a file of its own; "a\\b.1X2" is one file of that name, not b.1X2 in the folder
+// a. The export does the same, and names of 255 bytes and paths of more than 256 characters are
+// saved, exported and opened like any other.
+TEST_F(FrameFiles, SaveExportAndOpenTakeTheNameExactlyAsGivenAtAnyLengthTheSystemTakes)
+{
+    newFrame();
+    const QString lower = put(QStringLiteral("ram.1X2"), "old");
+    const QString lowerExport = put(QStringLiteral("ram.str"), "old");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a")));
+    const QString deep = path(QString(100, u'd') + u'/' + QString(100, u'e') + u'/' + QString(100, u'f'));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QString names[] = {path(QStringLiteral("Ram.1X2")), path(QStringLiteral("a\\b.1X2")),
+        path(QString(251, u'n') + QStringLiteral(".1X2")), deep + QStringLiteral("/Ram.1X2")};
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.size());
+        user.clear();
+        main_->sparafel = false;
+        saveAs(name);
+        const QString exported = QString(name).replace(QStringLiteral(".1X2"), QStringLiteral(".str"));
+        user.answerFileDialog(exported);
+        frame::exportCoupons(*main_, CouponGame::Stryktipset);
+        EXPECT_EQ(std::tuple(boxes(), main_->sparafel, main_->activeChild()->windowTitle(), readFileBytes(name).left(1),
+                      readFileBytes(exported).left(11)),
+            std::tuple(Boxes{}, false, name, QByteArray(1, 11), QByteArray("Stryktipset")));
+        Form1& opened = newFrame();  // saved in its turn by the next name
+        open(opened, name);
+        EXPECT_EQ(opened.windowTitle(), name);
+    }
+    EXPECT_EQ(std::tuple(readFileBytes(lower), readFileBytes(lowerExport), QDir(path(QStringLiteral("a"))).isEmpty()),
+        std::tuple(QByteArray("old"), QByteArray("old"), true));
+    // Opened, too, a name is the one given.
+    user.clear();
+    user.answerFileDialog(path(QStringLiteral("RAM.1X2"))).answerMessageBox(vbmsg::OK);
+    newFrame().laddahelram_Click();
+    EXPECT_EQ(boxes(), (Boxes{{QStringLiteral("File not found"), vbmsg::OKOnly}}));
 }
 
 TEST_F(FrameFiles, SaveAsOfAnotherWindowDoesNothingAndWithoutOneTakesTheAbortPath)

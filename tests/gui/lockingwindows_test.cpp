@@ -89,7 +89,7 @@ TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowKeepsTheActivati
     std::optional<ProgressRun> run;
     openAndClose("visare",
         [&run] {
-            run.emplace(124);
+            run.emplace(kUiGuaranteeTableProgress);
             return visare::instance();
         },
         {{"Avbryt", [](QWidget*) { visare::instance()->avbryt->click(); }},

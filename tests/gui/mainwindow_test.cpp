@@ -3,9 +3,11 @@
 // switches, and exit with unsaved documents.
 
 #include "frame/Form1.h"
+#include "platform/atomicfile.h"
 #include "platform/commondialog.h"
 #include "platform/filenumber.h"
 #include "platform/twips.h"
+#include "printing/printerinst.h"
 #include "printing/printruta.h"
 #include "shell/frmSplash.h"
 #include "shell/guide.h"
@@ -23,10 +25,13 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -134,17 +139,19 @@ TEST_F(MainWindow, WithoutAConfigurationFolderTheSettingsFileIsInTheSystemFolder
 }
 
 // The switch writes its item where the next start reads it, also after an item left inside an open
-// quote and through a link; a file it cannot write is reported.
+// quote, through a link and in a file of several megabytes; a file it cannot write is reported, and
+// the menu's marks go on saying what the file says.
 TEST_F(MainWindow, LanguageSwitchWritesWhereTheNextStartReadsOrSaysItCouldNot)
 {
     MDIForm1& w = load(kSwedish);
     const QString real = config_.folder() + QStringLiteral("/real.ini");
+    const QByteArray comments = QByteArray(3 << 20, ';') + "\r\n";
     // "": the settings file is a link to real.ini; "fifo": a pipe, which the switch reports.
     const Boxes boxes{
         {MessageText(kMsgRestartForLanguage), vbmsg::Exclamation}, {MessageText(kMsgWrongType), vbmsg::Exclamation}};
-    for (const QByteArray ini :
-        {"AppPath=/opt/v\r\n\"note, never closed", "AppPath=/opt/v\r\n  \"note\r\n", "", "fifo"}) {
-        SCOPED_TRACE(ini.toStdString());
+    for (const QByteArray& ini : {QByteArray("fifo"), QByteArray("AppPath=/opt/v\r\n\"note, never closed"),
+             QByteArray("AppPath=/opt/v\r\n  \"note\r\n"), QByteArray(), QByteArray(kSwedish + comments)}) {
+        SCOPED_TRACE(ini.left(40).toStdString());
         const bool fifo = ini == "fifo";
         QFile::remove(config_.iniPath());
         if (ini.isEmpty()) {
@@ -158,14 +165,68 @@ TEST_F(MainWindow, LanguageSwitchWritesWhereTheNextStartReadsOrSaysItCouldNot)
         user.clear();
         for (int i = 0; i <= fifo; ++i)
             user.answerMessageBox(vbmsg::OK);
-        w.Finska_Click();
+        w.Finska->trigger();  // as the menu does
         EXPECT_EQ(boxesShown(user), Boxes(boxes.begin(), boxes.begin() + 1 + fifo));
+        EXPECT_EQ(std::pair(w.Finska->isChecked(), w.Svenska->isChecked()), std::pair(!fifo, fifo));
         if (fifo)
             continue;
         EXPECT_EQ(IniScan(QStringLiteral("Language")) + u'|' + IniScan(QStringLiteral("AppPath")) + u'|' +
                 QString::number(QFileInfo(config_.iniPath()).isSymLink()),
             u"Finnish|/opt/v|" + QString::number(ini.isEmpty()));
+        if (ini.size() > comments.size()) {
+            EXPECT_TRUE(config_.readIni().contains(comments));  // every byte kept
+        }
     }
+}
+
+// Whatever stands where the settings file or the calibration file should be, when it is no regular
+// file (a pipe, a folder, a link to a folder, a device), reading it and writing it say the same:
+// the wrong-file-type message. The device is a file of the test's own that the checks take for one.
+TEST_F(MainWindow, ASettingsOrCalibrationFileThatIsNoRegularFileGivesTheWrongTypeMessageBothWays)
+{
+    const QString folder = config_.folder() + QStringLiteral("/folder");
+    const QString device = config_.folder() + QStringLiteral("/device");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    writeFileBytes(device, "device");
+    const vb::FileSystemSeam seam{device, {}};
+    vb::installFileSystemSeam(&seam);
+    const QString tips = config_.folder() + QStringLiteral("/tips.cnf");
+    const auto clear = [](const QString& path) { QFile::remove(path) || QDir().rmdir(path); };
+    const auto putOdd = [&](const QString& path, const QString& kind) {
+        clear(path);
+        if (kind == u"pipe")
+            return ::mkfifo(QFile::encodeName(path).constData(), 0666) == 0;
+        if (kind == u"folder")
+            return QDir().mkdir(path);
+        return QFile::link(kind == u"device" ? device : folder, path);
+    };
+    const Boxes wrongType{{MessageText(kMsgWrongType), vbmsg::Exclamation}};
+    const Boxes switchRefused{{MessageText(kMsgRestartForLanguage), vbmsg::Exclamation}, wrongType[0]};
+    for (const QString& kind : {u"pipe"_s, u"folder"_s, u"folder link"_s, u"device"_s}) {
+        SCOPED_TRACE(kind.toStdString());
+        ASSERT_TRUE(putOdd(config_.iniPath(), kind));
+        user.clear();
+        user.answerMessageBox(vbmsg::OK);
+        MDIForm1& w = load();
+        EXPECT_EQ(boxesShown(user), wrongType);
+        user.clear();
+        user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+        w.Svenska->trigger();
+        EXPECT_EQ(std::tuple(boxesShown(user), w.Finska->isChecked(), w.Svenska->isChecked()),
+            std::tuple(switchRefused, false, false));
+
+        clear(config_.iniPath());
+        config_.writeIni("AppPath=" + config_.folder().toUtf8() + "\r\n");
+        ASSERT_TRUE(putOdd(tips, kind));
+        user.clear();
+        user.answerMessageBox(vbmsg::OK).answerMessageBox(vbmsg::OK);
+        w.printer->trigger();
+        printerinst::instance()->ok_Click();
+        EXPECT_EQ(boxesShown(user), Boxes({wrongType[0], wrongType[0]}));
+        printerinst::instance()->hide();
+    }
+    vb::installFileSystemSeam(nullptr);
+    EXPECT_EQ(readFileBytes(device), "device");
 }
 
 // Opening a frame uses a number too; a frame opened while another is maximised fills the client area.
@@ -341,7 +402,7 @@ TEST_F(MainWindow, TheActiveDocumentAloneSetsTheDocumentItemsAndYesOnTheClosePro
         std::tuple(none, UIText(kUiSaveFrameAs), shownGuideText(kGuideWelcome)));
 }
 
-TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)
+TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFileOrAPipe)
 {
     helpviewer* v = helpviewer::instance();
     v->showFile(QStringLiteral(VELKORIN_SOURCE_DIR "/resources/program/tipsswe.hlp"), 3);
@@ -352,8 +413,20 @@ TEST(HelpViewer, ShowsTheContentsPageFollowsLinksAndReportsAMissingFile)
     v->showPage(links.front().target);
     EXPECT_EQ(v->currentPage(), links.front().target);
 
+    // A missing file, in either language: the contents button and the message with the file's path;
+    // and a pipe, which would wait for a writer for ever.
+    const auto shown = [v]() -> QString {
+        return v->findChild<QPushButton*>()->text() + u'|' + v->browser()->toPlainText();
+    };
     v->showFile(QStringLiteral("/nonexistent/tipsswe.hlp"), 3);
-    EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("/nonexistent/tipsswe.hlp")));
+    EXPECT_EQ(shown(), u"Innehåll|Hjälpfilen kan inte öppnas: /nonexistent/tipsswe.hlp");
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("tipsfin.hlp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
+    sprakoffset = kFinnishOffset;
+    v->showFile(pipe, 3);
+    sprakoffset = 0;
+    EXPECT_EQ(shown(), u"Sisällys|Ohjetiedostoa ei voi avata: " + pipe);
     v->hide();
 }
 

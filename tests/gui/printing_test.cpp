@@ -9,6 +9,7 @@
 #include "printing/printjob.h"
 #include "printing/printruta.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 
 #include <QDir>

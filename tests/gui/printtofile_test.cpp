@@ -1,6 +1,7 @@
 // Printing to a PDF file: a target that is no regular file is refused before anything opens it, in
 // Qt's print dialog and when the print starts; the file is replaced only by a whole print.
 
+#include "platform/language.h"
 #include "platform/prnshw.h"
 #include "printing/calibration.h"
 #include "printing/printjob.h"

@@ -86,7 +86,7 @@ TEST_F(Progress, LockDisablesMenusToolbarAndChildrenButNotSeparateWindows)
     QTest::keyClick(main_.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(toggles, 1);
 
-    ProgressRun run(124, true);
+    ProgressRun run(kUiGuaranteeTableProgress, true);
     EXPECT_EQ(std::tuple(window()->isVisible(), window()->isEnabled(), window()->avbryt->isEnabled(),
                   ownedDialog.isEnabled(), freeDialog.isEnabled()),
         std::tuple(true, true, true, true, true));
@@ -97,7 +97,7 @@ TEST_F(Progress, LockDisablesMenusToolbarAndChildrenButNotSeparateWindows)
 
 TEST_F(Progress, AvbrytDuringTheFirstStepStopsBeforeTheSecond)
 {
-    ProgressRun run(128);
+    ProgressRun run(kUiSystemProgress);
     // The click arrives while the first step works.
     QTimer::singleShot(0, window(), [] { QTest::mouseClick(window()->avbryt, Qt::LeftButton); });
     ASSERT_TRUE(run.step(1, 5));
@@ -124,7 +124,7 @@ TEST_F(Progress, OtherWaysOfCancellingAreSeenAtTheNextStep)
     for (const auto& w : ways) {
         SCOPED_TRACE(w.name);
         {
-            ProgressRun run(124);
+            ProgressRun run(kUiGuaranteeTableProgress);
             run.now = [] { return ProgressRun::Clock::time_point{}; };  // events never due after the first
             EXPECT_FALSE(run.step(1, 100));
             EXPECT_FALSE(run.step(2, 100));
@@ -136,7 +136,7 @@ TEST_F(Progress, OtherWaysOfCancellingAreSeenAtTheNextStep)
     }
 
     // Enabled from inside the events the worker lets run.
-    ProgressRun run(124);
+    ProgressRun run(kUiGuaranteeTableProgress);
     QTimer::singleShot(0, main_.get(), [this] { main_->SetEnabled(true); });
     EXPECT_TRUE(run.cancelled());
     run.hideAfterCancel();
@@ -149,14 +149,14 @@ TEST_F(Progress, OtherWaysOfCancellingAreSeenAtTheNextStep)
 TEST_F(Progress, TheBarFillsItsAreaAndNoMoreAndTheNextRunStartsEmpty)
 {
     {
-        ProgressRun run(124);
+        ProgressRun run(kUiGuaranteeTableProgress);
         EXPECT_FALSE(run.step(1, 1));
         EXPECT_EQ(std::tuple(run.draws(), barEnd(), pixel(10, 10), pixel(4940, 270)),
             std::tuple(1, BarArea::pixelX(4950), kBlue, kBlue));
         for (const auto& [x, y] : {std::pair(4950, 145), {2000, 280}, {0, 145}, {2000, 0}})
             EXPECT_NE(pixel(x, y), kBlue) << x << ',' << y;
     }
-    ProgressRun run(128);
+    ProgressRun run(kUiSystemProgress);
     EXPECT_EQ(std::tuple(window()->isVisible(), main_->Enabled(), window()->windowTitle(), pixel(2475, 145) == kBlue),
         std::tuple(true, false, currentUiText(kUiSystemProgress), false));
     run.now = [] { return ProgressRun::Clock::time_point{}; };
@@ -172,7 +172,7 @@ TEST_F(Progress, TheBarFillsItsAreaAndNoMoreAndTheNextRunStartsEmpty)
 
 TEST_F(Progress, YieldsAndDrawsAboutEveryFifteenMillisecondsAndAlwaysDrawsTheLastStep)
 {
-    ProgressRun run(124);
+    ProgressRun run(kUiGuaranteeTableProgress);
     ProgressRun::Clock::time_point t{};
     run.now = [&t] { return t; };
     // 300 steps of 1 ms: events after the first step, then once per 15 ms of work.
@@ -215,7 +215,7 @@ TEST_F(Progress, TheTwoFinishOrders)
     ProgressRun(kUiGuaranteeTableProgress).finish(ProgressRun::FinishOrder::EnableThenHide);
     sprakoffset = 10000;
     {
-        ProgressRun unfinished(123);
+        ProgressRun unfinished(kUiFrameGuaranteeProgress);
         EXPECT_EQ(window()->windowTitle(), currentUiText(kUiFrameGuaranteeProgress));
     }  // left early: hide, then enable
     window()->removeEventFilter(&watch);

@@ -113,7 +113,7 @@ TEST_F(Search, FrameSearchRefusesAnIncompleteRowThenCountsAndTheExportKeepsTheOl
     writeFileBytes(old, "old");
     user.answerMessageBox(vbmsg::No);
     exportTo(old, true);
-    const auto kept = [&](int message) { return std::tuple(MessageText(message), true, QByteArray("old")); };
+    const auto kept = [&](MessageTextId message) { return std::tuple(MessageText(message), true, QByteArray("old")); };
     const auto outcome = [&] {
         return std::tuple(user.messageBoxes().back().text, main_->sparafel, readFileBytes(old));
     };

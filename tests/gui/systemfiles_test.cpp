@@ -10,6 +10,7 @@
 #include "support/textof.h"
 
 #include <gmock/gmock.h>
+#include <optional>
 
 namespace {
 
@@ -179,9 +180,9 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
     };
     const struct {
         QByteArray bytes;
-        int message;  // 0: opened
+        std::optional<MessageTextId> message;  // none: opened
     } cases[] = {{header(5000, 32767), kMsgWrongType}, {whole(3, 14), kMsgWrongType},
-        {header(32767, 2), kMsgTooManyRows}, {whole(5451, 13), kMsgTooManyRows}, {whole(5450, 13), 0}};
+        {header(32767, 2), kMsgTooManyRows}, {whole(5451, 13), kMsgTooManyRows}, {whole(5450, 13), std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.size());
         writeFileBytes(odd, c.bytes);
@@ -192,7 +193,7 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
             user.answerMessageBox(vbmsg::OK);
         Form2* e = open(odd);
         if (c.message) {
-            EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(c.message), vbmsg::Exclamation}}));
+            EXPECT_EQ(boxesShown(user), (Boxes{{MessageText(*c.message), vbmsg::Exclamation}}));
             EXPECT_EQ(std::tuple(main_->mdiArea()->subWindowList().size(), dlg->Rader->Text()),
                 std::tuple(before, QStringLiteral("7")));
         } else {

@@ -12,6 +12,7 @@
 #include "shell/garanti.h"
 #include "shell/guide.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "systems/garantiram.h"
 #include "systems/rattrad.h"
@@ -109,7 +110,7 @@ protected:
 TEST_P(TextFit, EveryCaptionShowsWholeInItsBox)
 {
     // The main window's hints, each pair of lines in turn.
-    for (int id = kUiNewFrameHint; id <= kUiGuideHint; id += 2) {
+    for (UiTextId id = kUiNewFrameHint; id.value <= kUiGuideHint.value; id = id + 2) {
         main_->setHint(currentUiText(id), currentUiText(id + 1));
         measure(main_.get());
     }

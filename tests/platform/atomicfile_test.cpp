@@ -29,12 +29,51 @@ TEST_F(AtomicFile, ReplacesTheOldFileWholeAndLeavesNothingBeside)
     vb::writeFileAtomically(oldFile(QByteArray(1000, 'a')), "short");
     EXPECT_EQ(readFileBytes(path_), "short");
     expectOnlyTheFile();
-    // Paths with backslashes and in any case work too.
-    QDir(dir_.path()).mkdir(QStringLiteral("System"));
-    vb::writeFileAtomically(dir_.path() + QStringLiteral("\\system\\a.RM"), "x");
-    EXPECT_EQ(readFileBytes(dir_.filePath(QStringLiteral("System/a.RM"))), "x");
 }
 
+// A name is the file's own: another letter case is another file, and a backslash is part of a name.
+TEST_F(AtomicFile, TakesTheNameExactlyAsGiven)
+{
+    oldFile("old");
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("a")));
+    for (const char* name : {"Ram.1X2", "RAM.1x2", "a\\b.1X2"})
+        vb::writeFileAtomically(dir_.filePath(QString::fromLatin1(name)), name);
+    EXPECT_EQ(std::tuple(readFileBytes(path_), readFileBytes(dir_.filePath(QStringLiteral("Ram.1X2"))),
+                  readFileBytes(dir_.filePath(QStringLiteral("a\\b.1X2"))), QDir(dir_.filePath(QStringLiteral("a"))).isEmpty()),
+        std::tuple(QByteArray("old"), QByteArray("Ram.1X2"), QByteArray("a\\b.1X2"), true));
+}
+
+// Any name and path the file system takes can be saved over an old file: the temporary file beside
+// it has a short name of its own, made inside the folder.
+TEST_F(AtomicFile, NamesUpToTheFileSystemsLimitAndPathsUpToPathMaxAreSaved)
+{
+    const QString longestFolders = [this] {
+        QString folder = dir_.path();
+        // Folders of 240 bytes, then one that brings the path with "/ram10.1X2" to PATH_MAX - 1.
+        while (QFile::encodeName(folder).size() + 241 + 20 < PATH_MAX) {
+            folder += u'/' + QString(240, u'f');
+            EXPECT_TRUE(QDir().mkdir(folder));
+        }
+        const int rest = PATH_MAX - 1 - 10 - int(QFile::encodeName(folder).size()) - 1;
+        folder += u'/' + QString(rest, u'g');
+        EXPECT_TRUE(QDir().mkdir(folder));
+        return folder;
+    }();
+    const QString cases[] = {dir_.filePath(QString(246, u'n')), dir_.filePath(QString(255, u'x')),
+        dir_.filePath(QString(127, u'å') + u'.'), longestFolders + QStringLiteral("/ram10.1X2")};
+    for (const QString& target : cases) {
+        SCOPED_TRACE(QFile::encodeName(target).size());
+        for (const QByteArray bytes : {"old", "new"})
+            EXPECT_EQ(errorOf([&] { vb::writeFileAtomically(target, bytes); }), 0);
+        EXPECT_EQ(std::pair(readFileBytes(target), QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden).size()),
+            std::pair(QByteArray("new"), qsizetype(1)));
+        QFile::remove(target);
+    }
+    EXPECT_EQ(QFile::encodeName(cases[3]).size(), PATH_MAX - 1);
+    // What the file system refuses stays refused.
+    EXPECT_EQ(errorOf([&] { vb::writeFileAtomically(dir_.filePath(QString(256, u'x')), "x"); }),
+        vberr::PathFileAccessError);
+}
 // Both writers: through a link to its file, and never onto a folder, pipe, device or read-only file.
 TEST_F(AtomicFile, LinksAreWrittenThroughAndOddOrReadOnlyTargetsRefusedBeforeAnythingOpensThem)
 {
@@ -54,18 +93,25 @@ TEST_F(AtomicFile, LinksAreWrittenThroughAndOddOrReadOnlyTargetsRefusedBeforeAny
         EXPECT_EQ(readFileBytes(path_), "new");  // the dangling link's file is made
         QFile::remove(dir_.filePath(QStringLiteral("middle")));
 
+        // A device is a file of the test's own that the checks are told to take for one.
+        const QString device = dir_.filePath(QStringLiteral("device"));
+        writeFileBytes(device, "device");
+        const vb::FileSystemSeam seam{device, {}};
+        vb::installFileSystemSeam(&seam);
         const struct {
             QString target;
             int error;
         } refused[] = {{dir_.filePath(QStringLiteral("missing/a.RM")), 76}, {dir_.path(), vberr::NotARegularFile},
-            {fifo, vberr::NotARegularFile}, {QStringLiteral("/dev/null"), vberr::NotARegularFile}, {path_, 70}};
+            {fifo, vberr::NotARegularFile}, {device, vberr::NotARegularFile}, {path_, 70}};
         QFile::setPermissions(oldFile("old"), QFile::ReadOwner | QFile::ReadGroup);  // judged by its mode bits
         for (const auto& r : refused) {
             EXPECT_EQ(errorOf([&] { write(r.target, "x"); }), r.error) << r.target.toStdString();
             EXPECT_EQ(errorOf([&] { vb::checkedWriteTarget(r.target); }), r.error);
         }
-        EXPECT_EQ(std::tuple(QFileInfo(fifo).exists(), QFileInfo(fifo).isFile(), readFileBytes(path_)),
-            std::tuple(true, false, QByteArray("old")));
+        vb::installFileSystemSeam(nullptr);
+        EXPECT_EQ(std::tuple(QFileInfo(fifo).exists(), QFileInfo(fifo).isFile(), readFileBytes(path_),
+                      readFileBytes(device)),
+            std::tuple(true, false, QByteArray("old"), QByteArray("device")));
         QFile::remove(path_);
     }
 }
@@ -102,12 +148,65 @@ TEST_F(AtomicFile, AFullDiskKeepsTheOldFileWhole)
     EXPECT_EQ(errorUnderSizeLimit(2, path_, "new", vb::writeFileInPlace), 61);
 }
 
-TEST_F(AtomicFile, KeepsTheOldFilesPermissions)
+// The new file takes the old one's mode, owner and group (the owner where the process may give it:
+// root may, so the test gives the old file to other ids).
+TEST_F(AtomicFile, KeepsTheOldFilesPermissionsOwnerAndGroup)
 {
     QFile::setPermissions(oldFile("old"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(QFile::encodeName(path_).constData(), 4321, 4322), 0);
+    }
+    struct stat before { };
+    ASSERT_EQ(::stat(QFile::encodeName(path_).constData(), &before), 0);
     vb::writeFileAtomically(path_, "new");
-    EXPECT_EQ(QFile::permissions(path_),
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
+    struct stat after { };
+    ASSERT_EQ(::stat(QFile::encodeName(path_).constData(), &after), 0);
+    EXPECT_EQ(std::tuple(readFileBytes(path_), after.st_mode, after.st_uid, after.st_gid),
+        std::tuple(QByteArray("new"), before.st_mode, before.st_uid, before.st_gid));
+    if (!root)
+        GTEST_SKIP() << "only root may give a file to another owner";
+}
+
+// The new file is the bytes, then the old file's own from an offset on: shorter or longer than
+// before, and the whole old file when the offset is 0.
+TEST_F(AtomicFile, ReplacingTheStartKeepsTheRestOfTheOldFile)
+{
+    const QByteArray big = QByteArray(200000, 'b') + "end";
+    const struct {
+        QByteArray old;  // empty: no file
+        QByteArray start;
+        std::int64_t keepFrom;
+        QByteArray expected;
+    } cases[] = {{"0123456789", "ab", 4, "ab456789"}, {"0123456789", "abcdefgh", 2, "abcdefgh23456789"},
+        {"0123", "new", 9, "new"}, {"", "new", 3, "new"}, {"tail", "head,", 0, "head,tail"},
+        {big, "x", 1, "x" + big.mid(1)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.left(20).toStdString());
+        QFile::remove(path_);
+        if (!c.old.isEmpty())
+            oldFile(c.old);
+        vb::replaceFileStart(path_, c.start, c.keepFrom);
+        EXPECT_EQ(readFileBytes(path_), c.expected);
+        expectOnlyTheFile();
+    }
+}
+
+// The new file taking the old one's place is the last step: when it fails (here a folder has taken
+// the target's name), the save fails, and nothing of the save is left.
+TEST_F(AtomicFile, AFailedReplaceIsReportedAndLeavesNothingBeside)
+{
+    const QString folder = dir_.filePath(QStringLiteral("ram.1X2"));
+    const vb::FileSystemSeam seam{QString(), [&] {
+                                      QDir().mkdir(folder);
+                                      writeFileBytes(folder + QStringLiteral("/inside"), "kept");
+                                  }};
+    vb::installFileSystemSeam(&seam);
+    const int error = errorOf([&] { vb::writeFileAtomically(path_, "new"); });
+    vb::installFileSystemSeam(nullptr);
+    EXPECT_EQ(std::tuple(error, readFileBytes(folder + QStringLiteral("/inside")),
+                  QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)),
+        std::tuple(int(vberr::PathFileAccessError), QByteArray("kept"), QStringList{QStringLiteral("ram.1X2")}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/filenumber.h"
 
+#include "platform/atomicfile.h"
+
 #include "support/testhelpers.h"
 
 #include <sys/stat.h>
@@ -24,7 +26,9 @@ TEST_F(FileNumberTest, BytesRoundTripAndReadsPastTheEndRaise62WithoutTakingMemor
     f.writeBytes("abc");
     f.flush();
     f.close();
-    f.open(at(u"A.RM"_s), FileNumber::Mode::BinaryRead);  // letter case does not matter
+    // The name is taken as given: another letter case is another file.
+    EXPECT_EQ(errorOf([&] { f.open(at(u"A.RM"_s), FileNumber::Mode::BinaryRead); }), vberr::FileNotFound);
+    f.open(at(u"a.rm"_s), FileNumber::Mode::BinaryRead);
     // A corrupt count asks for far more than any machine holds: refused before any allocation.
     EXPECT_EQ(std::pair(f.size(), errorOf([&] { f.readBytes(std::int64_t{1} << 60); })),
         std::pair(std::int64_t{3}, vberr::InputPastEnd));
@@ -34,10 +38,11 @@ TEST_F(FileNumberTest, BytesRoundTripAndReadsPastTheEndRaise62WithoutTakingMemor
         std::pair(errorOf([&] { f.readBytes(1); }), f.readBytes(0)), std::pair(vberr::InputPastEnd, QByteArray()));
     f.close();
 
-    // Paths with backslashes and in any case; the closer closes also on the error path.
+    // A backslash is part of a name, not a folder; the closer closes also on the error path.
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"System"_s));
-    writeFileBytes(at(u"System/Sys1.RM"_s), "z");
-    f.open(dir.path() + u"\\SYSTEM\\sys1.rm"_s, FileNumber::Mode::BinaryRead);
+    writeFileBytes(at(u"System/Sys1.RM"_s), "y");
+    writeFileBytes(at(u"System\\Sys1.RM"_s), "z");
+    f.open(dir.path() + u"/System\\Sys1.RM"_s, FileNumber::Mode::BinaryRead);
     EXPECT_EQ(f.readBytes(1), QByteArray("z"));
     EXPECT_EQ(errorOf([&] {
         FileNumberCloser closer;
@@ -52,15 +57,20 @@ TEST_F(FileNumberTest, OpenErrors)
     for (const auto mode : {FileNumber::Mode::BinaryRead, FileNumber::Mode::BinaryReadWrite})
         EXPECT_EQ(errorOf([&] { f.open(at(u"missing"_s), mode); }), vberr::FileNotFound);
     EXPECT_EQ(errorOf([&] { f.open(at(u"nofolder/x"_s), FileNumber::Mode::TextOutput); }), vberr::PathNotFound);
-    EXPECT_EQ(errorOf([&] { f.open(dir.path(), FileNumber::Mode::BinaryWrite); }), vberr::PathFileAccessError);
     EXPECT_FALSE(f.isOpen());
-    // Only regular files: a device or a named pipe could block or never end.
+    // Only regular files: a folder cannot be read as one, and a device or a named pipe could block or
+    // never end. The device is a file of the test's own that the check is told to take for one.
     ASSERT_EQ(::mkfifo(at(u"pipe"_s).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir.path(), at(u"folder link"_s)));
+    writeFileBytes(at(u"device"_s), "device");
+    const vb::FileSystemSeam seam{at(u"device"_s), {}};
+    vb::installFileSystemSeam(&seam);
     using M = FileNumber::Mode;
-    for (const QString& odd : {QStringLiteral("/dev/null"), at(u"pipe"_s)})
-        for (const auto mode : {M::BinaryRead, M::BinaryReadWrite, M::TextOutput})
-            EXPECT_EQ(errorOf([&] { f.open(odd, mode); }), vberr::NotARegularFile);
-    EXPECT_FALSE(f.isOpen());
+    for (const QString& odd : {at(u"device"_s), at(u"pipe"_s), dir.path(), at(u"folder link"_s)})
+        for (const auto mode : {M::BinaryRead, M::BinaryReadWrite, M::BinaryWrite, M::TextOutput})
+            EXPECT_EQ(errorOf([&] { f.open(odd, mode); }), vberr::NotARegularFile) << odd.toStdString();
+    vb::installFileSystemSeam(nullptr);
+    EXPECT_EQ(std::pair(f.isOpen(), readFileBytes(at(u"device"_s))), std::pair(false, QByteArray("device")));
 
     f.open(at(u"x"_s), FileNumber::Mode::BinaryWrite);
     EXPECT_EQ(errorOf([&] { f.open(at(u"y"_s), FileNumber::Mode::BinaryWrite); }), vberr::FileAlreadyOpen);

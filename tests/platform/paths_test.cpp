@@ -9,7 +9,7 @@ using namespace vb;
 
 static void touch(const QString& path) { writeFileBytes(path, {}); }
 
-TEST(NativePath, BackslashesDoubledSeparatorsComponentsIgnoringCaseAndFileTitle)
+TEST(NativePath, BackslashesDoubledSeparatorsAndComponentsIgnoringCase)
 {
     QTemporaryDir dir;
     const QString root = dir.path();
@@ -28,13 +28,9 @@ TEST(NativePath, BackslashesDoubledSeparatorsComponentsIgnoringCaseAndFileTitle)
     EXPECT_EQ(nativePath(root + u"/System/ram1.1x2"_s), root + u"/System/ram1.1x2"_s);
     // Otherwise the first in sorted order.
     EXPECT_EQ(nativePath(root + u"/System/Ram1.1X2"_s), root + u"/System/RAM1.1X2"_s);
-
-    EXPECT_EQ(QStringList({fileTitle(u"C:\\x\\System\\A.RM"_s), fileTitle(u"/home/u/b.1X2"_s), fileTitle(u"plain"_s),
-                  fileTitle(u"dir/"_s)}),
-        QStringList({u"A.RM"_s, u"b.1X2"_s, u"plain"_s, QString()}));
 }
 
-TEST(Folders, RelativePathsStayRelativeChDirCurDirAndKill)
+TEST(Folders, RelativePathsStayRelativeChDirAndCurDir)
 {
     QTemporaryDir dir;
     CurrentDirGuard back;
@@ -42,22 +38,28 @@ TEST(Folders, RelativePathsStayRelativeChDirCurDirAndKill)
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"Sub"_s));
     touch(dir.path() + u"/Help/tipsswe.hlp"_s);
     ChDir(dir.path());
-    EXPECT_EQ(std::tuple(nativePath(u"HELP\\TIPSSWE.HLP"_s), nativePath(u".\\help\\..\\HELP"_s),
-                  fileExists(u"help\\tipsswe.HLP"_s)),
-        std::tuple(u"Help/tipsswe.hlp"_s, u"./Help/../Help"_s, true));
+    EXPECT_EQ(std::pair(nativePath(u"HELP\\TIPSSWE.HLP"_s), nativePath(u".\\help\\..\\HELP"_s)),
+        std::pair(u"Help/tipsswe.hlp"_s, u"./Help/../Help"_s));
 
     ChDir(dir.path() + u"\\sub"_s);
     EXPECT_EQ(QFileInfo(CurDir()).canonicalFilePath(), QFileInfo(dir.path() + u"/Sub"_s).canonicalFilePath());
     EXPECT_EQ(std::pair(errorOf([&] { ChDir(dir.path() + u"/nowhere"_s); }), errorOf([&] { ChDir(QString()); })),
         std::pair(vberr::PathNotFound, vberr::PathNotFound));
+}
 
-    touch(dir.path() + u"/Sub/Old.RM"_s);
-    EXPECT_EQ(
-        std::pair(fileExists(u"OLD.rm"_s), fileExists(dir.path())), std::pair(true, false));  // a folder is no file
-    Kill(u"old.rm"_s);
-    EXPECT_FALSE(fileExists(u"Old.RM"_s));
-    EXPECT_EQ(std::pair(errorOf([] { Kill(u"Old.RM"_s); }), errorOf([&] { Kill(dir.path()); })),
-        std::pair(vberr::FileNotFound, vberr::FileNotFound));
+// A name the user typed or picked is the file's own name: letter case and backslashes count.
+TEST(Folders, FileExistsAndFileTitleTakeTheNameAsGiven)
+{
+    QTemporaryDir dir;
+    touch(dir.filePath(u"Old.RM"_s));
+    touch(dir.filePath(u"a\\b.1X2"_s));
+    const std::pair<QString, bool> cases[] = {{u"Old.RM"_s, true}, {u"OLD.rm"_s, false}, {u"a\\b.1X2"_s, true},
+        {u"a/b.1X2"_s, false}, {QString(), false}};
+    for (const auto& [name, exists] : cases)
+        EXPECT_EQ(fileExists(name.isEmpty() ? dir.path() : dir.filePath(name)), exists) << name.toStdString();  // a folder is no file
+    EXPECT_EQ(QStringList({fileTitle(dir.filePath(u"a\\b.1X2"_s)), fileTitle(u"/home/u/b.1X2"_s), fileTitle(u"plain"_s),
+                  fileTitle(u"dir/"_s)}),
+        QStringList({u"a\\b.1X2"_s, u"b.1X2"_s, u"plain"_s, QString()}));
 }
 
 TEST(Folders, SettingsFolderFollowsXdg)

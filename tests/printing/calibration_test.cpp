@@ -64,6 +64,21 @@ TEST(CalibrationFile, ReadsWhatItWroteKeepsTheBytesAfterTheRecordAndReportsDamag
     EXPECT_EQ(readFileBytes(file), kSampleBytes.left(20));
 }
 
+// The program builds the calibration file's name from AppPath, so folder and file are found in any
+// letter case, and that file is the one written.
+TEST(CalibrationFile, ItsNameIsFoundIgnoringLetterCase)
+{
+    ScratchConfig config;
+    ASSERT_TRUE(QDir(config.folder()).mkdir(QStringLiteral("Program")));
+    config.writeIni("AppPath=" + config.folder().toUtf8() + "\\PROGRAM\r\n");
+    const QString file = config.folder() + QStringLiteral("/Program/Tips.CNF");
+    writeFileBytes(file, QByteArray(29, 'x'));
+    writeCalibrationFile(kSample);
+    EXPECT_EQ(std::tuple(readCalibrationFile(), readFileBytes(file),
+                  QDir(config.folder() + QStringLiteral("/Program")).entryList(QDir::Files)),
+        std::tuple(kSample, kSampleBytes, QStringList{QStringLiteral("Tips.CNF")}));
+}
+
 // The record is written into the file that is there (through a link, the same file, so a read-only
 // program folder does not matter) and only its 29 bytes are read, however large the file.
 TEST(CalibrationFile, IsWrittenInPlaceThroughALinkAndOnlyItsRecordIsRead)

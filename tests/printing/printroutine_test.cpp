@@ -83,7 +83,7 @@ GdiCall call(const char* name, std::vector<long long> args = {})
 {
     return {QString::fromLatin1(name), std::move(args)};
 }
-std::vector<GdiCall> messages(int id) { return {call("Message", {id})}; }
+std::vector<GdiCall> messages(MessageTextId id) { return {call("Message", {id.value})}; }
 
 // Coupons fran..till only.
 PrintChoices range(const char* fran, const char* till)
@@ -250,16 +250,19 @@ TEST(PrintRoutine, FirstCrossOutsideThePrintableArea)
 TEST(PrintRoutine, RunTimeErrorsShowTheirMessageAndEndTheJob)
 {
     // what, calibration, device, choices, the calibration's read error, the error and message that follow
-    const std::tuple<const char*, PrintCalibration, gdi::RecordingContext::Caps, PrintChoices, int, int, int> cases[] =
-        {{"conversion", calibration({{TOP, 20000}}), kWorked, {}, 0, 6, 30},  // 47244 pixels at 600 dpi
-            {"offset", grid(-32000, 0), {254, 254, 0, 1000}, {}, 0, 6, 30},
-            {"match line", calibration({{TOP, 0}, {LEFT, 0}, {VGAP, 20000}, {CROSSH, 20000}}), kExact, {}, 0, 6, 30},
-            {"row stride", calibration({{TOP, 0}, {LEFT, 0}, {CROSSW, 11000}}), kExact, {}, 0, 6, 30},
-            {"joker", calibration({{TOP, 20000}, {LEFT, 0}, {J1Y, 20000}}), kExact, jokers(true, false), 0, 6, 30},
-            {"no resolution", resetCalibration(), {0, 600, 0, 0}, {}, 0, 11, 30},
-            {"file open", resetCalibration(), kExact, {}, 55, 55, 4},
-            {"no AppPath", resetCalibration(), kExact, {}, 62, 62, 32},
-            {"no file", resetCalibration(), kExact, {}, 53, 53, 30}};
+    const std::tuple<const char*, PrintCalibration, gdi::RecordingContext::Caps, PrintChoices, int, int, MessageTextId>
+        cases[] = {{"conversion", calibration({{TOP, 20000}}), kWorked, {}, 0, 6,
+                       kMsgUnexpectedError},  // 47244 pixels at 600 dpi
+            {"offset", grid(-32000, 0), {254, 254, 0, 1000}, {}, 0, 6, kMsgUnexpectedError},
+            {"match line", calibration({{TOP, 0}, {LEFT, 0}, {VGAP, 20000}, {CROSSH, 20000}}), kExact, {}, 0, 6,
+                kMsgUnexpectedError},
+            {"row stride", calibration({{TOP, 0}, {LEFT, 0}, {CROSSW, 11000}}), kExact, {}, 0, 6, kMsgUnexpectedError},
+            {"joker", calibration({{TOP, 20000}, {LEFT, 0}, {J1Y, 20000}}), kExact, jokers(true, false), 0, 6,
+                kMsgUnexpectedError},
+            {"no resolution", resetCalibration(), {0, 600, 0, 0}, {}, 0, 11, kMsgUnexpectedError},
+            {"file open", resetCalibration(), kExact, {}, 55, 55, kMsgFileAlreadyOpen},
+            {"no AppPath", resetCalibration(), kExact, {}, 62, 62, kMsgNoAppPath},
+            {"no file", resetCalibration(), kExact, {}, 53, 53, kMsgUnexpectedError}};
     for (const auto& [name, cal, caps, choices, calibrationError, error, message] : cases) {
         const Printed run = print(sameRows(2), cal, choices, caps, false, calibrationError);
         EXPECT_EQ(std::pair(run.error, run.named({"Message"})), std::pair(error, messages(message))) << name;
@@ -278,7 +281,10 @@ TEST(PrintRoutine, OutOfMemoryIsReportedAndEndsTheJob)
         void NewPagePrint(gdi::DeviceContext& dc) override { inner.NewPagePrint(dc); }
         void EndPrint(gdi::DeviceContext& dc) override { inner.EndPrint(dc); }
         PrintCalibration readCalibration() override { throw std::bad_alloc(); }
-        int message(int id, int style, int errorNumber) override { return inner.message(id, style, errorNumber); }
+        int message(MessageTextId id, int style, int errorNumber) override
+        {
+            return inner.message(id, style, errorNumber);
+        }
     } hooks;
     Printed run;
     run.error = printCoupons(sameRows(2), QStringLiteral("2"), {}, hooks);

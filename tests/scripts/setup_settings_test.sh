@@ -2,14 +2,14 @@
 # scripts/setup-settings.sh on scratch folders: it fills the program folder with the shipped files that
 # are missing, never overwrites the user's calibration or systems, refreshes the help files that are
 # regular files, writes the settings file only when there is none, and moves an AppPath that names the
-# old folder in the build tree. Usage: setup_settings_test.sh <source folder>
+# folder build/release/program in the build tree. Usage: setup_settings_test.sh <source folder>
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# A checkout of its own, so the old build-tree folder lies in the scratch folder too.
+# A checkout of its own, so its build-tree folder lies in the scratch folder too.
 top="$scratch/checkout"
 mkdir -p "$top/scripts" "$top/resources"
 cp "$source_dir/scripts/setup-settings.sh" "$top/scripts/"
@@ -47,7 +47,7 @@ second=$("$top/scripts/setup-settings.sh")
 cmp -s "$shipped/tipsswe.hlp" "$program/tipsswe.hlp" || fail "help file not refreshed"
 cmp -s "$shipped/tipsfin.hlp" "$program/tipsfin.hlp" || fail "missing help file not restored"
 
-# A settings file naming the old folder in the build tree: the user's files there come along
+# A settings file naming the folder in the build tree: the user's files there come along
 # (not over those already in the program folder) and AppPath moves.
 export XDG_DATA_HOME="$scratch/data"
 old="$top/build/release/program"

@@ -121,6 +121,14 @@ TEST(HelpFile, MalformedFilesAreReportedWithTheirLine)
             std::tuple(false, false, line > 0, line > 0));
     }
     EXPECT_TRUE(helpFileErrorText(parse("@help x\n@page a A\n"), false).isEmpty());
+    // Errors from the start, the middle and the end of the list, word for word.
+    const HelpFile empty = parse(""), badLink = parse("@help x\n@page a A\nsee [[a|here\n"),
+                   noPages = parse("@help x\n");
+    EXPECT_EQ(QStringList({helpFileErrorText(empty, false), helpFileErrorText(badLink, true),
+                  helpFileErrorText(noPages, false)}),
+        QStringList({u"Hjälpfilen kan inte visas. Hjälpfilen är tom."_s,
+            u"Ohjetiedostoa ei voi näyttää. Virheellinen linkki. Rivi 3."_s,
+            u"Hjälpfilen kan inte visas. Hjälpfilen har inga sidor."_s}));
 }
 
 TEST(HelpFile, OversizedAndRandomInputNeverCrashes)

@@ -65,13 +65,40 @@ TEST_F(SettingsFile, LanguageSwitchReplacesTheWholeItemAndKeepsEveryOther)
     }
 }
 
-TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsRead)
+// The program builds the settings file's name itself, so it finds the file in any letter case and
+// writes that file, not a second one.
+TEST_F(SettingsFile, ItsOwnNameIsFoundIgnoringLetterCase)
 {
-    writeIni(QByteArray(3 << 20, ' ') + "\r\nLanguage=Finnish\r\n");
-    EXPECT_EQ(
-        std::pair(scanError("Language"), errorOf([] { writeLanguageItem(QStringLiteral("Language=Swedish")); }) != 0),
-        std::pair(vberr::InputPastEnd, true));
-    EXPECT_EQ(readIni().size(), (3 << 20) + 20);
+    const QString lower = folder() + QStringLiteral("/velkorin/velkorin.ini");
+    writeFileBytes(lower, "Language=Swedish\r\n");
+    writeLanguageItem(QStringLiteral("Language=Finnish"));
+    EXPECT_EQ(std::tuple(IniScan(QStringLiteral("Language")), readFileBytes(lower),
+                  QDir(folder() + QStringLiteral("/velkorin")).entryList(QDir::Files | QDir::Hidden)),
+        std::tuple(QStringLiteral("Finnish"), QByteArray("Language=Finnish\r\n"), QStringList{QStringLiteral("velkorin.ini")}));
+}
+
+// A start reads only the first megabyte; the switch works on a file of any size and keeps every byte
+// of it, putting a missing item first when the end lies beyond what a start reads.
+TEST_F(SettingsFile, OnlyTheStartOfAHugeFileIsReadAndTheSwitchKeepsAllOfIt)
+{
+    const QByteArray blanks(3 << 20, ' ');
+    const QByteArray cases[][2] = {
+        {blanks + "\r\nLanguage=Finnish\r\n", "Language=Swedish\r\n" + blanks + "\r\nLanguage=Finnish\r\n"},
+        {"Language=Finnish\r\n" + blanks, "Language=Swedish\r\n" + blanks},
+        {"AppPath=/v\r\nLanguage=Fi\r\n" + blanks + "end", "AppPath=/v\r\nLanguage=Swedish\r\n" + blanks + "end"},
+        // Appended, the item ends just inside the first megabyte; one byte more and it goes first.
+        {QByteArray((1 << 20) - 18, ';'), QByteArray((1 << 20) - 18, ';') + "\r\nLanguage=Swedish"},
+        {QByteArray((1 << 20) - 17, ';'), "Language=Swedish\r\n" + QByteArray((1 << 20) - 17, ';')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0].size());
+        writeIni(c[0]);
+        writeLanguageItem(QStringLiteral("Language=Swedish"));
+        EXPECT_EQ(std::pair(readIni() == c[1], IniScan(QStringLiteral("Language"))),
+            std::pair(true, QStringLiteral("Swedish")));
+    }
+    writeIni(blanks + "\r\nLanguage=Finnish\r\n");
+    EXPECT_EQ(scanError("Language"), vberr::InputPastEnd);
 }
 
 TEST(SettingsPaths, TrailingBackslashIsNotDoubled)

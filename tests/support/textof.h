@@ -10,7 +10,10 @@
 #include <utility>
 
 // Guide text `id` as the guide shows it, with LF line breaks.
-inline QString shownGuideText(int id) { return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+inline QString shownGuideText(GuideTextId id)
+{
+    return GuideText(id).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 // Cells of rows `row0`.. from column `col0` on, joined by "|", the rows by "/".
 inline QString gridText(const Grid& g, int row0 = 0, int col0 = 0)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -21,7 +22,7 @@ struct Product {
                 if (columns[a][i] != '.')
                     cells[{row0 + i, col0 + static_cast<int>(a)}] = QString(QLatin1Char(columns[a][i]));
     }
-    int take(int col0, const std::vector<const char*>& columns)
+    UiTextId take(int col0, const std::vector<const char*>& columns)
     {
         lay(1, col0, columns);
         const auto cell = [this](int r, int c) { return cells.value({r, c}); };
@@ -75,7 +76,8 @@ TEST(Multiplication, FitLimitsRowsFirst)
         run.take(1, std::vector<const char*>(static_cast<std::size_t>(aColumns), "11"));
         run.take(10, {"22"});
         const auto before = run.cells;
-        EXPECT_EQ(run.place(row, col).message, message) << row << "," << aColumns;
+        const std::optional<MessageTextId> placed = run.place(row, col).message;
+        EXPECT_EQ(placed ? placed->value : 0, message) << row << "," << aColumns;
         // A product that does not fit writes nothing.
         EXPECT_EQ(std::pair(run.m.state(), !message || run.cells == before),
             std::pair(Multiplication::State::WaitingForA, true));
