@@ -10,6 +10,7 @@
 #include "printing/calibration.h"
 #include "printing/printruta.h"
 #include "shell/texts/textids.h"
+#include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/pdfpages.h"
 
@@ -253,9 +254,9 @@ TEST_F(RealPrinter, ARefusedOrFailedPrintSendsNoJob)
 
     const auto shown = user.messageBoxes();
     ASSERT_EQ(shown.size(), 3U);
-    EXPECT_EQ(shown[0].text, currentMessageText(kMsgBadPrintRange));
-    EXPECT_TRUE(shown[1].text.startsWith(currentMessageText(kMsgOutsideMargin).left(20)));
-    EXPECT_EQ(shown[2].text, currentMessageText(kMsgUnexpectedError) + u" Error: 53");
+    EXPECT_EQ(shown[0].text, MessageText(kMsgBadPrintRange));
+    EXPECT_TRUE(shown[1].text.startsWith(MessageText(kMsgOutsideMargin).left(20)));
+    EXPECT_EQ(shown[2].text, MessageText(kMsgUnexpectedError) + u" Error: 53");
     EXPECT_EQ(jobs(false), before_);
 }
 

@@ -159,7 +159,7 @@ public:
     void NewPagePrint(gdi::DeviceContext& dc) override { dc.newPage(); }
     void EndPrint(gdi::DeviceContext& dc) override { dc.endDocument(); }
     PrintCalibration readCalibration() override { return calibration_; }
-    int message(int, int, int) override { return vbmsg::OK; }
+    int message(MessageTextId, int, int) override { return vbmsg::OK; }
 
 private:
     gdi::DeviceContext& dc_;
