@@ -201,6 +201,10 @@ inline constexpr UiTextId kUiHelpCannotShow{1202};  // followed by the error and
 inline constexpr UiTextId kUiHelpLine{1203};  // " Rad ", then the line number and "."
 inline constexpr UiTextId kUiHelpFileError{1204};  // first of 11: HelpFileError::Empty .. NoPages
 
+// The program's kinds of file, as the file dialogs name them: first of 6, in FileKind's order
+// (RM, RU, KU systems, frame, Stryktipset and Europatipset exports).
+inline constexpr UiTextId kUiFileKindName{1215};
+
 // ---------------------------------------------------------------- MessageText
 
 // System files.

@@ -228,6 +228,14 @@ constexpr Entry kEntries[] = {
     {11212, u"Virheellinen linkki."},
     {11213, u"Linkki viittaa sivuun, jota ei ole."},
     {11214, u"Ohjetiedostossa ei ole sivuja."},
+
+    // Kinds of file.
+    {11215, u"RM-järjestelmä"},
+    {11216, u"RU-järjestelmä"},
+    {11217, u"KU-järjestelmä"},
+    {11218, u"Järjestelmärunko"},
+    {11219, u"Svenska spel Stryktipset"},
+    {11220, u"Svenska spel Europatipset"},
 };
 
 }  // namespace

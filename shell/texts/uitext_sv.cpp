@@ -227,6 +227,14 @@ constexpr Entry kEntries[] = {
     {1212, u"Felaktig länk."},
     {1213, u"En länk pekar på en sida som inte finns."},
     {1214, u"Hjälpfilen har inga sidor."},
+
+    // Kinds of file.
+    {1215, u"RM-system"},
+    {1216, u"RU-system"},
+    {1217, u"KU-system"},
+    {1218, u"Systemram"},
+    {1219, u"Svenska spel Stryktipset"},
+    {1220, u"Svenska spel Europatipset"},
 };
 
 }  // namespace
