@@ -95,13 +95,7 @@ protected:
         MainWindowTest::SetUp();
         before_ = jobs(false);
         frame_ = &newFrame();
-        RowMatrix rows(12, 11);
-        for (std::size_t i = 0; i < 13 * 12; ++i)
-            rows.row(0)[i] = static_cast<std::uint8_t>(1 + (i % 13 + i / 13) % 3);
-        frame_->change([&](frame::FrameEditing& ram) {
-            ram.forminne = rows;
-            ram.Allrad = QStringLiteral("12");
-        });
+        giveCreatedRows(*frame_, 12);
     }
     void TearDown() override
     {

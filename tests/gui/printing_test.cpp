@@ -198,13 +198,7 @@ TEST_F(Printing, WithoutPrintersSkrivUtAsksForThePdfFileAndPrintsCrossesWhereThe
     for (const auto& [d, value] : {std::pair{TOP, 400}, {LEFT, 300}, {CROSSW, 40}, {CROSSH, 40}})
         cal.distance[d] = static_cast<std::int16_t>(value);
     writeFileBytes(tipsPath(), encodeCalibration(cal));
-    RowMatrix rows(12, 11);
-    for (std::size_t i = 0; i < 13 * 12; ++i)
-        rows.row(0)[i] = static_cast<std::uint8_t>(1 + (i % 13 + i / 13) % 3);
-    frame_->change([&](frame::FrameEditing& ram) {
-        ram.forminne = rows;
-        ram.Allrad = QStringLiteral("12");
-    });
+    giveCreatedRows(*frame_, 12);
     user.answerFileDialog(pdf);
     dialog->ok_Click();
     EXPECT_EQ(std::tuple(user.messageBoxes().size(), QFileInfo::exists(pdf)), std::tuple(0u, true));
