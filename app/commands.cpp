@@ -30,9 +30,10 @@ Form1* activeFrame(const MDIForm1& main)
 void registerPrint(MDIForm1& main)
 {
     main.setCommand(MainCommand::Print, [&main] {
-        if (!activeFrame(main))
+        const Form1* shown = activeFrame(main);
+        if (!shown)
             return;
-        printruta::instance()->showDialog([&main] {
+        printruta::instance()->showDialog(shown->windowTitle(), [&main] {
             if (Form1* frame = activeFrame(main))
                 frame->utskrift_Click(printFrameRows);
         });

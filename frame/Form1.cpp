@@ -405,7 +405,7 @@ void Form1::Text2_KeyPress(int& KeyAscii)
 
 // ---------------------------------------------------------------- seams for other commands
 
-void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, Allrad->Caption(), windowTitle()); }
+void Form1::utskrift_Click(const RowPrinter& print) { print(ram.forminne, ram.Allrad, windowTitle()); }
 
 void Form1::visagaranti_Click(int Index) { garanti::showFromSlot(*Grid3[Index], state().slottyp[Index]); }
 

@@ -6,10 +6,13 @@
 #include "platform/vberror.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrintEngine>
 #include <QPrinterInfo>
 #include <exception>
 #include <map>
@@ -17,38 +20,37 @@
 
 namespace {
 
-// Draws the calls on a printer, in device pixels from the printable area's top left corner.
-class PainterContext final : public gdi::DeviceContext {
+// The drawing of a job, page by page, in pixels of kCouponResolution from the printable area's top
+// left corner: lines and boxes, and the pens and brushes they are drawn with.
+struct PageOp {
+    enum class Kind : std::uint8_t { Line, Box, Pen, Brush } kind = Kind::Line;
+    int a = 0;  // Line, Box: x1, y1, x2, y2; Pen: width, colour; Brush: colour
+    int b = 0;
+    int c = 0;
+    int d = 0;
+};
+using Page = std::vector<PageOp>;
+
+// Keeps the calls, page by page, and hands them to the device only when the job ends whole: a job
+// stopped short, or one in which nothing was drawn, reaches no printer and no file. On the device
+// every page is drawn at kCouponResolution along both axes, whatever the device's own resolution,
+// so a mark has the size, the place and the 2-pixel stroke (0.17 mm) the print routine gives it.
+class CouponContext : public gdi::DeviceContext {
 public:
-    explicit PainterContext(QPrinter& printer) : printer_(printer) { }
-    // A PDF printer draws into memory: its file is checked now and written whole at the end.
-    bool begin()
-    {
-        if (printer_.outputFormat() != QPrinter::PdfFormat)
-            return painter_.begin(&printer_);
-        target_ = vb::checkedWriteTarget(printer_.outputFileName());
-        buffer_.open(QIODevice::WriteOnly);
-        pdf_ = std::make_unique<QPdfWriter>(&buffer_);
-        pdf_->setResolution(printer_.resolution());
-        pdf_->setPageLayout(printer_.pageLayout());
-        pdf_->setTitle(printer_.docName());
-        pdf_->setCreator(printer_.creator());
-        return painter_.begin(pdf_.get());
-    }
+    // dpi: the device's own pixels per inch along each axis; offset: the printable area's top left
+    // corner from the paper's, in the device's pixels.
+    CouponContext(QSizeF dpi, QPointF offset) : dpi_(dpi), offset_(offset) { }
 
     int GetDeviceCaps(int index) override
     {
-        const int dpi = printer_.resolution();
-        const QPageLayout layout = printer_.pageLayout();
-        const QPoint offset = layout.paintRectPixels(dpi).topLeft() - layout.fullRectPixels(dpi).topLeft();
         switch (index) {
         case gdi::LOGPIXELSX:
         case gdi::LOGPIXELSY:
-            return dpi;
+            return prnshw::kCouponResolution;
         case gdi::PHYSICALOFFSETX:
-            return offset.x();
+            return qRound(offset_.x() * prnshw::kCouponResolution / dpi_.width());
         case gdi::PHYSICALOFFSETY:
-            return offset.y();
+            return qRound(offset_.y() * prnshw::kCouponResolution / dpi_.height());
         default:
             return 0;
         }
@@ -62,51 +64,159 @@ public:
     }
     bool LineTo(int x, int y) override
     {
-        painter_.drawLine(position_, QPoint(x, y));
+        draw({PageOp::Kind::Line, position_.x(), position_.y(), x, y});
         position_ = QPoint(x, y);
         return true;
     }
     bool Rectangle(int left, int top, int right, int bottom) override
     {
-        const QRect r = QRect(
-            QPoint(std::min(left, right), std::min(top, bottom)), QPoint(std::max(left, right), std::max(top, bottom)));
-        painter_.drawRect(r);
+        draw({PageOp::Kind::Box, left, top, right, bottom});
         return true;
     }
-    void newPage() override
-    {
-        if (pdf_)
-            pdf_->newPage();
-        else
-            printer_.newPage();
-    }
+    void newPage() override { pages_.emplace_back(); }
     void endDocument() override
     {
-        if (!painter_.end())
-            throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
-        if (pdf_ && !abandoned_)
-            vb::writeFileAtomically(target_, buffer_.data());
+        if (!abandoned_ && drawn_)
+            deliver(pages_);
     }
     void abandonDocument() override { abandoned_ = true; }
 
 protected:
+    // Draws the pages on the device; raises VbError when it cannot.
+    virtual void deliver(const std::vector<Page>& pages) = 0;
+
+    // Draws the pages with painter, already begun on the device; newPage moves the device on.
+    void play(QPainter& painter, const std::vector<Page>& pages, const std::function<void()>& newPage) const
+    {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                newPage();
+            painter.resetTransform();
+            painter.scale(dpi_.width() / prnshw::kCouponResolution, dpi_.height() / prnshw::kCouponResolution);
+            for (const PageOp& op : pages[i])
+                playOp(painter, op);
+        }
+    }
+
     void objectSelected(const gdi::GdiObject& object) override
     {
-        const QColor colour = vbColor(object.colour);
+        const auto colour = static_cast<int>(object.colour);
         if (object.kind == gdi::GdiObject::Kind::Pen)
-            painter_.setPen(QPen(colour, object.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            pages_.back().push_back({PageOp::Kind::Pen, object.width, colour});
         else
-            painter_.setBrush(QBrush(colour));
+            pages_.back().push_back({PageOp::Kind::Brush, colour});
     }
 
 private:
-    QPrinter& printer_;
-    QBuffer buffer_;
-    std::unique_ptr<QPdfWriter> pdf_;  // declared after the buffer it writes to, so it goes first
-    QString target_;
-    bool abandoned_ = false;
-    QPainter painter_;  // declared last, so it ends before the device it paints on goes
+    void draw(const PageOp& op)
+    {
+        pages_.back().push_back(op);
+        drawn_ = true;
+    }
+    static void playOp(QPainter& painter, const PageOp& op)
+    {
+        switch (op.kind) {
+        case PageOp::Kind::Line:
+            painter.drawLine(op.a, op.b, op.c, op.d);
+            break;
+        case PageOp::Kind::Box:
+            painter.drawRect(QRect(QPoint(std::min(op.a, op.c), std::min(op.b, op.d)),
+                QPoint(std::max(op.a, op.c), std::max(op.b, op.d))));
+            break;
+        case PageOp::Kind::Pen:
+            painter.setPen(QPen(vbColor(static_cast<std::uint32_t>(op.b)), op.a, Qt::SolidLine, Qt::SquareCap,
+                Qt::MiterJoin));
+            break;
+        case PageOp::Kind::Brush:
+            painter.setBrush(QBrush(vbColor(static_cast<std::uint32_t>(op.a))));
+            break;
+        }
+    }
+
+    QSizeF dpi_;
+    QPointF offset_;
+    std::vector<Page> pages_ = std::vector<Page>(1);
     QPoint position_;
+    bool abandoned_ = false;
+    bool drawn_ = false;
+};
+
+// The printable area's top left corner from the paper's, in the printer's pixels.
+QPointF printableOffset(const QPrinter& printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF full = layout.fullRectPoints();
+    const QRectF paint = layout.paintRectPoints();
+    return (paint.topLeft() - full.topLeft()) * printer.resolution() / 72.0;
+}
+
+// A job on a printer. A PDF document is drawn into memory at the end and then replaces its file
+// whole; its file is checked before anything is drawn.
+class PrinterContext final : public CouponContext {
+public:
+    explicit PrinterContext(QPrinter& printer)
+        : CouponContext(QSizeF(printer.resolution(), printer.resolution()), printableOffset(printer)),
+          printer_(printer)
+    {
+    }
+    // False when the printer cannot print.
+    bool begin()
+    {
+        if (printer_.outputFormat() == QPrinter::PdfFormat)
+            target_ = vb::checkedWriteTarget(printer_.outputFileName());
+        else if (!printer_.isValid())
+            return false;
+        return true;
+    }
+
+private:
+    void deliver(const std::vector<Page>& pages) override
+    {
+        QPainter painter;
+        if (printer_.outputFormat() != QPrinter::PdfFormat) {
+            if (!painter.begin(&printer_))
+                throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+            play(painter, pages, [this] { printer_.newPage(); });
+            if (!painter.end())
+                throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+            return;
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setResolution(printer_.resolution());
+            pdf.setPageLayout(printer_.pageLayout());
+            pdf.setTitle(printer_.docName());
+            pdf.setCreator(printer_.creator());
+            if (!painter.begin(&pdf))
+                throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+            play(painter, pages, [&pdf] { pdf.newPage(); });
+            painter.end();
+        }
+        vb::writeFileAtomically(target_, buffer.data());
+    }
+
+    QPrinter& printer_;
+    QString target_;
+};
+
+// A job on an image: every page is drawn over the one image, which has no unprintable margin.
+class ImageContext final : public CouponContext {
+public:
+    explicit ImageContext(QImage& image)
+        : CouponContext(QSizeF(image.logicalDpiX(), image.logicalDpiY()), QPointF()), image_(image)
+    {
+    }
+
+private:
+    void deliver(const std::vector<Page>& pages) override
+    {
+        QPainter painter(&image_);
+        play(painter, pages, [] { });
+    }
+
+    QImage& image_;
 };
 
 struct Library {
@@ -139,14 +249,32 @@ void writePdf(QPrinter& printer, const QString& path)
     printer.setOutputFormat(QPrinter::PdfFormat);
 }
 
-// A printer's own resolution is the one a fresh printer of that name has.
-void fitResolution(QPrinter& printer)
+// Qt's key of a printer's list of CUPS job options (name, value, name, value ...).
+const auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// A coupon prints one to a sheet, unscaled and upright, at the printer's own margins, whatever the
+// set-up dialog, the user's CUPS defaults or the print queue's defaults say: the page is portrait with
+// the printer's least margins, and the job asks CUPS for one page per sheet (so also in the sheet's
+// first place), no scaling and no banner pages.
+void fitForCoupons(QPrinter& printer)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setResolution(prnshw::kPdfResolution);
-    else
-        printer.setResolution(
-            QPrinter(QPrinterInfo::printerInfo(printer.printerName()), QPrinter::HighResolution).resolution());
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return;
+    static const QStringList coupon = {QStringLiteral("number-up"), QStringLiteral("1"),
+        QStringLiteral("number-up-layout"), QStringLiteral("lrtb"), QStringLiteral("print-scaling"),
+        QStringLiteral("none"), QStringLiteral("fit-to-page"), QStringLiteral("false"),
+        QStringLiteral("orientation-requested"), QStringLiteral("3"), QStringLiteral("job-sheets"),
+        QStringLiteral("none,none")};
+    QPrintEngine* engine = printer.printEngine();
+    const QStringList chosen = engine->property(kCupsOptions).toStringList();
+    QStringList options;
+    for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
+        if (!coupon.contains(chosen[i]))
+            options << chosen[i] << chosen[i + 1];
+    engine->setProperty(kCupsOptions, options + coupon);
 }
 
 // The default printer, the first one when none is the default, a PDF printer when there is none.
@@ -161,7 +289,6 @@ std::unique_ptr<QPrinter> makePrinter()
             installed.names.contains(installed.defaultName) ? installed.defaultName : installed.names.constFirst());
         printer->setOutputFileName(QString());
     }
-    fitResolution(*printer);
     return printer;
 }
 
@@ -196,7 +323,6 @@ void restoreChoice(QPrinter& printer, const PrinterChoice& choice)
         printer.setOutputFileName(QString());
     }
     printer.setPageLayout(choice.layout);
-    fitResolution(printer);
 }
 
 }  // namespace
@@ -225,7 +351,6 @@ std::int32_t ShowPSD()
         restoreChoice(printer, before);
         return 0;
     }
-    fitResolution(printer);
     // Qt's dialog has asked before the user chose an existing file.
     prnshw::chooseOutputFile();
     return 1;
@@ -333,10 +458,16 @@ void setPdfFileName(const QString& path)
 {
     QPrinter& printer = printerForJob();
     writePdf(printer, path);
-    fitResolution(printer);
 }
 
 void setDocumentName(const QString& name) { printerForJob().setDocName(name); }
+
+QString proposedPdfFile(const QString& documentName)
+{
+    const QFileInfo document(documentName);
+    const QString folder = document.isAbsolute() ? document.absolutePath() : QDir::homePath();
+    return QDir(folder).filePath(document.completeBaseName() + QStringLiteral(".pdf"));
+}
 
 std::unique_ptr<gdi::DeviceContext> paintOn(QPrinter& printer)
 {
@@ -344,10 +475,13 @@ std::unique_ptr<gdi::DeviceContext> paintOn(QPrinter& printer)
     // refuses to begin and then stays active, refusing every later job too: refuse it here.
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
         return nullptr;
-    auto dc = std::make_unique<PainterContext>(printer);
+    fitForCoupons(printer);
+    auto dc = std::make_unique<PrinterContext>(printer);
     if (!dc->begin())
         return nullptr;
     return dc;
 }
+
+std::unique_ptr<gdi::DeviceContext> paintOnImage(QImage& image) { return std::make_unique<ImageContext>(image); }
 
 }  // namespace prnshw

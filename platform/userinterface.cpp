@@ -5,9 +5,11 @@
 #include "platform/atomicfile.h"
 #include "platform/filelistmodel.h"
 #include "platform/language.h"
+#include "platform/prnshw.h"
 #include "platform/vberror.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -42,9 +44,15 @@ std::function<void(const QString&, int)>& helpViewer()
 // a refusal closes the dialog and is raised by printerSetup once the dialog has gone.
 class CouponPrinterDialog final : public QPrintDialog {
 public:
-    CouponPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
+    // Qt's dialog opens on the default printer and proposes a PDF file in the current folder named
+    // after the whole document name: it opens on the printer's own choice instead, a PDF file when
+    // that was chosen last, and proposes pdfFile.
+    CouponPrinterDialog(QPrinter* printer, bool toPdf, const QString& pdfFile, QWidget* parent)
+        : QPrintDialog(printer, parent), toPdf_(toPdf)
     {
         setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        if (auto* file = findChild<QLineEdit*>(QStringLiteral("filename")))
+            file->setText(pdfFile);
         auto* buttons = findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
         if (buttons) {
             disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
@@ -56,6 +64,10 @@ public:
         QPrintDialog::setVisible(visible);
         if (!visible)
             return;
+        // Qt adds its PDF entry, the last one, as the dialog shows.
+        auto* printers = findChild<QComboBox*>(QStringLiteral("printers"));
+        if (toPdf_ && printers)
+            printers->setCurrentIndex(printers->count() - 1);
         QWidget* copies = findChild<QWidget*>(QStringLiteral("copiesTab"));
         auto* tabs = findChild<QTabWidget*>(QStringLiteral("tabs"));
         if (copies && tabs && tabs->indexOf(copies) >= 0)
@@ -70,6 +82,25 @@ public:
         QPrintDialog::accept();
     }
     const std::optional<VbError>& refusal() const { return refusal_; }
+
+protected:
+    // Qt makes its Properties dialog when it is first needed. A coupon prints one to a sheet, upright
+    // and at the printer's own margins (the print sets them whatever is chosen here), so the dialog
+    // offers no orientation, margins, pages per sheet, page order or banner pages.
+    bool event(QEvent* e) override
+    {
+        auto* properties = e->type() == QEvent::ChildPolished
+            ? qobject_cast<QDialog*>(static_cast<QChildEvent*>(e)->child())
+            : nullptr;
+        if (properties) {
+            for (const char* name : {"groupBox_3", "groupBox", "pagesPerSheetButtonGroup"})
+                if (auto* group = properties->findChild<QWidget*>(QLatin1String(name)))
+                    group->hide();
+            if (auto* banner = properties->findChild<QWidget*>(QStringLiteral("startBannerPageCombo")))
+                banner->parentWidget()->hide();
+        }
+        return QPrintDialog::event(e);
+    }
 
 private:
     // The program's own check, then Qt's (which ends in accept()).
@@ -97,6 +128,7 @@ private:
     }
 
     std::optional<VbError> refusal_;
+    bool toPdf_ = false;
 };
 
 class DesktopUserInterface final : public UserInterface {
@@ -185,7 +217,10 @@ public:
     // Qt's own dialog always offers printing to a PDF file, so a machine without printers prints too.
     bool printerSetup(QPrinter& printer) override
     {
-        CouponPrinterDialog dialog(&printer, QApplication::activeWindow());
+        const bool toPdf = printer.outputFormat() == QPrinter::PdfFormat;
+        const QString file = toPdf && !printer.outputFileName().isEmpty() ? printer.outputFileName()
+                                                                          : prnshw::proposedPdfFile(printer.docName());
+        CouponPrinterDialog dialog(&printer, toPdf, file, QApplication::activeWindow());
         const bool accepted = dialog.exec() == QDialog::Accepted;
         if (dialog.refusal())
             throw *dialog.refusal();

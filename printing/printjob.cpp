@@ -43,8 +43,8 @@ private:
     std::int32_t hdc_ = 0;
 };
 
-// The PDF file of a print on the PDF printer: the main window's save dialog, proposing the frame's
-// caption with ".pdf", then the overwrite question. False when the user declined (silently) or the
+// The PDF file of a print on the PDF printer: the main window's save dialog, proposing the PDF file
+// named after the frame, then the overwrite question. False when the user declined (silently) or the
 // file was refused (the unexpected-error message with its number).
 bool choosePdfFile(const QString& caption)
 {
@@ -53,7 +53,7 @@ bool choosePdfFile(const QString& caption)
     CommonDialog& dialog = main ? *main->CommonDialog1 : own;
     dialog.Filter = QStringLiteral("PDF (*.pdf)|*.pdf");
     dialog.FilterIndex = 1;
-    dialog.FileName = caption + QStringLiteral(".pdf");
+    dialog.FileName = prnshw::proposedPdfFile(caption);
     try {
         prnshw::setPdfFileName(chooseSaveTarget(dialog));
         // The save dialog has asked before the user chose an existing file.

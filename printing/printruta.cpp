@@ -92,8 +92,9 @@ PrintChoices printruta::choices() const
     return c;
 }
 
-void printruta::showDialog(PrintAction print)
+void printruta::showDialog(const QString& documentName, PrintAction print)
 {
+    prnshw::setDocumentName(documentName);
     print_ = std::move(print);
     showDialog();
 }

@@ -25,8 +25,9 @@ public:
 
     // What "Skriv ut" carries out once the dialog is hidden: the print of the active document.
     using PrintAction = std::function<void()>;
-    // The main window's print command. The action replaces the one of an earlier showing.
-    void showDialog(PrintAction print);
+    // The main window's print command for the document of that name (the printer set-up proposes
+    // its PDF file after it). The action replaces the one of an earlier showing.
+    void showDialog(const QString& documentName, PrintAction print);
     using LockingDialog::showDialog;
     PrintChoices choices() const;
     // The loaded dialog's choices, the starting values when it is not loaded.

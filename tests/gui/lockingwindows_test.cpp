@@ -81,7 +81,7 @@ TEST_F(LockingWindows, EveryLockingWindowStaysAboveTheMainWindowKeepsTheActivati
         {{"Stäng", [](QWidget*) { rattrad::current()->avbryt->click(); }}, byCloseBox});
     openAndClose("printruta",
         [] {
-            printruta::instance()->showDialog([] {});
+            printruta::instance()->showDialog(QStringLiteral("Ram 1"), [] {});
             return printruta::instance();
         },
         {{"Avbryt", [](QWidget*) { printruta::instance()->avbryt->click(); }},

@@ -9,18 +9,22 @@
 #include "shell/texts/textids.h"
 #include "shell/texts/texts.h"
 #include "support/child.h"
+#include "support/pdfpages.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <sys/stat.h>
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 class PrintToFile : public ::testing::Test {
 protected:
@@ -32,7 +36,6 @@ protected:
         prnshw::setContextMaker(nullptr);
         InitPSD();
         prnshw::printer()->setOutputFileName(pdf_);
-        prnshw::printer()->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
     }
     void TearDown() override { FreePSD(); }
 
@@ -59,7 +62,16 @@ protected:
     ScratchConfig config_;
     ScriptedUser user_;
     const QString pdf_ = config_.folder() + QStringLiteral("/kuponger.pdf");
-    RowMatrix rows_{12, 11};
+    RowMatrix rows_ = allOnes();
+
+private:
+    // Twelve rows of "1": a print draws coupons (one with no marks at all reaches nothing).
+    static RowMatrix allOnes()
+    {
+        RowMatrix rows(12, 11);
+        std::fill_n(rows.row(0), 13 * 12, std::uint8_t{1});
+        return rows;
+    }
 };
 
 // Nothing reads the pipe, so an open would wait for ever: the child that tries is ended by the alarm.
@@ -103,7 +115,7 @@ TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
     badRange.range = true;
     badRange.fran = QStringLiteral("3");
     PrintCalibration aboveTheMargin = resetCalibration();
-    aboveTheMargin.distance[TOP] = 0;
+    aboveTheMargin.distance[TOP] = -10;
 
     // A file the user did not choose in this session: asked first, and No prints nothing.
     const Boxes replace{{MessageText(kMsgOverwrite), vbmsg::YesNo | vbmsg::Exclamation}};
@@ -133,6 +145,120 @@ TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
     EXPECT_EQ(print(), std::pair(0, Boxes{}));
     EXPECT_TRUE(readFileBytes(pdf_).startsWith("%PDF"));
     EXPECT_EQ(files(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// Prints on any context with the calibration given, answering every message with OK.
+class ContextHooks final : public PrintHooks {
+public:
+    ContextHooks(gdi::DeviceContext& dc, PrintCalibration calibration) : dc_(dc), calibration_(calibration) { }
+    gdi::DeviceContext& StartPrint() override { return dc_; }
+    void NewPagePrint(gdi::DeviceContext& dc) override { dc.newPage(); }
+    void EndPrint(gdi::DeviceContext& dc) override { dc.endDocument(); }
+    PrintCalibration readCalibration() override { return calibration_; }
+    int message(MessageTextId, int, int) override { return vbmsg::OK; }
+
+private:
+    gdi::DeviceContext& dc_;
+    PrintCalibration calibration_;
+};
+
+// Qt gives a printer 1200 dpi, an image may have a resolution of its own along each axis: each still
+// draws a cross of the calibrated size where the calibration puts it, with the stroke it has at
+// 300 dpi (0.17 mm).
+TEST_F(PrintToFile, EveryDeviceDrawsTheCrossesOfThreeHundredDpiWhateverItsResolution)
+{
+    // The calibration in millimetres as the print draws it: whole pixels of 300 dpi.
+    const PrintCalibration cal = resetCalibration();
+    auto mm = [&cal](CalibrationDistance d) { return std::round(cal.distance[d] * 300 / 254.0) * 25.4 / 300; };
+    const double cross = mm(CROSSW);
+
+    prnshw::printer()->setResolution(1200);
+    EXPECT_EQ(print({.range = true, .fran = QStringLiteral("1"), .till = QStringLiteral("1")}), std::pair(0, Boxes{}));
+    const std::vector<QImage> pages = pdfpages::render(pdf_, config_.folder() + QStringLiteral("/pages"));
+    ASSERT_EQ(pages.size(), 1U);
+    const std::vector<pdfpages::Mark> marks = pdfpages::marks(pages[0]);
+    ASSERT_EQ(marks.size(), 10U * 13U);
+    EXPECT_NEAR(marks.front().centreXMm(), mm(LEFT) + cross / 2, 0.1);
+    EXPECT_NEAR(marks.front().centreYMm(), mm(TOP) + mm(CROSSH) / 2, 0.1);
+    for (const pdfpages::Mark& m : marks)
+        EXPECT_NEAR(pdfpages::crossStrokeMm(m, cross, mm(CROSSH)), 0.17, 0.05);
+
+    // 600 pixels per inch across, 300 down: the cross at LEFT, TOP in millimetres on both axes.
+    QImage image(800, 400, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(600 / 0.0254));
+    image.setDotsPerMeterY(qRound(300 / 0.0254));
+    const std::unique_ptr<gdi::DeviceContext> dc = prnshw::paintOnImage(image);
+    ContextHooks hooks(*dc, cal);
+    RowMatrix one(12, 0);
+    one.at(0, 0) = 1;
+    EXPECT_EQ(printCoupons(one, QStringLiteral("1"), {}, hooks), 0);
+    const std::vector<pdfpages::Mark> drawn = pdfpages::marks(image);
+    ASSERT_EQ(drawn.size(), 1U);
+    const QRect box = drawn[0].box;
+    EXPECT_NEAR((box.left() + box.right() + 1) / 2.0 * 25.4 / 600, mm(LEFT) + cross / 2, 0.1);
+    EXPECT_NEAR((box.top() + box.bottom() + 1) / 2.0 * 25.4 / 300, mm(TOP) + mm(CROSSH) / 2, 0.1);
+    EXPECT_NEAR(box.width() * 25.4 / 600, cross + 0.17, 0.1);
+    EXPECT_NEAR(box.height() * 25.4 / 300, mm(CROSSH) + 0.17, 0.15);
+}
+
+// Qt's printer set-up offers "Print to File (PDF)" with a file named after the frame: its base name
+// with ".pdf", in the frame's folder, or in the home folder for a frame never saved.
+TEST_F(PrintToFile, ThePrinterSetUpProposesThePdfFileOfTheFrame)
+{
+    const QString saved = config_.folder() + QStringLiteral("/tips/vecka 12.1X2");
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("Namnlös 1"), QDir::home().filePath(QStringLiteral("Namnlös 1.pdf"))},
+        {saved, config_.folder() + QStringLiteral("/tips/vecka 12.pdf")}};
+    for (const auto& [caption, proposed] : cases) {
+        prnshw::setPdfFileName(QString());
+        prnshw::setDocumentName(caption);
+        QString shown;
+        UserInterface::install(nullptr);
+        QTimer::singleShot(0, [&shown] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            shown = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+            dialog->close();
+        });
+        ShowPSD();
+        UserInterface::install(&user_);
+        EXPECT_EQ(shown, proposed);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The printer set-up's Properties offer nothing that would turn, move, shrink or add a coupon page
+// (the print sets those itself); the paper stays to choose.
+TEST_F(PrintToFile, ThePrinterPropertiesOfferNothingThatMovesOrScalesTheCrosses)
+{
+    std::map<QString, bool> offered;
+    UserInterface::install(nullptr);
+    QTimer::singleShot(0, [&offered] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QTimer::singleShot(0, [&offered] {
+            auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            for (const char* name : {"portrait", "landscape", "topMargin", "leftMargin",
+                     "pagesPerSheetCombo", "pagesPerSheetLayoutCombo", "startBannerPageCombo", "endBannerPageCombo"})
+                if (auto* w = properties->findChild<QWidget*>(QLatin1String(name)))
+                    offered[QLatin1String(name)] = w->isVisibleTo(properties);
+            properties->reject();
+        });
+        dialog->findChild<QAbstractButton*>(QStringLiteral("properties"))->click();
+        dialog->close();
+    });
+    ShowPSD();
+    UserInterface::install(&user_);
+    EXPECT_EQ(offered, (std::map<QString, bool>{{u"portrait"_s, false},
+                           {u"landscape"_s, false}, {u"topMargin"_s, false}, {u"leftMargin"_s, false},
+                           {u"pagesPerSheetCombo"_s, false}, {u"pagesPerSheetLayoutCombo"_s, false},
+                           {u"startBannerPageCombo"_s, false}, {u"endBannerPageCombo"_s, false}}));
 }
 
 }  // namespace

@@ -118,6 +118,29 @@ TEST(PrintRoutine, WorkedExampleCallForCall)
     EXPECT_EQ(std::tuple(gdi::liveObjects(), run.error), std::tuple(0U, 0));
 }
 
+// Twice as many pixels down as across, and margins that differ: every vertical distance, offset and
+// the coupon's height go by the vertical resolution, every horizontal one by the horizontal.
+TEST(PrintRoutine, EachAxisHasItsOwnResolutionAndMargin)
+{
+    const gdi::RecordingContext::Caps tall{254, 508, 10, 30};
+    const RowMatrix rows = rowsOf({"X------------", "-2-----------"});
+    // Straight: TOP 150 -> 300 - 30, LEFT 140 - 10; a row 3 * 14 + 2 * 31 + 43 across, a match 2 * (22 + 21) down.
+    const Printed straight = print(rows, resetCalibration(), jokers(true, false), tall);
+    EXPECT_EQ(straight.named({"MoveToEx", "LineTo"}),
+        (std::vector<GdiCall>{call("MoveToEx", {130 + 45, 270}), call("LineTo", {130 + 45 + 14, 270 + 42}),
+            call("MoveToEx", {130 + 45 + 14, 270}), call("LineTo", {130 + 45, 270 + 42}),
+            call("MoveToEx", {130 + 147 + 90, 270 + 86}), call("LineTo", {130 + 147 + 104, 270 + 86 + 42}),
+            call("MoveToEx", {130 + 147 + 104, 270 + 86}), call("LineTo", {130 + 147 + 90, 270 + 86 + 42}),
+            call("MoveToEx", {130 + 1, 270 + 1380}), call("LineTo", {130 + 1 + 14, 270 + 1380 + 42}),
+            call("MoveToEx", {130 + 1 + 14, 270 + 1380}), call("LineTo", {130 + 1, 270 + 1380 + 42})}));
+
+    // Turned: the coupon is 254 * 21.55 / 2.54 = 2155 pixels wide and 508 * 10.65 / 2.54 = 2130 high;
+    // TOP 300 + 30, LEFT 140 + 10.
+    const Printed turned = print(rowsOf({"1------------"}), resetCalibration(),
+        {.straight = false, .range = false, .fran = {}, .till = {}}, tall);
+    EXPECT_EQ(turned.named({"MoveToEx"}).front(), call("MoveToEx", {2155 - 150, 2130 - 330}));
+}
+
 TEST(PrintRoutine, PenAndBrushSelectedAgainAfterEveryPageBreak)
 {
     PrintCalibration cal = resetCalibration();

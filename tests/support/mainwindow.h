@@ -80,6 +80,18 @@ protected:
                 if (matches[m] == 'F' || matches[m] == "1X2"[c])
                     Q_EMIT f.Label1[static_cast<std::size_t>(3 * m + c)]->Click();
     }
+    // Gives a frame `count` created rows whose signs vary from match to match and from row to row, as
+    // if "Skapa" had made them.
+    static void giveCreatedRows(Form1& f, int count)
+    {
+        RowMatrix rows(12, count - 1);
+        for (std::size_t i = 0; i < std::size_t(13 * count); ++i)
+            rows.row(0)[i] = static_cast<std::uint8_t>(1 + (i % 13 + i / 13) % 3);
+        f.change([&](frame::FrameEditing& ram) {
+            ram.forminne = rows;
+            ram.Allrad = QString::number(count);
+        });
+    }
     // A new frame with mathematical guards as `mark` reads `matches`, its rows created by "Skapa".
     Form1& createdFrame(const char* matches)
     {
