@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <random>
@@ -104,12 +105,13 @@ TEST(RowCreation, SinglesGiveOneRowAndUnmarkedMatchesNoSign)
     mark(in, 0, "1");
     mark(in, 4, "X");
     mark(in, 12, "2");
+    mark(in, 7, "X2");  // a single with two marks: the later sign is the one written
     const Result r = created(in);
     // One row, then the empty row that row creation always adds.
     EXPECT_EQ(std::tuple(r.total, r.rows.upperMatch(), r.rows.upperRow(), r.marksRecorded, said(r)),
         std::tuple(1, 13, 1, true, ""));
-    EXPECT_EQ(columns(r.rows, {0, 1, 4, 12, 13}, 2), "1. .. X. 2. ..");
-    EXPECT_EQ(r.marks.antalmarkerade, (std::array<std::uint8_t, 14>{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(columns(r.rows, {0, 1, 4, 7, 12, 13}, 2), "1. .. X. 2. 2. ..");
+    EXPECT_EQ(r.marks.antalmarkerade, (std::array<std::uint8_t, 14>{1, 0, 0, 0, 1, 0, 0, 2, 0, 0, 0, 0, 1}));
     EXPECT_EQ(r.marks.ettamarkerad, (std::array<std::uint8_t, 14>{1}));
 }
 
@@ -207,7 +209,8 @@ TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
         {{34, 33, 33}, 100, {34, 33, 33}}, {{35, 35, 30}, 2, {1, 1, 0}},  // 0.7 + 0.3 makes a row
         {{20, 20, 60}, 1, {0, 0, 1}}, {{50, 50, 0}, 3, {2, 1, 0}},  // ties
         {{50, 0, 50}, 3, {2, 0, 1}}, {{0, 50, 50}, 3, {0, 2, 1}}, {{0, 50, 50}, 100, {0, 50, 50}},
-        {{0, 0, 100}, 9, {0, 0, 9}}};
+        {{0, 0, 100}, 9, {0, 0, 9}}, {{45, 45, 10}, 10, {5, 4, 1}},
+        {{15, 75, 10}, 10, {1, 8, 1}}};  // 4.5 + 0.3 and 1.5 + 0.3 stay 4 and 1
     SeededRandom seeded(7);
     for (const auto& [percent, rows, count] : cases) {
         SCOPED_TRACE(testing::PrintToString(percent) + " of " + std::to_string(rows));
@@ -243,7 +246,8 @@ TEST(RowCreation, PercentQuotasAreMetExactlyAndTheTextIsReadByPosition)
     // "3a", text the boxes let through that is no whole number: its leading number, as the sum was made.
     for (const auto& [text, want] :
         {std::pair{"%   50  30  20", P{50, 30, 20}}, std::pair{"%  100   0   0", P{100, 0, 0}},
-            std::pair{"%    0  50  50", P{0, 50, 50}}, std::pair{"%   3a  50  47", P{3, 50, 47}}})
+            std::pair{"%    0  50  50", P{0, 50, 50}}, std::pair{"%   3a  50  47", P{3, 50, 47}},
+            std::pair{"%   25  250050", P{25, 250, 50}}})  // five characters for "X" and the last four for "2"
         EXPECT_EQ(percentValuesFromText(QString::fromLatin1(text)), want) << text;
 }
 
@@ -298,32 +302,59 @@ TEST(RowCreation, FastEqualRowRemovalMatchesTheStepByStepOne)
     std::mt19937 gen(42);
     for (int round = 0; round < 400; ++round) {
         const long long n = gen() % 80;
-        const int varying = 1 + static_cast<int>(gen() % 4);  // few varying matches: many duplicates
+        // Few varying matches, for many duplicates: the first ones or the last ones, match 13 among them.
+        const int varying = 1 + static_cast<int>(gen() % 4);
+        const int from = round % 2 == 0 ? 0 : 13 - varying;
         RowMatrix mx(13, n);
         for (long long j = 0; j < n; ++j)
             for (int m = 0; m < 13; ++m)
-                mx.at(m, j) = m < varying ? static_cast<std::uint8_t>(gen() % 4) : 2;
+                mx.at(m, j) = m >= from && m < from + varying ? static_cast<std::uint8_t>(gen() % 4) : 2;
         long long e = 0;
         const RowMatrix want = rowcreation_literal::removeEqualRows(mx, n, e);
         const long long left = removeEqualRows(mx, n);
         ASSERT_EQ(left, e) << "round " << round;
         ASSERT_EQ(rowBytes(mx, 0, left), rowBytes(want, 0, left)) << "round " << round;
     }
-    // The same on a large count, where the removal keys rows in a bitmap.
+}
+
+// From 524,288 rows on the removal keys rows in a bitmap of every possible row. Rows drawn from a
+// pool spread over the whole key space, every match varying; the result is compared row for row with
+// the distinct rows counted apart: each once, at the place of its last occurrence, and nothing after
+// them but empty rows.
+TEST(RowCreation, EqualRowRemovalOnALargeFrameKeepsEachDistinctRowOnceInOrder)
+{
     const long long n = (1LL << 19) + 3;
+    std::mt19937 gen(7);
+    std::vector<std::uint32_t> pool(300000);
+    for (std::uint32_t& key : pool)
+        key = gen() & ((1U << 26) - 1);
     RowMatrix big(13, n);
+    for (long long j = 0; j < n; ++j) {
+        std::uint32_t key = pool[gen() % pool.size()];
+        for (int m = 0; m < 13; ++m, key >>= 2)
+            big.at(m, j) = static_cast<std::uint8_t>(key & 3);
+    }
+    // Each row's bytes with its place, sorted: the last place of each distinct row, in place order.
+    std::vector<std::pair<std::string, long long>> places;
+    places.reserve(static_cast<std::size_t>(n));
     for (long long j = 0; j < n; ++j)
-        for (int m = 0; m < 13; ++m)
-            big.at(m, j) = static_cast<std::uint8_t>((j * 7 + m) % 5 == 0 ? 1 + (j / 11) % 3 : 0);
-    const RowMatrix copy = big;
+        places.emplace_back(std::string(reinterpret_cast<const char*>(big.row(j)), 13), j);
+    std::sort(places.begin(), places.end());
+    std::vector<long long> lastPlaces;
+    for (std::size_t i = 0; i < places.size(); ++i)
+        if (i + 1 == places.size() || places[i + 1].first != places[i].first)
+            lastPlaces.push_back(places[i].second);
+    std::sort(lastPlaces.begin(), lastPlaces.end());
+    std::vector<std::uint8_t> want;
+    for (long long j : lastPlaces)
+        want.insert(want.end(), big.row(j), big.row(j) + 14);
+    ASSERT_GT(lastPlaces.size(), 100000u);
+    ASSERT_LT(lastPlaces.size(), 300000u);
+
     const long long left = removeEqualRows(big, n);
-    // Each distinct row appears once, at the place of its last occurrence.
-    long long e = 0;
-    RowMatrix sample(13, 2000);
-    std::memcpy(sample.row(0), copy.row(n - 2000), 2000 * 14);
-    const RowMatrix tail = rowcreation_literal::removeEqualRows(sample, 2000, e);
-    ASSERT_GE(left, e);
-    EXPECT_EQ(rowBytes(big, left - e, e), rowBytes(tail, 0, e));
+    ASSERT_EQ(left, static_cast<long long>(lastPlaces.size()));
+    EXPECT_TRUE(rowBytes(big, 0, left) == want);
+    EXPECT_TRUE(rowBytes(big, left, n - left) == std::vector<std::uint8_t>(static_cast<std::size_t>(n - left) * 14, 0));
 }
 
 TEST(RowCreation, CancelLeavesThroughTheAbortPath)

@@ -227,7 +227,9 @@ TEST_F(FrameFiles, ReloadAsksFirstAndClearsTheSlotsMatchesEvenWhenNoFileFollows)
 
     user.answerMessageBox(vbmsg::No);
     f.Ladda_Click(0);
-    EXPECT_EQ(boxes(), (Boxes{{MessageText(kMsgReload), vbmsg::YesNo | vbmsg::Exclamation}}));
+    const QString warning =
+        QStringLiteral("Varning! Allt som du har gjort med föregående system kommer att tas bort!\rVill du forätta?");
+    EXPECT_EQ(boxes(), (Boxes{{warning, vbmsg::YesNo | vbmsg::Exclamation}}));
     EXPECT_EQ(describe(f), before);
 
     user.answerMessageBox(vbmsg::Yes).cancelFileDialog();

@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -95,6 +96,77 @@ TEST_F(MainWindow, StartTakesWhatTheSettingsFileHoldsUpToTheFirstMissingItem)
     EXPECT_EQ(std::tuple(guideFrame()->isVisible(), guide::instance()->guidetext->Text()),
         std::tuple(true, shownGuideText(kGuideWelcome + kFinnishOffset)));
     EXPECT_EQ(newFrame().windowTitle(), QStringLiteral("Nimetön  1"));  // two blanks
+}
+
+// The menu bar as the user reads it: one line per menu, its title and then its items ("-" for a
+// separator, a submenu's items in brackets, a key after the item in brackets).
+QString menuWords(const MDIForm1& w)
+{
+    const auto itemsOf = [](const QMenu* menu, const auto& self) -> QStringList {
+        QStringList items;
+        for (const QAction* a : menu->actions()) {
+            QString t = a->isSeparator() ? QStringLiteral("-") : a->text();
+            if (a->menu())
+                t += u'(' + self(a->menu(), self).join(u", ") + u')';
+            if (!a->shortcut().isEmpty())
+                t += u" [" + a->shortcut().toString() + u']';
+            items << t;
+        }
+        return items;
+    };
+    QStringList lines;
+    for (const QAction* top : w.menuBar()->actions())
+        lines << (QStringList{top->menu()->title()} + itemsOf(top->menu(), itemsOf)).join(u'|');
+    return lines.join(u'\n');
+}
+
+// The words are the program's own, trailing blanks included; each edit item runs its own command
+// whatever the language, so the item that reads "Kopiera" copies and "Klipp ut" cuts.
+TEST_F(MainWindow, MenusReadTheirOwnWordsInEachLanguageAndEachEditItemRunsItsCommand)
+{
+    const QString exports = QStringLiteral(
+        "(Svenska spel Stryktipset (Egna rader), Svenska spel Europatipset (Egna rader))|-|");
+    const std::pair<const char*, QString> cases[] = {
+        {kSwedish,
+            u"Arkiv|Skapa ny systemram|Öppna systemram|-|Spara som|Exportera" + exports +
+                u"Skriv ut|-|Avsluta Velkorin\n"
+                u"Editera|Klipp ut [Ctrl+X]|Kopiera [Ctrl+C]|Klistra in [Ctrl+V]|Ta bort [Del]|-|Gå till|Byt ut\n"
+                u"Inställningar|Skrivar inställningar|-|Suomeksi|Svenska\n"
+                u"Verktyg|Skapa nytt system|Editera system|-|Sök efter rätta rader\n"
+                u"Fönster|Ordna fönster|Ordna iconer\n"
+                u"Hjälp|Hjälpsidor [F1]|Guiden [Ctrl+G]"},
+        {"Language=Finnish\r\nAppPath=/opt/v\r\n",
+            u"Arkisto|Luo uusi järjestelmärunko |Avaa järjestelmärunko |-|Tallenna nimellä|Vienti" + exports +
+                u"Tulosta|-|Sulje Velkorin\n"
+                u"Editoi|Leikkaa [Ctrl+X]|Kopioi [Ctrl+C]|Liitä [Ctrl+V]|Poista [Del]|-|Siirry|Vaihda\n"
+                u"Asetukset|Tulostin Asetukset|-|Suomeksi|Svenska\n"
+                u"Työkalut |Luo uusi järjestelmä|Editoi järjestelmä |-|Etsi oikeat rivit \n"
+                u"Ikkuna |Järjestä ikkuna |Järjestä ikonit \n"
+                u"Ohje |Ohjesivut  [F1]|Opas  [Ctrl+G]"},
+    };
+    for (const auto& [ini, words] : cases) {
+        SCOPED_TRACE(ini);
+        MDIForm1& w = load(ini);
+        EXPECT_EQ(menuWords(w), words);
+        QStringList ran;
+        const std::pair<MainCommand, const char*> commands[] = {{MainCommand::Cut, "cut"},
+            {MainCommand::Copy, "copy"}, {MainCommand::Paste, "paste"}, {MainCommand::Delete, "delete"},
+            {MainCommand::GoTo, "go to"}, {MainCommand::Replace, "replace"}};
+        for (const auto& [command, name] : commands)
+            w.setCommand(command, [&ran, name = name] { ran << QString::fromLatin1(name); });
+        for (QAction* a : w.edit->actions()) {
+            if (a->isSeparator())
+                continue;
+            a->setEnabled(true);
+            const qsizetype before = ran.size();
+            a->trigger();
+            const QString command = ran.size() > before ? ran.takeAt(before) : QStringLiteral("nothing");
+            ran << a->text() + u": " + command;
+        }
+        EXPECT_EQ(ran.join(u'|'), sprakoffset == 0
+                ? u"Klipp ut: cut|Kopiera: copy|Klistra in: paste|Ta bort: delete|Gå till: go to|Byt ut: replace"
+                : u"Leikkaa: cut|Kopioi: copy|Liitä: paste|Poista: delete|Siirry: go to|Vaihda: replace");
+    }
 }
 
 TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFrontAndQtsOwnTextsSpeakTheRunningLanguage)

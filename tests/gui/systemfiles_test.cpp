@@ -202,6 +202,22 @@ TEST_F(SystemFiles, EditeraSystemTakesAnyFirstByteAndRefusesUnknownTypesAndSyste
         }
     }
 
+    // A file without a table, cut inside its signs: reported, and the editor keeps the signs it got
+    // but does not count as saved.
+    SystemFileData bare{
+        {.gCols = 0, .gRows = 0, .rows = 2, .guarded = 2, .fullGuards = 1, .signs = {}, .guarantee = {}}, 5};
+    bare.resizeToCounts();
+    bare.setSign(1, 1, '1');
+    bare.setSign(2, 2, 'X');
+    writeFileBytes(odd, writeSystemFile(bare).left(10 + 3));
+    user.clear();
+    user.answerMessageBox(vbmsg::OK);
+    Form2* cut = open(odd);
+    EXPECT_EQ(boxesShown(user), (Boxes{{QStringLiteral("Input past end of file"), vbmsg::OKOnly}}));
+    ASSERT_NE(cut, nullptr);
+    EXPECT_EQ(std::tuple(cut->Grid1->TextMatrix(1, 1), cut->Grid1->TextMatrix(2, 2), cut->syssparat),
+        std::tuple(QStringLiteral("1"), QString(QChar(0)), false));
+
     // A cancelled dialog says nothing: any box would fail the scripted user.
     user.cancelFileDialog();
     main_->OppnaSystem->trigger();

@@ -52,16 +52,20 @@ TEST(CalibrationFile, ReadsWhatItWroteKeepsTheBytesAfterTheRecordAndReportsDamag
     EXPECT_EQ(
         std::pair(readFileBytes(file), readCalibrationFile()), std::pair(QByteArray(kSampleBytes + "tail"), kSample));
 
-    writeFileBytes(file, kSampleBytes.left(20));
-    PrintCalibration partial;
-    int fields = 0;
-    // A short file is reported as damaged, not as a settings file without AppPath.
-    EXPECT_EQ(errorOf([&] { readCalibrationFile(&partial, &fields); }), 321);
-    EXPECT_EQ(std::pair(fields, partial.distance[J1X]), std::pair(10, std::int16_t{1}));
+    // A short file is reported as damaged, not as a settings file without AppPath, also when it is
+    // cut inside its last field. Bytes, fields read.
+    for (const auto& [bytes, count] : {std::pair{20, 10}, std::pair{26, 12}, std::pair{28, 13}}) {
+        writeFileBytes(file, kSampleBytes.left(bytes));
+        PrintCalibration partial;
+        int fields = 0;
+        EXPECT_EQ(std::tuple(errorOf([&] { readCalibrationFile(&partial, &fields); }), fields, partial.distance[J1X]),
+            std::tuple(321, count, std::int16_t{1}))
+            << bytes;
+    }
     config.writeIni("[Velkorin]\r\nLanguage=Swedish\r\n");
     EXPECT_EQ(std::pair(errorOf([] { readCalibrationFile(); }), errorOf([] { writeCalibrationFile(kSample); })),
         std::pair(62, 62));
-    EXPECT_EQ(readFileBytes(file), kSampleBytes.left(20));
+    EXPECT_EQ(readFileBytes(file), kSampleBytes.left(28));
 }
 
 // The program builds the calibration file's name from AppPath, so folder and file are found in any

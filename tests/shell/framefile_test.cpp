@@ -248,11 +248,13 @@ TEST(FrameFileDamage, CorruptSlotsRecordsAndTagsStopTheReading)
     EXPECT_EQ(std::tuple(r.slotsRead, r.slotSignsRead, r.data.slotBlocks[1].system.rows), std::tuple(1, true, 32767));
     EXPECT_LT(r.data.slotBlocks[1].system.signs.size(), bytes.size());
 
-    // A base-row sign that names no column.
-    bytes = writeFrameFile(newFrame());
-    bytes[1 + 3 * kEmptySlotSize + 2] = 7;
-    r = readFrameFile(bytes);
-    EXPECT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 321, FrameReadStage::Slots));
+    // A base-row sign that names no column: 3 would name the next match's first cell.
+    for (const int sign : {3, 7, 253}) {
+        bytes = writeFrameFile(newFrame());
+        bytes[1 + 3 * kEmptySlotSize + 2] = char(sign);
+        r = readFrameFile(bytes);
+        EXPECT_EQ(stateOf(r), ReadState(FileReadStatus::Damaged, 321, FrameReadStage::Slots)) << sign;
+    }
 
     // An unknown tag in the third filter text.
     bytes = writeFrameFile(newFrame());

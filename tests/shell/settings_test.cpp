@@ -23,6 +23,7 @@ TEST_F(SettingsFile, ItemsAreFoundByTheirLeadingKeyIgnoringCase)
         {"language = Finnish\r\nAppPath=C:\\Velkorin\r\n", "Language", "Finnish"},
         {"Languages=finnish\r\n", "Language", "finnish"},
         {"x=1\r\n  AppPath=/opt/velkorin\r\n", "AppPath", "/opt/velkorin"},
+        {"x=1\r\n\t AppPath=/opt/velkorin\r\n", "AppPath", "/opt/velkorin"},  // a tab is a blank too
         {"AppPath=C:\\Program Files,Velkorin\r\n", "AppPath", "C:\\Program Files"},
         {"Language=Swedish,\"AppPath=C:\\a,b\"\r\n", "AppPath", "C:\\a,b"},
         {"AppPath\r\n", "AppPath", "AppPath"},

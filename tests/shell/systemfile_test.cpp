@@ -112,6 +112,25 @@ TEST(SystemFileDamage, EveryTruncationIsReportedAsPastTheEnd)
     }
 }
 
+// Without a guarantee table the sign block is the end of the file: a cut inside it must not read
+// as a whole system.
+TEST(SystemFileDamage, ASystemWithoutATableCutInsideItsSignsIsPastTheEnd)
+{
+    SystemFileData bare = sample();
+    bare.gCols = 0;
+    bare.gRows = 0;
+    bare.guarantee.clear();
+    const QByteArray full = writeSystemFile(bare);
+    ASSERT_EQ(full.size(), 10 + 6);
+    EXPECT_EQ(readSystemFile(full).status, FileReadStatus::Ok);
+    for (int n = 10; n < full.size(); ++n) {
+        const SystemFileRead r = readSystemFile(full.left(n));
+        EXPECT_EQ(std::tuple(r.status, r.error ? r.error->number() : 0, r.reached, r.data.signs),
+            std::tuple(FileReadStatus::Damaged, 62, SystemReadStage::Counts, sample().signs.left(n - 10)))
+            << n;
+    }
+}
+
 TEST(SystemFileDamage, BadCountsTagsAndLongTextsStopWithWhatWasRead)
 {
     auto head = [](int gCols, int gRows, int rows, int guarded, int full) {

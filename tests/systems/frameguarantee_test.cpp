@@ -56,6 +56,7 @@ TEST(FrameGuarantee, FramesGiveTheirCountsAndTextsTheSharesCutNotRounded)
             "0,4%|4,1%|16,4%|32,9%|46%"},
         {"empty sign in a full guard", "1X2", {"-111111111111"}, {0, 3, 0, 0}, 3, "0%|100%|0%|0%|0%"},
         {"empty signs in half and full guards", "1X2 X2 12", {"-1-1111111111"}, {0, 0, 6, 6}, 12, "0%|0%|50%|50%|0%"},
+        {"empty in three guarded matches", "1X 1X 1X", {"---1111111111"}, {0, 0, 0, 8}, 8, "0%|0%|0%|100%|0%"},
         {"empty in four guarded matches", "1X 1X 1X 1X", {"----111111111"}, {0, 0, 0, 0}, 16, "0%|0%|0%|0%|100%"},
     };
     for (const auto& [name, marked, rowTexts, reached, total, shares] : cases) {
