@@ -27,43 +27,6 @@ namespace {
 
 const QString kServer = QStringLiteral(VELKORIN_PRINT_SERVER);
 
-// The print server's command-line tools, on the server; a fresh server now and then refuses a
-// connection for a moment, so a tool that fails is run again, for at most a minute.
-QString runTool(const QString& tool, const QStringList& arguments)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("CUPS_SERVER"), kServer + QStringLiteral("/cups.sock"));
-    const QStringList path = env.value(QStringLiteral("PATH")).split(u':') << QStringLiteral("/usr/sbin");
-    const QString program = QStandardPaths::findExecutable(tool, path);
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(program, arguments);
-        process.waitForFinished(60000);
-        if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-            return QString::fromLocal8Bit(process.readAllStandardOutput());
-        if (clock.elapsed() > 60000) {
-            ADD_FAILURE() << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
-            return {};
-        }
-        QThread::msleep(50);
-    }
-}
-
-// The ids of the server's jobs ("PDF-3"): all of them, or the completed ones only.
-QStringList jobs(bool completedOnly)
-{
-    const QString list = runTool(QStringLiteral("lpstat"),
-        {QStringLiteral("-W"), completedOnly ? QStringLiteral("completed") : QStringLiteral("all"), QStringLiteral("-o")});
-    QStringList ids;
-    for (const QString& line : list.split(u'\n', Qt::SkipEmptyParts))
-        ids << line.section(u' ', 0, 0);
-    ids.sort();
-    return ids;
-}
-
 // Polls until done() holds, for at most a minute (a slow machine is not a failure).
 template <class Done>
 bool await(Done done)
@@ -76,6 +39,41 @@ bool await(Done done)
         QThread::msleep(50);
     }
     return true;
+}
+
+// The print server's command-line tools, on the server; a fresh server now and then refuses a
+// connection for a moment, so a tool that fails is run again, for at most a minute.
+QString runTool(const QString& tool, const QStringList& arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), kServer + QStringLiteral("/cups.sock"));
+    const QStringList path = env.value(QStringLiteral("PATH")).split(u':') << QStringLiteral("/usr/sbin");
+    const QString program = QStandardPaths::findExecutable(tool, path);
+    QString out;
+    QByteArray error;
+    const bool ran = await([&] {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        error = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    });
+    EXPECT_TRUE(ran) << tool.toStdString() << ": " << error.toStdString();
+    return ran ? out : QString();
+}
+
+// The ids of the server's jobs ("PDF-3"): all of them, or the completed ones only.
+QStringList jobs(bool completedOnly)
+{
+    const QString list = runTool(QStringLiteral("lpstat"),
+        {QStringLiteral("-W"), completedOnly ? QStringLiteral("completed") : QStringLiteral("all"), QStringLiteral("-o")});
+    QStringList ids;
+    for (const QString& line : list.split(u'\n', Qt::SkipEmptyParts))
+        ids << line.section(u' ', 0, 0);
+    ids.sort();
+    return ids;
 }
 
 class RealPrinter : public MainWindowTest {
