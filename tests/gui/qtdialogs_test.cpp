@@ -124,19 +124,14 @@ QStringList visibleTexts(QWidget* window)
     return texts;
 }
 
-QTreeView* detailView(QWidget* dialog)
-{
-    if (auto* detail = dialog->findChild<QToolButton*>(QStringLiteral("detailModeButton")))
-        detail->click();
-    return dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
-}
-
 // The detail view of the next file dialog over after once it lists count entries: the dialog is
 // then closed.
 void readFileDialog(QWidget* after, qsizetype count, const std::function<void(QWidget*, QTreeView*)>& read)
 {
     onNextModal(after, [=](QWidget* dialog) {
-        QTreeView* view = detailView(dialog);
+        if (auto* detail = dialog->findChild<QToolButton*>(QStringLiteral("detailModeButton")))
+            detail->click();
+        auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
         EXPECT_NE(view, nullptr);
         if (view) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= count; }, 5000));
