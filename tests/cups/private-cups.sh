@@ -138,20 +138,19 @@ EOF
 
 finish() {
   local problem="" all completed sent
-  if server_pid >/dev/null; then
-    await lpstat -W all -o || problem="lpstat cannot reach the print server"
+  if ! server_pid >/dev/null; then
+    problem="the print server is not running"
+  elif ! await lpstat -W all -o; then
+    problem="lpstat cannot reach the print server"
+  else
     all=$(lpstat -W all -o | awk '{print $1}' | sort)
     completed=$(lpstat -W completed -o | awk '{print $1}' | sort)
     sent=$(sort "$D/sent-jobs" 2>/dev/null || true)
-    if [ -n "$problem" ]; then
-      :
-    elif [ "$all" != "$completed" ]; then
+    if [ "$all" != "$completed" ]; then
       problem="jobs not completed: $(comm -23 <(echo "$all") <(echo "$completed") | tr '\n' ' ')"
     elif [ "$completed" != "$sent" ]; then
       problem="completed jobs: [$(echo $completed)], sent by the print tests: [$(echo $sent)]"
     fi
-  else
-    problem="the print server is not running"
   fi
   stop_server
   [ -z "$problem" ] || fail "$problem (the server's files stay in $D)"

@@ -13,59 +13,19 @@
 #include "shell/texts/texts.h"
 #include "support/mainwindow.h"
 #include "support/pdfpages.h"
+#include "support/qtdialogs.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 
 namespace {
 
 const QString kServer = QStringLiteral(VELKORIN_PRINT_SERVER);
-
-// The print server's command-line tools, on the server; a fresh server now and then refuses a
-// connection for a moment, so a tool that fails is run again, for at most a minute.
-QString runTool(const QString& tool, const QStringList& arguments)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("CUPS_SERVER"), kServer + QStringLiteral("/cups.sock"));
-    const QStringList path = env.value(QStringLiteral("PATH")).split(u':') << QStringLiteral("/usr/sbin");
-    const QString program = QStandardPaths::findExecutable(tool, path);
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(program, arguments);
-        process.waitForFinished(60000);
-        if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-            return QString::fromLocal8Bit(process.readAllStandardOutput());
-        if (clock.elapsed() > 60000) {
-            ADD_FAILURE() << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
-            return {};
-        }
-        QThread::msleep(50);
-    }
-}
-
-// The ids of the server's jobs ("PDF-3"): all of them, or the completed ones only.
-QStringList jobs(bool completedOnly)
-{
-    const QString list = runTool(QStringLiteral("lpstat"),
-        {QStringLiteral("-W"), completedOnly ? QStringLiteral("completed") : QStringLiteral("all"), QStringLiteral("-o")});
-    QStringList ids;
-    for (const QString& line : list.split(u'\n', Qt::SkipEmptyParts))
-        ids << line.section(u' ', 0, 0);
-    ids.sort();
-    return ids;
-}
 
 // Polls until done() holds, for at most a minute (a slow machine is not a failure).
 template <class Done>
@@ -79,6 +39,41 @@ bool await(Done done)
         QThread::msleep(50);
     }
     return true;
+}
+
+// The print server's command-line tools, on the server; a fresh server now and then refuses a
+// connection for a moment, so a tool that fails is run again, for at most a minute.
+QString runTool(const QString& tool, const QStringList& arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), kServer + QStringLiteral("/cups.sock"));
+    const QStringList path = env.value(QStringLiteral("PATH")).split(u':') << QStringLiteral("/usr/sbin");
+    const QString program = QStandardPaths::findExecutable(tool, path);
+    QString out;
+    QByteArray error;
+    const bool ran = await([&] {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        error = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    });
+    EXPECT_TRUE(ran) << tool.toStdString() << ": " << error.toStdString();
+    return ran ? out : QString();
+}
+
+// The ids of the server's jobs ("PDF-3"): all of them, or the completed ones only.
+QStringList jobs(bool completedOnly)
+{
+    const QString list = runTool(QStringLiteral("lpstat"),
+        {QStringLiteral("-W"), completedOnly ? QStringLiteral("completed") : QStringLiteral("all"), QStringLiteral("-o")});
+    QStringList ids;
+    for (const QString& line : list.split(u'\n', Qt::SkipEmptyParts))
+        ids << line.section(u' ', 0, 0);
+    ids.sort();
+    return ids;
 }
 
 class RealPrinter : public MainWindowTest {
@@ -254,59 +249,36 @@ TEST_F(RealPrinter, ARefusedOrFailedPrintSendsNoJob)
     EXPECT_EQ(jobs(false), before_);
 }
 
-// Qt's own printer set-up dialog, driven as a person would: once it shows, `act` runs on it.
-void inPrinterSetup(const std::function<void(QPrintDialog&)>& act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
-void clickPrint(QPrintDialog& dialog)
-{
-    auto* box = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QAbstractButton* b : box->buttons())
-        if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
-            b->click();
-}
-
 // "Print to File (PDF)" chosen with a file name: the print writes the file. The set-up opens again
 // on that choice and that file, and its Print keeps them: the next print replaces the file, and the
 // server never sees a job.
 TEST_F(RealPrinter, ThePrinterSetUpOpensOnThePdfFileChosenLastAndThePrintGoesThere)
 {
     const QString file = config_.folder() + QStringLiteral("/kuponger.pdf");
-    printruta& dialog = printDialog();
-    UserInterface::install(nullptr);
-    inPrinterSetup([&file](QPrintDialog& qt) {
-        auto* printers = qt.findChild<QComboBox*>(QStringLiteral("printers"));
-        printers->setCurrentIndex(printers->count() - 1);
-        qt.findChild<QLineEdit*>(QStringLiteral("filename"))->setText(file);
-        clickPrint(qt);
-    });
-    dialog.skrivare_Click();
-    UserInterface::install(&user);
-    dialog.ok_Click();
-    ASSERT_TRUE(QFileInfo::exists(file));
-    QFile::remove(file);
-
-    bool showsThePdfEntry = false;
-    QString shownFile;
-    printDialog();
-    UserInterface::install(nullptr);
-    inPrinterSetup([&](QPrintDialog& qt) {
-        auto* printers = qt.findChild<QComboBox*>(QStringLiteral("printers"));
-        showsThePdfEntry = printers->currentIndex() == printers->count() - 1;
-        shownFile = qt.findChild<QLineEdit*>(QStringLiteral("filename"))->text();
-        clickPrint(qt);
-    });
-    dialog.skrivare_Click();
-    UserInterface::install(&user);
-    EXPECT_TRUE(showsThePdfEntry);
-    EXPECT_EQ(shownFile, file);
-    dialog.ok_Click();
-    EXPECT_TRUE(QFileInfo::exists(file));
+    // Qt's own set-up as a person uses it: what it shows (the last printer entry, the file), then Print.
+    QStringList shown;
+    const auto setUp = [&](bool choose) {
+        printruta& dialog = printDialog();
+        withDesktopDialog(
+            user,
+            [&](QWidget* qt) {
+                auto* printers = qt->findChild<QComboBox*>(QStringLiteral("printers"));
+                auto* name = qt->findChild<QLineEdit*>(QStringLiteral("filename"));
+                if (choose) {
+                    printers->setCurrentIndex(printers->count() - 1);
+                    name->setText(file);
+                }
+                shown << QString::number(printers->count() - 1 - printers->currentIndex()) + u' ' + name->text();
+                buttonWithRole(qt, QDialogButtonBox::AcceptRole)->click();
+            },
+            [&dialog] { dialog.skrivare_Click(); });
+        dialog.ok_Click();
+        EXPECT_TRUE(QFileInfo::exists(file));
+        QFile::remove(file);
+    };
+    setUp(true);
+    setUp(false);
+    EXPECT_EQ(shown, QStringList(2, u"0 " + file));
     EXPECT_EQ(std::tuple(jobs(false), user.messageBoxes().size()), std::tuple(before_, 0U));
 }
 

@@ -24,10 +24,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <sys/stat.h>
@@ -176,14 +173,10 @@ TEST(StartUp, SplashIsNoTopmostWindowSoAStartUpMessageCanStandInFrontAndQtsOwnTe
     // Debian's qt6-translations-l10n: the scripts install it.
     ASSERT_TRUE(loadQtTranslations(10000));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Tiedosto&nimi:");
-    // Qt 6 has no Swedish catalogue of its own; Qt 5's speaks for its file and print dialogs.
+    // Qt 6 has no Swedish catalogue of its own; Qt 5's speaks for its file and print dialogs (every
+    // word of which the Qt dialog tests check).
     ASSERT_TRUE(loadQtTranslations(0));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"Fil&namn:");
-    QPrinter printer;
-    QPrintDialog dialog(&printer);
-    const auto tabs = dialog.findChildren<QTabWidget*>();
-    ASSERT_FALSE(tabs.isEmpty());
-    EXPECT_EQ(dialog.windowTitle() + u'|' + tabs.front()->tabText(0), u"Skriv ut|Kopior");
     unloadQtTranslations();
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"File &name:");
 }

@@ -10,16 +10,13 @@
 #include "shell/texts/texts.h"
 #include "support/child.h"
 #include "support/pdfpages.h"
+#include "support/qtdialogs.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 #include "support/textof.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <sys/stat.h>
 
 namespace {
@@ -84,16 +81,9 @@ TEST_F(PrintToFile, APipeIsRefusedInQtsDialogAndWhenThePrintStartsWithoutBeingOp
     // Exit code: 1 the dialog, 2 the print went wrong.
     const auto inChild = [&] {
         // Qt's own dialog, its Print button clicked with the pipe as its file.
-        UserInterface::install(nullptr);
-        QTimer::singleShot(0, [] {
-            auto* box =
-                QApplication::activeModalWidget()->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
-            for (QAbstractButton* b : box->buttons())
-                if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
-                    b->click();
-        });
-        const int refused = errorOf([] { ShowPSD(); });
-        UserInterface::install(&user_);
+        const int refused = withDesktopDialog(
+            user_, [](QWidget* dialog) { buttonWithRole(dialog, QDialogButtonBox::AcceptRole)->click(); },
+            [] { return errorOf([] { ShowPSD(); }); });
         user_.answerMessageBox(vbmsg::OK);
         const bool printRefused = print() == std::pair(int{vberr::NotARegularFile}, unexpected(vberr::NotARegularFile));
         return (refused == vberr::NotARegularFile ? 0 : 1) | (printRefused ? 0 : 2);
@@ -147,9 +137,6 @@ TEST_F(PrintToFile, AnExistingPdfIsReplacedOnlyByAWholePrint)
     EXPECT_EQ(files(), before);
 }
 
-}  // namespace
-
-namespace {
 
 // Prints on any context with the calibration given, answering every message with OK.
 class ContextHooks final : public PrintHooks {
@@ -218,47 +205,41 @@ TEST_F(PrintToFile, ThePrinterSetUpProposesThePdfFileOfTheFrame)
         prnshw::setPdfFileName(QString());
         prnshw::setDocumentName(caption);
         QString shown;
-        UserInterface::install(nullptr);
-        QTimer::singleShot(0, [&shown] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            shown = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
-            dialog->close();
-        });
-        ShowPSD();
-        UserInterface::install(&user_);
+        withDesktopDialog(
+            user_,
+            [&shown](QWidget* dialog) {
+                shown = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+                dialog->close();
+            },
+            [] { ShowPSD(); });
         EXPECT_EQ(shown, proposed);
     }
 }
 
-}  // namespace
-
-namespace {
 
 // The printer set-up's Properties offer nothing that would turn, move, shrink or add a coupon page
 // (the print sets those itself); the paper stays to choose.
 TEST_F(PrintToFile, ThePrinterPropertiesOfferNothingThatMovesOrScalesTheCrosses)
 {
     std::map<QString, bool> offered;
-    UserInterface::install(nullptr);
-    QTimer::singleShot(0, [&offered] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QTimer::singleShot(0, [&offered] {
-            auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            for (const char* name : {"portrait", "landscape", "topMargin", "leftMargin",
-                     "pagesPerSheetCombo", "pagesPerSheetLayoutCombo", "startBannerPageCombo", "endBannerPageCombo"})
-                if (auto* w = properties->findChild<QWidget*>(QLatin1String(name)))
-                    offered[QLatin1String(name)] = w->isVisibleTo(properties);
-            properties->reject();
-        });
-        dialog->findChild<QAbstractButton*>(QStringLiteral("properties"))->click();
-        dialog->close();
-    });
-    ShowPSD();
-    UserInterface::install(&user_);
-    EXPECT_EQ(offered, (std::map<QString, bool>{{u"portrait"_s, false},
-                           {u"landscape"_s, false}, {u"topMargin"_s, false}, {u"leftMargin"_s, false},
-                           {u"pagesPerSheetCombo"_s, false}, {u"pagesPerSheetLayoutCombo"_s, false},
-                           {u"startBannerPageCombo"_s, false}, {u"endBannerPageCombo"_s, false}}));
+    const auto inspect = [&offered](QWidget* properties) {
+        for (const char* name : {"portrait", "landscape", "topMargin", "leftMargin", "pagesPerSheetCombo",
+                 "pagesPerSheetLayoutCombo", "startBannerPageCombo", "endBannerPageCombo"})
+            if (auto* w = properties->findChild<QWidget*>(QLatin1String(name)))
+                offered[QLatin1String(name)] = w->isVisibleTo(properties);
+        qobject_cast<QDialog*>(properties)->reject();
+    };
+    withDesktopDialog(
+        user_,
+        [&inspect](QWidget* dialog) {
+            onNextModal(dialog, inspect);
+            dialog->findChild<QAbstractButton*>(QStringLiteral("properties"))->click();
+            dialog->close();
+        },
+        [] { ShowPSD(); });
+    EXPECT_EQ(offered.size(), 8u);
+    for (const auto& [name, shown] : offered)
+        EXPECT_FALSE(shown) << name.toStdString();
 }
 
 }  // namespace

@@ -155,13 +155,3 @@ TEST(Controls, ClicksFireOncePerChangeOrPressAlsoFromCode)
     EXPECT_EQ(std::tuple(clicks.count(), toolClicks.count(), ups.count(), downs.count(), tool.isDown()),
         std::tuple(1, 1, 1, 2, false));
 }
-
-TEST(Controls, TabPagesAreContainersWithCaptions)
-{
-    Tab tab(2);
-    tab.setTabCaption(1, QStringLiteral("Övriga kryssinställningar"));
-    TextBox box(tab.page(1));
-    tab.setCurrentTab(1);
-    EXPECT_EQ(std::tuple(tab.count(), tab.CurrentTab(), tab.TabCaption(1), box.parentWidget()),
-        std::tuple(2, 1, u"Övriga kryssinställningar"_s, tab.page(1)));
-}

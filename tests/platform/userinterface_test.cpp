@@ -2,20 +2,15 @@
 #include "platform/language.h"
 #include "platform/vbsystem.h"
 
+#include "support/qtdialogs.h"
 #include "support/scripteduser.h"
 #include "support/testhelpers.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <algorithm>
 #include <gtest/gtest-spi.h>
 
@@ -63,26 +58,13 @@ TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguageA
     // The buttons Yes, No, Cancel, then OK, and the titles of the open and the save dialog, "|" between.
     const std::pair<std::int16_t, const char16_t*> cases[] = {
         {0, u"Ja|Nej|Avbryt|OK|Öppna|Spara som"}, {10000, u"Kyllä|Ei|Peruuta|OK|Avaa|Tallenna nimellä"}};
-    // Runs seen(dialog) on the modal dialog once it is up, then closes it with close(dialog).
-    const auto whileUp = [](auto seen) {
-        auto* poll = new QTimer;
-        poll->setInterval(0);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, seen] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                poll->stop();
-                poll->deleteLater();
-                seen(w);
-            }
-        });
-        poll->start();
-    };
     for (const auto& [offset, texts] : cases) {
         SCOPED_TRACE(offset);
         sprakoffset = offset;
         const QStringList want = QString::fromUtf16(texts).split(u'|');
         QStringList shown;
         for (int style : {vbmsg::YesNoCancel + vbmsg::Question, int(vbmsg::OKOnly)}) {
-            whileUp([&shown](QWidget* w) {
+            onNextModal(nullptr, [&shown](QWidget* w) {
                 auto* box = qobject_cast<QMessageBox*>(w);
                 ASSERT_TRUE(box);
                 // "?" alone would leave no room in the title bar for "Velkorin" and its buttons.
@@ -103,7 +85,7 @@ TEST(UserInterface, DesktopBoxButtonsAndFileDialogTitlesSpeakTheRunningLanguageA
 
         QStringList titles;
         for (bool save : {false, true}) {
-            whileUp([&titles](QWidget* w) {
+            onNextModal(nullptr, [&titles](QWidget* w) {
                 auto* dialog = qobject_cast<QFileDialog*>(w);
                 ASSERT_TRUE(dialog);
                 titles << dialog->windowTitle() << dialog->labelText(QFileDialog::Reject);
@@ -135,18 +117,13 @@ TEST(UserInterface, PrinterSetupOffersNeitherAPageRangeNorACopyCount)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     bool inspected = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        for (QAbstractButton* b : buttons->buttons())
-            if (buttons->buttonRole(b) == QDialogButtonBox::ResetRole)
-                b->click();  // "Options >>"
+    onNextModal(nullptr, [&](QWidget* dialog) {
+        buttonWithRole(dialog, QDialogButtonBox::ResetRole)->click();  // "Options >>"
         EXPECT_TRUE(dialog->findChild<QWidget*>(QStringLiteral("tabs"))->isVisibleTo(dialog));
         for (const QSpinBox* box : dialog->findChildren<QSpinBox*>())
             EXPECT_FALSE(box->isVisibleTo(dialog)) << box->objectName().toStdString();
         inspected = true;
-        dialog->reject();
+        qobject_cast<QDialog*>(dialog)->reject();
     });
     EXPECT_FALSE(UserInterface::current().printerSetup(printer));
     EXPECT_TRUE(inspected);

@@ -13,11 +13,6 @@ public:
             data.append(char(b));
         return *this;
     }
-    FileBytes& repeat(int b, int n)
-    {
-        data.append(QByteArray(n, char(b)));
-        return *this;
-    }
     FileBytes& i16(int v) { return bytes({v & 0xFF, (v >> 8) & 0xFF}); }
     FileBytes& i32(std::int32_t v)
     {

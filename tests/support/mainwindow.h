@@ -25,17 +25,6 @@ inline std::unique_ptr<MDIForm1> makeMainWindow()
     return main;
 }
 
-// Every document counts as saved, so closing the main window asks nothing.
-inline void markDocumentsSaved(MDIForm1& main)
-{
-    for (QMdiSubWindow* sub : main.mdiArea()->subWindowList()) {
-        if (auto* f = qobject_cast<Form1*>(sub->widget()))
-            f->setSystemsparat(true);
-        if (auto* e = qobject_cast<Form2*>(sub->widget()))
-            e->syssparat = true;
-    }
-}
-
 // A test with the main window shown, in Swedish, a configuration folder of its own and a scripted
 // user that must have used every answer it was given by the end.
 class MainWindowTest : public ::testing::Test {
@@ -50,7 +39,13 @@ protected:
     }
     void TearDown() override
     {
-        markDocumentsSaved(*main_);
+        // Every document counts as saved, so closing the main window asks nothing.
+        for (QMdiSubWindow* sub : main_->mdiArea()->subWindowList()) {
+            if (auto* f = qobject_cast<Form1*>(sub->widget()))
+                f->setSystemsparat(true);
+            if (auto* e = qobject_cast<Form2*>(sub->widget()))
+                e->syssparat = true;
+        }
         main_.reset();
         processEvents();
         EXPECT_EQ(user.unusedAnswers(), 0u);

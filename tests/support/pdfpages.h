@@ -20,14 +20,14 @@ namespace pdfpages {
 constexpr int kDpi = 600;
 constexpr double kPixelsPerMm = kDpi / 25.4;
 
-// Every page of pdf, rendered into folder; empty when pdftoppm failed.
-inline std::vector<QImage> render(const QString& pdf, const QString& folder)
+// Every page of pdf, rendered into folder at dpi; empty when pdftoppm failed.
+inline std::vector<QImage> render(const QString& pdf, const QString& folder, int dpi = kDpi)
 {
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is installed by scripts/install-deps.sh";
     QDir(folder).mkpath(QStringLiteral("."));
     QProcess render;
-    render.start(pdftoppm, {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-gray"), QStringLiteral("-png"),
+    render.start(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"),
                                pdf, folder + QStringLiteral("/page")});
     if (!render.waitForFinished(120000) || render.exitCode() != 0)
         return {};
