@@ -175,10 +175,10 @@ private:
         QPainter painter;
         if (printer_.outputFormat() != QPrinter::PdfFormat) {
             if (!painter.begin(&printer_))
-                throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+                throw VbError(vberr::PrinterError);
             play(painter, pages, [this] { printer_.newPage(); });
             if (!painter.end())
-                throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+                throw VbError(vberr::PrinterError);
             return;
         }
         QBuffer buffer;
@@ -190,7 +190,7 @@ private:
             pdf.setTitle(printer_.docName());
             pdf.setCreator(printer_.creator());
             if (!painter.begin(&pdf))
-                throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+                throw VbError(vberr::PrinterError);
             play(painter, pages, [&pdf] { pdf.newPage(); });
             painter.end();
         }
@@ -372,7 +372,7 @@ std::int32_t StartPrint()
     Library& lib = library();
     std::unique_ptr<gdi::DeviceContext> dc = lib.maker ? lib.maker() : prnshw::paintOn(printerForJob());
     if (!dc)
-        throw VbError(vberr::PrinterError, QStringLiteral("Printer error"));
+        throw VbError(vberr::PrinterError);
     const std::int32_t h = lib.nextHandle++;
     lib.contexts[h] = std::move(dc);
     return h;

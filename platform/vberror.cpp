@@ -54,6 +54,8 @@ QString VbError::descriptionOf(int number)
         return QStringLiteral("Object variable or With block variable not set");
     case vberr::InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
+    case vberr::PrinterError:
+        return QStringLiteral("Printer error");
     case vberr::GridTooManyColumns:
         return QStringLiteral("Unable to allocate memory for grid");
     case vberr::DialogCancelled:

@@ -56,10 +56,10 @@ bool beginsWithKey(const QString& item, const QString& key)
 QString iniFile() { return vb::nativePath(IniPath()); }
 
 // The start of the settings file, through file number 1; fileSize tells how much there is in all.
-QByteArray readIniStart(std::int64_t* fileSize = nullptr)
+QByteArray readIniStart(const QString& file, std::int64_t* fileSize = nullptr)
 {
     FileNumber& f = FileNumber::one();
-    f.open(iniFile(), FileNumber::Mode::BinaryRead);
+    f.open(file, FileNumber::Mode::BinaryRead);
     FileNumberCloser closer;
     if (fileSize)
         *fileSize = f.size();
@@ -111,7 +111,7 @@ QString IniPath()
 
 QString IniScan(const QString& key)
 {
-    const QByteArray bytes = readIniStart();
+    const QByteArray bytes = readIniStart(iniFile());
     IniItem item;
     std::int64_t endPos = 0;
     if (!scanIniItems(bytes, key, item, endPos))
@@ -124,10 +124,12 @@ void writeLanguageItem(const QString& text)
 {
     // The item is replaced in a new file: written over in place, a longer or shorter old item would
     // run into the next one. Only the start of the file is read; the rest is copied as it is.
+    // The file is looked for once: it is read and replaced by the name found.
+    const QString file = iniFile();
     QByteArray start;
     std::int64_t fileSize = 0;
-    if (vb::fileKindOf(iniFile()) != vb::FileKind::Missing)
-        start = readIniStart(&fileSize);
+    if (vb::fileKindOf(file) != vb::FileKind::Missing)
+        start = readIniStart(file, &fileSize);
     const std::int64_t keepFrom = start.size();
     const QByteArray line = vb::toCp1252(text);
     const QString key = QStringLiteral("Language");
@@ -150,7 +152,7 @@ void writeLanguageItem(const QString& text)
         throw VbError(vberr::InvalidFileFormat);
     if (FileNumber::one().isOpen())
         throw VbError(vberr::FileAlreadyOpen);
-    vb::replaceFileStart(iniFile(), start, keepFrom);
+    vb::replaceFileStart(file, start, keepFrom);
 }
 
 QString dialogStartFolder(const QString& appPath)
